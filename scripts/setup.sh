@@ -1,0 +1,34 @@
+# Shared by run.sh and test.sh: installs the Debian packages the build and the
+# tests need (only when something is missing) and configures and builds.
+# Usage: source scripts/setup.sh; vl_install; vl_build <Debug|Release> <build dir>
+
+VL_PACKAGES=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  libsqlite3-dev libsqlitecpp-dev libzip-dev libcurl4-openssl-dev
+  libx11-dev libxtst-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth python3 python3-aiosmtpd
+)
+
+vl_install() {
+  local missing=()
+  local pkg
+  for pkg in "${VL_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+vl_build() {
+  local type="$1" dir="$2"
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type"
+  fi
+  cmake --build "$dir" --parallel "$(nproc)"
+}
