@@ -5,7 +5,7 @@ namespace {
 
 // Days since 1 January 1970 of a proleptic Gregorian date (H. Hinnant's
 // days_from_civil), valid for any year.
-int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d)
+constexpr int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d)
 {
     y -= m <= 2;
     const int64_t era = (y >= 0 ? y : y - 399) / 400;
@@ -29,7 +29,9 @@ DayMonthYear CivilFromDays(int64_t z)
     return {static_cast<int>(d), static_cast<int>(m), static_cast<int>(y)};
 }
 
-const int64_t kEpoch = DaysFromCivil(1800, 12, 28);
+// Computed at compile time so that constants built with MakeDate anywhere in
+// the program never see it uninitialised.
+constexpr int64_t kEpoch = DaysFromCivil(1800, 12, 28);
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "tests/support/TempDir.h"
+#include "tests/support/ScriptedPrompt.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,15 +14,20 @@ namespace vl::test {
 namespace {
 
 std::unique_ptr<QTemporaryDir> gDir;
+// Answers any prompt a test did not script by failing the test at once,
+// instead of opening a real message box that would wait for the timeout.
+std::unique_ptr<ScriptedPrompt> gUnscriptedPrompts;
 
 class TempDirListener : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override
     {
         gDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/velmora-test-XXXXXX");
         QDir::setCurrent(gDir->path());
+        gUnscriptedPrompts = std::make_unique<ScriptedPrompt>();
     }
     void OnTestEnd(const ::testing::TestInfo&) override
     {
+        gUnscriptedPrompts.reset();
         QDir::setCurrent(QDir::tempPath());
         gDir.reset();
     }

@@ -1,0 +1,41 @@
+#pragma once
+// Where each window opens: its place and size are kept in the position INI
+// file (POSITION.INI in the data directory) in a section named after the
+// window's procedure, under "XPosit", "YPosit", "Width" and "Height".
+// A window restores them when it opens and saves them when it closes.
+
+#include "platform/runtime/IniFile.h"
+
+#include <QList>
+#include <QRect>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace vl {
+
+inline constexpr char kPositionIniFile[] = "POSITION.INI";
+
+// The saved place of the procedure's window (the window's inner area in
+// screen coordinates); nothing when none is saved, when an entry was reset
+// to empty, or when the entries are not a usable place (not numbers, or no
+// positive size).
+std::optional<QRect> ReadWindowPlace(const IniFile& ini, const QString& procedure);
+// Saves a place; false when the file could not be written.
+bool WriteWindowPlace(IniFile& ini, const QString& procedure, const QRect& place);
+
+// A place that lies on none of the screens (a monitor since removed) is moved
+// to the top left corner of the first one, keeping its size, so the window
+// cannot open out of the user's reach. Otherwise the place is kept as it is.
+QRect KeepOnScreens(const QRect& place, const QList<QRect>& screens);
+
+// Called by a window before it is shown: puts it at its saved place, if any.
+void RestoreWindowPosition(const IniFile& ini, QWidget& window, const QString& procedure);
+// Called by a window when it closes. A maximised or minimised window saves
+// the place it had before it was maximised or minimised; a hidden window
+// saves nothing.
+void SaveWindowPosition(IniFile& ini, const QWidget& window, const QString& procedure);
+
+} // namespace vl

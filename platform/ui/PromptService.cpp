@@ -1,0 +1,63 @@
+#include "platform/ui/PromptService.h"
+
+#include "platform/ui/QtPromptService.h"
+
+namespace vl {
+namespace {
+
+PromptService* gService = nullptr;
+
+} // namespace
+
+PromptService& CurrentPromptService()
+{
+    if (gService)
+        return *gService;
+    static QtPromptService qtService;
+    return qtService;
+}
+
+PromptOverride::PromptOverride(PromptService& service) : previous_(gService) { gService = &service; }
+PromptOverride::~PromptOverride() { gService = previous_; }
+
+namespace Prompt {
+
+int Message(const QString& text, const QString& caption, PromptIcon icon, const QString& buttons,
+            int defaultButton)
+{
+    return CurrentPromptService().Message(text, caption, icon, buttons, defaultButton);
+}
+
+StandardButton Ask(const QString& text, const QString& caption, PromptIcon icon, StandardButtons buttons,
+                   StandardButton defaultButton)
+{
+    if (StandardButtonList(buttons).isEmpty())
+        buttons = ButtonOk;
+    const QString list = StandardButtonList(buttons);
+    const int defaultNumber =
+        ValidDefaultButton(StandardButtonNumber(buttons, defaultButton), SplitButtonList(list).size());
+    StandardButtons pressed = StandardButtonAt(buttons, Message(text, caption, icon, list, defaultNumber));
+    // A service that answers outside the list counts as pressing the default.
+    if (pressed == 0)
+        pressed = StandardButtonAt(buttons, defaultNumber);
+    return static_cast<StandardButton>(pressed);
+}
+
+QString SelectDirectory(const QString& caption, const QString& startDir)
+{
+    return CurrentPromptService().SelectDirectory(caption, startDir);
+}
+
+QString OpenFile(const QString& caption, const QString& filter, const QString& start)
+{
+    return CurrentPromptService().OpenFile(caption, filter, start);
+}
+
+QString SaveFile(const QString& caption, const QString& filter, const QString& start)
+{
+    return CurrentPromptService().SaveFile(caption, filter, start);
+}
+
+} // namespace Prompt
+
+} // namespace vl

@@ -1,0 +1,63 @@
+#pragma once
+// Short prompts (message boxes, file and directory dialogs) go through one
+// installable service, so that logic which asks the user runs headless in
+// tests. The program uses the Qt implementation (QtPromptService.h) unless
+// another is installed with PromptOverride.
+
+#include "platform/ui/MessageButtons.h"
+
+#include <QString>
+
+namespace vl {
+
+enum class PromptIcon { None, Information, Question, Exclamation, Stop };
+
+class PromptService {
+public:
+    virtual ~PromptService() = default;
+    // Shows a message box and returns the number of the button pressed
+    // (1-based, in the order of the "|"-separated button list; a blank list is
+    // one "OK" button). A "|" in the text is a line break.
+    virtual int Message(const QString& text, const QString& caption, PromptIcon icon,
+                        const QString& buttons, int defaultButton) = 0;
+    // The chosen directory, or an empty text when cancelled.
+    virtual QString SelectDirectory(const QString& caption, const QString& startDir) = 0;
+    // The chosen file, or an empty text when cancelled. The filter is the
+    // program's filter text (FileFilter.h); start is a directory or a proposed
+    // file name.
+    virtual QString OpenFile(const QString& caption, const QString& filter, const QString& start) = 0;
+    virtual QString SaveFile(const QString& caption, const QString& filter, const QString& start) = 0;
+};
+
+// The service in use: the installed one, else the Qt implementation.
+PromptService& CurrentPromptService();
+
+// Installs a service for the lifetime of this object (tests), restoring the
+// previous one afterwards.
+class PromptOverride {
+public:
+    explicit PromptOverride(PromptService& service);
+    ~PromptOverride();
+    PromptOverride(const PromptOverride&) = delete;
+    PromptOverride& operator=(const PromptOverride&) = delete;
+
+private:
+    PromptService* previous_;
+};
+
+// What the program calls.
+namespace Prompt {
+
+int Message(const QString& text, const QString& caption = QString(), PromptIcon icon = PromptIcon::None,
+            const QString& buttons = QString(), int defaultButton = 1);
+// A message box with standard buttons (MessageButtons.h); returns the button
+// pressed. The default is the first button when defaultButton is not in the set.
+StandardButton Ask(const QString& text, const QString& caption, PromptIcon icon, StandardButtons buttons,
+                   StandardButton defaultButton);
+QString SelectDirectory(const QString& caption, const QString& startDir = QString());
+QString OpenFile(const QString& caption, const QString& filter, const QString& start = QString());
+QString SaveFile(const QString& caption, const QString& filter, const QString& start = QString());
+
+} // namespace Prompt
+
+} // namespace vl
