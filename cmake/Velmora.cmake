@@ -28,12 +28,17 @@ endfunction()
 # One GoogleTest executable per library. Every test runs in a fresh temporary
 # directory (tests/support) with a timeout; widget tests run offscreen, X11
 # tests (flag X11) on the xcb platform of the Xvfb server test.sh starts.
+# VL_BIN_DIR and VL_SOURCE_DIR (compile definitions) name the built programs
+# and the source tree.
 function(vl_test target)
   cmake_parse_arguments(ARG "X11" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_compile_options(${target} PRIVATE ${VL_WARNINGS})
   target_link_libraries(${target} PRIVATE vl_test_support ${ARG_DEPS} GTest::gtest GTest::gmock)
   target_compile_options(${target} PRIVATE -include ${PROJECT_SOURCE_DIR}/tests/support/QtPrinters.h)
+  # Where tests find the built programs and the source tree (peers, samples).
+  target_compile_definitions(${target} PRIVATE
+    VL_BIN_DIR="${PROJECT_BINARY_DIR}/bin" VL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
   if(ARG_X11)
     set(platform xcb)
@@ -43,7 +48,7 @@ function(vl_test target)
   gtest_discover_tests(${target}
     DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120
-               ENVIRONMENT "QT_QPA_PLATFORM=${platform};VL_BIN_DIR=${PROJECT_BINARY_DIR}/bin;VL_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+               ENVIRONMENT "QT_QPA_PLATFORM=${platform}")
 endfunction()
 
 # vl_benchmark(<target> SOURCES <files...> [DEPS <targets...>])
