@@ -5,6 +5,7 @@
 VL_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-svg-dev
   libsqlite3-dev libsqlitecpp-dev libzip-dev libcurl4-openssl-dev
   libx11-dev libxtst-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,15 +1,19 @@
 // VLMR, the main program: the scheduler in the notification area.
+// Command line: "/I" starts the scheduler inactive, "/CONFIG" still allows
+// the Options window then (either in any letter case).
+
+#include "core/startup/ProgramMain.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("VLMR");
-    QMainWindow frame;
-    frame.setWindowTitle("Velmora 2000 1.91");
-    frame.resize(640, 420);
-    frame.show();
-    return QApplication::exec();
+    QApplication::setApplicationName(QStringLiteral("VLMR"));
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    // Icons the program has none of its own for come from the desktop's
+    // theme; without one, from the common freedesktop theme.
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    return vl::ProgramMain();
 }

@@ -1,0 +1,111 @@
+#include "core/config/ConfigStore.h"
+
+#include <QDir>
+
+#include "core/dictionary/Dictionary.h"
+#include "platform/data/DataFileName.h"
+#include "platform/runtime/FixedText.h"
+#include "platform/runtime/IniFile.h"
+#include "platform/ui/PromptService.h"
+
+namespace vl {
+namespace {
+
+constexpr int kKeyWidth = 40;
+constexpr int kValueWidth = 255;
+constexpr int kSharedMode = AccessMode::kReadWrite | AccessMode::kDenyNone;
+const char kErrorCaption[] = "Error!";
+
+void ShowStoreError(const QString& text)
+{
+    Prompt::Message(text, QLatin1String(kErrorCaption), PromptIcon::Exclamation);
+}
+
+} // namespace
+
+ConfigStore::ConfigStore(Table<ConfigurationRecord>& table, QString defaultIni)
+    : table_(table), defaultIni_(std::move(defaultIni))
+{
+}
+
+bool ConfigStore::Read(ConfigurationRecord& record, const QString& key)
+{
+    table_.Clear(record);
+    record.DATATYPE = key;
+    if (table_.Get(CF_KEYDATATYPE, record))
+        return true;
+    if (table_.ErrorCode() != kFileNotOpen)
+        return false;
+    // Opened shared, and created in a new data directory; it stays open.
+    if (!table_.Open(kSharedMode, true))
+        return false;
+    table_.Clear(record);
+    record.DATATYPE = key;
+    return table_.Get(CF_KEYDATATYPE, record);
+}
+
+QString ConfigStore::Get(const QString& key, const std::optional<QString>& defaultValue,
+                         const std::optional<QString>& iniFile)
+{
+    ConfigurationRecord record;
+    if (Read(record, key))
+        return Clip(record.DATAVALUE);
+
+    if (table_.ErrorCode() == kRecordNotFound) {
+        const IniFile ini(iniFile ? *iniFile : defaultIni_);
+        const QString value = CutTo(
+            ini.Get(QLatin1String(kSettingsSection), key, defaultValue.value_or(QString())), kValueWidth);
+        // A blank value is not stored: the next call looks in the INI file again.
+        if (!Clip(value).isEmpty()) {
+            table_.Clear(record);
+            record.DATATYPE = key;
+            record.DATAVALUE = value;
+            table_.Add(record); // a failure here only means it is looked up again next time
+        }
+        return Clip(value);
+    }
+
+    ShowStoreError(QStringLiteral("Error retrieving configuration information code  - ") +
+                   PadTo(key, kKeyWidth) + QStringLiteral(" - ") + table_.Error());
+    // What the caller would use when the setting had never been stored.
+    return Clip(CutTo(defaultValue.value_or(QString()), kValueWidth));
+}
+
+void ConfigStore::Put(const QString& key, const QString& value)
+{
+    ConfigurationRecord record;
+    bool written = false;
+    if (Read(record, key)) {
+        record.DATAVALUE = value;
+        written = table_.Put(record);
+    } else if (table_.ErrorCode() == kRecordNotFound) {
+        table_.Clear(record);
+        record.DATATYPE = key;
+        record.DATAVALUE = value;
+        written = table_.Add(record);
+    }
+    if (!written) {
+        ShowStoreError(QStringLiteral("Error writing configuration information.  Code ") + PadTo(key, kKeyWidth) +
+                       QStringLiteral(" - ") + table_.Error());
+    }
+}
+
+QString ProgramIniPath()
+{
+    return FindFileNoCase(QDir::currentPath(), QLatin1String(kProgramIniName));
+}
+
+QString GetConfigValue(const QString& key, const std::optional<QString>& defaultValue,
+                       const std::optional<QString>& iniFile)
+{
+    ConfigStore store(Tables().Configuration, ProgramIniPath());
+    return store.Get(key, defaultValue, iniFile);
+}
+
+void PutConfigValue(const QString& key, const QString& value)
+{
+    ConfigStore store(Tables().Configuration, ProgramIniPath());
+    store.Put(key, value);
+}
+
+} // namespace vl

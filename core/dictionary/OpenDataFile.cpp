@@ -1,0 +1,95 @@
+#include "core/dictionary/OpenDataFile.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+
+#include "core/dictionary/StandardWarnings.h"
+#include "core/startup/ProgramStop.h"
+#include "platform/runtime/FixedText.h"
+#include "platform/ui/PromptService.h"
+
+namespace vl {
+namespace {
+
+const char kUpgradeText[] =
+    "The databases must be upgraded before using this version or the version you are installing is not the "
+    "latest.  Re-install this application, or contact Brantwell.";
+const char kUpgradeCaption[] = "Upgrade Error";
+const char kClipboardText[] =
+    "The error has been placed in the clipboard.  Press CTRL-V in your email message to paste it.";
+const char kClipboardCaption[] = "Assistant";
+const char kCannotProceed[] = "Cannot proceed.";
+const char kDiskError[] = "Disk Error";
+
+void ReportUpgradeError(const TableFile& file)
+{
+    Prompt::Message(QLatin1String(kUpgradeText), QLatin1String(kUpgradeCaption), PromptIcon::Stop);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        QGuiApplication::clipboard()->setText(
+            UpgradeErrorClipboardText(file.Error(), QDir::toNativeSeparators(QDir::currentPath())));
+    }
+    Prompt::Message(QLatin1String(kClipboardText), QLatin1String(kClipboardCaption), PromptIcon::Information);
+    StopProgram(QLatin1String(kCannotProceed));
+}
+
+} // namespace
+
+QString UpgradeErrorClipboardText(const QString& errorText, const QString& directory)
+{
+    const QString lineBreak = QStringLiteral("\r\n");
+    return lineBreak + QStringLiteral("Error:  ") + Clip(errorText) + lineBreak + QStringLiteral("Path:  ") +
+           Clip(directory) + lineBreak;
+}
+
+bool OpenDataFile(TableFile& file, bool create, bool quiet, int accessMode, bool exclusive)
+{
+    const int mode = exclusive ? AccessMode::kReadWrite : accessMode;
+    file.Open(mode);
+    // Another program holds the file: once more, after its lock wait.
+    if (file.ErrorCode() == kIsLocked)
+        file.Open(mode);
+
+    switch (file.ErrorCode()) {
+    case kNoError:
+    case kFileAlreadyOpen:
+        return true;
+    case kFileNotFound:
+        if (quiet)
+            break;
+        if (!create) {
+            ShowFileWarning(kWarnFileCreationError, file.Name(), file.LastError());
+            return false;
+        }
+        if (!file.Create()) {
+            ShowFileWarning(kWarnFileCreationError, file.Name(), file.LastError());
+            return false;
+        }
+        if (file.Open(mode))
+            return true;
+        ShowFileWarning(kWarnCreatedFileOpenError, file.Name(), file.LastError());
+        return false;
+    case kKeysNeedRebuilding:
+        if (ShowFileWarning(kWarnInvalidKey, file.Name(), file.LastError()) != 2)
+            return false;
+        if (!file.RebuildKeys()) {
+            ShowFileWarning(kWarnKeyRebuildError, file.Name(), file.LastError());
+            return false;
+        }
+        file.Open(mode);
+        if (file.ErrorCode() == kNoError || file.ErrorCode() == kFileAlreadyOpen)
+            return true;
+        break;
+    case kInvalidRecordDeclaration:
+        ReportUpgradeError(file);
+        return false;
+    default:
+        break;
+    }
+
+    if (ShowFileWarning(kWarnFileAccessError, file.Name(), file.LastError()) != 0)
+        StopProgram(QLatin1String(kDiskError));
+    return false;
+}
+
+} // namespace vl

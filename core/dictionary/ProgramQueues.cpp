@@ -1,0 +1,9 @@
+#include "core/dictionary/ProgramQueues.h"
+
+namespace vl {
+
+QList<ScriptQueueEntry> ScriptQueue;
+QList<ExitCodeEntry> ExitCodeQueue;
+QList<ScriptVariable> ScriptVariables;
+
+} // namespace vl

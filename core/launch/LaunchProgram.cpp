@@ -1,0 +1,177 @@
+#include "core/launch/LaunchProgram.h"
+
+#include "core/dictionary/Dictionary.h"
+#include "core/eventlog/EventLog.h"
+#include "core/launch/CommandStart.h"
+#include "core/launch/ExitCodeLog.h"
+#include "core/launch/ProcessHandles.h"
+#include "core/launch/RunLock.h"
+#include "core/launch/ScriptLoading.h"
+#include "core/settings/Globals.h"
+#include "platform/process/ChildProcesses.h"
+#include "platform/runtime/FixedText.h"
+#include "platform/ui/PromptService.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QThread>
+
+namespace vl {
+namespace {
+
+const char kChainPrefix[] = "VLCHAIN";
+const char kNoProgram[] = "N/A";
+const char kRunProgramLabel[] = "Run Program";
+
+// The wait cursor while a start is under way, on the GUI thread only.
+class BusyCursor {
+public:
+    BusyCursor()
+    {
+        auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+        shown_ = app != nullptr && QThread::currentThread() == app->thread();
+        if (shown_)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyCursor() { Restore(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+    void Restore()
+    {
+        if (shown_)
+            QGuiApplication::restoreOverrideCursor();
+        shown_ = false;
+    }
+
+private:
+    bool shown_ = false;
+};
+
+bool IsChainCommand(const QString& command)
+{
+    return command.toUpper().startsWith(QLatin1String(kChainPrefix));
+}
+
+void EndProgram()
+{
+    if (const auto& action = ProgramEndAction()) {
+        action();
+        return;
+    }
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+ProcessPriority StartPriority(const LaunchRequest& request)
+{
+    if (request.useNormalPriority)
+        return ProcessPriority::Normal;
+    switch (request.priority) {
+    case 1:
+        return ProcessPriority::Idle;
+    case 3:
+        return ProcessPriority::High;
+    default:
+        return ProcessPriority::Normal;
+    }
+}
+
+// Starts the command as a process and hands it to whoever wants it: the
+// caller, the exit-code log, or nobody (then it is released at once). When it
+// cannot be created, the desktop start is tried, and its failure is not
+// reported.
+void StartProcess(const LaunchRequest& request, const QString& startIn, LaunchOutcome& outcome)
+{
+    RunResult result = StartCommandLine(request.command, startIn, StartPriority(request), true);
+    if (!result.Started()) {
+        outcome.start = ShellOpenCommand(request.command, startIn).result;
+        return;
+    }
+    const qint64 pid = result.pid;
+    result.pid = 0;
+    outcome.start = result;
+    const bool logExitCode = GlobalUseLog && LogExitCodes;
+    if (request.wantProcessHandle) {
+        HoldProcessHandle(pid);
+        outcome.processHandle = pid;
+    }
+    if (logExitCode)
+        WatchExitCode(pid, request.command);
+    if (!request.wantProcessHandle && !logExitCode)
+        ReleaseChild(pid);
+}
+
+// Starts the command; false when a desktop-only start failed (the caller
+// reports it).
+bool StartAndReport(const LaunchRequest& request, const QString& startIn, LaunchOutcome& outcome)
+{
+    if (request.wantProcessHandle || GlobalUseLog || LogExitCodes) {
+        StartProcess(request, startIn, outcome);
+        return true;
+    }
+    outcome.start = ShellOpenCommand(request.command, startIn).result;
+    return outcome.start.Started();
+}
+
+void LoadTaskScript(int32_t taskId)
+{
+    Table<ScriptingRecord>& scripting = Tables().Scripting;
+    const bool opened = OpenTable(scripting);
+    QueueTaskScript(scripting, taskId);
+    if (opened)
+        scripting.Close();
+}
+
+// False when the start failed and the launch ends without loading the script.
+bool RunTaskCommand(const LaunchRequest& request, LaunchOutcome& outcome)
+{
+    WriteEventLog(QLatin1String(kRunProgramLabel), Clip(request.command));
+    const QString startIn = Clip(request.startIn);
+    if (UpperClip(request.command) != QLatin1String(kNoProgram) && !StartAndReport(request, startIn, outcome))
+        return false;
+    if (request.taskId != 0)
+        LoadTaskScript(request.taskId);
+    return true;
+}
+
+void ReportStartFailure(const QString& command, int code)
+{
+    Prompt::Message(QStringLiteral("Could not start ") + Clip(command) + QLatin1Char('.'),
+                    QStringLiteral("Error Code %1").arg(code));
+}
+
+} // namespace
+
+std::function<void()>& ProgramEndAction()
+{
+    static std::function<void()> action;
+    return action;
+}
+
+LaunchOutcome LaunchProgram(const LaunchRequest& request)
+{
+    LaunchOutcome outcome;
+    bool failed = false;
+    bool chained = false;
+    {
+        RunLock lock;
+        if (IsChainCommand(request.command)) {
+            outcome.start = StartCommandLine(Clip(request.command), QString(), ProcessPriority::Normal, false);
+            chained = outcome.start.Started();
+            failed = !chained;
+        } else {
+            BusyCursor busy;
+            failed = !RunTaskCommand(request, outcome);
+        }
+    }
+    // Reported only once the lock is free: the box waits for the user, and
+    // starts meanwhile (a due task, a script step) must not wait on it.
+    if (failed)
+        ReportStartFailure(request.command, outcome.start.code);
+    if (chained)
+        EndProgram();
+    return outcome;
+}
+
+} // namespace vl

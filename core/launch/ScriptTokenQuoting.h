@@ -1,0 +1,21 @@
+#pragma once
+// The quoting of one token of a script's text form: a token with a blank
+// inside, a comma or a path separator is written between double quotes, so
+// that it reads back as one token. The script text writer and the loaders
+// that build helper-program command lines share these rules.
+
+#include <QString>
+
+namespace vl {
+
+// A token that is exactly two double quotes becomes empty; one that begins
+// with a double quote and (clipped) ends with one loses both; any other token
+// is returned unchanged.
+QString StripQuotes(const QString& token);
+
+// StripQuotes first; then an empty (or blank) token is written as two double
+// quotes, a token holding a blank, a comma, "/" or "\" as double quote +
+// clipped token + double quote, any other token clipped.
+QString QuoteScriptToken(const QString& token);
+
+} // namespace vl

@@ -1,0 +1,18 @@
+#pragma once
+// The test e-mail of the Options window: one message from the user's e-mail
+// settings (Email::Sender, Email::SenderName, Email::Host,
+// Email::Organization) to the user, with a blind copy to the makers' support
+// mailbox. The outcome is shown through the prompt service.
+
+#include "pim/MailSender.h"
+
+namespace vl {
+
+inline constexpr char kSupportMailbox[] = "support@brantwell.example";
+
+// Shows an error and sends nothing when the reply-to address or the mail
+// host is blank. Returns the send's result (a MailResult code; -1 when
+// nothing was sent).
+int SendTestEmail(MailSender& sender);
+
+} // namespace vl

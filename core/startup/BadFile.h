@@ -1,0 +1,32 @@
+#pragma once
+// Entry "BadFile" of the program's section in the program INI file names the
+// table whose open has not finished: it is written before every physical
+// open of a table and emptied after it, each time durably, so that a run
+// that dies while opening (or converting) a file leaves the name behind for
+// the next start.
+
+#include <QString>
+
+namespace vl {
+
+class PromptService;
+
+inline constexpr char kProgramSection[] = "VLMR";
+inline constexpr char kBadFileEntry[] = "BadFile";
+
+// Installs the open hook that keeps the entry in the INI file at iniPath.
+// The entry holds the table's label when the dictionary knows its file
+// name, else the file name itself.
+void InstallBadFileGuard(const QString& iniPath);
+// Removes the hook.
+void RemoveBadFileGuard();
+
+// The entry's value (clipped; empty when none).
+QString ReadBadFile(const QString& iniPath);
+
+// At start: when the entry names a table, tells the user that the last run
+// may have stopped while opening it. The entry is kept; the next open of any
+// table replaces it.
+void ReportBadFile(PromptService& prompt, const QString& iniPath);
+
+} // namespace vl

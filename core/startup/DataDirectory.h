@@ -1,0 +1,39 @@
+#pragma once
+// Where the program keeps its data: the directory that holds the main data
+// file VLDB.TPS becomes the current directory for the whole run, and every
+// table and text file name is relative to it.
+
+#include <QString>
+
+namespace vl {
+
+class PromptService;
+
+inline constexpr char kMainDataFileName[] = "VLDB.TPS";
+inline constexpr char kPathsIniName[] = "PATHS.INI";
+inline constexpr char kPathsSection[] = "PATH";
+inline constexpr char kPathsDataEntry[] = "DATA";
+
+// The installation directory: $XDG_DATA_HOME/velmora, or
+// ~/.local/share/velmora when XDG_DATA_HOME is unset or not absolute.
+QString InstallationDirectory();
+
+// True when the directory holds the main data file (its name matched without
+// regard to case, as the data files are).
+bool HoldsMainDataFile(const QString& directory);
+
+// Makes the data directory current and returns its path:
+// 1. the current directory when it holds VLDB.TPS;
+// 2. else the directory named by entry DATA of section PATH of PATHS.INI in
+//    the current directory, when that file exists;
+// 3. else, still without VLDB.TPS, the user picks one in the dialog
+//    "Select data directory", started in the installation directory (created
+//    when missing; the current directory stays where it is when it already
+//    lies inside it). The choice is written back to PATHS.INI of the
+//    directory the dialog started in. When the dialog is cancelled, the
+//    notice "Application data will be created" says that new data files will
+//    be created in the current directory as they are first opened.
+// A directory that cannot be made current is passed over.
+QString ChooseDataDirectory(PromptService& prompt, const QString& installationDirectory);
+
+} // namespace vl

@@ -1,0 +1,47 @@
+#include "core/startup/ProgramMain.h"
+
+#include <memory>
+
+#include "core/config/ConfigStore.h"
+#include "core/dictionary/Dictionary.h"
+#include "core/startup/BadFile.h"
+#include "core/startup/DataDirectory.h"
+#include "core/startup/Main.h"
+#include "core/startup/ProgramStop.h"
+#include "core/startup/QueryWizardTexts.h"
+#include "platform/ui/PromptService.h"
+
+namespace vl {
+namespace {
+
+std::unique_ptr<IniFile> gPositionIni;
+
+} // namespace
+
+IniFile& PositionIni()
+{
+    if (!gPositionIni)
+        qFatal("POSITION.INI is used outside the program's run");
+    return *gPositionIni;
+}
+
+int ProgramMain()
+{
+    ChooseDataDirectory(CurrentPromptService(), InstallationDirectory());
+    gPositionIni = std::make_unique<IniFile>(QLatin1String(kPositionIniName));
+
+    DictionaryStart();
+    const QString programIni = ProgramIniPath();
+    ReportBadFile(CurrentPromptService(), programIni);
+    InstallBadFileGuard(programIni);
+    LoadQueryWizardTexts();
+
+    const int exitCode = ProgramStopRequested() ? 1 : Main();
+
+    RemoveBadFileGuard();
+    DictionaryEnd();
+    gPositionIni.reset();
+    return ProgramStopRequested() ? 1 : exitCode;
+}
+
+} // namespace vl

@@ -1,0 +1,21 @@
+#pragma once
+// The body of the main program: finds the data directory, sets up the
+// program-wide objects (window-position INI file, data dictionary, the
+// BadFile record of table opens, the query dialog's texts), runs the frame
+// and releases everything again when it returns.
+
+#include "platform/runtime/IniFile.h"
+
+namespace vl {
+
+inline constexpr char kPositionIniName[] = "POSITION.INI";
+
+// Runs once per process, after the application object exists; returns the
+// process's exit code.
+int ProgramMain();
+
+// The window-position INI file (POSITION.INI in the data directory); only
+// while ProgramMain runs the frame.
+IniFile& PositionIni();
+
+} // namespace vl

@@ -1,0 +1,28 @@
+#pragma once
+// The catalog of a data file: one row per table with its label, structure
+// version, field list, keys and the case rules its keys were built with.
+// Opening a table checks it against the declaration: a missing table is
+// created when asked, an older one is converted in place (fields added with
+// blank or zero values, dropped, or taken over from their former names), a
+// newer one, or one of the same version laid out otherwise, is error 47 and
+// is left untouched; keys built under other case rules, or missing, are
+// error 46.
+
+#include "platform/data/Connection.h"
+#include "platform/data/KeySql.h"
+
+namespace vl {
+
+// The field list and key list as the catalog keeps them.
+QString StoredFieldLayout(const TableDef& def);
+QString StoredKeyLayout(const TableDef& def);
+
+// Makes the stored table fit the declaration (see above); returns the error.
+DataError PrepareStoredTable(DataConnection& connection, const TableDef& def, const QString& table,
+                             const TableSql& sql, bool create);
+
+// Recreates missing keys and rebuilds every key of the table.
+DataError RebuildStoredKeys(DataConnection& connection, const TableDef& def, const QString& table,
+                            const TableSql& sql);
+
+} // namespace vl

@@ -1,0 +1,42 @@
+#include "platform/data/DataError.h"
+
+namespace vl {
+
+QString DataErrorText(int code)
+{
+    switch (code) {
+    case kNoError: return QString();
+    case kFileNotFound: return QStringLiteral("File Not Found");
+    case kAccessDenied: return QStringLiteral("Access Denied");
+    case kIsLocked: return QStringLiteral("File Is Already Locked");
+    case kRecordNotAvailable: return QStringLiteral("Record Not Available");
+    case kRecordNotFound: return QStringLiteral("Record Not Found");
+    case kFileNotOpen: return QStringLiteral("File Not Open");
+    case kDuplicateKey: return QStringLiteral("Creates Duplicate Key");
+    case kKeysNeedRebuilding: return QStringLiteral("Key Files Must Be Rebuilt");
+    case kInvalidRecordDeclaration: return QStringLiteral("Invalid Record Declaration");
+    case kFileAlreadyOpen: return QStringLiteral("File Already Open");
+    case kFileSystemError: return QStringLiteral("File System Error");
+    default: return QStringLiteral("Error %1").arg(code);
+    }
+}
+
+QString DataError::Describe() const
+{
+    if (code == kNoError)
+        return QString();
+    if (code == kFileSystemError && !driverMessage.isEmpty())
+        return QStringLiteral("%1 (%2)").arg(driverMessage).arg(driverCode);
+    return QStringLiteral("%1 (%2)").arg(text).arg(code);
+}
+
+DataError DataError::Make(int code, const QString& file)
+{
+    DataError error;
+    error.code = code;
+    error.text = DataErrorText(code);
+    error.file = file;
+    return error;
+}
+
+} // namespace vl

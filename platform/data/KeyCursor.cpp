@@ -1,0 +1,99 @@
+#include "platform/data/TableFileImpl.h"
+
+#include <limits>
+
+namespace vl {
+
+KeyCursor::KeyCursor(TableFile& file) : file_(&file) {}
+
+bool KeyCursor::Set(KeyRef key)
+{
+    TableFile::Impl& d = *file_->impl_;
+    if (d.markedForUse && d.openCount == 0 && !file_->Open())
+        return false;
+    int index = -1;
+    if (!d.EnsureOpen() || !d.ResolveKey(key, index))
+        return false;
+    key_ = index;
+    state_ = State::Start;
+    values_.clear();
+    pointer_ = 0;
+    inclusive_ = false;
+    return d.Succeed();
+}
+
+bool KeyCursor::Set(KeyRef key, const RecordBase& position)
+{
+    TableFile::Impl& d = *file_->impl_;
+    if (d.markedForUse && d.openCount == 0 && !file_->Open())
+        return false;
+    int index = -1;
+    if (!d.EnsureOpen() || !d.ResolveKey(key, index))
+        return false;
+    key_ = index;
+    state_ = State::Positioned;
+    values_.clear();
+    if (index >= 0) {
+        for (const KeyComponent& component : d.def->Keys()[index].components)
+            values_.push_back(d.def->StoredValue(component.field, position));
+    }
+    pointer_ = position.RecordPointer;
+    inclusive_ = true;
+    return d.Succeed();
+}
+
+bool KeyCursor::Next(RecordBase& record)
+{
+    return Step(record, true);
+}
+
+bool KeyCursor::Previous(RecordBase& record)
+{
+    return Step(record, false);
+}
+
+bool KeyCursor::Step(RecordBase& record, bool forward)
+{
+    TableFile::Impl& d = *file_->impl_;
+    if (d.markedForUse && d.openCount == 0 && !file_->Open())
+        return false;
+    if (!d.EnsureOpen())
+        return false;
+    if (state_ == State::Unset)
+        return d.Fail(DataError::Make(kRecordNotAvailable));
+    const int direction = forward ? 0 : 1;
+    const KeySql& sql = d.SqlFor(key_);
+    const auto take = [&](SQLite::Statement& statement, int firstColumn) {
+        ReadRecord(*d.def, statement, record, key_, &values_, firstColumn);
+        pointer_ = record.RecordPointer;
+        state_ = State::Positioned;
+        inclusive_ = false;
+        return d.Succeed();
+    };
+    try {
+        if (state_ == State::Start) {
+            StatementUse first(d.Prepare(sql.first[direction]));
+            if (first->executeStep())
+                return take(*first, 0);
+            return d.Fail(DataError::Make(kRecordNotAvailable));
+        }
+        const StepSql& step = sql.step[direction][inclusive_ ? 1 : 0];
+        StatementUse next(d.Prepare(step.sql));
+        int index = 1;
+        for (const FieldValue& value : values_)
+            BindFieldValue(*next, index++, value);
+        if (step.bindsPointer) {
+            // Backwards from a buffer without a pointer: every record with
+            // its values counts as at or before it.
+            const bool everyEqual = !forward && inclusive_ && pointer_ == 0;
+            next->bind(index, static_cast<int64_t>(everyEqual ? std::numeric_limits<int64_t>::max() : pointer_));
+        }
+        if (next->executeStep())
+            return take(*next, 1);
+        return d.Fail(DataError::Make(kRecordNotAvailable));
+    } catch (const std::exception& failure) {
+        return d.Fail(EngineError(failure, d.name));
+    }
+}
+
+} // namespace vl

@@ -1,0 +1,214 @@
+#include "platform/data/KeySql.h"
+
+#include "platform/data/NoCaseCollation.h"
+
+namespace vl {
+
+namespace {
+
+struct Part {
+    std::string column; // quoted
+    std::string collate; // " COLLATE VL_NOCASE" or empty
+    bool descending = false;
+};
+
+// The numbered parameter ?number.
+std::string Parameter(size_t number)
+{
+    std::string mark("?");
+    mark += std::to_string(number);
+    return mark;
+}
+
+std::string Join(const std::vector<std::string>& items, const char* separator)
+{
+    std::string result;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            result += separator;
+        result += items[i];
+    }
+    return result;
+}
+
+// Direction of a component in a walk: forward keeps the declared direction,
+// backward reverses it.
+bool Descends(const Part& part, bool backward)
+{
+    return part.descending != backward;
+}
+
+std::string OrderBy(const std::vector<Part>& parts, size_t from, bool backward)
+{
+    std::vector<std::string> terms;
+    for (size_t i = from; i < parts.size(); ++i)
+        terms.push_back(parts[i].column + parts[i].collate + (Descends(parts[i], backward) ? " DESC" : " ASC"));
+    terms.push_back(std::string("\"") + kPointerColumn + (backward ? "\" DESC" : "\" ASC"));
+    return " ORDER BY " + Join(terms, ", ");
+}
+
+// Equal values for the first count components, as ?1..?count.
+std::string Equalities(const std::vector<Part>& parts, size_t count)
+{
+    std::vector<std::string> terms;
+    for (size_t i = 0; i < count; ++i)
+        terms.push_back(parts[i].column + parts[i].collate + " = " + Parameter(i + 1));
+    return terms.empty() ? std::string("1") : Join(terms, " AND ");
+}
+
+// The parts of a step (see KeySql.h), each a seek of its own.
+std::vector<std::string> StepParts(const std::string& columns, const std::string& table,
+                                   const std::vector<Part>& parts, bool backward, bool inclusive, bool sameValues)
+{
+    const std::string ptr = std::string("\"") + kPointerColumn + "\"";
+    const size_t n = parts.size();
+    std::vector<std::string> wheres;
+    std::vector<size_t> orderFrom;
+    if (sameValues) {
+        const char* op = backward ? (inclusive ? " <= " : " < ") : (inclusive ? " >= " : " > ");
+        wheres.push_back(Equalities(parts, n) + " AND " + ptr + op + Parameter(n + 1));
+        orderFrom.push_back(n);
+    }
+    bool uniform = true;
+    for (const Part& part : parts)
+        uniform = uniform && part.descending == parts.front().descending;
+    if (n > 0 && uniform) {
+        const char* op = Descends(parts.front(), backward) ? " < " : " > ";
+        if (n == 1) {
+            wheres.push_back(parts[0].column + parts[0].collate + op + Parameter(1));
+        } else {
+            // The collation stands on the values' side: the engine then seeks
+            // the index on the row value.
+            std::vector<std::string> names;
+            std::vector<std::string> values;
+            for (size_t i = 0; i < n; ++i) {
+                names.push_back(parts[i].column);
+                values.push_back(Parameter(i + 1) + parts[i].collate);
+            }
+            wheres.push_back(std::string("(") + Join(names, ", ") + ")" + op + "(" + Join(values, ", ") + ")");
+        }
+        orderFrom.push_back(0);
+    } else if (n > 0) {
+        for (size_t level = n; level >= 1; --level) {
+            const Part& part = parts[level - 1];
+            wheres.push_back(Equalities(parts, level - 1) + " AND " + part.column + part.collate +
+                             (Descends(part, backward) ? " < " : " > ") + Parameter(level));
+            orderFrom.push_back(level - 1);
+        }
+    }
+    std::vector<std::string> selects;
+    for (size_t i = 0; i < wheres.size(); ++i) {
+        std::string order = OrderBy(parts, orderFrom[i], backward);
+        selects.push_back("SELECT " + std::to_string(i) + " AS vl_part, " + columns + " FROM " + table + " WHERE " +
+                          wheres[i] + order + " LIMIT 1");
+    }
+    return selects;
+}
+
+StepSql BuildStep(const std::string& columns, const std::string& table, const std::vector<Part>& parts,
+                  bool backward, bool inclusive, bool unique)
+{
+    // A unique key holds no other record with the position's values.
+    const bool sameValues = inclusive || !unique;
+    const std::vector<std::string> selects = StepParts(columns, table, parts, backward, inclusive, sameValues);
+    StepSql step;
+    step.bindsPointer = sameValues;
+    if (selects.size() == 1) {
+        step.sql = selects.front();
+        return step;
+    }
+    std::vector<std::string> wrapped;
+    for (const std::string& select : selects)
+        wrapped.push_back("SELECT * FROM (" + select + ")");
+    step.sql = Join(wrapped, " UNION ALL ") + " ORDER BY 1 LIMIT 1";
+    return step;
+}
+
+KeySql BuildKeySql(const std::string& columns, const std::string& table, const std::vector<Part>& parts, bool unique)
+{
+    KeySql sql;
+    const std::string select = "SELECT " + columns + " FROM " + table;
+    const std::string ptr = std::string("\"") + kPointerColumn + "\"";
+    const size_t n = parts.size();
+    for (int direction = 0; direction < 2; ++direction) {
+        const bool backward = direction == 1;
+        sql.first[direction] = select + OrderBy(parts, 0, backward) + " LIMIT 1";
+        for (int inclusive = 0; inclusive < 2; ++inclusive)
+            sql.step[direction][inclusive] = BuildStep(columns, table, parts, backward, inclusive == 1, unique);
+    }
+    sql.getEqual = select + " WHERE " + Equalities(parts, n) + " ORDER BY " + ptr + " ASC LIMIT 1";
+    sql.uniqueProbe = "SELECT 1 FROM " + table + " WHERE " + Equalities(parts, n) + " AND " + ptr + " <> " + Parameter(n + 1) +
+                      " LIMIT 1";
+    if (n > 0)
+        sql.maxAutoNumber = "SELECT MAX(" + parts.back().column + ") FROM " + table + " WHERE " +
+                            Equalities(parts, n - 1);
+    return sql;
+}
+
+} // namespace
+
+std::string QuoteName(const QString& name)
+{
+    QString quoted = name;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return ("\"" + quoted + "\"").toStdString();
+}
+
+QString IndexName(const QString& tableName, const KeyDef& key)
+{
+    return tableName + QLatin1Char('|') + key.name.toUpper();
+}
+
+TableSql BuildTableSql(const TableDef& def, const QString& tableName)
+{
+    TableSql sql;
+    sql.table = QuoteName(tableName);
+    const std::string ptr = std::string("\"") + kPointerColumn + "\"";
+    std::vector<std::string> columns;
+    std::vector<std::string> definitions{ptr + " INTEGER PRIMARY KEY AUTOINCREMENT"};
+    for (const FieldDef& field : def.Fields()) {
+        const std::string column = QuoteName(field.column);
+        columns.push_back(column);
+        const char* type = field.IsText() ? " TEXT NOT NULL DEFAULT ''"
+                           : (field.type == FieldType::Real || field.type == FieldType::Decimal)
+                               ? " REAL NOT NULL DEFAULT 0"
+                               : " INTEGER NOT NULL DEFAULT 0";
+        definitions.push_back(column + type);
+    }
+    const std::string columnList = ptr + ", " + Join(columns, ", ");
+    const std::string select = "SELECT " + columnList + " FROM " + sql.table;
+    sql.selectByPointer = select + " WHERE " + ptr + " = ?";
+    std::vector<std::string> marks(columns.size(), "?");
+    sql.insert = "INSERT INTO " + sql.table + " (" + Join(columns, ", ") + ") VALUES (" + Join(marks, ", ") + ")";
+    std::vector<std::string> assignments;
+    for (const std::string& column : columns)
+        assignments.push_back(column + " = ?");
+    sql.update = "UPDATE " + sql.table + " SET " + Join(assignments, ", ") + " WHERE " + ptr + " = ?";
+    sql.deleteByPointer = "DELETE FROM " + sql.table + " WHERE " + ptr + " = ?";
+    sql.count = "SELECT COUNT(*) FROM " + sql.table;
+    sql.createTable = "CREATE TABLE " + sql.table + " (" + Join(definitions, ", ") + ")";
+    sql.fileOrder = BuildKeySql(columnList, sql.table, {}, false);
+
+    const std::string collate = std::string(" COLLATE ") + kNoCaseCollation;
+    for (const KeyDef& key : def.Keys()) {
+        std::vector<Part> parts;
+        std::vector<std::string> indexTerms;
+        for (const KeyComponent& component : key.components) {
+            Part part;
+            part.column = QuoteName(def.Fields()[component.field].column);
+            part.collate = component.noCase ? collate : std::string();
+            part.descending = component.descending;
+            indexTerms.push_back(part.column + part.collate + (part.descending ? " DESC" : ""));
+            parts.push_back(part);
+        }
+        KeySql keySql = BuildKeySql(columnList, sql.table, parts, key.unique);
+        keySql.indexName = IndexName(tableName, key).toStdString();
+        keySql.createIndex = std::string(key.unique ? "CREATE UNIQUE INDEX " : "CREATE INDEX ") +
+                             QuoteName(IndexName(tableName, key)) + " ON " + sql.table + " (" +
+                             Join(indexTerms, ", ") + ")";
+        sql.keys.push_back(std::move(keySql));
+    }
+    return sql;
+}
+
+} // namespace vl

@@ -1,0 +1,23 @@
+#pragma once
+// Maintenance of whole data files for the repair window and the backups.
+// Each works on its own connection; the file's tables may be open elsewhere
+// (the work waits for their writes like any other writer).
+
+#include "platform/data/DataError.h"
+
+#include <QStringList>
+
+namespace vl {
+
+// Rebuilds every key of the data file.
+DataError RebuildDataFileKeys(const QString& path);
+// Packs the data file: space of deleted records is given back.
+DataError PackDataFile(const QString& path);
+// Checks the data file's structure; problems receives the findings (empty
+// when the file is sound). A file that is no data file at all is an error.
+DataError CheckDataFile(const QString& path, QStringList* problems);
+// Copies a consistent snapshot of the data file to target (replaced when it
+// exists), while other programs may be writing to it.
+DataError CopyDataFileSnapshot(const QString& path, const QString& target);
+
+} // namespace vl

@@ -1,0 +1,568 @@
+#include "platform/data/TableFile.h"
+
+#include "platform/data/Catalog.h"
+#include "platform/data/DataFileName.h"
+#include "platform/data/OpenGuard.h"
+#include "platform/data/TableDeclaration.h"
+#include "platform/data/TableFileImpl.h"
+
+#include <sqlite3.h>
+
+namespace vl {
+
+namespace {
+
+bool CanRead(int mode)
+{
+    return (mode & 0x0f) != AccessMode::kWriteOnly;
+}
+
+bool CanWrite(int mode)
+{
+    return (mode & 0x0f) != AccessMode::kReadOnly;
+}
+
+// Calls the open guard around a physical open, also when it fails.
+class GuardedOpen {
+public:
+    explicit GuardedOpen(const QString& name)
+    {
+        if (CurrentOpenGuard().beforeOpen)
+            CurrentOpenGuard().beforeOpen(name);
+    }
+    ~GuardedOpen()
+    {
+        if (CurrentOpenGuard().afterOpen)
+            CurrentOpenGuard().afterOpen();
+    }
+    GuardedOpen(const GuardedOpen&) = delete;
+    GuardedOpen& operator=(const GuardedOpen&) = delete;
+};
+
+} // namespace
+
+// ---- the inside ----------------------------------------------------------
+
+bool TableFile::Impl::Fail(DataError failure)
+{
+    failure.file = name;
+    if (failure.text.isEmpty())
+        failure.text = DataErrorText(failure.code);
+    error = std::move(failure);
+    return false;
+}
+
+bool TableFile::Impl::Succeed()
+{
+    error = DataError();
+    return true;
+}
+
+bool TableFile::Impl::EnsureOpen()
+{
+    if (openCount > 0 && CanRead(accessMode))
+        return true;
+    if (openCount > 0)
+        return Fail(DataError::Make(kAccessDenied));
+    return Fail(DataError::Make(kFileNotOpen));
+}
+
+bool TableFile::Impl::EnsureWritable()
+{
+    if (openCount == 0)
+        return Fail(DataError::Make(kFileNotOpen));
+    if (!CanWrite(accessMode))
+        return Fail(DataError::Make(kAccessDenied));
+    return true;
+}
+
+bool TableFile::Impl::ResolveKey(KeyRef key, int& index)
+{
+    if (key.name == nullptr) {
+        index = -1;
+        return true;
+    }
+    if (key.name != lastKeyName) {
+        const int found = def->KeyIndex(QString::fromLatin1(key.name));
+        if (found < 0) {
+            DataError failure = DataError::Make(kFileSystemError);
+            failure.driverMessage = QStringLiteral("no key %1 in %2").arg(QString::fromLatin1(key.name), def->Label());
+            return Fail(failure);
+        }
+        lastKeyName = key.name;
+        lastKeyIndex = found;
+    }
+    index = lastKeyIndex;
+    return true;
+}
+
+SQLite::Statement& TableFile::Impl::Prepare(const std::string& text)
+{
+    auto found = statements.find(&text);
+    if (found != statements.end())
+        return *found->second;
+    auto statement = std::make_unique<SQLite::Statement>(connection->Db(), text);
+    SQLite::Statement& prepared = *statement;
+    statements.emplace(&text, std::move(statement));
+    return prepared;
+}
+
+void TableFile::Impl::ReleaseStatements()
+{
+    statements.clear();
+}
+
+void BindFieldValue(SQLite::Statement& statement, int index, const FieldValue& value)
+{
+    if (const auto* i = std::get_if<int64_t>(&value))
+        statement.bind(index, static_cast<int64_t>(*i));
+    else if (const auto* d = std::get_if<double>(&value))
+        statement.bind(index, *d);
+    else
+        statement.bind(index, std::get<QString>(value).toStdString());
+}
+
+void ReadRecord(const TableDef& def, SQLite::Statement& statement, RecordBase& record, int key,
+                std::vector<FieldValue>* keyValues, int firstColumn)
+{
+    record.RecordPointer = statement.getColumn(firstColumn).getInt64();
+    const std::vector<FieldDef>& fields = def.Fields();
+    std::vector<FieldValue> values;
+    values.reserve(fields.size());
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const SQLite::Column column = statement.getColumn(firstColumn + static_cast<int>(i) + 1);
+        const FieldDef& field = fields[i];
+        if (field.IsText())
+            values.emplace_back(QString::fromUtf8(static_cast<const char*>(column.getBlob()), column.getBytes()));
+        else if (field.type == FieldType::Real || field.type == FieldType::Decimal)
+            values.emplace_back(column.getDouble());
+        else
+            values.emplace_back(static_cast<int64_t>(column.getInt64()));
+        field.set(record, values.back());
+    }
+    if (keyValues) {
+        keyValues->clear();
+        if (key >= 0) {
+            for (const KeyComponent& component : def.Keys()[key].components)
+                keyValues->push_back(values[component.field]);
+        }
+    }
+}
+
+int BindKeyValues(const TableDef& def, const KeyDef* key, const RecordBase& record, SQLite::Statement& statement,
+                  int first, int count)
+{
+    int index = first;
+    if (!key)
+        return index;
+    for (int c = 0; c < count; ++c)
+        BindFieldValue(statement, index++, def.StoredValue(key->components[c].field, record));
+    return index;
+}
+
+namespace {
+
+// The first unique key under which another record (other than pointer) has
+// the values of record.
+QString KeyRefusing(TableFile::Impl& d, const RecordBase& record, int64_t pointer)
+{
+    const TableDef& def = *d.def;
+    for (size_t k = 0; k < def.Keys().size(); ++k) {
+        const KeyDef& key = def.Keys()[k];
+        if (!key.unique)
+            continue;
+        try {
+            StatementUse probe(d.Prepare(d.sql->keys[k].uniqueProbe));
+            const int next = BindKeyValues(def, &key, record, *probe, 1, static_cast<int>(key.components.size()));
+            probe->bind(next, static_cast<int64_t>(pointer));
+            if (probe->executeStep())
+                return key.name;
+        } catch (const std::exception&) {
+            // The key stays unnamed.
+        }
+    }
+    return QString();
+}
+
+DataError WriteFailure(TableFile::Impl& d, const std::exception& failure, const RecordBase& record, int64_t pointer)
+{
+    DataError error = EngineError(failure, d.name);
+    if (error.code == kDuplicateKey) {
+        error.key = KeyRefusing(d, record, pointer);
+        if (!error.key.isEmpty())
+            error.text += QStringLiteral(": ") + error.key;
+    }
+    return error;
+}
+
+void BindRecord(const TableDef& def, const RecordBase& record, SQLite::Statement& statement)
+{
+    for (size_t i = 0; i < def.Fields().size(); ++i)
+        BindFieldValue(statement, static_cast<int>(i) + 1, def.StoredValue(static_cast<int>(i), record));
+}
+
+} // namespace
+
+// ---- opening and closing ---------------------------------------------------
+
+TableFile::TableFile(std::shared_ptr<const TableDef> def) : impl_(std::make_unique<Impl>())
+{
+    impl_->def = std::move(def);
+    impl_->name = impl_->def->FileName();
+}
+
+TableFile::~TableFile()
+{
+    while (impl_->openCount > 0)
+        Close();
+}
+
+const TableDef& TableFile::Definition() const
+{
+    return *impl_->def;
+}
+
+const std::shared_ptr<const TableDef>& TableFile::DefinitionPtr() const
+{
+    return impl_->def;
+}
+
+QString TableFile::Name() const
+{
+    return impl_->name;
+}
+
+void TableFile::SetName(const QString& name)
+{
+    impl_->name = name;
+}
+
+bool TableFile::Open(int accessMode, bool createIfMissing)
+{
+    Impl& d = *impl_;
+    if (d.openCount > 0) {
+        ++d.openCount;
+        d.Fail(DataError::Make(kFileAlreadyOpen));
+        return true;
+    }
+    const int mode = accessMode == kDeclaredMode ? d.def->AccessMode() : accessMode;
+    const DataFileName file = ResolveDataFileName(d.name, d.def->Label());
+    GuardedOpen guard(d.name);
+    DataError error;
+    std::shared_ptr<DataConnection> connection = DataConnection::Connect(file.path, createIfMissing, error);
+    if (!connection)
+        return d.Fail(error);
+    auto sql = std::make_unique<TableSql>(BuildTableSql(*d.def, file.table));
+    error = PrepareStoredTable(*connection, *d.def, file.table, *sql, createIfMissing);
+    if (!error.Ok())
+        return d.Fail(error);
+    d.connection = std::move(connection);
+    d.sql = std::move(sql);
+    d.table = file.table;
+    d.accessMode = mode;
+    d.openCount = 1;
+    d.markedForUse = false;
+    return d.Succeed();
+}
+
+bool TableFile::Create()
+{
+    Impl& d = *impl_;
+    if (d.openCount > 0)
+        return d.Succeed();
+    if (!Open(kDeclaredMode, true))
+        return false;
+    Close();
+    return d.Succeed();
+}
+
+void TableFile::Close()
+{
+    Impl& d = *impl_;
+    d.markedForUse = false;
+    if (d.openCount == 0)
+        return;
+    if (--d.openCount > 0) {
+        d.Succeed();
+        return;
+    }
+    while (d.streams > 0 && Flush()) {
+    }
+    if (d.streams > 0) {
+        // The batch could not be committed: it is undone, and reported.
+        const DataError failure = d.error;
+        d.connection->streamDepth -= d.streams;
+        d.streams = 0;
+        if (d.connection->streamDepth == 0 && d.connection->InTransaction())
+            sqlite3_exec(d.connection->Db().getHandle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        d.ReleaseStatements();
+        d.connection.reset();
+        d.sql.reset();
+        d.lastKeyName = nullptr;
+        d.Fail(failure);
+        return;
+    }
+    d.ReleaseStatements();
+    d.connection.reset();
+    d.sql.reset();
+    d.lastKeyName = nullptr;
+    d.Succeed();
+}
+
+void TableFile::MarkForUse()
+{
+    if (impl_->openCount == 0)
+        impl_->markedForUse = true;
+}
+
+bool TableFile::IsOpen() const
+{
+    return impl_->openCount > 0;
+}
+
+int TableFile::OpenCount() const
+{
+    return impl_->openCount;
+}
+
+// ---- whole-table work -------------------------------------------------------
+
+int64_t TableFile::Records()
+{
+    Impl& d = *impl_;
+    if (d.markedForUse && d.openCount == 0 && !Open())
+        return 0;
+    if (!d.EnsureOpen())
+        return 0;
+    try {
+        StatementUse count(d.Prepare(d.sql->count));
+        count->executeStep();
+        d.Succeed();
+        return count->getColumn(0).getInt64();
+    } catch (const std::exception& failure) {
+        d.Fail(EngineError(failure, d.name));
+        return 0;
+    }
+}
+
+bool TableFile::Stream()
+{
+    Impl& d = *impl_;
+    if (d.markedForUse && d.openCount == 0 && !Open())
+        return false;
+    if (!d.EnsureWritable())
+        return false;
+    try {
+        if (d.connection->streamDepth == 0 && !d.connection->InTransaction())
+            d.connection->Db().exec("BEGIN IMMEDIATE");
+        ++d.connection->streamDepth;
+        ++d.streams;
+        return d.Succeed();
+    } catch (const std::exception& failure) {
+        return d.Fail(EngineError(failure, d.name));
+    }
+}
+
+bool TableFile::Flush()
+{
+    Impl& d = *impl_;
+    if (d.streams == 0)
+        return d.Succeed();
+    try {
+        if (d.connection->streamDepth == 1 && d.connection->InTransaction())
+            d.connection->Db().exec("COMMIT");
+        --d.connection->streamDepth;
+        --d.streams;
+        return d.Succeed();
+    } catch (const std::exception& failure) {
+        // Still in the batch: a later Flush may commit it.
+        return d.Fail(EngineError(failure, d.name));
+    }
+}
+
+bool TableFile::RebuildKeys()
+{
+    Impl& d = *impl_;
+    const DataFileName file = ResolveDataFileName(d.name, d.def->Label());
+    DataError error;
+    std::shared_ptr<DataConnection> connection = d.connection;
+    if (!connection)
+        connection = DataConnection::Connect(file.path, false, error);
+    if (!connection)
+        return d.Fail(error);
+    const QString table = d.openCount > 0 ? d.table : file.table;
+    d.ReleaseStatements(); // rebuilt keys invalidate prepared statements
+    error = RebuildStoredKeys(*connection, *d.def, table, BuildTableSql(*d.def, table));
+    return error.Ok() ? d.Succeed() : d.Fail(error);
+}
+
+// ---- records ------------------------------------------------------------------
+
+bool TableFile::GetByKey(KeyRef key, RecordBase& record)
+{
+    Impl& d = *impl_;
+    if (d.markedForUse && d.openCount == 0 && !Open())
+        return false;
+    int index = -1;
+    if (!d.EnsureOpen() || !d.ResolveKey(key, index))
+        return false;
+    if (index < 0)
+        return GetByPointer(record.RecordPointer, record);
+    try {
+        const KeyDef& keyDef = d.def->Keys()[index];
+        StatementUse get(d.Prepare(d.sql->keys[index].getEqual));
+        BindKeyValues(*d.def, &keyDef, record, *get, 1, static_cast<int>(keyDef.components.size()));
+        if (!get->executeStep())
+            return d.Fail(DataError::Make(kRecordNotFound));
+        ReadRecord(*d.def, *get, record, -1, nullptr);
+        return d.Succeed();
+    } catch (const std::exception& failure) {
+        return d.Fail(EngineError(failure, d.name));
+    }
+}
+
+bool TableFile::GetByPointer(int64_t pointer, RecordBase& record)
+{
+    Impl& d = *impl_;
+    if (d.markedForUse && d.openCount == 0 && !Open())
+        return false;
+    if (!d.EnsureOpen())
+        return false;
+    try {
+        StatementUse get(d.Prepare(d.sql->selectByPointer));
+        get->bind(1, static_cast<int64_t>(pointer));
+        if (!get->executeStep())
+            return d.Fail(DataError::Make(kRecordNotFound));
+        ReadRecord(*d.def, *get, record, -1, nullptr);
+        return d.Succeed();
+    } catch (const std::exception& failure) {
+        return d.Fail(EngineError(failure, d.name));
+    }
+}
+
+bool TableFile::AddRecord(RecordBase& record)
+{
+    Impl& d = *impl_;
+    if (d.markedForUse && d.openCount == 0 && !Open())
+        return false;
+    if (!d.EnsureWritable())
+        return false;
+    const TableDef& def = *d.def;
+    // Numbers given on this attempt, undone when the add fails.
+    std::vector<std::pair<int, FieldValue>> numbered;
+    try {
+        // The highest number is read and the record inserted in one write
+        // transaction, so no other program can take the same number.
+        WriteTransaction transaction(*d.connection, WriteTransaction::Inside::Join);
+        for (size_t k = 0; k < def.Keys().size(); ++k) {
+            const KeyDef& key = def.Keys()[k];
+            if (!key.autoNumber)
+                continue;
+            const FieldDef& last = def.Fields()[key.components.back().field];
+            if (TableDefBuilder::ToInteger(def.StoredValue(key.components.back().field, record)) != 0)
+                continue;
+            StatementUse highest(d.Prepare(d.sql->keys[k].maxAutoNumber));
+            BindKeyValues(def, &key, record, *highest, 1, static_cast<int>(key.components.size()) - 1);
+            highest->executeStep();
+            const int64_t top = highest->getColumn(0).isNull() ? 0 : highest->getColumn(0).getInt64();
+            numbered.emplace_back(key.components.back().field, last.get(record));
+            last.set(record, NormaliseValue(last, top + 1));
+        }
+        {
+            StatementUse insert(d.Prepare(d.sql->insert));
+            BindRecord(def, record, *insert);
+            insert->exec();
+        }
+        const int64_t pointer = d.connection->Db().getLastInsertRowid();
+        transaction.Commit();
+        record.RecordPointer = pointer;
+        return d.Succeed();
+    } catch (const std::exception& failure) {
+        const DataError error = WriteFailure(d, failure, record, 0);
+        for (const auto& [field, value] : numbered)
+            def.Fields()[field].set(record, value);
+        return d.Fail(error);
+    }
+}
+
+bool TableFile::PutRecord(RecordBase& record)
+{
+    Impl& d = *impl_;
+    if (d.markedForUse && d.openCount == 0 && !Open())
+        return false;
+    if (!d.EnsureWritable())
+        return false;
+    if (record.RecordPointer == 0)
+        return d.Fail(DataError::Make(kRecordNotAvailable));
+    try {
+        StatementUse update(d.Prepare(d.sql->update));
+        BindRecord(*d.def, record, *update);
+        update->bind(static_cast<int>(d.def->Fields().size()) + 1, static_cast<int64_t>(record.RecordPointer));
+        if (update->exec() == 0)
+            return d.Fail(DataError::Make(kRecordNotAvailable));
+        return d.Succeed();
+    } catch (const std::exception& failure) {
+        return d.Fail(WriteFailure(d, failure, record, record.RecordPointer));
+    }
+}
+
+bool TableFile::DeleteRecord(const RecordBase& record)
+{
+    Impl& d = *impl_;
+    if (d.markedForUse && d.openCount == 0 && !Open())
+        return false;
+    if (!d.EnsureWritable())
+        return false;
+    if (record.RecordPointer == 0)
+        return d.Fail(DataError::Make(kRecordNotAvailable));
+    try {
+        StatementUse erase(d.Prepare(d.sql->deleteByPointer));
+        erase->bind(1, static_cast<int64_t>(record.RecordPointer));
+        if (erase->exec() == 0)
+            return d.Fail(DataError::Make(kRecordNotAvailable));
+        return d.Succeed();
+    } catch (const std::exception& failure) {
+        return d.Fail(EngineError(failure, d.name));
+    }
+}
+
+KeyCursor& TableFile::OwnCursor()
+{
+    if (!impl_->cursor)
+        impl_->cursor = std::make_unique<KeyCursor>(*this);
+    return *impl_->cursor;
+}
+
+// ---- errors -------------------------------------------------------------------
+
+const DataError& TableFile::LastError() const
+{
+    return impl_->error;
+}
+
+int TableFile::ErrorCode() const
+{
+    return impl_->error.code;
+}
+
+QString TableFile::Error() const
+{
+    return impl_->error.text;
+}
+
+QString TableFile::ErrorFile() const
+{
+    return impl_->error.file;
+}
+
+int TableFile::FileErrorCode() const
+{
+    return impl_->error.driverCode;
+}
+
+QString TableFile::FileError() const
+{
+    return impl_->error.driverMessage;
+}
+
+} // namespace vl

@@ -1,0 +1,126 @@
+#pragma once
+// The file object of one table: opens and closes it, counts opens, and
+// carries the last error. Record operations are typed in Table<R> (Table.h).
+//
+// Threads: a file object is used by one thread at a time. All file objects
+// of one data file on one thread share one connection; a worker thread makes
+// file objects of its own (from the same TableDef) and so gets a connection
+// of its own.
+
+#include "platform/data/DataError.h"
+#include "platform/data/TableDef.h"
+
+#include <memory>
+
+namespace vl {
+
+class KeyCursor;
+
+class TableFile {
+public:
+    static constexpr int kDeclaredMode = -1;
+
+    explicit TableFile(std::shared_ptr<const TableDef> def);
+    virtual ~TableFile();
+    TableFile(const TableFile&) = delete;
+    TableFile& operator=(const TableFile&) = delete;
+
+    const TableDef& Definition() const;
+    const std::shared_ptr<const TableDef>& DefinitionPtr() const;
+
+    // The file name in use ("vldb\!s"); starts as the declared one. A new
+    // name takes effect at the next open.
+    QString Name() const;
+    void SetName(const QString& name);
+
+    // Opens the table. Errors: 2 (missing; created instead when
+    // createIfMissing), 5, 32, 46, 47, 90. A second open of an open file
+    // object counts the open and leaves 52 (the call still succeeds).
+    // Opening converts an older stored layout to the declared one.
+    bool Open(int accessMode = kDeclaredMode, bool createIfMissing = false);
+    // Creates the table, and its data file, when missing; an existing table
+    // is kept as it is.
+    bool Create();
+    // Undoes one open; the table closes when the last open is undone.
+    void Close();
+    // Opens the table with its declared access mode on first use.
+    void MarkForUse();
+    bool IsOpen() const;
+    int OpenCount() const;
+
+    // Number of records (0 with an error on failure).
+    int64_t Records();
+
+    // A batch of writes in one transaction of the table's data file: Stream()
+    // starts it, Flush() commits it. Batches nest; the outermost Flush commits.
+    // Never hold a batch across a prompt: other programs wait for it.
+    bool Stream();
+    bool Flush();
+
+    // Rebuilds the table's keys (also when it is closed, after error 46).
+    bool RebuildKeys();
+
+    // The last operation's error (code 0 after a success).
+    const DataError& LastError() const;
+    int ErrorCode() const;
+    QString Error() const;     // the error's text
+    QString ErrorFile() const; // the file name of the failing table
+    int FileErrorCode() const; // the storage engine's code of a failure
+    QString FileError() const; // and its message
+
+protected:
+    bool GetByKey(KeyRef key, RecordBase& record);
+    bool GetByPointer(int64_t pointer, RecordBase& record);
+    bool AddRecord(RecordBase& record);
+    bool PutRecord(RecordBase& record);
+    bool DeleteRecord(const RecordBase& record);
+    KeyCursor& OwnCursor();
+
+public:
+    struct Impl; // the inside, defined in the library only
+
+private:
+    friend class KeyCursor;
+    std::unique_ptr<Impl> impl_;
+};
+
+// A position in one key of a table (or in file order): Set, then Next or
+// Previous one record at a time. Each step seeks from the key values and
+// record pointer of the last record read, so a record changed during a scan
+// is met at its new place when it moved forward, and deleting the current
+// record skips nothing. The cursor must not outlive its file object.
+class KeyCursor {
+public:
+    explicit KeyCursor(TableFile& file);
+
+    // Before the first record of the key; Previous then starts at the end.
+    bool Set(KeyRef key);
+    // At the position of a record buffer: Next reads the first record at or
+    // after its key values and record pointer, Previous the last at or
+    // before them (a pointer of 0 stands for all records with those values).
+    bool Set(KeyRef key, const RecordBase& position);
+    // Error 33 at the end of the key (the position stays where it was).
+    bool Next(RecordBase& record);
+    bool Previous(RecordBase& record);
+
+private:
+    enum class State { Unset, Start, Positioned };
+    bool Step(RecordBase& record, bool forward);
+
+    TableFile* file_;
+    int key_ = -1; // -1 = file order
+    State state_ = State::Unset;
+    bool inclusive_ = false; // the next step may return the position itself
+    std::vector<FieldValue> values_; // key values at the position
+    int64_t pointer_ = 0;
+};
+
+} // namespace vl
+
+namespace vl {
+// How long an operation waits for another program's lock on a data file
+// before it fails with error 32 (5 seconds unless set; for connections made
+// afterwards).
+void SetLockWait(int milliseconds);
+int LockWait();
+} // namespace vl

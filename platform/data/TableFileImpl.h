@@ -1,0 +1,68 @@
+#pragma once
+// The inside of a file object, shared by TableFile.cpp and KeyCursor.cpp.
+
+#include "platform/data/Connection.h"
+#include "platform/data/KeySql.h"
+#include "platform/data/TableFile.h"
+
+#include <SQLiteCpp/Statement.h>
+
+#include <unordered_map>
+
+namespace vl {
+
+struct TableFile::Impl {
+    std::shared_ptr<const TableDef> def;
+    QString name;
+    int openCount = 0;
+    bool markedForUse = false;
+    int accessMode = AccessMode::kReadWrite;
+    std::shared_ptr<DataConnection> connection;
+    QString table;
+    std::unique_ptr<TableSql> sql;
+    // Prepared once per open, by the address of their text in sql.
+    std::unordered_map<const std::string*, std::unique_ptr<SQLite::Statement>> statements;
+    int streams = 0; // batches this file object started and has not flushed
+    DataError error;
+    std::unique_ptr<KeyCursor> cursor;
+    const char* lastKeyName = nullptr; // KeyRef resolution cache
+    int lastKeyIndex = -1;
+
+    bool Fail(DataError failure);
+    bool Succeed();
+    // Opens a table marked for use; 37 when the table is not open.
+    bool EnsureOpen();
+    bool EnsureWritable();
+    // The key's index, -1 for file order; false (error set) for an unknown key.
+    bool ResolveKey(KeyRef key, int& index);
+    const KeySql& SqlFor(int key) const { return key < 0 ? sql->fileOrder : sql->keys[key]; }
+    // The prepared statement for one of sql's texts.
+    SQLite::Statement& Prepare(const std::string& text);
+    void ReleaseStatements();
+};
+
+// Resets a statement when its use ends, so no read lock stays behind.
+class StatementUse {
+public:
+    explicit StatementUse(SQLite::Statement& statement) : statement_(statement) {}
+    ~StatementUse() { statement_.tryReset(); }
+    StatementUse(const StatementUse&) = delete;
+    StatementUse& operator=(const StatementUse&) = delete;
+    SQLite::Statement& operator*() { return statement_; }
+    SQLite::Statement* operator->() { return &statement_; }
+
+private:
+    SQLite::Statement& statement_;
+};
+
+void BindFieldValue(SQLite::Statement& statement, int index, const FieldValue& value);
+// Reads the current row (record pointer, then every field, from column
+// firstColumn on) into the record; keyValues, when given, receives the key's
+// component values as read.
+void ReadRecord(const TableDef& def, SQLite::Statement& statement, RecordBase& record, int key,
+                std::vector<FieldValue>* keyValues, int firstColumn = 0);
+// Binds the key's component values taken from the record (stored form).
+int BindKeyValues(const TableDef& def, const KeyDef* key, const RecordBase& record, SQLite::Statement& statement,
+                  int first, int count);
+
+} // namespace vl

@@ -1,0 +1,52 @@
+#include "scripting/Keywords.h"
+
+#include "platform/runtime/FixedText.h"
+#include "scripting/BuiltInKeywords.h"
+#include "scripting/ScriptVariables.h"
+
+#include <QStringView>
+
+namespace vl {
+
+QString EvaluateKeyword(const QString& name)
+{
+    if (const std::optional<QString> builtIn = BuiltInKeywordValue(name))
+        return CutTo(*builtIn, kKeywordValueWidth);
+    if (name.startsWith(u'=')) {
+        const QString value = EvaluateExpression(name.mid(1));
+        if (!Clip(value).isEmpty())
+            return CutTo(value, kKeywordValueWidth);
+    }
+    const std::optional<ScriptVariable> variable = CurrentScriptVariables().Find(name);
+    return variable ? variable->STRINGVALUE : QString();
+}
+
+QString ExpandKeywords(const QString& text, int maxLength)
+{
+    const QString source = Clip(text);
+    QString output;
+    for (qsizetype p = 0; p < source.size(); ++p) {
+        // Full and ending in a non-blank: nothing can be added any more.
+        if (output.size() >= maxLength && !output.endsWith(u' '))
+            break;
+        const QChar c = source.at(p);
+        if (c == u'[') {
+            // A keyword only when "]" closes a name of at most 32 characters;
+            // otherwise the "[" is an ordinary character.
+            const qsizetype close = QStringView(source).mid(p + 1, kKeywordNameWidth + 1).indexOf(u']');
+            if (close >= 0) {
+                const QString value = EvaluateKeyword(source.mid(p + 1, close));
+                if (!Clip(value).isEmpty()) {
+                    output = Clip(CutTo(output + value, maxLength));
+                    p += close + 1; // onto the "]"; the loop steps past it
+                    continue;
+                }
+            }
+        }
+        if (output.size() < maxLength)
+            output += c;
+    }
+    return Clip(output);
+}
+
+} // namespace vl

@@ -1,0 +1,128 @@
+// Finding the data directory at start, with scripted dialogs.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "core/startup/DataDirectory.h"
+#include "platform/runtime/IniFile.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
+
+namespace vl {
+namespace {
+
+QString Canonical(const QString& path)
+{
+    return QFileInfo(path).canonicalFilePath();
+}
+
+QString MakeDir(const QString& name, bool withData)
+{
+    const QString path = test::TestPath(name);
+    QDir().mkpath(path);
+    if (withData)
+        test::WriteTextFile(path + QStringLiteral("/VLDB.TPS"), QString());
+    return path;
+}
+
+void WritePathsIni(const QString& dir, const QString& data)
+{
+    IniFile paths(dir + QStringLiteral("/PATHS.INI"));
+    ASSERT_TRUE(paths.Put("PATH", "DATA", data));
+}
+
+TEST(DataDirectoryTest, ACurrentDirectoryHoldingTheDataFileIsKeptWhateverPathsIniSays)
+{
+    const QString start = MakeDir("start", true);
+    WritePathsIni(start, MakeDir("elsewhere", true));
+    QDir::setCurrent(start);
+    test::ScriptedPrompt prompt; // any question fails the test
+    EXPECT_EQ(Canonical(ChooseDataDirectory(prompt, test::TestPath("install"))), Canonical(start));
+    EXPECT_EQ(Canonical(QDir::currentPath()), Canonical(start));
+    EXPECT_FALSE(QFileInfo::exists(test::TestPath("install")));
+}
+
+TEST(DataDirectoryTest, TheDataFileIsFoundWithoutRegardToCase)
+{
+    const QString start = MakeDir("start", false);
+    test::WriteTextFile(start + QStringLiteral("/vldb.tps"), QString());
+    QDir::setCurrent(start);
+    test::ScriptedPrompt prompt;
+    EXPECT_EQ(Canonical(ChooseDataDirectory(prompt, test::TestPath("install"))), Canonical(start));
+}
+
+TEST(DataDirectoryTest, PathsIniLeadsToTheDataDirectory)
+{
+    const QString start = MakeDir("start", false);
+    const QString data = MakeDir("data", true);
+    WritePathsIni(start, data);
+    QDir::setCurrent(start);
+    test::ScriptedPrompt prompt;
+    EXPECT_EQ(Canonical(ChooseDataDirectory(prompt, test::TestPath("install"))), Canonical(data));
+}
+
+TEST(DataDirectoryTest, PathsIniNamingADirectoryWithoutDataStillAsksAndRemembersTheAnswer)
+{
+    const QString start = MakeDir("start", false);
+    WritePathsIni(start, MakeDir("empty", false));
+    const QString chosen = MakeDir("chosen", false);
+    const QString install = test::TestPath("share/velmora");
+    QDir::setCurrent(start);
+
+    test::ScriptedPrompt prompt;
+    prompt.AnswerPath(chosen);
+    const QString result = ChooseDataDirectory(prompt, install);
+    EXPECT_EQ(Canonical(result), Canonical(chosen));
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].kind, test::PromptKind::Directory);
+    EXPECT_EQ(prompt.Questions()[0].caption, "Select data directory");
+    EXPECT_EQ(Canonical(prompt.Questions()[0].start), Canonical(install)); // created for the dialog
+    // The answer is written where the dialog started.
+    EXPECT_EQ(IniFile(install + QStringLiteral("/PATHS.INI")).Get("PATH", "DATA"), chosen);
+}
+
+TEST(DataDirectoryTest, CancellingTheDialogAnnouncesNewDataInTheInstallationDirectory)
+{
+    QDir::setCurrent(MakeDir("start", false));
+    const QString install = test::TestPath("install");
+    test::ScriptedPrompt prompt;
+    prompt.Cancel();
+    prompt.Answer(1);
+    const QString chosen = ChooseDataDirectory(prompt, install);
+    EXPECT_EQ(Canonical(chosen), Canonical(install));
+    ASSERT_EQ(prompt.Questions().size(), 2u);
+    EXPECT_EQ(prompt.Questions()[1].kind, test::PromptKind::Message);
+    EXPECT_EQ(prompt.Questions()[1].text, "Application data will be created");
+    EXPECT_EQ(prompt.Questions()[1].caption, "New Database");
+    EXPECT_FALSE(QFileInfo::exists(install + QStringLiteral("/PATHS.INI")));
+}
+
+TEST(DataDirectoryTest, StartedInsideTheInstallationDirectoryTheDialogStartsThere)
+{
+    const QString install = MakeDir("install", false);
+    const QString inside = MakeDir("install/old", false);
+    QDir::setCurrent(inside);
+    test::ScriptedPrompt prompt;
+    prompt.Cancel();
+    prompt.Answer(1);
+    EXPECT_EQ(Canonical(ChooseDataDirectory(prompt, install)), Canonical(inside));
+    EXPECT_EQ(Canonical(prompt.Questions().at(0).start), Canonical(inside));
+}
+
+TEST(DataDirectoryTest, TheInstallationDirectoryFollowsXdgDataHome)
+{
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", "/srv/share");
+    EXPECT_EQ(InstallationDirectory(), "/srv/share/velmora");
+    qputenv("XDG_DATA_HOME", "relative/share");
+    EXPECT_EQ(InstallationDirectory(), QDir::homePath() + "/.local/share/velmora");
+    if (saved.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", saved);
+}
+
+} // namespace
+} // namespace vl
