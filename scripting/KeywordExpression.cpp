@@ -2,7 +2,7 @@
 
 #include "core/eventlog/EventLog.h"
 #include "platform/runtime/FixedText.h"
-#include "scripting/DebugMode.h"
+#include "core/settings/Globals.h"
 #include "scripting/ExpressionEvaluator.h"
 
 namespace vl {

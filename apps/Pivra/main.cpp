@@ -1,9 +1,14 @@
-// Pivra, the message program: shows one message or reminder handed over by VLMR.
+// Pivra, the message program: shows one message or reminder handed over by
+// VLMR. Command line: "ID=" and the number of the hand-over record.
 
-#include <cstdio>
+#include "message/MessageProgramMain.h"
 
-int main(int, char**)
+#include <QApplication>
+
+int main(int argc, char** argv)
 {
-    std::fprintf(stderr, "%s\n", "Usage: Pivra ID=<message number>");
-    return 2;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pivra"));
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    return vl::MessageProgramMain(QApplication::arguments().mid(1));
 }

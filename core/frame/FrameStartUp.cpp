@@ -6,7 +6,6 @@
 #include "core/settings/Globals.h"
 #include "core/settings/Settings.h"
 #include "platform/runtime/FixedText.h"
-#include "scripting/DebugMode.h"
 
 namespace vl {
 

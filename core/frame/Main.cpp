@@ -4,6 +4,7 @@
 
 #include "core/startup/Main.h"
 
+#include "core/engine/DueTask.h"
 #include "core/frame/CoreProcedures.h"
 #include "core/frame/MainFrame.h"
 #include "core/startup/ProgramMain.h"
@@ -36,6 +37,7 @@ void EndOtherWindows(const QWidget* frame, bool closeFirst)
 int Main()
 {
     RegisterCoreProcedures();
+    InstallDueTaskRoutines();
     // The frame's close ends the program, not the last window: the frame
     // may be hidden in the tray while a list is the only window shown.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -4,6 +4,7 @@
 #include "core/desktop/WindowPosition.h"
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/OpenDataFile.h"
+#include "core/engine/DueTask.h"
 #include "core/eventlog/EventLog.h"
 #include "core/frame/FrameGlobals.h"
 #include "core/frame/FrameMenus.h"
@@ -45,10 +46,6 @@
 namespace vl {
 
 namespace {
-
-// The support addresses the Help menu opens.
-constexpr char kSupportMailAddress[] = "mailto:support@velmora.example";
-constexpr char kHomePageAddress[] = "https://velmora.example/";
 
 constexpr char kBackupProgram[] = "Halvex";
 constexpr char kMainDataFile[] = "VLDB.TPS";
@@ -148,8 +145,16 @@ bool MainFrame::Open()
         if (!OpenDataFile(*table, true, false, TableFile::kDeclaredMode, false))
             return false;
     }
-    for (TableFile* table : MarkedTables())
+    // The tables the scheduler reads open on first use; in a new data
+    // directory they are created now, with the same warnings on failure.
+    for (TableFile* table : MarkedTables()) {
+        if (!table->IsOpen()) {
+            if (!OpenDataFile(*table, true, false, TableFile::kDeclaredMode, false))
+                return false;
+            table->Close();
+        }
         table->MarkForUse();
+    }
     opened_ = true;
 
     Threads().RegisterFrame(this);
@@ -396,9 +401,9 @@ void MainFrame::RunCommand(const QString& command)
         else if (command == QLatin1String(kTile) || command == QLatin1String(kCascade))
             ArrangeWindows(command == QLatin1String(kTile));
         else if (command == QLatin1String(kEmailUs))
-            OpenSupportAddress(QString::fromLatin1(kSupportMailAddress));
+            OpenSupportAddress(QStringLiteral("mailto:") + QLatin1String(kSupportMailbox));
         else if (command == QLatin1String(kHomePage))
-            OpenSupportAddress(QString::fromLatin1(kHomePageAddress));
+            OpenSupportAddress(QLatin1String(kHomePageAddress));
         else
             Procedures().Start(command, this);
     } catch (const std::exception& error) {
@@ -588,7 +593,7 @@ void MainFrame::ChooseTrayMinimising()
 
 void MainFrame::NotifyTaskLists()
 {
-    Threads().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList);
+    NotifyBrowseThreads();
 }
 
 // ---- window state and closing ----

@@ -13,6 +13,7 @@
 #include "platform/ui/PromptService.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QThread>
 
@@ -31,7 +32,7 @@ public:
         auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
         shown_ = app != nullptr && QThread::currentThread() == app->thread();
         if (shown_)
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     }
     ~BusyCursor() { Restore(); }
     BusyCursor(const BusyCursor&) = delete;

@@ -109,15 +109,16 @@ QStringList WindowSettingsEntries()
 
 bool ResetSavedWindowSettings(IniFile& programIni, IniFile& positionIni)
 {
-    bool written = true;
+    // One rewrite per file: entry by entry, hundreds of synced rewrites would
+    // freeze the window for seconds.
+    QList<IniWrite> writes;
     const QStringList entries = WindowSettingsEntries();
-    for (const QString& procedure : WindowSettingsProcedures()) {
-        for (const QString& entry : entries) {
-            written = programIni.Put(procedure, entry, QString()) && written;
-            written = positionIni.Put(procedure, entry, QString()) && written;
-        }
-    }
-    return written;
+    for (const QString& procedure : WindowSettingsProcedures())
+        for (const QString& entry : entries)
+            writes.append(IniWrite{procedure, entry, QString()});
+    const bool programWritten = programIni.PutMany(writes);
+    const bool positionWritten = positionIni.PutMany(writes);
+    return programWritten && positionWritten;
 }
 
 } // namespace vl

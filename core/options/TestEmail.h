@@ -4,11 +4,10 @@
 // Email::Organization) to the user, with a blind copy to the makers' support
 // mailbox. The outcome is shown through the prompt service.
 
+#include "core/settings/Globals.h"
 #include "pim/MailSender.h"
 
 namespace vl {
-
-inline constexpr char kSupportMailbox[] = "support@brantwell.example";
 
 // Shows an error and sends nothing when the reply-to address or the mail
 // host is blank. Returns the send's result (a MailResult code; -1 when

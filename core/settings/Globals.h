@@ -7,6 +7,8 @@
 // Each setting is named after the value the program reads; the comment gives
 // the configuration key it is stored under. Flags are 0/1.
 
+#include "core/config/ConfigStore.h"
+
 #include <QString>
 
 #include <atomic>
@@ -16,9 +18,13 @@ namespace vl {
 
 // The program's own names.
 inline const QString ProductName = QStringLiteral("Velmora 2000"); // STRING(32)
+// The makers' support mailbox (blind copy of the test mail, Help "Email Us")
+// and home page (Help "Home Page").
+inline constexpr char kSupportMailbox[] = "support@brantwell.example";
+inline constexpr char kHomePageAddress[] = "https://brantwell.example/velmora/";
 // The program INI file in the data directory: fallback of the settings,
 // section "Settings" key "Debug", and saved window settings.
-inline const QString ININame = QStringLiteral("vlmr.INI");
+inline const QString ININame = QString::fromLatin1(kProgramIniName);
 
 // ---- history and general ----
 inline uint8_t LogExitCodes = 0;        // "LogExitCodes": log the exit codes of started programs
@@ -64,8 +70,11 @@ inline uint8_t MaximizeOnRun = 0;       // "MaximizeOnRun"
 inline int32_t GlobalDelay = 25;        // "ScriptingDelay": hundredths of a second between sends, at least 25
 inline uint8_t BurstSize = 7;           // "BurstSize": characters per send group, never 0
 
-// DebugMode (section "Settings", key "Debug" of ININame, never the store) is
-// kept beside the script code that reads it: scripting/DebugMode.h.
+// The debug flag of scripts (section "Settings", key "Debug" of ININame,
+// never the store): while it is on, keyword and expression evaluation writes
+// its working to the event log. Set at start-up and by the running-script
+// viewer; read by any thread.
+inline std::atomic<bool> DebugMode{false};
 
 // Setting "DateFormat": "d" followed by the number (1-18) of the date picture
 // the user chose; every window shows dates with it.

@@ -8,7 +8,6 @@
 #include "core/settings/SettingValues.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/runtime/IniFile.h"
-#include "scripting/DebugMode.h"
 
 #include <optional>
 

@@ -9,7 +9,7 @@ KeyCursor::KeyCursor(TableFile& file) : file_(&file) {}
 bool KeyCursor::Set(KeyRef key)
 {
     TableFile::Impl& d = *file_->impl_;
-    if (d.markedForUse && d.openCount == 0 && !file_->Open())
+    if (!file_->OpenForUse())
         return false;
     int index = -1;
     if (!d.EnsureOpen() || !d.ResolveKey(key, index))
@@ -25,7 +25,7 @@ bool KeyCursor::Set(KeyRef key)
 bool KeyCursor::Set(KeyRef key, const RecordBase& position)
 {
     TableFile::Impl& d = *file_->impl_;
-    if (d.markedForUse && d.openCount == 0 && !file_->Open())
+    if (!file_->OpenForUse())
         return false;
     int index = -1;
     if (!d.EnsureOpen() || !d.ResolveKey(key, index))
@@ -55,7 +55,7 @@ bool KeyCursor::Previous(RecordBase& record)
 bool KeyCursor::Step(RecordBase& record, bool forward)
 {
     TableFile::Impl& d = *file_->impl_;
-    if (d.markedForUse && d.openCount == 0 && !file_->Open())
+    if (!file_->OpenForUse())
         return false;
     if (!d.EnsureOpen())
         return false;

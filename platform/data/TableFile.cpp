@@ -261,7 +261,6 @@ bool TableFile::Open(int accessMode, bool createIfMissing)
     d.table = file.table;
     d.accessMode = mode;
     d.openCount = 1;
-    d.markedForUse = false;
     return d.Succeed();
 }
 
@@ -279,7 +278,14 @@ bool TableFile::Create()
 void TableFile::Close()
 {
     Impl& d = *impl_;
-    d.markedForUse = false;
+    // A mark not yet turned into an open is one user of the table: its Close
+    // takes the mark back. Whichever user closes first, the table stays open
+    // (or openable on use) for as long as any user is left.
+    if (d.markedForUse) {
+        d.markedForUse = false;
+        d.Succeed();
+        return;
+    }
     if (d.openCount == 0)
         return;
     if (--d.openCount > 0) {
@@ -311,8 +317,19 @@ void TableFile::Close()
 
 void TableFile::MarkForUse()
 {
-    if (impl_->openCount == 0)
-        impl_->markedForUse = true;
+    impl_->markedForUse = true;
+}
+
+bool TableFile::OpenForUse()
+{
+    Impl& d = *impl_;
+    if (!d.markedForUse || d.openCount > 0)
+        return true;
+    if (!Open())
+        return false;
+    // The open made on first use takes the mark's place.
+    d.markedForUse = false;
+    return true;
 }
 
 bool TableFile::IsOpen() const
@@ -330,7 +347,7 @@ int TableFile::OpenCount() const
 int64_t TableFile::Records()
 {
     Impl& d = *impl_;
-    if (d.markedForUse && d.openCount == 0 && !Open())
+    if (!OpenForUse())
         return 0;
     if (!d.EnsureOpen())
         return 0;
@@ -348,7 +365,7 @@ int64_t TableFile::Records()
 bool TableFile::Stream()
 {
     Impl& d = *impl_;
-    if (d.markedForUse && d.openCount == 0 && !Open())
+    if (!OpenForUse())
         return false;
     if (!d.EnsureWritable())
         return false;
@@ -401,7 +418,7 @@ bool TableFile::RebuildKeys()
 bool TableFile::GetByKey(KeyRef key, RecordBase& record)
 {
     Impl& d = *impl_;
-    if (d.markedForUse && d.openCount == 0 && !Open())
+    if (!OpenForUse())
         return false;
     int index = -1;
     if (!d.EnsureOpen() || !d.ResolveKey(key, index))
@@ -424,7 +441,7 @@ bool TableFile::GetByKey(KeyRef key, RecordBase& record)
 bool TableFile::GetByPointer(int64_t pointer, RecordBase& record)
 {
     Impl& d = *impl_;
-    if (d.markedForUse && d.openCount == 0 && !Open())
+    if (!OpenForUse())
         return false;
     if (!d.EnsureOpen())
         return false;
@@ -443,7 +460,7 @@ bool TableFile::GetByPointer(int64_t pointer, RecordBase& record)
 bool TableFile::AddRecord(RecordBase& record)
 {
     Impl& d = *impl_;
-    if (d.markedForUse && d.openCount == 0 && !Open())
+    if (!OpenForUse())
         return false;
     if (!d.EnsureWritable())
         return false;
@@ -488,7 +505,7 @@ bool TableFile::AddRecord(RecordBase& record)
 bool TableFile::PutRecord(RecordBase& record)
 {
     Impl& d = *impl_;
-    if (d.markedForUse && d.openCount == 0 && !Open())
+    if (!OpenForUse())
         return false;
     if (!d.EnsureWritable())
         return false;
@@ -509,7 +526,7 @@ bool TableFile::PutRecord(RecordBase& record)
 bool TableFile::DeleteRecord(const RecordBase& record)
 {
     Impl& d = *impl_;
-    if (d.markedForUse && d.openCount == 0 && !Open())
+    if (!OpenForUse())
         return false;
     if (!d.EnsureWritable())
         return false;

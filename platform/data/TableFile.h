@@ -43,7 +43,8 @@ public:
     bool Create();
     // Undoes one open; the table closes when the last open is undone.
     void Close();
-    // Opens the table with its declared access mode on first use.
+    // Opens the table with its declared access mode on first use. The mark
+    // counts as one user of the table: one Close takes it back.
     void MarkForUse();
     bool IsOpen() const;
     int OpenCount() const;
@@ -81,6 +82,8 @@ public:
 
 private:
     friend class KeyCursor;
+    // Opens a table marked for use when it is not open yet.
+    bool OpenForUse();
     std::unique_ptr<Impl> impl_;
 };
 

@@ -234,39 +234,61 @@ QList<IniEntry> IniFile::Entries(const QString& section) const
     return entries;
 }
 
+namespace {
+
+bool IsValidWrite(const IniWrite& write)
+{
+    return IsValidSectionName(TrimBlanks(write.section)) && IsValidEntryName(TrimBlanks(write.entry))
+        && !HasLineBreak(write.value);
+}
+
+// Sets one entry in the parsed file, adding the section or the entry when missing.
+void ApplyWrite(IniDocument& doc, const IniWrite& write)
+{
+    const QString sectionName = TrimBlanks(write.section);
+    const QString entryName = TrimBlanks(write.entry);
+    const QByteArray newValue = TrimBlanks(write.value).toUtf8();
+    const qsizetype header = doc.FindSection(sectionName);
+    if (header < 0) {
+        if (!doc.lines.isEmpty() && doc.lines.last().kind != IniDocument::Kind::Blank)
+            doc.lines.append(IniDocument::MakeLine({}));
+        doc.lines.append(IniDocument::MakeLine('[' + sectionName.toUtf8() + ']'));
+        doc.lines.append(IniDocument::MakeLine(entryName.toUtf8() + '=' + newValue));
+        return;
+    }
+    const qsizetype existing = doc.FindEntry(header, entryName);
+    if (existing >= 0) {
+        // Keep the line's own spelling of the name and its spacing around "=".
+        const QByteArray& raw = doc.lines[existing].raw;
+        qsizetype valueStart = raw.indexOf('=') + 1;
+        while (valueStart < raw.size() && (raw[valueStart] == ' ' || raw[valueStart] == '\t'))
+            ++valueStart;
+        doc.lines[existing] = IniDocument::MakeLine(raw.left(valueStart) + newValue);
+        return;
+    }
+    // A new entry follows the section's last non-blank line, so the blank
+    // lines that separate it from the next section stay after it.
+    qsizetype insertAt = doc.SectionEnd(header);
+    while (insertAt > header + 1 && doc.lines[insertAt - 1].kind == IniDocument::Kind::Blank)
+        --insertAt;
+    doc.lines.insert(insertAt, IniDocument::MakeLine(entryName.toUtf8() + '=' + newValue));
+}
+
+} // namespace
+
 bool IniFile::Put(const QString& section, const QString& entry, const QString& value)
 {
-    const QString sectionName = TrimBlanks(section);
-    const QString entryName = TrimBlanks(entry);
-    const QByteArray newValue = TrimBlanks(value).toUtf8();
-    if (!IsValidSectionName(sectionName) || !IsValidEntryName(entryName) || HasLineBreak(value))
-        return false;
+    return PutMany({IniWrite{section, entry, value}});
+}
 
+bool IniFile::PutMany(const QList<IniWrite>& writes)
+{
+    for (const IniWrite& write : writes)
+        if (!IsValidWrite(write))
+            return false;
     return Rewrite([&](IniDocument& doc) {
-        const qsizetype header = doc.FindSection(sectionName);
-        if (header < 0) {
-            if (!doc.lines.isEmpty() && doc.lines.last().kind != IniDocument::Kind::Blank)
-                doc.lines.append(IniDocument::MakeLine({}));
-            doc.lines.append(IniDocument::MakeLine('[' + sectionName.toUtf8() + ']'));
-            doc.lines.append(IniDocument::MakeLine(entryName.toUtf8() + '=' + newValue));
-            return;
-        }
-        const qsizetype existing = doc.FindEntry(header, entryName);
-        if (existing >= 0) {
-            // Keep the line's own spelling of the name and its spacing around "=".
-            const QByteArray& raw = doc.lines[existing].raw;
-            qsizetype valueStart = raw.indexOf('=') + 1;
-            while (valueStart < raw.size() && (raw[valueStart] == ' ' || raw[valueStart] == '\t'))
-                ++valueStart;
-            doc.lines[existing] = IniDocument::MakeLine(raw.left(valueStart) + newValue);
-            return;
-        }
-        // A new entry follows the section's last non-blank line, so the blank
-        // lines that separate it from the next section stay after it.
-        qsizetype insertAt = doc.SectionEnd(header);
-        while (insertAt > header + 1 && doc.lines[insertAt - 1].kind == IniDocument::Kind::Blank)
-            --insertAt;
-        doc.lines.insert(insertAt, IniDocument::MakeLine(entryName.toUtf8() + '=' + newValue));
+        for (const IniWrite& write : writes)
+            ApplyWrite(doc, write);
     });
 }
 

@@ -39,6 +39,13 @@ struct IniEntry {
     QString value;
 };
 
+// One entry to set, for writing many entries in one rewrite of the file.
+struct IniWrite {
+    QString section;
+    QString entry;
+    QString value;
+};
+
 class IniFile {
 public:
     explicit IniFile(const QString& path);
@@ -59,6 +66,10 @@ public:
     // in an entry name, "]" in a section name, an entry name starting with
     // "[" or ";"), and when the file cannot be locked, read or written.
     bool Put(const QString& section, const QString& entry, const QString& value);
+
+    // Sets all the entries in one locked rewrite of the file, in order; nothing
+    // is written when any of them is one Put would refuse.
+    bool PutMany(const QList<IniWrite>& writes);
 
     // Removes every line of the entry from the section. True when the entry is
     // gone afterwards (also when it never existed).

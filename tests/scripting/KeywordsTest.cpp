@@ -6,7 +6,6 @@
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Picture.h"
 #include "scripting/BuiltInKeywords.h"
-#include "scripting/DebugMode.h"
 #include "scripting/ScriptVariables.h"
 #include "tests/support/TempDir.h"
 

@@ -192,6 +192,10 @@ TEST_F(MainFrameTest, StartUpStoresTheVersionLogsAndOpensTheStartUpLists)
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(Threads().Window(ThreadRegistry::kFrameThread), frame.get());
     EXPECT_NE(FrameHandle, 0u);
+    ScheduleRecord task;
+    EXPECT_TRUE(Tables().Schedule.Set(SCH_KEYDATEENABLED)) << "the scheduler's tables are ready on first use";
+    EXPECT_FALSE(Tables().Schedule.Next(task));
+    EXPECT_EQ(Tables().Schedule.ErrorCode(), kRecordNotAvailable) << "an empty table, not a missing one";
 
     for (const char* list : {"BrowseContacts", "BrowseClipboard", "BrowseToDoList", "BrowseSchedule"})
         Procedures().Unregister(list);

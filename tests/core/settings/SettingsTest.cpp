@@ -5,7 +5,6 @@
 #include "core/settings/Globals.h"
 #include "core/settings/SettingValues.h"
 #include "core/settings/Settings.h"
-#include "scripting/DebugMode.h"
 #include "tests/core/settings/SettingsStoreFixture.h"
 
 #include <gtest/gtest.h>

@@ -170,6 +170,20 @@ TEST(IniFile, RefusesWhatItCannotStoreAndLeavesTheFileAlone)
     EXPECT_EQ(ini.Get("S", "x"), "2");
 }
 
+TEST(IniFile, PutManyWritesAllInOneRewriteOrNothing)
+{
+    const QString path = WriteTextFile(TestPath("POSITION.INI"), "[A]\nx=1\n");
+    IniFile ini(path);
+    const ino_t before = InodeOf(path);
+    EXPECT_TRUE(ini.PutMany({{"A", "x", ""}, {"B", "y", "2"}, {"A", "z", "3"}}));
+    EXPECT_EQ(ReadBytes(path), QByteArray("[A]\nx=\nz=3\n\n[B]\ny=2\n"));
+    EXPECT_NE(InodeOf(path), before);
+
+    const QByteArray written = ReadBytes(path);
+    EXPECT_FALSE(ini.PutMany({{"A", "x", "9"}, {"A", "bad=name", "1"}}));
+    EXPECT_EQ(ReadBytes(path), written);
+}
+
 // Each of two processes writes 200 entries of its own into the same section
 // of one file at the same time; every entry of both must be there afterwards.
 TEST(IniFile, TwoProcessesWritingAtOnceLoseNothing)

@@ -1,0 +1,35 @@
+#pragma once
+// What performing a due task asks of the main frame: to come back from the
+// tray, and to show the next task in the tray tip. The program uses the open
+// frame's tray icon (nothing happens while no frame is open); tests install
+// their own with TaskFrameOverride, so the scheduler's logic runs headless.
+
+#include <QString>
+
+namespace vl {
+
+class TaskFrame {
+public:
+    virtual ~TaskFrame() = default;
+    // Restores the frame from the tray (or from the taskbar), raised.
+    virtual void RestoreFromTray() = 0;
+    virtual void SetTrayTip(const QString& tip) = 0;
+};
+
+// The frame in use: the installed one, else the open main frame.
+TaskFrame& CurrentTaskFrame();
+
+// Installs a frame for the lifetime of this object, restoring the previous
+// one afterwards.
+class TaskFrameOverride {
+public:
+    explicit TaskFrameOverride(TaskFrame& frame);
+    ~TaskFrameOverride();
+    TaskFrameOverride(const TaskFrameOverride&) = delete;
+    TaskFrameOverride& operator=(const TaskFrameOverride&) = delete;
+
+private:
+    TaskFrame* previous_;
+};
+
+} // namespace vl

@@ -1,0 +1,40 @@
+#pragma once
+// The main program's own message window "Message": the message with
+// "&Snooze" (a one-time task a few minutes later, then the window closes),
+// "&To Do" (a to-do item; the window stays), "&Email" (the forward window)
+// and "Cl&ose", and the repeating alarm. The reminder window is the same
+// window kept above all others. Each window holds its own message.
+
+#include "core/message/AlarmRepeat.h"
+#include "core/message/MessageDisplay.h"
+#include "core/message/ShownMessage.h"
+
+#include <QWidget>
+
+namespace vl {
+
+class MessageView;
+
+class LocalMessageWindow : public QWidget {
+    Q_OBJECT
+public:
+    LocalMessageWindow(const ShownMessage& message, bool topmost, QWidget* parent = nullptr);
+
+    MessageView* View() const { return view_; }
+
+private:
+    void Snooze();
+    void ToDo();
+    void Email();
+
+    CountedMessageDisplay counted_;
+    MessageView* view_ = nullptr;
+    AlarmRepeat alarm_;
+};
+
+// Opens and shows the window (it deletes itself when closed): the reminder
+// on top of all windows, the message window as an ordinary one.
+LocalMessageWindow* ReminderWindow(const ShownMessage& message);
+LocalMessageWindow* MessageWindow(const ShownMessage& message);
+
+} // namespace vl

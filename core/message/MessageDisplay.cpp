@@ -1,0 +1,65 @@
+#include "core/message/MessageDisplay.h"
+
+#include "core/message/LocalMessageWindow.h"
+#include "core/message/MessageHandOff.h"
+#include "core/settings/Globals.h"
+#include "platform/ui/PromptService.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <memory>
+
+namespace vl {
+
+namespace {
+
+int openDisplays = 0;
+
+} // namespace
+
+CountedMessageDisplay::CountedMessageDisplay() { ++openDisplays; }
+
+CountedMessageDisplay::~CountedMessageDisplay() { --openDisplays; }
+
+int OpenMessageDisplays() { return openDisplays; }
+
+void DisplayTaskMessage(const ScheduleRecord& task)
+{
+    const ShownMessage message = MessageOfTask(task);
+    if (UseExternalMessage != 0 && HandOffMessage(message) == 0)
+        return;
+    if (OpenMessageDisplays() >= kMaxMessageDisplays) {
+        Prompt::Message(message.text, message.title);
+        return;
+    }
+    ShowTaskMessage(message);
+}
+
+void ShowTaskMessageNow(const ScheduleRecord& task)
+{
+    DisplayTaskMessage(task);
+}
+
+void ShowTaskMessage(const ShownMessage& message)
+{
+    if (UseWinMessage != 0) {
+        // The box waits for the user: it is shown from the event loop, never
+        // inside the caller (the scheduler's tick), and counts as open from now.
+        auto counted = std::make_shared<CountedMessageDisplay>();
+        QTimer::singleShot(0, QCoreApplication::instance(), [message, counted] { ShowMessageBox(message); });
+        return;
+    }
+    if (UseModalMessage != 0)
+        ReminderWindow(message);
+    else
+        MessageWindow(message);
+}
+
+void ShowMessageBox(const ShownMessage& message)
+{
+    LogShownMessage(message);
+    Prompt::Message(message.text, message.title);
+}
+
+} // namespace vl
