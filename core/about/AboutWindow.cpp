@@ -1,4 +1,5 @@
 #include "core/about/AboutWindow.h"
+#include "core/desktop/WindowPosition.h"
 
 #include "core/about/RotatingPicture.h"
 #include "resources/ProgramIcons.h"
@@ -26,6 +27,7 @@ AboutWindow::AboutWindow(const AboutTexts& texts, QWidget* parent)
       help_(new QPushButton(LoadIcon(QStringLiteral("help.ico")), texts.helpButton))
 {
     setWindowTitle(texts.caption);
+    KeepWindowPosition(*this, QStringLiteral("About"));
     const QIcon programIcon = LoadIcon(QStringLiteral("WIZARD.ICO"));
     setWindowIcon(programIcon);
 

@@ -1,5 +1,6 @@
 #include "core/desktop/WindowPosition.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -77,6 +78,49 @@ void SaveWindowPosition(IniFile& ini, const QWidget& window, const QString& proc
     const QRect place = window.normalGeometry();
     if (place.isValid())
         WriteWindowPlace(ini, procedure, place);
+}
+
+namespace {
+
+// Restores the window's place when it is first shown and saves it when the
+// program hides or closes it, in POSITION.INI of the data directory.
+class PositionKeeper : public QObject {
+public:
+    PositionKeeper(QWidget& window, QString procedure)
+        : QObject(&window), window_(window), procedure_(std::move(procedure))
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &window_) {
+            if (event->type() == QEvent::Show && !restored_) {
+                restored_ = true;
+                RestoreWindowPosition(IniFile(QString::fromLatin1(kPositionIniFile)), window_, procedure_);
+            } else if (event->type() == QEvent::Hide && !event->spontaneous()) {
+                // Dialogs end by hiding, without a close event; the window is
+                // no longer visible here, so its normal place is written directly.
+                IniFile positions(QString::fromLatin1(kPositionIniFile));
+                const QRect place = window_.normalGeometry();
+                if (place.isValid())
+                    WriteWindowPlace(positions, procedure_, place);
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    QString procedure_;
+    bool restored_ = false;
+};
+
+} // namespace
+
+void KeepWindowPosition(QWidget& window, const QString& procedure)
+{
+    new PositionKeeper(window, procedure);
 }
 
 } // namespace vl

@@ -38,4 +38,9 @@ void RestoreWindowPosition(const IniFile& ini, QWidget& window, const QString& p
 // saves nothing.
 void SaveWindowPosition(IniFile& ini, const QWidget& window, const QString& procedure);
 
+// For windows without close steps of their own: restores the window's place
+// under the procedure name when it is first shown and saves it when the
+// program hides or closes it (dialogs end by hiding).
+void KeepWindowPosition(QWidget& window, const QString& procedure);
+
 } // namespace vl

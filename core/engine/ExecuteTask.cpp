@@ -44,13 +44,15 @@ bool IsUnstoredRun(const ScheduleRecord& task)
            && gUnstoredRun->time == task.Time;
 }
 
-void LogStoreFailure(const ScheduleRecord& task, const TableFile& table)
+// A failed write of the task or its script, for the event log.
+void LogStoreFailure(const ScheduleRecord& task, const DataError& error)
 {
-    WriteEventLog(QLatin1String(kErrorLabel),
-                  QStringLiteral("Storing ") + Clip(task.Description) + QStringLiteral(":  ") + table.Error());
+    if (!error.Ok())
+        WriteEventLog(QLatin1String(kErrorLabel),
+                      QStringLiteral("Storing ") + Clip(task.Description) + QStringLiteral(":  ") + error.text);
 }
 
-// Steps 3 to 7: the frame, the alarm and the skip rules. True when the task
+// Before a run: the frame, the alarm and the skip rules. True when the task
 // is to run.
 bool DecideRun(const ScheduleRecord& task, Date today, ClockTime now)
 {
@@ -90,14 +92,14 @@ bool FinishOneTimeTask(ScheduleRecord& task, const RunOccurrence& run)
             return false;
         // Always, whatever SaveScripts says: a later task that is given the
         // same ID must not inherit these items.
-        DeleteTaskScript(scripting, task.ID);
+        LogStoreFailure(task, DeleteTaskScript(scripting, task.ID));
         return true;
     }
     MarkTaskDone(task, run);
     if (!schedule.Put(task))
         return false;
     if (!SaveScripts)
-        DeleteTaskScript(scripting, task.ID);
+        LogStoreFailure(task, DeleteTaskScript(scripting, task.ID));
     return true;
 }
 
@@ -108,15 +110,15 @@ void AddHistoryRecord(ScheduleRecord task, const RunOccurrence& run, bool skippe
     const int32_t performedId = task.ID;
     MakeHistoryRecord(task, run, skipped);
     if (!AddScheduleRecord(task, Tables().Schedule)) {
-        LogStoreFailure(task, Tables().Schedule);
+        LogStoreFailure(task, Tables().Schedule.LastError());
         return;
     }
     if (SaveScripts && task.ID != performedId)
-        CopyScriptToHistory(Tables().Scripting, performedId, task.ID);
+        LogStoreFailure(task, CopyScriptToHistory(Tables().Scripting, performedId, task.ID));
 }
 
-// Steps 10 to 15: the next occurrence, and the history. False when the task
-// could not be stored.
+// After a run (or a skip): the next occurrence, and the history. False when
+// the task could not be stored.
 bool RescheduleTask(ScheduleRecord& task, bool skipped, bool passedOver, Date today, ClockTime now)
 {
     const RunOccurrence run = OccurrenceOf(task);
@@ -130,7 +132,7 @@ bool RescheduleTask(ScheduleRecord& task, bool skipped, bool passedOver, Date to
     if (task.Completed) {
         if (FinishOneTimeTask(task, run))
             return true;
-        LogStoreFailure(task, schedule);
+        LogStoreFailure(task, schedule.LastError());
         return false;
     }
 
@@ -138,7 +140,7 @@ bool RescheduleTask(ScheduleRecord& task, bool skipped, bool passedOver, Date to
     AnchorWarning(task, relative);
     task.AdvanceWarned = 0;
     if (!ApplyTaskExceptions(task, {schedule, Tables().Holidays}, operation) && !schedule.Put(task)) {
-        LogStoreFailure(task, schedule);
+        LogStoreFailure(task, schedule.LastError());
         return false;
     }
 

@@ -15,9 +15,9 @@ namespace {
 
 const char kErrorCaption[] = "Error";
 
-void ReportError(const char* what, const TableFile& table)
+void ReportError(const char* what, const DataError& error)
 {
-    Prompt::Message(QLatin1String(what) + QLatin1Char('|') + table.Error(), QLatin1String(kErrorCaption),
+    Prompt::Message(QLatin1String(what) + QLatin1Char('|') + error.text, QLatin1String(kErrorCaption),
                     PromptIcon::Stop);
 }
 
@@ -28,12 +28,12 @@ int32_t AddQuickStartTask(const ScheduleRecord& task, ClockTime delay)
     ScheduleRecord copy = QuickStartCopy(task, delay, Today(), Now());
     Table<ScheduleRecord>& schedule = Tables().Schedule;
     if (!AddScheduleRecord(copy, schedule)) {
-        ReportError("Error adding task:", schedule);
+        ReportError("Error adding task:", schedule.LastError());
         return 0;
     }
-    Table<ScriptingRecord>& scripting = Tables().Scripting;
-    if (!CopyTaskScript(scripting, task.ID, copy.ID))
-        ReportError("Error adding script record:", scripting);
+    const DataError copied = CopyTaskScript(Tables().Scripting, task.ID, copy.ID);
+    if (!copied.Ok())
+        ReportError("Error adding script record:", copied);
     return copy.ID;
 }
 

@@ -17,63 +17,70 @@ void SetToTask(Cursor<ScriptingRecord>& cursor, int32_t taskId)
     cursor.Set(SCR_KEYID, position);
 }
 
-// Ends a batch, keeping the error that ended the work (if any) as the
-// outcome.
-bool EndBatch(Table<ScriptingRecord>& scripting, bool ok)
+// Reads the task's next item; false at the end of its items, or when the
+// read failed (then `stopped` holds why).
+bool NextItem(Cursor<ScriptingRecord>& cursor, Table<ScriptingRecord>& scripting, int32_t taskId,
+              ScriptingRecord& item, DataError& stopped)
 {
-    const bool flushed = scripting.Flush();
-    return ok && flushed;
+    if (cursor.Next(item))
+        return item.ID == taskId;
+    if (scripting.ErrorCode() != kRecordNotAvailable)
+        stopped = scripting.LastError();
+    return false;
+}
+
+// Commits the batch; the error that stopped the work, else the commit's.
+DataError EndBatch(Table<ScriptingRecord>& scripting, const DataError& stopped)
+{
+    scripting.Flush();
+    return stopped.Ok() ? scripting.LastError() : stopped;
 }
 
 } // namespace
 
-bool DeleteTaskScript(Table<ScriptingRecord>& scripting, int32_t taskId)
+DataError DeleteTaskScript(Table<ScriptingRecord>& scripting, int32_t taskId)
 {
     if (!scripting.Stream())
-        return false;
+        return scripting.LastError();
     Cursor<ScriptingRecord> cursor(scripting);
     SetToTask(cursor, taskId);
-    bool ok = true;
+    DataError stopped;
     ScriptingRecord item;
-    while (ok && cursor.Next(item) && item.ID == taskId)
-        ok = scripting.Delete(item);
-    if (ok && scripting.ErrorCode() != kNoError && scripting.ErrorCode() != kRecordNotAvailable)
-        ok = false;
-    return EndBatch(scripting, ok);
+    while (stopped.Ok() && NextItem(cursor, scripting, taskId, item, stopped)) {
+        if (!scripting.Delete(item))
+            stopped = scripting.LastError();
+    }
+    return EndBatch(scripting, stopped);
 }
 
-bool CopyTaskScript(Table<ScriptingRecord>& scripting, int32_t fromTaskId, int32_t toTaskId)
+DataError CopyTaskScript(Table<ScriptingRecord>& scripting, int32_t fromTaskId, int32_t toTaskId)
 {
     if (fromTaskId == toTaskId)
-        return true;
+        return {};
     if (!scripting.Stream())
-        return false;
+        return scripting.LastError();
     Cursor<ScriptingRecord> cursor(scripting);
     SetToTask(cursor, fromTaskId);
     int32_t offset = 0;
-    bool ok = true;
+    DataError stopped;
     ScriptingRecord item;
-    while (ok && cursor.Next(item) && item.ID == fromTaskId) {
+    while (stopped.Ok() && NextItem(cursor, scripting, fromTaskId, item, stopped)) {
         ScriptingRecord copy = item;
         copy.RecordPointer = 0;
         copy.ID = toTaskId;
-        for (;;) {
-            copy.Sequence = item.Sequence + offset;
-            if (scripting.Add(copy))
-                break;
+        copy.Sequence = item.Sequence + offset;
+        while (!scripting.Add(copy)) {
             if (scripting.ErrorCode() != kDuplicateKey || offset >= kMaxSequenceOffset) {
-                ok = false;
+                stopped = scripting.LastError();
                 break;
             }
-            ++offset;
+            copy.Sequence = item.Sequence + ++offset;
         }
     }
-    if (ok && scripting.ErrorCode() != kNoError && scripting.ErrorCode() != kRecordNotAvailable)
-        ok = false;
-    return EndBatch(scripting, ok);
+    return EndBatch(scripting, stopped);
 }
 
-bool CopyScriptToHistory(Table<ScriptingRecord>& scripting, int32_t taskId, int32_t historyId)
+DataError CopyScriptToHistory(Table<ScriptingRecord>& scripting, int32_t taskId, int32_t historyId)
 {
     return CopyTaskScript(scripting, taskId, historyId);
 }

@@ -1,4 +1,5 @@
 #include "core/message/LocalMessageWindow.h"
+#include "core/desktop/WindowPosition.h"
 
 #include "core/dictionary/Dictionary.h"
 #include "core/message/MessageActions.h"
@@ -30,6 +31,7 @@ LocalMessageWindow::LocalMessageWindow(const ShownMessage& message, bool topmost
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(MessageCaption(message.title));
+    KeepWindowPosition(*this, QStringLiteral("ShowMessage"));
     if (topmost)
         setWindowFlag(Qt::WindowStaysOnTopHint);
     view_ = new MessageView(this);

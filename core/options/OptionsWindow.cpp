@@ -82,6 +82,7 @@ QLabel* Label(const QString& text, QWidget* buddy = nullptr)
 OptionsWindow::OptionsWindow(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QLatin1String(kCaption));
+    KeepWindowPosition(*this, QStringLiteral("Setup"));
     setWindowIcon(LoadIcon(QLatin1String(kIcon)));
     GlobalRequest = 0;
     GlobalResponse = 0;

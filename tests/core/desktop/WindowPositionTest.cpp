@@ -122,5 +122,21 @@ TEST_F(WindowPositionTest, RestoreBringsAPlaceOnScreen)
     EXPECT_LT(window.y(), 20000);
 }
 
+// A dialog ends by hiding: the keeper saves its place then and restores it
+// on the next first show.
+TEST_F(WindowPositionTest, KeeperRestoresOnFirstShowAndSavesWhenHidden)
+{
+    WriteWindowPlace(*ini_, "Setup", QRect(40, 50, 320, 240));
+    QWidget window;
+    KeepWindowPosition(window, "Setup");
+    window.show();
+    EXPECT_EQ(window.geometry(), QRect(40, 50, 320, 240));
+
+    window.setGeometry(70, 80, 330, 250);
+    window.hide();
+    EXPECT_EQ(Saved("Setup", "XPosit"), "70");
+    EXPECT_EQ(Saved("Setup", "Height"), "250");
+}
+
 } // namespace
 } // namespace vl
