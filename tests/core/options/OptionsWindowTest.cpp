@@ -294,14 +294,19 @@ TEST_F(OptionsWindowTest, InactiveModeRefusesTheWindowUnlessConfigIsGiven)
     EXPECT_EQ(prompt.Questions()[0].text, "Configuration cannot be changed in \"inactivated\" mode.");
 
     CommandLineOverride withConfig({"VLMR", "/I", "/CONFIG"});
+    // Closes the window once it runs modally (polled: it may take more than
+    // one pass of the event loop to become the active modal widget).
     QString shown;
-    QTimer::singleShot(0, [&shown] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             shown = modal->windowTitle();
-            static_cast<QDialog*>(modal)->reject();
+            modal->reject();
         }
     });
+    closer.start(10);
     Options();
+    closer.stop();
     EXPECT_EQ(shown, "Options");
     EXPECT_EQ(prompt.Questions().size(), 1u);
 }
