@@ -4,6 +4,5 @@ namespace vl {
 
 QList<ScriptQueueEntry> ScriptQueue;
 QList<ExitCodeEntry> ExitCodeQueue;
-QList<ScriptVariable> ScriptVariables;
 
 } // namespace vl

@@ -33,14 +33,6 @@ struct ExitCodeEntry {
     uint32_t STATUS = 0;   // exit code
 };
 
-// A named value of the scripts (prefix VAR): the name upper case, its text,
-// and the text read as a number (two decimal places).
-struct ScriptVariable {
-    QString NAME;          // STRING(32)
-    QString STRINGVALUE;   // STRING(255)
-    double VALUE = 0;      // DECIMAL, 2 places
-};
-
 // An answer to a template token's question (prefix TQ). Each window that
 // asks keeps a queue of its own; it is not program-wide.
 struct TemplateTokenEntry {
@@ -54,7 +46,7 @@ using TemplateTokenQueue = QList<TemplateTokenEntry>;
 extern QList<ScriptQueueEntry> ScriptQueue;
 // Started programs waiting for their exit codes to be logged.
 extern QList<ExitCodeEntry> ExitCodeQueue;
-// The scripts' variables, one entry per name.
-extern QList<ScriptVariable> ScriptVariables;
+// The scripts' variables are kept by the script services
+// (scripting/ScriptVariables.h).
 
 } // namespace vl
