@@ -332,10 +332,7 @@ DataError PrepareStoredTable(DataConnection& connection, const TableDef& def, co
         transaction.Commit();
         return DataError();
     } catch (const DuplicateKeyFailure& failure) {
-        DataError error = DataError::Make(kDuplicateKey);
-        error.key = failure.key;
-        error.text += QStringLiteral(": ") + failure.key;
-        return error;
+        return DataError::DuplicateKey(failure.key);
     } catch (const std::exception& failure) {
         return EngineError(failure, QString());
     }
@@ -361,10 +358,7 @@ DataError RebuildStoredKeys(DataConnection& connection, const TableDef& def, con
         transaction.Commit();
         return DataError();
     } catch (const DuplicateKeyFailure& failure) {
-        DataError error = DataError::Make(kDuplicateKey);
-        error.key = failure.key;
-        error.text += QStringLiteral(": ") + failure.key;
-        return error;
+        return DataError::DuplicateKey(failure.key);
     } catch (const std::exception& failure) {
         return EngineError(failure, QString());
     }

@@ -39,4 +39,13 @@ DataError DataError::Make(int code, const QString& file)
     return error;
 }
 
+DataError DataError::DuplicateKey(const QString& key, const QString& file)
+{
+    DataError error = Make(kDuplicateKey, file);
+    error.key = key;
+    if (!key.isEmpty())
+        error.text += QStringLiteral(": ") + key;
+    return error;
+}
+
 } // namespace vl

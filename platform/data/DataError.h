@@ -39,6 +39,8 @@ struct DataError {
     QString Describe() const;
 
     static DataError Make(int code, const QString& file = QString());
+    // Error 40 naming the key the record collides in (when known).
+    static DataError DuplicateKey(const QString& key, const QString& file = QString());
 };
 
 } // namespace vl

@@ -6,17 +6,23 @@ namespace vl {
 
 KeyCursor::KeyCursor(TableFile& file) : file_(&file) {}
 
+bool KeyCursor::Begin(KeyRef key, State state)
+{
+    TableFile::Impl& d = *file_->impl_;
+    int index = -1;
+    if (!file_->OpenForUse() || !d.EnsureOpen() || !d.ResolveKey(key, index))
+        return false;
+    key_ = index;
+    state_ = state;
+    values_.clear();
+    return true;
+}
+
 bool KeyCursor::Set(KeyRef key)
 {
     TableFile::Impl& d = *file_->impl_;
-    if (!file_->OpenForUse())
+    if (!Begin(key, State::Start))
         return false;
-    int index = -1;
-    if (!d.EnsureOpen() || !d.ResolveKey(key, index))
-        return false;
-    key_ = index;
-    state_ = State::Start;
-    values_.clear();
     pointer_ = 0;
     inclusive_ = false;
     return d.Succeed();
@@ -25,16 +31,10 @@ bool KeyCursor::Set(KeyRef key)
 bool KeyCursor::Set(KeyRef key, const RecordBase& position)
 {
     TableFile::Impl& d = *file_->impl_;
-    if (!file_->OpenForUse())
+    if (!Begin(key, State::Positioned))
         return false;
-    int index = -1;
-    if (!d.EnsureOpen() || !d.ResolveKey(key, index))
-        return false;
-    key_ = index;
-    state_ = State::Positioned;
-    values_.clear();
-    if (index >= 0) {
-        for (const KeyComponent& component : d.def->Keys()[index].components)
+    if (key_ >= 0) {
+        for (const KeyComponent& component : d.def->Keys()[key_].components)
             values_.push_back(d.def->StoredValue(component.field, position));
     }
     pointer_ = position.RecordPointer;

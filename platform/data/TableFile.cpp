@@ -186,13 +186,8 @@ QString KeyRefusing(TableFile::Impl& d, const RecordBase& record, int64_t pointe
 
 DataError WriteFailure(TableFile::Impl& d, const std::exception& failure, const RecordBase& record, int64_t pointer)
 {
-    DataError error = EngineError(failure, d.name);
-    if (error.code == kDuplicateKey) {
-        error.key = KeyRefusing(d, record, pointer);
-        if (!error.key.isEmpty())
-            error.text += QStringLiteral(": ") + error.key;
-    }
-    return error;
+    const DataError error = EngineError(failure, d.name);
+    return error.code == kDuplicateKey ? DataError::DuplicateKey(KeyRefusing(d, record, pointer), d.name) : error;
 }
 
 void BindRecord(const TableDef& def, const RecordBase& record, SQLite::Statement& statement)
@@ -502,15 +497,21 @@ bool TableFile::AddRecord(RecordBase& record)
     }
 }
 
-bool TableFile::PutRecord(RecordBase& record)
+bool TableFile::ReadyToChange(const RecordBase& record)
 {
     Impl& d = *impl_;
-    if (!OpenForUse())
-        return false;
-    if (!d.EnsureWritable())
+    if (!OpenForUse() || !d.EnsureWritable())
         return false;
     if (record.RecordPointer == 0)
         return d.Fail(DataError::Make(kRecordNotAvailable));
+    return true;
+}
+
+bool TableFile::PutRecord(RecordBase& record)
+{
+    Impl& d = *impl_;
+    if (!ReadyToChange(record))
+        return false;
     try {
         StatementUse update(d.Prepare(d.sql->update));
         BindRecord(*d.def, record, *update);
@@ -526,12 +527,8 @@ bool TableFile::PutRecord(RecordBase& record)
 bool TableFile::DeleteRecord(const RecordBase& record)
 {
     Impl& d = *impl_;
-    if (!OpenForUse())
+    if (!ReadyToChange(record))
         return false;
-    if (!d.EnsureWritable())
-        return false;
-    if (record.RecordPointer == 0)
-        return d.Fail(DataError::Make(kRecordNotAvailable));
     try {
         StatementUse erase(d.Prepare(d.sql->deleteByPointer));
         erase->bind(1, static_cast<int64_t>(record.RecordPointer));

@@ -84,6 +84,9 @@ private:
     friend class KeyCursor;
     // Opens a table marked for use when it is not open yet.
     bool OpenForUse();
+    // Opens on use and checks that the table may be written and that the
+    // record was read from it (its record pointer); fails with the error set.
+    bool ReadyToChange(const RecordBase& record);
     std::unique_ptr<Impl> impl_;
 };
 
@@ -109,6 +112,8 @@ public:
 private:
     enum class State { Unset, Start, Positioned };
     bool Step(RecordBase& record, bool forward);
+    // Opens on use and starts the cursor on the key; clears the position.
+    bool Begin(KeyRef key, State state);
 
     TableFile* file_;
     int key_ = -1; // -1 = file order
