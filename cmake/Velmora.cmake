@@ -2,15 +2,48 @@
 
 set(VL_WARNINGS -Wall -Wextra -Wpedantic -Wno-missing-field-initializers)
 
-# vl_library(<target> SOURCES <files...> [DEPS <targets...>])
+# vl_library(<target> LAYER <platform|logic|windows> [RECURSE] [SOURCES <files...>] [DEPS <targets...>])
 # One static library per folder; includes are written from the project root
-# ("platform/runtime/Calendar.h").
+# ("platform/runtime/Calendar.h"). Without SOURCES the folder's .cpp files are
+# taken (with RECURSE, those of its sub-folders too). The layer places the
+# library in the build's layer order: platform stand-ins, then the logic
+# (never Qt Widgets), then the windows. The layer check in the test suite
+# (tests/layers) reads the manifest that vl_write_layer_manifest writes.
 function(vl_library target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "RECURSE" "LAYER" "SOURCES;DEPS" ${ARGN})
+  if(NOT ARG_LAYER MATCHES "^(platform|logic|windows)$")
+    message(FATAL_ERROR "${target}: LAYER must be platform, logic or windows")
+  endif()
+  if(NOT ARG_SOURCES)
+    if(ARG_RECURSE)
+      file(GLOB_RECURSE ARG_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    else()
+      file(GLOB ARG_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    endif()
+  endif()
   add_library(${target} STATIC ${ARG_SOURCES})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   target_compile_options(${target} PRIVATE ${VL_WARNINGS})
   target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  set_property(GLOBAL APPEND PROPERTY VL_LIBRARIES ${target})
+  set_target_properties(${target} PROPERTIES
+    VL_LAYER ${ARG_LAYER} VL_FOLDER "${folder}" VL_RECURSE "${ARG_RECURSE}" VL_DEPS "${ARG_DEPS}")
+endfunction()
+
+# Writes <build>/layers.txt: one line per library, "name|layer|folder|recurse|deps".
+function(vl_write_layer_manifest)
+  get_property(libraries GLOBAL PROPERTY VL_LIBRARIES)
+  set(lines "")
+  foreach(target IN LISTS libraries)
+    get_target_property(layer ${target} VL_LAYER)
+    get_target_property(folder ${target} VL_FOLDER)
+    get_target_property(recurse ${target} VL_RECURSE)
+    get_target_property(deps ${target} VL_DEPS)
+    string(REPLACE ";" "," deps "${deps}")
+    string(APPEND lines "${target}|${layer}|${folder}|${recurse}|${deps}\n")
+  endforeach()
+  file(WRITE ${PROJECT_BINARY_DIR}/layers.txt "${lines}")
 endfunction()
 
 # vl_program(<name> SOURCES <files...> [DEPS <targets...>])

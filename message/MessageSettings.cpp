@@ -1,6 +1,6 @@
 #include "message/MessageSettings.h"
 
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingValues.h"
 #include "message/MessageProgramTables.h"

@@ -1,6 +1,6 @@
 #include "scripting/BuiltInKeywords.h"
 
-#include "core/eventlog/UserDate.h"
+#include "core/base/UserDate.h"
 #include "platform/desktop/DesktopBackend.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"

@@ -1,8 +1,8 @@
 #include "scripting/Keywords.h"
 
-#include "core/eventlog/EventLog.h"
+#include "core/base/EventLog.h"
 #include "platform/runtime/FixedText.h"
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "scripting/ExpressionEvaluator.h"
 
 namespace vl {

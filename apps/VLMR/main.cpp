@@ -3,6 +3,8 @@
 // the Options window then (either in any letter case).
 
 #include "core/startup/ProgramMain.h"
+#include "core/windows/frame/Main.h"
+#include "platform/widgets/DesktopServices.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,5 +17,6 @@ int main(int argc, char** argv)
     // Icons the program has none of its own for come from the desktop's
     // theme; without one, from the common freedesktop theme.
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
-    return vl::ProgramMain();
+    const vl::DesktopServices services;
+    return vl::ProgramMain(vl::Main);
 }

@@ -13,13 +13,12 @@
 
 #include <QString>
 
+#include "core/base/Globals.h"
 #include "core/dictionary/ConfigurationRecord.h"
 #include "platform/data/Table.h"
 
 namespace vl {
 
-inline constexpr char kProgramIniName[] = "vlmr.INI";
-inline constexpr char kSettingsSection[] = "Settings";
 
 class ConfigStore {
 public:

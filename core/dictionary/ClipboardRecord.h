@@ -28,4 +28,9 @@ inline constexpr KeyRef CLI_KEYCATEGORY{"CLI:KEYCATEGORY"};
 inline constexpr KeyRef CLI_KEYABBREVIATION{"CLI:KEYABBREVIATION"};
 inline constexpr KeyRef CLI_KEYCLIPHASH{"CLI:KEYCLIPHASH"};
 
+// The program's one Clipboard record buffer: the entry last captured from
+// the clipboard or put back on it at start-up, so that clipboard capture
+// never stores the same text twice.
+inline ClipboardRecord ClipboardBuffer;
+
 } // namespace vl

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "core/dictionary/TableDefinitions.h"
-#include "core/eventlog/EventLog.h"
+#include "core/base/EventLog.h"
 #include "platform/runtime/FixedText.h"
 
 namespace vl {

@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 
 #include "core/dictionary/StandardWarnings.h"
-#include "core/startup/ProgramStop.h"
+#include "core/base/ProgramStop.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 

@@ -1,6 +1,6 @@
 #include "core/dictionary/StandardWarnings.h"
 
-#include "core/startup/ProgramStop.h"
+#include "core/base/ProgramStop.h"
 #include "platform/ui/PromptService.h"
 
 namespace vl {

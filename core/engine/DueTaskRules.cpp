@@ -1,8 +1,8 @@
 #include "core/engine/DueTaskRules.h"
 
-#include "core/eventlog/UserDate.h"
+#include "core/base/UserDate.h"
 #include "core/schedule/RunTimes.h"
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/runtime/Picture.h"
 

@@ -6,16 +6,16 @@
 #include "core/dictionary/Dictionary.h"
 #include "core/engine/DueTaskRules.h"
 #include "core/engine/TaskFrame.h"
-#include "core/eventlog/EventLog.h"
-#include "core/frame/FrameGlobals.h"
-#include "core/frame/SchedulerRoutines.h"
+#include "core/base/EventLog.h"
+#include "core/cycle/SchedulerState.h"
+#include "core/cycle/SchedulerRoutines.h"
 #include "core/launch/ExitCodeLog.h"
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/ui/PromptService.h"
-#include "platform/ui/ThreadRegistry.h"
+#include "platform/ui/ThreadPost.h"
 
 #include <optional>
 
@@ -91,7 +91,7 @@ bool ConfirmTaskRun(const ScheduleRecord& task)
 
 void NotifyBrowseThreads()
 {
-    Threads().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList);
+    CurrentThreadPost().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList);
 }
 
 void InstallDueTaskRoutines()

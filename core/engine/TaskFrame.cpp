@@ -1,26 +1,14 @@
 #include "core/engine/TaskFrame.h"
 
-#include "core/frame/FrameGlobals.h"
-#include "core/tray/TrayIcon.h"
-
 namespace vl {
 
 namespace {
 
-// The open main frame, reached through its notification-area icon.
-class MainTaskFrame : public TaskFrame {
+// No frame is open: nothing to restore, no tip to show.
+class NoTaskFrame : public TaskFrame {
 public:
-    void RestoreFromTray() override
-    {
-        if (TrayIcon* tray = FrameTrayIcon())
-            tray->Restore();
-    }
-
-    void SetTrayTip(const QString& tip) override
-    {
-        if (TrayIcon* tray = FrameTrayIcon())
-            tray->SetTip(tip);
-    }
+    void RestoreFromTray() override {}
+    void SetTrayTip(const QString&) override {}
 };
 
 TaskFrame* gInstalled = nullptr;
@@ -29,8 +17,8 @@ TaskFrame* gInstalled = nullptr;
 
 TaskFrame& CurrentTaskFrame()
 {
-    static MainTaskFrame mainFrame;
-    return gInstalled ? *gInstalled : mainFrame;
+    static NoTaskFrame none;
+    return gInstalled ? *gInstalled : none;
 }
 
 TaskFrameOverride::TaskFrameOverride(TaskFrame& frame) : previous_(gInstalled)

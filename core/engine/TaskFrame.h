@@ -1,8 +1,8 @@
 #pragma once
 // What performing a due task asks of the main frame: to come back from the
-// tray, and to show the next task in the tray tip. The program uses the open
-// frame's tray icon (nothing happens while no frame is open); tests install
-// their own with TaskFrameOverride, so the scheduler's logic runs headless.
+// tray, and to show the next task in the tray tip. The open main frame
+// installs itself with TaskFrameOverride (nothing happens while no frame is
+// open); tests install their own, so the scheduler's logic runs headless.
 
 #include <QString>
 
@@ -16,7 +16,7 @@ public:
     virtual void SetTrayTip(const QString& tip) = 0;
 };
 
-// The frame in use: the installed one, else the open main frame.
+// The frame in use: the installed one, else one that does nothing.
 TaskFrame& CurrentTaskFrame();
 
 // Installs a frame for the lifetime of this object, restoring the previous

@@ -1,6 +1,6 @@
 #include "core/frame/FrameRules.h"
 
-#include "core/eventlog/UserDate.h"
+#include "core/base/UserDate.h"
 #include "platform/runtime/Picture.h"
 #include "platform/ui/PromptService.h"
 

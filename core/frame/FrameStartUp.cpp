@@ -1,9 +1,8 @@
 #include "core/frame/FrameStartUp.h"
 
 #include "core/config/ConfigStore.h"
-#include "core/eventlog/EventLog.h"
-#include "core/frame/FrameGlobals.h"
-#include "core/settings/Globals.h"
+#include "core/base/EventLog.h"
+#include "core/base/Globals.h"
 #include "core/settings/Settings.h"
 #include "platform/runtime/FixedText.h"
 

@@ -1,9 +1,9 @@
 #include "core/launch/ExitCodeLog.h"
 
 #include "core/dictionary/ProgramQueues.h"
-#include "core/eventlog/EventLog.h"
+#include "core/base/EventLog.h"
 #include "core/launch/ProcessHandles.h"
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "platform/process/ChildProcesses.h"
 #include "platform/runtime/FixedText.h"
 

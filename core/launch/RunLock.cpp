@@ -1,6 +1,6 @@
 #include "core/launch/RunLock.h"
 
-#include "core/eventlog/EventLog.h"
+#include "core/base/EventLog.h"
 
 #include <QSemaphore>
 

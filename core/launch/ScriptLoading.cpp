@@ -1,10 +1,10 @@
 #include "core/launch/ScriptLoading.h"
 
 #include "core/dictionary/ProgramQueues.h"
-#include "core/eventlog/EventLog.h"
+#include "core/base/EventLog.h"
 #include "core/launch/ScriptTokenQuoting.h"
 #include "core/schedule/RunTimes.h"
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 

@@ -1,7 +1,7 @@
 #include "core/options/DateFormatChoice.h"
 
 #include "core/config/ConfigStore.h"
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "core/settings/SettingKeys.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"

@@ -1,6 +1,6 @@
 #include "core/options/TestEmail.h"
 
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 

@@ -4,7 +4,7 @@
 // Email::Organization) to the user, with a blind copy to the makers' support
 // mailbox. The outcome is shown through the prompt service.
 
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "pim/MailSender.h"
 
 namespace vl {

@@ -3,7 +3,7 @@
 #include "core/config/ConfigStore.h"
 #include "core/dictionary/Dictionary.h"
 #include "core/settings/CommandLine.h"
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingValues.h"
 #include "platform/runtime/FixedText.h"

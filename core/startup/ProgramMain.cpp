@@ -6,8 +6,7 @@
 #include "core/dictionary/Dictionary.h"
 #include "core/startup/BadFile.h"
 #include "core/startup/DataDirectory.h"
-#include "core/startup/Main.h"
-#include "core/startup/ProgramStop.h"
+#include "core/base/ProgramStop.h"
 #include "core/startup/QueryWizardTexts.h"
 #include "platform/ui/PromptService.h"
 
@@ -25,7 +24,7 @@ IniFile& PositionIni()
     return *gPositionIni;
 }
 
-int ProgramMain()
+int ProgramMain(const std::function<int()>& frame)
 {
     ChooseDataDirectory(CurrentPromptService(), InstallationDirectory());
     gPositionIni = std::make_unique<IniFile>(QLatin1String(kPositionIniName));
@@ -36,7 +35,7 @@ int ProgramMain()
     InstallBadFileGuard(programIni);
     LoadQueryWizardTexts();
 
-    const int exitCode = ProgramStopRequested() ? 1 : Main();
+    const int exitCode = ProgramStopRequested() ? 1 : frame();
 
     RemoveBadFileGuard();
     DictionaryEnd();

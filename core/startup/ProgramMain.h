@@ -2,17 +2,20 @@
 // The body of the main program: finds the data directory, sets up the
 // program-wide objects (window-position INI file, data dictionary, the
 // BadFile record of table opens, the query dialog's texts), runs the frame
-// and releases everything again when it returns.
+// procedure it is handed and releases everything again when it returns.
 
 #include "platform/runtime/IniFile.h"
+
+#include <functional>
 
 namespace vl {
 
 inline constexpr char kPositionIniName[] = "POSITION.INI";
 
 // Runs once per process, after the application object exists; returns the
-// process's exit code.
-int ProgramMain();
+// process's exit code. frame shows the main window and runs the event loop
+// (Main, core/windows/frame/Main.h); it is not run when start-up stopped.
+int ProgramMain(const std::function<int()>& frame);
 
 // The window-position INI file (POSITION.INI in the data directory); only
 // while ProgramMain runs the frame.

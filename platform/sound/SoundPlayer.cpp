@@ -1,12 +1,18 @@
 #include "platform/sound/SoundPlayer.h"
 
 #include "platform/runtime/FixedText.h"
-#include "platform/sound/QtSoundPlayer.h"
 
 namespace vl {
 namespace {
 
 SoundPlayer* gPlayer = nullptr;
+
+// A program that installed no player has no audio output.
+class SilentPlayer : public SoundPlayer {
+public:
+    SoundResult Beep() override { return SoundResult::NoOutput; }
+    SoundResult PlayFile(const QString&) override { return SoundResult::NoOutput; }
+};
 
 } // namespace
 
@@ -14,8 +20,8 @@ SoundPlayer& CurrentSoundPlayer()
 {
     if (gPlayer)
         return *gPlayer;
-    static QtSoundPlayer qtPlayer;
-    return qtPlayer;
+    static SilentPlayer silent;
+    return silent;
 }
 
 SoundOverride::SoundOverride(SoundPlayer& player) : previous_(gPlayer) { gPlayer = &player; }

@@ -1,8 +1,8 @@
 #pragma once
 // Sounds: the beep and the WAV files of alarms. Everything plays through one
 // installable player, so that logic which sounds an alarm runs silently in
-// tests and can be checked there. The program uses the Qt player
-// (QtSoundPlayer.h) unless another is installed with SoundOverride.
+// tests and can be checked there. A program installs the Qt player
+// (platform/widgets/DesktopServices.h); tests install their own.
 
 #include <QString>
 
@@ -26,7 +26,7 @@ public:
     virtual SoundResult PlayFile(const QString& path) = 0;
 };
 
-// The player in use: the installed one, else the Qt player.
+// The player in use: the installed one, else one without audio output.
 SoundPlayer& CurrentSoundPlayer();
 
 // Installs a player for the lifetime of this object (tests), restoring the

@@ -1,11 +1,28 @@
 #include "platform/ui/PromptService.h"
 
-#include "platform/ui/QtPromptService.h"
+#include <cstdio>
 
 namespace vl {
 namespace {
 
 PromptService* gService = nullptr;
+
+// Before a program installs its windowed service (and in programs that have
+// none) nobody can answer: the message goes to standard error and the
+// default button counts as pressed; a file or directory question is
+// cancelled.
+class UnattendedPromptService : public PromptService {
+public:
+    int Message(const QString& text, const QString& caption, PromptIcon, const QString&,
+                int defaultButton) override
+    {
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(QString(text).replace(QLatin1Char('|'), QLatin1Char('\n'))));
+        return defaultButton;
+    }
+    QString SelectDirectory(const QString&, const QString&) override { return {}; }
+    QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
+};
 
 } // namespace
 
@@ -13,8 +30,8 @@ PromptService& CurrentPromptService()
 {
     if (gService)
         return *gService;
-    static QtPromptService qtService;
-    return qtService;
+    static UnattendedPromptService unattended;
+    return unattended;
 }
 
 PromptOverride::PromptOverride(PromptService& service) : previous_(gService) { gService = &service; }

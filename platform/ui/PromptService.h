@@ -1,8 +1,8 @@
 #pragma once
 // Short prompts (message boxes, file and directory dialogs) go through one
 // installable service, so that logic which asks the user runs headless in
-// tests. The program uses the Qt implementation (QtPromptService.h) unless
-// another is installed with PromptOverride.
+// tests. A program with windows installs the Qt implementation
+// (platform/widgets/DesktopServices.h); tests install a scripted one.
 
 #include "platform/ui/MessageButtons.h"
 
@@ -29,7 +29,8 @@ public:
     virtual QString SaveFile(const QString& caption, const QString& filter, const QString& start) = 0;
 };
 
-// The service in use: the installed one, else the Qt implementation.
+// The service in use: the installed one, else one that answers every
+// message with its default button and cancels every file question.
 PromptService& CurrentPromptService();
 
 // Installs a service for the lifetime of this object (tests), restoring the

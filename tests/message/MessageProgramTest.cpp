@@ -2,13 +2,13 @@
 // window, and the real program started through the main program's hand-over.
 
 #include "core/dictionary/Dictionary.h"
-#include "core/message/MessageHandOff.h"
-#include "core/message/MessageView.h"
-#include "core/settings/Globals.h"
+#include "message/MessageHandOff.h"
+#include "message/windows/MessageView.h"
+#include "core/base/Globals.h"
 #include "message/HandOverRead.h"
-#include "message/MessageProgramWindow.h"
+#include "message/windows/MessageProgramWindow.h"
 #include "message/MessageSettings.h"
-#include "message/SnoozeMinutesWindow.h"
+#include "message/windows/SnoozeMinutesWindow.h"
 #include "platform/desktop/X11DesktopBackend.h"
 #include "platform/process/ChildProcesses.h"
 #include "platform/runtime/Clock.h"

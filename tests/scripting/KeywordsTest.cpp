@@ -1,7 +1,7 @@
 #include "scripting/Keywords.h"
 
-#include "core/dictionary/TextFileRecords.h"
-#include "core/settings/Globals.h"
+#include "core/base/TextFileRecords.h"
+#include "core/base/Globals.h"
 #include "platform/desktop/FakeDesktopBackend.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Picture.h"

@@ -14,7 +14,7 @@
 #include "core/dictionary/OpenDataFile.h"
 #include "core/dictionary/StandardWarnings.h"
 #include "core/dictionary/TableDefinitions.h"
-#include "core/startup/ProgramStop.h"
+#include "core/base/ProgramStop.h"
 #include "platform/data/TableDeclaration.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"

@@ -3,7 +3,7 @@
 
 #include "core/frame/FrameRules.h"
 #include "core/frame/WindowArrangement.h"
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "platform/runtime/Picture.h"
 #include "tests/support/ScriptedPrompt.h"
 

@@ -4,10 +4,10 @@
 
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/ProgramQueues.h"
-#include "core/dictionary/TextFileRecords.h"
+#include "core/base/TextFileRecords.h"
 #include "core/launch/LaunchProgram.h"
 #include "core/launch/ProcessHandles.h"
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "tests/support/TempDir.h"
 
 #include <QFile>

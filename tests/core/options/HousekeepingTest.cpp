@@ -1,12 +1,12 @@
 // The housekeeping buttons of the Options window on real tables: each asks
 // first (No is the default), then deletes exactly its set.
 
-#include "core/desktop/WindowPosition.h"
+#include "platform/widgets/WindowPosition.h"
 #include "core/dictionary/TableDefinitions.h"
 #include "core/dictionary/ProgramQueues.h"
 #include "core/options/Housekeeping.h"
-#include "core/options/OptionsWindow.h"
-#include "core/settings/Globals.h"
+#include "core/windows/options/OptionsWindow.h"
+#include "core/base/Globals.h"
 #include "core/settings/Settings.h"
 #include "tests/core/settings/SettingsStoreFixture.h"
 #include "tests/support/ScriptedPrompt.h"

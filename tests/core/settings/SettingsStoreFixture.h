@@ -4,7 +4,7 @@
 // store under test).
 
 #include "core/dictionary/Dictionary.h"
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "platform/runtime/IniFile.h"
 
 #include <gtest/gtest.h>

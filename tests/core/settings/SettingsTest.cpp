@@ -2,7 +2,7 @@
 // with the program INI file as fallback.
 
 #include "core/settings/CommandLine.h"
-#include "core/settings/Globals.h"
+#include "core/base/Globals.h"
 #include "core/settings/SettingValues.h"
 #include "core/settings/Settings.h"
 #include "tests/core/settings/SettingsStoreFixture.h"

@@ -3,7 +3,7 @@
 // order or the window manager's order, and windows that vanish in the middle
 // of a walk are skipped without any X error ending the program.
 
-#include "core/desktop/WindowLists.h"
+#include "scripting/WindowLists.h"
 #include "platform/desktop/X11DesktopBackend.h"
 #include "tests/platform/desktop/PrivateXServer.h"
 

@@ -1,4 +1,4 @@
-#include "platform/sound/QtSoundPlayer.h"
+#include "platform/widgets/QtSoundPlayer.h"
 #include "platform/sound/RecordingSoundPlayer.h"
 #include "platform/sound/SoundPlayer.h"
 #include "platform/sound/WaveFile.h"

@@ -1,0 +1,11 @@
+#include "core/cycle/SchedulerRoutines.h"
+
+namespace vl {
+
+SchedulerRoutines& TickRoutines()
+{
+    static SchedulerRoutines routines;
+    return routines;
+}
+
+} // namespace vl

@@ -1,0 +1,13 @@
+#include "core/windows/frame/CoreProcedures.h"
+
+#include "core/windows/eventlog/EventLogWindow.h"
+#include "platform/widgets/FrameProcedures.h"
+
+namespace vl {
+
+void RegisterCoreProcedures()
+{
+    Procedures().RegisterWindow(QString::fromLatin1(kEventLogWindowProcedure), [] { return ViewAscii_Log(); });
+}
+
+} // namespace vl

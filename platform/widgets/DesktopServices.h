@@ -1,0 +1,27 @@
+#pragma once
+// The platform services of a program with windows: Qt message boxes and file
+// dialogs for the prompt service, the Qt sound player. A program creates one
+// after its application object and keeps it for its run; logic reaches the
+// services through their interfaces (PromptService.h, SoundPlayer.h).
+
+#include "platform/sound/SoundPlayer.h"
+#include "platform/ui/PromptService.h"
+#include "platform/widgets/QtPromptService.h"
+#include "platform/widgets/QtSoundPlayer.h"
+
+namespace vl {
+
+class DesktopServices {
+public:
+    DesktopServices() : promptOverride_(prompts_), soundOverride_(sound_) {}
+    DesktopServices(const DesktopServices&) = delete;
+    DesktopServices& operator=(const DesktopServices&) = delete;
+
+private:
+    QtPromptService prompts_;
+    QtSoundPlayer sound_;
+    PromptOverride promptOverride_;
+    SoundOverride soundOverride_;
+};
+
+} // namespace vl

@@ -1,0 +1,78 @@
+#include "platform/widgets/QtPromptService.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace vl {
+namespace {
+
+// Runs once the box is up (from inside its own event loop) and answers it.
+void WhenTheBoxShows(const std::function<void(QMessageBox*)>& answer)
+{
+    QTimer::singleShot(0, [answer] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                return answer(box);
+        }
+        ADD_FAILURE() << "no message box is showing";
+    });
+}
+
+QList<QAbstractButton*> ButtonsLeftToRight(QMessageBox* box)
+{
+    QList<QAbstractButton*> buttons = box->buttons();
+    std::stable_sort(buttons.begin(), buttons.end(),
+              [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+    return buttons;
+}
+
+TEST(QtPromptService, ShowsTheListInOrderAndAnswersTheNumberPressed)
+{
+    QtPromptService service;
+    QStringList labels;
+    QString text, caption, defaultLabel, escapeLabel;
+    WhenTheBoxShows([&](QMessageBox* box) {
+        const QList<QAbstractButton*> buttons = ButtonsLeftToRight(box);
+        for (QAbstractButton* button : buttons)
+            labels << button->text();
+        text = box->text();
+        caption = box->windowTitle();
+        defaultLabel = box->defaultButton() ? box->defaultButton()->text() : QString();
+        escapeLabel = box->escapeButton() ? box->escapeButton()->text() : QString();
+        buttons.at(1)->click();
+    });
+
+    EXPECT_EQ(service.Message("Preview the report?|Or print it?", "Question", PromptIcon::Exclamation,
+                              "&No|&Yes|Cancel", 3),
+              2);
+    // The program's own order, even where the platform would put Yes first.
+    EXPECT_EQ(labels, QStringList({"&No", "&Yes", "Cancel"}));
+    EXPECT_EQ(text, "Preview the report?\nOr print it?");
+    EXPECT_EQ(caption, "Question");
+    EXPECT_EQ(defaultLabel, "Cancel");
+    EXPECT_EQ(escapeLabel, "Cancel");
+}
+
+TEST(QtPromptService, BlankListIsOneOkButton)
+{
+    QtPromptService service;
+    QStringList labels;
+    WhenTheBoxShows([&](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons())
+            labels << button->text();
+        box->buttons().at(0)->click();
+    });
+    EXPECT_EQ(service.Message("Nothing to Print.", "NOTE...", PromptIcon::Information, "", 0), 1);
+    EXPECT_EQ(labels, QStringList({"OK"}));
+}
+
+} // namespace
+} // namespace vl
