@@ -1,6 +1,6 @@
 # Shared by run.sh and test.sh: installs the Debian packages the build and the
 # tests need (only when something is missing) and configures and builds.
-# Usage: source scripts/setup.sh; vl_install; vl_build <Debug|Release> <build dir>
+# Usage: source scripts/setup.sh; vl_install; vl_build <Debug|Release> <build dir> [cmake options...] [-- targets...]
 
 VL_PACKAGES=(
   g++ cmake ninja-build pkg-config
@@ -28,8 +28,12 @@ vl_install() {
 
 vl_build() {
   local type="$1" dir="$2"
+  shift 2
+  local options=() targets=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do options+=("$1"); shift; done
+  [ "${1:-}" = "--" ] && shift && targets=(--target "$@")
   if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "${options[@]}"
   fi
-  cmake --build "$dir" --parallel "$(nproc)"
+  cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
 }

@@ -1,6 +1,5 @@
 #include "core/frame/FrameRules.h"
 
-#include "core/base/UserDate.h"
 #include "platform/runtime/Picture.h"
 #include "platform/ui/PromptService.h"
 
@@ -28,7 +27,7 @@ QString WeekdayName(Date date)
 
 QString DateZoneText(Date today)
 {
-    return WeekdayName(today) + QStringLiteral(", ") + FormatUserDate(today);
+    return WeekdayName(today) + QStringLiteral(", ") + Picture::Format(today, QStringLiteral("@d3"));
 }
 
 QString ClockZoneText(ClockTime now)

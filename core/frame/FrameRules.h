@@ -15,7 +15,8 @@ int ClampTimerInterval(int hundredths);
 
 // Weekday names, Sunday first, as the status bar shows them.
 QString WeekdayName(Date date);
-// Status zone 3: "Tuesday, " and the date in the user's date picture.
+// Status zone 3: "Tuesday, " and the date in picture @D3, whatever date
+// picture the user chose for lists.
 QString DateZoneText(Date today);
 // Status zone 4: the clock in the desktop's short time format.
 QString ClockZoneText(ClockTime now);

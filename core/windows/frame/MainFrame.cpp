@@ -524,8 +524,16 @@ void MainFrame::TimerEvent()
 
 void MainFrame::RefreshDateAndClock()
 {
-    zones_.at(2)->setText(DateZoneText(Today()));
-    zones_.at(3)->setText(ClockZoneText(Now()));
+    SetZoneText(3, DateZoneText(Today()));
+    SetZoneText(4, ClockZoneText(Now()));
+}
+
+void MainFrame::SetZoneText(int zone, const QString& text)
+{
+    // Four ticks a second: an unchanged zone is not laid out or painted again.
+    QLabel* label = zones_.at(zone - 1);
+    if (label->text() != text)
+        label->setText(text);
 }
 
 // ---- tick surface ----
@@ -542,12 +550,13 @@ void MainFrame::SetTitle(const QString& title)
 
 void MainFrame::SetScriptStatus(const QString& text)
 {
-    zones_.at(1)->setText(text);
+    SetZoneText(2, text);
 }
 
 void MainFrame::SetScriptIndicator(const QString& text)
 {
-    scriptIndicator_->setText(text);
+    if (scriptIndicator_->text() != text)
+        scriptIndicator_->setText(text);
 }
 
 void MainFrame::SetWorkingIcon(const QString& icon)
@@ -555,7 +564,12 @@ void MainFrame::SetWorkingIcon(const QString& icon)
     if (icon == workingIcon_)
         return;
     workingIcon_ = icon;
-    workingIconLabel_->setPixmap(LoadIcon(icon).pixmap(kToolIconSize, kToolIconSize));
+    // The animation steps through a few pictures: each is drawn from its SVG
+    // once and kept.
+    auto drawn = workingPixmaps_.find(icon);
+    if (drawn == workingPixmaps_.end())
+        drawn = workingPixmaps_.insert(icon, LoadIcon(icon).pixmap(kToolIconSize, kToolIconSize));
+    workingIconLabel_->setPixmap(*drawn);
 }
 
 void MainFrame::SetTrayIcon(const QString& icon)

@@ -17,6 +17,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QTimer>
 
 #include <memory>
@@ -123,6 +124,8 @@ private:
     void TrayRestore();
     void StopScripts();
     void RefreshDateAndClock();
+    // Status zone 1-4.
+    void SetZoneText(int zone, const QString& text);
     void SavePosition();
     void SessionEnding();
     void MainClose();
@@ -150,6 +153,7 @@ private:
     QLabel* scriptIndicator_ = nullptr;
     QLabel* workingIconLabel_ = nullptr;
     QString workingIcon_;
+    QHash<QString, QPixmap> workingPixmaps_;
     QList<QLabel*> zones_;
     TrayPopupMenu* trayMenu_ = nullptr;
 
