@@ -3,15 +3,16 @@
 #include "platform/runtime/FixedText.h"
 #include "scripting/ExpressionTokens.h"
 
-#include <cmath>
 #include <vector>
 
 namespace vl {
 namespace {
 
+using Picture::Decimal;
+
 struct Value {
     bool isText = false;
-    double number = 0;
+    Decimal number;
     QString text;
 };
 
@@ -19,9 +20,19 @@ struct Value {
 // expression is refused rather than risking the stack.
 constexpr int kMaxNesting = 200;
 
-// Numbers compare as results show them, to 9 decimal places, so that
-// 0.1 + 0.2 = 0.3 holds.
-double Rounded(double value) { return FormatExpressionNumber(value).toDouble(); }
+// Every value is held to this many significant digits and this many decimal
+// places (beyond them it is rounded half away from zero), and a value of more
+// integer digits is refused as too large; the bounds keep each step's work
+// small however long the expression.
+constexpr int kSignificantDigits = 40;
+constexpr int kMostPlaces = 308;
+constexpr int kMostIntegerDigits = 308;
+
+// Results are written to this many decimal places, and numbers compare as
+// they are written.
+constexpr int kWrittenPlaces = 9;
+
+const Decimal kOne{false, QStringLiteral("1"), {}};
 
 bool IsComparison(TokenKind kind)
 {
@@ -80,6 +91,15 @@ private:
         return {};
     }
 
+    // The value as it is held, or a failure when it is too large.
+    Value Held(const Decimal& number, int position = 0)
+    {
+        const Decimal held = number.RoundedToSignificant(kSignificantDigits).RoundedTo(kMostPlaces);
+        if (held.integerDigits.size() > kMostIntegerDigits)
+            return Fail(QStringLiteral("Number too large"), position);
+        return Value{false, held, {}};
+    }
+
     Value Comparison()
     {
         Value left = Sum();
@@ -96,11 +116,11 @@ private:
                 // Trailing blanks do not count; letter case does.
                 order = Clip(left.text).compare(Clip(right.text));
             } else {
-                const double a = Rounded(left.number);
-                const double b = Rounded(right.number);
-                order = a < b ? -1 : (a > b ? 1 : 0);
+                const std::strong_ordering sizes =
+                    left.number.RoundedTo(kWrittenPlaces) <=> right.number.RoundedTo(kWrittenPlaces);
+                order = sizes < 0 ? -1 : (sizes > 0 ? 1 : 0);
             }
-            left = Value{false, Compare(op, order) ? 1.0 : 0.0, {}};
+            left = Value{false, Compare(op, order) ? kOne : Decimal{}, {}};
         }
         return left;
     }
@@ -116,9 +136,7 @@ private:
                 break;
             if (left.isText || right.isText)
                 return Fail(QStringLiteral("Text used in arithmetic"));
-            left.number = plus ? left.number + right.number : left.number - right.number;
-            if (!std::isfinite(left.number))
-                return Fail(QStringLiteral("Number too large"));
+            left = Held(plus ? left.number + right.number : left.number - right.number);
         }
         return left;
     }
@@ -134,11 +152,14 @@ private:
                 break;
             if (left.isText || right.isText)
                 return Fail(QStringLiteral("Text used in arithmetic"));
-            if (!times && right.number == 0)
+            if (times) {
+                left = Held(left.number * right.number);
+                continue;
+            }
+            const std::optional<Decimal> quotient = left.number.DividedBy(right.number, kSignificantDigits);
+            if (!quotient)
                 return Fail(QStringLiteral("Division by zero"));
-            left.number = times ? left.number * right.number : left.number / right.number;
-            if (!std::isfinite(left.number))
-                return Fail(QStringLiteral("Number too large"));
+            left = Held(*quotient);
         }
         return left;
     }
@@ -167,17 +188,14 @@ private:
         const Token& token = Current();
         switch (token.kind) {
         case TokenKind::Number: {
-            // The token is well formed, so a refused conversion is an overflow.
-            bool converted = false;
-            const double number = token.text.toDouble(&converted);
+            // The token is ASCII digits with at most one point, so it reads.
+            const Decimal number = Picture::ReadDecimal(token.text).value_or(Decimal{});
             Advance();
-            if (!converted || !std::isfinite(number))
-                return Fail(QStringLiteral("Number too large"), token.position);
-            return Value{false, number, {}};
+            return Held(number, token.position);
         }
         case TokenKind::Text:
             Advance();
-            return Value{true, 0, token.text};
+            return Value{true, {}, token.text};
         case TokenKind::Name:
             return Fail(QStringLiteral("Unknown name %1").arg(token.text), token.position);
         case TokenKind::Open: {
@@ -225,16 +243,9 @@ private:
 
 } // namespace
 
-QString FormatExpressionNumber(double value)
+QString FormatExpressionNumber(const Decimal& value)
 {
-    QString text = QString::number(value, 'f', 9);
-    if (text.contains(u'.')) {
-        while (text.endsWith(u'0'))
-            text.chop(1);
-        if (text.endsWith(u'.'))
-            text.chop(1);
-    }
-    return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+    return value.RoundedTo(kWrittenPlaces).ToText();
 }
 
 ExpressionOutcome ComputeExpression(const QString& expression)

@@ -9,9 +9,15 @@
 // alike (callers double every "<" they pass through); a single "<" is read as
 // "<" too. Inside a quoted text two quotes stand for one.
 //
+// Numbers are decimal, never binary floating point: each value keeps 40
+// significant digits, and only a written result is rounded (to 9 decimal
+// places), so that 100000000000/3 is 33333333333.333333333.
+//
 // Results: a number rounded to 9 decimal places without trailing zeros, a
 // comparison "1" or "0", a text as it is. Text in arithmetic, a text compared
 // with a number, a name, and division by zero are failures.
+
+#include "platform/runtime/PictureDecimal.h"
 
 #include <QString>
 
@@ -24,8 +30,8 @@ struct ExpressionOutcome {
 
 ExpressionOutcome ComputeExpression(const QString& expression);
 
-// A number as results show it: rounded to 9 decimal places, no trailing
-// zeros, no decimal point for whole numbers, never "-0".
-QString FormatExpressionNumber(double value);
+// A number as results show it: rounded half away from zero to 9 decimal
+// places, no trailing zeros, no decimal point for whole numbers, never "-0".
+QString FormatExpressionNumber(const Picture::Decimal& value);
 
 } // namespace vl

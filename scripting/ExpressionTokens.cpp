@@ -3,6 +3,8 @@
 namespace vl {
 namespace {
 
+bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
 class Tokenizer {
 public:
     explicit Tokenizer(const QString& source) : s_(source) {}
@@ -21,7 +23,7 @@ public:
                 return true;
             }
             const QChar c = s_[i_];
-            if (c.isDigit() || (c == u'.' && Peek(1).isDigit())) {
+            if (IsAsciiDigit(c) || (c == u'.' && IsAsciiDigit(Peek(1)))) {
                 ReadNumber(token);
             } else if (c == u'\'') {
                 if (!ReadText(token)) {
@@ -49,11 +51,11 @@ private:
     {
         token.kind = TokenKind::Number;
         const qsizetype start = i_;
-        while (i_ < s_.size() && s_[i_].isDigit())
+        while (i_ < s_.size() && IsAsciiDigit(s_[i_]))
             ++i_;
         if (i_ < s_.size() && s_[i_] == u'.') {
             ++i_;
-            while (i_ < s_.size() && s_[i_].isDigit())
+            while (i_ < s_.size() && IsAsciiDigit(s_[i_]))
                 ++i_;
         }
         token.text = s_.mid(start, i_ - start);

@@ -16,7 +16,7 @@ namespace vl {
 
 // The program's own names.
 inline const QString ProductName = QStringLiteral("Velmora 2000"); // STRING(32)
-// The makers' support mailbox (blind copy of the test mail, Help "Email Us")
+// The makers' support mailbox (Help "Email Us")
 // and home page (Help "Home Page").
 inline constexpr char kSupportMailbox[] = "support@brantwell.example";
 inline constexpr char kHomePageAddress[] = "https://brantwell.example/velmora/";

@@ -2,8 +2,6 @@
 
 #include "platform/runtime/FixedText.h"
 
-#include <QProcess>
-
 namespace vl {
 namespace {
 
@@ -24,6 +22,42 @@ void AddTry(QList<ShellTry>& tries, ShellTry reading)
         tries.append(std::move(reading));
 }
 
+// The arguments as Qt's splitCommand reads them, except that a quoted empty
+// text is kept as an empty argument, so that no argument of a helper program
+// goes missing and shifts the others.
+QStringList SplitArguments(const QString& text)
+{
+    QStringList arguments;
+    QString argument;
+    bool quoted = false;  // the argument so far holds a quote
+    bool inQuotes = false;
+    int quotes = 0;       // consecutive quotes just read
+    for (const QChar c : text) {
+        if (c == kQuote) {
+            quoted = true;
+            if (++quotes == 3) {
+                quotes = 0;
+                argument += c;
+            }
+            continue;
+        }
+        if (quotes == 1)
+            inQuotes = !inQuotes;
+        quotes = 0;
+        if (!inQuotes && c.isSpace()) {
+            if (quoted || !argument.isEmpty())
+                arguments.append(argument);
+            argument.clear();
+            quoted = false;
+        } else {
+            argument += c;
+        }
+    }
+    if (quoted || !argument.isEmpty())
+        arguments.append(argument);
+    return arguments;
+}
+
 } // namespace
 
 CommandLineParts SplitCommandLine(const QString& command)
@@ -40,7 +74,7 @@ CommandLineParts SplitCommandLine(const QString& command)
         parts.program = blank < 0 ? text : text.left(blank);
         rest = blank < 0 ? QString() : text.mid(blank + 1);
     }
-    parts.arguments = QProcess::splitCommand(rest);
+    parts.arguments = SplitArguments(rest);
     return parts;
 }
 

@@ -16,7 +16,9 @@ struct CommandLineParts {
 
 // The program is the text up to the first blank, or, when the text begins
 // with a double quote, the text up to the closing quote; the rest is split
-// into arguments at blanks outside double quotes (quotes removed).
+// into arguments at white space outside double quotes. Quotes are removed;
+// three in a row stand for one quote that is part of the argument, and a
+// quoted empty text ("") is an empty argument.
 CommandLineParts SplitCommandLine(const QString& command);
 
 // One way of reading a command for the desktop start: the file to start or

@@ -2,6 +2,8 @@
 
 #include "platform/runtime/FixedText.h"
 
+#include <algorithm>
+
 namespace vl {
 
 QString StripQuotes(const QString& token)
@@ -19,11 +21,16 @@ QString QuoteScriptToken(const QString& token)
     const QString clipped = Clip(StripQuotes(token));
     if (clipped.isEmpty())
         return QStringLiteral("\"\"");
-    for (const QChar c : clipped) {
-        if (c == QLatin1Char(' ') || c == QLatin1Char(',') || c == QLatin1Char('/') || c == QLatin1Char('\\'))
-            return QLatin1Char('"') + clipped + QLatin1Char('"');
-    }
-    return clipped;
+    const bool quoted = std::any_of(clipped.cbegin(), clipped.cend(), [](QChar c) {
+        return c.isSpace() || c == QLatin1Char(',') || c == QLatin1Char('/') || c == QLatin1Char('\\')
+            || c == QLatin1Char('"');
+    });
+    if (!quoted)
+        return clipped;
+    // Inside the quotes, three double quotes stand for one of the token's own.
+    QString inner = clipped;
+    inner.replace(QLatin1Char('"'), QStringLiteral("\"\"\""));
+    return QLatin1Char('"') + inner + QLatin1Char('"');
 }
 
 } // namespace vl

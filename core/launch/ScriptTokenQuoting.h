@@ -1,8 +1,9 @@
 #pragma once
 // The quoting of one token of a script's text form: a token with a blank
-// inside, a comma or a path separator is written between double quotes, so
-// that it reads back as one token. The script text writer and the loaders
-// that build helper-program command lines share these rules.
+// inside, a comma, a path separator or a double quote is written between
+// double quotes, so that SplitCommandLine reads it back as exactly one
+// argument. The script text writer and the loaders that build helper-program
+// command lines share these rules.
 
 #include <QString>
 
@@ -14,8 +15,9 @@ namespace vl {
 QString StripQuotes(const QString& token);
 
 // StripQuotes first; then an empty (or blank) token is written as two double
-// quotes, a token holding a blank, a comma, "/" or "\" as double quote +
-// clipped token + double quote, any other token clipped.
+// quotes, a token holding white space, a comma, "/", "\" or a double quote
+// as double quote + clipped token (each of its double quotes tripled) +
+// double quote, any other token clipped.
 QString QuoteScriptToken(const QString& token);
 
 } // namespace vl

@@ -36,7 +36,6 @@ int SendTestEmail(MailSender& sender)
     sender.SetMailer(Clip(ProductName));
     sender.SetSubject(QStringLiteral("Test Email"));
     sender.AddTo(senderName, replyTo);
-    sender.AddBcc(QLatin1String(kSupportMailbox));
     sender.SetMessageText("This is a test email from " + senderName + " using Velmora.", kPlainTextMessage);
     const int result = sender.Send();
     if (result == 0) {

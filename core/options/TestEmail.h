@@ -1,8 +1,8 @@
 #pragma once
 // The test e-mail of the Options window: one message from the user's e-mail
 // settings (Email::Sender, Email::SenderName, Email::Host,
-// Email::Organization) to the user, with a blind copy to the makers' support
-// mailbox. The outcome is shown through the prompt service.
+// Email::Organization) to the user alone. The outcome is shown through the
+// prompt service.
 
 #include "core/base/Globals.h"
 #include "pim/MailSender.h"

@@ -15,12 +15,14 @@ bool MatchesWildcard(const QString& pattern, const QString& name)
     qsizetype starAt = -1;
     qsizetype resumeAt = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == QLatin1Char('?') || pattern[p] == name[n])) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
+        // A "*" in the pattern is always the wildcard, also where the name
+        // holds a "*" of its own.
+        if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
             starAt = p++;
             resumeAt = n;
+        } else if (p < pattern.size() && (pattern[p] == QLatin1Char('?') || pattern[p] == name[n])) {
+            ++p;
+            ++n;
         } else if (starAt >= 0) {
             p = starAt + 1;
             n = ++resumeAt;

@@ -40,6 +40,7 @@ public:
     // The popup entry of that text ("10 Minutes", "Send &Email", ...), or null.
     QAction* PopupAction(const QString& text) const;
     int32_t SnoozeMinutes() const { return snoozeMinutes_; }
+    const AlarmRepeat& Alarm() const { return alarm_; }
 
 private:
     void BuildPopup();

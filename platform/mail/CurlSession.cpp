@@ -82,7 +82,7 @@ CurlSession::~CurlSession()
 MailOutcome CurlSession::Outcome(CURLcode code)
 {
     if (code == CURLE_OK)
-        return {kMailSent, {}};
+        return {kMailSent, {}, refusals_};
     long responseCode = 0;
     curl_easy_getinfo(curl_, CURLINFO_RESPONSE_CODE, &responseCode);
     log_.Note(QString::fromUtf8(errorBuffer_[0] ? errorBuffer_ : curl_easy_strerror(code)));
@@ -99,8 +99,10 @@ int CurlSession::OnDebug(CURL*, curl_infotype type, char* data, size_t size, voi
         session->log_.Note(QString::fromUtf8(WithoutLineEnd(bytes)));
         break;
     case CURLINFO_HEADER_OUT:
-        for (const QByteArray& line : WithoutLineEnd(bytes).split('\n'))
+        for (const QByteArray& line : WithoutLineEnd(bytes).split('\n')) {
             session->log_.Client(line);
+            session->lastCommand_ = line;
+        }
         break;
     case CURLINFO_HEADER_IN:
         session->ServerData(bytes);
@@ -145,8 +147,11 @@ void CurlSession::ServerLine(const QByteArray& line)
     const auto match = kReplyLine.match(QString::fromLatin1(line));
     if (match.hasMatch() && match.captured(2) == "-")
         return; // more lines of the same reply follow
-    if (match.hasMatch() && (line.at(0) == '4' || line.at(0) == '5'))
+    if (match.hasMatch() && (line.at(0) == '4' || line.at(0) == '5')) {
         errorReply_ = currentReply_.trimmed();
+        if (lastCommand_.startsWith("RCPT TO:"))
+            refusals_.append(QString::fromUtf8(errorReply_));
+    }
     currentReply_.clear();
 }
 

@@ -37,7 +37,8 @@ public:
     // and the log's one line about the message data.
     void SetUploadTotal(qint64 bytes) { uploadTotal_ = bytes; }
 
-    // The outcome of a finished perform: code 9 carries the refusing reply.
+    // The outcome of a finished perform: code 9 carries the refusing reply,
+    // a message sent to some recipients only the replies refusing the others.
     MailOutcome Outcome(CURLcode code);
 
 private:
@@ -55,6 +56,8 @@ private:
     QByteArray partialLine_;
     QByteArray currentReply_; // lines of a multi-line reply so far
     QByteArray errorReply_;   // the last complete 4xx/5xx reply
+    QByteArray lastCommand_;  // the last command line sent
+    QStringList refusals_;    // 4xx/5xx replies to RCPT TO
     char errorBuffer_[CURL_ERROR_SIZE] = {};
 };
 

@@ -18,7 +18,9 @@ bool IsAcceptableAddress(const QString& address)
     if (address.isEmpty())
         return false;
     for (QChar c : address) {
-        if (c == '\r' || c == '\n' || c == '<' || c == '>' || c.isSpace() || c.unicode() < 32)
+        // Control characters (C0, DEL and C1, CR and LF among them) could end
+        // or garble a command.
+        if (c == '<' || c == '>' || c.isSpace() || c.category() == QChar::Other_Control)
             return false;
     }
     return true;

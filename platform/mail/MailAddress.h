@@ -15,7 +15,8 @@ struct Mailbox {
 QString TrimBlanks(const QString& text);
 
 // An address may go into the envelope or a header: not empty and free of
-// CR, LF, "<", ">" and blanks, so it can neither end a command nor start one.
+// control characters (CR, LF and DEL among them), "<", ">" and blanks, so it
+// can neither end a command nor start one.
 bool IsAcceptableAddress(const QString& address);
 
 // The parts of a From text: '"name" <address>' or 'name <address>', a bare

@@ -9,6 +9,7 @@
 #include "platform/mail/MailResult.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -17,6 +18,9 @@ namespace vl {
 struct MailOutcome {
     int result = kMailSent;
     QString serverReply; // for kMailServerError: the reply that refused the message
+    // For kMailSent: the server's replies to the recipients it refused; the
+    // other recipients got the message.
+    QStringList refusals;
 };
 
 MailOutcome SendMail(const MailRequest& request, MailProgress& progress);

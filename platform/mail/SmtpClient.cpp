@@ -47,6 +47,13 @@ QByteArray Angled(const QString& address)
     return "<" + address.toUtf8() + ">";
 }
 
+// libcurl before 8.2 (Debian 12 has 7.88) spells the option with three Ls.
+#if LIBCURL_VERSION_NUM < 0x080200
+constexpr CURLoption kAllowRecipientFailures = CURLOPT_MAIL_RCPT_ALLLOWFAILS;
+#else
+constexpr CURLoption kAllowRecipientFailures = CURLOPT_MAIL_RCPT_ALLOWFAILS;
+#endif
+
 } // namespace
 
 MailOutcome SendBySmtp(const MailHost& host, const QString& sender, const QStringList& recipients,
@@ -72,6 +79,7 @@ MailOutcome SendBySmtp(const MailHost& host, const QString& sender, const QStrin
     curl_easy_setopt(curl, CURLOPT_URL, url.constData());
     curl_easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
     curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipientList.get());
+    curl_easy_setopt(curl, kAllowRecipientFailures, 1L);
     curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(message.size()));
     curl_easy_setopt(curl, CURLOPT_READFUNCTION, &ReadMessage);

@@ -14,8 +14,10 @@ namespace vl {
 
 inline constexpr int kSmtpPort = 25;
 
-// One SMTP transaction: MAIL FROM the sender, RCPT TO every recipient (a
-// refused recipient fails the whole message), DATA the message.
+// One SMTP transaction: MAIL FROM the sender, RCPT TO every recipient, DATA
+// the message. A refused recipient does without the message while the others
+// get it (the outcome lists the refusals); when every recipient is refused,
+// nothing is sent and the last refusal is the server error.
 MailOutcome SendBySmtp(const MailHost& host, const QString& sender, const QStringList& recipients,
                        const QByteArray& message, const MailTimeouts& timeouts,
                        MailProgress& progress, MailLog& log);

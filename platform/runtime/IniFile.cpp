@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -11,25 +12,31 @@
 
 namespace vl {
 
-// The file as a list of lines. Each line keeps its raw bytes (without the line
-// end), so that a write reproduces every line it does not change exactly, and
+// The file as a list of lines. Each line keeps its raw bytes and its own line
+// end, so that a write reproduces every line it does not change exactly, and
 // what the reader made of it.
 struct IniDocument {
     enum class Kind { Blank, Other, Comment, Section, Entry };
     struct Line {
         QByteArray raw;
+        QByteArray end; // "\n", "\r\n", or nothing for a last line without one
         Kind kind = Kind::Other;
         QString name;  // section or entry name
         QString value; // entry value
     };
 
     QList<Line> lines;
-    QByteArray lineEnd = "\n";
+    QByteArray lineEnd = "\n"; // the end of new lines: the first line's
     bool byteOrderMark = false;
 
     static IniDocument Parse(QByteArray data);
-    static Line MakeLine(const QByteArray& raw);
+    static Line MakeLine(const QByteArray& raw, const QByteArray& end);
     QByteArray Serialise() const;
+
+    // Puts a new line before index `at`; a last line without a line end gets one.
+    void InsertLine(qsizetype at, const QByteArray& raw);
+    // Gives the line new bytes; it keeps its line end.
+    void ReplaceLine(qsizetype at, const QByteArray& raw);
 
     // Index of the first header of the section at or after `from`, or -1.
     qsizetype FindSection(const QString& name, qsizetype from = 0) const;
@@ -42,6 +49,15 @@ struct IniDocument {
 namespace {
 
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+// The text of a line. Only the file's first bytes can be its byte order
+// mark; a U+FEFF at the start of a line is a character of the line (a name
+// may begin with one), so it is decoded, not dropped.
+QString DecodeLine(const QByteArray& raw)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(raw);
+}
 
 bool IsBlank(QChar c)
 {
@@ -105,27 +121,31 @@ IniDocument IniDocument::Parse(QByteArray data)
         doc.byteOrderMark = true;
         data.remove(0, kByteOrderMark.size());
     }
-    const qsizetype firstBreak = data.indexOf('\n');
-    if (firstBreak > 0 && data.at(firstBreak - 1) == '\r')
-        doc.lineEnd = "\r\n";
-
-    QList<QByteArray> raw = data.split('\n');
-    if (!raw.isEmpty() && raw.last().isEmpty())
-        raw.removeLast(); // the break after the last line
-    doc.lines.reserve(raw.size());
-    for (QByteArray& line : raw) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        doc.lines.append(MakeLine(line));
+    // A line ends at LF, and a CR just before the LF belongs to the line end;
+    // any other CR (one ending the file's last line without an LF included)
+    // is text of the line.
+    qsizetype start = 0;
+    while (start < data.size()) {
+        const qsizetype lf = data.indexOf('\n', start);
+        if (lf < 0) {
+            doc.lines.append(MakeLine(data.mid(start), {}));
+            break;
+        }
+        const bool crlf = lf > start && data.at(lf - 1) == '\r';
+        doc.lines.append(MakeLine(data.mid(start, lf - start - (crlf ? 1 : 0)), crlf ? "\r\n" : "\n"));
+        start = lf + 1;
     }
+    if (!doc.lines.isEmpty() && !doc.lines.first().end.isEmpty())
+        doc.lineEnd = doc.lines.first().end;
     return doc;
 }
 
-IniDocument::Line IniDocument::MakeLine(const QByteArray& raw)
+IniDocument::Line IniDocument::MakeLine(const QByteArray& raw, const QByteArray& end)
 {
     Line line;
     line.raw = raw;
-    const QString text = QString::fromUtf8(raw);
+    line.end = end;
+    const QString text = DecodeLine(raw);
     const QString trimmed = TrimBlanks(text);
     if (trimmed.isEmpty()) {
         line.kind = Kind::Blank;
@@ -161,9 +181,21 @@ QByteArray IniDocument::Serialise() const
         out += kByteOrderMark;
     for (const Line& line : lines) {
         out += line.raw;
-        out += lineEnd;
+        out += line.end;
     }
     return out;
+}
+
+void IniDocument::InsertLine(qsizetype at, const QByteArray& raw)
+{
+    if (at > 0 && lines[at - 1].end.isEmpty())
+        lines[at - 1].end = lineEnd;
+    lines.insert(at, MakeLine(raw, lineEnd));
+}
+
+void IniDocument::ReplaceLine(qsizetype at, const QByteArray& raw)
+{
+    lines[at] = MakeLine(raw, lines[at].end);
 }
 
 qsizetype IniDocument::FindSection(const QString& name, qsizetype from) const
@@ -251,9 +283,9 @@ void ApplyWrite(IniDocument& doc, const IniWrite& write)
     const qsizetype header = doc.FindSection(sectionName);
     if (header < 0) {
         if (!doc.lines.isEmpty() && doc.lines.last().kind != IniDocument::Kind::Blank)
-            doc.lines.append(IniDocument::MakeLine({}));
-        doc.lines.append(IniDocument::MakeLine('[' + sectionName.toUtf8() + ']'));
-        doc.lines.append(IniDocument::MakeLine(entryName.toUtf8() + '=' + newValue));
+            doc.InsertLine(doc.lines.size(), {});
+        doc.InsertLine(doc.lines.size(), '[' + sectionName.toUtf8() + ']');
+        doc.InsertLine(doc.lines.size(), entryName.toUtf8() + '=' + newValue);
         return;
     }
     const qsizetype existing = doc.FindEntry(header, entryName);
@@ -263,7 +295,7 @@ void ApplyWrite(IniDocument& doc, const IniWrite& write)
         qsizetype valueStart = raw.indexOf('=') + 1;
         while (valueStart < raw.size() && (raw[valueStart] == ' ' || raw[valueStart] == '\t'))
             ++valueStart;
-        doc.lines[existing] = IniDocument::MakeLine(raw.left(valueStart) + newValue);
+        doc.ReplaceLine(existing, raw.left(valueStart) + newValue);
         return;
     }
     // A new entry follows the section's last non-blank line, so the blank
@@ -271,7 +303,7 @@ void ApplyWrite(IniDocument& doc, const IniWrite& write)
     qsizetype insertAt = doc.SectionEnd(header);
     while (insertAt > header + 1 && doc.lines[insertAt - 1].kind == IniDocument::Kind::Blank)
         --insertAt;
-    doc.lines.insert(insertAt, IniDocument::MakeLine(entryName.toUtf8() + '=' + newValue));
+    doc.InsertLine(insertAt, entryName.toUtf8() + '=' + newValue);
 }
 
 } // namespace

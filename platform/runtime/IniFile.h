@@ -14,7 +14,9 @@
 //   it trimmed, so a hand-edited "Width = 300" reads as "300".
 // - Lines starting with ";" are comments. Every line a write does not change
 //   (comments, blank lines, unknown lines, order, the spelling of names) is
-//   kept byte for byte; a file with CRLF line ends keeps them.
+//   kept byte for byte, with its own line end: LF, CRLF, or none at the end
+//   of the file. A CR just before an LF is part of the line end; any other CR
+//   is text. New lines take the first line's line end.
 // - A write reads, changes and replaces the whole file under a lock on the
 //   sidecar "<file>.lock", so two processes never lose each other's entries,
 //   and replaces it atomically (temporary file, fsync, rename), so a crash or
@@ -22,7 +24,8 @@
 //   in time, cannot read the old file or cannot write the new one returns
 //   false and leaves the file as it was.
 // - Text is UTF-8; bytes of other lines that are not valid UTF-8 survive a
-//   write untouched.
+//   write untouched. A byte order mark opening the file is kept and is no
+//   part of the first line; a U+FEFF anywhere else is an ordinary character.
 
 #include <QList>
 #include <QString>

@@ -91,8 +91,10 @@ HalfDay TakeHalfDay(QString& text, bool localeLayout)
 }
 
 // Hours, minutes and optional seconds from the digit runs: "9:05", "9:05:07",
-// or one run of 3 to 6 digits ("905", "0905", "90507", "090507").
-std::optional<QList<int>> TimeFields(const QList<TextToken>& tokens)
+// or one run of 3 to 6 digits ("905", "0905", "90507", "090507"). Hours have
+// one or two digits; minutes and seconds have two, except where the desktop's
+// own layout writes them with one (exactFields false).
+std::optional<QList<int>> TimeFields(const QList<TextToken>& tokens, bool exactFields)
 {
     QStringList runs;
     for (const TextToken& token : tokens)
@@ -110,7 +112,7 @@ std::optional<QList<int>> TimeFields(const QList<TextToken>& tokens)
         return std::nullopt;
     QList<int> fields;
     for (const QString& run : runs) {
-        if (run.size() > 2)
+        if (run.size() > 2 || (exactFields && !fields.isEmpty() && run.size() != 2))
             return std::nullopt;
         fields.append(run.toInt());
     }
@@ -153,7 +155,7 @@ ClockTime ReadTime(const QString& text, const Parsed& picture)
         else if (!localeLayout)
             return 0; // letters other than AM/PM only pass in the locale's literal text
     }
-    const std::optional<QList<int>> fields = TimeFields(digitRuns);
+    const std::optional<QList<int>> fields = TimeFields(digitRuns, !localeLayout);
     if (!fields)
         return 0;
     int hours = (*fields)[0];

@@ -150,6 +150,25 @@ TEST_F(MessageDisplayTest, ToDoConfirmsTwiceAndTheWindowStays)
     EXPECT_EQ(All(Tables().Todo, TDO_KEYDONE).size(), 1u);
 }
 
+TEST_F(MessageDisplayTest, ToDoPressedTwiceAddsTwoIdenticalItems)
+{
+    QPointer<LocalMessageWindow> window = MessageWindow({"Buy milk", "Two litres", ""});
+    prompt.Answer(1).Answer(1).Answer(1).Answer(1);
+    window->View()->ToDoButton()->click();
+    window->View()->ToDoButton()->click();
+
+    EXPECT_EQ(prompt.Questions().size(), 4u);
+    EXPECT_TRUE(window && window->isVisible());
+    const std::vector<TodoRecord> items = All(Tables().Todo, TDO_KEYDONE);
+    ASSERT_EQ(items.size(), 2u);
+    for (const TodoRecord& item : items) {
+        EXPECT_EQ(item.ToDo, "Buy milk");
+        EXPECT_EQ(item.Notes, "Two litres");
+        EXPECT_EQ(item.Category, "General");
+        EXPECT_EQ(item.Priority, 5);
+    }
+}
+
 TEST_F(MessageDisplayTest, EachWindowSnoozesItsOwnMessageAndCloses)
 {
     UseExternalMessage = 0;

@@ -193,6 +193,67 @@ TEST_F(MessageProgramTest, OtherSnoozesOnlyAfterOk)
     EXPECT_EQ(task.Description, "Call Bob");
 }
 
+TEST_F(MessageProgramTest, OtherClosedWithoutOkSnoozesNothingWithTheIntervalUnset)
+{
+    StoreSettings({{"SnoozeInterval", "0"}});
+    QPointer<MessageProgramWindow> window = Shown({"Call Bob", "text", ""});
+    window->PopupAction("Other")->trigger();
+    QPointer<SnoozeMinutesWindow> ask = window->findChild<SnoozeMinutesWindow*>();
+    ASSERT_TRUE(ask);
+    EXPECT_EQ(ask->MinutesBox()->value(), 10);
+    ask->close(); // its close box
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(ask.isNull());
+    EXPECT_EQ(ScheduledTasks(), 0);
+    ASSERT_TRUE(window && window->isVisible());
+    EXPECT_EQ(window->SnoozeMinutes(), 0);
+    window->close();
+}
+
+TEST_F(MessageProgramTest, OnAnEmptyConfigurationTableTheSnoozeIsTenMinutesAndTheAlarmSoundsOnce)
+{
+    ASSERT_TRUE(tables.configuration.Open(TableFile::kDeclaredMode, true));
+    tables.configuration.Close();
+    // Values from an earlier load must not survive this one.
+    SnoozeInterval = 45;
+    RepeatAlarmInterval = 30;
+    QPointer<MessageProgramWindow> window = Shown({"Dentist", "At 3 o'clock", "ring.wav"});
+    EXPECT_FALSE(window->Alarm().Repeating());
+    window->View()->SnoozeButton()->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    Table<ScheduleRecord> schedule(ScheduleDefinition());
+    ASSERT_TRUE(schedule.Open() && schedule.Set(SCH_KEYID));
+    ScheduleRecord task;
+    ASSERT_TRUE(schedule.Next(task));
+    EXPECT_EQ(task.Time, MakeClock(10, 10));
+    EXPECT_EQ(task.AlarmFile, "ring.wav");
+}
+
+TEST_F(MessageProgramTest, ToDoPressedTwiceAddsTwoIdenticalItems)
+{
+    QPointer<MessageProgramWindow> window = Shown({"Buy milk", "Two litres", ""});
+    prompt.Answer(1).Answer(1);
+    window->View()->ToDoButton()->click();
+    window->View()->ToDoButton()->click();
+    EXPECT_EQ(prompt.Questions().size(), 2u);
+    ASSERT_TRUE(window && window->isVisible());
+    window->close();
+
+    Table<TodoRecord> todo(TodoDefinition());
+    ASSERT_TRUE(todo.Open() && todo.Set(TDO_KEYDONE));
+    TodoRecord item;
+    int items = 0;
+    while (todo.Next(item)) {
+        ++items;
+        EXPECT_EQ(item.ToDo, "Buy milk");
+        EXPECT_EQ(item.Notes, "Two litres");
+        EXPECT_EQ(item.Category, "General");
+        EXPECT_EQ(item.Priority, 5);
+    }
+    EXPECT_EQ(items, 2);
+}
+
 // Waits, within a bound, for the condition; the program under test runs on
 // its own.
 template <class Condition>

@@ -148,12 +148,33 @@ TEST(ExpressionEvaluator, VeryLongInputIsComputedOrRefusedWithoutCrashing)
 
 TEST(ExpressionEvaluator, FormattingOfNumbers)
 {
-    EXPECT_EQ(FormatExpressionNumber(6), "6");
-    EXPECT_EQ(FormatExpressionNumber(-0.0), "0");
-    EXPECT_EQ(FormatExpressionNumber(-0.0000000004), "0");
-    EXPECT_EQ(FormatExpressionNumber(0.0000000006), "0.000000001");
-    EXPECT_EQ(FormatExpressionNumber(1e20), "100000000000000000000");
-    EXPECT_EQ(FormatExpressionNumber(-12.5), "-12.5");
+    const std::pair<const char*, const char*> cases[] = {
+        {"6", "6"}, {"-0", "0"}, {"-0.0000000004", "0"}, {"0.0000000006", "0.000000001"},
+        {"-0.0000000005", "-0.000000001"}, {"100000000000000000000", "100000000000000000000"}, {"-12.50", "-12.5"},
+    };
+    for (const auto& [number, text] : cases)
+        EXPECT_EQ(FormatExpressionNumber(*Picture::ReadDecimal(QString::fromLatin1(number))), text) << number;
+}
+
+TEST(ExpressionEvaluator, ArithmeticIsDecimalAndRoundedOnlyWhenWritten)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"100000000000/3", "33333333333.333333333"},
+        {"12345678901234567890123456789+1", "12345678901234567890123456790"},
+        {"1.0000000005*1", "1.000000001"},
+        {"-1.0000000005*1", "-1.000000001"},
+        {"0.1*3-0.3", "0"},
+        {"1/3*3", "1"},
+        {"100000000000/3*3=100000000000", "1"},
+        {"7/8<0.875", "0"},
+        // Forty significant digits are held: no digit is written beyond them.
+        {"100000000000000000000000000000000000/3", "33333333333333333333333333333333333.33333"},
+        {"0.00000000000000000001*100000000000000000000", "1"},
+    };
+    for (const auto& [expression, result] : cases)
+        EXPECT_EQ(Value(expression), result) << expression;
+    EXPECT_EQ(Value("1" + QString(307, u'0') + "/10").size(), 307);
+    EXPECT_EQ(Error("1" + QString(307, u'0') + "*10"), "Number too large");
 }
 
 } // namespace

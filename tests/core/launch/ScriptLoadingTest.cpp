@@ -1,6 +1,11 @@
+#include "core/launch/CommandLines.h"
 #include "core/launch/ScriptLoading.h"
+#include "core/launch/ScriptTokenQuoting.h"
 #include "platform/runtime/Clock.h"
+#include "platform/runtime/FixedText.h"
 #include "tests/core/launch/LaunchFixture.h"
+
+#include <random>
 
 namespace vl {
 namespace {
@@ -80,6 +85,34 @@ TEST(TransferFileActions, BecomeStartsOfTheHelperProgramsWithQuotedTokens)
                   expected);
         EXPECT_EQ(item.TimeElapsed, converted ? 360'000 : 0) << type;
         EXPECT_EQ(item.DDEApplicationTopic.isEmpty(), converted) << type;
+    }
+}
+
+TEST(TransferFileActions, EveryTokenReachesTheHelperAsExactlyOneArgument)
+{
+    const QString password = QStringLiteral("pa\" /AUTO \"ss");
+    ScriptingRecord item{.Action = "File Actions", .Command = "host", .Path = "/in", .DDEType = "FTP Upload",
+                         .DDEApplicationTopic = "user" + QString(124, ' ') + password};
+    ConvertFileActionCommand(item, {});
+    const CommandLineParts parts = SplitCommandLine(item.Command);
+    EXPECT_EQ(parts.program, "VLFTP");
+    EXPECT_EQ(parts.arguments, (QStringList{"U", "host", "/in", "", "user", password}));
+
+    // Any text comes back as one argument: the token clipped, with quotes
+    // around the whole of it dropped.
+    QStringList texts{"", "\"\"", "\"", "\"\"\"", "\"abc\"", " lead", "a\"\"b", "\"x", "x\"", "tab\tin", "line\nend"};
+    const QString alphabet = QString::fromUtf8("aZ0 \t\",/\\\n;'é日");
+    std::mt19937 random(20240601);
+    for (int i = 0; i < 3000; ++i) {
+        QString text;
+        for (int length = static_cast<int>(random() % 9); length > 0; --length)
+            text += alphabet.at(static_cast<qsizetype>(random() % alphabet.size()));
+        texts.append(text);
+    }
+    for (const QString& text : texts) {
+        const QStringList arguments = SplitCommandLine("HELPER " + QuoteScriptToken(text) + " /AUTO").arguments;
+        ASSERT_EQ(arguments, (QStringList{Clip(StripQuotes(text)), "/AUTO"}))
+            << text.toStdString() << " as " << QuoteScriptToken(text).toStdString();
     }
 }
 

@@ -43,6 +43,11 @@ TEST(MatchesWildcard, StarAndQuestionMarkOnly)
     EXPECT_FALSE(MatchesWildcard("[1].txt", "1.txt"));
     EXPECT_TRUE(MatchesWildcard("*.*", "README"));
     EXPECT_FALSE(MatchesWildcard("*.?", "README"));
+    // A "*" in the name is an ordinary character the wildcard can cover.
+    EXPECT_TRUE(MatchesWildcard("*b", "*ab"));
+    EXPECT_TRUE(MatchesWildcard("a*", "a*"));
+    EXPECT_TRUE(MatchesWildcard("*.txt", "*x*.txt"));
+    EXPECT_FALSE(MatchesWildcard("*b", "*a"));
 }
 
 TEST(CollisionFreeName, CountsUpBeforeTheExtension)

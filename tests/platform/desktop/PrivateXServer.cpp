@@ -3,13 +3,11 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <string>
-
-extern char** environ;
 
 namespace vl::test {
 
@@ -18,24 +16,36 @@ PrivateXServer::PrivateXServer()
     int fds[2];
     if (pipe(fds) != 0)
         return;
+    // Everything the child needs is made before the fork; after it the child
+    // makes only system calls.
     const std::string writeFd = std::to_string(fds[1]);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, fds[0]);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     const char* argv[] = {"Xvfb", "-displayfd", writeFd.c_str(), "-nolisten", "tcp",
                           "-screen", "0", "800x600x24", nullptr};
-    const int spawned = posix_spawnp(&pid_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const pid_t parent = getpid();
+    pid_ = fork();
+    if (pid_ == 0) {
+        // The server ends with the thread that started it, also when the
+        // test process is killed and never runs its destructor.
+        if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != parent)
+            _exit(127);
+        close(fds[0]);
+        const int null = open("/dev/null", O_WRONLY);
+        if (null >= 0) {
+            dup2(null, STDOUT_FILENO);
+            dup2(null, STDERR_FILENO);
+            if (null > STDERR_FILENO)
+                close(null);
+        }
+        execvp("Xvfb", const_cast<char**>(argv));
+        _exit(127);
+    }
     close(fds[1]);
-    if (spawned != 0) {
-        pid_ = -1;
+    if (pid_ < 0) {
         close(fds[0]);
         return;
     }
     // The number arrives followed by a line end once the server is ready;
-    // end of file means it failed to start.
+    // end of file means it failed to start (or could not be run at all).
     QByteArray number;
     for (;;) {
         char c = 0;

@@ -13,6 +13,13 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <csignal>
+#include <poll.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace vl {
 namespace {
 
@@ -86,6 +93,8 @@ protected:
         return handles;
     }
 
+    // The window's entry in the list, which must outlive the pointer: a
+    // temporary list is refused.
     static const DesktopWindow* Find(const QList<DesktopWindow>& windows, Window handle)
     {
         for (const DesktopWindow& window : windows) {
@@ -94,6 +103,7 @@ protected:
         }
         return nullptr;
     }
+    static const DesktopWindow* Find(QList<DesktopWindow>&& windows, Window handle) = delete;
 
     test::PrivateXServer server_;
     Display* display_ = nullptr;
@@ -166,7 +176,7 @@ TEST_F(X11DesktopTest, WindowManagerListsTakePrecedenceOverTheRootChildren)
     // The stacking list (bottom to top) wins over it, turned topmost first.
     PublishOnRoot("_NET_CLIENT_LIST_STACKING", {second, first});
     EXPECT_EQ(Handles(backend_->TopLevelWindows()), (QList<WindowHandle>{a, b}));
-    EXPECT_EQ(Find(backend_->TopLevelWindows(), frame), nullptr);
+    EXPECT_FALSE(Handles(backend_->TopLevelWindows()).contains(static_cast<WindowHandle>(frame)));
 }
 
 TEST_F(X11DesktopTest, MinimisedWindowCountsAsVisible)
@@ -177,7 +187,8 @@ TEST_F(X11DesktopTest, MinimisedWindowCountsAsVisible)
                     reinterpret_cast<const unsigned char*>(state), 2);
     XSync(display_, False);
 
-    const DesktopWindow* found = Find(backend_->TopLevelWindows(), window);
+    const QList<DesktopWindow> windows = backend_->TopLevelWindows();
+    const DesktopWindow* found = Find(windows, window);
     ASSERT_NE(found, nullptr);
     EXPECT_TRUE(found->visible);
 }
@@ -284,6 +295,44 @@ TEST_F(X11DesktopTest, WindowQueuesListTitledWindowsAndHonourExclHidden)
     ASSERT_EQ(children.size(), 1);
     EXPECT_EQ(children[0].HANDLE, static_cast<WindowHandle>(child));
     EXPECT_EQ(children[0].CLASS, "Button");
+}
+
+// A test run killed outright leaves no X server behind: a process that starts
+// one and is then killed takes the server with it.
+TEST(PrivateXServer, EndsWithTheProcessThatStartedIt)
+{
+    // The orphaned server comes to this process, which reaps it.
+    ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    int report[2];
+    ASSERT_EQ(pipe(report), 0);
+    const pid_t holder = fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        close(report[0]);
+        const test::PrivateXServer server;
+        const pid_t started = server.DisplayName().isEmpty() ? -1 : server.ProcessId();
+        if (write(report[1], &started, sizeof started) == sizeof started)
+            pause(); // until killed
+        _exit(0);
+    }
+    close(report[1]);
+    pid_t xvfb = -1;
+    const bool reported = read(report[0], &xvfb, sizeof xvfb) == sizeof xvfb && xvfb > 0;
+    close(report[0]);
+    // Watched before its starter dies, so the number cannot name another process.
+    const int watch = reported ? static_cast<int>(syscall(SYS_pidfd_open, xvfb, 0)) : -1;
+    kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+    ASSERT_GE(watch, 0) << "Xvfb could not be started";
+
+    pollfd ended{watch, POLLIN, 0};
+    const int ready = poll(&ended, 1, 10'000);
+    if (ready != 1)
+        syscall(SYS_pidfd_send_signal, watch, SIGTERM, nullptr, 0); // leave nothing behind
+    close(watch);
+    waitpid(xvfb, nullptr, 0);
+    prctl(PR_SET_CHILD_SUBREAPER, 0);
+    EXPECT_EQ(ready, 1) << "Xvfb outlived the process that started it";
 }
 
 } // namespace

@@ -31,8 +31,10 @@ TEST(MailAddress, AcceptableAddresses)
     EXPECT_TRUE(IsAcceptableAddress("bob@example.test"));
     EXPECT_TRUE(IsAcceptableAddress("comp.lang.misc"));
     for (const char* text : {"", "bob smith@example.test", "bob@example.test\r\nRCPT TO:<x@y>", "bob@x\n",
-                             "<bob@example.test>", "bob>@x", "Bob <bob@x>", "a\tb@x"})
-        EXPECT_FALSE(IsAcceptableAddress(text)) << text;
+                             "<bob@example.test>", "bob>@x", "Bob <bob@x>", "a\tb@x", "bob\x7F@x", "bob@x\x7F",
+                             "bob\x1B@x", "bob\x01@x", "bob@x\xC2\x85", "bob\xC2\x9F@x"})
+        EXPECT_FALSE(IsAcceptableAddress(QString::fromUtf8(text))) << text;
+    EXPECT_TRUE(IsAcceptableAddress(QString::fromUtf8("jörg@bücher.test")));
 }
 
 TEST(MailAddress, PartsOfAFromText)

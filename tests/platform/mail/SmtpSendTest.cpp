@@ -118,17 +118,27 @@ TEST(SmtpSend, MessageArrivesWithEnvelopeHeadersTextAndAttachments)
     EXPECT_TRUE(log.contains("S: 250 Message accepted"));
 }
 
-TEST(SmtpSend, RecipientRefusedByServerGivesItsReply)
+TEST(SmtpSend, ARefusedRecipientGoesWithoutWhileTheOthersGetTheMessage)
 {
-    MailPeer peer("smtp_peer.py", {"--reject", "carl@example.test"});
+    MailPeer peer("smtp_peer.py", {"--reject", "carl@example.test", "--reject", "eve@example.test"});
     ASSERT_TRUE(peer.Started()) << peer.Errors().toStdString();
     MailRequest request = BasicRequest(peer.Host());
-    request.cc = {{"", "carl@example.test"}};
+    request.cc = {{"", "carl@example.test"}, {"Dora", "dora@example.test"}};
     MailProgress progress;
-    const MailOutcome outcome = SendMail(request, progress);
+    MailOutcome outcome = SendMail(request, progress);
+    EXPECT_EQ(outcome.result, kMailSent) << outcome.serverReply.toStdString();
+    EXPECT_EQ(outcome.refusals, QStringList{"550 5.1.1 <carl@example.test>: Recipient address rejected"});
+    ASSERT_EQ(peer.Count("message-", ".json"), 1);
+    EXPECT_EQ(peer.Json("message-1.json").value("rcpt_tos").toVariant().toStringList(),
+              (QStringList{"bob@example.test", "dora@example.test"}));
+
+    // With every recipient refused nothing is sent, and the last refusal is the error.
+    request.to = {{"", "eve@example.test"}};
+    request.cc = {{"", "carl@example.test"}};
+    outcome = SendMail(request, progress);
     EXPECT_EQ(outcome.result, kMailServerError);
     EXPECT_EQ(outcome.serverReply, "550 5.1.1 <carl@example.test>: Recipient address rejected");
-    EXPECT_EQ(peer.Count("message-", ".json"), 0);
+    EXPECT_EQ(peer.Count("message-", ".json"), 1);
 }
 
 TEST(SmtpSend, ConnectAndResolveFailures)

@@ -86,7 +86,7 @@ TEST(IniFile, WriteChangesOnlyItsOwnLineAndReplacesTheFile)
 
     ASSERT_TRUE(ini.Put("settings", "logevents", "0"));
     EXPECT_EQ(ReadBytes(path), "; Velmora settings\n\n[SETTINGS]\nLogEvents = 0\n; keep me\nodd line\n\n"
-                               "[Warning]\nActive=0\n");
+                               "[Warning]\nActive=0");
     EXPECT_NE(InodeOf(path), before); // a new file renamed into place, not rewritten in place
 
     ASSERT_TRUE(ini.Put("Settings", "Debug", "1"));
@@ -126,6 +126,44 @@ TEST(IniFile, ReadsAndKeepsCrLfLineEnds)
     ASSERT_TRUE(ini.Put("Settings", "Debug", "0"));
     ASSERT_TRUE(ini.Put("PATH", "Extra", "e"));
     EXPECT_EQ(ReadBytes(path), "[Settings]\r\nDebug=0\r\n\r\n[PATH]\r\nDATA=/home/u/data\r\nExtra=e\r\n");
+}
+
+TEST(IniFile, EveryLineKeepsItsOwnEndAndAMarkedNameReadsBack)
+{
+    const QByteArray before = "\xEF\xBB\xBF[Settings]\r\n"
+                              "Debug=1\n"
+                              "Note=ends in CR\r\r\n"
+                              "\xEF\xBB\xBFMarked=yes\r\n"
+                              "\n"
+                              "[PATH]\n"
+                              "DATA=/home/u/data\r";
+    const QString path = TestPath("PATHS.INI");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    IniFile ini(path);
+    const QString marked = QChar(0xFEFF) + QStringLiteral("Marked");
+    EXPECT_EQ(ini.Get("Settings", "Note"), "ends in CR\r");
+    EXPECT_EQ(ini.Get("Settings", marked), "yes");
+    EXPECT_EQ(ini.Get("Settings", "Marked", "none"), "none");
+    EXPECT_EQ(ini.Get("PATH", "DATA"), "/home/u/data\r");
+
+    ASSERT_TRUE(ini.Put("Settings", "Debug", "0"));
+    QByteArray expected = before;
+    expected.replace("Debug=1", "Debug=0");
+    EXPECT_EQ(ReadBytes(path), expected);
+
+    ASSERT_TRUE(ini.Put("Settings", marked, "no"));
+    EXPECT_EQ(ini.Get("Settings", marked), "no");
+    ASSERT_TRUE(ini.Put("PATH", "Extra", "e"));
+    expected.replace("Marked=yes", "Marked=no");
+    EXPECT_EQ(ReadBytes(path), expected + "\r\nExtra=e\r\n");
+
+    IniFile fresh(TestPath("fresh.INI"));
+    ASSERT_TRUE(fresh.Put("S", marked, "1"));
+    EXPECT_EQ(fresh.Get("S", marked), "1");
 }
 
 TEST(IniFile, RelativePathNamesTheDirectoryCurrentAtConstruction)

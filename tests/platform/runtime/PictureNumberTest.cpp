@@ -1,5 +1,7 @@
 #include "PictureTestSupport.h"
 
+#include "platform/runtime/PictureDecimal.h"
+
 #include <limits>
 
 namespace vl {
@@ -85,6 +87,53 @@ TEST_F(PictureTest, NumbersReadBack)
     for (const char* picture : pictures)
         for (size_t i = 0; i < std::size(values); ++i)
             EXPECT_EQ(Deformat(Picture::FormatDecimal(values[i], picture), picture), rounded[i]) << picture << " " << values[i];
+}
+
+TEST(PictureDecimal, ArithmeticAndOrderAreExact)
+{
+    const auto d = [](const char* text) { return *Picture::ReadDecimal(QString::fromLatin1(text)); };
+    const struct {
+        const char* a;
+        const char* b;
+        const char* sum;
+        const char* difference;
+        const char* product;
+    } rows[] = {
+        {"0.1", "0.2", "0.3", "-0.1", "0.02"},
+        {"-5", "3", "-2", "-8", "-15"},
+        {"3", "-5", "-2", "8", "-15"},
+        {"-1.5", "-2.25", "-3.75", "0.75", "3.375"},
+        {"2.5", "2.5", "5", "0", "6.25"},
+        {"1000", "0", "1000", "1000", "0"},
+        {"99999999999999999999", "0.00000000000000000001", "99999999999999999999.00000000000000000001",
+         "99999999999999999998.99999999999999999999", "0.99999999999999999999"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ((d(row.a) + d(row.b)).ToText(), row.sum) << row.a << " + " << row.b;
+        EXPECT_EQ((d(row.a) - d(row.b)).ToText(), row.difference) << row.a << " - " << row.b;
+        EXPECT_EQ((d(row.a) * d(row.b)).ToText(), row.product) << row.a << " * " << row.b;
+    }
+
+    // Quotients round half away from zero to the significant digits asked for.
+    const struct {
+        const char* a;
+        const char* b;
+        int digits;
+        const char* quotient;
+    } quotients[] = {
+        {"2", "3", 5, "0.66667"}, {"-1", "8", 2, "-0.13"}, {"100", "-7", 3, "-14.3"},
+        {"1", "0.0003", 4, "3333"}, {"99999", "1", 3, "100000"}, {"0", "7", 3, "0"},
+    };
+    for (const auto& q : quotients)
+        EXPECT_EQ(d(q.a).DividedBy(d(q.b), q.digits)->ToText(), q.quotient) << q.a << " / " << q.b;
+    EXPECT_FALSE(d("1").DividedBy(d("0.000"), 10));
+
+    EXPECT_LT(d("-2"), d("-1.5"));
+    EXPECT_LT(d("-0.001"), d("0"));
+    EXPECT_GT(d("10"), d("9.99"));
+    EXPECT_LT(d("0.000001"), d("1000000"));
+    EXPECT_EQ(d("1.50"), d("01.5"));
+    EXPECT_EQ(d("-0"), d("0"));
 }
 
 TEST_F(PictureTest, StringsAreCutAndPadded)

@@ -126,7 +126,7 @@ TEST_F(PictureTest, TimesReadBackInAnyOfTheForms)
     } rows[] = {
         {"17:30", k1730},          {"17:30:00", k1730},       {"5:30PM", k1730},      {"5:30 pm", k1730},
         {"05:30:00PM", k1730},     {"1730", k1730},           {"173000", k1730},      {"17.30", k1730},
-        {" 9:05:07", k090507},     {"9:5:7", k090507},        {"90507", k090507},     {"090507", k090507},
+        {" 9:05:07", k090507},     {"9.05.07", k090507},      {"90507", k090507},     {"090507", k090507},
         {"9:05:07am", k090507},    {"905", MakeClock(9, 5)},  {"12:00AM", 1},         {"12:00pm", MakeClock(12, 0)},
         {"0:00", 1},               {"23:59:59", MakeClock(23, 59, 59)},
         // Text that does not fit.
@@ -134,6 +134,8 @@ TEST_F(PictureTest, TimesReadBackInAnyOfTheForms)
         {"9:05:60", 0},            {"9", 0},                  {"17:30:00:00", 0},     {"1234567", 0},
         {"5:30XM", 0},             {"abc", 0},                {"", 0},                {"PM", 0},
         {"123:00", 0},             {"9;05", 0},
+        // Minutes and seconds always have two digits.
+        {"10:5", 0},               {"9:5:7", 0},              {"9:05:7", 0},          {"9:5PM", 0},
     };
     for (const int layout : {1, 3, 5}) {
         const QString picture = QStringLiteral("@T%1").arg(layout);
