@@ -29,8 +29,6 @@ public:
     void OpenMessage(const ShownMessage& message) override { QueueMessageBox(message); }
 };
 
-MessageWindows* gWindows = nullptr;
-
 } // namespace
 
 CountedMessageDisplay::CountedMessageDisplay() { ++openDisplays; }
@@ -71,17 +69,7 @@ void ShowTaskMessage(const ShownMessage& message)
 MessageWindows& CurrentMessageWindows()
 {
     static MessageBoxes boxes;
-    return gWindows ? *gWindows : boxes;
-}
-
-MessageWindowsOverride::MessageWindowsOverride(MessageWindows& windows) : previous_(gWindows)
-{
-    gWindows = &windows;
-}
-
-MessageWindowsOverride::~MessageWindowsOverride()
-{
-    gWindows = previous_;
+    return InstalledOr<MessageWindows>(boxes);
 }
 
 void ShowMessageBox(const ShownMessage& message)

@@ -9,6 +9,7 @@
 
 #include "core/dictionary/ScheduleRecord.h"
 #include "message/ShownMessage.h"
+#include "platform/runtime/ServiceSlot.h"
 
 namespace vl {
 
@@ -28,16 +29,7 @@ public:
 
 MessageWindows& CurrentMessageWindows();
 
-class MessageWindowsOverride {
-public:
-    explicit MessageWindowsOverride(MessageWindows& windows);
-    ~MessageWindowsOverride();
-    MessageWindowsOverride(const MessageWindowsOverride&) = delete;
-    MessageWindowsOverride& operator=(const MessageWindowsOverride&) = delete;
-
-private:
-    MessageWindows* previous_;
-};
+using MessageWindowsOverride = ServiceOverride<MessageWindows>;
 
 // Shows the task's message (the scheduler and the script interpreter) and
 // returns at once.

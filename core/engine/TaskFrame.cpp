@@ -11,24 +11,12 @@ public:
     void SetTrayTip(const QString&) override {}
 };
 
-TaskFrame* gInstalled = nullptr;
-
 } // namespace
 
 TaskFrame& CurrentTaskFrame()
 {
     static NoTaskFrame none;
-    return gInstalled ? *gInstalled : none;
-}
-
-TaskFrameOverride::TaskFrameOverride(TaskFrame& frame) : previous_(gInstalled)
-{
-    gInstalled = &frame;
-}
-
-TaskFrameOverride::~TaskFrameOverride()
-{
-    gInstalled = previous_;
+    return InstalledOr<TaskFrame>(none);
 }
 
 } // namespace vl

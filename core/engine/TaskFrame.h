@@ -4,6 +4,8 @@
 // installs itself with TaskFrameOverride (nothing happens while no frame is
 // open); tests install their own, so the scheduler's logic runs headless.
 
+#include "platform/runtime/ServiceSlot.h"
+
 #include <QString>
 
 namespace vl {
@@ -21,15 +23,6 @@ TaskFrame& CurrentTaskFrame();
 
 // Installs a frame for the lifetime of this object, restoring the previous
 // one afterwards.
-class TaskFrameOverride {
-public:
-    explicit TaskFrameOverride(TaskFrame& frame);
-    ~TaskFrameOverride();
-    TaskFrameOverride(const TaskFrameOverride&) = delete;
-    TaskFrameOverride& operator=(const TaskFrameOverride&) = delete;
-
-private:
-    TaskFrame* previous_;
-};
+using TaskFrameOverride = ServiceOverride<TaskFrame>;
 
 } // namespace vl

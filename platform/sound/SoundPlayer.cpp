@@ -5,8 +5,6 @@
 namespace vl {
 namespace {
 
-SoundPlayer* gPlayer = nullptr;
-
 // A program that installed no player has no audio output.
 class SilentPlayer : public SoundPlayer {
 public:
@@ -18,14 +16,10 @@ public:
 
 SoundPlayer& CurrentSoundPlayer()
 {
-    if (gPlayer)
-        return *gPlayer;
     static SilentPlayer silent;
-    return silent;
+    return InstalledOr<SoundPlayer>(silent);
 }
 
-SoundOverride::SoundOverride(SoundPlayer& player) : previous_(gPlayer) { gPlayer = &player; }
-SoundOverride::~SoundOverride() { gPlayer = previous_; }
 
 namespace Sound {
 

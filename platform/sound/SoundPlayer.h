@@ -4,6 +4,8 @@
 // tests and can be checked there. A program installs the Qt player
 // (platform/widgets/DesktopServices.h); tests install their own.
 
+#include "platform/runtime/ServiceSlot.h"
+
 #include <QString>
 
 namespace vl {
@@ -31,16 +33,7 @@ SoundPlayer& CurrentSoundPlayer();
 
 // Installs a player for the lifetime of this object (tests), restoring the
 // previous one afterwards.
-class SoundOverride {
-public:
-    explicit SoundOverride(SoundPlayer& player);
-    ~SoundOverride();
-    SoundOverride(const SoundOverride&) = delete;
-    SoundOverride& operator=(const SoundOverride&) = delete;
-
-private:
-    SoundPlayer* previous_;
-};
+using SoundOverride = ServiceOverride<SoundPlayer>;
 
 // What the program calls.
 namespace Sound {

@@ -5,8 +5,6 @@
 namespace vl {
 namespace {
 
-PromptService* gService = nullptr;
-
 // Before a program installs its windowed service (and in programs that have
 // none) nobody can answer: the message goes to standard error and the
 // default button counts as pressed; a file or directory question is
@@ -16,7 +14,8 @@ public:
     int Message(const QString& text, const QString& caption, PromptIcon, const QString&,
                 int defaultButton) override
     {
-        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(QString(text).replace(QLatin1Char('|'), QLatin1Char('\n'))));
+        const QString lines = QString(text).replace(QLatin1Char('|'), QLatin1Char('\n'));
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(lines));
         return defaultButton;
     }
     QString SelectDirectory(const QString&, const QString&) override { return {}; }
@@ -28,14 +27,10 @@ public:
 
 PromptService& CurrentPromptService()
 {
-    if (gService)
-        return *gService;
     static UnattendedPromptService unattended;
-    return unattended;
+    return InstalledOr<PromptService>(unattended);
 }
 
-PromptOverride::PromptOverride(PromptService& service) : previous_(gService) { gService = &service; }
-PromptOverride::~PromptOverride() { gService = previous_; }
 
 namespace Prompt {
 

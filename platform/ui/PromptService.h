@@ -4,6 +4,7 @@
 // tests. A program with windows installs the Qt implementation
 // (platform/widgets/DesktopServices.h); tests install a scripted one.
 
+#include "platform/runtime/ServiceSlot.h"
 #include "platform/ui/MessageButtons.h"
 
 #include <QString>
@@ -35,16 +36,7 @@ PromptService& CurrentPromptService();
 
 // Installs a service for the lifetime of this object (tests), restoring the
 // previous one afterwards.
-class PromptOverride {
-public:
-    explicit PromptOverride(PromptService& service);
-    ~PromptOverride();
-    PromptOverride(const PromptOverride&) = delete;
-    PromptOverride& operator=(const PromptOverride&) = delete;
-
-private:
-    PromptService* previous_;
-};
+using PromptOverride = ServiceOverride<PromptService>;
 
 // What the program calls.
 namespace Prompt {

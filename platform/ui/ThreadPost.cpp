@@ -10,24 +10,12 @@ public:
     int Broadcast(ThreadGroup, int) const override { return 0; }
 };
 
-ThreadPost* gInstalled = nullptr;
-
 } // namespace
 
 ThreadPost& CurrentThreadPost()
 {
     static NoThreads none;
-    return gInstalled ? *gInstalled : none;
-}
-
-ThreadPostOverride::ThreadPostOverride(ThreadPost& post) : previous_(gInstalled)
-{
-    gInstalled = &post;
-}
-
-ThreadPostOverride::~ThreadPostOverride()
-{
-    gInstalled = previous_;
+    return InstalledOr<ThreadPost>(none);
 }
 
 } // namespace vl

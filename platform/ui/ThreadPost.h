@@ -5,6 +5,8 @@
 // (platform/widgets/ThreadRegistry.h) serves it from its creation on;
 // before that, and in a program without windows, nobody is reached.
 
+#include "platform/runtime/ServiceSlot.h"
+
 namespace vl {
 
 enum class ThreadGroup {
@@ -25,15 +27,6 @@ ThreadPost& CurrentThreadPost();
 
 // Installs a poster for the lifetime of this object, restoring the previous
 // one afterwards.
-class ThreadPostOverride {
-public:
-    explicit ThreadPostOverride(ThreadPost& post);
-    ~ThreadPostOverride();
-    ThreadPostOverride(const ThreadPostOverride&) = delete;
-    ThreadPostOverride& operator=(const ThreadPostOverride&) = delete;
-
-private:
-    ThreadPost* previous_;
-};
+using ThreadPostOverride = ServiceOverride<ThreadPost>;
 
 } // namespace vl
