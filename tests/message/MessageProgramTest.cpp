@@ -87,6 +87,16 @@ protected:
         return schedule.Open() ? schedule.Records() : 0;
     }
 
+    // The first task in ID order (the snoozed copy); blank when there is none.
+    static ScheduleRecord FirstScheduledTask()
+    {
+        Table<ScheduleRecord> schedule(ScheduleDefinition());
+        ScheduleRecord task;
+        if (!schedule.Open() || !schedule.Set(SCH_KEYID) || !schedule.Next(task))
+            return {};
+        return task;
+    }
+
     MessageProgramTables tables;
     test::ScriptedPrompt prompt;
     SettableClock clock{MakeDate(6, 2, 2025), MakeClock(10, 0)};
@@ -185,10 +195,7 @@ TEST_F(MessageProgramTest, OtherSnoozesOnlyAfterOk)
     ask->accept();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-    Table<ScheduleRecord> schedule(ScheduleDefinition());
-    ASSERT_TRUE(schedule.Open() && schedule.Set(SCH_KEYID));
-    ScheduleRecord task;
-    ASSERT_TRUE(schedule.Next(task));
+    const ScheduleRecord task = FirstScheduledTask();
     EXPECT_EQ(task.Time, MakeClock(10, 25));
     EXPECT_EQ(task.Description, "Call Bob");
 }
@@ -222,10 +229,7 @@ TEST_F(MessageProgramTest, OnAnEmptyConfigurationTableTheSnoozeIsTenMinutesAndTh
     window->View()->SnoozeButton()->click();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-    Table<ScheduleRecord> schedule(ScheduleDefinition());
-    ASSERT_TRUE(schedule.Open() && schedule.Set(SCH_KEYID));
-    ScheduleRecord task;
-    ASSERT_TRUE(schedule.Next(task));
+    const ScheduleRecord task = FirstScheduledTask();
     EXPECT_EQ(task.Time, MakeClock(10, 10));
     EXPECT_EQ(task.AlarmFile, "ring.wav");
 }
