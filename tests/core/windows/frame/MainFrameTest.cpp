@@ -295,6 +295,7 @@ public:
             frame_.TimerEvent();
         return 1;
     }
+    void Notify(const QString&, const QString&, PromptIcon) override { ++asked; }
     QString SelectDirectory(const QString&, const QString&) override { return {}; }
     QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
     QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
