@@ -1,6 +1,6 @@
 # Shared by run.sh and test.sh: installs the Debian packages the build and the
 # tests need (only when something is missing) and configures and builds.
-# Usage: source scripts/setup.sh; vl_install; vl_build <Debug|Release> <build dir>
+# Usage: source scripts/setup.sh; vl_install; vl_build <Debug|Release> <build dir> [target...]
 
 VL_PACKAGES=(
   g++ cmake ninja-build pkg-config
@@ -26,10 +26,14 @@ vl_install() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Without targets, everything (tests included) is built.
 vl_build() {
   local type="$1" dir="$2"
+  shift 2
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type"
   fi
-  cmake --build "$dir" --parallel "$(nproc)"
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
 }
