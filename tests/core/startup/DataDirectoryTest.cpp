@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include "core/startup/DataDirectory.h"
+#include "core/startup/WritableDataDirectory.h"
 #include "platform/runtime/IniFile.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
@@ -137,6 +138,20 @@ TEST(DataDirectoryTest, StartedInTheInstallationDirectoryItIsTheDataDirectoryWit
     QDir::setCurrent(install);
     test::ScriptedPrompt prompt;
     EXPECT_EQ(Canonical(ChooseDataDirectory(prompt, test::TestPath("linked/velmora"))), Canonical(install));
+}
+
+TEST(DataDirectoryTest, ADataDirectoryThatCannotBeWrittenIsNamedWithWhatToDo)
+{
+    test::ScriptedPrompt prompt; // a writable one asks nothing
+    EXPECT_TRUE(CheckDataDirectoryWritable(prompt, test::TestDir()));
+    EXPECT_TRUE(QDir(test::TestDir()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << "no trace left";
+    // No user, the system's own included, may create a file here.
+    prompt.Answer(1);
+    EXPECT_FALSE(CheckDataDirectoryWritable(prompt, "/proc"));
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].caption, "Data Directory Not Writable");
+    EXPECT_TRUE(prompt.Questions()[0].text.startsWith("Velmora cannot write in its data directory|/proc||"));
+    EXPECT_TRUE(prompt.Questions()[0].text.contains("chmod -R u+w \"/proc\""));
 }
 
 TEST(DataDirectoryTest, TheInstallationDirectoryFollowsXdgDataHome)
