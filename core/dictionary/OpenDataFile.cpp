@@ -29,7 +29,8 @@ const char kDiskError[] = "Disk Error";
 // repair or a restore still finds it.
 void ReportInvalidDataFile(const TableFile& file)
 {
-    const QString path = QFileInfo(ResolveDataFileName(file.Name(), file.Definition().Label()).path).absoluteFilePath();
+    const QString path =
+        QFileInfo(ResolveDataFileName(file.Name(), file.Definition().Label()).path).absoluteFilePath();
     StopProgram(QStringLiteral("The data file ") + QDir::toNativeSeparators(path) +
                 QStringLiteral(" cannot be used: it is damaged, or it is not a Velmora data file.|Error: ") +
                 file.LastError().Describe() +

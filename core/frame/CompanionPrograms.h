@@ -1,12 +1,12 @@
 #pragma once
 // The programs the frame starts beside itself (the backup runner): each runs
-// on its own, in the data directory, and is watched until it ends. A program
-// started from a menu has no terminal where its own complaint could be read,
-// so one that cannot start, or that ends with a failure code, is told to the
-// user here, in a notice nobody has to wait for.
+// on its own and is watched until it ends. A program started from a menu has
+// no terminal where its own complaint could be read, so one that cannot
+// start, or that ends with a failure code, is told to the user here, in a
+// notice nobody has to wait for.
 //
-//     companions.Start("The backup program", start, caption);
-//     ... later, from a timer: while (companions.Poll()) ...
+//     if (companions.Start("The backup program", start, caption))
+//         watch.start(); // a timer that calls Poll() until it returns false
 
 #include "platform/process/ProcessStart.h"
 
