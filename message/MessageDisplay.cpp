@@ -43,7 +43,9 @@ void DisplayTaskMessage(const ScheduleRecord& task)
     if (UseExternalMessage != 0 && HandOffMessage(message) == 0)
         return;
     if (OpenMessageDisplays() >= kMaxMessageDisplays) {
-        Prompt::Message(message.text, message.title);
+        // A plain box at once, but one that nobody waits for: the scheduler's
+        // tick goes on while it is open.
+        Prompt::Notify(message.text, message.title);
         return;
     }
     ShowTaskMessage(message);

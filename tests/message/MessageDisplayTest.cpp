@@ -139,16 +139,16 @@ TEST_F(MessageDisplayTest, AMessageThatCannotBeHandedOverIsShownHereAndTheProgra
     EXPECT_FALSE(ProgramStopRequested());
 }
 
-TEST_F(MessageDisplayTest, BeyondSixtyOpenMessagesTheNextIsAPlainBox)
+TEST_F(MessageDisplayTest, BeyondSixtyOpenMessagesTheNextIsABoxNobodyWaitsFor)
 {
     UseExternalMessage = 0;
     for (int i = 0; i < kMaxMessageDisplays; ++i)
         DisplayTaskMessage(MessageTask(QString::number(i), "text"));
     EXPECT_EQ(Windows().size(), 60u);
-    prompt.Answer(1);
     DisplayTaskMessage(MessageTask("Sixty-one", "one too many"));
     EXPECT_EQ(Windows().size(), 60u);
     ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].kind, test::PromptKind::Notice);
     EXPECT_EQ(prompt.Questions()[0].caption, "Sixty-one");
     EXPECT_EQ(prompt.Questions()[0].text, "one too many");
 }
