@@ -12,17 +12,19 @@ struct Code {
     int command;
     const char* caption; // nullptr: the column's header
     const char* prompt;
+    int maximum;
 };
 
+// Offsets are bytes; widths, places and heights 16-bit.
 constexpr Code kCodes[] = {
-    {"WID", XploreCommand::kWidth, nullptr, "Width:"},
-    {"HOS", XploreCommand::kHeaderOffset, nullptr, "Header offset:"},
-    {"DOS", XploreCommand::kDataOffset, nullptr, "Data offset:"},
-    {"XPS", XploreCommand::kListX, "X Pos", "X Pos:"},
-    {"YPS", XploreCommand::kListY, "Y Pos", "Y Pos:"},
-    {"BWI", XploreCommand::kListWidth, "Width", "Width:"},
-    {"BHI", XploreCommand::kListHeight, "Height", "Height:"},
-    {"LHI", XploreCommand::kLineHeight, "Line Height", "Line Height:"},
+    {"WID", XploreCommand::kWidth, nullptr, "Width:", 32767},
+    {"HOS", XploreCommand::kHeaderOffset, nullptr, "Header offset:", 255},
+    {"DOS", XploreCommand::kDataOffset, nullptr, "Data offset:", 255},
+    {"XPS", XploreCommand::kListX, "X Pos", "X Pos:", 32767},
+    {"YPS", XploreCommand::kListY, "Y Pos", "Y Pos:", 32767},
+    {"BWI", XploreCommand::kListWidth, "Width", "Width:", 32767},
+    {"BHI", XploreCommand::kListHeight, "Height", "Height:", 32767},
+    {"LHI", XploreCommand::kLineHeight, "Line Height", "Line Height:", 255},
 };
 
 const Code* Find(const QString& code)
@@ -71,6 +73,7 @@ std::optional<AttributePrompt> AttributePromptFor(const QString& code, const Xpl
     prompt.caption = CutTo(prompt.ofColumn ? Clip(column->header) : QString::fromLatin1(entry->caption),
                            kAttributeCaptionWidth);
     prompt.prompt = QString::fromLatin1(entry->prompt);
+    prompt.maximum = entry->maximum;
     prompt.value = *Target(code, column ? &columnCopy : nullptr, copy);
     return prompt;
 }
@@ -95,6 +98,7 @@ AttributePrompt HeaderTextPrompt(const XploreColumn& column)
     AttributePrompt prompt;
     prompt.caption = CutTo(QStringLiteral("Header Text: ") + Clip(column.header), kAttributeCaptionWidth);
     prompt.prompt = QStringLiteral("Header Text:");
+    prompt.maximum = kHeaderTextWidth;
     prompt.ofColumn = true;
     return prompt;
 }

@@ -21,6 +21,7 @@ struct AttributePrompt {
     QString caption;
     QString prompt;
     int value = 0;
+    int maximum = 0;       // the largest value; of a text, its most characters
     bool ofColumn = false; // the value belongs to the column (else to the list)
 };
 

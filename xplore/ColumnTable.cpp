@@ -113,6 +113,11 @@ bool ColumnTable::ApplyFormatString(const QString& text)
         if (!known || !seen.insert(segment.fieldNumber).second)
             return false;
         XploreColumn column = *known;
+        // A column shown before keeps the direction the list is sorted in.
+        for (const XploreColumn& before : shown_) {
+            if (before.fieldNumber == column.fieldNumber)
+                column.descending = before.descending;
+        }
         column.width = segment.width;
         column.dataJust = segment.dataJust;
         column.dataOffset = segment.dataOffset;
@@ -162,6 +167,18 @@ void ColumnTable::SetWidth(int position, int width)
 {
     if (XploreColumn* column = ShownAt(position))
         column->width = std::max(0, width);
+}
+
+void ColumnTable::SetSortOrder(int fieldNumber, int order)
+{
+    for (auto* columns : {&all_, &shown_}) {
+        for (XploreColumn& column : *columns) {
+            if (column.fieldNumber == fieldNumber) {
+                column.sortOrder = order;
+                column.sortable = order != 0;
+            }
+        }
+    }
 }
 
 } // namespace vl

@@ -55,6 +55,9 @@ public:
 
     // A column's width changed in the list (dialog units).
     void SetWidth(int position, int width);
+    // The number of the column's ascending order, once the list has defined
+    // it; 0 makes the column one that cannot be sorted.
+    void SetSortOrder(int fieldNumber, int order);
 
 private:
     void Number();

@@ -184,7 +184,7 @@ void PrepareItems(std::vector<PopupItem>& items, const PopupContext& context)
     const QString description = column ? Clip(column->description) : QString();
     const QString cell = CutTo(Clip(context.cell), kPopupCellWidth);
     const QString orEqual = context.inclusiveBounds ? QStringLiteral("=") : QString();
-    const bool filterable = column && column->viewField;
+    const bool filterable = column && column->viewField && context.rowSelected;
     auto available = [&](int command) { return !context.available || context.available(command); };
 
     Visit(items, [&](PopupItem& item) {

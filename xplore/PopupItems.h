@@ -41,7 +41,8 @@ std::vector<PopupItem> BuildPopupItems(quint32 mask, const QString& asciiFile, c
 struct PopupContext {
     // The column under the mouse; nullptr outside every column.
     const XploreColumn* column = nullptr;
-    // The column's text in the current row, as the list shows it.
+    // A row is selected, and the column's text in it as the list shows it.
+    bool rowSelected = false;
     QString cell;
     int shownColumns = 0;
     bool inclusiveBounds = false; // "+Add = to Filter" is checked
@@ -56,7 +57,8 @@ struct PopupContext {
 };
 
 // Sets the texts, checks and enabled states. Outside every column the
-// column's items are disabled and read as they do without a column.
+// column's items are disabled and read as they do without a column; the
+// filter items also need a selected row.
 void PrepareItems(std::vector<PopupItem>& items, const PopupContext& context);
 
 // The item of that name anywhere in the menu; nullptr when none.

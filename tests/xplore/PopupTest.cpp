@@ -75,6 +75,7 @@ TEST(PopupItems, TextsAndStatesFollowTheColumnAndRow)
     const XploreColumn date = DateColumn();
     PopupContext context;
     context.column = &date;
+    context.rowSelected = true;
     context.cell = "12/05/2026  ";
     context.shownColumns = 2;
     context.available = [](int command) { return command == XploreCommand::kGraph; };
@@ -115,9 +116,11 @@ TEST(PopupItems, OutsideEveryColumnNoItemKeepsAFormerColumn)
     const XploreColumn date = DateColumn();
     PopupContext context;
     context.column = &date;
+    context.rowSelected = true;
     context.cell = "12/05/2026";
     context.shownColumns = 3;
     PrepareItems(items, context);
+    EXPECT_TRUE(FindPopupItem(items, "ADDF1")->enabled);
 
     context.column = nullptr;
     PrepareItems(items, context);
