@@ -129,15 +129,19 @@ signals:
     void readFailed(const QString& message);
 
 private:
-    bool Apply(bool ok, const QString& failure);
+    // After a change of the view: reset when it was taken, else keep its message.
+    bool Apply(bool ok);
     void Reset();
     int64_t Total() const;
     const ViewRow* Cached(int row) const;
-    // Makes row cached; false when it cannot be read.
+    // Makes a row cached (reading the page it is on); false when it cannot.
     bool Fetch(int row) const;
-    bool Load(int64_t first, std::vector<ViewRow> rows, bool append) const;
-    void Fail(const QString& message) const;
-    QString Format(const BrowseColumn& column, int field, const ViewRow& row) const;
+    // Caches the rows around a row of the view and answers its row number.
+    int Anchor(const ViewRow& anchor);
+    // A read failed: keeps the message and reports it.
+    void Fail() const;
+    void Stale() const;
+    QString Format(int column, const ViewRow& row) const;
 
     mutable TableView view_;
     std::vector<BrowseColumn> columns_;
@@ -151,6 +155,7 @@ private:
     mutable int64_t cacheStart_ = 0;
     mutable std::deque<ViewRow> cache_;
     mutable QString error_;
+    mutable bool refreshQueued_ = false;
 };
 
 } // namespace vl

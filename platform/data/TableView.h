@@ -23,11 +23,19 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
 
+namespace SQLite {
+class Statement;
+}
+
 namespace vl {
+
+class ViewSql;
+struct ViewQuery;
 
 // One record as a view reads it: its record pointer and every field's value
 // in declared order (stored form).
@@ -99,19 +107,27 @@ public:
     int64_t RowsBefore(const ViewRow& row);
 
     const DataError& LastError() const { return error_; }
-    QString Error() const { return error_.Describe(); }
+    // The last failure as a message: what was wrong with an order, range,
+    // filter or locator value, or the engine's error; "" after a success.
+    QString Error() const;
 
 private:
-    struct Resolved;
-    bool Fail(DataError error);
+    using MakeQuery = std::function<ViewQuery(const ViewSql&)>;
+    using EachRow = std::function<void(SQLite::Statement&, int firstColumn)>;
+    // Builds the view's SQL on the file's connection and runs one query.
+    bool Run(const MakeQuery& make, const EachRow& each);
+    bool ReadRows(const MakeQuery& make, bool reverse, std::vector<ViewRow>& rows);
+    int64_t ReadNumber(const MakeQuery& make);
+    // Whether the view's SQL can be built with these settings.
+    bool Check(const ViewOrder& order, const ViewRange& range, const std::map<QString, Filter>& filters);
     bool FailInput(const QString& message);
 
     TableFile* file_;
     ViewOrder order_;
-    std::vector<int> orderFields_; // field index of each order part
     ViewRange range_;
     std::map<QString, Filter> filters_;
     DataError error_;
+    QString inputError_; // the message of a refused order, range, filter or value
 };
 
 } // namespace vl

@@ -4,10 +4,12 @@
 // selected record across every reset of the model (a new order, filter or
 // refresh). Home, End, PgUp and PgDn move through the model's rows without
 // loading the table; typing a text locates it in the current order. Header
-// sections are resizable and movable, and the list scrolls sideways.
+// sections are resizable and movable (QTableView::setColumnWidth sets a
+// width), and the list scrolls sideways.
 
 #include "platform/browse/BrowseModel.h"
 
+#include <QElapsedTimer>
 #include <QTableView>
 
 namespace vl {
@@ -27,10 +29,6 @@ public:
     void SelectRow(int row);
     // Reads the view again, keeping the selected record (or its neighbour).
     void Refresh();
-
-    // Column widths in pixels, by model column.
-    void SetColumnWidth(int column, int width);
-    int ColumnWidth(int column) const;
 
     void keyboardSearch(const QString& search) override;
 
@@ -62,8 +60,9 @@ private:
     ViewRow kept_;
     bool keeping_ = false;
     int keptColumn_ = 0;
+    QPoint headerPress_; // where the last left press on the header was
     QString search_;
-    qint64 lastSearch_ = 0;
+    QElapsedTimer searchTimer_;
 };
 
 } // namespace vl
