@@ -312,6 +312,7 @@ TEST_F(XploreList, OutputItemsRunTheirProceduresOnceRegistered)
     l.xplore.Popup()->hide();
     for (const char* name : {"GBR", "PVW", "PPG", "ASC", "HTM", "PRP"})
         EXPECT_FALSE(Item(l, name)->isEnabled()) << name;
+    EXPECT_EQ(Item(l, "GBR")->toolTip(), "Not available in this version of the program.");
     QStringList ran;
     for (const char* name : {XploreProcedure::kGraphWindow, XploreProcedure::kPrintList})
         XploreWindowProcedures().Register(name, [&ran, name](Xplore& list, const QString& argument) {
@@ -322,6 +323,7 @@ TEST_F(XploreList, OutputItemsRunTheirProceduresOnceRegistered)
     RightClick(l, 0, 1);
     l.xplore.Popup()->hide();
     EXPECT_FALSE(Item(l, "GBR")->isEnabled()); // Name may not be graphed
+    EXPECT_EQ(Item(l, "PVW")->toolTip(), "Print All");
     XploreWindowProcedures().Unregister(XploreProcedure::kGraphWindow);
     XploreWindowProcedures().Unregister(XploreProcedure::kPrintList);
     EXPECT_EQ(ran, (QStringList{"GraphWindow  1", "PrintList Page 1"}));
