@@ -119,6 +119,9 @@ bool Xplore::eventFilter(QObject* watched, QEvent* event)
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::AltModifier && AltKey(key->key()))
             return true;
+    } else if (watched == list_ && event->type() == QEvent::FontChange) {
+        // Widths are dialog units of the list's font: they grow and shrink with it.
+        ShowColumns();
     } else if (watched == window_ && event->type() == QEvent::Show && !opened_) {
         RestoreLayout();
         PostNumberedEvent(window_, EventNumber::kWindowOpened);

@@ -152,10 +152,7 @@ void Xplore::ChooseFont()
 {
     auto* dialog = new QFontDialog(list_->font(), window_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFontDialog::fontSelected, this, [this](const QFont& font) {
-        list_->setFont(font);
-        ShowColumns();
-    });
+    connect(dialog, &QFontDialog::fontSelected, list_, &QWidget::setFont);
     dialog->open();
 }
 

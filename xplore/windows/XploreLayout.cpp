@@ -96,10 +96,12 @@ int Xplore::ColumnPadding(const XploreColumn& column) const
     return padding;
 }
 
+// An empty list keeps its widths: there is nothing to fit the columns to.
 void Xplore::FitColumnWidth(int section)
 {
     const int position = PositionOfSection(section);
-    if (XploreColumn* column = columns_.ShownAt(position)) {
+    XploreColumn* column = columns_.ShownAt(position);
+    if (column && model_->rowCount() > 0) {
         columns_.SetWidth(position, MeasureColumn(*column) + ColumnPadding(*column));
         ShowColumns();
     }
@@ -107,6 +109,8 @@ void Xplore::FitColumnWidth(int section)
 
 void Xplore::FitAllColumnWidths()
 {
+    if (model_->rowCount() == 0)
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     for (const XploreColumn& column : columns_.Shown())
         columns_.SetWidth(column.position, MeasureColumn(column) + ColumnPadding(column));

@@ -225,6 +225,9 @@ TEST_F(XploreList, LayoutIsSavedOnCloseRestoredOnOpenAndIgnoredForAnotherDesign)
         l.list->horizontalHeader()->resizeSection(0, DialogUnits(l.list->font()).ToPixelsX(70));
         ClickHeader(l, 1);
         ClickHeader(l, 1);
+        QFont font = l.list->font();
+        font.setPointSize(13);
+        l.list->setFont(font); // widths are dialog units of the list's font
     }
     IniFile ini("POSITION.INI");
     const QString saved = "70L(1)M|~Date~L(1)@d6b@#1#80L(1)M|~Name~L(1)@s60@#2#30R(1)M|~Count~R(1)@n5@#4#";
@@ -232,16 +235,19 @@ TEST_F(XploreList, LayoutIsSavedOnCloseRestoredOnOpenAndIgnoredForAnotherDesign)
     EXPECT_EQ(ini.Get("BrowseEntries", "XploreOrigFormatString-?List"), designed);
     EXPECT_EQ(ini.Get("BrowseEntries", "XplorePrevCol-?List"), "2");
     EXPECT_EQ(ini.Get("BrowseEntries", "XploreAscDesc-?List"), "1");
+    EXPECT_EQ(ini.Get("BrowseEntries", "XplorePoint-?List"), "13");
+    EXPECT_EQ(ini.Get("BrowseEntries", "XploreColor-?List"), "-1");
     for (const char* key : {"Xpos", "Ypos", "Height", "Width", "Hscroll", "Vscroll", "LineHeight", "Font", "Point",
                             "Color", "Style"})
         EXPECT_FALSE(ini.Get("BrowseEntries", QString("Xplore%1-?List").arg(key)).isEmpty()) << key;
     {
         TestList l; // the same design: the saved layout, in the default order
         EXPECT_EQ(Headers(l), (QStringList{"Date", "Name", "Count"}));
+        EXPECT_EQ(l.list->font().pointSize(), 13);
         EXPECT_EQ(Width(l, 0), DialogUnits(l.list->font()).ToPixelsX(70));
         EXPECT_EQ(l.Names()[0], "Carnival");
         ClickHeader(l, 1); // the saved direction goes to the first column sorted
-        EXPECT_EQ(Headers(l)[1], "<Name");
+        EXPECT_EQ(Headers(l), (QStringList{"Date", "<Name", "Count"}));
     }
     {
         TestList l(SortMarkStyle::Header, 90); // the Name column's design changed
