@@ -4,6 +4,7 @@
 #include "platform/ui/EventNumbers.h"
 #include "platform/widgets/NumberedEvents.h"
 #include "xplore/windows/ColumnDelegate.h"
+#include "xplore/windows/HeaderDrag.h"
 #include "xplore/windows/HeaderStyle.h"
 #include "xplore/windows/ListAppearanceIO.h"
 #include "xplore/windows/XploreMenu.h"
@@ -97,7 +98,16 @@ void Xplore::ConnectList()
         if (!applying_)
             ReadColumnsFromList();
     });
-    connect(list_, &BrowseList::headerClicked, this, [this](int section) { HandleHeaderClick(section); });
+    drag_ = new HeaderDrag(header, [this](int section, int step) {
+        if (options_.features & kMovableColumns) {
+            currentColumn_ = PositionOfSection(section);
+            Move(step);
+        }
+    });
+    connect(list_, &BrowseList::headerClicked, this, [this](int section) {
+        if (!drag_->EndedDrag())
+            HandleHeaderClick(section);
+    });
     connect(list_, &BrowseList::headerRightClicked, this,
             [this](int, const QPoint& globalPos) { HandleHeaderRightClick(globalPos); });
     connect(list_, &BrowseList::rightClicked, this,

@@ -39,6 +39,7 @@ class QMenu;
 namespace vl {
 
 class ColumnDelegate;
+class HeaderDrag;
 class HeaderStyle;
 class XploreMenu;
 
@@ -81,6 +82,8 @@ public:
     const HeaderSort& Sort() const { return sort_; }
     // How the header shows a model column: its justification and underline.
     const HeaderStyle* HeaderLook() const { return headerStyle_; }
+    // The drag of a column header.
+    const HeaderDrag* Drag() const { return drag_; }
     // The display position of the column the last mouse action or command
     // refers to, 0 for none.
     int CurrentColumn() const { return currentColumn_; }
@@ -158,6 +161,7 @@ private:
     std::unique_ptr<XploreMenu> menu_;
     std::vector<ColumnDelegate*> delegates_;
     HeaderStyle* headerStyle_ = nullptr;
+    HeaderDrag* drag_ = nullptr;
     int defaultOrder_ = -1;
     ViewOrder defaultViewOrder_;
     ListAppearance designed_;

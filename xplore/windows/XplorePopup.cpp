@@ -105,7 +105,7 @@ void Xplore::HandleListEvent(int command)
     switch (command) {
     case kMoveLeft:
     case kMoveRight:
-        if (options_.features & 0x2000)
+        if (options_.features & kMovableColumns)
             Move(command == kMoveLeft ? -1 : 1);
         break;
     case kDefault:

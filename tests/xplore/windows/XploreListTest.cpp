@@ -7,12 +7,14 @@
 #include "tests/support/TempDir.h"
 #include "xplore/XploreCommands.h"
 #include "xplore/windows/AttributeWindow.h"
+#include "xplore/windows/HeaderDrag.h"
 #include "xplore/windows/HeaderStyle.h"
 #include "xplore/windows/ListAppearanceIO.h"
 #include "xplore/windows/XploreProcedures.h"
 
 #include <QAction>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -76,11 +78,12 @@ protected:
                 action->trigger();
         }
     }
-    // The headers as shown, "_" before an underlined one.
+    // The headers as shown, left to right, "_" before an underlined one.
     QStringList Headers(TestList& l)
     {
         QStringList headers;
-        for (int section = 0; section < 4; ++section) {
+        for (int visual = 0; visual < 4; ++visual) {
+            const int section = l.list->horizontalHeader()->logicalIndex(visual);
             if (l.list->horizontalHeader()->isSectionHidden(section))
                 continue;
             const HeaderStyle::Section* look = l.xplore.HeaderLook()->Look(section);
@@ -146,6 +149,25 @@ TEST_F(XploreList, HeaderMenuReturnsToRecordOrKeyOrderWithoutMark)
     EXPECT_EQ(l.Names(), (QStringList{"Carnival", "apple", "Easter", kHostileName, "Boxing Day"}));
     ClickHeader(l, 1);
     EXPECT_EQ(Headers(l)[1], ">Name"); // the next sort starts ascending again
+}
+
+TEST_F(XploreList, DraggedHeaderShowsItsCaptionAndMovesOnlyWhereAllowed)
+{
+    for (quint32 features : {kStandardFeatures, kStandardFeatures | kMovableColumns}) {
+        TestList l(SortMarkStyle::Header, 80, features);
+        QWidget* header = l.list->horizontalHeader()->viewport();
+        const QPoint start = Section(l, 1) + QPoint(20, 0);
+        Mouse(header, QEvent::MouseButtonPress, start, Qt::LeftButton);
+        Mouse(header, QEvent::MouseMove, start - QPoint(4, 0), Qt::LeftButton);
+        EXPECT_FALSE(l.xplore.Drag()->Box()); // not yet half the header's height
+        Mouse(header, QEvent::MouseMove, start - QPoint(40, 0), Qt::LeftButton);
+        ASSERT_TRUE(l.xplore.Drag()->Box());
+        EXPECT_EQ(l.xplore.Drag()->Box()->text(), "Name");
+        Mouse(header, QEvent::MouseButtonRelease, start - QPoint(40, 0), Qt::LeftButton);
+        EXPECT_FALSE(l.xplore.Drag()->Box());
+        EXPECT_EQ(Headers(l), features & kMovableColumns ? QStringList({"Name", "Date", "Kind", "Count"})
+                                                         : QStringList({"Date", "Name", "Kind", "Count"}));
+    }
 }
 
 TEST_F(XploreList, FiltersFromCellsCombineMakeRangesAndVoid)
