@@ -55,11 +55,13 @@ void Xplore::Activate()
     headerMenu_->addAction(tr("Escape"));
     connect(headerMenu_->addAction(tr("Key Sequence")), &QAction::triggered, this, [this] { KeySequence(false); });
     connect(headerMenu_->addAction(tr("File Sequence")), &QAction::triggered, this, [this] { KeySequence(true); });
+    // The header and the list keep the style and the delegates: they live as
+    // long as the list does.
     headerStyle_ = new HeaderStyle;
-    headerStyle_->setParent(this);
+    headerStyle_->setParent(list_->horizontalHeader());
     list_->horizontalHeader()->setStyle(headerStyle_);
     for (int section = 0; section < definedColumns_; ++section) {
-        auto* delegate = new ColumnDelegate(this);
+        auto* delegate = new ColumnDelegate(list_);
         list_->setItemDelegateForColumn(section, delegate);
         delegates_.push_back(delegate);
     }

@@ -27,6 +27,7 @@
 #include "xplore/HeaderSort.h"
 #include "xplore/ListLayout.h"
 #include "xplore/PopupItems.h"
+#include "xplore/windows/HeaderStyle.h"
 
 #include <QObject>
 #include <QPointer>
@@ -40,7 +41,6 @@ namespace vl {
 
 class ColumnDelegate;
 class HeaderDrag;
-class HeaderStyle;
 class XploreMenu;
 
 class Xplore : public QObject {
@@ -79,7 +79,6 @@ public:
     BrowseList* List() const { return list_; }
     BrowseModel* Model() const { return model_; }
     const ColumnTable& Columns() const { return columns_; }
-    const HeaderSort& Sort() const { return sort_; }
     // How the header shows a model column: its justification and underline.
     const HeaderStyle* HeaderLook() const { return headerStyle_; }
     // The drag of a column header.
@@ -136,7 +135,8 @@ private:
     void OpenAttributeWindow(int command);
     void OpenHeaderTextWindow();
     void ChooseFont();
-    bool RunProcedure(int command);
+    // Opens the window a command names when its procedure is registered.
+    void RunProcedure(int command);
     bool AltKey(int key);
     // The display position of a model column, 0 when it is not shown.
     int PositionOfSection(int section) const;
@@ -160,7 +160,7 @@ private:
     QMenu* headerMenu_ = nullptr;
     std::unique_ptr<XploreMenu> menu_;
     std::vector<ColumnDelegate*> delegates_;
-    HeaderStyle* headerStyle_ = nullptr;
+    QPointer<HeaderStyle> headerStyle_;
     HeaderDrag* drag_ = nullptr;
     int defaultOrder_ = -1;
     ViewOrder defaultViewOrder_;

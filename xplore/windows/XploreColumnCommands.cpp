@@ -18,15 +18,13 @@ using namespace XploreCommand;
 
 void Xplore::ToggleColumnSelect()
 {
-    if (list_->selectionBehavior() == QAbstractItemView::SelectItems) {
-        list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-        if (list_->currentIndex().isValid())
-            list_->selectRow(list_->currentIndex().row());
-    } else {
-        list_->setSelectionBehavior(QAbstractItemView::SelectItems);
-        if (list_->currentIndex().isValid())
-            list_->setCurrentIndex(list_->currentIndex());
-    }
+    const bool cells = list_->selectionBehavior() != QAbstractItemView::SelectItems;
+    list_->setSelectionBehavior(cells ? QAbstractItemView::SelectItems : QAbstractItemView::SelectRows);
+    // The selection takes the new shape at once: the current cell, or its row.
+    const QModelIndex current = list_->currentIndex();
+    if (current.isValid())
+        list_->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
+                                                     (cells ? QItemSelectionModel::NoUpdate : QItemSelectionModel::Rows));
 }
 
 void Xplore::Hide()

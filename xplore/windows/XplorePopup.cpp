@@ -166,16 +166,14 @@ void Xplore::HandleListEvent(int command)
     }
 }
 
-bool Xplore::RunProcedure(int command)
+void Xplore::RunProcedure(int command)
 {
     const ProcedureOf* procedure = FindProcedure(command);
     if (!procedure)
-        return false;
+        return;
     ReadColumnsFromList();
-    const bool ran = XploreWindowProcedures().Run(QString::fromLatin1(procedure->name), *this,
-                                                  QString::fromLatin1(procedure->argument));
+    XploreWindowProcedures().Run(QString::fromLatin1(procedure->name), *this, QString::fromLatin1(procedure->argument));
     ShowColumns();
-    return ran;
 }
 
 void Xplore::Filter(int command)

@@ -324,6 +324,7 @@ TEST_F(XploreList, ColumnSelectModeAndThePopupAtTheColumn)
     EXPECT_FALSE(l.xplore.Popup()->isVisible());
     Key(l.list, Qt::Key_R);
     EXPECT_EQ(l.list->selectionBehavior(), QAbstractItemView::SelectItems);
+    EXPECT_EQ(l.list->selectionModel()->selectedIndexes().size(), 1);
     l.list->setCurrentIndex(l.model.index(1, 3));
     Key(l.list, Qt::Key_M);
     EXPECT_TRUE(l.xplore.Popup()->isVisible());
@@ -331,6 +332,7 @@ TEST_F(XploreList, ColumnSelectModeAndThePopupAtTheColumn)
     EXPECT_EQ(Item(l, "SRT")->text(), "Sort on The Count");
     Key(l.list, Qt::Key_R);
     EXPECT_EQ(l.list->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(l.list->selectionModel()->selectedIndexes().size(), 4); // the whole row again
 }
 
 TEST_F(XploreList, OutputItemsRunTheirProceduresOnceRegistered)
