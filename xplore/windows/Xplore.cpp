@@ -103,7 +103,7 @@ void Xplore::ConnectList()
     drag_ = new HeaderDrag(header, [this](int section, int step) {
         if (options_.features & kMovableColumns) {
             currentColumn_ = PositionOfSection(section);
-            Move(step);
+            MoveColumn(step);
         }
     });
     connect(list_, &BrowseList::headerClicked, this, [this](int section) {

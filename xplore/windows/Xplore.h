@@ -129,9 +129,9 @@ private:
     void PrepareItems();
     void Filter(int command);
     void InstallFilter(const ColumnFilters& previous);
-    void Hide();
-    void Move(int step);
-    void ToggleAttribute(int command);
+    void HideColumn();
+    void MoveColumn(int step);
+    void ToggleColumnAttribute(int command);
     void OpenAttributeWindow(int command);
     void OpenHeaderTextWindow();
     void ChooseFont();

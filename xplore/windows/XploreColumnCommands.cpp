@@ -27,7 +27,7 @@ void Xplore::ToggleColumnSelect()
                                                      (cells ? QItemSelectionModel::NoUpdate : QItemSelectionModel::Rows));
 }
 
-void Xplore::Hide()
+void Xplore::HideColumn()
 {
     if (columns_.ShownCount() <= 1 || !columns_.ShownAt(currentColumn_))
         return;
@@ -38,7 +38,7 @@ void Xplore::Hide()
     ShowColumns();
 }
 
-void Xplore::Move(int step)
+void Xplore::MoveColumn(int step)
 {
     ReadColumnsFromList();
     sort_.ClearSortMark(columns_);
@@ -50,7 +50,7 @@ void Xplore::Move(int step)
     ShowColumns();
 }
 
-void Xplore::ToggleAttribute(int command)
+void Xplore::ToggleColumnAttribute(int command)
 {
     if (command == kInclusiveBounds) {
         inclusiveBounds_ = !inclusiveBounds_;

@@ -106,7 +106,7 @@ void Xplore::HandleListEvent(int command)
     case kMoveLeft:
     case kMoveRight:
         if (options_.features & kMovableColumns)
-            Move(command == kMoveLeft ? -1 : 1);
+            MoveColumn(command == kMoveLeft ? -1 : 1);
         break;
     case kDefault:
         RestoreOriginalFormat();
@@ -126,7 +126,7 @@ void Xplore::HandleListEvent(int command)
     case kHScroll:
     case kVScroll:
     case kInclusiveBounds:
-        ToggleAttribute(command);
+        ToggleColumnAttribute(command);
         break;
     case kWidth:
     case kHeaderOffset:
@@ -145,7 +145,7 @@ void Xplore::HandleListEvent(int command)
         ChooseFont();
         break;
     case kHide:
-        Hide();
+        HideColumn();
         break;
     case kAdjustAll:
         FitAllColumnWidths();
