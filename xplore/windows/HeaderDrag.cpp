@@ -14,9 +14,9 @@ const char kBoxStyle[] = "background-color: #808080; color: white; padding-left:
 } // namespace
 
 HeaderDrag::HeaderDrag(QHeaderView* header, std::function<void(int section, int step)> drop)
-    : QObject(header), header_(header), drop_(std::move(drop))
+    : QObject(header), header_(header), viewport_(header->viewport()), drop_(std::move(drop))
 {
-    header->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
 }
 
 QLabel* HeaderDrag::Box() const
@@ -26,25 +26,17 @@ QLabel* HeaderDrag::Box() const
 
 bool HeaderDrag::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != header_->viewport())
+    const QEvent::Type type = event->type();
+    if (watched != viewport_ ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease))
         return QObject::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        if (mouse->button() == Qt::LeftButton)
-            Press(mouse->position().toPoint());
-        break;
-    case QEvent::MouseMove:
-        if (section_ >= 0)
-            MoveTo(mouse->position().toPoint());
-        break;
-    case QEvent::MouseButtonRelease:
-        if (mouse->button() == Qt::LeftButton)
-            Release();
-        break;
-    default:
-        break;
-    }
+    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
+        Press(mouse->position().toPoint());
+    else if (type == QEvent::MouseMove && section_ >= 0)
+        MoveTo(mouse->position().toPoint());
+    else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton)
+        Release();
     return QObject::eventFilter(watched, event);
 }
 

@@ -36,6 +36,7 @@ private:
     void Release();
 
     QHeaderView* header_;
+    QWidget* viewport_; // the header's, kept: events still come while the header is destroyed
     std::function<void(int, int)> drop_;
     QPointer<QLabel> box_;
     int section_ = -1; // the pressed section while armed
