@@ -15,6 +15,7 @@ constexpr int kKeyWidth = 40;
 constexpr int kValueWidth = 255;
 constexpr int kSharedMode = AccessMode::kReadWrite | AccessMode::kDenyNone;
 const char kErrorCaption[] = "Error!";
+const char kBatchErrorText[] = "Error writing configuration information.  ";
 
 void ShowStoreError(const QString& text)
 {
@@ -92,6 +93,24 @@ void ConfigStore::Put(const QString& key, const QString& value)
         ShowStoreError(QStringLiteral("Error writing configuration information.  Code ") + PadTo(key, kKeyWidth) +
                        QStringLiteral(" - ") + table_.Error());
     }
+}
+
+bool ConfigStore::BeginBatch()
+{
+    bool started = table_.Stream();
+    if (!started && table_.ErrorCode() == kFileNotOpen)
+        started = table_.Open(kSharedMode, true) && table_.Stream();
+    if (!started)
+        ShowStoreError(QLatin1String(kBatchErrorText) + table_.Error());
+    return started;
+}
+
+bool ConfigStore::EndBatch()
+{
+    if (table_.Flush())
+        return true;
+    ShowStoreError(QLatin1String(kBatchErrorText) + table_.Error());
+    return false;
 }
 
 QString ProgramIniPath()

@@ -31,6 +31,13 @@ public:
                 const std::optional<QString>& iniFile = std::nullopt);
     void Put(const QString& key, const QString& value);
 
+    // A batch of writes committed together: BeginBatch takes the table's
+    // write lock (opening it as Get does), EndBatch commits. A failure of
+    // either is shown as a failed write and returns false; nothing of the
+    // batch is stored then.
+    bool BeginBatch();
+    bool EndBatch();
+
 private:
     bool Read(ConfigurationRecord& record, const QString& key);
 

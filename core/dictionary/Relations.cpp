@@ -61,6 +61,27 @@ private:
     bool opened_ = false;
 };
 
+// Runs the change in one transaction of the file's data file, so that the
+// record and its cascaded children change together or not at all: a failed
+// write leaves nothing of the change, a failed start or commit is the error.
+template <class Change>
+bool InOneTransaction(TableFile& file, DataError& error, Change change)
+{
+    if (!file.Stream()) {
+        error = file.LastError();
+        return false;
+    }
+    if (!change()) {
+        file.Rollback();
+        return false;
+    }
+    if (!file.Flush()) {
+        error = file.LastError();
+        return false;
+    }
+    return true;
+}
+
 void ShowRefusal(const char* caption, const char* text, const TableFile& child)
 {
     QString message = QString::fromUtf8(text);
@@ -303,11 +324,7 @@ bool RelationSet::DeleteWithRelations(TableFile& file, const RecordBase& record)
     error_ = DataError();
     if (!MayDelete(file, record, 0))
         return false;
-    // One transaction for the record and its cascaded children.
-    file.Stream();
-    const bool done = DeleteTree(file, record, 0);
-    file.Flush();
-    return done;
+    return InOneTransaction(file, error_, [&] { return DeleteTree(file, record, 0); });
 }
 
 bool RelationSet::UpdateWithRelations(TableFile& file, RecordBase& record, const RecordBase& before)
@@ -326,10 +343,7 @@ bool RelationSet::UpdateWithRelations(TableFile& file, RecordBase& record, const
         }
         return false;
     }
-    file.Stream();
-    const bool done = UpdateTree(file, record, before, 0);
-    file.Flush();
-    return done;
+    return InOneTransaction(file, error_, [&] { return UpdateTree(file, record, before, 0); });
 }
 
 } // namespace vl

@@ -117,17 +117,11 @@ void AddHistoryRecord(ScheduleRecord task, const RunOccurrence& run, bool skippe
         LogStoreFailure(task, CopyScriptToHistory(Tables().Scripting, performedId, task.ID));
 }
 
-// After a run (or a skip): the next occurrence, and the history. False when
-// the task could not be stored.
-bool RescheduleTask(ScheduleRecord& task, bool skipped, bool passedOver, Date today, ClockTime now)
+// The task at its next occurrence, and the history. False when the task
+// could not be stored.
+bool StoreRun(ScheduleRecord& task, const RunOccurrence& run, const RelativeWarning& relative, bool skipped,
+              bool passedOver, NextRunOperation& operation)
 {
-    const RunOccurrence run = OccurrenceOf(task);
-    const RelativeWarning relative = MakeWarningRelative(task);
-
-    NextRunOperation operation;
-    const bool countFromStartOfDay = task.Date < today && task.SkipIfMissed;
-    ComputeNextRun(task, today, countFromStartOfDay ? 0 : now, operation);
-
     Table<ScheduleRecord>& schedule = Tables().Schedule;
     if (task.Completed) {
         if (FinishOneTimeTask(task, run))
@@ -146,6 +140,35 @@ bool RescheduleTask(ScheduleRecord& task, bool skipped, bool passedOver, Date to
 
     if (!task.NoHistory && !passedOver)
         AddHistoryRecord(task, run, skipped);
+    return true;
+}
+
+// After a run (or a skip): the next occurrence, and the history, stored as
+// one change (all of it or nothing). False when the task could not be stored.
+bool RescheduleTask(ScheduleRecord& task, bool skipped, bool passedOver, Date today, ClockTime now)
+{
+    const RunOccurrence run = OccurrenceOf(task);
+    const RelativeWarning relative = MakeWarningRelative(task);
+
+    // Computed before the change starts: a question about the task's units
+    // must not keep other programs waiting for the file.
+    NextRunOperation operation;
+    const bool countFromStartOfDay = task.Date < today && task.SkipIfMissed;
+    ComputeNextRun(task, today, countFromStartOfDay ? 0 : now, operation);
+
+    Table<ScheduleRecord>& schedule = Tables().Schedule;
+    if (!schedule.Stream()) {
+        LogStoreFailure(task, schedule.LastError());
+        return false;
+    }
+    if (!StoreRun(task, run, relative, skipped, passedOver, operation)) {
+        schedule.Rollback();
+        return false;
+    }
+    if (!schedule.Flush()) {
+        LogStoreFailure(task, schedule.LastError());
+        return false;
+    }
     return true;
 }
 

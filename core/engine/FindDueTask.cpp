@@ -17,6 +17,7 @@
 #include "platform/ui/PromptService.h"
 #include "platform/ui/ThreadPost.h"
 
+#include <limits>
 #include <optional>
 
 namespace vl {
@@ -38,6 +39,10 @@ std::optional<ScheduleRecord> FirstDatedTask(bool& failed)
     while (!failed && cursor.Next(task)) {
         if (task.Date != 0 || task.Time != 0)
             return task;
+        // The tasks without date and time share their key values: one seek
+        // passes over all of them, however many there are.
+        task.RecordPointer = std::numeric_limits<int64_t>::max();
+        failed = !cursor.Set(SCH_KEYDATEENABLED, task);
     }
     failed = failed || schedule.ErrorCode() != kRecordNotAvailable;
     return std::nullopt;

@@ -57,6 +57,58 @@ void Put(const char* key, int32_t value)
     PutConfigValue(QLatin1String(key), SettingText(value));
 }
 
+// Every setting from its global, and the delay and the burst size from the
+// window's fields.
+void PutSettings(const StoredOptions& options)
+{
+    namespace K = SettingKey;
+    Put(K::LogExitCodes, LogExitCodes);
+    Put(K::SkipIfDaysPassed, SkipIfDaysPassed);
+    Put(K::HistoryExpires, HistoryExpires);
+    Put(K::RemoveUncompleted, RemoveUncompleted);
+    Put(K::StartUpSchedule, 1 - StartUpSchedule);
+    Put(K::StartUpToDo, StartUpToDo);
+    Put(K::StartUpClipboardSaver, StartUpClipboardSaver);
+    Put(K::StartUpContacts, StartUpContacts);
+    if (options.keepStoredActive)
+        Put(K::StartUpActive, Stored(K::StartUpActive));
+    else
+        Put(K::StartUpActive, 1 - StartUpActive);
+    Put(K::StartUpMinimized, StartUpMinimized);
+    Put(K::MinimizeOnCloseRequest, MinimizeOnCloseRequest);
+    Put(K::FullSchedule, FullSchedule);
+    Put(K::HideToolbar, HideToolbar);
+    Put(K::RIFO, ReportIncludeFutureOccurances);
+    Put(K::NoTray, NoTray);
+    Put(K::SaveScripts, SaveScripts);
+    Put(K::TranslateFilenames, TranslateFilenames);
+    Put(K::MaximizeOnRun, MaximizeOnRun);
+    Put(K::UseExternalMessage, UseExternalMessage);
+    Put(K::UsePivra, UseExternalMessage);
+    Put(K::MultiUser, MultiUser);
+    Put(K::UserID, Clip(UserID));
+    Put(K::LogEvents, GlobalUseLog ? 1 : 0);
+    Put(K::MonitorClipboard, MonitorClipboard);
+    Put(K::UseModalMessage, UseModalMessage);
+    Put(K::MaxClipboardEntries, MaxClipboardEntries);
+    Put(K::ActiveOnly, GlobalActiveOnly);
+    Put(K::ExclHidden, ExclHidden);
+    Put(K::Sender, Clip(Email::Sender));
+    Put(K::SenderName, Clip(Email::SenderName));
+    Put(K::Host, Clip(Email::Host));
+    Put(K::Org, Clip(Email::Organization));
+    Put(K::NSender, Clip(News::Sender));
+    Put(K::NSenderName, Clip(News::SenderName));
+    Put(K::NHost, Clip(News::Host));
+    Put(K::NOrg, Clip(News::Organization));
+    Put(K::UseWinMessage, UseWinMessage);
+    Put(K::RepeatAlarmInterval, RepeatAlarmInterval);
+    Put(K::MaxAlarmTime, MaxAlarmTime);
+    Put(K::SnoozeInterval, SnoozeInterval);
+    Put(K::ScriptingDelay, options.scriptingDelay);
+    Put(K::BurstSize, options.burstSize);
+}
+
 } // namespace
 
 void LoadSettings()
@@ -119,61 +171,16 @@ void LoadSettings()
 void StoreSettings(const StoredOptions& options)
 {
     namespace K = SettingKey;
-    Table<ConfigurationRecord>& store = Tables().Configuration;
-    const bool batched = store.Stream(); // about forty writes, committed together
-
-    Put(K::LogExitCodes, LogExitCodes);
-    Put(K::SkipIfDaysPassed, SkipIfDaysPassed);
-    Put(K::HistoryExpires, HistoryExpires);
-    Put(K::RemoveUncompleted, RemoveUncompleted);
-    Put(K::StartUpSchedule, 1 - StartUpSchedule);
-    Put(K::StartUpToDo, StartUpToDo);
-    Put(K::StartUpClipboardSaver, StartUpClipboardSaver);
-    Put(K::StartUpContacts, StartUpContacts);
-    if (options.keepStoredActive)
-        Put(K::StartUpActive, Stored(K::StartUpActive));
-    else
-        Put(K::StartUpActive, 1 - StartUpActive);
-    Put(K::StartUpMinimized, StartUpMinimized);
-    Put(K::MinimizeOnCloseRequest, MinimizeOnCloseRequest);
-    Put(K::FullSchedule, FullSchedule);
-    Put(K::HideToolbar, HideToolbar);
-    Put(K::RIFO, ReportIncludeFutureOccurances);
-    Put(K::NoTray, NoTray);
-    Put(K::SaveScripts, SaveScripts);
-    Put(K::TranslateFilenames, TranslateFilenames);
-    Put(K::MaximizeOnRun, MaximizeOnRun);
-    Put(K::UseExternalMessage, UseExternalMessage);
-    Put(K::UsePivra, UseExternalMessage);
-    Put(K::MultiUser, MultiUser);
-    Put(K::UserID, Clip(UserID));
-    Put(K::LogEvents, GlobalUseLog ? 1 : 0);
-    Put(K::MonitorClipboard, MonitorClipboard);
-    Put(K::UseModalMessage, UseModalMessage);
-    Put(K::MaxClipboardEntries, MaxClipboardEntries);
-    Put(K::ActiveOnly, GlobalActiveOnly);
-    Put(K::ExclHidden, ExclHidden);
-    Put(K::Sender, Clip(Email::Sender));
-    Put(K::SenderName, Clip(Email::SenderName));
-    Put(K::Host, Clip(Email::Host));
-    Put(K::Org, Clip(Email::Organization));
-    Put(K::NSender, Clip(News::Sender));
-    Put(K::NSenderName, Clip(News::SenderName));
-    Put(K::NHost, Clip(News::Host));
-    Put(K::NOrg, Clip(News::Organization));
-    Put(K::UseWinMessage, UseWinMessage);
-
     RepeatAlarmInterval = NormalAlarmInterval(RepeatAlarmInterval);
-    Put(K::RepeatAlarmInterval, RepeatAlarmInterval);
-    Put(K::MaxAlarmTime, MaxAlarmTime);
-    Put(K::SnoozeInterval, SnoozeInterval);
-    Put(K::ScriptingDelay, options.scriptingDelay);
-    Put(K::BurstSize, options.burstSize);
-
+    // About forty writes, committed together: every one of them or none (the
+    // failure is shown).
+    ConfigStore store(Tables().Configuration, ProgramIniPath());
+    if (store.BeginBatch()) {
+        PutSettings(options);
+        store.EndBatch();
+    }
     GlobalDelay = NormalScriptingDelay(Number(K::ScriptingDelay));
     BurstSize = NormalBurstSize(Number(K::BurstSize));
-    if (batched)
-        store.Flush();
 }
 
 } // namespace vl

@@ -1,5 +1,6 @@
 #include "platform/data/Catalog.h"
 
+#include "platform/data/FieldBinding.h"
 #include "platform/data/NoCaseCollation.h"
 
 #include <QJsonArray>
@@ -9,7 +10,6 @@
 
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
-#include <sqlite3.h>
 
 #include <optional>
 
@@ -98,7 +98,7 @@ void CreateIndexes(SQLite::Database& db, const TableDef& def, const TableSql& sq
         try {
             db.exec(sql.keys[i].createIndex);
         } catch (const SQLite::Exception& failure) {
-            if ((failure.getErrorCode() & 0xff) == SQLITE_CONSTRAINT)
+            if (BreaksUniqueKey(failure))
                 throw DuplicateKeyFailure{def.Keys()[i].name};
             throw;
         }
@@ -132,16 +132,6 @@ FieldValue BlankValue(const FieldDef& field)
     if (field.type == FieldType::Real || field.type == FieldType::Decimal)
         return 0.0;
     return int64_t{0};
-}
-
-void BindValue(SQLite::Statement& statement, int index, const FieldValue& value)
-{
-    if (const auto* i = std::get_if<int64_t>(&value))
-        statement.bind(index, static_cast<int64_t>(*i));
-    else if (const auto* d = std::get_if<double>(&value))
-        statement.bind(index, *d);
-    else
-        statement.bind(index, std::get<QString>(value).toStdString());
 }
 
 // Rebuilds the table in the declared layout, keeping every record with its
@@ -204,7 +194,7 @@ void ConvertTable(SQLite::Database& db, const TableDef& def, const QString& tabl
             const FieldDef& field = def.Fields()[f];
             const FieldValue value =
                 sources[f] < 0 ? BlankValue(field) : NormaliseValue(field, ColumnValue(read.getColumn(sources[f] + 1)));
-            BindValue(write, static_cast<int>(f) + 2, value);
+            BindFieldValue(write, static_cast<int>(f) + 2, value);
         }
         write.exec();
         write.reset();
@@ -264,6 +254,20 @@ DataError Failure(int code, const QString& message)
     return error;
 }
 
+// Runs work on the stored table and turns what it throws into the error:
+// a unique key that existing records break is 40 naming the key.
+template <class Work>
+DataError Guarded(Work work)
+{
+    try {
+        return work();
+    } catch (const DuplicateKeyFailure& failure) {
+        return DataError::DuplicateKey(failure.key);
+    } catch (const std::exception& failure) {
+        return EngineError(failure, QString());
+    }
+}
+
 } // namespace
 
 QString StoredFieldLayout(const TableDef& def)
@@ -297,7 +301,7 @@ DataError PrepareStoredTable(DataConnection& connection, const TableDef& def, co
                              const TableSql& sql, bool create)
 {
     SQLite::Database& db = connection.Db();
-    try {
+    return Guarded([&]() -> DataError {
         StoredTable stored = ReadStoredTable(db, table);
         if (stored.tableExists && stored.described && stored.version == def.Version() && SameLayout(stored, def)) {
             if (NeedsNoCase(def) && stored.collation != NoCaseCollationVersion())
@@ -331,18 +335,14 @@ DataError PrepareStoredTable(DataConnection& connection, const TableDef& def, co
         }
         transaction.Commit();
         return DataError();
-    } catch (const DuplicateKeyFailure& failure) {
-        return DataError::DuplicateKey(failure.key);
-    } catch (const std::exception& failure) {
-        return EngineError(failure, QString());
-    }
+    });
 }
 
 DataError RebuildStoredKeys(DataConnection& connection, const TableDef& def, const QString& table,
                             const TableSql& sql)
 {
     SQLite::Database& db = connection.Db();
-    try {
+    return Guarded([&]() -> DataError {
         WriteTransaction transaction(connection);
         const StoredTable stored = ReadStoredTable(db, table);
         if (!stored.tableExists)
@@ -357,11 +357,7 @@ DataError RebuildStoredKeys(DataConnection& connection, const TableDef& def, con
         WriteCatalogRow(db, def, table);
         transaction.Commit();
         return DataError();
-    } catch (const DuplicateKeyFailure& failure) {
-        return DataError::DuplicateKey(failure.key);
-    } catch (const std::exception& failure) {
-        return EngineError(failure, QString());
-    }
+    });
 }
 
 } // namespace vl

@@ -18,6 +18,8 @@ namespace vl {
 namespace {
 
 std::atomic<int> lockWaitMs{5000};
+// The last change mark handed out, to any connection.
+std::atomic<uint64_t> lastChangeMark{0};
 
 QString ConnectionKey(const QString& path)
 {
@@ -37,12 +39,10 @@ std::unordered_map<QString, std::weak_ptr<DataConnection>>& ThreadConnections()
     return connections;
 }
 
-// Reads the file's header and schema: a file that is no database, or a
-// damaged one, fails here before anything is written.
-void Validate(DataConnection& connection)
+int PrimaryCode(const std::exception& failure)
 {
-    SQLite::Statement probe(connection.Db(), "SELECT COUNT(*) FROM sqlite_master");
-    probe.executeStep();
+    const auto* engine = dynamic_cast<const SQLite::Exception*>(&failure);
+    return engine ? (engine->getErrorCode() & 0xff) : SQLITE_ERROR;
 }
 
 } // namespace
@@ -67,6 +67,39 @@ DataConnection::DataConnection(const QString& path, int flags)
     db_.exec("PRAGMA cache_size = -16384");
     // Undo data of single statements inside a batch stays in memory.
     db_.exec("PRAGMA temp_store = MEMORY");
+    // Reads the file's header and schema: a file that is no database, or a
+    // damaged one, fails here before anything is written.
+    SQLite::Statement probe(db_, "SELECT COUNT(*) FROM sqlite_master");
+    probe.executeStep();
+    probe.reset();
+    try {
+        db_.exec("PRAGMA journal_mode = WAL");
+    } catch (const SQLite::Exception& failure) {
+        // Another program holds the file in its old journal mode, or it may
+        // not be written: it keeps that mode until a later open switches it.
+        const int primary = PrimaryCode(failure);
+        if (primary != SQLITE_BUSY && primary != SQLITE_LOCKED && primary != SQLITE_READONLY)
+            throw;
+    }
+    // With the log, a commit is durable against a killed program at once;
+    // only a power failure may lose the last commits before a checkpoint.
+    db_.exec("PRAGMA synchronous = NORMAL");
+    NoteChange();
+}
+
+int64_t DataConnection::DataVersion()
+{
+    if (!dataVersion_)
+        dataVersion_ = std::make_unique<SQLite::Statement>(db_, "PRAGMA data_version");
+    dataVersion_->executeStep();
+    const int64_t version = dataVersion_->getColumn(0).getInt64();
+    dataVersion_->reset();
+    return version;
+}
+
+void DataConnection::NoteChange()
+{
+    changeMark_ = ++lastChangeMark;
 }
 
 bool DataConnection::InTransaction() const
@@ -95,7 +128,6 @@ std::shared_ptr<DataConnection> DataConnection::Connect(const QString& path, boo
     try {
         const int flags = SQLite::OPEN_READWRITE | (create ? SQLite::OPEN_CREATE : 0);
         auto connection = std::make_shared<DataConnection>(path, flags);
-        Validate(*connection);
         connections[key] = connection;
         return connection;
     } catch (const std::exception& failure) {
@@ -111,21 +143,25 @@ std::unique_ptr<DataConnection> DataConnection::ConnectPrivate(const QString& pa
         return nullptr;
     }
     try {
-        auto connection = std::make_unique<DataConnection>(path, SQLite::OPEN_READWRITE);
-        Validate(*connection);
-        return connection;
+        return std::make_unique<DataConnection>(path, SQLite::OPEN_READWRITE);
     } catch (const std::exception& failure) {
         error = EngineError(failure, QString());
         return nullptr;
     }
 }
 
+bool BreaksUniqueKey(const std::exception& failure)
+{
+    const auto* engine = dynamic_cast<const SQLite::Exception*>(&failure);
+    const int extended = engine ? engine->getExtendedErrorCode() : SQLITE_ERROR;
+    return extended == SQLITE_CONSTRAINT_UNIQUE || extended == SQLITE_CONSTRAINT_PRIMARYKEY;
+}
+
 DataError EngineError(const std::exception& failure, const QString& file)
 {
     const auto* engine = dynamic_cast<const SQLite::Exception*>(&failure);
-    const int primary = engine ? (engine->getErrorCode() & 0xff) : SQLITE_ERROR;
     int code = kFileSystemError;
-    switch (primary) {
+    switch (PrimaryCode(failure)) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         code = kIsLocked;
@@ -137,7 +173,8 @@ DataError EngineError(const std::exception& failure, const QString& file)
         code = kAccessDenied;
         break;
     case SQLITE_CONSTRAINT:
-        code = kDuplicateKey;
+        if (BreaksUniqueKey(failure))
+            code = kDuplicateKey;
         break;
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
@@ -147,9 +184,37 @@ DataError EngineError(const std::exception& failure, const QString& file)
         break;
     }
     DataError error = DataError::Make(code, file);
-    error.driverCode = engine ? engine->getErrorCode() : SQLITE_ERROR;
+    error.driverCode = engine ? engine->getExtendedErrorCode() : SQLITE_ERROR;
     error.driverMessage = QString::fromUtf8(failure.what());
     return error;
+}
+
+void DataConnection::Run(std::unique_ptr<SQLite::Statement>& statement, const char* text)
+{
+    if (!statement)
+        statement = std::make_unique<SQLite::Statement>(db_, text);
+    statement->exec();
+    statement->reset();
+}
+
+ReadTransaction::ReadTransaction(DataConnection& connection) : connection_(connection)
+{
+    if (!connection_.InTransaction()) {
+        connection_.Run(connection_.begin_, "BEGIN");
+        began_ = true;
+    }
+}
+
+ReadTransaction::~ReadTransaction()
+{
+    if (!began_)
+        return;
+    try {
+        connection_.Run(connection_.commit_, "COMMIT");
+    } catch (const std::exception&) {
+        // Nothing was written: ending the reading cannot lose anything.
+        sqlite3_exec(connection_.Db().getHandle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    }
 }
 
 WriteTransaction::WriteTransaction(DataConnection& connection, Inside inside) : connection_(connection)
@@ -168,6 +233,7 @@ WriteTransaction::~WriteTransaction()
 {
     if (done_ || joined_)
         return;
+    connection_.NoteChange();
     sqlite3* db = connection_.Db().getHandle();
     if (savepoint_)
         sqlite3_exec(db, "ROLLBACK TO vl_write; RELEASE vl_write", nullptr, nullptr, nullptr);

@@ -3,11 +3,17 @@
 // thread, shared by the file objects of that thread. Every connection has the
 // case-insensitive collation and waits for locks of other programs up to the
 // lock wait before giving up with error 32.
+//
+// The files keep a write-ahead log (the "-wal" and "-shm" files beside them):
+// readers never wait for a writer, and a commit is safe once it is in the
+// log, so a program that is killed loses no committed record.
 
 #include "platform/data/DataError.h"
 
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 
+#include <cstdint>
 #include <exception>
 #include <memory>
 
@@ -27,15 +33,48 @@ public:
     const QString& Path() const { return path_; }
     bool InTransaction() const;
 
+    // Changes whenever another connection, of this program or another, has
+    // committed to the file since (the engine's data version).
+    int64_t DataVersion();
+    // Changes whenever a write goes through this connection, a rolled-back
+    // one included; no two connections share a mark.
+    uint64_t ChangeMark() const { return changeMark_; }
+    void NoteChange();
+
     int streamDepth = 0; // open Stream() batches
 
 private:
+    friend class ReadTransaction;
+    // Runs one of the connection's own statements, prepared on first use.
+    void Run(std::unique_ptr<SQLite::Statement>& statement, const char* text);
+
     QString path_;
     SQLite::Database db_;
+    std::unique_ptr<SQLite::Statement> dataVersion_;
+    std::unique_ptr<SQLite::Statement> begin_;
+    std::unique_ptr<SQLite::Statement> commit_;
+    uint64_t changeMark_ = 0;
 };
 
-// The runtime's error for a failure of the engine.
+// The runtime's error for a failure of the engine: a record breaking a
+// unique key is 40; any other refused constraint keeps the engine's error.
 DataError EngineError(const std::exception& failure, const QString& file);
+// True when the failure is a record breaking a unique key.
+bool BreaksUniqueKey(const std::exception& failure);
+
+// A read transaction while it lives, unless one is running already: the
+// statements read inside it see one state of the file.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(DataConnection& connection); // throws
+    ~ReadTransaction();
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    DataConnection& connection_;
+    bool began_ = false;
+};
 
 // A write transaction: BEGIN IMMEDIATE, rolled back unless committed. Inside
 // a running transaction (a batch) it takes a savepoint, or, for work that

@@ -56,72 +56,28 @@ std::string Equalities(const std::vector<Part>& parts, size_t count)
     return terms.empty() ? std::string("1") : Join(terms, " AND ");
 }
 
-// The parts of a step (see KeySql.h), each a seek of its own.
-std::vector<std::string> StepParts(const std::string& columns, const std::string& table,
-                                   const std::vector<Part>& parts, bool backward, bool inclusive, bool sameValues)
+// The parts of a step (see KeySql.h), each a seek of its own. A unique key
+// holds no other record with the position's values: a step past the position
+// skips that part.
+std::vector<std::string> StepParts(const std::string& select, const std::vector<Part>& parts, bool backward,
+                                   bool inclusive, bool unique)
 {
     const std::string ptr = std::string("\"") + kPointerColumn + "\"";
     const size_t n = parts.size();
-    std::vector<std::string> wheres;
-    std::vector<size_t> orderFrom;
-    if (sameValues) {
-        const char* op = backward ? (inclusive ? " <= " : " < ") : (inclusive ? " >= " : " > ");
-        wheres.push_back(Equalities(parts, n) + " AND " + ptr + op + Parameter(n + 1));
-        orderFrom.push_back(n);
-    }
-    bool uniform = true;
-    for (const Part& part : parts)
-        uniform = uniform && part.descending == parts.front().descending;
-    if (n > 0 && uniform) {
-        const char* op = Descends(parts.front(), backward) ? " < " : " > ";
-        if (n == 1) {
-            wheres.push_back(parts[0].column + parts[0].collate + op + Parameter(1));
-        } else {
-            // The collation stands on the values' side: the engine then seeks
-            // the index on the row value.
-            std::vector<std::string> names;
-            std::vector<std::string> values;
-            for (size_t i = 0; i < n; ++i) {
-                names.push_back(parts[i].column);
-                values.push_back(Parameter(i + 1) + parts[i].collate);
-            }
-            wheres.push_back(std::string("(") + Join(names, ", ") + ")" + op + "(" + Join(values, ", ") + ")");
-        }
-        orderFrom.push_back(0);
-    } else if (n > 0) {
-        for (size_t level = n; level >= 1; --level) {
-            const Part& part = parts[level - 1];
-            wheres.push_back(Equalities(parts, level - 1) + " AND " + part.column + part.collate +
-                             (Descends(part, backward) ? " < " : " > ") + Parameter(level));
-            orderFrom.push_back(level - 1);
-        }
-    }
+    const std::string limit = " LIMIT " + Parameter(n + 2);
     std::vector<std::string> selects;
-    for (size_t i = 0; i < wheres.size(); ++i) {
-        std::string order = OrderBy(parts, orderFrom[i], backward);
-        selects.push_back("SELECT " + std::to_string(i) + " AS vl_part, " + columns + " FROM " + table + " WHERE " +
-                          wheres[i] + order + " LIMIT 1");
+    if (inclusive || !unique) {
+        const char* op = backward ? (inclusive ? " <= " : " < ") : (inclusive ? " >= " : " > ");
+        selects.push_back(select + " WHERE " + Equalities(parts, n) + " AND " + ptr + op + Parameter(n + 1) +
+                          OrderBy(parts, n, backward) + limit);
+    }
+    for (size_t level = n; level >= 1; --level) {
+        const Part& part = parts[level - 1];
+        selects.push_back(select + " WHERE " + Equalities(parts, level - 1) + " AND " + part.column + part.collate +
+                          (Descends(part, backward) ? " < " : " > ") + Parameter(level) +
+                          OrderBy(parts, level - 1, backward) + limit);
     }
     return selects;
-}
-
-StepSql BuildStep(const std::string& columns, const std::string& table, const std::vector<Part>& parts,
-                  bool backward, bool inclusive, bool unique)
-{
-    // A unique key holds no other record with the position's values.
-    const bool sameValues = inclusive || !unique;
-    const std::vector<std::string> selects = StepParts(columns, table, parts, backward, inclusive, sameValues);
-    StepSql step;
-    step.bindsPointer = sameValues;
-    if (selects.size() == 1) {
-        step.sql = selects.front();
-        return step;
-    }
-    std::vector<std::string> wrapped;
-    for (const std::string& select : selects)
-        wrapped.push_back("SELECT * FROM (" + select + ")");
-    step.sql = Join(wrapped, " UNION ALL ") + " ORDER BY 1 LIMIT 1";
-    return step;
 }
 
 KeySql BuildKeySql(const std::string& columns, const std::string& table, const std::vector<Part>& parts, bool unique)
@@ -132,9 +88,9 @@ KeySql BuildKeySql(const std::string& columns, const std::string& table, const s
     const size_t n = parts.size();
     for (int direction = 0; direction < 2; ++direction) {
         const bool backward = direction == 1;
-        sql.first[direction] = select + OrderBy(parts, 0, backward) + " LIMIT 1";
+        sql.first[direction] = select + OrderBy(parts, 0, backward) + " LIMIT ?1";
         for (int inclusive = 0; inclusive < 2; ++inclusive)
-            sql.step[direction][inclusive] = BuildStep(columns, table, parts, backward, inclusive == 1, unique);
+            sql.step[direction][inclusive] = StepParts(select, parts, backward, inclusive == 1, unique);
     }
     sql.getEqual = select + " WHERE " + Equalities(parts, n) + " ORDER BY " + ptr + " ASC LIMIT 1";
     sql.uniqueProbe = "SELECT 1 FROM " + table + " WHERE " + Equalities(parts, n) + " AND " + ptr + " <> " + Parameter(n + 1) +

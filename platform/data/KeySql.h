@@ -3,13 +3,13 @@
 // its declaration. Columns are read as the record pointer followed by every
 // field in declared order.
 //
-// Key steps walk the key's index one record at a time from a position (key
-// values, record pointer): the records with the same key values and a greater
-// pointer, then the records whose key values lie beyond. Each part is an index
-// seek of its own (one row-value seek when every component runs the same
-// direction, else one per component); one statement runs them all and keeps
-// the first part's record that has one, so each step takes the file's read
-// lock once.
+// Key steps walk the key's index from a position (key values, record
+// pointer) in parts that follow each other in key order: the records with the
+// same key values and a greater pointer; then, component by component from
+// the last, the records with the same leading values whose component lies
+// beyond the position's. Each part is one index seek on equal leading values
+// and one bound, so a step costs the same however many records share their
+// key values (a row-value comparison would pass over those one by one).
 
 #include "platform/data/TableDef.h"
 
@@ -23,17 +23,14 @@ inline constexpr const char* kCatalogTable = "vl_catalog";
 
 std::string QuoteName(const QString& name);
 
-struct StepSql {
-    // Binds the position's key values as ?1..?n and, when bindsPointer, its
-    // record pointer as ?n+1. Its first column orders the parts (skip it), the
-    // record follows.
-    std::string sql;
-    bool bindsPointer = false;
-};
-
 struct KeySql {
-    std::string first[2];      // [0 forward, 1 backward]: the first record of the order
-    StepSql step[2][2];        // [direction][inclusive]: the record after (before) a position
+    // [0 forward, 1 backward]: the first records of the order; binds the
+    // number of records to read as ?1.
+    std::string first[2];
+    // [direction][inclusive]: the parts of the records after (before) a
+    // position, in order. Each binds the position's n key values as ?1..?n,
+    // its record pointer as ?n+1 and the number of records to read as ?n+2.
+    std::vector<std::string> step[2][2];
     std::string getEqual;      // first record with equal values
     std::string uniqueProbe;   // another record (pointer <> ?) with equal values
     std::string maxAutoNumber; // highest last component within equal other components

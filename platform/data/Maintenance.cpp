@@ -67,6 +67,10 @@ DataError CopyDataFileSnapshot(const QString& path, const QString& target)
             SQLite::Database destination(partial.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
             SQLite::Backup backup(destination, connection.Db());
             backup.executeStep(-1);
+            // The copy takes the live file's log mode with its pages; as a
+            // file of its own (in an archive, on a read-only medium) it needs
+            // no log beside it.
+            destination.exec("PRAGMA journal_mode = DELETE");
         }
         QFile::remove(target);
         if (!QFile::rename(partial, target)) {

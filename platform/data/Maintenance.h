@@ -16,8 +16,9 @@ DataError PackDataFile(const QString& path);
 // Checks the data file's structure; problems receives the findings (empty
 // when the file is sound). A file that is no data file at all is an error.
 DataError CheckDataFile(const QString& path, QStringList* problems);
-// Copies a consistent snapshot of the data file to target (replaced when it
-// exists), while other programs may be writing to it.
+// Copies a consistent snapshot of the data file, with the commits still in
+// its log, to target (replaced when it exists), while other programs may be
+// writing to it. The copy is one file, with no log beside it.
 DataError CopyDataFileSnapshot(const QString& path, const QString& target);
 
 } // namespace vl

@@ -112,25 +112,14 @@ void TableFile::Impl::ReleaseStatements()
     statements.clear();
 }
 
-void BindFieldValue(SQLite::Statement& statement, int index, const FieldValue& value)
+std::vector<FieldValue> ReadValues(const TableDef& def, SQLite::Statement& statement, int64_t& pointer)
 {
-    if (const auto* i = std::get_if<int64_t>(&value))
-        statement.bind(index, static_cast<int64_t>(*i));
-    else if (const auto* d = std::get_if<double>(&value))
-        statement.bind(index, *d);
-    else
-        statement.bind(index, std::get<QString>(value).toStdString());
-}
-
-void ReadRecord(const TableDef& def, SQLite::Statement& statement, RecordBase& record, int key,
-                std::vector<FieldValue>* keyValues, int firstColumn)
-{
-    record.RecordPointer = statement.getColumn(firstColumn).getInt64();
+    pointer = statement.getColumn(0).getInt64();
     const std::vector<FieldDef>& fields = def.Fields();
     std::vector<FieldValue> values;
     values.reserve(fields.size());
     for (size_t i = 0; i < fields.size(); ++i) {
-        const SQLite::Column column = statement.getColumn(firstColumn + static_cast<int>(i) + 1);
+        const SQLite::Column column = statement.getColumn(static_cast<int>(i) + 1);
         const FieldDef& field = fields[i];
         if (field.IsText())
             values.emplace_back(QString::fromUtf8(static_cast<const char*>(column.getBlob()), column.getBytes()));
@@ -138,15 +127,22 @@ void ReadRecord(const TableDef& def, SQLite::Statement& statement, RecordBase& r
             values.emplace_back(column.getDouble());
         else
             values.emplace_back(static_cast<int64_t>(column.getInt64()));
-        field.set(record, values.back());
     }
-    if (keyValues) {
-        keyValues->clear();
-        if (key >= 0) {
-            for (const KeyComponent& component : def.Keys()[key].components)
-                keyValues->push_back(values[component.field]);
-        }
-    }
+    return values;
+}
+
+void SetValues(const TableDef& def, const std::vector<FieldValue>& values, RecordBase& record)
+{
+    const std::vector<FieldDef>& fields = def.Fields();
+    for (size_t i = 0; i < fields.size(); ++i)
+        fields[i].set(record, values[i]);
+}
+
+void ReadRecord(const TableDef& def, SQLite::Statement& statement, RecordBase& record)
+{
+    int64_t pointer = 0;
+    SetValues(def, ReadValues(def, statement, pointer), record);
+    record.RecordPointer = pointer;
 }
 
 int BindKeyValues(const TableDef& def, const KeyDef* key, const RecordBase& record, SQLite::Statement& statement,
@@ -287,26 +283,21 @@ void TableFile::Close()
         d.Succeed();
         return;
     }
-    while (d.streams > 0 && Flush()) {
-    }
-    if (d.streams > 0) {
-        // The batch could not be committed: it is undone, and reported.
-        const DataError failure = d.error;
-        d.connection->streamDepth -= d.streams;
-        d.streams = 0;
-        if (d.connection->streamDepth == 0 && d.connection->InTransaction())
-            sqlite3_exec(d.connection->Db().getHandle(), "ROLLBACK", nullptr, nullptr, nullptr);
-        d.ReleaseStatements();
-        d.connection.reset();
-        d.sql.reset();
-        d.lastKeyName = nullptr;
-        d.Fail(failure);
-        return;
+    // A batch still running is committed; one that cannot be is undone, and
+    // reported.
+    DataError failure;
+    while (d.streams > 0) {
+        if (!Flush())
+            failure = d.error;
     }
     d.ReleaseStatements();
     d.connection.reset();
     d.sql.reset();
     d.lastKeyName = nullptr;
+    if (!failure.Ok()) {
+        d.Fail(failure);
+        return;
+    }
     d.Succeed();
 }
 
@@ -375,8 +366,9 @@ bool TableFile::Stream()
     if (!d.EnsureWritable())
         return false;
     try {
-        if (d.connection->streamDepth == 0 && !d.connection->InTransaction())
-            d.connection->Db().exec("BEGIN IMMEDIATE");
+        // The outermost batch takes the write lock at once; a nested one is
+        // a savepoint that Rollback can undo alone.
+        d.connection->Db().exec(d.connection->streamDepth == 0 ? "BEGIN IMMEDIATE" : "SAVEPOINT vl_batch");
         ++d.connection->streamDepth;
         ++d.streams;
         return d.Succeed();
@@ -385,21 +377,49 @@ bool TableFile::Stream()
     }
 }
 
+namespace {
+
+// Ends the innermost batch of the connection with its writes undone.
+void UndoBatch(DataConnection& connection)
+{
+    sqlite3* db = connection.Db().getHandle();
+    if (connection.streamDepth > 1)
+        sqlite3_exec(db, "ROLLBACK TO vl_batch; RELEASE vl_batch", nullptr, nullptr, nullptr);
+    else if (connection.InTransaction())
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    --connection.streamDepth;
+    connection.NoteChange();
+}
+
+} // namespace
+
 bool TableFile::Flush()
 {
     Impl& d = *impl_;
     if (d.streams == 0)
         return d.Succeed();
+    --d.streams;
     try {
-        if (d.connection->streamDepth == 1 && d.connection->InTransaction())
-            d.connection->Db().exec("COMMIT");
+        d.connection->Db().exec(d.connection->streamDepth == 1 ? "COMMIT" : "RELEASE vl_batch");
         --d.connection->streamDepth;
-        --d.streams;
         return d.Succeed();
     } catch (const std::exception& failure) {
-        // Still in the batch: a later Flush may commit it.
-        return d.Fail(EngineError(failure, d.name));
+        // Nothing of the batch stays: left open, it would hold the write lock
+        // and swallow every later write.
+        const DataError error = EngineError(failure, d.name);
+        UndoBatch(*d.connection);
+        return d.Fail(error);
     }
+}
+
+bool TableFile::Rollback()
+{
+    Impl& d = *impl_;
+    if (d.streams == 0)
+        return d.Succeed();
+    --d.streams;
+    UndoBatch(*d.connection);
+    return d.Succeed();
 }
 
 bool TableFile::RebuildKeys()
@@ -436,7 +456,7 @@ bool TableFile::GetByKey(KeyRef key, RecordBase& record)
         BindKeyValues(*d.def, &keyDef, record, *get, 1, static_cast<int>(keyDef.components.size()));
         if (!get->executeStep())
             return d.Fail(DataError::Make(kRecordNotFound));
-        ReadRecord(*d.def, *get, record, -1, nullptr);
+        ReadRecord(*d.def, *get, record);
         return d.Succeed();
     } catch (const std::exception& failure) {
         return d.Fail(EngineError(failure, d.name));
@@ -455,7 +475,7 @@ bool TableFile::GetByPointer(int64_t pointer, RecordBase& record)
         get->bind(1, static_cast<int64_t>(pointer));
         if (!get->executeStep())
             return d.Fail(DataError::Make(kRecordNotFound));
-        ReadRecord(*d.def, *get, record, -1, nullptr);
+        ReadRecord(*d.def, *get, record);
         return d.Succeed();
     } catch (const std::exception& failure) {
         return d.Fail(EngineError(failure, d.name));
@@ -472,6 +492,7 @@ bool TableFile::AddRecord(RecordBase& record)
     const TableDef& def = *d.def;
     // Numbers given on this attempt, undone when the add fails.
     std::vector<std::pair<int, FieldValue>> numbered;
+    d.connection->NoteChange();
     try {
         // The highest number is read and the record inserted in one write
         // transaction, so no other program can take the same number.
@@ -522,6 +543,7 @@ bool TableFile::PutRecord(RecordBase& record)
     Impl& d = *impl_;
     if (!ReadyToChange(record))
         return false;
+    d.connection->NoteChange();
     try {
         StatementUse update(d.Prepare(d.sql->update));
         BindRecord(*d.def, record, *update);
@@ -539,6 +561,7 @@ bool TableFile::DeleteRecord(const RecordBase& record)
     Impl& d = *impl_;
     if (!ReadyToChange(record))
         return false;
+    d.connection->NoteChange();
     try {
         StatementUse erase(d.Prepare(d.sql->deleteByPointer));
         erase->bind(1, static_cast<int64_t>(record.RecordPointer));

@@ -54,10 +54,15 @@ public:
     int64_t Records();
 
     // A batch of writes in one transaction of the table's data file: Stream()
-    // starts it, Flush() commits it. Batches nest; the outermost Flush commits.
-    // Never hold a batch across a prompt: other programs wait for it.
+    // starts it (waiting for another program's write lock up to the lock
+    // wait), Flush() commits it. Batches nest and end in the reverse order of
+    // their start; the outermost Flush commits. A Flush that fails ends its
+    // batch with nothing of it written and returns the engine's error; so does
+    // Rollback(), by request. Never hold a batch across a prompt: other
+    // programs wait for it.
     bool Stream();
     bool Flush();
+    bool Rollback();
 
     // Rebuilds the table's keys (also when it is closed, after error 46).
     bool RebuildKeys();
@@ -97,10 +102,14 @@ private:
 };
 
 // A position in one key of a table (or in file order): Set, then Next or
-// Previous one record at a time. Each step seeks from the key values and
+// Previous one record at a time. Each step continues from the key values and
 // record pointer of the last record read, so a record changed during a scan
 // is met at its new place when it moved forward, and deleting the current
-// record skips nothing. The cursor must not outlive its file object.
+// record skips nothing. A walk reads the records that follow a page at a time
+// and hands them out while the table stays as it was; after a change (a write
+// through this program's connection, or another connection's commit) the next
+// step seeks afresh from the position. The cursor must not outlive its file
+// object.
 class KeyCursor {
 public:
     explicit KeyCursor(TableFile& file);
@@ -117,9 +126,21 @@ public:
 
 private:
     enum class State { Unset, Start, Positioned };
+    // A record read ahead of the position.
+    struct Row {
+        int64_t pointer = 0;
+        std::vector<FieldValue> values; // every field
+    };
     bool Step(RecordBase& record, bool forward);
     // Opens on use and starts the cursor on the key; clears the position.
     bool Begin(KeyRef key, State state);
+    // True when rows read ahead in this direction are left and the table has
+    // not changed since they were read.
+    bool AheadValid(bool forward);
+    // Reads the next page of rows from the position (throws on failure).
+    void ReadAhead(bool forward);
+    // Hands out the next row read ahead and moves the position to it.
+    void Take(RecordBase& record);
 
     TableFile* file_;
     int key_ = -1; // -1 = file order
@@ -127,6 +148,13 @@ private:
     bool inclusive_ = false; // the next step may return the position itself
     std::vector<FieldValue> values_; // key values at the position
     int64_t pointer_ = 0;
+
+    std::vector<Row> ahead_; // rows read ahead, in walk order
+    size_t next_ = 0;        // the next of them to hand out
+    bool aheadForward_ = true;
+    int64_t aheadVersion_ = 0; // the file's data version when they were read
+    uint64_t aheadMark_ = 0;   // and the connection's change mark
+    int page_ = 1;             // rows the next read asks for
 };
 
 } // namespace vl

@@ -2,6 +2,7 @@
 // The inside of a file object, shared by TableFile.cpp and KeyCursor.cpp.
 
 #include "platform/data/Connection.h"
+#include "platform/data/FieldBinding.h"
 #include "platform/data/KeySql.h"
 #include "platform/data/TableFile.h"
 
@@ -55,12 +56,13 @@ private:
     SQLite::Statement& statement_;
 };
 
-void BindFieldValue(SQLite::Statement& statement, int index, const FieldValue& value);
-// Reads the current row (record pointer, then every field, from column
-// firstColumn on) into the record; keyValues, when given, receives the key's
-// component values as read.
-void ReadRecord(const TableDef& def, SQLite::Statement& statement, RecordBase& record, int key,
-                std::vector<FieldValue>* keyValues, int firstColumn = 0);
+// Reads the current row (record pointer, then every field): the pointer into
+// pointer, the fields' values as returned.
+std::vector<FieldValue> ReadValues(const TableDef& def, SQLite::Statement& statement, int64_t& pointer);
+// Sets the record's fields to the values (in declared order).
+void SetValues(const TableDef& def, const std::vector<FieldValue>& values, RecordBase& record);
+// Reads the current row into the record.
+void ReadRecord(const TableDef& def, SQLite::Statement& statement, RecordBase& record);
 // Binds the key's component values taken from the record (stored form).
 int BindKeyValues(const TableDef& def, const KeyDef* key, const RecordBase& record, SQLite::Statement& statement,
                   int first, int count);

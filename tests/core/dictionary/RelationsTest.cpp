@@ -5,7 +5,12 @@
 
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/TableDefinitions.h"
+#include "tests/platform/data/DataFileFaults.h"
 #include "tests/support/ScriptedPrompt.h"
+
+#include <optional>
+
+#include <SQLiteCpp/Database.h>
 
 namespace vl {
 namespace {
@@ -102,6 +107,47 @@ TEST_F(RelationsTest, DeletingATaskDeletesOnlyItsScriptItems)
     EXPECT_FALSE(TaskExists(first));
     EXPECT_EQ(CountItems(first), 0);
     EXPECT_EQ(CountItems(second), 2);
+}
+
+// A delete and its cascade are one change: when another program holds the
+// file, the commit fails or a child refuses to go, nothing of it is done and
+// the failure is the error; the next try goes through.
+TEST_F(RelationsTest, ACascadeThatCannotBeStoredLeavesEverythingAsItWas)
+{
+    enum class Fault { Locked, CommitFails, ChildRefuses };
+    const int savedWait = LockWait();
+    SetLockWait(100);
+    for (const auto& [fault, code] : {std::pair{Fault::Locked, kIsLocked}, {Fault::CommitFails, kFileSystemError},
+                                      {Fault::ChildRefuses, kFileSystemError}}) {
+        const int32_t id = AddTask(QStringLiteral("Doomed"));
+        AddItems(id, 3);
+        ASSERT_TRUE(OpenTable(d.Schedule));
+        const ScheduleRecord task = ReadTask(id);
+        SQLite::Database other("VLDB.TPS", SQLite::OPEN_READWRITE);
+        {
+            std::optional<test::OtherProgramLock> lock;
+            std::optional<test::CommitWatch> watch;
+            if (fault == Fault::Locked) {
+                lock.emplace(test::DataFilePath(d.Schedule));
+                ASSERT_TRUE(lock->Held());
+            } else if (fault == Fault::CommitFails) {
+                watch.emplace(d.Schedule);
+                watch->failing = true;
+            } else {
+                other.exec("CREATE TRIGGER keep BEFORE DELETE ON \"Script\" BEGIN SELECT RAISE(ABORT, 'kept'); END");
+            }
+            EXPECT_FALSE(d.Relations.Delete(d.Schedule, task));
+            EXPECT_EQ(d.Relations.LastError().code, code);
+        }
+        other.exec("DROP TRIGGER IF EXISTS keep");
+        EXPECT_TRUE(TaskExists(id));
+        EXPECT_EQ(CountItems(id), 3);
+        EXPECT_TRUE(d.Relations.Delete(d.Schedule, task)) << qPrintable(d.Relations.LastError().Describe());
+        EXPECT_FALSE(TaskExists(id));
+        EXPECT_EQ(CountItems(id), 0);
+        d.Schedule.Close();
+    }
+    SetLockWait(savedWait);
 }
 
 TEST_F(RelationsTest, CategoryInUseByATaskCannotBeDeletedNorRenamed)

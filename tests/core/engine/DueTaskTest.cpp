@@ -7,6 +7,7 @@
 #include "core/base/Globals.h"
 #include "platform/runtime/Clock.h"
 #include "platform/sound/RecordingSoundPlayer.h"
+#include "tests/platform/data/DataFileFaults.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
@@ -390,6 +391,41 @@ TEST_F(DueTaskTest, ARunWhoseOutcomeCannotBeStoredIsNotPerformedAgain)
     Tables().Schedule.Delete(*Find(task.ID));
     FindDueTask();
     EXPECT_EQ(NextTaskText, kNoTasksPending) << "only the history, which is disabled";
+}
+
+// The next run, the history record and its script are one commit; when it
+// fails, nothing of the run is stored and the next cycle stores it without
+// performing the task again.
+TEST_F(DueTaskTest, ARunIsStoredInOneCommitOrNotAtAll)
+{
+    SaveScripts = 1;
+    const ScheduleRecord task = Daily("Counted", kToday, MakeClock(10, 0), {}, 2);
+    test::CommitWatch watch(Tables().Schedule);
+    watch.failing = true;
+    FindDueTask();
+    EXPECT_TRUE(Logged().contains("Error|Storing Counted:  File System Error")) << Logged().join('\n').toStdString();
+    EXPECT_EQ(Find(task.ID)->Date, kToday);
+    EXPECT_TRUE(HistoryOf("Counted").empty());
+    EXPECT_EQ(All(Tables().Scripting, SCR_KEYID).size(), 2u);
+
+    watch.failing = false;
+    FindDueTask();
+    EXPECT_EQ(watch.commits, 1);
+    EXPECT_EQ(Find(task.ID)->Date, kToday + 1);
+    ASSERT_EQ(HistoryOf("Counted").size(), 1u);
+    EXPECT_EQ(ScriptItems(HistoryOf("Counted")[0].ID), 2);
+    EXPECT_EQ(Logged().count("Run Program|N/A"), 1);
+}
+
+TEST_F(DueTaskTest, TasksWithoutDateAndTimeAreNeverNext)
+{
+    for (const uint8_t disabled : {0, 1, 0})
+        Daily("Undated", 0, 0, [&](ScheduleRecord& t) { t.Disabled = disabled; });
+    FindDueTask();
+    EXPECT_EQ(NextTaskText, kNoTasksPending);
+    Daily("Tomorrow", kToday + 1, MakeClock(9, 0));
+    FindDueTask();
+    EXPECT_EQ(NextTaskText, "Next: Tomorrow");
 }
 
 } // namespace

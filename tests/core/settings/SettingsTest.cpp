@@ -6,10 +6,13 @@
 #include "core/settings/SettingValues.h"
 #include "core/settings/Settings.h"
 #include "tests/core/settings/SettingsStoreFixture.h"
+#include "tests/platform/data/DataFileFaults.h"
+#include "tests/support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 
 namespace vl {
 namespace {
@@ -130,6 +133,47 @@ TEST_F(LoadSettingsTest, TextsAreCutToTheirWidths)
     EXPECT_EQ(Email::Organization, QString(20, 'o'));
     EXPECT_EQ(UserID, QString(30, 'u'));
     EXPECT_EQ(GlobalDateFormat, "d12345");
+}
+
+class StoreSettingsTest : public test::SettingsStoreFixture {};
+
+// The settings are stored together: when another program holds the file or
+// the commit fails, the user is told once and none is stored; the next try
+// stores them all.
+TEST_F(StoreSettingsTest, SettingsThatCannotBeStoredAreReportedAndNoneIsWritten)
+{
+    const int savedWait = LockWait();
+    SetLockWait(100);
+    Tables().Configuration.Close(); // opened again with the short lock wait
+    ASSERT_TRUE(OpenTable(Tables().Configuration));
+    const StoredOptions options{.scriptingDelay = 30, .burstSize = 9};
+    for (const bool locked : {true, false}) {
+        SCOPED_TRACE(locked ? "locked" : "commit fails");
+        test::ScriptedPrompt prompt;
+        prompt.Answer(1);
+        {
+            std::optional<test::OtherProgramLock> lock;
+            std::optional<test::CommitWatch> watch;
+            if (locked) {
+                lock.emplace(test::DataFilePath(Tables().Configuration));
+                ASSERT_TRUE(lock->Held());
+            } else {
+                watch.emplace(Tables().Configuration);
+                watch->failing = true;
+            }
+            StoreSettings(options);
+        }
+        ASSERT_EQ(prompt.Questions().size(), 1u);
+        EXPECT_EQ(prompt.Questions()[0].caption, "Error!");
+        EXPECT_TRUE(prompt.Questions()[0].text.startsWith("Error writing configuration information.  "))
+            << qPrintable(prompt.Questions()[0].text);
+        EXPECT_TRUE(AllStored().empty());
+    }
+    test::ScriptedPrompt quiet;
+    StoreSettings(options);
+    EXPECT_EQ(Stored("ScriptingDelay"), "30");
+    EXPECT_GT(AllStored().size(), 40u);
+    SetLockWait(savedWait);
 }
 
 TEST(SettingValues, StoredTextsBecomeNumbers)

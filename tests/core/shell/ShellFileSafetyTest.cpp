@@ -105,6 +105,7 @@ TEST(LiveDataFiles, NamesAndPlaces)
     EXPECT_TRUE(IsDataFileName("VLDB.TPS"));
     EXPECT_TRUE(IsDataFileName("vltpl.tps"));
     EXPECT_TRUE(IsDataFileName("MsgLink.TPS-shm"));
+    EXPECT_TRUE(IsDataFileName("vldb.tps-WAL"));
     EXPECT_TRUE(IsDataFileName("/x/y/VLDB.tps-Journal"));
     EXPECT_FALSE(IsDataFileName("VLDB.TPS.bak"));
     EXPECT_FALSE(IsDataFileName("TPS"));

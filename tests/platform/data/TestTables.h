@@ -4,6 +4,9 @@
 #include "platform/data/Table.h"
 #include "platform/data/TableDeclaration.h"
 
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
 #include <gtest/gtest.h>
 
 namespace vl::test {
@@ -102,6 +105,16 @@ std::vector<R> Walk(Table<R>& table, KeyRef key, bool forward = true)
     while (forward ? table.Next(record) : table.Previous(record))
         records.push_back(record);
     return records;
+}
+
+// Counts the records of the test table through a connection of its own, so
+// only committed records count.
+inline int64_t CommittedItems()
+{
+    SQLite::Database db("TEST.TPS", SQLite::OPEN_READONLY);
+    SQLite::Statement count(db, "SELECT COUNT(*) FROM \"Items\"");
+    count.executeStep();
+    return count.getColumn(0).getInt64();
 }
 
 inline QStringList Names(const std::vector<ItemRecord>& items)

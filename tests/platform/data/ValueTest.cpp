@@ -1,8 +1,5 @@
 #include "TestTables.h"
 
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
-
 namespace vl::test {
 namespace {
 
@@ -90,16 +87,6 @@ TEST(Records, PutAndDeleteAddressTheRecordPointer)
     ItemRecord next = Item("two");
     ASSERT_TRUE(items.Add(next));
     EXPECT_GT(next.RecordPointer, item.RecordPointer); // pointers are never reused
-}
-
-// Counts the records of the test table through a connection of its own, so
-// only committed records count.
-int64_t CommittedItems()
-{
-    SQLite::Database db("TEST.TPS", SQLite::OPEN_READONLY);
-    SQLite::Statement count(db, "SELECT COUNT(*) FROM \"Items\"");
-    count.executeStep();
-    return count.getColumn(0).getInt64();
 }
 
 TEST(Records, StreamCommitsABatchAtFlushOrClose)
