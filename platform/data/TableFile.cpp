@@ -337,6 +337,16 @@ int TableFile::OpenCount() const
     return impl_->openCount;
 }
 
+bool TableFile::Storage(std::shared_ptr<DataConnection>& connection, QString& table)
+{
+    Impl& d = *impl_;
+    if (!OpenForUse() || !d.EnsureOpen())
+        return false;
+    connection = d.connection;
+    table = d.table;
+    return d.Succeed();
+}
+
 // ---- whole-table work -------------------------------------------------------
 
 int64_t TableFile::Records()

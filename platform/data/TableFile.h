@@ -14,6 +14,7 @@
 
 namespace vl {
 
+class DataConnection;
 class KeyCursor;
 
 class TableFile {
@@ -60,6 +61,11 @@ public:
 
     // Rebuilds the table's keys (also when it is closed, after error 46).
     bool RebuildKeys();
+
+    // The connection and stored table name of the open table, for readers
+    // that build queries of their own (TableView). Opens a table marked for
+    // use; false, with the error set, when the table cannot be read.
+    bool Storage(std::shared_ptr<DataConnection>& connection, QString& table);
 
     // The last operation's error (code 0 after a success).
     const DataError& LastError() const;

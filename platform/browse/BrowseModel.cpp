@@ -1,0 +1,374 @@
+#include "platform/browse/BrowseModel.h"
+
+#include "platform/runtime/Picture.h"
+
+#include <QMetaObject>
+
+#include <algorithm>
+#include <climits>
+
+namespace vl {
+
+namespace {
+
+QVariant RawValue(const FieldValue& value)
+{
+    if (const auto* i = std::get_if<int64_t>(&value))
+        return QVariant::fromValue(static_cast<qlonglong>(*i));
+    if (const auto* d = std::get_if<double>(&value))
+        return *d;
+    return std::get<QString>(value);
+}
+
+QString PlainText(const FieldValue& value)
+{
+    if (const auto* i = std::get_if<int64_t>(&value))
+        return QString::number(*i);
+    if (const auto* d = std::get_if<double>(&value))
+        return QString::number(*d);
+    return std::get<QString>(value);
+}
+
+QString ClipTrailing(QString text)
+{
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+BrowseModel::BrowseModel(TableFile& file, QObject* parent) : QAbstractTableModel(parent), view_(file) {}
+
+bool BrowseModel::SetColumns(std::vector<BrowseColumn> columns)
+{
+    std::vector<int> fields;
+    for (const BrowseColumn& column : columns) {
+        const int field = column.field.isEmpty() ? -1 : Definition().FieldIndex(column.field);
+        if (field < 0 && !(column.field.isEmpty() && column.compute)) {
+            error_ = column.field.isEmpty()
+                         ? QStringLiteral("Column \"%1\" has neither a field nor a computed value").arg(column.header)
+                         : QStringLiteral("Column \"%1\": %2 has no field %3")
+                               .arg(column.header, Definition().Label(), column.field);
+            return false;
+        }
+        fields.push_back(field);
+    }
+    beginResetModel();
+    columns_ = std::move(columns);
+    columnFields_ = std::move(fields);
+    endResetModel();
+    error_.clear();
+    return true;
+}
+
+void BrowseModel::SetUserDatePicture(const QString& picture)
+{
+    userDatePicture_ = picture;
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
+}
+
+int BrowseModel::AddOrder(const QString& name, const ViewOrder& order)
+{
+    for (const OrderPart& part : order.parts) {
+        if (Definition().FieldIndex(part.field) < 0) {
+            error_ = QStringLiteral("Order \"%1\": %2 has no field %3").arg(name, Definition().Label(), part.field);
+            return -1;
+        }
+    }
+    orders_.push_back({name, order});
+    const int number = static_cast<int>(orders_.size()) - 1;
+    if (number == 0 && !SelectOrder(0)) {
+        orders_.pop_back();
+        return -1;
+    }
+    return number;
+}
+
+bool BrowseModel::SelectOrder(int number)
+{
+    if (number < 0 || number >= static_cast<int>(orders_.size())) {
+        error_ = QStringLiteral("There is no order %1 (the list has %2)").arg(number).arg(orders_.size());
+        return false;
+    }
+    if (!Apply(view_.SetOrder(orders_[static_cast<size_t>(number)].order)))
+        return false;
+    currentOrder_ = number;
+    return true;
+}
+
+bool BrowseModel::SetOrder(const ViewOrder& order)
+{
+    if (!Apply(view_.SetOrder(order)))
+        return false;
+    currentOrder_ = -1;
+    return true;
+}
+
+bool BrowseModel::SetRange(const ViewRange& range)
+{
+    return Apply(view_.SetRange(range));
+}
+
+bool BrowseModel::SetFilter(const QString& name, const Filter& filter)
+{
+    return Apply(view_.SetFilter(name, filter));
+}
+
+void BrowseModel::RemoveFilter(const QString& name)
+{
+    view_.RemoveFilter(name);
+    Apply(true);
+}
+
+void BrowseModel::SetResetFields(std::function<QVariantList()> values)
+{
+    resetFields_ = std::move(values);
+    lastResetValues_ = resetFields_ ? resetFields_() : QVariantList();
+}
+
+bool BrowseModel::CheckResetFields()
+{
+    if (!resetFields_)
+        return false;
+    QVariantList values = resetFields_();
+    if (values == lastResetValues_)
+        return false;
+    lastResetValues_ = std::move(values);
+    Refresh();
+    return true;
+}
+
+void BrowseModel::Refresh()
+{
+    Reset();
+}
+
+bool BrowseModel::Apply(bool ok)
+{
+    if (!ok) {
+        error_ = view_.Error();
+        return false;
+    }
+    error_.clear();
+    Reset();
+    return true;
+}
+
+void BrowseModel::Reset()
+{
+    beginResetModel();
+    cache_.clear();
+    cacheStart_ = 0;
+    count_ = -1;
+    refreshQueued_ = false;
+    endResetModel();
+}
+
+int64_t BrowseModel::Total() const
+{
+    if (count_ < 0) {
+        count_ = view_.Count();
+        if (count_ < 0) {
+            count_ = 0;
+            Fail();
+        }
+    }
+    return count_;
+}
+
+void BrowseModel::Fail() const
+{
+    error_ = QStringLiteral("%1: %2").arg(view_.LastError().file, view_.Error());
+    emit const_cast<BrowseModel*>(this)->readFailed(error_);
+}
+
+void BrowseModel::Stale() const
+{
+    // The table changed under the cached rows (another program added or
+    // deleted records): read it again once the view has finished asking.
+    if (refreshQueued_)
+        return;
+    refreshQueued_ = true;
+    QMetaObject::invokeMethod(const_cast<BrowseModel*>(this), &BrowseModel::Refresh, Qt::QueuedConnection);
+}
+
+const ViewRow* BrowseModel::Cached(int row) const
+{
+    const int64_t offset = row - cacheStart_;
+    if (offset < 0 || offset >= static_cast<int64_t>(cache_.size()))
+        return nullptr;
+    return &cache_[static_cast<size_t>(offset)];
+}
+
+bool BrowseModel::Fetch(int row) const
+{
+    const int64_t total = Total();
+    if (row < 0 || row >= total)
+        return false;
+    if (Cached(row))
+        return true;
+    std::vector<ViewRow> rows;
+    const int64_t end = cacheStart_ + static_cast<int64_t>(cache_.size());
+    if (!cache_.empty() && row >= end && row < end + kPageRows) {
+        if (!view_.After(cache_.back(), kPageRows, rows))
+            return Fail(), false;
+        cache_.insert(cache_.end(), rows.begin(), rows.end());
+        while (cache_.size() > kMaxCachedRows) {
+            cache_.pop_front();
+            ++cacheStart_;
+        }
+        if (rows.size() < static_cast<size_t>(std::min<int64_t>(kPageRows, total - end)))
+            Stale();
+    } else if (!cache_.empty() && row < cacheStart_ && row >= cacheStart_ - kPageRows) {
+        if (!view_.Before(cache_.front(), kPageRows, rows))
+            return Fail(), false;
+        if (rows.size() < static_cast<size_t>(std::min<int64_t>(kPageRows, cacheStart_)))
+            Stale();
+        cache_.insert(cache_.begin(), rows.begin(), rows.end());
+        cacheStart_ -= static_cast<int64_t>(rows.size());
+        while (cache_.size() > kMaxCachedRows)
+            cache_.pop_back();
+    } else {
+        // A jump: the page around the row, by its offset from the nearer end.
+        const int64_t first = std::clamp<int64_t>(row - kPageRows / 2, 0, std::max<int64_t>(0, total - kPageRows));
+        const int64_t last = std::min<int64_t>(first + kPageRows, total);
+        const bool fromEnd = first > total - last;
+        if (!view_.Page(fromEnd ? total - last : first, static_cast<int>(last - first), fromEnd, rows))
+            return Fail(), false;
+        cache_.assign(rows.begin(), rows.end());
+        cacheStart_ = fromEnd ? last - static_cast<int64_t>(rows.size()) : first;
+        if (rows.size() < static_cast<size_t>(last - first))
+            Stale();
+    }
+    return Cached(row) != nullptr;
+}
+
+int BrowseModel::Anchor(const ViewRow& anchor)
+{
+    const int64_t before = view_.RowsBefore(anchor);
+    std::vector<ViewRow> above;
+    std::vector<ViewRow> below;
+    if (before < 0 || !view_.Before(anchor, kPageRows / 2, above) || !view_.After(anchor, kPageRows / 2, below)) {
+        Fail();
+        return -1;
+    }
+    if (before >= Total()) {
+        // Added since the count was read: the view is read again soon.
+        Stale();
+        return static_cast<int>(Total()) - 1;
+    }
+    cache_.assign(above.begin(), above.end());
+    cache_.push_back(anchor);
+    cache_.insert(cache_.end(), below.begin(), below.end());
+    cacheStart_ = before - static_cast<int64_t>(above.size());
+    return static_cast<int>(before);
+}
+
+int BrowseModel::RowOf(const ViewRow& record)
+{
+    ViewRow current;
+    bool found = false;
+    std::vector<ViewRow> rows;
+    if (!view_.Find(record.pointer, current, found) || (!found && !view_.After(record, 1, rows)) ||
+        (!found && rows.empty() && !view_.Last(1, rows))) {
+        Fail();
+        return -1;
+    }
+    if (found)
+        return Anchor(current);
+    return rows.empty() ? -1 : Anchor(rows.front());
+}
+
+int BrowseModel::Locate(const FieldValue& value)
+{
+    std::vector<ViewRow> rows;
+    if (!view_.Locate(value, 1, rows) || (rows.empty() && !view_.Last(1, rows))) {
+        error_ = view_.Error();
+        return -1;
+    }
+    return rows.empty() ? -1 : Anchor(rows.front());
+}
+
+bool BrowseModel::RowValues(int row, ViewRow& values)
+{
+    if (!Fetch(row))
+        return false;
+    values = *Cached(row);
+    return true;
+}
+
+int BrowseModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(std::min<int64_t>(Total(), INT_MAX));
+}
+
+int BrowseModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QString BrowseModel::Format(int column, const ViewRow& row) const
+{
+    const BrowseColumn& definition = columns_[static_cast<size_t>(column)];
+    const int field = columnFields_[static_cast<size_t>(column)];
+    const FieldValue value = field >= 0 ? row.values[static_cast<size_t>(field)] : definition.compute(row);
+    QString picture = definition.picture;
+    if (picture.trimmed().isEmpty())
+        return PlainText(value);
+    const Picture::Kind kind = Picture::Parse(picture).kind;
+    if (definition.userDate && kind == Picture::Kind::Date && !userDatePicture_.isEmpty())
+        picture = userDatePicture_;
+    QString text;
+    if (const auto* i = std::get_if<int64_t>(&value))
+        text = Picture::Format(static_cast<qint64>(*i), picture);
+    else if (const auto* d = std::get_if<double>(&value))
+        text = Picture::Format(*d, picture);
+    else
+        text = Picture::Format(std::get<QString>(value), picture);
+    // Texts keep their leading blanks; numbers, dates and times are aligned
+    // by the column instead of by padding.
+    return (kind == Picture::Kind::String || kind == Picture::Kind::Plain) ? ClipTrailing(text) : text.trimmed();
+}
+
+QVariant BrowseModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.column() >= columnCount())
+        return QVariant();
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(columns_[static_cast<size_t>(index.column())].alignment);
+    if (role != Qt::DisplayRole && role != kRawValueRole)
+        return QVariant();
+    if (!Fetch(index.row()))
+        return QVariant();
+    const ViewRow& row = *Cached(index.row());
+    if (role == Qt::DisplayRole)
+        return Format(index.column(), row);
+    const int field = columnFields_[static_cast<size_t>(index.column())];
+    return RawValue(field >= 0 ? row.values[static_cast<size_t>(field)]
+                               : columns_[static_cast<size_t>(index.column())].compute(row));
+}
+
+QVariant BrowseModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return columns_[static_cast<size_t>(section)].header;
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(columns_[static_cast<size_t>(section)].alignment);
+    return QVariant();
+}
+
+bool BrowseModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role)
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount() ||
+        (role != Qt::DisplayRole && role != Qt::EditRole))
+        return false;
+    columns_[static_cast<size_t>(section)].header = value.toString();
+    emit headerDataChanged(orientation, section, section);
+    return true;
+}
+
+} // namespace vl
