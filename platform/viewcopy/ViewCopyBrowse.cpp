@@ -56,6 +56,8 @@ void ViewCopyBrowse::UpdateButtons()
     }
     if (buttons_.insert)
         buttons_.insert->setEnabled(true);
+    for (const auto& [action, button] : popupItems_)
+        action->setEnabled(button->isEnabled());
 }
 
 bool ViewCopyBrowse::Press(QPushButton* button)
@@ -90,20 +92,22 @@ void ViewCopyBrowse::Ask(FormRequest request, bool copy)
     askForm_(request, copy);
 }
 
-void ViewCopyBrowse::AddPopupItems(QMenu& menu) const
+void ViewCopyBrowse::AddPopupItems(QMenu& menu)
 {
-    const auto add = [&menu](QPushButton* button, const QString& text, const QKeySequence& key = {}) {
+    const auto add = [this, &menu](QPushButton* button, const QString& text, const QKeySequence& key = {}) {
         if (!button)
             return;
         QAction* action = menu.addAction(text, button, &QPushButton::click);
         action->setShortcut(key);
         action->setEnabled(button->isEnabled());
+        popupItems_.emplace_back(action, button);
     };
     add(buttons_.insert, QStringLiteral("&Insert"), QKeySequence(Qt::Key_Insert));
     add(buttons_.change, QStringLiteral("&Change"));
     add(buttons_.remove, QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete));
     add(buttons_.view, QStringLiteral("&View"), kViewKey);
     add(buttons_.copy, QStringLiteral("Cop&y"));
+    menu.addSeparator();
 }
 
 bool ViewCopyBrowse::eventFilter(QObject* watched, QEvent* event)

@@ -15,7 +15,8 @@
 //   of them the default, Select in select mode, else Change.
 // - Shift+Enter presses View (kViewKey; the popup item names it).
 // - The popup carries "&Insert", "&Change", "&Delete", "&View" and "Cop&y"
-//   for the buttons the list has, enabled as the buttons are.
+//   for the buttons the list has, enabled as the buttons are, and then a
+//   separator before the items that follow.
 // A button that is absent (null) is left out of all of this. Pressing a
 // button the list has but that is disabled does nothing.
 
@@ -25,7 +26,10 @@
 #include <QObject>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
+class QAction;
 class QMenu;
 class QPushButton;
 
@@ -63,8 +67,9 @@ public:
     // the list's rows; callable after other changes of the buttons).
     void UpdateButtons();
 
-    // Adds the popup items of the list's buttons to a right-click menu.
-    void AddPopupItems(QMenu& menu) const;
+    // Adds the popup items of the list's buttons to a right-click menu
+    // (once); they follow the buttons' states from then on.
+    void AddPopupItems(QMenu& menu);
 
     const BrowseButtons& Buttons() const { return buttons_; }
 
@@ -83,6 +88,7 @@ private:
     BrowseButtons buttons_;
     AskForm askForm_;
     bool selectMode_ = false;
+    std::vector<std::pair<QAction*, QPushButton*>> popupItems_;
 };
 
 } // namespace vl
