@@ -10,6 +10,7 @@
 #include "xplore/XploreCommands.h"
 #include "xplore/windows/AttributeWindow.h"
 #include "xplore/windows/ColumnDelegate.h"
+#include "xplore/windows/HeaderStyle.h"
 #include "xplore/windows/ListAppearanceIO.h"
 #include "xplore/windows/XploreMenu.h"
 #include "xplore/windows/XploreProcedures.h"
@@ -94,6 +95,9 @@ void Xplore::Activate()
     headerMenu_->addAction(tr("Escape"));
     connect(headerMenu_->addAction(tr("Key Sequence")), &QAction::triggered, this, [this] { KeySequence(false); });
     connect(headerMenu_->addAction(tr("File Sequence")), &QAction::triggered, this, [this] { KeySequence(true); });
+    headerStyle_ = new HeaderStyle;
+    headerStyle_->setParent(this);
+    list_->horizontalHeader()->setStyle(headerStyle_);
     for (int section = 0; section < definedColumns_; ++section) {
         auto* delegate = new ColumnDelegate(this);
         list_->setItemDelegateForColumn(section, delegate);
@@ -124,6 +128,8 @@ void Xplore::ConnectList()
     QHeaderView* header = list_->horizontalHeader();
     header->setSectionsMovable(false);
     header->setStretchLastSection(false);
+    // A column is as narrow as its widest value, however narrow that is.
+    header->setMinimumSectionSize(1);
     list_->setShowGrid(false);
     // A double-click on a border fits the column to its rows, not to its header.
     disconnect(header, &QHeaderView::sectionHandleDoubleClicked, list_, nullptr);
@@ -209,17 +215,13 @@ void Xplore::ShowColumns()
     for (const XploreColumn& column : columns_.Shown()) {
         const int section = SectionOf(column);
         header->moveSection(header->visualIndex(section), column.position - 1);
-        list_->SetColumnWidth(section, units.ToPixelsX(column.width));
+        list_->setColumnWidth(section, units.ToPixelsX(column.width));
         header->setSectionResizeMode(section, column.resizable ? QHeaderView::Interactive : QHeaderView::Fixed);
         model_->setHeaderData(section, Qt::Horizontal, column.header, Qt::DisplayRole);
-        model_->setHeaderData(section, Qt::Horizontal,
-                              QVariant::fromValue(ColumnDelegate::Alignment(column.headerJust) | Qt::AlignVCenter),
-                              Qt::TextAlignmentRole);
-        QFont font = header->font();
-        font.setUnderline(column.underline);
-        model_->setHeaderData(section, Qt::Horizontal, font, Qt::FontRole);
+        headerStyle_->SetSection(section, {ColumnDelegate::Alignment(column.headerJust), column.underline});
         delegates_[section]->SetColumn(column, units);
     }
+    header->viewport()->update();
     list_->viewport()->update();
     applying_ = false;
 }
@@ -230,7 +232,7 @@ void Xplore::ReadColumnsFromList()
         return;
     const DialogUnits units(list_->font());
     for (const XploreColumn& column : columns_.Shown())
-        columns_.SetWidth(column.position, units.FromPixelsX(list_->ColumnWidth(SectionOf(column))));
+        columns_.SetWidth(column.position, units.FromPixelsX(list_->columnWidth(SectionOf(column))));
 }
 
 void Xplore::RestoreLayout()

@@ -39,6 +39,7 @@ class QMenu;
 namespace vl {
 
 class ColumnDelegate;
+class HeaderStyle;
 class XploreMenu;
 
 class Xplore : public QObject {
@@ -78,6 +79,8 @@ public:
     BrowseModel* Model() const { return model_; }
     const ColumnTable& Columns() const { return columns_; }
     const HeaderSort& Sort() const { return sort_; }
+    // How the header shows a model column: its justification and underline.
+    const HeaderStyle* HeaderLook() const { return headerStyle_; }
     // The display position of the column the last mouse action or command
     // refers to, 0 for none.
     int CurrentColumn() const { return currentColumn_; }
@@ -154,6 +157,7 @@ private:
     QMenu* headerMenu_ = nullptr;
     std::unique_ptr<XploreMenu> menu_;
     std::vector<ColumnDelegate*> delegates_;
+    HeaderStyle* headerStyle_ = nullptr;
     int defaultOrder_ = -1;
     ViewOrder defaultViewOrder_;
     ListAppearance designed_;
