@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -76,7 +77,9 @@ UpdateHolidays::UpdateHolidays(FormRequest request, const HolidaysRecord& holida
 
     auto* general = new QWidget;
     auto* form = new QFormLayout(general);
-    form->addRow(QStringLiteral("&Date:"), dateRow);
+    auto* dateLabel = new QLabel(QStringLiteral("&Date:"), general);
+    dateLabel->setBuddy(date_);
+    form->addRow(dateLabel, dateRow);
     form->addRow(QStringLiteral("De&scription:"), name_);
     form->addRow(ruleBox);
     auto* tabs = new QTabWidget(this);
