@@ -19,6 +19,10 @@ public:
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(QString(text).replace(QLatin1Char('|'), QLatin1Char('\n'))));
         return defaultButton;
     }
+    void Notify(const QString& text, const QString& caption, PromptIcon icon) override
+    {
+        Message(text, caption, icon, QString(), 1);
+    }
     QString SelectDirectory(const QString&, const QString&) override { return {}; }
     QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
     QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
@@ -43,6 +47,11 @@ int Message(const QString& text, const QString& caption, PromptIcon icon, const 
             int defaultButton)
 {
     return CurrentPromptService().Message(text, caption, icon, buttons, defaultButton);
+}
+
+void Notify(const QString& text, const QString& caption, PromptIcon icon)
+{
+    CurrentPromptService().Notify(text, caption, icon);
 }
 
 StandardButton Ask(const QString& text, const QString& caption, PromptIcon icon, StandardButtons buttons,
