@@ -92,7 +92,7 @@ bool Finish(Batch& batch, const TableFile& holidays, const char* caption, bool f
         error = holidays.LastError();
     if (error.Ok())
         return true;
-    Prompt::Message(error.Describe(), QLatin1String(caption), PromptIcon::Stop);
+    Prompt::Notify(error.Describe(), QLatin1String(caption), PromptIcon::Stop);
     return false;
 }
 
@@ -100,8 +100,8 @@ void ShowRefusals(const QString& heading, const QStringList& refusals, const cha
 {
     if (refusals.isEmpty())
         return;
-    Prompt::Message(heading + QLatin1Char('|') + refusals.join(QLatin1Char('|')), QLatin1String(caption),
-                    PromptIcon::Information);
+    Prompt::Notify(heading + QLatin1Char('|') + refusals.join(QLatin1Char('|')), QLatin1String(caption),
+                   PromptIcon::Information);
 }
 
 } // namespace

@@ -103,9 +103,9 @@ TEST_F(HolidayStoreTest, TheFormAddsChangesAndDeletesAndWantsADate)
 TEST_F(HolidayStoreTest, DefaultsSayWhichShareADateAndRollForwardToTheComingDates)
 {
     const Date today = Day(2025, 6, 1);
-    prompt.Answer(1);
     ASSERT_TRUE(SeedDefaultHolidays(holidays, today));
     ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].kind, test::PromptKind::Notice) << "the frame's tick does not wait";
     EXPECT_EQ(prompt.Questions()[0].caption, "Default Holidays");
     EXPECT_EQ(prompt.Questions()[0].text,
               "These default holidays were not added, because a day holds one holiday:|"
@@ -131,13 +131,13 @@ TEST_F(HolidayStoreTest, RollForwardRemovesPastOnceHolidaysAndKeepsOneThatMeetsA
     Stored(Day(2024, 9, 1), "Trip", "Once");
     Stored(Day(2025, 7, 4), "Fourth again", "Once");
     Stored(Day(2025, 3, 1), "Coming");
-    prompt.Answer(1);
     ASSERT_TRUE(RollHolidaysForward(holidays, Day(2025, 1, 1)));
 
     EXPECT_EQ(All(), (std::map<Date, QString>{{Day(2024, 7, 4), "Fourth/Annual"},
                                               {Day(2025, 3, 1), "Coming/Annual"},
                                               {Day(2025, 7, 4), "Fourth again/Once"}}));
     ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].kind, test::PromptKind::Notice);
     EXPECT_EQ(prompt.Questions()[0].text,
               "These holidays could not move on to their next date, because a day holds one holiday:|"
               "\"Fourth\" stays on JUL 04,2024: its next date, JUL 04,2025, already holds \"Fourth again\".");
@@ -149,7 +149,6 @@ TEST_F(HolidayStoreTest, TheProgramSeedsOnceAndRollsOnceADay)
     ClockOverride useClock(clock);
     TickRoutines() = {};
     InstallHolidayRoutines();
-    prompt.Answer(1); // the defaults that share a date
     TickRoutines().rollHolidays();
     EXPECT_EQ(GetConfigValue(kDefaultHolidaysKey), "Y");
     EXPECT_EQ(holidays.Records(), 16);
