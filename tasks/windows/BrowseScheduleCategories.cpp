@@ -69,12 +69,6 @@ protected:
         return columns;
     }
 
-    // Every sort stays within the highlighted category.
-    ViewOrder DefineSortOrder(const ColumnOrder& column) override
-    {
-        return ViewOrder{{OrderPart{QStringLiteral("SCH:Category"), false, true},
-                          OrderPart{column.field, column.descending, column.noCase}}};
-    }
 };
 
 ViewOrder OrderOfKey(const TableFile& file, KeyRef key)
@@ -220,9 +214,11 @@ void BrowseScheduleCategories::ShowTasksOfCategory()
 {
     const int row = categories_->CurrentRow();
     CategoriesRecord category;
+    // A filter rather than a range: it holds in every order, record order
+    // included.
     if (row >= 0 && categoryModel_->Record(row, category)) {
-        taskModel_->RemoveFilter(kCategoryFilter);
-        taskModel_->SetRange(ViewRange{{FieldValue(Clip(category.Category))}, {}, {}});
+        taskModel_->SetFilter(kCategoryFilter, {{QStringLiteral("SCH:Category"), Compare::Equal,
+                                                 FieldValue(Clip(category.Category)), Join::And, true}});
         return;
     }
     // No category highlighted: no task either.

@@ -38,6 +38,7 @@ public:
     BrowseModel* TaskModel() const { return taskModel_.get(); }
     const BrowseButtons& CategoryButtons() const { return categoryButtons_; }
     const BrowseButtons& TaskButtons() const { return taskButtons_; }
+    Xplore* Enhancement() const { return xplore_; }
     // The category highlighted now; empty when the list has none.
     QString Category() const;
 

@@ -16,6 +16,7 @@
 #include "tasks/windows/TaskProcedures.h"
 #include "tasks/windows/UpdateHolidays.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "xplore/windows/Xplore.h"
 
 #include <gtest/gtest.h>
 
@@ -201,6 +202,8 @@ TEST_F(TaskListsTest, TheTaskListShowsTheEnabledTasksOfTheHighlightedCategoryInE
     EXPECT_EQ(Column(window.TaskList(), 2), QStringList({"Backup", "Report"})) << "sorted by description";
     window.CategoryList()->SelectRow(0);
     EXPECT_EQ(Column(window.TaskList(), 2), QStringList({"Water plants"})) << "a header sort keeps the category";
+    window.Enhancement()->KeySequence(true);
+    EXPECT_EQ(Column(window.TaskList(), 2), QStringList({"Water plants"})) << "and so does record order";
 
     TaskForm() = [](QWidget*, const TaskFormCall&, std::function<void()>) {};
     BrowseScheduleCategories withForm;
