@@ -44,8 +44,6 @@ void ColumnTable::Load(const std::vector<ColumnDefinition>& definitions)
         column.dataJust = definition.justification;
         column.designed = definition.displayed;
         column.viewField = definition.viewField;
-        column.tab = definition.tab;
-        column.totalOk = definition.totals;
         column.graphOk = definition.graph;
         column.sortable = definition.sortable;
         column.hasColours = definition.colours;

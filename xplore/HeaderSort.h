@@ -54,7 +54,6 @@ public:
     bool FileSequence() const { return fileSequence_; }
 
     // The direction saved with the layout: the next column sorted takes it.
-    bool RestoredDescending() const { return restoredDescending_; }
     void RestoreDirection(bool descending) { restoredDescending_ = descending; }
 
     // Sorts on the shown column at a display position: the same column again

@@ -17,6 +17,9 @@ namespace vl {
 // The feature mask every list of the program passes: "Properties" and
 // "Hide Column".
 inline constexpr quint32 kStandardFeatures = 0x100000;
+// The feature that lets the user move columns ("Move Left", "Move Right" and
+// dropping a dragged header beyond the column's edge).
+inline constexpr quint32 kMovableColumns = 0x2000;
 
 // The cell text shown in the filter items is cut to this many characters.
 inline constexpr int kPopupCellWidth = 80;

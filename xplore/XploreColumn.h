@@ -21,8 +21,6 @@ struct ColumnDefinition {
     bool colours = false;     // four colour fields follow the column in the list's row
     bool icon = false;        // an icon field follows the column
     bool viewField = true;    // a field of the table (filters allowed); false for a computed column
-    int tab = 0;
-    bool totals = false;
     bool graph = false;       // the column may be graphed
     bool sortable = false;    // a header click sorts on the column
     QChar locator = u' ';     // "X" on a column that is not displayed drops the column
@@ -56,8 +54,6 @@ struct XploreColumn {
     bool resizable = true;    // the user may drag the width
     bool designed = false;    // part of the list's designed column set
     bool viewField = true;
-    int tab = 0;
-    bool totalOk = false;
     bool graphOk = false;
     bool sortable = false;
     int sortOrder = 0;        // after activation: the number of the column's ascending order

@@ -350,7 +350,7 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.column() >= columnCount())
         return QVariant();
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(columns_[static_cast<size_t>(index.column())].alignment);
+        return static_cast<int>(columns_[static_cast<size_t>(index.column())].alignment);
     if (role != Qt::DisplayRole && role != kRawValueRole)
         return QVariant();
     if (!Fetch(index.row()))
@@ -370,7 +370,7 @@ QVariant BrowseModel::headerData(int section, Qt::Orientation orientation, int r
     if (role == Qt::DisplayRole)
         return columns_[static_cast<size_t>(section)].header;
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(columns_[static_cast<size_t>(section)].alignment);
+        return static_cast<int>(columns_[static_cast<size_t>(section)].alignment);
     return QVariant();
 }
 

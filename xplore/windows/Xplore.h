@@ -27,6 +27,7 @@
 #include "xplore/HeaderSort.h"
 #include "xplore/ListLayout.h"
 #include "xplore/PopupItems.h"
+#include "xplore/windows/HeaderStyle.h"
 
 #include <QObject>
 #include <QPointer>
@@ -39,7 +40,7 @@ class QMenu;
 namespace vl {
 
 class ColumnDelegate;
-class HeaderStyle;
+class HeaderDrag;
 class XploreMenu;
 
 class Xplore : public QObject {
@@ -78,9 +79,10 @@ public:
     BrowseList* List() const { return list_; }
     BrowseModel* Model() const { return model_; }
     const ColumnTable& Columns() const { return columns_; }
-    const HeaderSort& Sort() const { return sort_; }
     // How the header shows a model column: its justification and underline.
     const HeaderStyle* HeaderLook() const { return headerStyle_; }
+    // The drag of a column header.
+    const HeaderDrag* Drag() const { return drag_; }
     // The display position of the column the last mouse action or command
     // refers to, 0 for none.
     int CurrentColumn() const { return currentColumn_; }
@@ -127,13 +129,14 @@ private:
     void PrepareItems();
     void Filter(int command);
     void InstallFilter(const ColumnFilters& previous);
-    void Hide();
-    void Move(int step);
-    void ToggleAttribute(int command);
+    void HideColumn();
+    void MoveColumn(int step);
+    void ToggleColumnAttribute(int command);
     void OpenAttributeWindow(int command);
     void OpenHeaderTextWindow();
     void ChooseFont();
-    bool RunProcedure(int command);
+    // Opens the window a command names when its procedure is registered.
+    void RunProcedure(int command);
     bool AltKey(int key);
     // The display position of a model column, 0 when it is not shown.
     int PositionOfSection(int section) const;
@@ -157,7 +160,8 @@ private:
     QMenu* headerMenu_ = nullptr;
     std::unique_ptr<XploreMenu> menu_;
     std::vector<ColumnDelegate*> delegates_;
-    HeaderStyle* headerStyle_ = nullptr;
+    QPointer<HeaderStyle> headerStyle_;
+    HeaderDrag* drag_ = nullptr;
     int defaultOrder_ = -1;
     ViewOrder defaultViewOrder_;
     ListAppearance designed_;

@@ -40,6 +40,7 @@ void XploreMenu::Add(QMenu& menu, const std::vector<PopupItem>& items)
             const int command = item.command;
             QObject::connect(action, &QAction::triggered, &menu, [this, command] { run_(command); });
             actions_[item.name] = action;
+            commands_[command] = action;
             break;
         }
         }
@@ -63,6 +64,12 @@ QAction* XploreMenu::Action(const QString& name) const
 {
     const auto it = actions_.find(name);
     return it != actions_.end() ? it->second : nullptr;
+}
+
+QAction* XploreMenu::ActionFor(int command) const
+{
+    const auto it = commands_.find(command);
+    return it != commands_.end() ? it->second : nullptr;
 }
 
 } // namespace vl

@@ -23,12 +23,15 @@ public:
     void Update(const std::vector<PopupItem>& items);
     // The action of a command item; nullptr when the menu has none of that name.
     QAction* Action(const QString& name) const;
+    // The action of a command; nullptr when the menu has none.
+    QAction* ActionFor(int command) const;
 
 private:
     void Add(QMenu& menu, const std::vector<PopupItem>& items);
 
     std::function<void(int)> run_;
     std::map<QString, QAction*> actions_;
+    std::map<int, QAction*> commands_;
 };
 
 } // namespace vl

@@ -70,7 +70,7 @@ TEST_F(Model, ColumnsShowFieldsThroughTheirPictures)
     EXPECT_EQ(Text(0, 1), "5/09/2026");
     EXPECT_EQ(model.data(model.index(0, 0), BrowseModel::kRawValueRole).toLongLong(), MakeDate(5, 9, 2026));
     EXPECT_EQ(model.data(model.index(0, 6), BrowseModel::kRawValueRole).toLongLong(), 42);
-    EXPECT_EQ(model.data(model.index(0, 4), Qt::TextAlignmentRole).value<Qt::Alignment>(), right);
+    EXPECT_EQ(Qt::Alignment(model.data(model.index(0, 4), Qt::TextAlignmentRole).toInt()), right);
     EXPECT_EQ(model.headerData(4, Qt::Horizontal).toString(), "Priority");
     int headers = 0;
     QObject::connect(&model, &QAbstractItemModel::headerDataChanged, [&] { ++headers; });

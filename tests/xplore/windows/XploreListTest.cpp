@@ -7,12 +7,14 @@
 #include "tests/support/TempDir.h"
 #include "xplore/XploreCommands.h"
 #include "xplore/windows/AttributeWindow.h"
+#include "xplore/windows/HeaderDrag.h"
 #include "xplore/windows/HeaderStyle.h"
 #include "xplore/windows/ListAppearanceIO.h"
 #include "xplore/windows/XploreProcedures.h"
 
 #include <QAction>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -76,11 +78,12 @@ protected:
                 action->trigger();
         }
     }
-    // The headers as shown, "_" before an underlined one.
+    // The headers as shown, left to right, "_" before an underlined one.
     QStringList Headers(TestList& l)
     {
         QStringList headers;
-        for (int section = 0; section < 4; ++section) {
+        for (int visual = 0; visual < 4; ++visual) {
+            const int section = l.list->horizontalHeader()->logicalIndex(visual);
             if (l.list->horizontalHeader()->isSectionHidden(section))
                 continue;
             const HeaderStyle::Section* look = l.xplore.HeaderLook()->Look(section);
@@ -146,6 +149,25 @@ TEST_F(XploreList, HeaderMenuReturnsToRecordOrKeyOrderWithoutMark)
     EXPECT_EQ(l.Names(), (QStringList{"Carnival", "apple", "Easter", kHostileName, "Boxing Day"}));
     ClickHeader(l, 1);
     EXPECT_EQ(Headers(l)[1], ">Name"); // the next sort starts ascending again
+}
+
+TEST_F(XploreList, DraggedHeaderShowsItsCaptionAndMovesOnlyWhereAllowed)
+{
+    for (quint32 features : {kStandardFeatures, kStandardFeatures | kMovableColumns}) {
+        TestList l(SortMarkStyle::Header, 80, features);
+        QWidget* header = l.list->horizontalHeader()->viewport();
+        const QPoint start = Section(l, 1) + QPoint(20, 0);
+        Mouse(header, QEvent::MouseButtonPress, start, Qt::LeftButton);
+        Mouse(header, QEvent::MouseMove, start - QPoint(4, 0), Qt::LeftButton);
+        EXPECT_FALSE(l.xplore.Drag()->Box()); // not yet half the header's height
+        Mouse(header, QEvent::MouseMove, start - QPoint(40, 0), Qt::LeftButton);
+        ASSERT_TRUE(l.xplore.Drag()->Box());
+        EXPECT_EQ(l.xplore.Drag()->Box()->text(), "Name");
+        Mouse(header, QEvent::MouseButtonRelease, start - QPoint(40, 0), Qt::LeftButton);
+        EXPECT_FALSE(l.xplore.Drag()->Box());
+        EXPECT_EQ(Headers(l), features & kMovableColumns ? QStringList({"Name", "Date", "Kind", "Count"})
+                                                         : QStringList({"Date", "Name", "Kind", "Count"}));
+    }
 }
 
 TEST_F(XploreList, FiltersFromCellsCombineMakeRangesAndVoid)
@@ -225,6 +247,9 @@ TEST_F(XploreList, LayoutIsSavedOnCloseRestoredOnOpenAndIgnoredForAnotherDesign)
         l.list->horizontalHeader()->resizeSection(0, DialogUnits(l.list->font()).ToPixelsX(70));
         ClickHeader(l, 1);
         ClickHeader(l, 1);
+        QFont font = l.list->font();
+        font.setPointSize(13);
+        l.list->setFont(font); // widths are dialog units of the list's font
     }
     IniFile ini("POSITION.INI");
     const QString saved = "70L(1)M|~Date~L(1)@d6b@#1#80L(1)M|~Name~L(1)@s60@#2#30R(1)M|~Count~R(1)@n5@#4#";
@@ -232,16 +257,19 @@ TEST_F(XploreList, LayoutIsSavedOnCloseRestoredOnOpenAndIgnoredForAnotherDesign)
     EXPECT_EQ(ini.Get("BrowseEntries", "XploreOrigFormatString-?List"), designed);
     EXPECT_EQ(ini.Get("BrowseEntries", "XplorePrevCol-?List"), "2");
     EXPECT_EQ(ini.Get("BrowseEntries", "XploreAscDesc-?List"), "1");
+    EXPECT_EQ(ini.Get("BrowseEntries", "XplorePoint-?List"), "13");
+    EXPECT_EQ(ini.Get("BrowseEntries", "XploreColor-?List"), "-1");
     for (const char* key : {"Xpos", "Ypos", "Height", "Width", "Hscroll", "Vscroll", "LineHeight", "Font", "Point",
                             "Color", "Style"})
         EXPECT_FALSE(ini.Get("BrowseEntries", QString("Xplore%1-?List").arg(key)).isEmpty()) << key;
     {
         TestList l; // the same design: the saved layout, in the default order
         EXPECT_EQ(Headers(l), (QStringList{"Date", "Name", "Count"}));
+        EXPECT_EQ(l.list->font().pointSize(), 13);
         EXPECT_EQ(Width(l, 0), DialogUnits(l.list->font()).ToPixelsX(70));
         EXPECT_EQ(l.Names()[0], "Carnival");
         ClickHeader(l, 1); // the saved direction goes to the first column sorted
-        EXPECT_EQ(Headers(l)[1], "<Name");
+        EXPECT_EQ(Headers(l), (QStringList{"Date", "<Name", "Count"}));
     }
     {
         TestList l(SortMarkStyle::Header, 90); // the Name column's design changed
@@ -296,6 +324,7 @@ TEST_F(XploreList, ColumnSelectModeAndThePopupAtTheColumn)
     EXPECT_FALSE(l.xplore.Popup()->isVisible());
     Key(l.list, Qt::Key_R);
     EXPECT_EQ(l.list->selectionBehavior(), QAbstractItemView::SelectItems);
+    EXPECT_EQ(l.list->selectionModel()->selectedIndexes().size(), 1);
     l.list->setCurrentIndex(l.model.index(1, 3));
     Key(l.list, Qt::Key_M);
     EXPECT_TRUE(l.xplore.Popup()->isVisible());
@@ -303,6 +332,7 @@ TEST_F(XploreList, ColumnSelectModeAndThePopupAtTheColumn)
     EXPECT_EQ(Item(l, "SRT")->text(), "Sort on The Count");
     Key(l.list, Qt::Key_R);
     EXPECT_EQ(l.list->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(l.list->selectionModel()->selectedIndexes().size(), 4); // the whole row again
 }
 
 TEST_F(XploreList, OutputItemsRunTheirProceduresOnceRegistered)
@@ -312,6 +342,7 @@ TEST_F(XploreList, OutputItemsRunTheirProceduresOnceRegistered)
     l.xplore.Popup()->hide();
     for (const char* name : {"GBR", "PVW", "PPG", "ASC", "HTM", "PRP"})
         EXPECT_FALSE(Item(l, name)->isEnabled()) << name;
+    EXPECT_EQ(Item(l, "GBR")->toolTip(), "Not available in this version of the program.");
     QStringList ran;
     for (const char* name : {XploreProcedure::kGraphWindow, XploreProcedure::kPrintList})
         XploreWindowProcedures().Register(name, [&ran, name](Xplore& list, const QString& argument) {
@@ -322,6 +353,7 @@ TEST_F(XploreList, OutputItemsRunTheirProceduresOnceRegistered)
     RightClick(l, 0, 1);
     l.xplore.Popup()->hide();
     EXPECT_FALSE(Item(l, "GBR")->isEnabled()); // Name may not be graphed
+    EXPECT_EQ(Item(l, "PVW")->toolTip(), "Print All");
     XploreWindowProcedures().Unregister(XploreProcedure::kGraphWindow);
     XploreWindowProcedures().Unregister(XploreProcedure::kPrintList);
     EXPECT_EQ(ran, (QStringList{"GraphWindow  1", "PrintList Page 1"}));
