@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds (Release) and starts VLMR.
-# Without a display it runs under a virtual one (Xvfb) and says so.
+# Installs what is missing, builds the programs (Release; not the tests) and
+# starts VLMR in the default data directory, where it keeps its data without
+# asking. Without a display it runs under a virtual one (Xvfb) and says so.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 vl_install
-vl_build Release build/release
+vl_build Release build/release -- programs
 program="$PWD/build/release/bin/VLMR"
-# The default data directory; VLMR offers it on first start and keeps its data there.
-data_dir="${XDG_DATA_HOME:-$HOME/.local/share}/velmora"
+# The default data directory (the installation directory): VLMR started there
+# keeps its data there without asking.
+# As VLMR reads it: XDG_DATA_HOME counts only when it is an absolute path.
+data_home="${XDG_DATA_HOME:-}"
+[[ "$data_home" == /* ]] || data_home="$HOME/.local/share"
+data_dir="$data_home/velmora"
 mkdir -p "$data_dir"
 cd "$data_dir"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

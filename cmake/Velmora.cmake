@@ -47,14 +47,19 @@ function(vl_write_layer_manifest)
 endfunction()
 
 # vl_program(<name> SOURCES <files...> [DEPS <targets...>])
-# The four programs; binaries land together in <build>/bin so that a program
-# finds its companions beside its own executable.
+# The four programs and the helper programs they start; binaries land
+# together in <build>/bin so that a program finds its companions beside its
+# own executable. The target "programs" builds them all and nothing else.
 function(vl_program target)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_compile_options(${target} PRIVATE ${VL_WARNINGS})
   target_link_libraries(${target} PRIVATE ${ARG_DEPS})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+  if(NOT TARGET programs)
+    add_custom_target(programs)
+  endif()
+  add_dependencies(programs ${target})
 endfunction()
 
 # vl_test(<target> SOURCES <files...> [DEPS <targets...>] [X11])

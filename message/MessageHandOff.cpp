@@ -1,7 +1,6 @@
 #include "message/MessageHandOff.h"
 
 #include "core/dictionary/Dictionary.h"
-#include "core/dictionary/OpenDataFile.h"
 #include "platform/process/ExecutableDirectory.h"
 
 #include <QDir>
@@ -46,8 +45,11 @@ MessageProgramOverride::~MessageProgramOverride()
 int HandOffMessage(const ShownMessage& message, Table<MsgLinkRecord>& msgLink)
 {
     LogShownMessage(message);
-    if (!OpenDataFile(msgLink, true, false, TableFile::kDeclaredMode, false))
-        return msgLink.ErrorCode() != kNoError ? msgLink.ErrorCode() : kFileSystemError;
+    // Opened (and created) without the open warnings, which end the program:
+    // a hand-over that fails here (a data directory that cannot be written)
+    // only means that the caller shows the message itself.
+    if (!msgLink.Open(TableFile::kDeclaredMode, true))
+        return msgLink.ErrorCode();
     // ML:K_ID is auto-numbered: an ID of 0 takes the highest + 1 inside the
     // add's own transaction.
     MsgLinkRecord record = CopyMessageFields(message);

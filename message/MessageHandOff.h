@@ -34,7 +34,8 @@ private:
 
 // Logs the event "Message", adds the hand-over record under the next free
 // ID (1 in an empty table) and starts the message program. Result 0 when it
-// was started; otherwise the add's error code or the start's run code. A
+// was started; otherwise the open's or the add's error code (never a warning
+// or a stop of the program) or the start's run code. A
 // record the message program will never read (its start failed) is deleted
 // again, so it cannot turn up later as a second copy of a message the caller
 // then shows itself.

@@ -26,6 +26,7 @@ vl_install() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Without targets, everything (tests included) is built.
 vl_build() {
   local type="$1" dir="$2"
   shift 2

@@ -1,7 +1,5 @@
 #include "tasks/CalendarMonth.h"
 
-#include "core/schedule/ScheduleRules.h"
-#include "platform/runtime/FixedText.h"
 #include "platform/runtime/Picture.h"
 
 namespace vl {
@@ -11,88 +9,57 @@ namespace {
 constexpr int kFirstYear = 1801;
 constexpr int kLastYear = 2099;
 
-Date FirstDay(ShownMonth shown)
-{
-    return MakeDate(shown.month, 1, shown.year);
-}
-
-Date LastDay(ShownMonth shown)
-{
-    return MakeDate(shown.month + 1, 0, shown.year);
-}
-
-ShownMonth Carried(int month, int year)
-{
-    return ShownMonthOf(MakeDate(month, 1, year));
-}
-
 } // namespace
 
-ShownMonth ShownMonthOf(Date date)
+CalendarMonth CalendarMonth::Of(Date date)
 {
-    const DayMonthYear dmy = SplitDate(date);
-    return {dmy.month, dmy.year};
+    return {MonthOf(date), YearOf(date)};
 }
 
-ShownMonth PreviousYear(ShownMonth shown)
+QString CalendarMonth::Heading() const
 {
-    --shown.year;
-    if (shown.year <= kFirstYear - 1)
-        shown.year = kLastYear;
-    return shown;
+    // The month's last day: December 1800 begins before the calendar does.
+    const QString longDate = Picture::Format(DateOfDay(Days()), QStringLiteral("@d4"));
+    return longDate.left(longDate.indexOf(QLatin1Char(' ')) + 1) + QString::number(year);
 }
 
-ShownMonth NextYear(ShownMonth shown)
+int CalendarMonth::FirstCell() const
 {
-    ++shown.year;
-    if (shown.year >= kLastYear + 1)
-        shown.year = kFirstYear;
-    return shown;
+    return WeekdayOf(DateOfDay(1));
 }
 
-ShownMonth PreviousMonth(ShownMonth shown)
+int CalendarMonth::Days() const
 {
-    const ShownMonth previous = Carried(shown.month - 1, shown.year);
-    return LastDay(previous) < 1 ? ShownMonth{12, kLastYear} : previous;
+    return DaysInMonth(month, year);
 }
 
-ShownMonth NextMonth(ShownMonth shown)
+Date CalendarMonth::DateOfDay(int day) const
 {
-    const ShownMonth next = Carried(shown.month + 1, shown.year);
-    return FirstDay(next) > LastScheduleDate() ? ShownMonth{1, kFirstYear} : next;
+    return MakeDate(month, day, year);
 }
 
-MonthGrid GridOf(ShownMonth shown)
+CalendarMonth CalendarMonth::PreviousYear() const
 {
-    MonthGrid grid{};
-    const Date first = FirstDay(shown);
-    const Date last = LastDay(shown);
-    const int column = WeekdayOf(first);
-    for (Date day = first; day <= last; ++day) {
-        if (day >= 1)
-            grid[column + (day - first)] = day;
-    }
-    return grid;
+    return {month, year - 1 < kFirstYear ? kLastYear : year - 1};
 }
 
-QString MonthHeading(ShownMonth shown)
+CalendarMonth CalendarMonth::NextYear() const
 {
-    const QString longDate = Picture::Format(FirstDay(shown), QStringLiteral("@d4"));
-    return longDate.left(longDate.indexOf(QLatin1Char(' ')) + 1) + QString::number(shown.year);
+    return {month, year + 1 > kLastYear ? kFirstYear : year + 1};
 }
 
-QString CalendarTitle(const QString& title, const QString& filter, const ScheduleRecord* task)
+CalendarMonth CalendarMonth::PreviousMonth() const
 {
-    if (!Clip(title).isEmpty())
-        return Clip(title);
-    if (FiltersDays(filter) && task && !Clip(task->ScheduleType).isEmpty())
-        return Clip(task->ScheduleType);
-    return QString::fromLatin1(kCalendarTitle);
+    // December 1800 holds the calendar's first days (day 1 is the 29th); a
+    // month before it holds none and wraps like the year.
+    if (year < kFirstYear)
+        return {12, kLastYear};
+    return month == 1 ? CalendarMonth{12, PreviousYear().year} : CalendarMonth{month - 1, year};
 }
 
-bool FiltersDays(const QString& filter)
+CalendarMonth CalendarMonth::NextMonth() const
 {
-    return Clip(filter) != QLatin1String(kNoFilter);
+    return month == 12 ? CalendarMonth{1, NextYear().year} : CalendarMonth{month + 1, year};
 }
 
 } // namespace vl

@@ -48,6 +48,27 @@ std::vector<DefaultHoliday> DefaultHolidays(int year)
     };
 }
 
+// The writes of one upkeep in one transaction, committed before any
+// message is shown (a prompt never holds the file).
+class Batch {
+public:
+    explicit Batch(TableFile& file) : file_(file) { file_.Stream(); }
+    ~Batch() { Commit(); }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+    bool Commit()
+    {
+        if (!open_)
+            return true;
+        open_ = false;
+        return file_.Flush();
+    }
+
+private:
+    TableFile& file_;
+    bool open_ = true;
+};
+
 QString ShownDate(Date date)
 {
     const QString text = FormatUserDate(date).trimmed();
@@ -60,9 +81,18 @@ QString HolderOf(Table<HolidaysRecord>& holidays, Date date)
     return holder ? Clip(holder->Holiday) : QString();
 }
 
-bool ShowFileError(const TableFile& holidays, const char* caption)
+// Commits what the upkeep wrote. A file error met on the way (failed) or at
+// the commit is shown and gives false.
+bool Finish(Batch& batch, const TableFile& holidays, const char* caption, bool failed = false)
 {
-    Prompt::Message(holidays.LastError().Describe(), QLatin1String(caption), PromptIcon::Stop);
+    DataError error = failed ? holidays.LastError() : DataError();
+    if (failed && error.Ok())
+        error = DataError::Make(kFileSystemError, holidays.Name());
+    if (!batch.Commit() && error.Ok())
+        error = holidays.LastError();
+    if (error.Ok())
+        return true;
+    Prompt::Notify(error.Describe(), QLatin1String(caption), PromptIcon::Stop);
     return false;
 }
 
@@ -70,8 +100,8 @@ void ShowRefusals(const QString& heading, const QStringList& refusals, const cha
 {
     if (refusals.isEmpty())
         return;
-    Prompt::Message(heading + QLatin1Char('|') + refusals.join(QLatin1Char('|')), QLatin1String(caption),
-                    PromptIcon::Information);
+    Prompt::Notify(heading + QLatin1Char('|') + refusals.join(QLatin1Char('|')), QLatin1String(caption),
+                   PromptIcon::Information);
 }
 
 } // namespace
@@ -79,6 +109,7 @@ void ShowRefusals(const QString& heading, const QStringList& refusals, const cha
 bool SeedDefaultHolidays(Table<HolidaysRecord>& holidays, Date today)
 {
     QStringList refusals;
+    Batch batch(holidays);
     for (const DefaultHoliday& holiday : DefaultHolidays(YearOf(today))) {
         const QString name = QLatin1String(holiday.name);
         switch (AddHoliday(holidays, holiday.date, name, QLatin1String(holiday.rule))) {
@@ -89,9 +120,11 @@ bool SeedDefaultHolidays(Table<HolidaysRecord>& holidays, Date today)
                             .arg(name, ShownDate(holiday.date), HolderOf(holidays, holiday.date));
             break;
         case HolidayAdded::Failed:
-            return ShowFileError(holidays, kDefaultHolidaysCaption);
+            return Finish(batch, holidays, kDefaultHolidaysCaption, true);
         }
     }
+    if (!Finish(batch, holidays, kDefaultHolidaysCaption))
+        return false;
     ShowRefusals(QStringLiteral("These default holidays were not added, because a day holds one holiday:"),
                  refusals, kDefaultHolidaysCaption);
     return true;
@@ -100,6 +133,7 @@ bool SeedDefaultHolidays(Table<HolidaysRecord>& holidays, Date today)
 bool RollHolidaysForward(Table<HolidaysRecord>& holidays, Date today)
 {
     QStringList refusals;
+    Batch batch(holidays);
     Cursor<HolidaysRecord> cursor(holidays);
     cursor.Set(HOL_KEYHOLIDAYDATE);
     HolidaysRecord holiday;
@@ -107,19 +141,21 @@ bool RollHolidaysForward(Table<HolidaysRecord>& holidays, Date today)
         HolidaysRecord moved = holiday;
         if (!MoveToNextYear(moved)) {
             if (!holidays.Delete(holiday))
-                return ShowFileError(holidays, kHolidayRollCaption);
+                return Finish(batch, holidays, kHolidayRollCaption, true);
             continue;
         }
         if (holidays.Put(moved))
             continue;
         if (holidays.ErrorCode() != kDuplicateKey)
-            return ShowFileError(holidays, kHolidayRollCaption);
+            return Finish(batch, holidays, kHolidayRollCaption, true);
         refusals << QStringLiteral("\"%1\" stays on %2: its next date, %3, already holds \"%4\".")
                         .arg(Clip(holiday.Holiday), ShownDate(holiday.HolidayDate), ShownDate(moved.HolidayDate),
                              HolderOf(holidays, moved.HolidayDate));
     }
     if (holidays.ErrorCode() != kNoError && holidays.ErrorCode() != kRecordNotAvailable)
-        return ShowFileError(holidays, kHolidayRollCaption);
+        return Finish(batch, holidays, kHolidayRollCaption, true);
+    if (!Finish(batch, holidays, kHolidayRollCaption))
+        return false;
     ShowRefusals(QStringLiteral("These holidays could not move on to their next date, because a day holds one "
                                 "holiday:"),
                  refusals, kHolidayRollCaption);

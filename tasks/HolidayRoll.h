@@ -7,7 +7,8 @@
 //
 // A day holds one holiday. A default holiday, or a holiday moving on, that
 // meets another on its date is not stored there: the user is told which and
-// why in one message, and the holiday stays as it was.
+// why in one notice, and the holiday stays as it was. Notices never wait for
+// the user: the frame's tick goes on while they are shown.
 
 #include "core/dictionary/HolidaysRecord.h"
 #include "platform/data/Table.h"
@@ -22,11 +23,11 @@ inline constexpr char kHolidayRollCaption[] = "Holidays";
 // Adds the default holidays dated by the year of today (Christmas, New
 // Year, national days, the Easter holidays of this year; some with past
 // dates, which the roll-forward brings up to date). False when a file error
-// stopped it (shown to the user).
+// stopped it (a notice says which).
 bool SeedDefaultHolidays(Table<HolidaysRecord>& holidays, Date today);
 
 // Moves every holiday dated before today on to its next date. False when a
-// file error stopped it (shown to the user).
+// file error stopped it (a notice says which).
 bool RollHolidaysForward(Table<HolidaysRecord>& holidays, Date today);
 
 // The upkeep on the program's Holidays table: the default list once

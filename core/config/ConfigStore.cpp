@@ -76,6 +76,10 @@ void ConfigStore::Put(const QString& key, const QString& value)
     ConfigurationRecord record;
     bool written = false;
     if (Read(record, key)) {
+        // An unchanged value is not written again: the start's own entries
+        // then need no write access to a data file that is only read.
+        if (Clip(record.DATAVALUE) == Clip(CutTo(value, kValueWidth)))
+            return;
         record.DATAVALUE = value;
         written = table_.Put(record);
     } else if (table_.ErrorCode() == kRecordNotFound) {

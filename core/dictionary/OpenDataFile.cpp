@@ -2,10 +2,12 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include "core/dictionary/StandardWarnings.h"
 #include "core/base/ProgramStop.h"
+#include "platform/data/DataFileName.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 
@@ -21,6 +23,20 @@ const char kClipboardText[] =
 const char kClipboardCaption[] = "Assistant";
 const char kCannotProceed[] = "Cannot proceed.";
 const char kDiskError[] = "Disk Error";
+
+// A damaged file, or one that is no data file: the user is told which file
+// and where help is, and the program ends. The file is left as it is, so a
+// repair or a restore still finds it.
+void ReportInvalidDataFile(const TableFile& file)
+{
+    const QString path =
+        QFileInfo(ResolveDataFileName(file.Name(), file.Definition().Label()).path).absoluteFilePath();
+    StopProgram(QStringLiteral("The data file ") + QDir::toNativeSeparators(path) +
+                QStringLiteral(" cannot be used: it is damaged, or it is not a Velmora data file.|Error: ") +
+                file.LastError().Describe() +
+                QStringLiteral("||The file has been left as it is. Restore it from a backup (File, "
+                               "Backup/Restore) or repair it (File, Support Tools, File Manager)."));
+}
 
 void ReportUpgradeError(const TableFile& file)
 {
@@ -82,6 +98,9 @@ bool OpenDataFile(TableFile& file, bool create, bool quiet, int accessMode, bool
         break;
     case kInvalidRecordDeclaration:
         ReportUpgradeError(file);
+        return false;
+    case kInvalidDataFile:
+        ReportInvalidDataFile(file);
         return false;
     default:
         break;

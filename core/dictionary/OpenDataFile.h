@@ -5,7 +5,9 @@
 // locked file once, creates a missing file when asked, offers to rebuild
 // damaged keys, and otherwise explains the failure and ends the program.
 // Nothing is deleted or recreated without the user's yes: a file that is no
-// data file, or one written by a newer version, is left as it is.
+// data file or is damaged (named with its full path, and with the repair and
+// the restore the program offers), or one written by a newer version, is
+// left as it is.
 
 #include <QString>
 

@@ -4,6 +4,12 @@ namespace vl {
 
 namespace {
 
+#ifdef VL_BACKUP_RUNNER_BUILT
+constexpr bool kBackupRunnerBuilt = true;
+#else
+constexpr bool kBackupRunnerBuilt = false;
+#endif
+
 FrameMenuItem Item(const char* text, const char* command, const char* shortcut = "")
 {
     return {QString::fromLatin1(text), QString::fromLatin1(shortcut), QString::fromLatin1(command), {}};
@@ -157,7 +163,7 @@ bool CommandUnavailable(const QString& command)
         if (command == QLatin1String(unavailable))
             return true;
     }
-    return false;
+    return command == QLatin1String(FrameCommand::kBackupRestore) && !kBackupRunnerBuilt;
 }
 
 } // namespace vl

@@ -56,8 +56,9 @@ struct ToolbarButton {
 // The toolbar's buttons, left to right.
 QList<ToolbarButton> FrameToolbar();
 
-// The commands that can never run on this system: the help file and the
-// arrangement of minimised windows belong to the desktop.
+// The commands that cannot run on this system: the help file and the
+// arrangement of minimised windows belong to the desktop, and the backup
+// runner's command waits until that program is built.
 bool CommandUnavailable(const QString& command);
 
 } // namespace vl

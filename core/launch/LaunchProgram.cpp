@@ -23,6 +23,7 @@ namespace {
 const char kChainPrefix[] = "VLCHAIN";
 const char kNoProgram[] = "N/A";
 const char kRunProgramLabel[] = "Run Program";
+const char kErrorLabel[] = "Error";
 
 // The wait cursor while a start is under way, on the GUI thread only.
 class BusyCursor {
@@ -80,8 +81,7 @@ ProcessPriority StartPriority(const LaunchRequest& request)
 
 // Starts the command as a process and hands it to whoever wants it: the
 // caller, the exit-code log, or nobody (then it is released at once). When it
-// cannot be created, the desktop start is tried, and its failure is not
-// reported.
+// cannot be created, the desktop start is tried.
 void StartProcess(const LaunchRequest& request, const QString& startIn, LaunchOutcome& outcome)
 {
     RunResult result = StartCommandLine(request.command, startIn, StartPriority(request), true);
@@ -103,8 +103,8 @@ void StartProcess(const LaunchRequest& request, const QString& startIn, LaunchOu
         ReleaseChild(pid);
 }
 
-// Starts the command; false when a desktop-only start failed (the caller
-// reports it).
+// Starts the command; false when the launch ends here: a desktop-only start
+// failed. A failed start as a process still loads the task's script.
 bool StartAndReport(const LaunchRequest& request, const QString& startIn, LaunchOutcome& outcome)
 {
     if (request.wantProcessHandle || GlobalUseLog || LogExitCodes) {
@@ -124,22 +124,29 @@ void LoadTaskScript(int32_t taskId)
         scripting.Close();
 }
 
-// False when the start failed and the launch ends without loading the script.
-bool RunTaskCommand(const LaunchRequest& request, LaunchOutcome& outcome)
+// Starts the command and loads the task's script, unless the launch ended at
+// a failed start. Only a program that started (or "N/A") is logged as run; a
+// failure is logged by ReportStartFailure.
+void RunTaskCommand(const LaunchRequest& request, LaunchOutcome& outcome)
 {
-    WriteEventLog(QLatin1String(kRunProgramLabel), Clip(request.command));
     const QString startIn = Clip(request.startIn);
     if (UpperClip(request.command) != QLatin1String(kNoProgram) && !StartAndReport(request, startIn, outcome))
-        return false;
+        return;
+    if (outcome.start.Started())
+        WriteEventLog(QLatin1String(kRunProgramLabel), Clip(request.command));
     if (request.taskId != 0)
         LoadTaskScript(request.taskId);
-    return true;
 }
 
+// Logged as an error and shown without waiting for the user: a launch
+// happens inside the scheduler's tick, and a box that waited would hold back
+// every task due after it.
 void ReportStartFailure(const QString& command, int code)
 {
-    Prompt::Message(QStringLiteral("Could not start ") + Clip(command) + QLatin1Char('.'),
-                    QStringLiteral("Error Code %1").arg(code));
+    const QString text = QStringLiteral("Could not start ") + Clip(command) + QLatin1Char('.');
+    const QString caption = QStringLiteral("Error Code %1").arg(code);
+    WriteEventLog(QLatin1String(kErrorLabel), caption + QStringLiteral(": ") + text);
+    Prompt::Notify(text, caption);
 }
 
 } // namespace
@@ -153,22 +160,18 @@ std::function<void()>& ProgramEndAction()
 LaunchOutcome LaunchProgram(const LaunchRequest& request)
 {
     LaunchOutcome outcome;
-    bool failed = false;
     bool chained = false;
     {
         RunLock lock;
         if (IsChainCommand(request.command)) {
             outcome.start = StartCommandLine(Clip(request.command), QString(), ProcessPriority::Normal, false);
             chained = outcome.start.Started();
-            failed = !chained;
         } else {
             BusyCursor busy;
-            failed = !RunTaskCommand(request, outcome);
+            RunTaskCommand(request, outcome);
         }
     }
-    // Reported only once the lock is free: the box waits for the user, and
-    // starts meanwhile (a due task, a script step) must not wait on it.
-    if (failed)
+    if (!outcome.start.Started())
         ReportStartFailure(request.command, outcome.start.code);
     if (chained)
         EndProgram();

@@ -10,8 +10,11 @@
 // with its arguments when a process handle is wanted or the event log is on,
 // so that its exit code can be logged (ExitCodeLog.h); otherwise, and when
 // that fails, it is started the way the desktop starts a double-clicked file
-// (CommandStart.h). A failed desktop-only start shows "Could not start "
-// with the command, titled "Error Code " and the code, and loads no script.
+// (CommandStart.h). The event "Run Program" logs a program that started. A
+// start that fails is logged as an "Error" and shown as a notice "Could not
+// start " with the command, titled "Error Code " and the code, which nobody
+// waits for, so that the tasks due after it still run on time; a failed
+// desktop-only start loads no script.
 //
 // The start-in directory becomes the started program's working directory;
 // this process's own current directory is never changed.

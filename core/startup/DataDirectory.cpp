@@ -13,11 +13,35 @@ const char kSelectCaption[] = "Select data directory";
 const char kNewDataText[] = "Application data will be created";
 const char kNewDataCaption[] = "New Database";
 
+// The path with symbolic links resolved when it exists (the current
+// directory always comes back resolved), else cleaned.
+QString ResolvedPath(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
 bool IsInside(const QString& path, const QString& directory)
 {
-    const QString inner = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    const QString outer = QDir::cleanPath(QFileInfo(directory).absoluteFilePath());
+    const QString inner = ResolvedPath(path);
+    const QString outer = ResolvedPath(directory);
     return inner == outer || inner.startsWith(outer + QLatin1Char('/'));
+}
+
+bool IsSameDirectory(const QString& one, const QString& other)
+{
+    return ResolvedPath(one) == ResolvedPath(other);
+}
+
+// Entry DATA of section PATH of the PATHS.INI in the directory; empty when
+// there is none.
+QString PathsIniEntry(const QString& directory)
+{
+    const QString file = QDir(directory).filePath(QLatin1String(kPathsIniName));
+    if (!QFileInfo::exists(file))
+        return QString();
+    return IniFile(file).Get(QLatin1String(kPathsSection), QLatin1String(kPathsDataEntry)).trimmed();
 }
 
 } // namespace
@@ -43,18 +67,29 @@ bool HoldsMainDataFile(const QString& directory)
 
 QString ChooseDataDirectory(PromptService& prompt, const QString& installationDirectory)
 {
-    if (!HoldsMainDataFile(QDir::currentPath()) && QFileInfo::exists(QLatin1String(kPathsIniName))) {
-        const IniFile paths{QLatin1String(kPathsIniName)};
-        const QString named = paths.Get(QLatin1String(kPathsSection), QLatin1String(kPathsDataEntry)).trimmed();
+    if (!HoldsMainDataFile(QDir::currentPath())) {
+        const QString named = PathsIniEntry(QDir::currentPath());
         if (!named.isEmpty())
             QDir::setCurrent(named);
     }
 
-    if (!HoldsMainDataFile(QDir::currentPath())) {
-        if (!IsInside(QDir::currentPath(), installationDirectory)) {
-            QDir().mkpath(installationDirectory);
-            QDir::setCurrent(installationDirectory);
-        }
+    bool movedToInstallation = false;
+    if (!HoldsMainDataFile(QDir::currentPath()) && !IsInside(QDir::currentPath(), installationDirectory)) {
+        QDir().mkpath(installationDirectory);
+        movedToInstallation = QDir::setCurrent(installationDirectory);
+        // Started elsewhere: the data an earlier start chose is found as a
+        // start in the installation directory finds it, in that directory or
+        // where its PATHS.INI (the dialog's answer) names.
+        const QString kept = PathsIniEntry(installationDirectory);
+        if (movedToInstallation && !HoldsMainDataFile(installationDirectory) && !kept.isEmpty()
+            && HoldsMainDataFile(kept))
+            QDir::setCurrent(kept);
+    }
+
+    // Started in the installation directory itself, the program keeps its
+    // data there without asking: that is the default data directory.
+    const bool installationChosen = !movedToInstallation && IsSameDirectory(QDir::currentPath(), installationDirectory);
+    if (!HoldsMainDataFile(QDir::currentPath()) && !installationChosen) {
         const QString chosen =
             prompt.SelectDirectory(QLatin1String(kSelectCaption), QDir::currentPath());
         if (!chosen.isEmpty()) {
@@ -63,8 +98,9 @@ QString ChooseDataDirectory(PromptService& prompt, const QString& installationDi
                       QDir::toNativeSeparators(chosen));
             QDir::setCurrent(chosen);
         } else {
-            prompt.Message(QLatin1String(kNewDataText), QLatin1String(kNewDataCaption), PromptIcon::Information,
-                           QString(), 1);
+            prompt.Message(QLatin1String(kNewDataText) + QStringLiteral(" in ") +
+                               QDir::toNativeSeparators(QDir::currentPath()) + QLatin1Char('.'),
+                           QLatin1String(kNewDataCaption), PromptIcon::Information, QString(), 1);
         }
     }
     return QDir::currentPath();

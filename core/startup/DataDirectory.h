@@ -26,14 +26,21 @@ bool HoldsMainDataFile(const QString& directory);
 // 1. the current directory when it holds VLDB.TPS;
 // 2. else the directory named by entry DATA of section PATH of PATHS.INI in
 //    the current directory, when that file exists;
-// 3. else, still without VLDB.TPS, the user picks one in the dialog
-//    "Select data directory", started in the installation directory (created
-//    when missing; the current directory stays where it is when it already
-//    lies inside it). The choice is written back to PATHS.INI of the
-//    directory the dialog started in. When the dialog is cancelled, the
-//    notice "Application data will be created" says that new data files will
-//    be created in the current directory as they are first opened.
-// A directory that cannot be made current is passed over.
+// 3. else, when the current directory lies outside the installation
+//    directory, the installation directory (created when missing) becomes
+//    current and is taken as a start there would take it: when it holds
+//    VLDB.TPS, or its PATHS.INI names a directory that does, that directory
+//    is the data directory. So a program started from anywhere finds the
+//    data it chose before;
+// 4. else, still without VLDB.TPS, the user picks one in the dialog
+//    "Select data directory", started in the current directory. The choice
+//    is written back to PATHS.INI of the directory the dialog started in.
+//    When the dialog is cancelled, the notice "Application data will be
+//    created in " and the directory says that new data files will be created
+//    there as they are first opened.
+// A program started in the installation directory itself (the default data
+// directory) keeps its data there and asks nothing. A directory that cannot
+// be made current is passed over.
 QString ChooseDataDirectory(PromptService& prompt, const QString& installationDirectory);
 
 } // namespace vl

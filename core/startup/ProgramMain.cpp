@@ -8,6 +8,7 @@
 #include "core/startup/DataDirectory.h"
 #include "core/base/ProgramStop.h"
 #include "core/startup/QueryWizardTexts.h"
+#include "core/startup/WritableDataDirectory.h"
 #include "platform/ui/PromptService.h"
 
 namespace vl {
@@ -26,7 +27,8 @@ IniFile& PositionIni()
 
 int ProgramMain(const std::function<int()>& frame)
 {
-    ChooseDataDirectory(CurrentPromptService(), InstallationDirectory());
+    const QString dataDirectory = ChooseDataDirectory(CurrentPromptService(), InstallationDirectory());
+    CheckDataDirectoryWritable(CurrentPromptService(), dataDirectory);
     gPositionIni = std::make_unique<IniFile>(QLatin1String(kPositionIniName));
 
     DictionaryStart();

@@ -163,6 +163,7 @@ void BrowseModel::Reset()
     cacheStart_ = 0;
     count_ = -1;
     refreshQueued_ = false;
+    failureReported_ = false;
     endResetModel();
 }
 
@@ -181,6 +182,10 @@ int64_t BrowseModel::Total() const
 void BrowseModel::Fail() const
 {
     error_ = QStringLiteral("%1: %2").arg(view_.LastError().file, view_.Error());
+    // Once until the next reset: a failing table fails every row a view asks for.
+    if (failureReported_)
+        return;
+    failureReported_ = true;
     emit const_cast<BrowseModel*>(this)->readFailed(error_);
 }
 
@@ -211,21 +216,23 @@ bool BrowseModel::Fetch(int row) const
         return true;
     std::vector<ViewRow> rows;
     const int64_t end = cacheStart_ + static_cast<int64_t>(cache_.size());
+    size_t expected = 0;
+    size_t got = 0;
+    bool read = false;
     if (!cache_.empty() && row >= end && row < end + kPageRows) {
-        if (!view_.After(cache_.back(), kPageRows, rows))
-            return Fail(), false;
+        // The next page, read on from the last cached row.
+        read = view_.After(cache_.back(), kPageRows, rows);
+        got = rows.size();
+        expected = static_cast<size_t>(std::min<int64_t>(kPageRows, total - end));
         cache_.insert(cache_.end(), rows.begin(), rows.end());
-        while (cache_.size() > kMaxCachedRows) {
+        for (; cache_.size() > kMaxCachedRows; ++cacheStart_)
             cache_.pop_front();
-            ++cacheStart_;
-        }
-        if (rows.size() < static_cast<size_t>(std::min<int64_t>(kPageRows, total - end)))
-            Stale();
     } else if (!cache_.empty() && row < cacheStart_ && row >= cacheStart_ - kPageRows) {
-        if (!view_.Before(cache_.front(), kPageRows, rows))
-            return Fail(), false;
-        if (rows.size() < static_cast<size_t>(std::min<int64_t>(kPageRows, cacheStart_)))
-            Stale();
+        // The page before, read back from the first cached row.
+        read = view_.Before(cache_.front(), kPageRows, rows);
+        got = rows.size();
+        expected = static_cast<size_t>(std::min<int64_t>(kPageRows, cacheStart_));
+        rows.erase(rows.begin(), rows.end() - static_cast<std::ptrdiff_t>(std::min(rows.size(), expected)));
         cache_.insert(cache_.begin(), rows.begin(), rows.end());
         cacheStart_ -= static_cast<int64_t>(rows.size());
         while (cache_.size() > kMaxCachedRows)
@@ -235,13 +242,19 @@ bool BrowseModel::Fetch(int row) const
         const int64_t first = std::clamp<int64_t>(row - kPageRows / 2, 0, std::max<int64_t>(0, total - kPageRows));
         const int64_t last = std::min<int64_t>(first + kPageRows, total);
         const bool fromEnd = first > total - last;
-        if (!view_.Page(fromEnd ? total - last : first, static_cast<int>(last - first), fromEnd, rows))
-            return Fail(), false;
+        read = view_.Page(fromEnd ? total - last : first, static_cast<int>(last - first), fromEnd, rows);
+        got = rows.size();
+        expected = static_cast<size_t>(last - first);
         cache_.assign(rows.begin(), rows.end());
         cacheStart_ = fromEnd ? last - static_cast<int64_t>(rows.size()) : first;
-        if (rows.size() < static_cast<size_t>(last - first))
-            Stale();
     }
+    if (!read) {
+        Fail();
+        return false;
+    }
+    // Other rows than the count promised: the table changed since.
+    if (got != expected)
+        Stale();
     return Cached(row) != nullptr;
 }
 
@@ -337,7 +350,7 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.column() >= columnCount())
         return QVariant();
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(columns_[static_cast<size_t>(index.column())].alignment);
+        return static_cast<int>(columns_[static_cast<size_t>(index.column())].alignment);
     if (role != Qt::DisplayRole && role != kRawValueRole)
         return QVariant();
     if (!Fetch(index.row()))
@@ -357,7 +370,7 @@ QVariant BrowseModel::headerData(int section, Qt::Orientation orientation, int r
     if (role == Qt::DisplayRole)
         return columns_[static_cast<size_t>(section)].header;
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(columns_[static_cast<size_t>(section)].alignment);
+        return static_cast<int>(columns_[static_cast<size_t>(section)].alignment);
     return QVariant();
 }
 

@@ -125,7 +125,7 @@ public:
 
 signals:
     // A read failed (the table is locked, gone, ...): the message names the
-    // table and the error.
+    // table and the error. Reported once until the model is reset.
     void readFailed(const QString& message);
 
 private:
@@ -156,6 +156,7 @@ private:
     mutable std::deque<ViewRow> cache_;
     mutable QString error_;
     mutable bool refreshQueued_ = false;
+    mutable bool failureReported_ = false;
 };
 
 } // namespace vl

@@ -139,6 +139,10 @@ DataError EngineError(const std::exception& failure, const QString& file)
     case SQLITE_CONSTRAINT:
         code = kDuplicateKey;
         break;
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        code = kInvalidDataFile;
+        break;
     default:
         break;
     }

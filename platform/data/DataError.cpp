@@ -11,6 +11,7 @@ QString DataErrorText(int code)
     case kIsLocked: return QStringLiteral("File Is Already Locked");
     case kRecordNotAvailable: return QStringLiteral("Record Not Available");
     case kRecordNotFound: return QStringLiteral("Record Not Found");
+    case kInvalidDataFile: return QStringLiteral("Invalid Data File");
     case kFileNotOpen: return QStringLiteral("File Not Open");
     case kDuplicateKey: return QStringLiteral("Creates Duplicate Key");
     case kKeysNeedRebuilding: return QStringLiteral("Key Files Must Be Rebuilt");

@@ -13,6 +13,7 @@ enum DataErrorCode : int {
     kIsLocked = 32,          // file locked or busy in another process
     kRecordNotAvailable = 33, // no record (end of a scan, no current record)
     kRecordNotFound = 35,    // Get by key or by pointer found nothing
+    kInvalidDataFile = 36,   // a damaged file, or one that is no data file at all
     kFileNotOpen = 37,
     kDuplicateKey = 40,
     kKeysNeedRebuilding = 46,
@@ -35,7 +36,7 @@ struct DataError {
     bool Ok() const { return code == kNoError; }
     // The error text, a blank and the code in parentheses; for an engine
     // failure (90) the engine's message and its code: "Record Not Found (35)",
-    // "file is not a database (26)".
+    // "disk I/O error (10)".
     QString Describe() const;
 
     static DataError Make(int code, const QString& file = QString());

@@ -225,13 +225,27 @@ bool TableView::Last(int count, std::vector<ViewRow>& rows)
     return ReadRows([&](const ViewSql& sql) { return sql.First(count, true); }, true, rows);
 }
 
+bool TableView::CheckRow(const ViewRow& row)
+{
+    if (row.values.size() == Definition().Fields().size())
+        return true;
+    return FailInput(QStringLiteral("A position in %1 needs the values of its %2 fields, not %3")
+                         .arg(Definition().Label())
+                         .arg(Definition().Fields().size())
+                         .arg(row.values.size()));
+}
+
 bool TableView::After(const ViewRow& row, int count, std::vector<ViewRow>& rows)
 {
+    if (!CheckRow(row))
+        return false;
     return ReadRows([&](const ViewSql& sql) { return sql.Step(row, count, false); }, false, rows);
 }
 
 bool TableView::Before(const ViewRow& row, int count, std::vector<ViewRow>& rows)
 {
+    if (!CheckRow(row))
+        return false;
     return ReadRows([&](const ViewSql& sql) { return sql.Step(row, count, true); }, true, rows);
 }
 
@@ -274,6 +288,8 @@ int64_t TableView::Count()
 
 int64_t TableView::RowsBefore(const ViewRow& row)
 {
+    if (!CheckRow(row))
+        return -1;
     return ReadNumber([&](const ViewSql& sql) { return sql.RowsBefore(row); });
 }
 

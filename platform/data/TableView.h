@@ -118,6 +118,8 @@ private:
     bool Run(const MakeQuery& make, const EachRow& each);
     bool ReadRows(const MakeQuery& make, bool reverse, std::vector<ViewRow>& rows);
     int64_t ReadNumber(const MakeQuery& make);
+    // A position must hold a value for every field.
+    bool CheckRow(const ViewRow& row);
     // Whether the view's SQL can be built with these settings.
     bool Check(const ViewOrder& order, const ViewRange& range, const std::map<QString, Filter>& filters);
     bool FailInput(const QString& message);

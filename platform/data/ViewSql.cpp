@@ -52,6 +52,14 @@ std::string JoinTerms(const std::vector<std::string>& terms, const char* separat
     return result;
 }
 
+std::string Bracketed(const std::string& text)
+{
+    std::string result(1, '(');
+    result += text;
+    result += ')';
+    return result;
+}
+
 // One condition as SQL; false with a message.
 bool ConditionSql(const TableDef& def, const Condition& condition, SqlParams& params, std::string& sql,
                   bool& usesUpper, QString& error)
@@ -94,7 +102,9 @@ bool ConditionSql(const TableDef& def, const Condition& condition, SqlParams& pa
 std::string SqlParams::Add(const FieldValue& value)
 {
     values_.push_back(value);
-    return "?" + std::to_string(values_.size());
+    std::string mark("?");
+    mark += std::to_string(values_.size());
+    return mark;
 }
 
 bool CompareValue(const FieldDef& field, const FieldValue& value, FieldValue& result, QString& error)
@@ -132,7 +142,7 @@ bool CompileFilter(const TableDef& def, const QString& name, const Filter& filte
     std::vector<std::string> terms;
     for (size_t i = 0; i < filter.size(); ++i) {
         if (i > 0 && filter[i].join == Join::Or) {
-            groups.push_back("(" + JoinTerms(terms, " AND ") + ")");
+            groups.push_back(Bracketed(JoinTerms(terms, " AND ")));
             terms.clear();
         }
         std::string term;
@@ -144,8 +154,8 @@ bool CompileFilter(const TableDef& def, const QString& name, const Filter& filte
         terms.push_back(term);
     }
     if (!terms.empty())
-        groups.push_back("(" + JoinTerms(terms, " AND ") + ")");
-    sql = groups.empty() ? std::string() : "(" + JoinTerms(groups, " OR ") + ")";
+        groups.push_back(Bracketed(JoinTerms(terms, " AND ")));
+    sql = groups.empty() ? std::string() : Bracketed(JoinTerms(groups, " OR "));
     return true;
 }
 

@@ -5,7 +5,8 @@ namespace vl::EventNumber {
 
 // To a list or wizard: restore it when minimised, raise and activate it.
 inline constexpr int kBringForward = 518;
-// A list posts this to itself once its window has opened.
+// A list posts this to itself once its window has opened; Xplore then reads
+// the list's columns back. Every list uses this one number.
 inline constexpr int kWindowOpened = 1081;
 // To a task list: re-read and redisplay its rows.
 inline constexpr int kRefreshTaskList = 1090;

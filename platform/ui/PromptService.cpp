@@ -18,6 +18,10 @@ public:
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(lines));
         return defaultButton;
     }
+    void Notify(const QString& text, const QString& caption, PromptIcon icon) override
+    {
+        Message(text, caption, icon, QString(), 1);
+    }
     QString SelectDirectory(const QString&, const QString&) override { return {}; }
     QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
     QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
@@ -38,6 +42,11 @@ int Message(const QString& text, const QString& caption, PromptIcon icon, const 
             int defaultButton)
 {
     return CurrentPromptService().Message(text, caption, icon, buttons, defaultButton);
+}
+
+void Notify(const QString& text, const QString& caption, PromptIcon icon)
+{
+    CurrentPromptService().Notify(text, caption, icon);
 }
 
 StandardButton Ask(const QString& text, const QString& caption, PromptIcon icon, StandardButtons buttons,

@@ -21,6 +21,10 @@ public:
     // one "OK" button). A "|" in the text is a line break.
     virtual int Message(const QString& text, const QString& caption, PromptIcon icon,
                         const QString& buttons, int defaultButton) = 0;
+    // Shows a message box with an OK button and returns at once: the box
+    // stays until the user closes it, and nothing waits for that. For what
+    // must be said where nothing may wait (the scheduler's tick).
+    virtual void Notify(const QString& text, const QString& caption, PromptIcon icon) = 0;
     // The chosen directory, or an empty text when cancelled.
     virtual QString SelectDirectory(const QString& caption, const QString& startDir) = 0;
     // The chosen file, or an empty text when cancelled. The filter is the
@@ -43,6 +47,7 @@ namespace Prompt {
 
 int Message(const QString& text, const QString& caption = QString(), PromptIcon icon = PromptIcon::None,
             const QString& buttons = QString(), int defaultButton = 1);
+void Notify(const QString& text, const QString& caption = QString(), PromptIcon icon = PromptIcon::None);
 // A message box with standard buttons (MessageButtons.h); returns the button
 // pressed. The default is the first button when defaultButton is not in the set.
 StandardButton Ask(const QString& text, const QString& caption, PromptIcon icon, StandardButtons buttons,

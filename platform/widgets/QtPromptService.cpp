@@ -32,6 +32,20 @@ QString DialogFilter(const QString& filter)
     return DialogNameFilters(ParseFileFilters(filter)).join(QStringLiteral(";;"));
 }
 
+constexpr char kNoticeName[] = "Notice";
+
+// An open notice with this caption and text, if any.
+QMessageBox* OpenNotice(const QString& caption, const QString& text)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        if (box && box->objectName() == QLatin1String(kNoticeName) && box->isVisible()
+            && box->windowTitle() == caption && box->text() == text)
+            return box;
+    }
+    return nullptr;
+}
+
 // Only the descriptions are shown; the patterns are spelled in both cases.
 constexpr QFileDialog::Options kFileDialogOptions = QFileDialog::HideNameFilterDetails;
 
@@ -58,6 +72,26 @@ int QtPromptService::Message(const QString& text, const QString& caption, Prompt
     box.exec();
     const int pressed = static_cast<int>(pushButtons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
     return pressed >= 0 ? pressed + 1 : ValidDefaultButton(defaultButton, labels.size());
+}
+
+void QtPromptService::Notify(const QString& text, const QString& caption, PromptIcon icon)
+{
+    const QString lines = MessageLines(text);
+    QMetaObject::invokeMethod(
+        qApp,
+        [lines, caption, icon] {
+            if (QMessageBox* open = OpenNotice(caption, lines)) {
+                open->raise();
+                return;
+            }
+            auto* box = new QMessageBox(QtIcon(icon), caption, lines, QMessageBox::Ok);
+            box->setObjectName(QLatin1String(kNoticeName));
+            box->setTextFormat(Qt::PlainText);
+            box->setWindowModality(Qt::NonModal);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->show();
+        },
+        Qt::QueuedConnection);
 }
 
 QString QtPromptService::SelectDirectory(const QString& caption, const QString& startDir)

@@ -3,58 +3,60 @@
 #include "core/base/UserDate.h"
 #include "core/schedule/DateFit.h"
 #include "platform/runtime/Clock.h"
+#include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/WindowPosition.h"
-#include "resources/ProgramIcons.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace vl {
 
 namespace {
 
-constexpr char kIcon[] = "CAL.ICO";
-constexpr const char* kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+constexpr int kDaysInWeek = 7;
+const char* const kWeekdayHeadings[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
-QPushButton* SmallButton(const QString& text, const QString& name)
+QToolButton* StepButton(const QString& text, const QString& name, QWidget* parent)
 {
-    auto* button = new QPushButton(text);
+    auto* button = new QToolButton(parent);
+    button->setText(text);
     button->setToolTip(name);
     button->setAccessibleName(name);
-    button->setAutoDefault(false);
-    button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("MMM")));
+    button->setAutoRaise(true);
     return button;
 }
 
 } // namespace
 
 CalendarWindow::CalendarWindow(Date date, const QString& filter, const QString& title,
-                               const ScheduleRecord* task, QWidget* parent)
-    : QDialog(parent), given_(date), result_(date), filter_(filter), shown_(ShownMonthOf(date == 0 ? Today() : date))
+                               const std::optional<ScheduleRecord>& task, QWidget* parent)
+    : QDialog(parent), given_(date), result_(date), filtered_(Clip(filter) != QLatin1String(kNoDateFilter)),
+      task_(task)
 {
-    if (task)
-        task_ = *task;
-    setWindowTitle(CalendarTitle(title, filter, task));
-    setWindowIcon(LoadIcon(QLatin1String(kIcon)));
-    KeepWindowPosition(*this, QStringLiteral("Calendar"));
+    QString caption = Clip(title);
+    if (caption.isEmpty())
+        caption = filtered_ && task_ && !Clip(task_->ScheduleType).isEmpty() ? Clip(task_->ScheduleType)
+                                                                             : QStringLiteral("Select Date");
+    setWindowTitle(caption);
 
-    heading_ = new QLabel;
+    heading_ = new QLabel(this);
     heading_->setAlignment(Qt::AlignCenter);
     QFont bold = heading_->font();
     bold.setBold(true);
     heading_->setFont(bold);
-    QPushButton* previousYear = SmallButton(QStringLiteral("<<"), QStringLiteral("Previous Year"));
-    QPushButton* previousMonth = SmallButton(QStringLiteral("<"), QStringLiteral("Previous month"));
-    QPushButton* nextMonth = SmallButton(QStringLiteral(">"), QStringLiteral("Next month"));
-    QPushButton* nextYear = SmallButton(QStringLiteral(">>"), QStringLiteral("Next year"));
-    connect(previousYear, &QPushButton::clicked, this, [this] { Step(PreviousYear); });
-    connect(previousMonth, &QPushButton::clicked, this, [this] { Step(PreviousMonth); });
-    connect(nextMonth, &QPushButton::clicked, this, [this] { Step(NextMonth); });
-    connect(nextYear, &QPushButton::clicked, this, [this] { Step(NextYear); });
+    QToolButton* previousYear = StepButton(QStringLiteral("<<"), QStringLiteral("Previous Year"), this);
+    QToolButton* previousMonth = StepButton(QStringLiteral("<"), QStringLiteral("Previous month"), this);
+    QToolButton* nextMonth = StepButton(QStringLiteral(">"), QStringLiteral("Next month"), this);
+    QToolButton* nextYear = StepButton(QStringLiteral(">>"), QStringLiteral("Next year"), this);
+    connect(previousYear, &QToolButton::clicked, this, [this] { Show(shown_.PreviousYear()); });
+    connect(previousMonth, &QToolButton::clicked, this, [this] { Show(shown_.PreviousMonth()); });
+    connect(nextMonth, &QToolButton::clicked, this, [this] { Show(shown_.NextMonth()); });
+    connect(nextYear, &QToolButton::clicked, this, [this] { Show(shown_.NextYear()); });
     auto* top = new QHBoxLayout;
     top->addWidget(previousYear);
     top->addWidget(previousMonth);
@@ -64,82 +66,94 @@ CalendarWindow::CalendarWindow(Date date, const QString& filter, const QString& 
 
     auto* grid = new QGridLayout;
     grid->setSpacing(2);
-    for (int column = 0; column < 7; ++column) {
-        auto* name = new QLabel(QLatin1String(kWeekdays[column]));
-        name->setAlignment(Qt::AlignCenter);
-        grid->addWidget(name, 0, column);
+    for (int column = 0; column < kDaysInWeek; ++column) {
+        auto* label = new QLabel(QLatin1String(kWeekdayHeadings[column]), this);
+        label->setAlignment(Qt::AlignCenter);
+        grid->addWidget(label, 0, column);
     }
-    const int side = fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 6;
-    for (int index = 0; index < 42; ++index) {
-        auto* day = new QPushButton;
-        day->setAutoDefault(false);
-        day->setFixedSize(side, side * 3 / 4 + 6);
-        connect(day, &QPushButton::clicked, this, [this, index] { Choose(index); });
-        grid->addWidget(day, 1 + index / 7, index % 7);
-        days_[index] = day;
+    for (int cell = 0; cell < kCalendarCells; ++cell) {
+        auto* button = new QToolButton(this);
+        button->setMinimumSize(34, 26);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        connect(button, &QToolButton::clicked, this, [this, button] { ChooseDay(button->text().toInt()); });
+        cells_[cell] = button;
+        grid->addWidget(button, 1 + cell / kDaysInWeek, cell % kDaysInWeek);
     }
 
-    auto* today = new QPushButton(QStringLiteral("&Today"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    today->setAutoDefault(false);
-    cancel->setAutoDefault(false);
+    auto* today = new QPushButton(QStringLiteral("&Today"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     connect(today, &QPushButton::clicked, this, [this] {
         result_ = Today();
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &CalendarWindow::reject);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(today);
-    bottom->addWidget(cancel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(today);
+    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(grid);
-    layout->addLayout(bottom);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(buttons);
 
-    Fill();
-    const Date focused = date == 0 ? Today() : date;
-    for (int index = 0; index < 42; ++index) {
-        if (grid_[index] == focused)
-            days_[index]->setFocus();
+    const Date shown = date > 0 ? date : Today();
+    Show(CalendarMonth::Of(shown));
+    if (QToolButton* day = DayButton(DayOf(shown)))
+        day->setFocus();
+    KeepWindowPosition(*this, QLatin1String(kCalendarProcedure));
+}
+
+QString CalendarWindow::Heading() const
+{
+    return heading_->text();
+}
+
+QToolButton* CalendarWindow::DayButton(int day) const
+{
+    if (day < 1 || day > shown_.Days())
+        return nullptr;
+    return cells_[shown_.FirstCell() + day - 1];
+}
+
+bool CalendarWindow::DayEnabled(Date date) const
+{
+    return !filtered_ || !task_ || DateFitsSchedule(*task_, date);
+}
+
+void CalendarWindow::Show(const CalendarMonth& month)
+{
+    shown_ = month;
+    heading_->setText(month.Heading());
+    for (QToolButton* button : cells_) {
+        button->setText(QString());
+        button->setToolTip(QString());
+        button->hide();
+    }
+    for (int day = 1; day <= month.Days(); ++day) {
+        QToolButton* button = DayButton(day);
+        const Date date = month.DateOfDay(day);
+        if (date < 1)
+            continue; // before the calendar's first day
+
+        button->setText(QString::number(day));
+        button->setToolTip(FormatUserDate(date));
+        button->setEnabled(DayEnabled(date));
+        button->show();
     }
 }
 
-void CalendarWindow::Fill()
+void CalendarWindow::ChooseDay(int day)
 {
-    heading_->setText(MonthHeading(shown_));
-    grid_ = GridOf(shown_);
-    const bool filtered = FiltersDays(filter_) && task_;
-    for (int index = 0; index < 42; ++index) {
-        QPushButton* button = days_[index];
-        const Date day = grid_[index];
-        // An empty button keeps its place in the grid but shows nothing.
-        QSizePolicy policy = button->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        button->setSizePolicy(policy);
-        button->setVisible(day != 0);
-        button->setText(day == 0 ? QString() : QString::number(DayOf(day)));
-        button->setToolTip(day == 0 ? QString() : FormatUserDate(day));
-        button->setEnabled(day != 0 && (!filtered || DateFitsSchedule(*task_, day)));
+    const Date date = shown_.DateOfDay(day);
+    if (date < Today()) {
+        const StandardButton answer = Prompt::Ask(QLatin1String(kEarlierDateQuestion),
+                                                  QLatin1String(kEarlierDateCaption), PromptIcon::Question,
+                                                  ButtonYes | ButtonNo, ButtonNo);
+        if (answer != ButtonYes)
+            return;
     }
-}
-
-void CalendarWindow::Step(ShownMonth (*step)(ShownMonth))
-{
-    shown_ = step(shown_);
-    Fill();
-}
-
-void CalendarWindow::Choose(int index)
-{
-    const Date day = grid_.at(index);
-    if (day < Today()
-        && Prompt::Message(QLatin1String(kEarlyDateText), QLatin1String(kEarlyDateCaption), PromptIcon::Question,
-                           QStringLiteral("&Yes|&No"), 2) != 1)
-        return;
-    result_ = day;
+    result_ = date;
     accept();
 }
 
@@ -147,17 +161,6 @@ void CalendarWindow::reject()
 {
     result_ = given_;
     QDialog::reject();
-}
-
-void OpenCalendar(QWidget* parent, Date date, const QString& filter, const QString& title,
-                  const ScheduleRecord* task, std::function<void(Date)> done)
-{
-    auto* calendar = new CalendarWindow(date, filter, title, task, parent);
-    calendar->setAttribute(Qt::WA_DeleteOnClose);
-    calendar->setWindowModality(Qt::WindowModal);
-    QObject::connect(calendar, &QDialog::finished, calendar,
-                     [calendar, done = std::move(done)](int) { done(calendar->Result()); });
-    calendar->open();
 }
 
 } // namespace vl

@@ -4,8 +4,8 @@
 #include "platform/widgets/PictureSpinBox.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
-#include "tasks/CalendarMonth.h"
 #include "tasks/windows/CalendarWindow.h"
+#include "tasks/windows/PickDate.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -76,8 +76,8 @@ QPushButton* SelectDateRange::CalendarButton(PictureSpinBox* box)
     button->setToolTip(QLatin1String(kRangeCalendarTitle));
     button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("MMMM")));
     connect(button, &QPushButton::clicked, this, [this, box] {
-        OpenCalendar(this, box->Value(), QLatin1String(kNoFilter), QLatin1String(kRangeCalendarTitle), nullptr,
-                     [box](Date date) { box->SetValue(date); });
+        PickDate(this, box->Value(), QLatin1String(kNoDateFilter), QLatin1String(kRangeCalendarTitle), std::nullopt,
+                 [box](Date date) { box->SetValue(date); });
     });
     return button;
 }

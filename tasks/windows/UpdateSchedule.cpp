@@ -18,11 +18,12 @@
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 #include "tasks/AdvanceWarning.h"
-#include "tasks/CalendarMonth.h"
 #include "tasks/TaskFormRules.h"
 #include "tasks/TaskScripts.h"
 #include "tasks/TaskStore.h"
 #include "tasks/windows/CalendarWindow.h"
+#include "tasks/windows/PickDate.h"
+#include "tasks/windows/TaskForm.h"
 #include "tasks/windows/ExceptionsWindow.h"
 
 #include <QButtonGroup>
@@ -48,6 +49,7 @@ constexpr char kInternalErrorCaption[] = "Internal Error";
 constexpr char kAutoIncrementText[] = "Auto-increment error.  Could not set unique schedule ID.";
 constexpr char kTaskNotFoundCaption[] = "Task Not Found";
 constexpr char kTaskNotFoundText[] = "The task no longer exists: the scheduler or another window has deleted it.";
+constexpr char kSelectDateTitle[] = "Select Date";
 constexpr char kWavDialogCaption[] = "Select WAV File for Alarm";
 constexpr char kWavFilter[] = "WAV Files|*.WAV";
 constexpr char kScriptingTip[] = "Send keystrokes, DDE commands, etc.";
@@ -117,6 +119,7 @@ bool UpdateSchedule::LoadTask()
         task_ = CopyOfTask(*source);
     } else {
         task_ = NewTask(tables.Schedule.Definition(), request_.dateToUse);
+        task_.Category = request_.category;
     }
     if (!ReserveTask(tables.Schedule, task_, base_)) {
         Prompt::Message(QLatin1String(kAutoIncrementText) + QLatin1Char('|') + tables.Schedule.LastError().Describe(),
@@ -321,7 +324,7 @@ bool UpdateSchedule::eventFilter(QObject* watched, QEvent* event)
 void UpdateSchedule::ChooseNextDate()
 {
     Take();
-    OpenCalendar(this, task_.Date, QString(), QLatin1String(kCalendarTitle), &task_, [this](Date date) {
+    PickDate(this, task_.Date, QString(), QLatin1String(kSelectDateTitle), task_, [this](Date date) {
         if (date == task_.Date)
             return;
         date_->SetValue(date);
@@ -332,13 +335,13 @@ void UpdateSchedule::ChooseNextDate()
 void UpdateSchedule::ChooseWarningDate()
 {
     Take();
-    OpenCalendar(this, task_.AdvanceWarnDate, QLatin1String(kNoFilter), QLatin1String(kCalendarTitle), nullptr,
-                 [this](Date date) {
-                     if (date == task_.AdvanceWarnDate)
-                         return;
-                     warnDate_->SetValue(date);
-                     AdvanceWarningAccepted();
-                 });
+    PickDate(this, task_.AdvanceWarnDate, QLatin1String(kNoDateFilter), QLatin1String(kSelectDateTitle), std::nullopt,
+             [this](Date date) {
+                 if (date == task_.AdvanceWarnDate)
+                     return;
+                 warnDate_->SetValue(date);
+                 AdvanceWarningAccepted();
+             });
 }
 
 void UpdateSchedule::ShowOffsetTips()
@@ -458,6 +461,22 @@ UpdateSchedule* OpenUpdateSchedule(QWidget* list, const TaskFormRequest& request
     });
     form->open();
     return form;
+}
+
+void InstallTaskForm()
+{
+    TaskForm() = [](QWidget* list, const TaskFormCall& call, std::function<void()> done) {
+        TaskFormRequest request{call.request, call.task.ID, call.copySourceTaskId};
+        if (call.request == FormRequest::Insert && call.copySourceTaskId == 0) {
+            // Of a new task the list sets its date and category; nothing else.
+            request.dateToUse = call.task.Date;
+            request.category = call.task.Category;
+        }
+        OpenUpdateSchedule(list, request, [done = std::move(done)](bool completed, int32_t) {
+            if (completed)
+                done();
+        });
+    };
 }
 
 } // namespace vl

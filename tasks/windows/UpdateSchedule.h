@@ -46,6 +46,7 @@ struct TaskFormRequest {
     int32_t taskId = 0;       // change, view, delete: the task
     int32_t copySourceId = 0; // insert: the task to copy; 0 for a new task
     Date dateToUse = 0;       // a new task's date; 0 for today
+    QString category;         // a new task's category, as the list shows it
 };
 
 // The procedure name of the script list the "&Scripting" button starts. It
@@ -170,5 +171,9 @@ private:
 // when the form could not open (the reason has been shown).
 UpdateSchedule* OpenUpdateSchedule(QWidget* list, const TaskFormRequest& request,
                                    std::function<void(bool completed, int32_t taskId)> done);
+
+// Installs this form as the one the lists open (TaskForm.h); called when the
+// program starts.
+void InstallTaskForm();
 
 } // namespace vl

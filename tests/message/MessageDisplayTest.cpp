@@ -7,6 +7,7 @@
 #include "message/MessageHandOff.h"
 #include "message/windows/MessageView.h"
 #include "core/base/Globals.h"
+#include "core/base/ProgramStop.h"
 #include "platform/runtime/Clock.h"
 #include "tests/support/ScriptedPrompt.h"
 
@@ -119,6 +120,23 @@ TEST_F(MessageDisplayTest, AFailedStartLeavesNoRecordAndShowsTheWholeMessageHere
     EXPECT_EQ(window->windowTitle(), "Message:  Long one");
     EXPECT_EQ(window->View()->TextBox()->toPlainText(), text.left(4096));
     EXPECT_EQ(OpenMessageDisplays(), 1);
+}
+
+TEST_F(MessageDisplayTest, AMessageThatCannotBeHandedOverIsShownHereAndTheProgramGoesOn)
+{
+    // The hand-over file can be neither opened nor created, as in a data
+    // directory that cannot be written.
+    ASSERT_TRUE(QDir().mkdir("MsgLink.TPS"));
+    int starts = 0;
+    MessageProgramOverride starter([&](const ProgramStart&) {
+        ++starts;
+        return RunResult::Success();
+    });
+    DisplayTaskMessage(MessageTask("Dentist", "At 3 o'clock")); // any box fails the scripted prompt
+    EXPECT_EQ(starts, 0);
+    ASSERT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(Windows()[0]->windowTitle(), "Message:  Dentist");
+    EXPECT_FALSE(ProgramStopRequested());
 }
 
 TEST_F(MessageDisplayTest, BeyondSixtyOpenMessagesTheNextIsAPlainBox)

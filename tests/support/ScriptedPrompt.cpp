@@ -10,6 +10,8 @@ const char* KindName(PromptKind kind)
     switch (kind) {
     case PromptKind::Message:
         return "message box";
+    case PromptKind::Notice:
+        return "notice";
     case PromptKind::Directory:
         return "directory dialog";
     case PromptKind::OpenFile:
@@ -82,6 +84,11 @@ int ScriptedPrompt::Message(const QString& text, const QString& caption, PromptI
                   << " is not a button of " << Describe(questions_.back()) << " (buttons \"" << buttons.toStdString()
                   << "\")";
     return fallback;
+}
+
+void ScriptedPrompt::Notify(const QString& text, const QString& caption, PromptIcon icon)
+{
+    questions_.push_back({PromptKind::Notice, caption, text, {}, icon, 0, {}, {}});
 }
 
 void ScriptedPrompt::DropWrongKind()

@@ -4,7 +4,7 @@
 // service. A question that finds no answer (or an answer of the wrong kind,
 // which it uses up) fails the test and is answered with the default button or
 // a cancel, so a test never hangs on a prompt; answers left unused fail the
-// test too.
+// test too. A notice needs no answer: it is only recorded.
 //
 //     ScriptedPrompt prompt;
 //     prompt.AnswerButton("No");
@@ -20,12 +20,12 @@
 
 namespace vl::test {
 
-enum class PromptKind { Message, Directory, OpenFile, SaveFile };
+enum class PromptKind { Message, Notice, Directory, OpenFile, SaveFile };
 
 struct PromptQuestion {
     PromptKind kind = PromptKind::Message;
     QString caption;
-    QString text;              // message boxes: the text as given, "|" included
+    QString text;              // message boxes and notices: the text as given, "|" included
     QString buttons;           // message boxes: the button list as given
     PromptIcon icon = PromptIcon::None;
     int defaultButton = 0;     // message boxes
@@ -56,6 +56,7 @@ public:
 
     int Message(const QString& text, const QString& caption, PromptIcon icon, const QString& buttons,
                 int defaultButton) override;
+    void Notify(const QString& text, const QString& caption, PromptIcon icon) override;
     QString SelectDirectory(const QString& caption, const QString& startDir) override;
     QString OpenFile(const QString& caption, const QString& filter, const QString& start) override;
     QString SaveFile(const QString& caption, const QString& filter, const QString& start) override;

@@ -54,6 +54,7 @@ constexpr int kStatusZones = 4;
 constexpr int kToolIconSize = 24;
 constexpr int kCascadeStep = 28;
 constexpr int kInitialWidth = 760;
+constexpr int kCompanionWatchMs = 1000;
 
 // The tables the frame keeps open while it runs, and those it only marks
 // for use.
@@ -120,6 +121,11 @@ MainFrame::MainFrame(IniFile& positions, std::unique_ptr<TrayBackend> tray)
 
     timer_.setTimerType(Qt::CoarseTimer);
     connect(&timer_, &QTimer::timeout, this, &MainFrame::TimerEvent);
+    companionWatch_.setInterval(kCompanionWatchMs);
+    connect(&companionWatch_, &QTimer::timeout, this, [this] {
+        if (!companions_.Poll())
+            companionWatch_.stop();
+    });
     connect(NumberedEvents::Of(this), &NumberedEvents::Received, this, &MainFrame::UserEvent);
     connect(&sessionHook_, &EndSessionHook::SessionEnding, this, &MainFrame::SessionEnding);
     connect(&Procedures(), &FrameProcedures::Changed, this, &MainFrame::UpdateCommandStates);
@@ -414,10 +420,8 @@ void MainFrame::StartBackupProgram()
     start.program = CompanionProgramPath(QString::fromLatin1(kBackupProgram));
     start.arguments = {QString::fromLatin1(kMainDataFile)};
     start.workingDirectory = QDir::currentPath();
-    const RunResult result = StartDetached(start);
-    if (!result.Started())
-        Prompt::Message(QStringLiteral("The backup program could not be started.|%1").arg(result.detail.isEmpty() ? result.text : result.detail),
-                        Clip(ProductName), PromptIcon::Exclamation);
+    if (companions_.Start(QStringLiteral("The backup program"), start, Clip(ProductName)))
+        companionWatch_.start();
 }
 
 void MainFrame::OpenSupportAddress(const QString& address)

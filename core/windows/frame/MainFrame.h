@@ -10,6 +10,7 @@
 
 #include "core/cycle/SchedulerCycle.h"
 #include "core/engine/TaskFrame.h"
+#include "core/frame/CompanionPrograms.h"
 #include "core/windows/session/EndSessionHook.h"
 #include "core/frame/TrayBackend.h"
 #include "core/windows/tray/TrayIcon.h"
@@ -146,6 +147,8 @@ private:
     SchedulerCycle cycle_;
     QTimer timer_;
     int timerHundredths_ = kFrameTimer;
+    CompanionPrograms companions_;
+    QTimer companionWatch_; // runs while a companion program does
 
     QHash<QString, QList<QAction*>> commands_;
     QToolBar* toolBar_ = nullptr;

@@ -65,6 +65,15 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets)
     return row;
 }
 
+// A form of labelled number fields: the fields keep their own width rather
+// than stretching across the page.
+QFormLayout* NumberForm()
+{
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    return form;
+}
+
 QLabel* Label(const QString& text, QWidget* buddy = nullptr)
 {
     auto* label = new QLabel(text);
@@ -84,6 +93,10 @@ OptionsWindow::OptionsWindow(QWidget* parent) : QDialog(parent)
         return;
 
     tabs_ = new QTabWidget;
+    // Every tab shows whole: the window is at least as wide as the tab bar,
+    // with neither scroll arrows nor shortened captions.
+    tabs_->setUsesScrollButtons(false);
+    tabs_->setElideMode(Qt::ElideNone);
     tabs_->addTab(StartUpPage(), QStringLiteral("Start Up"));
     tabs_->addTab(GeneralPage(), QStringLiteral("General"));
     tabs_->addTab(MessagesPage(), QStringLiteral("Messages"));
@@ -241,7 +254,7 @@ QWidget* OptionsWindow::GeneralPage()
 
 QWidget* OptionsWindow::MessagesPage()
 {
-    auto* numbers = new QFormLayout;
+    QFormLayout* numbers = NumberForm();
     QSpinBox* repeat = NumberBox(QStringLiteral("RepeatAlarmInterval"), RepeatAlarmInterval);
     QSpinBox* snooze = NumberBox(QStringLiteral("SnoozeInterval"), SnoozeInterval);
     QSpinBox* maximum = NumberBox(QStringLiteral("MaxAlarmTime"), MaxAlarmTime);
@@ -296,7 +309,7 @@ QWidget* OptionsWindow::ScriptingPage()
     burstSize_->setRange(0, 255);
     burstSize_->setValue(BurstSize);
 
-    auto* numbers = new QFormLayout;
+    QFormLayout* numbers = NumberForm();
     numbers->addRow(Label(QStringLiteral("Send Interval (1/100ths of a second):"), delay_), delay_);
     numbers->addRow(Label(QStringLiteral("Maximum number of characters per send group:"), burstSize_), burstSize_);
 
@@ -344,12 +357,16 @@ QWidget* OptionsWindow::EmailPage()
 
 QWidget* OptionsWindow::HousekeepingPage()
 {
-    auto* layout = new QVBoxLayout;
-    layout->addWidget(Button(QStringLiteral("Clear all disabled tasks"), &OptionsWindow::ClearDisabledTasks));
-    layout->addWidget(Button(QStringLiteral("Clear all completed tasks"), &OptionsWindow::ClearCompletedTasks));
-    layout->addWidget(Button(QStringLiteral("Clear To Do list"), &OptionsWindow::ClearTodo));
-    layout->addWidget(Button(QStringLiteral("Reset saved window settings"), &OptionsWindow::ResetWindowSettings));
-    layout->addWidget(Button(QStringLiteral("Clear current script queue"), &OptionsWindow::ClearScriptQueue));
+    // One column of buttons as wide as the widest, not across the page.
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(Button(QStringLiteral("Clear all disabled tasks"), &OptionsWindow::ClearDisabledTasks));
+    buttons->addWidget(Button(QStringLiteral("Clear all completed tasks"), &OptionsWindow::ClearCompletedTasks));
+    buttons->addWidget(Button(QStringLiteral("Clear To Do list"), &OptionsWindow::ClearTodo));
+    buttons->addWidget(Button(QStringLiteral("Reset saved window settings"), &OptionsWindow::ResetWindowSettings));
+    buttons->addWidget(Button(QStringLiteral("Clear current script queue"), &OptionsWindow::ClearScriptQueue));
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout;
+    layout->addLayout(buttons);
     layout->addStretch();
     return Page(layout);
 }

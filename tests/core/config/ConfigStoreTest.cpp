@@ -71,6 +71,20 @@ TEST_F(ConfigStoreTest, PutAddsANewSettingAndChangesAnExistingOneInPlace)
     EXPECT_EQ(StoredSettings(), 2);
 }
 
+TEST_F(ConfigStoreTest, AnUnchangedValueIsNotWrittenAgainSoAReadOnlyFileRaisesNoError)
+{
+    PutConfigValue("VLMRV", "vlmr");
+    d.Configuration.Close();
+    ASSERT_TRUE(d.Configuration.Open(AccessMode::kReadOnly | AccessMode::kDenyNone));
+    test::ScriptedPrompt prompt; // a box for the unchanged value fails the test
+    PutConfigValue("vlmrv", "vlmr  ");
+    prompt.Answer(1);
+    PutConfigValue("VLMRV", "changed");
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_TRUE(prompt.Questions()[0].text.endsWith(" - Access Denied")) << qPrintable(prompt.Questions()[0].text);
+    d.Configuration.Close();
+}
+
 TEST_F(ConfigStoreTest, AReadErrorGivesTheDefaultNotTheLastValueRead)
 {
     PutConfigValue("First", "stale");

@@ -348,6 +348,31 @@ TEST_F(DueTaskTest, ATaskIsPerformedOnceWhileItsQuestionStaysOpenOverManyTicks)
     EXPECT_TRUE(frame.tip.startsWith("Velmora 2000 - Confirm me ")) << qPrintable(frame.tip);
 }
 
+TEST_F(DueTaskTest, AProgramThatCannotStartHoldsNoLaterTaskBack)
+{
+    StartUpActive = 1;
+    Daily("Broken", kToday, MakeClock(10, 0), [](ScheduleRecord& t) { t.Command = "/no such dir/prog"; });
+    Daily("Eight seconds later", kToday, MakeClock(10, 0, 8));
+    NoSurface surface;
+    SchedulerRoutines routines;
+    routines.findDueTask = FindDueTask;
+    SchedulerCycle cycle(surface, routines);
+    // A quarter of a second a tick for ten seconds; a box waiting for the
+    // user would fail the scripted prompt.
+    for (int tick = 0; tick < 40; ++tick) {
+        cycle.Tick();
+        clock.Advance(25);
+    }
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].kind, test::PromptKind::Notice);
+    EXPECT_EQ(prompt.Questions()[0].text, "Could not start /no such dir/prog.");
+    EXPECT_TRUE(Logged().contains("Error|Error Code 2: Could not start /no such dir/prog."));
+    EXPECT_EQ(Logged().count("Run Program|N/A"), 1) << "only the task that ran";
+    const auto later = HistoryOf("Eight seconds later");
+    ASSERT_EQ(later.size(), 1u);
+    EXPECT_LE(later[0].LastRunTime, MakeClock(10, 0, 9)) << "on time";
+}
+
 TEST_F(DueTaskTest, ARunWhoseOutcomeCannotBeStoredIsNotPerformedAgain)
 {
     const ScheduleRecord task = Daily("Locked out", kToday, MakeClock(10, 0));

@@ -39,7 +39,6 @@ TEST_F(Launch, AChainedProgramEndsThisOneOnlyWhenItStarted)
     AddItems(7, {Item("Send Keys")});
     WriteRecordingScript(TestPath("VLCHAIN"), TestPath("chain.out"));
     test::ScriptedPrompt prompt;
-    prompt.Answer(1);
 
     LaunchProgram({.taskId = 7, .command = "VLCHAIN /UPDATE"});
     EXPECT_EQ(Recorded(TestPath("chain.out")), QStringList({Canonical(test::TestDir()), "/UPDATE"}));
@@ -50,6 +49,7 @@ TEST_F(Launch, AChainedProgramEndsThisOneOnlyWhenItStarted)
     LaunchProgram({.command = "vlchain-missing"});
     EXPECT_EQ(ends, 1);
     ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions().at(0).kind, test::PromptKind::Notice);
     EXPECT_EQ(prompt.Questions().at(0).caption, "Error Code 2");
     EXPECT_EQ(prompt.Questions().at(0).text, "Could not start vlchain-missing.");
 }
@@ -94,32 +94,25 @@ TEST_F(Launch, AStartedProgramRunsInTheStartInDirectoryAndItsExitCodeIsLogged)
     EXPECT_EQ(ChildExitCode(outcome.processHandle), kExitCodeUnknown);
 }
 
-// Answers the "Could not start" box after starting again with logging on,
-// as a due task would from the box's event loop.
-class RelaunchingPrompt : public test::ScriptedPrompt {
-public:
-    int Message(const QString& text, const QString& caption, PromptIcon icon, const QString& buttons,
-                int defaultButton) override
-    {
-        GlobalUseLog = true;
-        LaunchProgram({.command = "N/A"});
-        GlobalUseLog = false;
-        return test::ScriptedPrompt::Message(text, caption, icon, buttons, defaultButton);
-    }
-};
-
-TEST_F(Launch, AFailedDesktopStartIsReportedAfterTheLockIsFreeAndQueuesNoScript)
+TEST_F(Launch, AFailedStartIsANoticeNobodyWaitsForAndIsLoggedAsAnError)
 {
     AddItems(7, {Item("Send Keys")});
-    RelaunchingPrompt prompt;
-    prompt.Answer(1);
-    LaunchProgram({.taskId = 7, .command = "/no such dir/prog -x"});
-    ASSERT_EQ(prompt.Questions().size(), 1u);
-    EXPECT_EQ(prompt.Questions().at(0).caption, "Error Code 2"); // the last reading, "/no such"
-    EXPECT_EQ(prompt.Questions().at(0).text, "Could not start /no such dir/prog -x.");
-    // No "Lock Error": the nested start found the lock free.
-    EXPECT_EQ(LoggedEvents(), QStringList({"Run Program | N/A"}));
-    EXPECT_TRUE(ScriptQueue.isEmpty());
+    const QString command = "/no such dir/prog -x";
+    // Logging off: a desktop-only start, which ends the launch. Logging on: a
+    // start as a process, after which the script still loads.
+    for (const bool log : {false, true}) {
+        GlobalUseLog = log;
+        ScriptQueue.clear();
+        test::ScriptedPrompt prompt; // a message box waiting for an answer fails the test
+        LaunchProgram({.taskId = 7, .command = command});
+        ASSERT_EQ(prompt.Questions().size(), 1u) << log;
+        EXPECT_EQ(prompt.Questions()[0].kind, test::PromptKind::Notice);
+        EXPECT_EQ(prompt.Questions()[0].caption, "Error Code 2"); // the last reading, "/no such"
+        EXPECT_EQ(prompt.Questions()[0].text, "Could not start /no such dir/prog -x.");
+        EXPECT_EQ(ScriptQueue.size(), log ? 2 : 0) << log;
+    }
+    EXPECT_EQ(LoggedEvents(), QStringList({"Error | Error Code 2: Could not start /no such dir/prog -x."}))
+        << "never \"Run Program\" for a program that did not start";
 }
 
 TEST(ProgramFileChoice, TheChosenFileAndItsFolderFillTheBlankFields)

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "core/startup/DataDirectory.h"
+#include "core/startup/WritableDataDirectory.h"
 #include "platform/runtime/IniFile.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
@@ -94,7 +96,7 @@ TEST(DataDirectoryTest, CancellingTheDialogAnnouncesNewDataInTheInstallationDire
     EXPECT_EQ(Canonical(chosen), Canonical(install));
     ASSERT_EQ(prompt.Questions().size(), 2u);
     EXPECT_EQ(prompt.Questions()[1].kind, test::PromptKind::Message);
-    EXPECT_EQ(prompt.Questions()[1].text, "Application data will be created");
+    EXPECT_EQ(prompt.Questions()[1].text, "Application data will be created in " + Canonical(install) + ".");
     EXPECT_EQ(prompt.Questions()[1].caption, "New Database");
     EXPECT_FALSE(QFileInfo::exists(install + QStringLiteral("/PATHS.INI")));
 }
@@ -109,6 +111,47 @@ TEST(DataDirectoryTest, StartedInsideTheInstallationDirectoryTheDialogStartsTher
     prompt.Answer(1);
     EXPECT_EQ(Canonical(ChooseDataDirectory(prompt, install)), Canonical(inside));
     EXPECT_EQ(Canonical(prompt.Questions().at(0).start), Canonical(inside));
+}
+
+TEST(DataDirectoryTest, StartedAnywhereTheDataChosenBeforeIsFoundWithoutAQuestion)
+{
+    // Where the installation directory holds the data (a cancelled dialog),
+    // or its PATHS.INI names the directory the dialog chose.
+    const QString install = MakeDir("install", false);
+    const QString chosen = MakeDir("chosen", true);
+    for (const bool dataInInstallation : {false, true}) {
+        if (dataInInstallation)
+            test::WriteTextFile(install + QStringLiteral("/VLDB.TPS"), QString());
+        else
+            WritePathsIni(install, chosen);
+        QDir::setCurrent(MakeDir("home", false));
+        test::ScriptedPrompt prompt; // any question fails the test
+        EXPECT_EQ(Canonical(ChooseDataDirectory(prompt, install)), Canonical(dataInInstallation ? install : chosen));
+    }
+}
+
+TEST(DataDirectoryTest, StartedInTheInstallationDirectoryItIsTheDataDirectoryWithoutAQuestion)
+{
+    // Named through a symbolic link, as a home directory may be.
+    const QString install = MakeDir("real/velmora", false);
+    ASSERT_TRUE(QFile::link(test::TestPath("real"), test::TestPath("linked")));
+    QDir::setCurrent(install);
+    test::ScriptedPrompt prompt;
+    EXPECT_EQ(Canonical(ChooseDataDirectory(prompt, test::TestPath("linked/velmora"))), Canonical(install));
+}
+
+TEST(DataDirectoryTest, ADataDirectoryThatCannotBeWrittenIsNamedWithWhatToDo)
+{
+    test::ScriptedPrompt prompt; // a writable one asks nothing
+    EXPECT_TRUE(CheckDataDirectoryWritable(prompt, test::TestDir()));
+    EXPECT_TRUE(QDir(test::TestDir()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << "no trace left";
+    // No user, the system's own included, may create a file here.
+    prompt.Answer(1);
+    EXPECT_FALSE(CheckDataDirectoryWritable(prompt, "/proc"));
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].caption, "Data Directory Not Writable");
+    EXPECT_TRUE(prompt.Questions()[0].text.startsWith("Velmora cannot write in its data directory|/proc||"));
+    EXPECT_TRUE(prompt.Questions()[0].text.contains("chmod -R u+w \"/proc\""));
 }
 
 TEST(DataDirectoryTest, TheInstallationDirectoryFollowsXdgDataHome)

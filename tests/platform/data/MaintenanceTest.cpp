@@ -73,7 +73,7 @@ TEST_F(Maintenance, MissingOrForeignFilesAreErrors)
     ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
     foreign.write(QByteArray(2048, 'z'));
     foreign.close();
-    EXPECT_EQ(PackDataFile("FOREIGN.TPS").code, kFileSystemError);
+    EXPECT_EQ(PackDataFile("FOREIGN.TPS").code, kInvalidDataFile);
     EXPECT_EQ(QFileInfo("FOREIGN.TPS").size(), 2048);
 }
 

@@ -280,6 +280,9 @@ TEST_F(View, FindAndRowsBeforeFollowTheViewAndAClosedTableIsAnError)
     ItemRecord gone = Item("alpha", "", 5, 1);
     gone.RecordPointer = 2;
     EXPECT_EQ(view.RowsBefore(ViewRow::From(items.Definition(), gone)), 1);
+    std::vector<ViewRow> rows;
+    EXPECT_FALSE(view.After(ViewRow{3, {}}, 5, rows));
+    EXPECT_EQ(view.Error(), "A position in Items needs the values of its 11 fields, not 0");
     items.Close();
     EXPECT_EQ(view.Count(), -1);
     EXPECT_EQ(view.LastError().code, kFileNotOpen);

@@ -74,5 +74,32 @@ TEST(QtPromptService, BlankListIsOneOkButton)
     EXPECT_EQ(labels, QStringList({"OK"}));
 }
 
+TEST(QtPromptService, ANoticeWaitsForNobodyAndOpensOnceFromTheEventLoop)
+{
+    const auto notices = [] {
+        QList<QMessageBox*> open;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                open << box;
+        }
+        return open;
+    };
+    QtPromptService service;
+    // No timer answers it: a box that waited would never return.
+    service.Notify("Could not start x.|Check the task.", "Error Code 2", PromptIcon::Exclamation);
+    service.Notify("Could not start x.|Check the task.", "Error Code 2", PromptIcon::Exclamation);
+    EXPECT_TRUE(notices().isEmpty()) << "opened from the event loop, not inside the caller";
+    QApplication::processEvents();
+    QApplication::processEvents();
+    ASSERT_EQ(notices().size(), 1) << "the same notice still open is not opened twice";
+    QMessageBox* box = notices().at(0);
+    EXPECT_EQ(box->windowModality(), Qt::NonModal);
+    EXPECT_EQ(box->windowTitle(), "Error Code 2");
+    EXPECT_EQ(box->text(), "Could not start x.\nCheck the task.");
+    box->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(notices().isEmpty()) << "closed and gone";
+}
+
 } // namespace
 } // namespace vl

@@ -47,7 +47,7 @@ TEST_F(UpdateScheduleTest, ANewTaskStartsFromItsDefaultsWhateverWasEditedBefore)
     });
     Open({FormRequest::Change, other.ID})->reject();
 
-    auto form = Open({FormRequest::Insert, 0, 0, kMonday + 3});
+    auto form = Open({FormRequest::Insert, 0, 0, kMonday + 3, "Home"});
     const ScheduleRecord& task = form->Task();
     EXPECT_EQ(form->windowTitle(), "New Task  ()");
     EXPECT_EQ(task.TaskType, "Both");
@@ -57,7 +57,8 @@ TEST_F(UpdateScheduleTest, ANewTaskStartsFromItsDefaultsWhateverWasEditedBefore)
     EXPECT_TRUE(task.Sunday && task.Saturday && task.EveryLast && task.Warn);
     EXPECT_EQ(task.Every, 1);
     EXPECT_EQ(task.EveryType, "hour(s)");
-    EXPECT_TRUE(task.Category.isEmpty() && task.Message.isEmpty());
+    EXPECT_EQ(task.Category, "Home") << "the list's category";
+    EXPECT_TRUE(task.Message.isEmpty());
     EXPECT_FALSE(task.Alarm || task.ExceptHolidays || task.Disabled);
     EXPECT_EQ(task.ID, other.ID + 1);
     EXPECT_EQ(Stored(task.ID)->Disabled, 1) << "stored disabled until OK";

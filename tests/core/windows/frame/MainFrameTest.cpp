@@ -144,9 +144,11 @@ TEST_F(MainFrameTest, MenusHoldEveryItemInOrderWithItsAccelerator)
 TEST_F(MainFrameTest, ItemsOfProceduresNotBuiltAreDisabledUntilRegistered)
 {
     MakeFrame();
-    for (const char* own : {"Options", "About", "Exit", "EmailUs", "HomePage", "BackupRestore", "Tile"})
+    for (const char* own : {"Options", "About", "Exit", "EmailUs", "HomePage", "Tile"})
         EXPECT_TRUE(frame->CommandAction(own)->isEnabled()) << own;
-    for (const char* waiting : {"BrowseSchedule", "AddTaskWizard", "Print:SCH:OneCategory", "PrintSetup"})
+    // BackupRestore: its program, the backup runner, is not built yet.
+    for (const char* waiting :
+         {"BrowseSchedule", "AddTaskWizard", "Print:SCH:OneCategory", "PrintSetup", "BackupRestore"})
         EXPECT_FALSE(frame->CommandAction(waiting)->isEnabled()) << waiting;
     EXPECT_FALSE(frame->CommandAction("HelpContents")->isEnabled()) << "no help file on this system";
 
@@ -295,6 +297,7 @@ public:
             frame_.TimerEvent();
         return 1;
     }
+    void Notify(const QString&, const QString&, PromptIcon) override { ++asked; }
     QString SelectDirectory(const QString&, const QString&) override { return {}; }
     QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
     QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }

@@ -22,6 +22,7 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -94,6 +95,24 @@ TEST_F(OptionsWindowTest, ShowsEightTabsAndTheControlsOutsideThem)
     EXPECT_EQ(Named<QSpinBox>("ScriptingDelay")->value(), 25);
     EXPECT_EQ(Named<QSpinBox>("BurstSize")->value(), 7);
     EXPECT_EQ(Named<QComboBox>("DateFormat")->currentText(), "OCT 31,1959");
+}
+
+TEST_F(OptionsWindowTest, EveryTabShowsWholeWithoutScrollArrowsEvenInANarrowPlace)
+{
+    ScriptedPrompt prompt;
+    Open();
+    window->show();
+    window->resize(200, window->height()); // a saved place narrower than the tabs
+    QApplication::processEvents();
+    const QTabBar* bar = window->Tabs()->tabBar();
+    for (int i = 0; i < bar->count(); ++i) {
+        const QRect tab(bar->mapTo(window.get(), bar->tabRect(i).topLeft()), bar->tabRect(i).size());
+        EXPECT_TRUE(window->rect().contains(tab)) << bar->tabText(i).toStdString();
+        EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i)))
+            << bar->tabText(i).toStdString();
+    }
+    for (const QToolButton* arrow : bar->findChildren<QToolButton*>())
+        EXPECT_FALSE(arrow->isVisible()) << "no scroll arrows";
 }
 
 TEST_F(OptionsWindowTest, OkStoresEverySetting)

@@ -1,0 +1,47 @@
+#include "core/startup/WritableDataDirectory.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include "platform/ui/PromptService.h"
+
+namespace vl {
+namespace {
+
+const char kCaption[] = "Data Directory Not Writable";
+
+bool CanCreateFileIn(const QString& directory)
+{
+    QTemporaryFile probe(QDir(directory).filePath(QStringLiteral(".vlmr-write-check-XXXXXX")));
+    return probe.open(); // removed again when it goes out of scope
+}
+
+bool DataFilesWritable(const QString& directory)
+{
+    // Name filters match without regard to case.
+    for (const QFileInfo& file : QDir(directory).entryInfoList({QStringLiteral("*.TPS")}, QDir::Files)) {
+        if (!file.isWritable())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool CheckDataDirectoryWritable(PromptService& prompt, const QString& directory)
+{
+    if (CanCreateFileIn(directory) && DataFilesWritable(directory))
+        return true;
+    const QString path = QDir::toNativeSeparators(QFileInfo(directory).absoluteFilePath());
+    prompt.Message(QStringLiteral("Velmora cannot write in its data directory|") + path +
+                       QStringLiteral("||Until it can, changes to tasks and settings are not kept, and messages "
+                                      "are shown by this program instead of the message program. Make the "
+                                      "directory and its files writable for your user (for example: chmod -R "
+                                      "u+w \"") +
+                       path + QStringLiteral("\"), then start Velmora again."),
+                   QLatin1String(kCaption), PromptIcon::Exclamation, QString(), 1);
+    return false;
+}
+
+} // namespace vl
