@@ -12,8 +12,8 @@
 //
 // Lists open it window-modal with OpenUpdateSchedule and hear the outcome
 // through a callback; two lists can each have a form open. Controls carry
-// their texts; the date and time spins are named after their fields
-// ("SCH:Date", "SCH:Time", "SCH:AdvanceWarnDate", "SCH:AdvanceWarnTime").
+// their texts; the entries and the date and time spins are named after
+// their fields ("SCH:Description", "SCH:Date", "SCH:AdvanceWarnTime", ...).
 
 #include "core/dictionary/ScheduleRecord.h"
 #include "platform/ui/FormRequest.h"
@@ -89,14 +89,14 @@ private:
     QWidget* AdvancedPage();
     QGroupBox* EveryGroup();
 
-    // Controls bound to a field of the task.
+    // Controls bound to a field of the task; entries and date or time spins
+    // are named after their fields ("SCH:Date").
     QCheckBox* Flag(const QString& text, uint8_t ScheduleRecord::*field);
-    QLineEdit* TextEntry(QString ScheduleRecord::*field, int width);
+    QLineEdit* TextEntry(QString ScheduleRecord::*field, int width, const QString& name);
     // Radios laid out in columns inside the parent.
     QButtonGroup* Choice(const QStringList& texts, QString ScheduleRecord::*field, QWidget* parent,
                          int columns = 1);
     QSpinBox* Number(int32_t ScheduleRecord::*field, int low, int high);
-    // A date or time spin, named after its field ("SCH:Date").
     PictureSpinBox* Moment(int32_t ScheduleRecord::*field, const QString& picture, const QString& name);
     QPushButton* Button(const QString& text, const QString& tip, void (UpdateSchedule::*action)());
     QPushButton* CalendarButton(void (UpdateSchedule::*action)());

@@ -63,12 +63,14 @@ QCheckBox* UpdateSchedule::Flag(const QString& text, uint8_t ScheduleRecord::*fi
     return box;
 }
 
-QLineEdit* UpdateSchedule::TextEntry(QString ScheduleRecord::*field, int width)
+QLineEdit* UpdateSchedule::TextEntry(QString ScheduleRecord::*field, int width, const QString& name)
 {
     auto* entry = new QLineEdit;
+    entry->setObjectName(name);
     entry->setMaxLength(width);
+    // Blanks the user is typing at the end stay in the entry.
     bindings_.push_back({[this, entry, field] {
-                             if (entry->text() != Clip(task_.*field))
+                             if (Clip(entry->text()) != Clip(task_.*field))
                                  entry->setText(Clip(task_.*field));
                          },
                          [this, entry, field] { task_.*field = entry->text(); }});
@@ -173,7 +175,7 @@ QWidget* UpdateSchedule::TaskPage()
                          }});
     connect(category_, &QComboBox::activated, this, &UpdateSchedule::Accepted);
 
-    description_ = TextEntry(&ScheduleRecord::Description, kDescriptionWidth);
+    description_ = TextEntry(&ScheduleRecord::Description, kDescriptionWidth, QStringLiteral("SCH:Description"));
     description_->setMinimumWidth(description_->fontMetrics().horizontalAdvance(QString(kDescriptionWidth, QLatin1Char('n'))));
     // The title follows the description while it is typed.
     connect(description_, &QLineEdit::textEdited, this, &UpdateSchedule::Accepted);
@@ -194,8 +196,8 @@ QWidget* UpdateSchedule::TaskPage()
 QWidget* UpdateSchedule::CommandPage()
 {
     auto* page = new QWidget;
-    QLineEdit* command = TextEntry(&ScheduleRecord::Command, kTextWidth);
-    QLineEdit* path = TextEntry(&ScheduleRecord::Path, kTextWidth);
+    QLineEdit* command = TextEntry(&ScheduleRecord::Command, kTextWidth, QStringLiteral("SCH:Command"));
+    QLineEdit* path = TextEntry(&ScheduleRecord::Path, kTextWidth, QStringLiteral("SCH:Path"));
     scripting_ = Button(QStringLiteral("&Scripting"), QString(), &UpdateSchedule::OpenScriptList);
 
     auto* layout = new QGridLayout(page);
@@ -232,10 +234,6 @@ QWidget* UpdateSchedule::MessagePage()
                                  message_->setPlainText(task_.Message);
                          },
                          [this] { task_.Message = message_->toPlainText(); }});
-    connect(message_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!displaying_)
-            task_.Message = message_->toPlainText().left(4096);
-    });
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(Label(QStringLiteral("Enter your customized message here..."), message_));
     layout->addWidget(message_);
@@ -374,7 +372,7 @@ QWidget* UpdateSchedule::AdvancedPage()
     auto* alarmGroup = new QGroupBox(QStringLiteral("Alarm"));
     QCheckBox* alarm = Flag(QStringLiteral("Alarm"), &ScheduleRecord::Alarm);
     connect(alarm, &QCheckBox::toggled, this, &UpdateSchedule::AlarmRule);
-    alarmFile_ = TextEntry(&ScheduleRecord::AlarmFile, kAlarmFileWidth);
+    alarmFile_ = TextEntry(&ScheduleRecord::AlarmFile, kAlarmFileWidth, QStringLiteral("SCH:AlarmFile"));
     alarmFile_->installEventFilter(this);
     connect(alarmFile_, &QLineEdit::editingFinished, this, &UpdateSchedule::AlarmFileRule);
     QLabel* prompt = Label(QStringLiteral("WAV File to Play:"), alarmFile_);

@@ -10,6 +10,8 @@
 #include "tasks/windows/UpdateSchedule.h"
 #include "tests/tasks/windows/TaskWindowFixture.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -92,6 +94,23 @@ TEST_F(UpdateScheduleTest, TaskTypeAndScheduleTypeShowTheirControls)
     EXPECT_EQ(form->Task().MonthRepeat, "Once");
     EXPECT_TRUE(Shown(*form, "Twice - 1st, 15th"));
     EXPECT_FALSE(Shown(*form, "Monday"));
+}
+
+TEST_F(UpdateScheduleTest, TheTitleFollowsTheDescriptionAndANewTasksDateMovesToOneThatFits)
+{
+    auto form = Open({FormRequest::Insert});
+    auto* description = form->findChild<QLineEdit*>("SCH:Description");
+    ASSERT_EQ(description->maxLength(), 40);
+    description->setText("Call ");
+    emit description->textEdited("Call ");
+    EXPECT_EQ(description->text(), "Call ") << "a blank being typed stays";
+    EXPECT_EQ(form->windowTitle(), "New Task  (Call)");
+
+    for (const char* day : {"Sunday", "Monday", "Tuesday", "Thursday", "Friday", "Saturday"})
+        Click(form.get(), day); // Wednesdays only; today is a Monday
+    QFocusEvent byTab(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(Spin(*form, "SCH:Date"), &byTab);
+    EXPECT_EQ(form->Task().Date, kMonday + 2);
 }
 
 TEST_F(UpdateScheduleTest, ADateThatDoesNotFitIsWarnedAboutAndKeptAndTheWarningFollowsIt)
