@@ -74,7 +74,9 @@ CalendarWindow::CalendarWindow(Date date, const QString& filter, const QString& 
     for (int cell = 0; cell < kCalendarCells; ++cell) {
         auto* button = new QToolButton(this);
         button->setMinimumSize(34, 26);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        policy.setRetainSizeWhenHidden(true); // the grid keeps its seven columns in every month
+        button->setSizePolicy(policy);
         connect(button, &QToolButton::clicked, this, [this, button] { ChooseDay(button->text().toInt()); });
         cells_[cell] = button;
         grid->addWidget(button, 1 + cell / kDaysInWeek, cell % kDaysInWeek);
