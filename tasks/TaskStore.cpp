@@ -28,6 +28,13 @@ TaskSaved Failed(Table<ScheduleRecord>& schedule, DataError error)
     return TaskSaved::Failed;
 }
 
+// A read that found no task because reading failed, not because the task
+// is gone.
+bool ReadFailed(const TableFile& schedule)
+{
+    return schedule.ErrorCode() != kNoError && schedule.ErrorCode() != kRecordNotFound;
+}
+
 // Adds a task deleted meanwhile again, under its own ID while that is free.
 bool AddAgain(Table<ScheduleRecord>& schedule, ScheduleRecord& task)
 {
@@ -87,6 +94,8 @@ bool ReserveTask(Table<ScheduleRecord>& schedule, ScheduleRecord& task, Schedule
 bool ReleaseTask(Dictionary& tables, int32_t id)
 {
     const std::optional<ScheduleRecord> stored = ReadTask(tables.Schedule, id);
+    if (!stored && ReadFailed(tables.Schedule))
+        return ShowFileError(tables.Schedule.LastError());
     // Through the relation the task's script items go with it.
     if (stored) {
         return tables.Relations.Delete(tables.Schedule, *stored) || ShowFileError(tables.Relations.LastError());
@@ -104,6 +113,8 @@ TaskSaved SaveTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& bas
         if (!schedule.Stream())
             return Failed(schedule, schedule.LastError());
         const std::optional<ScheduleRecord> stored = ReadTask(schedule, task.ID);
+        if (!stored && ReadFailed(schedule))
+            return Failed(schedule, schedule.LastError());
         ScheduleRecord merged = task;
         if (!stored) {
             if (!answers.storeAgain) {
@@ -151,7 +162,7 @@ bool DeleteTask(Dictionary& tables, int32_t id)
 {
     const std::optional<ScheduleRecord> stored = ReadTask(tables.Schedule, id);
     if (!stored)
-        return true;
+        return !ReadFailed(tables.Schedule) || ShowFileError(tables.Schedule.LastError());
     if (tables.Relations.Delete(tables.Schedule, *stored))
         return true;
     // A refusal has been shown by the relation; a file error has not.

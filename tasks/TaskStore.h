@@ -29,7 +29,8 @@ QString TaskChangedText(const QString& description, const QStringList& fields);
 // The question when the task was deleted meanwhile.
 QString TaskGoneText(const QString& description);
 
-// The task stored under the ID, if any.
+// The task stored under the ID, if any; when there is none, the table's
+// error tells whether it is gone (35) or could not be read.
 std::optional<ScheduleRecord> ReadTask(Table<ScheduleRecord>& schedule, int32_t id);
 
 // Adds the new task disabled under the next free ID. The task takes its ID
