@@ -5,6 +5,7 @@
 #include "core/startup/ProgramMain.h"
 #include "core/windows/frame/Main.h"
 #include "platform/widgets/DesktopServices.h"
+#include "tasks/windows/TaskProcedures.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,5 +19,6 @@ int main(int argc, char** argv)
     // theme; without one, from the common freedesktop theme.
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     const vl::DesktopServices services;
+    vl::RegisterTaskProcedures();
     return vl::ProgramMain(vl::Main);
 }

@@ -116,6 +116,8 @@ void SchedulerCycle::RunPhase()
     case 2:
         if (routines_.removeExpiredHistory && routines_.removeExpiredHistory())
             surface_.NotifyTaskLists();
+        if (routines_.rollHolidays)
+            routines_.rollHolidays();
         break;
     case 3:
         if (routines_.findDueTask)

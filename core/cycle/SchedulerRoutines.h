@@ -20,6 +20,9 @@ struct SchedulerRoutines {
     std::function<void()> checkAdvanceWarnings; // phase 1
     // Phase 2; true when the daily check ran, so the task lists refresh.
     std::function<bool()> removeExpiredHistory;
+    // Phase 2 too, after the history check and whether or not it ran: the
+    // yearly upkeep of the holiday list (it keeps its own once-a-day rule).
+    std::function<void()> rollHolidays;
     std::function<void()> findDueTask;          // phase 3
     std::function<void()> collectExitCodes;     // phase 4
 

@@ -97,8 +97,9 @@ protected:
 TEST_F(SchedulerCycleTest, PhasesRunTheirRoutinesInTurnAndWrapToOne)
 {
     historyRemoved = true;
+    routines.rollHolidays = [this] { calls << QStringLiteral("holidays"); };
     Ticks(5);
-    EXPECT_THAT(calls, ElementsAre("warnings", "history", "due", "exit codes", "warnings"));
+    EXPECT_THAT(calls, ElementsAre("warnings", "history", "holidays", "due", "exit codes", "warnings"));
     EXPECT_EQ(cycle.Phase(), 1);
     EXPECT_EQ(surface.trayChoices, 2) << "the tray minimising choice is made again on each wrap to phase 1";
     EXPECT_EQ(surface.notifications, 1) << "only a history check that ran refreshes the task lists";
@@ -111,8 +112,9 @@ TEST_F(SchedulerCycleTest, PhasesWithoutARoutineAreSkipped)
 {
     routines.removeExpiredHistory = nullptr;
     routines.collectExitCodes = nullptr;
+    routines.rollHolidays = [this] { calls << QStringLiteral("holidays"); };
     Ticks(4);
-    EXPECT_THAT(calls, ElementsAre("warnings", "due"));
+    EXPECT_THAT(calls, ElementsAre("warnings", "holidays", "due")) << "holidays roll without a history check";
     EXPECT_EQ(surface.notifications, 0);
 }
 

@@ -1,0 +1,192 @@
+#include "tasks/HolidayRoll.h"
+
+#include "core/base/UserDate.h"
+#include "core/config/ConfigStore.h"
+#include "core/cycle/SchedulerRoutines.h"
+#include "core/dictionary/Dictionary.h"
+#include "platform/runtime/Clock.h"
+#include "platform/runtime/FixedText.h"
+#include "platform/ui/PromptService.h"
+#include "tasks/EasterSunday.h"
+#include "tasks/HolidayRules.h"
+#include "tasks/HolidayStore.h"
+
+#include <QStringList>
+
+namespace vl {
+
+namespace {
+
+struct DefaultHoliday {
+    const char* name;
+    Date date;
+    const char* rule;
+};
+
+// The defaults, in the order they are added; year is the present one.
+std::vector<DefaultHoliday> DefaultHolidays(int year)
+{
+    const Date easter = EasterSunday(year);
+    return {
+        {"Christmas Day", MakeDate(12, 25, year), kAnnualRule},
+        {"Christmas Eve", MakeDate(12, 24, year), kAnnualRule},
+        {"New Year's Day", MakeDate(1, 1, year + 1), kAnnualRule},
+        {"New Year's Eve", MakeDate(12, 31, year), kAnnualRule},
+        {"Canada Day (Canada)", MakeDate(7, 1, 1999), kAnnualRule},
+        {"Independence Day (U.S.)", MakeDate(7, 4, 1999), kAnnualRule},
+        {"Victoria Day (Canada)", MakeDate(5, 18, 1998), kDayOfMonthRule},
+        {"Memorial Day (U.S.)", MakeDate(5, 25, 1998), kDayOfMonthRule},
+        {"Labor Day/Labour Day)", MakeDate(9, 7, 1998), kDayOfMonthRule},
+        {"Veteran's Day (U.S.)", MakeDate(11, 11, 1998), kDayOfMonthRule},
+        {"Remembrance Day (Canada)", MakeDate(11, 11, 1998), kDayOfMonthRule},
+        {"Thanksgiving (Canada)", MakeDate(10, 12, 1998), kDayOfMonthRule},
+        {"Thanksgiving (U.S.)", MakeDate(11, 27, 1998), kDayOfMonthRule},
+        {"Easter", easter, kEasterRule},
+        {"Palm Sunday", easter - 7, kEasterRule},
+        {"Good Friday", easter - 2, kEasterRule},
+        {"Easter Monday", easter + 1, kEasterRule},
+    };
+}
+
+// The writes of one upkeep in one transaction, committed before any
+// message is shown (a prompt never holds the file).
+class Batch {
+public:
+    explicit Batch(TableFile& file) : file_(file) { file_.Stream(); }
+    ~Batch() { Commit(); }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+    bool Commit()
+    {
+        if (!open_)
+            return true;
+        open_ = false;
+        return file_.Flush();
+    }
+
+private:
+    TableFile& file_;
+    bool open_ = true;
+};
+
+QString ShownDate(Date date)
+{
+    const QString text = FormatUserDate(date).trimmed();
+    return text.isEmpty() ? QString::number(date) : text;
+}
+
+QString HolderOf(Table<HolidaysRecord>& holidays, Date date)
+{
+    const std::optional<HolidaysRecord> holder = HolidayOn(holidays, date);
+    return holder ? Clip(holder->Holiday) : QString();
+}
+
+// Commits what the upkeep wrote. A file error met on the way (failed) or at
+// the commit is shown and gives false.
+bool Finish(Batch& batch, const TableFile& holidays, const char* caption, bool failed = false)
+{
+    DataError error = failed ? holidays.LastError() : DataError();
+    if (failed && error.Ok())
+        error = DataError::Make(kFileSystemError, holidays.Name());
+    if (!batch.Commit() && error.Ok())
+        error = holidays.LastError();
+    if (error.Ok())
+        return true;
+    Prompt::Notify(error.Describe(), QLatin1String(caption), PromptIcon::Stop);
+    return false;
+}
+
+void ShowRefusals(const QString& heading, const QStringList& refusals, const char* caption)
+{
+    if (refusals.isEmpty())
+        return;
+    Prompt::Notify(heading + QLatin1Char('|') + refusals.join(QLatin1Char('|')), QLatin1String(caption),
+                   PromptIcon::Information);
+}
+
+} // namespace
+
+bool SeedDefaultHolidays(Table<HolidaysRecord>& holidays, Date today)
+{
+    QStringList refusals;
+    Batch batch(holidays);
+    for (const DefaultHoliday& holiday : DefaultHolidays(YearOf(today))) {
+        const QString name = QLatin1String(holiday.name);
+        switch (AddHoliday(holidays, holiday.date, name, QLatin1String(holiday.rule))) {
+        case HolidayAdded::Added:
+            break;
+        case HolidayAdded::DateTaken:
+            refusals << QStringLiteral("\"%1\": %2 already holds \"%3\".")
+                            .arg(name, ShownDate(holiday.date), HolderOf(holidays, holiday.date));
+            break;
+        case HolidayAdded::Failed:
+            return Finish(batch, holidays, kDefaultHolidaysCaption, true);
+        }
+    }
+    if (!Finish(batch, holidays, kDefaultHolidaysCaption))
+        return false;
+    ShowRefusals(QStringLiteral("These default holidays were not added, because a day holds one holiday:"),
+                 refusals, kDefaultHolidaysCaption);
+    return true;
+}
+
+bool RollHolidaysForward(Table<HolidaysRecord>& holidays, Date today)
+{
+    QStringList refusals;
+    Batch batch(holidays);
+    Cursor<HolidaysRecord> cursor(holidays);
+    cursor.Set(HOL_KEYHOLIDAYDATE);
+    HolidaysRecord holiday;
+    while (cursor.Next(holiday) && holiday.HolidayDate < today) {
+        HolidaysRecord moved = holiday;
+        if (!MoveToNextYear(moved)) {
+            if (!holidays.Delete(holiday))
+                return Finish(batch, holidays, kHolidayRollCaption, true);
+            continue;
+        }
+        if (holidays.Put(moved))
+            continue;
+        if (holidays.ErrorCode() != kDuplicateKey)
+            return Finish(batch, holidays, kHolidayRollCaption, true);
+        refusals << QStringLiteral("\"%1\" stays on %2: its next date, %3, already holds \"%4\".")
+                        .arg(Clip(holiday.Holiday), ShownDate(holiday.HolidayDate), ShownDate(moved.HolidayDate),
+                             HolderOf(holidays, moved.HolidayDate));
+    }
+    if (holidays.ErrorCode() != kNoError && holidays.ErrorCode() != kRecordNotAvailable)
+        return Finish(batch, holidays, kHolidayRollCaption, true);
+    if (!Finish(batch, holidays, kHolidayRollCaption))
+        return false;
+    ShowRefusals(QStringLiteral("These holidays could not move on to their next date, because a day holds one "
+                                "holiday:"),
+                 refusals, kHolidayRollCaption);
+    return true;
+}
+
+void RollHolidays()
+{
+    Table<HolidaysRecord>& holidays = Tables().Holidays;
+    if (!OpenTable(holidays))
+        return;
+    const Date today = Today();
+    bool seeded = true;
+    if (GetConfigValue(QLatin1String(kDefaultHolidaysKey)).isEmpty()) {
+        seeded = SeedDefaultHolidays(holidays, today);
+        if (seeded)
+            PutConfigValue(QLatin1String(kDefaultHolidaysKey), QStringLiteral("Y"));
+    }
+    if (seeded)
+        RollHolidaysForward(holidays, today);
+    holidays.Close();
+}
+
+void InstallHolidayRoutines()
+{
+    TickRoutines().rollHolidays = [lastDay = Date{0}]() mutable {
+        if (Today() == lastDay)
+            return;
+        lastDay = Today();
+        RollHolidays();
+    };
+}
+
+} // namespace vl

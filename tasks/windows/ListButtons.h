@@ -1,0 +1,24 @@
+#pragma once
+// The row of buttons under a list: each button the list has, with its text,
+// in the order New, View, Copy, Edit, Delete.
+
+#include "platform/viewcopy/ViewCopyBrowse.h"
+
+class QBoxLayout;
+class QWidget;
+
+namespace vl {
+
+// A button's text, or null for a button the list does not have.
+struct ListButtonTexts {
+    const char* insert = nullptr;
+    const char* view = nullptr;
+    const char* copy = nullptr;
+    const char* change = nullptr;
+    const char* remove = nullptr;
+};
+
+// Makes the buttons as children of parent and adds them to the row.
+BrowseButtons MakeListButtons(QWidget* parent, const ListButtonTexts& texts, QBoxLayout& row);
+
+} // namespace vl

@@ -1,0 +1,179 @@
+#pragma once
+// "Update the Schedule" (UpdateSchedule): the form on which a user creates,
+// copies, changes, views or deletes one task, on five tabs ("&Task",
+// "&Command", "&Message", "&When", "&Advanced").
+//
+// The form edits a copy of its own of the task: nothing is shared with the
+// scheduler or another window, and OK stores it merged with whatever they
+// stored meanwhile (tasks/TaskStore.h). A new task, and a copy, takes its ID
+// when the form opens (stored disabled until OK), so that its script can be
+// stored under it; a copy takes its own copy of the source's script, and
+// Cancel removes the task and its script again.
+//
+// Lists open it window-modal with OpenUpdateSchedule and hear the outcome
+// through a callback; two lists can each have a form open. Controls carry
+// their texts; the entries and the date and time spins are named after
+// their fields ("SCH:Description", "SCH:Date", "SCH:AdvanceWarnTime", ...).
+
+#include "core/dictionary/ScheduleRecord.h"
+#include "platform/ui/FormRequest.h"
+#include "tasks/TablesInUse.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+
+namespace vl {
+
+class PictureSpinBox;
+class TabColourer;
+
+// What a list asks of the form.
+struct TaskFormRequest {
+    FormRequest request = FormRequest::Insert;
+    int32_t taskId = 0;       // change, view, delete: the task
+    int32_t copySourceId = 0; // insert: the task to copy; 0 for a new task
+    Date dateToUse = 0;       // a new task's date; 0 for today
+    QString category;         // a new task's category, as the list shows it
+};
+
+// The procedure name of the script list the "&Scripting" button starts. It
+// is started with the form as its window and works on the form's Task(); the
+// form shows the task again when the procedure returns.
+inline constexpr char kScriptListProcedure[] = "BrowseScripting";
+
+class UpdateSchedule : public QDialog {
+    Q_OBJECT
+public:
+    explicit UpdateSchedule(const TaskFormRequest& request, QWidget* parent = nullptr);
+    ~UpdateSchedule() override;
+
+    // False when the task could not be read or reserved (the reason has been
+    // shown): the form must not be shown.
+    bool Opened() const { return opened_; }
+
+    // The form's own copy of the task, as the controls last wrote it.
+    ScheduleRecord& Task() { return task_; }
+    const ScheduleRecord& Task() const { return task_; }
+    QTabWidget* Tabs() const { return tabs_; }
+
+    void accept() override; // "&OK": stores (or deletes) the task
+    void done(int result) override;
+
+private:
+    // A control bound to a field: how the task is shown in it, and read back.
+    struct Binding {
+        std::function<void()> show;
+        std::function<void()> take;
+    };
+
+    bool LoadTask();
+    void BuildWindow();
+    // The five tabs (UpdateSchedulePages.cpp).
+    QWidget* TaskPage();
+    QWidget* CommandPage();
+    QWidget* MessagePage();
+    QWidget* WhenPage();
+    QWidget* AdvancedPage();
+    QGroupBox* EveryGroup();
+
+    // Controls bound to a field of the task; entries and date or time spins
+    // are named after their fields ("SCH:Date").
+    QCheckBox* Flag(const QString& text, uint8_t ScheduleRecord::*field);
+    QLineEdit* TextEntry(QString ScheduleRecord::*field, int width, const QString& name);
+    // Radios laid out in columns inside the parent.
+    QButtonGroup* Choice(const QStringList& texts, QString ScheduleRecord::*field, QWidget* parent,
+                         int columns = 1);
+    QSpinBox* Number(int32_t ScheduleRecord::*field, int low, int high);
+    PictureSpinBox* Moment(int32_t ScheduleRecord::*field, const QString& picture, const QString& name);
+    QPushButton* Button(const QString& text, const QString& tip, void (UpdateSchedule::*action)());
+    QPushButton* CalendarButton(void (UpdateSchedule::*action)());
+
+    // The controls into the task; the task into the controls.
+    void Take();
+    void Display();
+    // A control was accepted: the rules run and the task is shown again.
+    void Accepted();
+    void ApplyRules();
+    void AlarmRule();
+    void AlarmFileRule();
+    void ShowPicture(int tab);
+    void MakeReadOnly();
+
+    void NextDateAccepted();
+    void AdvanceWarningAccepted();
+    void NextDateFocused();
+    void ChooseNextDate();
+    void ChooseWarningDate();
+    void ShowOffsetTips();
+    void EditExceptions();
+    void BrowseProgram();
+    void OpenScriptList();
+    void BrowseAlarmFile();
+    void PlayAlarm();
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void CloseDown();
+
+    TaskFormRequest request_;
+    ScheduleRecord task_;
+    ScheduleRecord base_; // the task as read or last stored, for the merge
+    bool reserved_ = false; // a new task stored disabled, not yet completed
+    bool opened_ = false;
+    bool closed_ = false;
+    bool displaying_ = false;
+    TablesInUse tables_;
+    std::vector<Binding> bindings_;
+    TabColourer* colourer_ = nullptr;
+
+    QTabWidget* tabs_ = nullptr;
+    QButtonGroup* taskType_ = nullptr;
+    QComboBox* category_ = nullptr;
+    QLineEdit* description_ = nullptr;
+    QPlainTextEdit* message_ = nullptr;
+    QPushButton* scripting_ = nullptr;
+    QGroupBox* everyGroup_ = nullptr;
+    std::vector<QWidget*> weekBoxes_;    // "1st" .. "Last"
+    QCheckBox* monthEnd_ = nullptr;
+    std::vector<QWidget*> weekdayBoxes_; // "Sunday" .. "Saturday"
+    std::vector<QWidget*> everyControls_;
+    std::vector<QWidget*> repeatControls_;
+    std::vector<QWidget*> offsetControls_;
+    QPushButton* except_ = nullptr;
+    PictureSpinBox* date_ = nullptr;
+    std::vector<QWidget*> timeControls_;
+    PictureSpinBox* warnDate_ = nullptr;
+    PictureSpinBox* warnTime_ = nullptr;
+    QLabel* lastRun_ = nullptr;
+    QLabel* lastRunTime_ = nullptr;
+    std::vector<QWidget*> alarmControls_;
+    QLineEdit* alarmFile_ = nullptr;
+    QPushButton* browseAlarm_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+// Opens the form window-modal to the list; done(completed, task ID) is
+// called when it closes, completed when OK stored or deleted the task. Null
+// when the form could not open (the reason has been shown).
+UpdateSchedule* OpenUpdateSchedule(QWidget* list, const TaskFormRequest& request,
+                                   std::function<void(bool completed, int32_t taskId)> done);
+
+// Installs this form as the one the lists open (TaskForm.h); called when the
+// program starts.
+void InstallTaskForm();
+
+} // namespace vl

@@ -1,0 +1,154 @@
+// Holidays on a real data file: one holiday a day, said so when a second one
+// meets it (from the form, the default list and the yearly roll-forward),
+// and the yearly upkeep.
+
+#include "core/config/ConfigStore.h"
+#include "core/cycle/SchedulerRoutines.h"
+#include "core/dictionary/Dictionary.h"
+#include "tasks/EasterSunday.h"
+#include "tasks/HolidayRoll.h"
+#include "tasks/HolidayStore.h"
+#include "platform/runtime/Clock.h"
+#include "tests/support/ScriptedPrompt.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace vl {
+namespace {
+
+Date Day(int year, int month, int day)
+{
+    return MakeDate(month, day, year);
+}
+
+class HolidayStoreTest : public ::testing::Test {
+protected:
+    void TearDown() override { DictionaryEnd(); }
+
+    Dictionary& d = (DictionaryStart(), Tables());
+    Table<HolidaysRecord>& holidays = (OpenTable(d.Holidays), d.Holidays);
+    test::ScriptedPrompt prompt;
+
+    HolidaysRecord Holiday(Date date, const char* name, const char* rule = "Annual")
+    {
+        HolidaysRecord holiday;
+        holiday.HolidayDate = date;
+        holiday.Holiday = QString::fromLatin1(name);
+        holiday.HOLIDAYTYPE = QString::fromLatin1(rule);
+        return holiday;
+    }
+
+    HolidaysRecord Stored(Date date, const char* name, const char* rule = "Annual")
+    {
+        HolidaysRecord holiday = Holiday(date, name, rule);
+        EXPECT_TRUE(holidays.Add(holiday)) << qPrintable(holidays.Error());
+        return holiday;
+    }
+
+    // Name by date, as stored.
+    std::map<Date, QString> All()
+    {
+        std::map<Date, QString> all;
+        HolidaysRecord holiday;
+        holidays.Set(HOL_KEYHOLIDAYDATE);
+        while (holidays.Next(holiday))
+            all[holiday.HolidayDate] = holiday.Holiday + "/" + holiday.HOLIDAYTYPE;
+        return all;
+    }
+};
+
+TEST_F(HolidayStoreTest, ASecondHolidayOnADateIsRefusedWithAMessageAndNothingIsLost)
+{
+    Stored(Day(2025, 12, 25), "Christmas Day");
+    HolidaysRecord visit = Stored(Day(2025, 12, 26), "Boxing Day");
+
+    HolidaysRecord party = Holiday(Day(2025, 12, 25), "Office party");
+    prompt.Answer(1);
+    EXPECT_FALSE(StoreHoliday(holidays, FormRequest::Insert, party));
+    visit.HolidayDate = Day(2025, 12, 25);
+    prompt.Answer(1);
+    EXPECT_FALSE(StoreHoliday(holidays, FormRequest::Change, visit));
+
+    ASSERT_EQ(prompt.Questions().size(), 2u);
+    EXPECT_EQ(prompt.Questions()[0].caption, "Holiday Date Taken");
+    EXPECT_EQ(prompt.Questions()[0].text,
+              "\"Office party\" was not saved: DEC 25,2025 already holds the holiday \"Christmas Day\".|"
+              "A day holds one holiday. Choose another date, or change the holiday already there.");
+    EXPECT_TRUE(prompt.Questions()[1].text.startsWith("\"Boxing Day\" was not saved: DEC 25,2025"));
+    EXPECT_EQ(party.Holiday, "Office party") << "the form keeps what was typed";
+    EXPECT_EQ(All(), (std::map<Date, QString>{{Day(2025, 12, 25), "Christmas Day/Annual"},
+                                              {Day(2025, 12, 26), "Boxing Day/Annual"}}));
+    EXPECT_EQ(AddHoliday(holidays, Day(2025, 12, 26), "Again", "Once"), HolidayAdded::DateTaken);
+
+    HolidaysRecord undated = Holiday(0, "Someday");
+    prompt.Answer(1);
+    EXPECT_FALSE(StoreHoliday(holidays, FormRequest::Insert, undated));
+    EXPECT_EQ(prompt.Questions().back().text, "Enter the holiday's date.");
+}
+
+TEST_F(HolidayStoreTest, DefaultsSayWhichShareADateAndRollForwardToTheComingDates)
+{
+    const Date today = Day(2025, 6, 1);
+    ASSERT_TRUE(SeedDefaultHolidays(holidays, today));
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].kind, test::PromptKind::Notice) << "the frame's tick does not wait";
+    EXPECT_EQ(prompt.Questions()[0].caption, "Default Holidays");
+    EXPECT_EQ(prompt.Questions()[0].text,
+              "These default holidays were not added, because a day holds one holiday:|"
+              "\"Remembrance Day (Canada)\": NOV 11,1998 already holds \"Veteran's Day (U.S.)\".");
+    EXPECT_EQ(holidays.Records(), 16);
+
+    ASSERT_TRUE(RollHolidaysForward(holidays, today));
+    const std::map<Date, QString> all = All();
+    EXPECT_EQ(all.size(), 16u);
+    EXPECT_GE(all.begin()->first, today);
+    const Date easter2026 = EasterSunday(2026);
+    EXPECT_EQ(all.at(easter2026), "Easter/Easter");
+    EXPECT_EQ(all.at(easter2026 - 2), "Good Friday/Easter");
+    EXPECT_EQ(all.at(Day(2025, 12, 25)), "Christmas Day/Annual");
+    EXPECT_EQ(all.at(Day(2026, 1, 1)), "New Year's Day/Annual");
+    EXPECT_EQ(all.at(Day(2025, 7, 4)), "Independence Day (U.S.)/Annual");
+    EXPECT_EQ(all.at(Day(2025, 9, 1)), "Labor Day/Labour Day)/Day of Month"); // first Monday
+}
+
+TEST_F(HolidayStoreTest, RollForwardRemovesPastOnceHolidaysAndKeepsOneThatMeetsAnother)
+{
+    Stored(Day(2024, 7, 4), "Fourth");
+    Stored(Day(2024, 9, 1), "Trip", "Once");
+    Stored(Day(2025, 7, 4), "Fourth again", "Once");
+    Stored(Day(2025, 3, 1), "Coming");
+    ASSERT_TRUE(RollHolidaysForward(holidays, Day(2025, 1, 1)));
+
+    EXPECT_EQ(All(), (std::map<Date, QString>{{Day(2024, 7, 4), "Fourth/Annual"},
+                                              {Day(2025, 3, 1), "Coming/Annual"},
+                                              {Day(2025, 7, 4), "Fourth again/Once"}}));
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].kind, test::PromptKind::Notice);
+    EXPECT_EQ(prompt.Questions()[0].text,
+              "These holidays could not move on to their next date, because a day holds one holiday:|"
+              "\"Fourth\" stays on JUL 04,2024: its next date, JUL 04,2025, already holds \"Fourth again\".");
+}
+
+TEST_F(HolidayStoreTest, TheProgramSeedsOnceAndRollsOnceADay)
+{
+    SettableClock clock(Day(2025, 6, 1), 1);
+    ClockOverride useClock(clock);
+    TickRoutines() = {};
+    InstallHolidayRoutines();
+    TickRoutines().rollHolidays();
+    EXPECT_EQ(GetConfigValue(kDefaultHolidaysKey), "Y");
+    EXPECT_EQ(holidays.Records(), 16);
+
+    Stored(Day(2025, 6, 1), "Today only", "Once");
+    TickRoutines().rollHolidays(); // the same day: nothing more
+    clock.Set(Day(2025, 6, 2), 1);
+    TickRoutines().rollHolidays(); // no second default list, and the passed holiday goes
+    EXPECT_EQ(holidays.Records(), 16);
+    EXPECT_FALSE(HolidayOn(holidays, Day(2025, 6, 1)));
+    TickRoutines() = {};
+}
+
+} // namespace
+} // namespace vl
