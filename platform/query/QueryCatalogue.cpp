@@ -51,6 +51,11 @@ bool QueryCatalogue::Parse(const QString& text)
         if (columns.size() == kColumns + 1 && columns.last().isEmpty())
             columns.removeLast();
         const QString where = QStringLiteral("Entry %1 of the field catalogue").arg(i + 1);
+        const auto wrong = [&](int code, int column, const char* what, const char* rule) {
+            return Fail(code, QStringLiteral("%1 (%2): the %3 \"%4\" is %5")
+                                  .arg(where, columns[2].trimmed(), QLatin1String(what), columns[column],
+                                       QLatin1String(rule)));
+        };
         if (columns.size() != kColumns)
             return Fail(2, QStringLiteral("%1 has %2 columns, not %3").arg(where).arg(columns.size()).arg(kColumns));
         QueryField field;
@@ -62,14 +67,14 @@ bool QueryCatalogue::Parse(const QString& text)
         bool ok = false;
         field.size = columns[4].trimmed().toInt(&ok);
         if (!ok || field.size <= 0)
-            return Fail(4, QStringLiteral("%1 (%2): the size \"%3\" is not a number").arg(where, field.field, columns[4]));
+            return wrong(4, 4, "size", "not a number");
         const int kind = columns[5].trimmed().toInt(&ok);
         if (!ok || kind < 1 || kind > 2)
-            return Fail(5, QStringLiteral("%1 (%2): the kind \"%3\" is neither 1 nor 2").arg(where, field.field, columns[5]));
+            return wrong(5, 5, "kind", "neither 1 nor 2");
         field.kind = static_cast<QueryFieldKind>(kind);
         const int input = columns[6].trimmed().toInt(&ok);
         if (!ok || input < 1 || input > 3)
-            return Fail(6, QStringLiteral("%1 (%2): the input \"%3\" is not 1, 2 or 3").arg(where, field.field, columns[6]));
+            return wrong(6, 6, "input", "not 1, 2 or 3");
         field.input = static_cast<QueryInput>(input);
         if (field.input == QueryInput::Choice)
             field.choices = Choices(columns[8]);

@@ -97,7 +97,8 @@ TEST_F(Editor, SavedQueriesAreSavedLoadedAndRemovedWithTheDialogsQuestions)
     ASSERT_TRUE(editor.Load("irish"));
     EXPECT_EQ(editor.Current(), irish);
     EXPECT_EQ(editor.Description(), "Irish");
-    EXPECT_EQ(Captions(), (QStringList{"Save Query", "Duplicate Query Description", "Overwrite Query", "Overwrite Query"}));
+    EXPECT_EQ(Captions(),
+              (QStringList{"Save Query", "Duplicate Query Description", "Overwrite Query", "Overwrite Query"}));
     EXPECT_EQ(prompt.Questions()[0].text, "Please enter a description for this query.");
 
     // A saved query naming a field the catalogue no longer lists is loaded,

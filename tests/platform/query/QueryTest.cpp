@@ -92,7 +92,8 @@ TEST(QueryValueTest, ConstantsAreReadThroughTheFieldsPicturesAndShownBack)
         const bool ok = QueryValueFromInput(field(c.field), c.input, stored, error);
         EXPECT_EQ(ok, !c.stored.isEmpty()) << c.field << " " << c.input.toStdString();
         if (!ok) {
-            EXPECT_TRUE(error.startsWith(field(c.field).prompt + ": \"" + c.input + "\" is not a")) << error.toStdString();
+            const QString reason = field(c.field).prompt + ": \"" + c.input + "\" is not a";
+            EXPECT_TRUE(error.startsWith(reason)) << error.toStdString();
             continue;
         }
         EXPECT_EQ(stored, c.stored) << c.field;
@@ -137,8 +138,9 @@ TEST(QueryTextTest, TheTextFormReadsBackToTheSameQueryAndDamageIsRefused)
     ASSERT_TRUE(QueryFromText(text, read, error)) << error.toStdString();
     EXPECT_EQ(read, query);
     EXPECT_TRUE(QueryText({}).isEmpty());
-    for (const char* damaged : {"[{\"join\":\"AND\"", "{}", "[{\"join\":\"XOR\",\"field\":\"A\",\"op\":1,\"with\":\"value\",\"value\":\"\"}]",
-                                "[{\"join\":\"AND\",\"field\":\"A\",\"op\":13,\"with\":\"value\",\"value\":\"\"}]"}) {
+    for (const char* damaged : {R"([{"join":"AND")", "{}", R"([{"join":"XOR","field":"A","op":1,"with":"value","value":""}])",
+                                R"([{"join":"AND","field":"A","op":13,"with":"value","value":""}])",
+                                R"([{"join":"AND","field":"A","op":1,"with":"constant","value":""}])"}) {
         EXPECT_FALSE(QueryFromText(damaged, read, error)) << damaged;
         EXPECT_EQ(read, query); // left as it was
     }
@@ -147,7 +149,8 @@ TEST(QueryTextTest, TheTextFormReadsBackToTheSameQueryAndDamageIsRefused)
 TEST(QueryWordsTest, EachConditionReadsAsPromptOperatorAndOperand)
 {
     const QueryCatalogue catalogue = ItemCatalogue();
-    Query query{Cond("ITM:Name", Op::Contains, "O'Neil"), Cond("ITM:Code", Op::Equal, "NUT", QueryOperand::Value, Join::Or),
+    Query query{Cond("ITM:Name", Op::Contains, "O'Neil"),
+                Cond("ITM:Code", Op::Equal, "NUT", QueryOperand::Value, Join::Or),
                 Cond("ITM:Date", Op::Less, QString::number(MakeDate(12, 25, 2024))),
                 Cond("ITM:Time", Op::Greater, "ITM:Date", QueryOperand::Field),
                 Cond("ITM:Date", Op::Less, "TODAY()", QueryOperand::Expression), Cond("ITM:Flag", Op::NotChecked),
@@ -215,7 +218,9 @@ TEST(QueryFilterTest, QueriesBecomeFiltersWithEvaluatedExpressionsAndKnownFields
     const Case cases[] = {
         {{Cond("ITM:Flag", Op::Checked)}, {1, 2}},
         {{Cond("ITM:Flag", Op::NotChecked), Cond("ITM:Name", Op::Equal, "o'neil")}, {3}},
-        {{Cond("ITM:Date", Op::Less, "ITM:Time", QueryOperand::Field), Cond("ITM:Code", Op::Equal, "Bolt", QueryOperand::Value, Join::Or)}, {1, 2}},
+        {{Cond("ITM:Date", Op::Less, "ITM:Time", QueryOperand::Field),
+          Cond("ITM:Code", Op::Equal, "Bolt", QueryOperand::Value, Join::Or)},
+         {1, 2}},
         {{Cond("ITM:Date", Op::Greater, "X+1", QueryOperand::Expression)}, {1, 2}},
         {{Cond("ITM:Name", Op::NotContains, "A")}, {3}},
         {{}, {1, 2, 3}},

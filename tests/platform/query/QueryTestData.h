@@ -32,8 +32,10 @@ inline QueryTexts DialogTexts()
 {
     return QueryTexts({{1, "Is Equal To"}, {3, "Is Greater Than"}, {4, "Is Less Than"}, {8, "Contains"},
                        {10, "Does NOT Contain"}, {11, "Is Checked"}, {12, "Is NOT Checked"},
-                       {31, "ErrorLoadingQuery"}, {32, "An error has prevented the Query Wizard from loading your query at this time."},
-                       {33, "Invalid Query"}, {34, "The query you have designed is invalid.|Please review your query and correct the problem."},
+                       {31, "ErrorLoadingQuery"},
+                       {32, "An error has prevented the Query Wizard from loading your query at this time."},
+                       {33, "Invalid Query"},
+                       {34, "The query you have designed is invalid.|Please review your query and correct the problem."},
                        {35, "Overwrite Query"}, {36, "Do you want to overwrite the query you are editing?"},
                        {37, "Query No Longer Valid"}, {38, "This query is no longer valid."},
                        {41, "Save Query"}, {42, "Would you like to save this query?"}, {103, "AND"}, {127, "OR"},
