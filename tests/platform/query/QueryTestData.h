@@ -38,7 +38,7 @@ inline QueryTexts DialogTexts()
                        {34, "The query you have designed is invalid.|Please review your query and correct the problem."},
                        {35, "Overwrite Query"}, {36, "Do you want to overwrite the query you are editing?"},
                        {37, "Query No Longer Valid"}, {38, "This query is no longer valid."},
-                       {41, "Save Query"}, {42, "Would you like to save this query?"}, {103, "AND"}, {127, "OR"},
+                       {41, "Save Query"}, {42, "Would you like to save this query?"}, {103, "AND"}, {127, "OR"}, {151, "Query Wizard"}, {153, "(New Query)"},
                        {161, "E&xpression"}, {162, "&Another Field"}, {166, "Compare Using Case Sensitive Matching"},
                        {231, "Save Query"}, {240, "A query with this description already exists."},
                        {241, "Duplicate Query Description"}, {242, "Please enter a description for this query."},
