@@ -39,31 +39,15 @@ TEST(QueryFieldCatalogueTest, SeventyEntriesWithTheTellingRowsAndEveryUsableFiel
     ASSERT_EQ(catalogue.Fields().size(), 70u);
     EXPECT_EQ(catalogue.Fields().front().field, "CAT:Category");
     EXPECT_EQ(catalogue.Fields().back().field, "SCR:DDECommand");
-    struct Row {
-        int entry;
-        const char* prompt;
-        const char* field;
-        const char* picture;
-        int size;
-        QueryFieldKind kind;
-        QueryInput input;
+    // The telling rows: prompt, field, picture, size, kind and input.
+    const auto row = [&](int entry) {
+        const QueryField& f = catalogue.Fields()[entry];
+        return QStringList{f.prompt, f.field, f.picture}.join('|') +
+               QStringLiteral("|%1|%2|%3").arg(f.size).arg(int(f.kind)).arg(int(f.input));
     };
-    const Row rows[] = {
-        {1, "Basic - Task Type (Message/Program/Both/Reminder)", "SCH:TaskType", "@s20", 20, QueryFieldKind::Text,
-         QueryInput::Choice},
-        {24, "Basic - Next Date to Perform Task", "SCH:Date", "@d17b", 4, QueryFieldKind::Number, QueryInput::Entry},
-        {39, "Option - Do not perform this task (True/False)", "SCH:Disabled", "@n3", 1, QueryFieldKind::Number,
-         QueryInput::CheckBox},
-    };
-    for (const Row& row : rows) {
-        const QueryField& field = catalogue.Fields()[row.entry];
-        EXPECT_EQ(field.prompt, row.prompt);
-        EXPECT_EQ(field.field, row.field);
-        EXPECT_EQ(field.picture, row.picture);
-        EXPECT_EQ(field.size, row.size);
-        EXPECT_EQ(field.kind, row.kind);
-        EXPECT_EQ(field.input, row.input);
-    }
+    EXPECT_EQ(row(1), "Basic - Task Type (Message/Program/Both/Reminder)|SCH:TaskType|@s20|20|1|3");
+    EXPECT_EQ(row(24), "Basic - Next Date to Perform Task|SCH:Date|@d17b|4|2|1");
+    EXPECT_EQ(row(39), "Option - Do not perform this task (True/False)|SCH:Disabled|@n3|1|2|2");
     EXPECT_EQ(catalogue.Find("SCH:Disabled")->checkLabel, "Disabled");
     QStringList taskTypes;
     for (const QueryChoice& choice : catalogue.Find("SCH:TaskType")->choices)

@@ -44,6 +44,8 @@ TEST_F(Editor, DraftsBecomeConditionsOrAreRefusedWithTheReason)
         {Draft("ITM:Date", Op::Contains, "1"), "Item - Date cannot be compared that way"},
         {Draft("", Op::Equal, "x"), "Select the field to test."},
         {Draft("ITM:Date", Op::Less, "", QueryOperand::Expression), "compared with an empty expression"},
+        {Draft("ITM:Priority", Op::Less, "high"), "Item - Priority: \"high\" is not a number"},
+        {Draft("ITM:Date", Op::Less, "ITM:Name", QueryOperand::Field), "one is a text, the other a number"},
     };
     for (const auto& [draft, reason] : refused) {
         prompt.Answer(1).Answer(1);

@@ -117,25 +117,21 @@ TEST_F(Dialog, NamedQueriesAreSavedAndLoadedInALaterDialog)
 {
     const Query query{{Join::And, "ITM:Name", QueryOperator::Equal, QueryOperand::Value, "x"}};
     Open(query);
-    EXPECT_EQ(Items("conditions"), QStringList{"Item - Name Is Equal To \"x\""});
     EXPECT_FALSE(Get<QPushButton>("edit")->isEnabled());
     Get<QLineEdit>("description")->setText("Just x");
     Press("add");
-    EXPECT_EQ(Items("savedQueries"), QStringList{"Just x"});
     EXPECT_TRUE(dialog->windowTitle().endsWith(" - Just x"));
     Press("cancel");
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
 
     Open();
-    EXPECT_TRUE(Items("conditions").isEmpty());
     Get<QListWidget>("savedQueries")->setCurrentRow(0);
     EXPECT_EQ(Get<QLineEdit>("description")->text(), "Just x");
     Press("edit");
+    EXPECT_EQ(Items("conditions"), QStringList{"Item - Name Is Equal To \"x\""});
     EXPECT_EQ(dialog->Result(), query);
     Press("remove");
     EXPECT_TRUE(Items("savedQueries").isEmpty());
-    Press("ok");
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
 } // namespace
