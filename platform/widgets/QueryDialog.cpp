@@ -15,6 +15,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vl {
 
 namespace {
@@ -112,11 +114,14 @@ QWidget* QueryDialog::BuildCondition()
     expression_->setObjectName(QStringLiteral("expression"));
     otherField_ = new QComboBox(valueStack_);
     otherField_->setObjectName(QStringLiteral("otherField"));
+    int height = 0;
     for (QWidget* page : {static_cast<QWidget*>(value_), static_cast<QWidget*>(choice_),
                           static_cast<QWidget*>(check_), static_cast<QWidget*>(expression_),
-                          static_cast<QWidget*>(otherField_)})
+                          static_cast<QWidget*>(otherField_)}) {
         valueStack_->addWidget(page);
-    valueStack_->setFixedHeight(value_->sizeHint().height());
+        height = std::max(height, page->sizeHint().height());
+    }
+    valueStack_->setFixedHeight(height); // the controls take turns in one place
 
     caseSensitive_ = new QCheckBox(texts.Text(kCaseSensitiveMatching), group);
     caseSensitive_->setObjectName(QStringLiteral("caseSensitive"));
