@@ -71,7 +71,7 @@ void QueryDialog::Build()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addWidget(buttons);
-    resize(860, 520);
+    resize(960, 540);
 }
 
 QWidget* QueryDialog::BuildCondition()
@@ -344,8 +344,10 @@ void QueryDialog::ShowQuery(int selected)
 {
     const QSignalBlocker block(conditions_);
     conditions_->clear();
-    if (!editor_.Current().empty())
-        conditions_->addItems(editor_.Words());
+    // An empty query lists nothing (its words, "All Records", are no condition).
+    const QStringList lines = editor_.Current().empty() ? QStringList() : editor_.Words();
+    for (const QString& line : lines)
+        (new QListWidgetItem(line, conditions_))->setToolTip(line); // whole where the list cuts it
     conditions_->setCurrentRow(selected);
     ShowState();
 }
