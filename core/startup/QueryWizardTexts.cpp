@@ -175,4 +175,12 @@ QString QueryWizardDisplayText(int number)
     return std::get<QString>(it->second);
 }
 
+std::map<int, QString> QueryWizardDisplayTexts()
+{
+    std::map<int, QString> texts;
+    for (const auto& entry : Table())
+        texts[entry.first] = QueryWizardDisplayText(entry.first);
+    return texts;
+}
+
 } // namespace vl

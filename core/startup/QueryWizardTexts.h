@@ -22,5 +22,7 @@ void LoadQueryWizardTexts();
 
 // The text under a number; a number entry as digits; empty when absent.
 QString QueryWizardDisplayText(int number);
+// Every entry as QueryWizardDisplayText gives it: what the dialog is handed.
+std::map<int, QString> QueryWizardDisplayTexts();
 
 } // namespace vl

@@ -60,41 +60,118 @@ std::string Bracketed(const std::string& text)
     return result;
 }
 
-// One condition as SQL; false with a message.
-bool ConditionSql(const TableDef& def, const Condition& condition, SqlParams& params, std::string& sql,
-                  bool& usesUpper, QString& error)
+// The linked table's name inside the condition that reaches it.
+const std::string kLinkAlias = "vl_link";
+
+// A field a condition names, as a column of the SQL text.
+struct Operand {
+    const FieldDef* field = nullptr;
+    std::string column;
+};
+
+// Finds a field: in the linked table first when the condition has one
+// (qualified, as is the view's table then), else in the view's table.
+bool FindOperand(const TableDef& def, const std::string& table, const Condition& condition, const QString& name,
+                 Operand& operand, QString& error)
 {
-    const int index = def.FieldIndex(condition.field);
+    if (condition.link) {
+        const TableDef& linked = *condition.link->def;
+        if (const int index = linked.FieldIndex(name); index >= 0) {
+            operand = {&linked.Fields()[index], kLinkAlias + "." + QuoteName(linked.Fields()[index].column)};
+            return true;
+        }
+        if (const int index = def.FieldIndex(name); index >= 0) {
+            operand = {&def.Fields()[index], table + "." + QuoteName(def.Fields()[index].column)};
+            return true;
+        }
+        error = QStringLiteral("neither %1 nor %2 has a field %3").arg(def.Label(), linked.Label(), name);
+        return false;
+    }
+    const int index = def.FieldIndex(name);
     if (index < 0) {
-        error = QStringLiteral("%1 has no field %2").arg(def.Label(), condition.field);
+        error = QStringLiteral("%1 has no field %2").arg(def.Label(), name);
         return false;
     }
-    const FieldDef& field = def.Fields()[index];
-    FieldValue value;
-    if (!CompareValue(field, condition.value, value, error))
-        return false;
-    const std::string column = QuoteName(field.column);
-    const bool noCase = condition.noCase && field.IsText();
-    if (const char* op = Operator(condition.compare)) {
-        const std::string mark = params.Add(value);
-        sql = (noCase ? Collated(column) : column) + op + mark;
-        return true;
+    operand = {&def.Fields()[index], QuoteName(def.Fields()[index].column)};
+    return true;
+}
+
+// The comparison of two operands (columns or parameter marks).
+std::string Comparison(Compare compare, const std::string& left, const std::string& right, bool noCase,
+                       bool& usesUpper)
+{
+    if (const char* op = Operator(compare))
+        return (noCase ? Collated(left) : left) + op + right;
+    const bool negated = compare == Compare::NotBeginsWith || compare == Compare::NotContains;
+    std::string sql;
+    if (compare == Compare::BeginsWith || compare == Compare::NotBeginsWith) {
+        sql = "substr(" + left + ", 1, length(" + right + ")) = " + (noCase ? Collated(right) : right);
+    } else if (noCase) {
+        sql = std::string("instr(") + kUpperFunction + "(" + left + "), " + kUpperFunction + "(" + right + ")) > 0";
+        usesUpper = true;
+    } else {
+        sql = "instr(" + left + ", " + right + ") > 0";
     }
-    if (!field.IsText()) {
+    return negated ? "NOT (" + sql + ")" : sql;
+}
+
+// A condition on a linked table: at least one linked record meets it.
+bool LinkedSql(const TableDef& def, const std::string& table, const Condition& condition, std::string& term,
+               QString& error)
+{
+    const ConditionLink& link = *condition.link;
+    const int linkField = link.def->FieldIndex(link.field);
+    const int ownerField = def.FieldIndex(link.ownerField);
+    if (linkField < 0 || ownerField < 0) {
+        error = QStringLiteral("%1 cannot be joined to %2 by %3 = %4")
+                    .arg(link.def->Label(), def.Label(), link.field, link.ownerField);
+        return false;
+    }
+    const FieldDef& joined = link.def->Fields()[linkField];
+    const std::string left = kLinkAlias + "." + QuoteName(joined.column);
+    const std::string right = table + "." + QuoteName(def.Fields()[ownerField].column);
+    term = "EXISTS (SELECT 1 FROM " + QuoteName(link.table) + " AS " + kLinkAlias + " WHERE " +
+           (joined.IsText() ? Collated(left) : left) + " = " + right + " AND " + term + ")";
+    return true;
+}
+
+// One condition as SQL; false with a message.
+bool ConditionSql(const TableDef& def, const std::string& table, const Condition& condition, SqlParams& params,
+                  std::string& sql, bool& usesUpper, QString& error)
+{
+    if (condition.link && !condition.link->def) {
+        error = QStringLiteral("the link of %1 names no table").arg(condition.field);
+        return false;
+    }
+    Operand left;
+    if (!FindOperand(def, table, condition, condition.field, left, error))
+        return false;
+    const FieldDef& field = *left.field;
+    const bool byText = !Operator(condition.compare);
+    if (byText && !field.IsText()) {
         error = QStringLiteral("%1 is a number: it cannot be compared as text").arg(field.name);
         return false;
     }
-    const std::string mark = params.Add(value);
-    if (condition.compare == Compare::BeginsWith) {
-        const std::string head = "substr(" + column + ", 1, length(" + mark + "))";
-        sql = head + " = " + (noCase ? Collated(mark) : mark);
-    } else if (noCase) {
-        sql = std::string("instr(") + kUpperFunction + "(" + column + "), " + kUpperFunction + "(" + mark + ")) > 0";
-        usesUpper = true;
+    std::string right;
+    if (!condition.otherField.isEmpty()) {
+        Operand other;
+        if (!FindOperand(def, table, condition, condition.otherField, other, error))
+            return false;
+        if (other.field->IsText() != field.IsText()) {
+            const FieldDef& number = field.IsText() ? *other.field : field;
+            const FieldDef& text = field.IsText() ? field : *other.field;
+            error = QStringLiteral("%1 is a number and %2 a text: they cannot be compared").arg(number.name, text.name);
+            return false;
+        }
+        right = other.column;
     } else {
-        sql = "instr(" + column + ", " + mark + ") > 0";
+        FieldValue value;
+        if (!CompareValue(field, condition.value, value, error))
+            return false;
+        right = params.Add(value);
     }
-    return true;
+    sql = Comparison(condition.compare, left.column, right, condition.noCase && field.IsText(), usesUpper);
+    return !condition.link || LinkedSql(def, table, condition, sql, error);
 }
 
 } // namespace
@@ -134,8 +211,8 @@ bool CompareValue(const FieldDef& field, const FieldValue& value, FieldValue& re
     return true;
 }
 
-bool CompileFilter(const TableDef& def, const QString& name, const Filter& filter, SqlParams& params,
-                   std::string& sql, bool& usesUpper, QString& error)
+bool CompileFilter(const TableDef& def, const std::string& table, const QString& name, const Filter& filter,
+                   SqlParams& params, std::string& sql, bool& usesUpper, QString& error)
 {
     // AND binds tighter than OR: the conditions fall into groups at each OR.
     std::vector<std::string> groups;
@@ -147,7 +224,7 @@ bool CompileFilter(const TableDef& def, const QString& name, const Filter& filte
         }
         std::string term;
         QString problem;
-        if (!ConditionSql(def, filter[i], params, term, usesUpper, problem)) {
+        if (!ConditionSql(def, table, filter[i], params, term, usesUpper, problem)) {
             error = QStringLiteral("Filter \"%1\": %2").arg(name, problem);
             return false;
         }
@@ -205,7 +282,7 @@ bool ViewSql::Build(const TableDef& def, const QString& table, const ViewOrder& 
     usesUpper_ = false;
     for (const auto& [name, filter] : filters) {
         std::string sql;
-        if (!CompileFilter(def, name, filter, params, sql, usesUpper_, error))
+        if (!CompileFilter(def, table_, name, filter, params, sql, usesUpper_, error))
             return false;
         if (!sql.empty())
             terms.push_back(sql);

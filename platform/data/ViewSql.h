@@ -47,11 +47,12 @@ inline constexpr const char* kUpperFunction = "vl_upper";
 bool CompareValue(const FieldDef& field, const FieldValue& value, FieldValue& result, QString& error);
 
 // A filter as one bracketed condition, its values added to params; an empty
-// filter gives an empty text. False, with a message naming the filter, for
-// an unknown field, a text comparison on a number field or a value that does
-// not fit the field.
-bool CompileFilter(const TableDef& def, const QString& name, const Filter& filter, SqlParams& params,
-                   std::string& sql, bool& usesUpper, QString& error);
+// filter gives an empty text. table is the view's quoted table, which the
+// conditions on linked tables name. False, with a message naming the filter,
+// for an unknown field, a text comparison on a number field, a value that
+// does not fit the field, or a text field compared with a number field.
+bool CompileFilter(const TableDef& def, const std::string& table, const QString& name, const Filter& filter,
+                   SqlParams& params, std::string& sql, bool& usesUpper, QString& error);
 
 class ViewSql {
 public:

@@ -26,6 +26,11 @@ TEST(QueryWizardTextsTest, AllDisplayTextsAreLoadedUnderTheirNumbers)
     EXPECT_EQ(QueryWizardDisplayText(124), "&Next >");
     EXPECT_EQ(QueryWizardDisplayText(301), "Converting Data File Structure  -- Please Wait...");
     EXPECT_FALSE(QueryWizardTexts().count(13));
+    // What the dialog is handed: every entry, numbers as digits.
+    const auto handed = QueryWizardDisplayTexts();
+    EXPECT_EQ(handed.size(), 124u);
+    EXPECT_EQ(handed.at(72), "10");
+    EXPECT_EQ(handed.at(103), "AND");
 }
 
 } // namespace
