@@ -5,7 +5,7 @@
 #include "core/dictionary/Dictionary.h"
 #include "core/engine/DueTask.h"
 #include "core/engine/TaskFrame.h"
-#include "core/frame/FrameGlobals.h"
+#include "core/cycle/SchedulerState.h"
 #include "platform/runtime/Clock.h"
 
 #include <QDir>
