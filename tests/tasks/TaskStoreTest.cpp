@@ -8,6 +8,7 @@
 #include "tasks/TaskScripts.h"
 #include "tasks/TaskStore.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "tests/tasks/TaskTestRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -46,25 +47,8 @@ protected:
         ASSERT_TRUE(d.Schedule.Put(theirs));
     }
 
-    void AddItems(int32_t taskId, int count)
-    {
-        for (int sequence = 1; sequence <= count; ++sequence) {
-            ScriptingRecord item;
-            item.ID = taskId;
-            item.Sequence = sequence;
-            item.Action = "Wait";
-            ASSERT_TRUE(d.Scripting.Add(item));
-        }
-    }
-    int Items(int32_t taskId)
-    {
-        int count = 0;
-        ScriptingRecord item;
-        d.Scripting.Set(SCR_KEYID);
-        while (d.Scripting.Next(item))
-            count += item.ID == taskId;
-        return count;
-    }
+    void AddItems(int32_t taskId, int count) { test::AddScriptItems(d.Scripting, taskId, count); }
+    int Items(int32_t taskId) { return test::CountScriptItems(d.Scripting, taskId); }
 
     Date today = MakeDate(3, 2, 2026);
     SettableClock clock{today, MakeClock(8, 0)};

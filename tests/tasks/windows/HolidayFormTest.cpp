@@ -9,6 +9,7 @@
 #include "tasks/windows/CalendarWindow.h"
 #include "tasks/windows/UpdateHolidays.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "tests/tasks/TaskTestRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -33,11 +34,7 @@ protected:
 
     HolidaysRecord Holiday(Date date, const char* name, const char* rule = "Annual")
     {
-        HolidaysRecord holiday;
-        holiday.HolidayDate = date;
-        holiday.Holiday = QString::fromLatin1(name);
-        holiday.HOLIDAYTYPE = QString::fromLatin1(rule);
-        return holiday;
+        return test::MakeHoliday(date, name, rule);
     }
 
     HolidaysRecord Stored(Date date, const char* name, const char* rule = "Annual")

@@ -7,6 +7,7 @@
 #include "platform/runtime/Clock.h"
 #include "platform/widgets/PictureSpinBox.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "tests/tasks/TaskTestRecords.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -59,25 +60,8 @@ protected:
         return task;
     }
 
-    void AddItems(int32_t taskId, int count)
-    {
-        for (int sequence = 1; sequence <= count; ++sequence) {
-            ScriptingRecord item;
-            item.ID = taskId;
-            item.Sequence = sequence;
-            item.Action = "Wait";
-            ASSERT_TRUE(d.Scripting.Add(item));
-        }
-    }
-    int Items(int32_t taskId)
-    {
-        int count = 0;
-        ScriptingRecord item;
-        d.Scripting.Set(SCR_KEYID);
-        while (d.Scripting.Next(item))
-            count += item.ID == taskId;
-        return count;
-    }
+    void AddItems(int32_t taskId, int count) { test::AddScriptItems(d.Scripting, taskId, count); }
+    int Items(int32_t taskId) { return test::CountScriptItems(d.Scripting, taskId); }
     std::optional<ScheduleRecord> Stored(int32_t id)
     {
         ScheduleRecord task;
