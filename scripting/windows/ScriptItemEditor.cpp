@@ -35,7 +35,7 @@ namespace {
 
 namespace A = ScriptAction;
 
-constexpr int kHelpLines = 6;
+constexpr int kHelpLines = 7;
 
 } // namespace
 
@@ -69,6 +69,7 @@ ScriptItemEditor::ScriptItemEditor(FormRequest request, const ScriptingRecord& i
     help_ = new QPlainTextEdit(this);
     help_->setReadOnly(true);
     help_->setFocusPolicy(Qt::NoFocus);
+    help_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     help_->setFixedHeight(help_->fontMetrics().lineSpacing() * kHelpLines + 12);
     ok_ = new QPushButton(QStringLiteral("&OK"), this);
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
@@ -150,8 +151,9 @@ void ScriptItemEditor::PickAction(const QString& action)
 
 void ScriptItemEditor::SelectPage()
 {
-    page_ = SelectScriptPage(item_, work_);
+    // The help of the action picked, before "Exit Script" turns into "Other".
     help_->setPlainText(ScriptActionHelp(item_.Action));
+    page_ = SelectScriptPage(item_, work_);
     for (int i = 0; i < kScriptPageCount; ++i)
         pages_->setTabVisible(i, i == static_cast<int>(page_));
     pages_->setCurrentIndex(static_cast<int>(page_));
@@ -233,6 +235,8 @@ QSpinBox* ScriptItemEditor::Spin(int32_t* field, int maximum)
 {
     auto* spin = new QSpinBox(this);
     spin->setRange(0, maximum);
+    spin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    spin->setMinimumWidth(spin->fontMetrics().horizontalAdvance(QString::number(maximum)) + 48);
     connect(spin, &QSpinBox::valueChanged, this, [field](int value) { *field = value; });
     shows_.push_back([spin, field] { spin->setValue(*field); });
     data_ << spin;

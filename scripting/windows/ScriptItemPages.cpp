@@ -56,7 +56,8 @@ public:
         auto* label = new QLabel(prompt);
         label->setBuddy(control);
         grid_->addWidget(label, row_, 0);
-        grid_->addWidget(control, row_, 1);
+        const bool fixed = control->sizePolicy().horizontalPolicy() == QSizePolicy::Fixed;
+        grid_->addWidget(control, row_, 1, fixed ? Qt::AlignLeft : Qt::Alignment());
         if (button)
             grid_->addWidget(button, row_, 2);
         ++row_;
@@ -147,7 +148,7 @@ QWidget* ScriptItemEditor::WaitPage()
     grid.Row(QStringLiteral("&Wait for window:"), window, Button(QStringLiteral("Ad&vanced"), [this] {
                  PickContent(QLatin1String(kWindowContentProcedure), item_.WaitForWindow, &item_.FocusOnWindow);
              }));
-    waitMode_ = Radios(QStringLiteral("When both are given, go on after"), &work_.waitMode,
+    waitMode_ = Radios(QStringLiteral("Wait mode"), &work_.waitMode,
                        Texts(std::array{A::Either, A::Both}));
     grid.Whole(waitMode_);
     grid.End();
