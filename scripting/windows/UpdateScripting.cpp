@@ -2,6 +2,7 @@
 
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/ScriptItemCopy.h"
+#include "platform/ui/PromptService.h"
 #include "scripting/items/ScriptItemStore.h"
 #include "scripting/windows/ScriptItemEditor.h"
 
@@ -25,8 +26,11 @@ ScriptingRecord ItemToEdit(FormRequest request, const ScriptingRecord& item, int
 bool Edit(TableFile& table, FormRequest request, const ScriptingRecord& start, ScriptItemOwner owner,
           const std::function<bool(ScriptingRecord&)>& store, QWidget* parent)
 {
-    if (!OpenTable(table))
+    if (!OpenTable(table)) {
+        Prompt::Message(QStringLiteral("The script actions could not be opened.|") + table.LastError().Describe(),
+                        QLatin1String(kStoreErrorCaption), PromptIcon::Stop);
         return false;
+    }
     ScriptItemEditor editor(request, start, owner, store, parent);
     const bool done = editor.exec() == QDialog::Accepted && request != FormRequest::View;
     table.Close();

@@ -1,11 +1,14 @@
 #pragma once
 // The script item editor: one item of a task's script (UpdateScripting) or
 // of a script template (UpdateScriptTemplateDetail). Both are modal on the
-// caller's thread. An insert primes a new item for the task or template and
-// stores it with the next sequence number; change stores the edits; delete
-// shows the item read-only and removes it on OK; view shows it read-only.
-// They return true when the item was stored or deleted, and `item` then
-// holds what was stored; on cancel `item` is left as it was.
+// caller's thread. An insert of an item whose action is blank primes a new
+// item for the task or template; an insert of a filled item (a copy) keeps
+// its fields; either is stored with the next sequence number of its task or
+// template. Change stores the edits; delete shows the item read-only and
+// removes it on OK; view shows it read-only. They return true when the item
+// was stored or deleted, and `item` then holds what was stored; on cancel
+// (or when the table cannot be opened, which is shown) `item` is left as it
+// was. An item of task or template 0 is refused (ScriptItemStore.h).
 
 #include <cstdint>
 
