@@ -1,10 +1,10 @@
 #pragma once
 // The script items of a performed task: deleted with the task or copied to
-// its quick-start copy (ScriptItemStore.h), copied to its history record.
+// its quick-start copy (WholeScript.h), copied to its history record.
 // The Scripting table must be open (or marked for use); each routine writes
 // in one batch.
 
-#include "scripting/items/ScriptItemStore.h"
+#include "scripting/items/WholeScript.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "scripting/items/TaskScripts.h"
 
 #include "platform/ui/PromptService.h"
-#include "scripting/items/ScriptItemStore.h"
+#include "scripting/items/WholeScript.h"
 
 namespace vl {
 

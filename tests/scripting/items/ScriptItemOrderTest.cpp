@@ -5,7 +5,7 @@
 
 #include "core/dictionary/Dictionary.h"
 #include "scripting/items/ScriptItemSequencer.h"
-#include "scripting/items/ScriptItemStore.h"
+#include "scripting/items/WholeScript.h"
 #include "tests/platform/data/DataFileFaults.h"
 #include "tests/support/ScriptedPrompt.h"
 

@@ -1,4 +1,4 @@
-#include "scripting/items/ScriptItemStore.h"
+#include "scripting/items/WholeScript.h"
 
 namespace vl {
 
