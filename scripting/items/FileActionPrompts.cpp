@@ -2,22 +2,37 @@
 
 #include "platform/runtime/FixedText.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace vl {
 namespace {
 
 struct Row {
-    std::initializer_list<const char16_t*> subActions;
-    FileActionPrompts prompts;
+    const char16_t* subAction;
+    const char* first;
+    const char* second;
+    bool firstButton;
+    bool secondButton;
+    bool ftp;
 };
 
-const Row kRows[] = {
-    {{u"Delete", u"Recycle", u"Get File Date", u"Get File Time", u"Get File Size", u"If File Exists"},
-     {QStringLiteral("&File:"), {}, true, false, false}},
-    {{u"Make Directory", u"Remove Directory"}, {QStringLiteral("&Directory:"), {}, true, false, false}},
-    {{u"Log Windows"}, {}},
-    {{u"FTP Upload"}, {QStringLiteral("&Local file:"), QStringLiteral("&Upload to:"), true, false, true}},
-    {{u"FTP Download"}, {QStringLiteral("&Path/Filename:"), QStringLiteral("&Save As:"), false, true, true}},
-    {{u"HTTP Download"}, {QStringLiteral("&URL:"), QStringLiteral("&Save As:"), false, true, false}},
+// Copy, Move and Rename, and any text that is no sub-action, ask as the
+// last row does.
+constexpr Row kRows[] = {
+    {u"Delete", "&File:", "", true, false, false},
+    {u"Recycle", "&File:", "", true, false, false},
+    {u"Get File Date", "&File:", "", true, false, false},
+    {u"Get File Time", "&File:", "", true, false, false},
+    {u"Get File Size", "&File:", "", true, false, false},
+    {u"If File Exists", "&File:", "", true, false, false},
+    {u"Make Directory", "&Directory:", "", true, false, false},
+    {u"Remove Directory", "&Directory:", "", true, false, false},
+    {u"Log Windows", "", "", false, false, false},
+    {u"FTP Upload", "&Local file:", "&Upload to:", true, false, true},
+    {u"FTP Download", "&Path/Filename:", "&Save As:", false, true, true},
+    {u"HTTP Download", "&URL:", "&Save As:", false, true, false},
+    {u"Copy", "&From:", "&To:", true, true, false},
 };
 
 } // namespace
@@ -25,14 +40,9 @@ const Row kRows[] = {
 FileActionPrompts PromptsForFileAction(QStringView subAction)
 {
     const QString name = Clip(subAction.toString());
-    for (const Row& row : kRows) {
-        for (const char16_t* known : row.subActions) {
-            if (name == QStringView(known))
-                return row.prompts;
-        }
-    }
-    // Copy, Move and Rename.
-    return {QStringLiteral("&From:"), QStringLiteral("&To:"), true, true, false};
+    const Row* row = std::find_if(std::begin(kRows), std::end(kRows) - 1,
+                                  [&name](const Row& r) { return name == QStringView(r.subAction); });
+    return {QLatin1String(row->first), QLatin1String(row->second), row->firstButton, row->secondButton, row->ftp};
 }
 
 } // namespace vl
