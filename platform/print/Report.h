@@ -17,7 +17,9 @@ enum class ColumnSummary { None, Sum, Count };
 
 struct ReportColumn {
     QString heading;
-    int width = 10; // relative width: the share of the line the column takes, in characters
+    // The share of the line the column takes, in characters, against the
+    // other columns; 0: as wide as its widest text (heading included).
+    int width = 10;
     Qt::Alignment alignment = Qt::AlignLeft;
     ColumnSummary summary = ColumnSummary::None;
 };

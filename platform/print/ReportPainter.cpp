@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vl {
 namespace {
@@ -17,17 +18,26 @@ const QColor kShadeColour(0xf0, 0xf0, 0xf0);
 // Where things go on a page, in device pixels, worked out once per report.
 class PageGeometry {
 public:
-    PageGeometry(const ReportDefinition& def, QPaintDevice& device) : def_(def), device_(device)
+    PageGeometry(const Report& report, QPaintDevice& device) : def_(report.definition), device_(device)
     {
+        const ReportDefinition& def = report.definition;
         width_ = device.width();
-        gap_ = Metrics(def.fonts.detail).averageCharWidth();
+        gap_ = Metrics(def.fonts.detail).averageCharWidth() * 2;
+        // Columns that fit their text take what they need; the others share
+        // the rest by their widths.
+        QList<qreal> fitted;
+        qreal rest = width_ - gap_ * std::max<qsizetype>(def.columns.size() - 1, 0);
         int units = 0;
-        for (const ReportColumn& column : def.columns)
-            units += std::max(column.width, 1);
+        for (qsizetype c = 0; c < def.columns.size(); ++c) {
+            const ReportColumn& column = def.columns[c];
+            fitted.append(column.width > 0 ? 0 : WidestText(report, c));
+            rest -= fitted.back();
+            units += std::max(column.width, 0);
+        }
         qreal x = 0;
-        const qreal gaps = gap_ * std::max<qsizetype>(def.columns.size() - 1, 0);
-        for (const ReportColumn& column : def.columns) {
-            const qreal w = units == 0 ? 0 : (width_ - gaps) * std::max(column.width, 1) / units;
+        for (qsizetype c = 0; c < def.columns.size(); ++c) {
+            const int share = def.columns[c].width;
+            const qreal w = share > 0 ? std::max<qreal>(rest, 0) * share / units : fitted[c];
             columns_.append(QRectF(x, 0, w, 0));
             x += w + gap_;
         }
@@ -36,6 +46,19 @@ public:
             headerHeight_ += Line(def.fonts.heading) * 0.5 + CellsHeight(Headings(), def.fonts.heading);
         headerHeight_ += Line(def.fonts.detail) * 0.6;
         footerHeight_ = Line(def.fonts.footer) * 2;
+    }
+
+    // The width of a column's widest text: its heading and its cells.
+    qreal WidestText(const Report& report, qsizetype column) const
+    {
+        const QFontMetricsF heading = Metrics(report.definition.fonts.heading);
+        const QFontMetricsF detail = Metrics(report.definition.fonts.detail);
+        qreal widest = heading.horizontalAdvance(report.definition.columns[column].heading);
+        for (const ReportRow& row : report.rows) {
+            if (column < row.cells.size())
+                widest = std::max(widest, detail.horizontalAdvance(row.cells[column]));
+        }
+        return std::min(std::ceil(widest) + 1, width_ / 2);
     }
 
     QFontMetricsF Metrics(const QFont& font) const { return QFontMetricsF(font, &device_); }
@@ -199,7 +222,7 @@ int PaintReport(const Report& report, QPagedPaintDevice& device, QString& error)
         error = QStringLiteral("The report could not be started on this printer or file.");
         return 0;
     }
-    const PageGeometry geometry(report.definition, device);
+    const PageGeometry geometry(report, device);
     const QList<ReportPage> pages = PaginateBands(ReportBands(report), geometry.BodyHeight(),
                                                   [&](const ReportBand& band) { return geometry.HeightOf(band); });
     PagePainter pagePainter(report, geometry, painter);
