@@ -126,4 +126,9 @@ QString ScriptItemDetail(const ScriptingRecord& item)
     return Clip(DescribeScriptItem(item).left(kScriptItemDetailWidth));
 }
 
+QString ScriptItemDetail(const ScriptTemplateDetailsRecord& item)
+{
+    return Clip(DescribeScriptItem(item).left(kScriptItemDetailWidth));
+}
+
 } // namespace vl

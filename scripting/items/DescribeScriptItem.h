@@ -27,5 +27,6 @@ QString DescribeScriptItem(const ScriptTemplateDetailsRecord& item);
 
 // The description cut to the detail width of lists and printed scripts.
 QString ScriptItemDetail(const ScriptingRecord& item);
+QString ScriptItemDetail(const ScriptTemplateDetailsRecord& item);
 
 } // namespace vl

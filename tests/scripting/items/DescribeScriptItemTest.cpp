@@ -86,7 +86,7 @@ TEST(DescribeScriptItemTest, FtpPasswordNeverShows)
     const QString password = "Secr3tPw";
     for (const QString action : {"File Actions", "DDE", "DDE (Dynamic Data Exchange)", "Display Message", "Send Keys",
                                  "Wait", "If Window...", "Set Focus", "Start Program"}) {
-        for (const QString user : {QString(), QString("anonymous"), QString(128, u'u')}) {
+        for (const QString& user : {QString(), QString("anonymous"), QString(128, u'u')}) {
             const ScriptingRecord item = Item(action, [&](auto& i) {
                 i.DDEType = "FTP Upload";
                 i.DDEApplicationTopic = user.leftJustified(128, u' ') + password;
