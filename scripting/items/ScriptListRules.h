@@ -27,8 +27,8 @@ void FillScriptTaskTexts(ScheduleRecord& task);
 
 // Which buttons of the list may be pressed.
 struct ScriptListButtons {
-    bool add = false;      // "&New", "&Template", "&Import", "Edit as &Text"
-    bool onItem = false;   // "Cop&y", "&Edit", "&Delete", "E&xport", "Clear", "&Print"
+    bool add = false;      // "&New"
+    bool onItem = false;   // "Cop&y", "&Edit", "&Delete", "Clear", "&Print"
     bool earlier = false;  // up one, to the top
     bool later = false;    // down one, to the bottom
 };

@@ -9,6 +9,7 @@
 #include "scripting/items/ScriptListRules.h"
 #include "scripting/items/TaskScripts.h"
 #include "scripting/windows/BrowseScripting.h"
+#include "scripting/windows/PrintScript.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,7 +27,6 @@ namespace {
 constexpr char kScriptFilesTip[] = "Script files are not available in this version.";
 constexpr char kTemplatesTip[] = "Script templates are not available in this version.";
 constexpr char kTextTip[] = "Editing a script as text is not available in this version.";
-constexpr char kPrintTip[] = "Printing scripts is not available in this version.";
 
 } // namespace
 
@@ -104,7 +104,7 @@ void ScriptList::BuildWindow()
     import_ = AddButton("&Import", kScriptFilesTip, nullptr);
     export_ = AddButton("E&xport", kScriptFilesTip, nullptr);
     clear_ = AddButton("Clear", nullptr, &ScriptList::Clear);
-    print_ = AddButton("&Print", kPrintTip, nullptr);
+    print_ = AddButton("&Print", nullptr, &ScriptList::Print);
     template_ = AddButton("&Template", kTemplatesTip, nullptr);
     editAsText_ = AddButton("Edit as &Text", kTextTip, nullptr);
     QPushButton* close = AddButton("Cl&ose", nullptr, nullptr);
@@ -157,14 +157,14 @@ void ScriptList::UpdateButtons()
 {
     const ScriptListButtons enabled = EnabledScriptListButtons(task_.ID, model_->rowCount(), list_->CurrentRow());
     new_->setEnabled(enabled.add);
-    for (QPushButton* button : {copy_, edit_, delete_, clear_})
+    for (QPushButton* button : {copy_, edit_, delete_, clear_, print_})
         button->setEnabled(enabled.onItem);
     up_->setEnabled(enabled.earlier);
     top_->setEnabled(enabled.earlier);
     down_->setEnabled(enabled.later);
     bottom_->setEnabled(enabled.later);
     // Features this version does not have stay disabled; their tips say so.
-    for (QPushButton* button : {import_, export_, print_, template_, editAsText_})
+    for (QPushButton* button : {import_, export_, template_, editAsText_})
         button->setEnabled(false);
 }
 
@@ -262,6 +262,12 @@ void ScriptList::Move(ScriptItemMove move)
         return;
     const std::optional<int32_t> moved = MoveScriptItem(Tables().Scripting, task_.ID, sequence, move);
     ShowItem(moved.value_or(sequence));
+}
+
+void ScriptList::Print()
+{
+    if (print_->isEnabled())
+        PrintCurrentScript(task_, this);
 }
 
 void ScriptList::Clear()

@@ -63,6 +63,7 @@ private:
     void MoveToTop() { Move(ScriptItemMove::ToTop); }
     void MoveToBottom() { Move(ScriptItemMove::ToBottom); }
     void Clear();
+    void Print();
 
     ScheduleRecord& task_;
     ScriptListItemForm editor_;
