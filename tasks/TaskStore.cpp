@@ -104,17 +104,22 @@ bool ReleaseTask(Dictionary& tables, int32_t id)
     return error.Ok() || ShowFileError(error);
 }
 
-TaskSaved SaveTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base)
+TaskSaved SaveTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base, TaskGone gone)
 {
     Table<ScheduleRecord>& schedule = tables.Schedule;
     Answers answers;
+    answers.storeAgain = gone == TaskGone::StoreAgain;
     for (;;) {
         // From this read to the commit no other program writes.
         if (!schedule.Stream())
             return Failed(schedule, schedule.LastError());
-        const std::optional<ScheduleRecord> stored = ReadTask(schedule, task.ID);
+        std::optional<ScheduleRecord> stored = ReadTask(schedule, task.ID);
         if (!stored && ReadFailed(schedule))
             return Failed(schedule, schedule.LastError());
+        // Another task under the ID (the task was deleted and its ID taken
+        // again) is not this one: this one is gone.
+        if (stored && base.RecordPointer != 0 && stored->RecordPointer != base.RecordPointer)
+            stored.reset();
         ScheduleRecord merged = task;
         if (!stored) {
             if (!answers.storeAgain) {
