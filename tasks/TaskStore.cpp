@@ -91,11 +91,13 @@ bool ReserveTask(Table<ScheduleRecord>& schedule, ScheduleRecord& task, Schedule
     return true;
 }
 
-bool ReleaseTask(Dictionary& tables, int32_t id)
+bool ReleaseTask(Dictionary& tables, int32_t id, int64_t recordPointer)
 {
     const std::optional<ScheduleRecord> stored = ReadTask(tables.Schedule, id);
     if (!stored && ReadFailed(tables.Schedule))
         return ShowFileError(tables.Schedule.LastError());
+    if (stored && recordPointer != 0 && stored->RecordPointer != recordPointer)
+        return true;
     // Through the relation the task's script items go with it.
     if (stored) {
         return tables.Relations.Delete(tables.Schedule, *stored) || ShowFileError(tables.Relations.LastError());

@@ -39,8 +39,11 @@ std::optional<ScheduleRecord> ReadTask(Table<ScheduleRecord>& schedule, int32_t 
 bool ReserveTask(Table<ScheduleRecord>& schedule, ScheduleRecord& task, ScheduleRecord& stored);
 
 // Removes a reserved task and every script item stored under its ID, in one
-// transaction. A failure is shown; false then.
-bool ReleaseTask(Dictionary& tables, int32_t id);
+// transaction. With the reservation's record pointer given, a task found
+// under the ID with another pointer is not the reservation (which was
+// removed meanwhile and its ID taken again): it and its script stay. A
+// failure is shown; false then.
+bool ReleaseTask(Dictionary& tables, int32_t id, int64_t recordPointer = 0);
 
 enum class TaskSaved {
     Saved,  // stored; task and base hold what was stored

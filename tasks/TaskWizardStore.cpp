@@ -55,11 +55,9 @@ bool ReserveWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord&
     return false;
 }
 
-TaskSaved FinishWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base, bool clearDisabled)
+TaskSaved FinishWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base)
 {
     task.Completed = 0;
-    if (clearDisabled)
-        task.Disabled = 0;
     return SaveTask(tables, task, base, TaskGone::StoreAgain);
 }
 
@@ -67,7 +65,7 @@ TaskSaved FinishSpecialEvent(Dictionary& tables, ScheduleRecord& copy, ScheduleR
 {
     const uint8_t skipSource = copy.SkipNextTime;
     copy.SkipNextTime = 0;
-    const TaskSaved saved = FinishWizardTask(tables, copy, base, true);
+    const TaskSaved saved = FinishWizardTask(tables, copy, base);
     if (saved != TaskSaved::Saved) {
         copy.SkipNextTime = skipSource; // the box stays as the user left it
         return saved;

@@ -34,11 +34,11 @@ ScheduleRecord SpecialEventCopy(const ScheduleRecord& source);
 // failure is shown ("Internal Error"); false then.
 bool ReserveWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base);
 
-// Finish: the task is stored over its reservation, not completed, enabled
-// when clearDisabled, completed by DescribeTaskType. When the reservation
-// was removed meanwhile (housekeeping, another window) the task is stored
-// again all the same.
-TaskSaved FinishWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base, bool clearDisabled);
+// Finish: the task is stored over its reservation, not completed (its
+// "&Disable" box as the user left it), completed by DescribeTaskType. When
+// the reservation was removed meanwhile (housekeeping, another window) the
+// task is stored again all the same.
+TaskSaved FinishWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base);
 
 // Finish of the special event: the copy is stored without the skip flag;
 // when the flag was ticked the source skips its next regular run instead

@@ -4,6 +4,7 @@
 #include "tasks/HolidayRoll.h"
 #include "tasks/windows/BrowseHolidays.h"
 #include "tasks/windows/BrowseScheduleCategories.h"
+#include "tasks/windows/TaskWizard.h"
 #include "tasks/windows/UpdateSchedule.h"
 
 namespace vl {
@@ -15,6 +16,7 @@ void RegisterTaskProcedures()
                                 [] { return new BrowseScheduleCategories; });
     InstallHolidayRoutines();
     InstallTaskForm();
+    RegisterTaskWizards();
 }
 
 } // namespace vl

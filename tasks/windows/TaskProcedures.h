@@ -1,7 +1,8 @@
 #pragma once
 // Plugs task editing into the main program when it starts: the holiday list
-// and the task categories open from the frame's menus, the lists open the
-// task form, and the holiday upkeep runs from the frame's cycle.
+// and the task categories open from the frame's menus, the task wizards
+// from its menus, toolbar and tray, the lists open the task form and the
+// special event wizard, and the holiday upkeep runs from the frame's cycle.
 
 namespace vl {
 

@@ -235,7 +235,7 @@ void UpdateSchedule::CloseDown()
     closed_ = true;
     // A new task not stored goes, and with it the script stored under its ID.
     if (reserved_)
-        ReleaseTask(Tables(), task_.ID);
+        ReleaseTask(Tables(), task_.ID, base_.RecordPointer);
     reserved_ = false;
     if (colourer_) {
         colourer_->Detach();
