@@ -1,7 +1,8 @@
 #pragma once
 // The vocabulary of script items: the action stored in SCR:Action, the four
 // groups the item editor offers them in, the older names readers still
-// accept, and the sub-actions of "File Actions" (kept in SCR:DDEType).
+// accept, the sub-actions of "File Actions" (kept in SCR:DDEType) and the
+// choices other actions keep in their fields.
 
 #include <array>
 
@@ -31,6 +32,10 @@ inline constexpr char16_t FileActions[] = u"File Actions";
 inline constexpr char16_t SendKeystrokes[] = u"Send Keystrokes";
 inline constexpr char16_t DdeLong[] = u"DDE (Dynamic Data Exchange)";
 
+// What the item editor shows in place of "Exit Script" while it is open;
+// never stored.
+inline constexpr char16_t Other[] = u"Other";
+
 // Entries the script loader and the interpreter put on the running queue;
 // no form creates them.
 inline constexpr char16_t WaitForProgramEnd[] = u"Wait for Program End";
@@ -54,6 +59,20 @@ inline constexpr std::array<const char16_t*, 15> kFileActions{
     u"Copy",          u"Move",           u"Rename",        u"Delete",        u"Recycle",
     u"FTP Upload",    u"FTP Download",   u"HTTP Download", u"Get File Date", u"Get File Time",
     u"Get File Size", u"If File Exists", u"Log Windows",   u"Make Directory", u"Remove Directory"};
+
+// The choices some actions keep in their fields.
+inline constexpr char16_t Either[] = u"Either"; // Wait: seconds or window, whichever comes first
+inline constexpr char16_t Both[] = u"Both";     // Wait: seconds and then the window
+inline constexpr char16_t Exists[] = u"Exists";
+inline constexpr char16_t DoesNotExist[] = u"Does not exist";
+inline constexpr char16_t GreaterThan[] = u"Greater than";
+inline constexpr char16_t LessThan[] = u"Less than";
+inline constexpr std::array<const char16_t*, 6> kComparisons{u"=", u"<", u"<=", u"=>", u">", u"<>"};
+inline constexpr char16_t InsertMode[] = u"Insert (Execute and continue)";
+inline constexpr char16_t JumpMode[] = u"Jump to (Execute and skip)";
+inline constexpr char16_t AppendMode[] = u"Append";
+inline constexpr std::array<const char16_t*, 3> kStartScriptModes{InsertMode, JumpMode, AppendMode};
+inline constexpr std::array<const char16_t*, 2> kDdeTypes{u"Request", u"Execute"};
 
 // The current name of a stored action: trailing blanks dropped and the older
 // names mapped to theirs; any other text is returned as it stands.

@@ -1,6 +1,7 @@
 #include "tasks/windows/TaskProcedures.h"
 
 #include "platform/widgets/FrameProcedures.h"
+#include "scripting/windows/BrowseScripting.h"
 #include "tasks/HolidayRoll.h"
 #include "tasks/windows/BrowseHolidays.h"
 #include "tasks/windows/BrowseScheduleCategories.h"
@@ -17,6 +18,11 @@ void RegisterTaskProcedures()
     InstallHolidayRoutines();
     InstallTaskForm();
     RegisterTaskWizards();
+    // The task form's "&Scripting": the script list of the form's own task.
+    Procedures().RegisterModal(QLatin1String(kScriptListProcedure), [](QWidget* window) {
+        if (auto* form = qobject_cast<UpdateSchedule*>(window))
+            BrowseScripting(form->Task(), form);
+    });
 }
 
 } // namespace vl

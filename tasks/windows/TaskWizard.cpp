@@ -6,7 +6,7 @@
 #include "platform/widgets/FrameProcedures.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
-#include "tasks/TaskScripts.h"
+#include "scripting/items/TaskScripts.h"
 #include "tasks/TaskWizardStore.h"
 #include "tasks/windows/SpecialEventWizard.h"
 #include "tasks/windows/TaskEditor.h"

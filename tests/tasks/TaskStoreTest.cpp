@@ -5,7 +5,7 @@
 
 #include "core/dictionary/Dictionary.h"
 #include "platform/runtime/Clock.h"
-#include "tasks/TaskScripts.h"
+#include "scripting/items/TaskScripts.h"
 #include "tasks/TaskStore.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/tasks/TaskTestRecords.h"

@@ -144,7 +144,7 @@ TEST_F(UpdateScheduleTest, AnAdvanceWarningAfterTheRunIsRefused)
     EXPECT_EQ(form->Task().AdvanceWarnTime, 0);
 }
 
-TEST_F(UpdateScheduleTest, ACopyHasItsOwnIdAndScriptAndCancelLeavesNoOrphans)
+TEST_F(UpdateScheduleTest, ACopyOrANewTaskHasItsOwnIdAndScriptAndCancelLeavesNoOrphans)
 {
     const ScheduleRecord source = StoredTask([](ScheduleRecord& t) { t.ORIGINALID = t.ID; });
     AddItems(source.ID, 3);
@@ -166,6 +166,19 @@ TEST_F(UpdateScheduleTest, ACopyHasItsOwnIdAndScriptAndCancelLeavesNoOrphans)
         EXPECT_EQ(Items(copy), keep ? 3 : 0);
     }
     EXPECT_EQ(Items(source.ID), 3);
+
+    // Items a new task's script list stored under its ID go with it.
+    auto fresh = Open({FormRequest::Insert});
+    const int32_t id = fresh->Task().ID;
+    EXPECT_NE(id, 0);
+    Procedures().RegisterModal(kScriptListProcedure, [this](QWidget* window) {
+        AddItems(static_cast<UpdateSchedule*>(window)->Task().ID, 2);
+    });
+    Click(fresh.get(), "&Scripting");
+    Procedures().Unregister(kScriptListProcedure);
+    EXPECT_EQ(Items(id), 2);
+    fresh->reject();
+    EXPECT_EQ(Items(id), 0);
 }
 
 TEST_F(UpdateScheduleTest, SavingAScriptOnlyTaskFillsItsCommandAndDescription)

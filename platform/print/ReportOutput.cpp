@@ -1,0 +1,92 @@
+#include "platform/print/ReportOutput.h"
+
+#include "platform/print/ReportPainter.h"
+#include "platform/ui/PromptService.h"
+#include "platform/widgets/WindowPosition.h"
+
+#include <QDir>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace vl {
+namespace {
+
+void SetUp(QPrinter& printer, const ReportDefinition& def)
+{
+    const qreal margin = def.marginMillimetres;
+    printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+    printer.setDocName(def.title);
+}
+
+void ShowFailure(const QString& text)
+{
+    Prompt::Message(text, QLatin1String(kReportErrorCaption), PromptIcon::Stop);
+}
+
+class PreviewViewer : public ReportViewer {
+public:
+    void Show(const Report& report, const QString& windowKey, QWidget* parent) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        SetUp(printer, report.definition);
+        printer.setCopyCount(std::max(report.definition.copies, 1));
+        QPrintPreviewDialog preview(&printer, parent);
+        preview.setWindowTitle(report.definition.title);
+        KeepWindowPosition(preview, windowKey);
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [&report](QPrinter* target) { PrintReportOn(report, *target); });
+        preview.exec();
+    }
+};
+
+} // namespace
+
+int PrintReportOn(const Report& report, QPrinter& printer)
+{
+    QString error;
+    const int pages = PaintReport(report, printer, error);
+    if (pages == 0)
+        ShowFailure(error);
+    return pages;
+}
+
+bool WriteReportPdf(const Report& report, const QString& path)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    SetUp(printer, report.definition);
+    QString error;
+    if (PaintReport(report, printer, error) == 0) {
+        ShowFailure(QStringLiteral("The report could not be written to %1.").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    return true;
+}
+
+bool PrintReport(const Report& report, QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUp(printer, report.definition);
+    printer.setCopyCount(std::max(report.definition.copies, 1));
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return PrintReportOn(report, printer) > 0;
+}
+
+ReportViewer& CurrentReportViewer()
+{
+    static PreviewViewer preview;
+    return InstalledOr<ReportViewer>(preview);
+}
+
+void PreviewReport(const Report& report, const QString& windowKey, QWidget* parent)
+{
+    CurrentReportViewer().Show(report, windowKey, parent);
+}
+
+} // namespace vl

@@ -1,0 +1,42 @@
+#pragma once
+// Where a finished report goes: a PDF file, the printer the user picks in
+// the print dialog, or the print preview, from which the user prints. A
+// failure is shown to the user through the prompt service and returned.
+
+#include "platform/print/Report.h"
+#include "platform/runtime/ServiceSlot.h"
+
+class QPrinter;
+class QWidget;
+
+namespace vl {
+
+inline constexpr char kReportErrorCaption[] = "Print Error";
+
+// Writes the report to a PDF file (replacing one that is there).
+bool WriteReportPdf(const Report& report, const QString& path);
+
+// Asks for the printer in the print dialog, then prints; false when the user
+// cancelled or printing failed.
+bool PrintReport(const Report& report, QWidget* parent = nullptr);
+
+// Paints the report on a printer set up by the caller (or by the preview),
+// with the report's copies; a failure is shown. The pages painted, or 0.
+int PrintReportOn(const Report& report, QPrinter& printer);
+
+// Shows a finished report; the program's viewer is the print preview, whose
+// window keeps its place under the window key.
+class ReportViewer {
+public:
+    virtual ~ReportViewer() = default;
+    virtual void Show(const Report& report, const QString& windowKey, QWidget* parent) = 0;
+};
+
+// The installed viewer, else the print preview.
+ReportViewer& CurrentReportViewer();
+using ReportViewerOverride = ServiceOverride<ReportViewer>;
+
+// Shows the report with the current viewer.
+void PreviewReport(const Report& report, const QString& windowKey, QWidget* parent = nullptr);
+
+} // namespace vl

@@ -1,0 +1,244 @@
+#include "platform/print/ReportPainter.h"
+
+#include "platform/print/ReportLayout.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vl {
+namespace {
+
+constexpr int kCellFlags = Qt::TextWordWrap | Qt::AlignTop;
+const QColor kRuleColour(0x80, 0x80, 0x80);
+const QColor kShadeColour(0xf0, 0xf0, 0xf0);
+
+// Where things go on a page, in device pixels, worked out once per report.
+class PageGeometry {
+public:
+    PageGeometry(const Report& report, QPaintDevice& device) : def_(report.definition), device_(device)
+    {
+        const ReportDefinition& def = report.definition;
+        width_ = device.width();
+        gap_ = Metrics(def.fonts.detail).averageCharWidth() * 2;
+        // Columns that fit their text take what they need; the others share
+        // the rest by their widths.
+        QList<qreal> fitted;
+        qreal rest = width_ - gap_ * std::max<qsizetype>(def.columns.size() - 1, 0);
+        int units = 0;
+        for (qsizetype c = 0; c < def.columns.size(); ++c) {
+            const ReportColumn& column = def.columns[c];
+            fitted.append(column.width > 0 ? 0 : WidestText(report, c));
+            rest -= fitted.back();
+            units += std::max(column.width, 0);
+        }
+        qreal x = 0;
+        for (qsizetype c = 0; c < def.columns.size(); ++c) {
+            const int share = def.columns[c].width;
+            const qreal w = share > 0 ? std::max<qreal>(rest, 0) * share / units : fitted[c];
+            columns_.append(QRectF(x, 0, w, 0));
+            x += w + gap_;
+        }
+        headerHeight_ = Line(def.fonts.title) * 1.3 + def.subtitles.size() * Line(def.fonts.subtitle);
+        if (def.columnHeadings)
+            headerHeight_ += Line(def.fonts.heading) * 0.5 + CellsHeight(Headings(), def.fonts.heading);
+        headerHeight_ += Line(def.fonts.detail) * 0.6;
+        footerHeight_ = Line(def.fonts.footer) * 2;
+    }
+
+    // The width of a column's widest text: its heading and its cells.
+    qreal WidestText(const Report& report, qsizetype column) const
+    {
+        const QFontMetricsF heading = Metrics(report.definition.fonts.heading);
+        const QFontMetricsF detail = Metrics(report.definition.fonts.detail);
+        qreal widest = heading.horizontalAdvance(report.definition.columns[column].heading);
+        for (const ReportRow& row : report.rows) {
+            if (column < row.cells.size())
+                widest = std::max(widest, detail.horizontalAdvance(row.cells[column]));
+        }
+        return std::min(std::ceil(widest) + 1, width_ / 2);
+    }
+
+    QFontMetricsF Metrics(const QFont& font) const { return QFontMetricsF(font, &device_); }
+    qreal Line(const QFont& font) const { return Metrics(font).lineSpacing(); }
+    qreal BodyHeight() const { return device_.height() - headerHeight_ - footerHeight_; }
+    qreal BodyTop() const { return headerHeight_; }
+    qreal Width() const { return width_; }
+    const QList<QRectF>& Columns() const { return columns_; }
+
+    QStringList Headings() const
+    {
+        QStringList headings;
+        for (const ReportColumn& column : def_.columns)
+            headings << column.heading;
+        return headings;
+    }
+
+    // The height of a line of cells, each wrapped within its column.
+    qreal CellsHeight(const QStringList& cells, const QFont& font) const
+    {
+        const QFontMetricsF metrics = Metrics(font);
+        qreal height = metrics.height();
+        for (qsizetype c = 0; c < std::min(cells.size(), columns_.size()); ++c) {
+            const QRectF room(0, 0, columns_[c].width(), 1e6);
+            height = std::max(height, metrics.boundingRect(room, kCellFlags, cells[c]).height());
+        }
+        return height + metrics.leading() + metrics.descent() * 0.5;
+    }
+
+    const QFont& FontOf(const ReportBand& band) const
+    {
+        return band.kind == BandKind::Detail ? def_.fonts.detail : def_.fonts.heading;
+    }
+
+    qreal HeightOf(const ReportBand& band) const
+    {
+        if (band.kind == BandKind::GroupHeader)
+            return Line(def_.fonts.heading) * 1.4;
+        const qreal height = CellsHeight(band.cells, FontOf(band));
+        return band.kind == BandKind::Detail ? height : height + Line(def_.fonts.detail) * 0.3;
+    }
+
+private:
+    const ReportDefinition& def_;
+    QPaintDevice& device_;
+    qreal width_ = 0;
+    qreal gap_ = 0;
+    qreal headerHeight_ = 0;
+    qreal footerHeight_ = 0;
+    QList<QRectF> columns_;
+};
+
+class PagePainter {
+public:
+    PagePainter(const Report& report, const PageGeometry& geometry, QPainter& painter)
+        : def_(report.definition), geometry_(geometry), painter_(painter)
+    {
+    }
+
+    void Paint(const ReportPage& page, int number, int count)
+    {
+        PaintHeader();
+        qreal y = geometry_.BodyTop();
+        for (const ReportBand& band : page) {
+            const qreal height = geometry_.HeightOf(band);
+            PaintBand(band, y, height);
+            y += height;
+        }
+        PaintFooter(number, count);
+    }
+
+private:
+    void PaintCells(const QStringList& cells, qreal y, qreal height, const QFont& font)
+    {
+        painter_.setFont(font);
+        const QList<QRectF>& columns = geometry_.Columns();
+        for (qsizetype c = 0; c < std::min(cells.size(), columns.size()); ++c) {
+            const QRectF cell(columns[c].x(), y, columns[c].width(), height);
+            painter_.drawText(cell, kCellFlags | int(def_.columns[c].alignment), cells[c]);
+        }
+    }
+
+    void Rule(qreal y)
+    {
+        painter_.setPen(QPen(kRuleColour, 0));
+        painter_.drawLine(QPointF(0, y), QPointF(geometry_.Width(), y));
+        painter_.setPen(Qt::black);
+    }
+
+    void PaintHeader()
+    {
+        qreal y = 0;
+        painter_.setFont(def_.fonts.title);
+        painter_.drawText(QRectF(0, y, geometry_.Width(), geometry_.Line(def_.fonts.title)), Qt::AlignLeft,
+                          def_.title);
+        y += geometry_.Line(def_.fonts.title) * 1.3;
+        painter_.setFont(def_.fonts.subtitle);
+        for (const QString& subtitle : def_.subtitles) {
+            painter_.drawText(QRectF(0, y, geometry_.Width(), geometry_.Line(def_.fonts.subtitle)), Qt::AlignLeft,
+                              subtitle);
+            y += geometry_.Line(def_.fonts.subtitle);
+        }
+        if (def_.columnHeadings) {
+            y += geometry_.Line(def_.fonts.heading) * 0.5;
+            const qreal height = geometry_.CellsHeight(geometry_.Headings(), def_.fonts.heading);
+            PaintCells(geometry_.Headings(), y, height, def_.fonts.heading);
+            y += height;
+        }
+        Rule(y + geometry_.Line(def_.fonts.detail) * 0.2);
+    }
+
+    void PaintBand(const ReportBand& band, qreal y, qreal height)
+    {
+        switch (band.kind) {
+        case BandKind::GroupHeader:
+            painter_.setFont(def_.fonts.heading);
+            painter_.drawText(QRectF(0, y + height * 0.25, geometry_.Width(), height), Qt::AlignLeft, band.text);
+            break;
+        case BandKind::Detail:
+            if (shade_)
+                painter_.fillRect(QRectF(0, y, geometry_.Width(), height), kShadeColour);
+            shade_ = !shade_;
+            PaintCells(band.cells, y, height, def_.fonts.detail);
+            break;
+        case BandKind::GroupFooter:
+        case BandKind::ReportTotal: {
+            const qreal above = geometry_.Line(def_.fonts.detail) * 0.3;
+            Rule(y + above * 0.5);
+            PaintCells(band.cells, y + above, height - above, def_.fonts.heading);
+            shade_ = false;
+            break;
+        }
+        }
+    }
+
+    void PaintFooter(int number, int count)
+    {
+        const qreal line = geometry_.Line(def_.fonts.footer);
+        const qreal y = geometry_.BodyTop() + geometry_.BodyHeight() + line * 0.6;
+        Rule(y);
+        painter_.setFont(def_.fonts.footer);
+        const QRectF room(0, y + line * 0.2, geometry_.Width(), line);
+        painter_.drawText(room, Qt::AlignLeft, def_.date);
+        const QString page = QString(def_.pageText).replace(QLatin1String("%1"), QString::number(number))
+                                 .replace(QLatin1String("%2"), QString::number(count));
+        painter_.drawText(room, Qt::AlignRight, page);
+    }
+
+    const ReportDefinition& def_;
+    const PageGeometry& geometry_;
+    QPainter& painter_;
+    bool shade_ = false;
+};
+
+} // namespace
+
+int PaintReport(const Report& report, QPagedPaintDevice& device, QString& error)
+{
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        error = QStringLiteral("The report could not be started on this printer or file.");
+        return 0;
+    }
+    const PageGeometry geometry(report, device);
+    const QList<ReportPage> pages = PaginateBands(ReportBands(report), geometry.BodyHeight(),
+                                                  [&](const ReportBand& band) { return geometry.HeightOf(band); });
+    PagePainter pagePainter(report, geometry, painter);
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (p > 0 && !device.newPage()) {
+            error = QStringLiteral("The printer or file refused page %1 of the report.").arg(p + 1);
+            painter.end();
+            return 0;
+        }
+        pagePainter.Paint(pages[p], int(p + 1), int(pages.size()));
+    }
+    if (!painter.end()) {
+        error = QStringLiteral("The report could not be finished on this printer or file.");
+        return 0;
+    }
+    return int(pages.size());
+}
+
+} // namespace vl

@@ -1,0 +1,29 @@
+#pragma once
+// A whole script at once, without asking or telling the user: deleted with
+// its owner, copied under another task. Each runs in one batch of the table
+// and leaves the table as it was when a write fails.
+
+#include "scripting/items/ScriptItemTables.h"
+
+namespace vl {
+
+// Deletes every item of the owner (a task's items, or a template's). The
+// error that stopped it; then nothing is deleted.
+template <class R>
+DataError DeleteScriptItems(Table<R>& table, int32_t owner);
+
+// Deletes every item of the task.
+inline DataError DeleteTaskScript(Table<ScriptingRecord>& scripting, int32_t taskId)
+{
+    return DeleteScriptItems(scripting, taskId);
+}
+
+// Copies every item the source task holds when the copy starts under the
+// target task, in order; copying a task's script onto itself appends one
+// copy of it. An item keeps its sequence number plus an offset that starts
+// at 0: where the target already holds that number, the offset grows until
+// the number is free (at most to 1,000) and stays for the items after it, so
+// nothing is overwritten. The error that stopped it; then nothing is copied.
+DataError CopyTaskScript(Table<ScriptingRecord>& scripting, int32_t fromTaskId, int32_t toTaskId);
+
+} // namespace vl

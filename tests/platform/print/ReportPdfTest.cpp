@@ -1,0 +1,77 @@
+// Reports painted into PDF files and read back as text.
+
+#include "platform/print/ReportOutput.h"
+#include "tests/support/PdfText.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace vl {
+namespace {
+
+Report Sales(int perRegion)
+{
+    Report report;
+    ReportDefinition& def = report.definition;
+    def.title = "Sales";
+    def.subtitles = {"By region"};
+    def.date = "3/2/2026";
+    def.columns = {{"Item", 30}, {"Amount", 10, Qt::AlignRight, ColumnSummary::Sum}};
+    def.groups = {{"Region %1", "Total %1"}};
+    def.totalLabel = "Grand total";
+    for (const QString region : {"North", "South"}) {
+        for (int i = 1; i <= perRegion; ++i)
+            report.rows.append({{QStringLiteral("%1 item %2").arg(region).arg(i), "2.50"}, {region}});
+    }
+    return report;
+}
+
+TEST(ReportPdfTest, PagesCarryHeaderFooterGroupsAndTotals)
+{
+    const QString path = test::TestPath("sales.pdf");
+    ASSERT_TRUE(WriteReportPdf(Sales(60), path));
+    const QStringList pages = test::PdfPages(path);
+    ASSERT_GE(pages.size(), 3);
+    const QString count = QString::number(pages.size());
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        const QString& page = pages[p];
+        EXPECT_TRUE(page.contains("Sales")) << p;
+        EXPECT_TRUE(page.contains("By region")) << p;
+        EXPECT_TRUE(page.contains(QRegularExpression("Item +Amount"))) << p;
+        EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("3/2/2026 +Page %1 of %2").arg(p + 1).arg(count))))
+            << p;
+    }
+    const QString all = pages.join(u'\n');
+    EXPECT_TRUE(all.contains(QRegularExpression("Total North +150.00")));
+    EXPECT_TRUE(all.contains(QRegularExpression("Total South +150.00")));
+    EXPECT_TRUE(all.contains(QRegularExpression("Grand total +300.00")));
+    // Every line once, in order, each region after its header.
+    qsizetype at = all.indexOf("Region North");
+    for (const QString region : {"North", "South"}) {
+        at = all.indexOf("Region " + region, at);
+        ASSERT_GE(at, 0) << region.toStdString();
+        for (int i = 1; i <= 60; ++i) {
+            const QString line = QStringLiteral("%1 item %2 ").arg(region).arg(i);
+            at = all.indexOf(line, at);
+            ASSERT_GE(at, 0) << line.toStdString();
+            EXPECT_EQ(all.count(line), 1) << line.toStdString();
+        }
+    }
+}
+
+TEST(ReportPdfTest, UnwritableFileIsReported)
+{
+    test::ScriptedPrompt prompt;
+    prompt.Answer(1);
+    const QString path = test::TestPath("missing/dir/out.pdf");
+    EXPECT_FALSE(WriteReportPdf(Sales(1), path));
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].caption, kReportErrorCaption);
+    EXPECT_TRUE(prompt.Questions()[0].text.contains(path));
+}
+
+} // namespace
+} // namespace vl
