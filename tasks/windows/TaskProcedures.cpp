@@ -18,10 +18,13 @@ void RegisterTaskProcedures()
     InstallHolidayRoutines();
     InstallTaskForm();
     RegisterTaskWizards();
-    // The task form's "&Scripting": the script list of the form's own task.
+    // The "&Scripting" of the task form and the wizards: the script list of
+    // the window's own task.
     Procedures().RegisterModal(QLatin1String(kScriptListProcedure), [](QWidget* window) {
         if (auto* form = qobject_cast<UpdateSchedule*>(window))
             BrowseScripting(form->Task(), form);
+        else if (auto* wizard = qobject_cast<TaskWizard*>(window))
+            BrowseScripting(wizard->Task(), wizard);
     });
 }
 

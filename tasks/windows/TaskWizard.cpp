@@ -7,6 +7,7 @@
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 #include "scripting/items/TaskScripts.h"
+#include "scripting/windows/BrowseScripting.h"
 #include "tasks/TaskWizardStore.h"
 #include "tasks/windows/SpecialEventWizard.h"
 #include "tasks/windows/TaskEditor.h"
@@ -184,6 +185,13 @@ void TaskWizard::ShowButtons()
     // Enter presses Finish on the last page, Next on the others.
     next_->setDefault(!shown.finish);
     finish_->setDefault(shown.finish);
+}
+
+void TaskWizard::OpenScriptList()
+{
+    editor_->Take();
+    Procedures().Start(QLatin1String(kBrowseScriptingProcedure), this);
+    editor_->Display();
 }
 
 // ---- closing ----

@@ -59,6 +59,9 @@ private:
     void GoTo(WizardPage page);
     void Step(int step);
     void ShowButtons();
+    // "&Scripting": the procedure "BrowseScripting" on this window, whose
+    // Task() is the wizard's own task (the copy's, in the special event).
+    void OpenScriptList();
     void CloseDown();
 
     TaskWizardKind kind_;

@@ -6,7 +6,9 @@
 
 #include "core/dictionary/CategoryRecords.h"
 #include "platform/widgets/PictureSpinBox.h"
+#include "platform/widgets/FrameProcedures.h"
 #include "resources/ProgramIcons.h"
+#include "scripting/windows/BrowseScripting.h"
 #include "tasks/TaskFormRules.h"
 #include "tasks/windows/TaskEditor.h"
 
@@ -127,10 +129,15 @@ QWidget* TaskWizard::CommandPage()
     path->setToolTip(QStringLiteral("Directory (Folder) to start the command in"));
     QPushButton* browse = editor_->BrowseProgramButton(QLatin1String(
         kind_ == TaskWizardKind::Program ? "Select an application to start" : "Select a program to start"));
-    auto* scripting = new QPushButton(LoadIcon(QStringLiteral("TORNTASK.ICO")), QStringLiteral("&Scripting"));
-    scripting->setAutoDefault(false);
-    scripting->setEnabled(false);
-    scripting->setToolTip(QLatin1String(kNoScriptListTip));
+    QPushButton* scripting = editor_->Button(QStringLiteral("&Scripting"), QString(), [this] { OpenScriptList(); });
+    scripting->setIcon(LoadIcon(QStringLiteral("TORNTASK.ICO")));
+    auto scriptListShown = [scripting] {
+        const bool available = Procedures().Has(QLatin1String(kBrowseScriptingProcedure));
+        scripting->setEnabled(available);
+        scripting->setToolTip(QLatin1String(available ? kScriptingTip : kNoScriptListTip));
+    };
+    scriptListShown();
+    connect(&Procedures(), &FrameProcedures::Changed, scripting, scriptListShown);
 
     auto* grid = new QGridLayout(page);
     int row = 0;

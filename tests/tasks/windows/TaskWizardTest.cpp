@@ -7,6 +7,7 @@
 #include "core/config/ConfigStore.h"
 #include "platform/runtime/IniFile.h"
 #include "platform/widgets/FrameProcedures.h"
+#include "scripting/windows/BrowseScripting.h"
 #include "tasks/windows/SpecialEventWizard.h"
 #include "tasks/windows/TaskListWindow.h"
 #include "tasks/windows/TaskWizard.h"
@@ -183,11 +184,20 @@ struct List : QWidget, TaskListWindow {
 
 TEST_F(TaskWizardTest, SpecialEventIsAOneTimeCopyWithItsOwnScriptAndMovesTheSkipToTheSource)
 {
+    const char* procedures[] = {"AddTaskWizard", "AddProgramWizard", "AddMessageWizard", "SpecialEventWizard"};
     RegisterTaskWizards();
-    for (const char* name : {"AddTaskWizard", "AddProgramWizard", "AddMessageWizard", "SpecialEventWizard"})
+    for (const char* name : procedures)
         EXPECT_TRUE(Procedures().Has(name)) << name;
+    int32_t listed = 0;
+    Procedures().RegisterModal(kBrowseScriptingProcedure, [&listed](QWidget* window) {
+        listed = qobject_cast<TaskWizard*>(window)->Task().ID;
+    });
     for (const bool skip : {true, false}) {
-        const ScheduleRecord source = StoredTask([](ScheduleRecord& t) { t.ORIGINALID = t.ID; t.ExceptHolidays = 1; });
+        const ScheduleRecord source = StoredTask([](ScheduleRecord& t) {
+            t.TaskType = "Both";
+            t.ORIGINALID = t.ID;
+            t.ExceptHolidays = 1;
+        });
         AddItems(source.ID, 2);
         List list;
         list.id = source.ID;
@@ -196,6 +206,8 @@ TEST_F(TaskWizardTest, SpecialEventIsAOneTimeCopyWithItsOwnScriptAndMovesTheSkip
         ASSERT_NE(w, nullptr);
         const int32_t copy = w->Task().ID;
         EXPECT_EQ(Items(copy), 2) << "the copy's own script";
+        Click(w, "&Scripting");
+        EXPECT_EQ(listed, copy) << "the copy's script is edited, never the source's";
         if (skip)
             Click(w, "Skip next regular occurance of task being copied");
         Type(w->findChild<PictureSpinBox*>("SCH:Date"), FormatUserDate(kMonday + 5)); // a Saturday: fits "Once"
@@ -211,6 +223,9 @@ TEST_F(TaskWizardTest, SpecialEventIsAOneTimeCopyWithItsOwnScriptAndMovesTheSkip
         EXPECT_EQ(Items(source.ID), 2);
     }
     EXPECT_TRUE(prompt.Questions().empty());
+    for (const char* name : procedures)
+        Procedures().Unregister(name);
+    Procedures().Unregister(kBrowseScriptingProcedure);
 
     const ScheduleRecord source = StoredTask([](ScheduleRecord&) {});
     auto cancelled = Open(K::SpecialEvent, source.ID);
