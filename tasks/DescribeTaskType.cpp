@@ -46,6 +46,13 @@ QString DefaultDescription(const ScheduleRecord& task)
 
 void DescribeTaskType(ScheduleRecord& task, ExceptionTables tables)
 {
+    FillTaskDefaults(task);
+    ApplyTaskExceptions(task, tables);
+    StampTaskChange(task);
+}
+
+void FillTaskDefaults(ScheduleRecord& task)
+{
     const bool startsProgram =
         Is(task.TaskType, kRunProgramType) || Is(task.TaskType, kBothType) || Is(task.TaskType, kHotKeyTaskType);
     if (startsProgram && Clip(task.Command).isEmpty())
@@ -54,7 +61,10 @@ void DescribeTaskType(ScheduleRecord& task, ExceptionTables tables)
         task.Description = CutTo(DefaultDescription(task), kDescriptionSize);
     if (Clip(task.Category).isEmpty())
         task.Category = QString::fromLatin1(kDefaultCategory);
-    ApplyTaskExceptions(task, tables);
+}
+
+void StampTaskChange(ScheduleRecord& task)
+{
     task.NETWORKUSER = UserID;
     task.LASTCHANGEDATE = Today();
     task.LASTCHANGETIME = Now();

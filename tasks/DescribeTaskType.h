@@ -22,4 +22,10 @@ inline constexpr char kDefaultCategory[] = "General";
 // record pointer when the exceptions stored it).
 void DescribeTaskType(ScheduleRecord& task, ExceptionTables tables);
 
+// DescribeTaskType's steps apart from the exceptions, for a task whose next
+// run must stay where it is: the defaults of a blank command, description
+// and category, and the stamps of the change.
+void FillTaskDefaults(ScheduleRecord& task);
+void StampTaskChange(ScheduleRecord& task);
+
 } // namespace vl

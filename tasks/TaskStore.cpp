@@ -91,11 +91,13 @@ bool ReserveTask(Table<ScheduleRecord>& schedule, ScheduleRecord& task, Schedule
     return true;
 }
 
-bool ReleaseTask(Dictionary& tables, int32_t id)
+bool ReleaseTask(Dictionary& tables, int32_t id, int64_t recordPointer)
 {
     const std::optional<ScheduleRecord> stored = ReadTask(tables.Schedule, id);
     if (!stored && ReadFailed(tables.Schedule))
         return ShowFileError(tables.Schedule.LastError());
+    if (stored && recordPointer != 0 && stored->RecordPointer != recordPointer)
+        return true;
     // Through the relation the task's script items go with it.
     if (stored) {
         return tables.Relations.Delete(tables.Schedule, *stored) || ShowFileError(tables.Relations.LastError());
@@ -104,17 +106,22 @@ bool ReleaseTask(Dictionary& tables, int32_t id)
     return error.Ok() || ShowFileError(error);
 }
 
-TaskSaved SaveTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base)
+TaskSaved SaveTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base, TaskGone gone)
 {
     Table<ScheduleRecord>& schedule = tables.Schedule;
     Answers answers;
+    answers.storeAgain = gone == TaskGone::StoreAgain;
     for (;;) {
         // From this read to the commit no other program writes.
         if (!schedule.Stream())
             return Failed(schedule, schedule.LastError());
-        const std::optional<ScheduleRecord> stored = ReadTask(schedule, task.ID);
+        std::optional<ScheduleRecord> stored = ReadTask(schedule, task.ID);
         if (!stored && ReadFailed(schedule))
             return Failed(schedule, schedule.LastError());
+        // Another task under the ID (the task was deleted and its ID taken
+        // again) is not this one: this one is gone.
+        if (stored && base.RecordPointer != 0 && stored->RecordPointer != base.RecordPointer)
+            stored.reset();
         ScheduleRecord merged = task;
         if (!stored) {
             if (!answers.storeAgain) {

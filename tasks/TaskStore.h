@@ -39,8 +39,11 @@ std::optional<ScheduleRecord> ReadTask(Table<ScheduleRecord>& schedule, int32_t 
 bool ReserveTask(Table<ScheduleRecord>& schedule, ScheduleRecord& task, ScheduleRecord& stored);
 
 // Removes a reserved task and every script item stored under its ID, in one
-// transaction. A failure is shown; false then.
-bool ReleaseTask(Dictionary& tables, int32_t id);
+// transaction. With the reservation's record pointer given, a task found
+// under the ID with another pointer is not the reservation (which was
+// removed meanwhile and its ID taken again): it and its script stay. A
+// failure is shown; false then.
+bool ReleaseTask(Dictionary& tables, int32_t id, int64_t recordPointer = 0);
 
 enum class TaskSaved {
     Saved,  // stored; task and base hold what was stored
@@ -48,10 +51,16 @@ enum class TaskSaved {
     Failed, // a file error, shown to the user
 };
 
+// What becomes of a task deleted meanwhile (or whose ID another task has
+// taken since): the form asks whether to store it again; a wizard, whose
+// task exists only as its reserved placeholder, stores it again at once.
+enum class TaskGone { Ask, StoreAgain };
+
 // Stores the task the form edited from base (the task as the form read or
 // last stored it): merged with what was stored meanwhile, completed by
-// DescribeTaskType, written in one transaction.
-TaskSaved SaveTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base);
+// DescribeTaskType, written in one transaction. A task gone meanwhile is
+// added again, under its own ID while that is free, else under a new one.
+TaskSaved SaveTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base, TaskGone gone = TaskGone::Ask);
 
 // Deletes the task as it is stored now, with its script items. A task
 // already gone counts as deleted. A failure is shown; false then.

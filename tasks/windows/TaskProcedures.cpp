@@ -5,6 +5,7 @@
 #include "tasks/HolidayRoll.h"
 #include "tasks/windows/BrowseHolidays.h"
 #include "tasks/windows/BrowseScheduleCategories.h"
+#include "tasks/windows/TaskWizard.h"
 #include "tasks/windows/UpdateSchedule.h"
 
 namespace vl {
@@ -16,10 +17,14 @@ void RegisterTaskProcedures()
                                 [] { return new BrowseScheduleCategories; });
     InstallHolidayRoutines();
     InstallTaskForm();
-    // The task form's "&Scripting": the script list of the form's own task.
+    RegisterTaskWizards();
+    // The "&Scripting" of the task form and the wizards: the script list of
+    // the window's own task.
     Procedures().RegisterModal(QLatin1String(kScriptListProcedure), [](QWidget* window) {
         if (auto* form = qobject_cast<UpdateSchedule*>(window))
             BrowseScripting(form->Task(), form);
+        else if (auto* wizard = qobject_cast<TaskWizard*>(window))
+            BrowseScripting(wizard->Task(), wizard);
     });
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // Plugs task editing into the main program when it starts: the holiday list
-// and the task categories open from the frame's menus, the lists open the
-// task form, the task form opens the script list, and the holiday upkeep
-// runs from the frame's cycle.
+// and the task categories open from the frame's menus, the task wizards
+// from its menus, toolbar and tray, the lists open the task form and the
+// special event wizard, the task form opens the script list, and the
+// holiday upkeep runs from the frame's cycle.
 
 namespace vl {
 

@@ -1,39 +1,22 @@
 #include "tasks/windows/UpdateSchedule.h"
 
 #include "core/base/UserDate.h"
-#include "core/config/ConfigStore.h"
 #include "core/dictionary/Dictionary.h"
-#include "core/dictionary/TableDefinitions.h"
-#include "core/launch/ProgramFileChoice.h"
-#include "core/schedule/DateFit.h"
 #include "core/windows/tabs/TabColourer.h"
 #include "platform/data/DataError.h"
-#include "platform/runtime/FixedText.h"
-#include "platform/runtime/IniFile.h"
 #include "platform/runtime/Picture.h"
-#include "platform/sound/SoundPlayer.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/FrameProcedures.h"
-#include "platform/widgets/PictureSpinBox.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 #include "scripting/items/TaskScripts.h"
-#include "tasks/AdvanceWarning.h"
 #include "tasks/TaskFormRules.h"
 #include "tasks/TaskStore.h"
-#include "tasks/windows/CalendarWindow.h"
-#include "tasks/windows/PickDate.h"
+#include "tasks/windows/TaskEditor.h"
 #include "tasks/windows/TaskForm.h"
-#include "tasks/windows/ExceptionsWindow.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QFocusEvent>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -44,30 +27,14 @@ namespace {
 
 constexpr char kIcon[] = "timedate.ico";
 constexpr char kPositionName[] = "UpdateSchedule";
-constexpr char kLastWavFile[] = "LastWAVFile";
 constexpr char kInternalErrorCaption[] = "Internal Error";
 constexpr char kAutoIncrementText[] = "Auto-increment error.  Could not set unique schedule ID.";
 constexpr char kTaskNotFoundCaption[] = "Task Not Found";
 constexpr char kTaskNotFoundText[] = "The task no longer exists: the scheduler or another window has deleted it.";
-constexpr char kSelectDateTitle[] = "Select Date";
-constexpr char kWavDialogCaption[] = "Select WAV File for Alarm";
-constexpr char kWavFilter[] = "WAV Files|*.WAV";
 constexpr char kScriptingTip[] = "Send keystrokes, DDE commands, etc.";
 constexpr char kNoScriptListTip[] = "The script list is not available in this version.";
 
 enum Tab { kTaskTab, kCommandTab, kMessageTab, kWhenTab, kAdvancedTab };
-
-void SetVisible(const std::vector<QWidget*>& widgets, bool visible)
-{
-    for (QWidget* widget : widgets)
-        widget->setVisible(visible);
-}
-
-void SetEnabled(const std::vector<QWidget*>& widgets, bool enabled)
-{
-    for (QWidget* widget : widgets)
-        widget->setEnabled(enabled);
-}
 
 bool ShowReadError(const TableFile& schedule)
 {
@@ -92,8 +59,8 @@ UpdateSchedule::UpdateSchedule(const TaskFormRequest& request, QWidget* parent)
     }
     BuildWindow();
     opened_ = true;
-    Display();
-    AlarmRule();
+    editor_->Display();
+    editor_->AlarmRule();
 }
 
 UpdateSchedule::~UpdateSchedule()
@@ -136,6 +103,11 @@ void UpdateSchedule::BuildWindow()
 {
     setWindowIcon(LoadIcon(QLatin1String(kIcon)));
     KeepWindowPosition(*this, QLatin1String(kPositionName));
+    TaskEditor::Options options;
+    options.proposeFittingDate = request_.request == FormRequest::Insert && request_.copySourceId == 0;
+    editor_ = new TaskEditor(task_, this, options);
+    editor_->onTaskType = [this](const TaskTypeControls& shown) { ShowTaskType(shown); };
+    editor_->onDisplayed = [this] { ShowTitleAndLastRun(); };
 
     tabs_ = new QTabWidget;
     tabs_->addTab(TaskPage(), QStringLiteral("&Task"));
@@ -190,75 +162,19 @@ void UpdateSchedule::MakeReadOnly()
     cancel_->setFocus();
 }
 
-// ---- the task and the controls ----
+// ---- what the task shows ----
 
-void UpdateSchedule::Take()
+void UpdateSchedule::ShowTaskType(const TaskTypeControls& shown)
 {
-    for (const Binding& binding : bindings_)
-        binding.take();
+    tabs_->setTabVisible(kCommandTab, shown.command);
+    tabs_->setTabVisible(kMessageTab, shown.message);
 }
 
-void UpdateSchedule::Display()
+void UpdateSchedule::ShowTitleAndLastRun()
 {
-    displaying_ = true;
-    ApplyRules();
-    for (const Binding& binding : bindings_)
-        binding.show();
     lastRun_->setText(FormatUserDate(task_.LastRunDate));
     lastRunTime_->setText(task_.LastRunTime == 0 ? QString() : Picture::Format(task_.LastRunTime, QStringLiteral("@t01")));
     setWindowTitle(TaskFormTitle(request_.request, task_.Description));
-    displaying_ = false;
-}
-
-void UpdateSchedule::Accepted()
-{
-    if (displaying_)
-        return;
-    Take();
-    Display();
-}
-
-void UpdateSchedule::ApplyRules()
-{
-    const ScheduleTypeControls when = ApplyScheduleTypeRule(task_);
-    everyGroup_->setTitle(when.groupCaption);
-    SetVisible(weekdayBoxes_, when.weekdays);
-    SetVisible(weekBoxes_, when.weeks);
-    monthEnd_->setVisible(when.weeks);
-    SetEnabled(weekdayBoxes_, when.dayBoxesEnabled);
-    SetEnabled(weekBoxes_, when.dayBoxesEnabled);
-    SetVisible(everyControls_, when.every);
-    SetVisible(repeatControls_, when.repeat);
-    SetEnabled(offsetControls_, when.offsetEnabled);
-    except_->setVisible(when.except);
-
-    const TaskTypeControls type = ApplyTaskTypeRule(task_);
-    tabs_->setTabVisible(kCommandTab, type.command);
-    tabs_->setTabVisible(kMessageTab, type.message);
-    SetVisible(timeControls_, type.time);
-}
-
-void UpdateSchedule::AlarmRule()
-{
-    if (displaying_)
-        return;
-    Take();
-    SetEnabled(alarmControls_, task_.Alarm != 0);
-    if (task_.Alarm)
-        AlarmFileRule();
-}
-
-void UpdateSchedule::AlarmFileRule()
-{
-    if (displaying_)
-        return;
-    Take();
-    // The last WAV file chosen is offered to the next task with an alarm.
-    if (Clip(task_.AlarmFile).isEmpty())
-        task_.AlarmFile = GetConfigValue(QLatin1String(kLastWavFile), QString());
-    else
-        PutConfigValue(QLatin1String(kLastWavFile), Clip(task_.AlarmFile));
-    Display();
 }
 
 void UpdateSchedule::ShowPicture(int tab)
@@ -271,131 +187,13 @@ void UpdateSchedule::ShowPicture(int tab)
         picture_->setPixmap(LoadIcon(QLatin1String(picture)).pixmap(picture_->size()));
 }
 
-// ---- rules of single controls ----
-
-void UpdateSchedule::NextDateAccepted()
-{
-    Take();
-    if (task_.Date != 0 && !DateFitsSchedule(task_))
-        Prompt::Message(QLatin1String(kDateMismatchText), QLatin1String(kDateMismatchCaption), PromptIcon::Exclamation);
-    DeriveAdvanceWarning(task_, ReadAdvanceWarningSetting(IniFile(ProgramIniPath())));
-    Display();
-}
-
-void UpdateSchedule::AdvanceWarningAccepted()
-{
-    Take();
-    if (ClearLateAdvanceWarning(task_))
-        Prompt::Message(QLatin1String(kLateAdvanceWarningText), QString(), PromptIcon::Exclamation);
-    Display();
-}
-
-void UpdateSchedule::NextDateFocused()
-{
-    // A new task reached by the user (not a copy) moves to a date that fits.
-    if (request_.request != FormRequest::Insert || request_.copySourceId != 0)
-        return;
-    Take();
-    if (MoveToFittingDate(task_))
-        Display();
-}
-
-bool UpdateSchedule::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        const bool byUser = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
-            || reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
-        if (watched == date_ && byUser) {
-            NextDateFocused();
-        } else if (watched == message_) {
-            Take();
-            FillBlankMessage(task_);
-            Display();
-        } else if (watched == alarmFile_) {
-            AlarmFileRule();
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 // ---- buttons ----
-
-void UpdateSchedule::ChooseNextDate()
-{
-    Take();
-    PickDate(this, task_.Date, QString(), QLatin1String(kSelectDateTitle), task_, [this](Date date) {
-        if (date == task_.Date)
-            return;
-        date_->SetValue(date);
-        NextDateAccepted();
-    });
-}
-
-void UpdateSchedule::ChooseWarningDate()
-{
-    Take();
-    PickDate(this, task_.AdvanceWarnDate, QLatin1String(kNoDateFilter), QLatin1String(kSelectDateTitle), std::nullopt,
-             [this](Date date) {
-                 if (date == task_.AdvanceWarnDate)
-                     return;
-                 warnDate_->SetValue(date);
-                 AdvanceWarningAccepted();
-             });
-}
-
-void UpdateSchedule::ShowOffsetTips()
-{
-    Prompt::Message(QLatin1String(kOffsetTipsText), QLatin1String(kOffsetTipsCaption), PromptIcon::Information);
-}
-
-void UpdateSchedule::EditExceptions()
-{
-    Take();
-    auto* exceptions = new ExceptionsWindow(task_, this);
-    exceptions->setAttribute(Qt::WA_DeleteOnClose);
-    exceptions->setWindowModality(Qt::WindowModal);
-    connect(exceptions, &QDialog::finished, this, &UpdateSchedule::Display);
-    exceptions->open();
-}
-
-void UpdateSchedule::BrowseProgram()
-{
-    Take();
-    if (ChooseProgramFile(task_))
-        Display();
-}
 
 void UpdateSchedule::OpenScriptList()
 {
-    Take();
+    editor_->Take();
     Procedures().Start(QLatin1String(kScriptListProcedure), this);
-    Display();
-}
-
-void UpdateSchedule::BrowseAlarmFile()
-{
-    Take();
-    const QString file = Prompt::OpenFile(QLatin1String(kWavDialogCaption), QLatin1String(kWavFilter),
-                                          Clip(task_.AlarmFile));
-    if (file.isEmpty())
-        return;
-    task_.AlarmFile = file;
-    Display();
-    AlarmFileRule();
-}
-
-void UpdateSchedule::PlayAlarm()
-{
-    Take();
-    const QString file = Clip(task_.AlarmFile);
-    if (file.isEmpty()) {
-        browseAlarm_->setFocus();
-        browseAlarm_->click();
-        return;
-    }
-    if (!Sound::Sounded(Sound::Play(file)))
-        browseAlarm_->setFocus();
+    editor_->Display();
 }
 
 // ---- closing ----
@@ -415,9 +213,9 @@ void UpdateSchedule::accept()
     // A date or time still being typed is taken first.
     if (QWidget* focused = focusWidget())
         focused->clearFocus();
-    Take();
+    editor_->Take();
     if (SaveTask(tables, task_, base_) != TaskSaved::Saved) {
-        Display();
+        editor_->Display();
         return;
     }
     reserved_ = false;
@@ -437,7 +235,7 @@ void UpdateSchedule::CloseDown()
     closed_ = true;
     // A new task not stored goes, and with it the script stored under its ID.
     if (reserved_)
-        ReleaseTask(Tables(), task_.ID);
+        ReleaseTask(Tables(), task_.ID, base_.RecordPointer);
     reserved_ = false;
     if (colourer_) {
         colourer_->Detach();

@@ -8,7 +8,8 @@
 // stored meanwhile (tasks/TaskStore.h). A new task, and a copy, takes its ID
 // when the form opens (stored disabled until OK), so that its script can be
 // stored under it; a copy takes its own copy of the source's script, and
-// Cancel removes the task and its script again.
+// Cancel removes the task and its script again. The fields' controls and
+// their rules are the task editor's (TaskEditor.h), shared with the wizards.
 //
 // Lists open it window-modal with OpenUpdateSchedule and hear the outcome
 // through a callback; two lists can each have a form open. Controls carry
@@ -22,23 +23,16 @@
 #include <QDialog>
 
 #include <functional>
-#include <vector>
 
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QSpinBox;
 class QTabWidget;
 
 namespace vl {
 
-class PictureSpinBox;
 class TabColourer;
+class TaskEditor;
+struct TaskTypeControls;
 
 // What a list asks of the form.
 struct TaskFormRequest {
@@ -73,12 +67,6 @@ public:
     void done(int result) override;
 
 private:
-    // A control bound to a field: how the task is shown in it, and read back.
-    struct Binding {
-        std::function<void()> show;
-        std::function<void()> take;
-    };
-
     bool LoadTask();
     void BuildWindow();
     // The five tabs (UpdateSchedulePages.cpp).
@@ -87,44 +75,14 @@ private:
     QWidget* MessagePage();
     QWidget* WhenPage();
     QWidget* AdvancedPage();
-    QGroupBox* EveryGroup();
 
-    // Controls bound to a field of the task; entries and date or time spins
-    // are named after their fields ("SCH:Date").
-    QCheckBox* Flag(const QString& text, uint8_t ScheduleRecord::*field);
-    QLineEdit* TextEntry(QString ScheduleRecord::*field, int width, const QString& name);
-    // Radios laid out in columns inside the parent.
-    QButtonGroup* Choice(const QStringList& texts, QString ScheduleRecord::*field, QWidget* parent,
-                         int columns = 1);
-    QSpinBox* Number(int32_t ScheduleRecord::*field, int low, int high);
-    PictureSpinBox* Moment(int32_t ScheduleRecord::*field, const QString& picture, const QString& name);
-    QPushButton* Button(const QString& text, const QString& tip, void (UpdateSchedule::*action)());
-    QPushButton* CalendarButton(void (UpdateSchedule::*action)());
-
-    // The controls into the task; the task into the controls.
-    void Take();
-    void Display();
-    // A control was accepted: the rules run and the task is shown again.
-    void Accepted();
-    void ApplyRules();
-    void AlarmRule();
-    void AlarmFileRule();
+    // What the task shows besides its fields: its title and last run, and
+    // the tabs its type needs.
+    void ShowTaskType(const TaskTypeControls& shown);
+    void ShowTitleAndLastRun();
     void ShowPicture(int tab);
     void MakeReadOnly();
-
-    void NextDateAccepted();
-    void AdvanceWarningAccepted();
-    void NextDateFocused();
-    void ChooseNextDate();
-    void ChooseWarningDate();
-    void ShowOffsetTips();
-    void EditExceptions();
-    void BrowseProgram();
     void OpenScriptList();
-    void BrowseAlarmFile();
-    void PlayAlarm();
-
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void CloseDown();
 
     TaskFormRequest request_;
@@ -133,34 +91,14 @@ private:
     bool reserved_ = false; // a new task stored disabled, not yet completed
     bool opened_ = false;
     bool closed_ = false;
-    bool displaying_ = false;
     TablesInUse tables_;
-    std::vector<Binding> bindings_;
+    TaskEditor* editor_ = nullptr;
     TabColourer* colourer_ = nullptr;
 
     QTabWidget* tabs_ = nullptr;
-    QButtonGroup* taskType_ = nullptr;
-    QComboBox* category_ = nullptr;
-    QLineEdit* description_ = nullptr;
-    QPlainTextEdit* message_ = nullptr;
     QPushButton* scripting_ = nullptr;
-    QGroupBox* everyGroup_ = nullptr;
-    std::vector<QWidget*> weekBoxes_;    // "1st" .. "Last"
-    QCheckBox* monthEnd_ = nullptr;
-    std::vector<QWidget*> weekdayBoxes_; // "Sunday" .. "Saturday"
-    std::vector<QWidget*> everyControls_;
-    std::vector<QWidget*> repeatControls_;
-    std::vector<QWidget*> offsetControls_;
-    QPushButton* except_ = nullptr;
-    PictureSpinBox* date_ = nullptr;
-    std::vector<QWidget*> timeControls_;
-    PictureSpinBox* warnDate_ = nullptr;
-    PictureSpinBox* warnTime_ = nullptr;
     QLabel* lastRun_ = nullptr;
     QLabel* lastRunTime_ = nullptr;
-    std::vector<QWidget*> alarmControls_;
-    QLineEdit* alarmFile_ = nullptr;
-    QPushButton* browseAlarm_ = nullptr;
     QLabel* picture_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;

@@ -1,8 +1,11 @@
-// How long the task form takes to open on a task table of 100,000 tasks:
-// a new task (its ID reserved) and an existing one, from construction until
-// the window has been shown and painted.
+// How long the task form and the task wizards take to open on a task table
+// of 100,000 tasks: the form on a new task (its ID reserved) and on an
+// existing one, a wizard on a new task and the special event wizard on a
+// copy, from construction until the window has been shown and painted (and,
+// untimed, cancelled again).
 
 #include "core/dictionary/Dictionary.h"
+#include "tasks/windows/TaskWizard.h"
 #include "tasks/windows/UpdateSchedule.h"
 
 #include <QApplication>
@@ -60,16 +63,17 @@ void FillData()
     (void)filled;
 }
 
-void OpenForm(benchmark::State& state, const vl::TaskFormRequest& request)
+template <class Window, class... Args>
+void Open(benchmark::State& state, Args... args)
 {
     FillData();
     for (auto _ : state) {
-        auto* form = new vl::UpdateSchedule(request);
+        auto* form = new Window(args...);
         form->show();
         QApplication::processEvents();
         state.PauseTiming();
         if (!form->Opened())
-            state.SkipWithError("the form did not open");
+            state.SkipWithError("the window did not open");
         form->reject();
         delete form;
         state.ResumeTiming();
@@ -78,15 +82,27 @@ void OpenForm(benchmark::State& state, const vl::TaskFormRequest& request)
 
 void BM_OpenNewTask(benchmark::State& state)
 {
-    OpenForm(state, {vl::FormRequest::Insert});
+    Open<vl::UpdateSchedule>(state, vl::TaskFormRequest{vl::FormRequest::Insert});
 }
 BENCHMARK(BM_OpenNewTask)->Unit(benchmark::kMillisecond);
 
 void BM_OpenExistingTask(benchmark::State& state)
 {
-    OpenForm(state, {vl::FormRequest::Change, kTasks / 2});
+    Open<vl::UpdateSchedule>(state, vl::TaskFormRequest{vl::FormRequest::Change, kTasks / 2});
 }
 BENCHMARK(BM_OpenExistingTask)->Unit(benchmark::kMillisecond);
+
+void BM_OpenTaskWizard(benchmark::State& state)
+{
+    Open<vl::TaskWizard>(state, vl::TaskWizardKind::Task, 0);
+}
+BENCHMARK(BM_OpenTaskWizard)->Unit(benchmark::kMillisecond);
+
+void BM_OpenSpecialEventWizard(benchmark::State& state)
+{
+    Open<vl::TaskWizard>(state, vl::TaskWizardKind::SpecialEvent, kTasks / 2);
+}
+BENCHMARK(BM_OpenSpecialEventWizard)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,0 +1,92 @@
+#include "tasks/TaskWizardStore.h"
+
+#include "core/schedule/ScheduleRules.h"
+#include "platform/ui/PromptService.h"
+#include "tasks/DescribeTaskType.h"
+#include "tasks/TaskFormRules.h"
+
+namespace vl {
+
+namespace {
+
+bool ShowSkipFailure(const QString& text, const TableFile& schedule)
+{
+    Prompt::Message(text + schedule.LastError().Describe(), QString(), PromptIcon::Stop);
+    return false;
+}
+
+// The Categories table gets "General" when it lacks it; a read that fails
+// for another reason leaves the table alone (the list then lacks it).
+void KeepDefaultCategory(Table<CategoriesRecord>& categories)
+{
+    CategoriesRecord general;
+    general.Category = QString::fromLatin1(kDefaultCategory);
+    if (!categories.Get(CAT_KEYCATEGORY, general) && categories.ErrorCode() == kRecordNotFound)
+        categories.Add(general);
+}
+
+} // namespace
+
+ScheduleRecord PrimeWizardTask(Dictionary& tables, const QString& taskType)
+{
+    ScheduleRecord task = NewTask(tables.Schedule.Definition(), 0);
+    task.TaskType = taskType;
+    task.Category = QString::fromLatin1(kDefaultCategory);
+    KeepDefaultCategory(tables.Categories);
+    return task;
+}
+
+ScheduleRecord SpecialEventCopy(const ScheduleRecord& source)
+{
+    ScheduleRecord copy = CopyOfTask(source);
+    copy.ScheduleType = QString::fromLatin1(kScheduleOnce);
+    copy.ExceptWeekends = copy.ExceptWeekdays = copy.ExceptHolidays = copy.ExceptTime = 0;
+    copy.ExceptTimeBegin = copy.ExceptTimeEnd = 0;
+    copy.EXCEPTOTHER.clear();
+    return copy;
+}
+
+bool ReserveWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base)
+{
+    if (ReserveTask(tables.Schedule, task, base))
+        return true;
+    Prompt::Message(QLatin1String(kAutoIncrementText) + QLatin1Char('|') + tables.Schedule.LastError().Describe(),
+                    QLatin1String(kWizardInternalErrorCaption), PromptIcon::Stop);
+    return false;
+}
+
+TaskSaved FinishWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base)
+{
+    task.Completed = 0;
+    return SaveTask(tables, task, base, TaskGone::StoreAgain);
+}
+
+TaskSaved FinishSpecialEvent(Dictionary& tables, ScheduleRecord& copy, ScheduleRecord& base, int32_t sourceId)
+{
+    const uint8_t skipSource = copy.SkipNextTime;
+    copy.SkipNextTime = 0;
+    const TaskSaved saved = FinishWizardTask(tables, copy, base);
+    if (saved != TaskSaved::Saved) {
+        copy.SkipNextTime = skipSource; // the box stays as the user left it
+        return saved;
+    }
+    if (skipSource)
+        SkipNextRegularRun(tables, sourceId);
+    return saved;
+}
+
+bool SkipNextRegularRun(Dictionary& tables, int32_t sourceId)
+{
+    Table<ScheduleRecord>& schedule = tables.Schedule;
+    std::optional<ScheduleRecord> source = ReadTask(schedule, sourceId);
+    if (!source) {
+        return ShowSkipFailure(QLatin1String(kSkipReadFailedText) + QString::number(sourceId) + QStringLiteral("|Error:|"),
+                               schedule);
+    }
+    source->SkipNextTime = 1;
+    FillTaskDefaults(*source);
+    StampTaskChange(*source);
+    return schedule.Put(*source) || ShowSkipFailure(QLatin1String(kSkipWriteFailedText), schedule);
+}
+
+} // namespace vl

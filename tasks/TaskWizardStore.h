@@ -1,0 +1,53 @@
+#pragma once
+// The task a wizard creates: started from the wizard's defaults, reserved
+// under its ID while the wizard is open (tasks/TaskStore.h: stored disabled,
+// so that script items can be stored under it and the scheduler passes over
+// it), completed by Finish and removed with its script by Cancel.
+//
+// The special event wizard starts from a copy of a stored task instead: a
+// one-time task with the source's script copied under its own ID, so that
+// the wizard's "&Scripting" edits the copy's script and never the source's.
+
+#include "core/dictionary/Dictionary.h"
+#include "tasks/TaskStore.h"
+
+#include <QString>
+
+namespace vl {
+
+inline constexpr char kWizardInternalErrorCaption[] = "Internal Error";
+inline constexpr char kAutoIncrementText[] = "Auto-increment error.  Could not set unique schedule ID.";
+inline constexpr char kSkipReadFailedText[] = "Could not set SKIP status  ID #";
+inline constexpr char kSkipWriteFailedText[] = "Could not change SKIP status ";
+
+// A new task of the wizard's type: the task form's defaults (today, now,
+// "Day of Week" on every day, ...) in the category "General", which the
+// Categories table gets when it lacks it.
+ScheduleRecord PrimeWizardTask(Dictionary& tables, const QString& taskType);
+
+// The special event made of a stored task: a copy (TaskFormRules.h
+// CopyOfTask) that runs once, on the day the user gives, so without the
+// source's repetition and exceptions.
+ScheduleRecord SpecialEventCopy(const ScheduleRecord& source);
+
+// Reserves the task under the next free ID (base: the task as stored). A
+// failure is shown ("Internal Error"); false then.
+bool ReserveWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base);
+
+// Finish: the task is stored over its reservation, not completed (its
+// "&Disable" box as the user left it), completed by DescribeTaskType. When
+// the reservation was removed meanwhile (housekeeping, another window) the
+// task is stored again all the same.
+TaskSaved FinishWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base);
+
+// Finish of the special event: the copy is stored without the skip flag;
+// when the flag was ticked the source skips its next regular run instead
+// (SkipNextRegularRun).
+TaskSaved FinishSpecialEvent(Dictionary& tables, ScheduleRecord& copy, ScheduleRecord& base, int32_t sourceId);
+
+// The source task, read again as stored now, is marked to skip its next
+// run; its blank fields take their defaults and its change is stamped, its
+// next run stays. A failure is shown; false then.
+bool SkipNextRegularRun(Dictionary& tables, int32_t sourceId);
+
+} // namespace vl
