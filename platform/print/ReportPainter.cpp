@@ -85,8 +85,11 @@ public:
             const QRectF room(0, 0, columns_[c].width(), 1e6);
             height = std::max(height, metrics.boundingRect(room, kCellFlags, cells[c]).height());
         }
-        return height + metrics.leading() + metrics.descent() * 0.5;
+        return height + Padding(font);
     }
+
+    // The room a line of cells keeps above and below its text together.
+    qreal Padding(const QFont& font) const { return Metrics(font).height() * 0.3; }
 
     const QFont& FontOf(const ReportBand& band) const
     {
@@ -136,7 +139,8 @@ private:
         painter_.setFont(font);
         const QList<QRectF>& columns = geometry_.Columns();
         for (qsizetype c = 0; c < std::min(cells.size(), columns.size()); ++c) {
-            const QRectF cell(columns[c].x(), y, columns[c].width(), height);
+            const qreal pad = geometry_.Padding(font);
+            const QRectF cell(columns[c].x(), y + pad / 2, columns[c].width(), height - pad);
             painter_.drawText(cell, kCellFlags | int(def_.columns[c].alignment), cells[c]);
         }
     }

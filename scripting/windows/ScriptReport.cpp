@@ -15,6 +15,9 @@ ReportDefinition ScriptDefinition()
     ReportDefinition def;
     def.title = QLatin1String(kScriptReportTitle);
     def.date = FormatUserDate(Today());
+    // Small enough that a description of the full detail width fits its line.
+    def.fonts.detail.setPointSize(8);
+    def.marginMillimetres = 12;
     // The action column is as wide as the longest action printed; the
     // description keeps the rest of the line.
     def.columns = {{QLatin1String(kActionHeading), 0}, {QLatin1String(kDetailsHeading), kScriptItemDetailWidth}};

@@ -26,14 +26,14 @@ QString Pages(const QList<ReportPage>& pages)
 }
 
 // Rows "group:amount", or "group/inner:amount", "!" in front starts a page.
-QList<ReportRow> Rows(const QStringList& specs)
+QList<ReportRow> Rows(const QStringList& texts)
 {
     QList<ReportRow> rows;
-    for (QString spec : specs) {
+    for (QString text : texts) {
         ReportRow row;
-        row.newPage = spec.startsWith(u'!');
-        spec.remove(u'!');
-        const QStringList parts = spec.split(u':');
+        row.newPage = text.startsWith(u'!');
+        text.remove(u'!');
+        const QStringList parts = text.split(u':');
         row.groups = parts[0].split(u'/');
         row.cells = {parts[0], parts.value(1)};
         rows << row;

@@ -6,12 +6,12 @@
 #include "core/dictionary/Dictionary.h"
 #include "platform/print/ReportOutput.h"
 #include "platform/runtime/Clock.h"
-#include "scripting/items/DescribeScriptItem.h"
 #include "scripting/windows/PrintScript.h"
 #include "scripting/windows/ScriptReport.h"
 #include "tests/support/PdfText.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
+#include "tests/scripting/items/ScriptItemSamples.h"
 
 #include <QRegularExpression>
 
@@ -31,47 +31,6 @@ public:
     QList<Report> reports;
     QStringList keys;
 };
-
-constexpr char kPassword[] = "Pa55word!";
-
-// One item of every action, the older names and an FTP item with a password.
-std::vector<ScriptingRecord> EveryAction()
-{
-    const struct {
-        const char* action;
-        void (*fill)(ScriptingRecord&);
-    } kinds[] = {
-        {"Send Keys", [](ScriptingRecord& i) { i.Keystrokes = "Hello[Enter]"; }},
-        {"Send Keystrokes", [](ScriptingRecord& i) { i.Keystrokes = "old keys"; }},
-        {"Set Focus", [](ScriptingRecord& i) { i.FocusOnWindow = "*Editor"; }},
-        {"Wait", [](ScriptingRecord& i) { i.SecondsToWait = 5; i.DDEApplicationName = "Both"; i.WaitForWindow = "*Notepad"; }},
-        {"Display Message", [](ScriptingRecord& i) { i.DDEApplicationName = "Backup done"; i.DDEApplicationTopic = "Note"; }},
-        {"If Window...", [](ScriptingRecord& i) { i.WindowTitleToCheckFor = "Untitled - *"; i.FocusOnWindow = "OK"; i.WindowExistance = "Does not exist"; }},
-        {"If Time Elapsed...", [](ScriptingRecord& i) { i.TimeElapsed = 600; }},
-        {"If Value...", [](ScriptingRecord& i) { i.Command = "SIZE"; i.WindowTitleToCheckFor = ">"; i.WaitForWindow = "100"; }},
-        {"...End If", [](ScriptingRecord&) {}},
-        {"Start Program", [](ScriptingRecord& i) { i.Command = "/usr/bin/gedit"; i.Path = "/home/ann"; }},
-        {"Close Program", [](ScriptingRecord&) {}},
-        {"Start Script", [](ScriptingRecord& i) { i.Command = "nightly.vls"; i.Path = "Append"; }},
-        {"DDE", [](ScriptingRecord& i) { i.DDEType = "Execute"; i.DDEApplicationName = "Sheet"; i.DDEApplicationTopic = "System"; }},
-        {"DDE (Dynamic Data Exchange)", [](ScriptingRecord& i) { i.DDEType = "Request"; i.DDEApplicationName = "Calc"; i.DDEApplicationTopic = "Book1"; }},
-        {"Send Email", [](ScriptingRecord& i) { i.EmailID = 42; i.WindowTitleToCheckFor = "Report - ann@example.org"; }},
-        {"Set Value", [](ScriptingRecord& i) { i.Path = "DAY"; i.Command = "MONDAY"; }},
-        {"Exit Script", [](ScriptingRecord&) {}},
-        {"File Actions", [](ScriptingRecord& i) { i.DDEType = "Copy"; i.Command = "/tmp/a.txt"; i.Path = "/tmp/b.txt"; }},
-        {"File Actions", [](ScriptingRecord& i) {
-             i.DDEType = "FTP Upload"; i.Command = "/tmp/up.zip"; i.Path = "/pub/up.zip"; i.DDEApplicationName = "ftp.example.org";
-             i.DDEApplicationTopic = QString("ann").leftJustified(128, u' ') + kPassword; }},
-    };
-    std::vector<ScriptingRecord> items;
-    for (const auto& kind : kinds) {
-        ScriptingRecord item;
-        item.Action = kind.action;
-        kind.fill(item);
-        items.push_back(item);
-    }
-    return items;
-}
 
 class PrintScriptTest : public ::testing::Test {
 protected:
@@ -112,7 +71,10 @@ protected:
 
 TEST_F(PrintScriptTest, EveryActionPrintsItsDescriptionInOrder)
 {
-    const std::vector<ScriptingRecord> items = EveryAction();
+    const std::vector<test::DescribedItem> sample = test::EveryActionSample();
+    std::vector<ScriptingRecord> items;
+    for (const auto& described : sample)
+        items.push_back(described.item);
     Store(task.ID, items);
     Store(8, {items.front()});
     PrintCurrentScript(task);
@@ -125,15 +87,16 @@ TEST_F(PrintScriptTest, EveryActionPrintsItsDescriptionInOrder)
     const QString& page = pages[0];
     EXPECT_TRUE(page.contains(QRegularExpression("^\\s*Script\\s*\\n\\s*Nightly backup\\s*\\n")));
     EXPECT_TRUE(page.contains(QRegularExpression("Page 1 of 1\\s*$")));
-    EXPECT_FALSE(page.contains(kPassword));
+    EXPECT_FALSE(page.contains(test::kSamplePassword));
     qsizetype at = 0;
-    for (const ScriptingRecord& item : items) {
-        const QString detail = DescribeScriptItem(item);
-        QString pattern = QRegularExpression::escape(item.Action);
-        if (!detail.isEmpty())
-            pattern += " +" + QRegularExpression::escape(detail);
-        const QRegularExpressionMatch match = QRegularExpression(pattern + " *\\n").match(page, at);
-        ASSERT_TRUE(match.hasMatch()) << pattern.toStdString();
+    for (const auto& [item, description] : sample) {
+        // The words of the action and the description, as the text reader
+        // spaces them.
+        QStringList words = (item.Action + u' ' + description.left(80)).split(u' ', Qt::SkipEmptyParts);
+        for (QString& word : words)
+            word = QRegularExpression::escape(word);
+        const QRegularExpressionMatch match = QRegularExpression(words.join(" +") + " *\\n").match(page, at);
+        ASSERT_TRUE(match.hasMatch()) << words.join(' ').toStdString();
         at = match.capturedEnd();
     }
 }
@@ -194,7 +157,7 @@ TEST_F(PrintScriptTest, TemplateScriptHasColumnHeadingsAndEmptyScriptNoLines)
 
 TEST_F(PrintScriptTest, CancelledProgressGivesNoReport)
 {
-    const std::vector<ScriptingRecord> items = EveryAction();
+    const std::vector<ScriptingRecord> items(5);
     EXPECT_FALSE(TaskScriptReport(task, items, [](int done, int) { return done < 3; }));
     EXPECT_TRUE(TaskScriptReport(task, items, [](int, int) { return true; }));
 }
