@@ -1,6 +1,7 @@
 #pragma once
-// Plugs task editing into the main program when it starts: the holiday list
-// and the task categories open from the frame's menus, the lists open the
+// Plugs task editing into the main program when it starts: the holiday list,
+// the task categories and the two task lists ("Scheduled Tasks", "Explore
+// Schedule") open from the frame's menus, the lists open the
 // task form, and the holiday upkeep runs from the frame's cycle.
 
 namespace vl {
