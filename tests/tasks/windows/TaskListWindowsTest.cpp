@@ -6,6 +6,7 @@
 #include "core/base/Globals.h"
 #include "core/cycle/SchedulerRoutines.h"
 #include "core/dictionary/QueryFieldCatalogue.h"
+#include "core/engine/DueTask.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/ui/ThreadPost.h"
 #include "platform/widgets/BrowseList.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QIcon>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
@@ -330,6 +332,35 @@ TEST_F(TaskListWindowsTest, TaskActionsHandTheirTaskToTheFormAndTheProceduresThe
     ASSERT_EQ(prompt.Questions().size(), 1u);
     EXPECT_EQ(prompt.Questions()[0].text, kNoScriptingMessage);
     EXPECT_EQ(Stored(program.ID)->Command, "N/A") << "what the script list filled in is stored";
+}
+
+TEST_F(TaskListWindowsTest, ATaskMadeOnTheFormIsListedPerformedWhenDueAndShownAtItsNextRun)
+{
+    ASSERT_TRUE(OpenTable(d.Holidays));
+    InstallTaskForm();
+    BrowseSchedule list;
+    list.show();
+    Click(&list, "&New");
+    auto* form = list.findChild<UpdateSchedule*>();
+    ASSERT_TRUE(form);
+    Click(form, "Run Program");
+    form->findChild<QLineEdit*>("SCH:Description")->setText("Hourly check");
+    form->findChild<QLineEdit*>("SCH:Command")->setText("true");
+    Click(form, "&OK");
+    ASSERT_EQ(Column(list), QStringList({"Hourly check"}));
+    EXPECT_EQ(Column(list, kDateColumn), QStringList({"MAR 02,2026"})) << "a new task runs daily from now";
+    EXPECT_EQ(Column(list, kTimeColumn), QStringList({"9:00AM"}));
+
+    clock.Advance(kClockPerMinute);
+    FindDueTask();
+    QCoreApplication::sendPostedEvents();
+    Click(&list, "Show Active Only");
+    EXPECT_EQ(Column(list), QStringList()) << "performed, and the list refreshed: the task moved on";
+    list.Tabs()->setCurrentIndex(BrowseSchedule::kAllByDateTab);
+    EXPECT_EQ(Column(list, kDateColumn), QStringList({"MAR 03,2026"})) << "its next run";
+    EXPECT_EQ(Column(list, kTimeColumn), QStringList({"9:00AM"}));
+    Click(&list, "Show All");
+    EXPECT_EQ(Column(list, kDateColumn), QStringList({"MAR 02,2026", "MAR 03,2026"})) << "with the run's history";
 }
 
 } // namespace
