@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace vl {
@@ -48,7 +49,8 @@ BrowseSchedule::BrowseSchedule(QWidget* parent)
     QString error;
     KeyOrder(Schedule().Definition(), SCH_KEYCATEGORY, byCategory, error);
     categoryOrder_ = Model()->AddOrder(QStringLiteral("Category"), byCategory);
-    AddTop(MakeTabs());
+    QWidget* tabs = MakeTabs();
+    AddTop(tabs, {tabs_->tabBar(), selectDay_, categoryButton_, QueryButton(), ResetButton()});
     resize(720, 440);
     if (FullSchedule) {
         tabs_->setCurrentIndex(kAllByDateTab);
@@ -62,16 +64,16 @@ BrowseSchedule::BrowseSchedule(QWidget* parent)
 QWidget* BrowseSchedule::MakeTabs()
 {
     tabs_ = new QTabWidget(this);
-    auto* selectDay = new QPushButton(QStringLiteral("&Select Day"));
-    selectDay->setAutoDefault(false);
-    connect(selectDay, &QPushButton::clicked, this, &BrowseSchedule::SelectDay);
-    auto* category = new QPushButton(QStringLiteral("Cate&gory"));
-    category->setAutoDefault(false);
-    connect(category, &QPushButton::clicked, this, &BrowseSchedule::ChooseCategory);
+    selectDay_ = new QPushButton(QStringLiteral("&Select Day"));
+    selectDay_->setAutoDefault(false);
+    connect(selectDay_, &QPushButton::clicked, this, &BrowseSchedule::SelectDay);
+    categoryButton_ = new QPushButton(QStringLiteral("Cate&gory"));
+    categoryButton_->setAutoDefault(false);
+    connect(categoryButton_, &QPushButton::clicked, this, &BrowseSchedule::ChooseCategory);
     categoryText_ = new QLabel;
-    tabs_->addTab(Page({selectDay}), FormatUserDate(selectedDay_));
+    tabs_->addTab(Page({selectDay_}), FormatUserDate(selectedDay_));
     tabs_->addTab(Page({new QLabel(QStringLiteral("Every task, in date order"))}), QStringLiteral("All by Date"));
-    tabs_->addTab(Page({category, categoryText_}), QStringLiteral("All in Category"));
+    tabs_->addTab(Page({categoryButton_, categoryText_}), QStringLiteral("All in Category"));
     tabs_->addTab(Page({QueryButton(), ResetButton()}), QStringLiteral("Selected"));
     tabs_->setTabToolTip(kDayTab, QStringLiteral("Day Schedule"));
     tabs_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);

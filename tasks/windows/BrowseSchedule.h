@@ -12,6 +12,7 @@
 #include "tasks/windows/TaskList.h"
 
 class QLabel;
+class QPushButton;
 class QTabWidget;
 
 namespace vl {
@@ -48,6 +49,8 @@ private:
     void ChooseCategory();
 
     QTabWidget* tabs_ = nullptr;
+    QPushButton* selectDay_ = nullptr;
+    QPushButton* categoryButton_ = nullptr;
     QLabel* categoryText_ = nullptr;
     int categoryOrder_ = -1;
     Date selectedDay_ = 0;

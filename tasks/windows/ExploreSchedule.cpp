@@ -55,7 +55,8 @@ ExploreSchedule::ExploreSchedule(QWidget* parent)
                kLayout, parent),
       dateToUse_(Today())
 {
-    AddTop(MakeFilters());
+    QWidget* filters = MakeFilters();
+    AddTop(filters, {status_, day_, category_, QueryButton(), ResetButton()});
     resize(700, 440);
     ApplyFilters();
     if (FullSchedule)

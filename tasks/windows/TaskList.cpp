@@ -109,9 +109,17 @@ Table<ScheduleRecord>& TaskList::Schedule()
     return Tables().Schedule;
 }
 
-void TaskList::AddTop(QWidget* top)
+void TaskList::AddTop(QWidget* top, std::initializer_list<QWidget*> focusOrder)
 {
     layout_->insertWidget(0, top);
+    QWidget* previous = nullptr;
+    for (QWidget* next : focusOrder) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+    if (previous)
+        setTabOrder(previous, list_);
 }
 
 void TaskList::Opened()

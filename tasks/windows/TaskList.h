@@ -81,8 +81,9 @@ protected:
     };
     TaskList(const Texts& texts, const TaskListLayout& layout, QWidget* parent);
 
-    // The controls of the derived list go above the list.
-    void AddTop(QWidget* top);
+    // The controls of the derived list go above the list; the keyboard
+    // focus visits them in the order given, then the list.
+    void AddTop(QWidget* top, std::initializer_list<QWidget*> focusOrder);
     // The derived list has set its filters: the buttons take their states.
     void Opened();
     QPushButton* QueryButton() const { return queryButton_; }
