@@ -116,6 +116,25 @@ bool BrowseModel::SetFilter(const QString& name, const Filter& filter)
     return Apply(view_.SetFilter(name, filter));
 }
 
+bool BrowseModel::SetFilters(const std::map<QString, Filter>& filters)
+{
+    bool ok = true;
+    for (const auto& [name, filter] : filters) {
+        if (filter.empty())
+            view_.RemoveFilter(name);
+        else if (!view_.SetFilter(name, filter)) {
+            ok = false;
+            break;
+        }
+    }
+    if (ok)
+        return Apply(true);
+    // The filters set before the refused one hold: show what they select.
+    error_ = view_.Error();
+    Reset();
+    return false;
+}
+
 void BrowseModel::RemoveFilter(const QString& name)
 {
     view_.RemoveFilter(name);
@@ -351,16 +370,18 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const
         return QVariant();
     if (role == Qt::TextAlignmentRole)
         return static_cast<int>(columns_[static_cast<size_t>(index.column())].alignment);
-    if (role != Qt::DisplayRole && role != kRawValueRole)
+    const BrowseColumn& column = columns_[static_cast<size_t>(index.column())];
+    if (role != Qt::DisplayRole && role != kRawValueRole && !column.look)
         return QVariant();
     if (!Fetch(index.row()))
         return QVariant();
     const ViewRow& row = *Cached(index.row());
+    if (role != Qt::DisplayRole && role != kRawValueRole)
+        return column.look(row, role);
     if (role == Qt::DisplayRole)
         return Format(index.column(), row);
     const int field = columnFields_[static_cast<size_t>(index.column())];
-    return RawValue(field >= 0 ? row.values[static_cast<size_t>(field)]
-                               : columns_[static_cast<size_t>(index.column())].compute(row));
+    return RawValue(field >= 0 ? row.values[static_cast<size_t>(field)] : column.compute(row));
 }
 
 QVariant BrowseModel::headerData(int section, Qt::Orientation orientation, int role) const

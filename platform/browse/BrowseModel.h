@@ -22,6 +22,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace vl {
@@ -36,6 +37,9 @@ struct BrowseColumn {
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     // The value of a computed column, from the row's fields.
     std::function<FieldValue(const ViewRow&)> compute;
+    // The cell's other roles from the row's fields (an icon, text colours);
+    // an invalid value for a role the column does not set.
+    std::function<QVariant(const ViewRow&, int role)> look;
 };
 
 // An order a list registers under a name ("By Date").
@@ -50,6 +54,9 @@ class BrowseModel : public QAbstractTableModel {
 public:
     // The raw stored value of a cell (int64, double or text).
     static constexpr int kRawValueRole = Qt::UserRole + 1;
+    // The text colour of a selected cell (a QColor; Qt::ForegroundRole is
+    // the colour of a cell that is not selected).
+    static constexpr int kSelectedForegroundRole = Qt::UserRole + 2;
     // Rows read per page, and the most rows kept.
     static constexpr int kPageRows = 100;
     static constexpr int kMaxCachedRows = 3 * kPageRows;
@@ -79,6 +86,10 @@ public:
     bool SetRange(const ViewRange& range);
     bool SetFilter(const QString& name, const Filter& filter);
     void RemoveFilter(const QString& name);
+    // Several named filters with one reset; an empty filter removes its
+    // name. False, with a message, when one of them is refused (the filters
+    // before it are set).
+    bool SetFilters(const std::map<QString, Filter>& filters);
     QStringList FilterNames() const { return view_.FilterNames(); }
 
     // Reset fields: a function giving the values the list depends on (the

@@ -4,7 +4,10 @@
 #include "scripting/windows/BrowseScripting.h"
 #include "tasks/HolidayRoll.h"
 #include "tasks/windows/BrowseHolidays.h"
+#include "tasks/windows/BrowseSchedule.h"
 #include "tasks/windows/BrowseScheduleCategories.h"
+#include "tasks/windows/ExploreSchedule.h"
+#include "tasks/windows/TaskListWindow.h"
 #include "tasks/windows/TaskWizard.h"
 #include "tasks/windows/UpdateSchedule.h"
 
@@ -15,16 +18,20 @@ void RegisterTaskProcedures()
     Procedures().RegisterWindow(QLatin1String(kBrowseHolidaysProcedure), [] { return new BrowseHolidays; });
     Procedures().RegisterWindow(QLatin1String(kBrowseScheduleCategoriesProcedure),
                                 [] { return new BrowseScheduleCategories; });
+    Procedures().RegisterWindow(QLatin1String(kBrowseScheduleProcedure), [] { return new BrowseSchedule; });
+    Procedures().RegisterWindow(QLatin1String(kExploreScheduleProcedure), [] { return new ExploreSchedule; });
     InstallHolidayRoutines();
     InstallTaskForm();
     RegisterTaskWizards();
-    // The "&Scripting" of the task form and the wizards: the script list of
-    // the window's own task.
+    // The "&Scripting" of the task form, the wizards and the task lists: the
+    // script list of the window's own task (a list's highlighted one).
     Procedures().RegisterModal(QLatin1String(kScriptListProcedure), [](QWidget* window) {
         if (auto* form = qobject_cast<UpdateSchedule*>(window))
             BrowseScripting(form->Task(), form);
         else if (auto* wizard = qobject_cast<TaskWizard*>(window))
             BrowseScripting(wizard->Task(), wizard);
+        else if (auto* list = dynamic_cast<TaskListWindow*>(window))
+            BrowseScripting(list->ScriptTask(), window);
     });
 }
 

@@ -1,6 +1,7 @@
 #include "xplore/windows/ColumnDelegate.h"
 
 #include "core/tabs/TabColours.h"
+#include "platform/browse/BrowseModel.h"
 #include "xplore/windows/ListAppearanceIO.h"
 
 #include <QApplication>
@@ -48,13 +49,27 @@ void ColumnDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     const QColor back = StoredColour(colours_[selected ? kSelectedBack : kNormalBack]);
     if (back.isValid())
         painter->fillRect(item.rect, back);
-    const QColor fore = StoredColour(colours_[selected ? kSelectedText : kNormalText]);
+    // A row's own text colour (a disabled task's grey date) before the column's.
+    QColor fore = index.data(selected ? BrowseModel::kSelectedForegroundRole : Qt::ForegroundRole).value<QColor>();
+    if (!fore.isValid())
+        fore = StoredColour(colours_[selected ? kSelectedText : kNormalText]);
     painter->setPen(fore.isValid() ? fore
                                    : item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     QFont font = item.font;
     font.setUnderline(underline_ || font.underline());
     painter->setFont(font);
     QRect textRect = item.rect;
+    if (item.features & QStyleOptionViewItem::HasDecoration) {
+        // The icon before the text; alone, in the middle of the cell.
+        const QSize size = item.decorationSize.boundedTo(item.rect.size());
+        QRect iconRect(QPoint(), size);
+        iconRect.moveCenter(item.rect.center());
+        if (!text.isEmpty()) {
+            iconRect.moveLeft(item.rect.left() + offset_);
+            textRect.setLeft(iconRect.right() + 1 + offset_);
+        }
+        item.icon.paint(painter, iconRect, Qt::AlignCenter, selected ? QIcon::Selected : QIcon::Normal);
+    }
     if (alignment_ & Qt::AlignLeft)
         textRect.setLeft(textRect.left() + offset_);
     else if (alignment_ & Qt::AlignRight)

@@ -1,7 +1,8 @@
 #pragma once
 // Draws the cells of one Xplore column with the column's own attributes:
 // data justification and offset, underline (the "Underline" sort mark),
-// colours of normal and selected cells, and the line on its right edge.
+// colours of normal and selected cells (a row's own text colour, from the
+// model, before the column's), the row's icon, and the line on its right edge.
 
 #include "xplore/XploreColumn.h"
 

@@ -100,6 +100,10 @@ public:
     void SortOnColumn(int position);
     // Back to the list's first key order, or to record order.
     void KeySequence(bool fileSequence);
+    // The list's key order becomes the model's order of that number (a tab
+    // of the list with an order of its own): a column sort ends, its mark
+    // goes, and the list shows that order.
+    void UseKeyOrder(int number);
 
     // Layout: restored when the window first shows, saved when it closes.
     void RestoreLayout();

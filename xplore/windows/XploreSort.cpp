@@ -55,6 +55,12 @@ void Xplore::KeySequence(bool fileSequence)
     ShowColumns();
 }
 
+void Xplore::UseKeyOrder(int number)
+{
+    defaultOrder_ = number;
+    KeySequence(false);
+}
+
 void Xplore::HandleHeaderRightClick(const QPoint& globalPos)
 {
     headerMenu_->popup(globalPos);
