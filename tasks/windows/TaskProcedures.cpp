@@ -1,6 +1,8 @@
 #include "tasks/windows/TaskProcedures.h"
 
 #include "platform/widgets/FrameProcedures.h"
+#include "tasks/AdvanceWarningCheck.h"
+#include "tasks/HistoryExpiry.h"
 #include "tasks/HolidayRoll.h"
 #include "tasks/windows/BrowseHolidays.h"
 #include "tasks/windows/BrowseScheduleCategories.h"
@@ -14,6 +16,8 @@ void RegisterTaskProcedures()
     Procedures().RegisterWindow(QLatin1String(kBrowseScheduleCategoriesProcedure),
                                 [] { return new BrowseScheduleCategories; });
     InstallHolidayRoutines();
+    InstallAdvanceWarningCheck();
+    InstallHistoryExpiry();
     InstallTaskForm();
 }
 
