@@ -70,8 +70,12 @@ void CheckAdvanceWarnings(Date today, ClockTime now)
         return;
     ScheduleRecord task;
     for (int read = 0; read < kMostWarningsChecked && cursor.Next(task); ++read) {
-        if (task.AdvanceWarned || Clip(task.ScheduleType).isEmpty())
-            return;
+        if (task.AdvanceWarned)
+            return; // the warned ones sort last
+        // A record without a schedule is no task to warn of; it holds no
+        // later warning back.
+        if (Clip(task.ScheduleType).isEmpty())
+            continue;
         const std::optional<WarningMoment> moment = AdvanceWarningMoment(task);
         if (moment && CompareRunTimes(moment->date, moment->time, today, now) >= 0)
             return; // the warnings after it are later still
