@@ -61,4 +61,21 @@ bool ClearLateAdvanceWarning(ScheduleRecord& task)
     return true;
 }
 
+std::optional<WarningMoment> AdvanceWarningMoment(const ScheduleRecord& task)
+{
+    if (task.AdvanceWarnDate == 0 || task.Date <= 0)
+        return std::nullopt;
+    int64_t date = task.AdvanceWarnDate;
+    int64_t time = task.AdvanceWarnTime;
+    if (time < 0) {
+        const int64_t borrowed = (-time + kClockPerDay - 1) / kClockPerDay;
+        date -= borrowed;
+        time += borrowed * kClockPerDay;
+    }
+    CarryDays(date, time);
+    if (date <= 0)
+        return std::nullopt;
+    return WarningMoment{static_cast<Date>(date), static_cast<ClockTime>(time)};
+}
+
 } // namespace vl

@@ -5,6 +5,8 @@
 #include "core/dictionary/ScheduleRecord.h"
 #include "platform/runtime/IniFile.h"
 
+#include <optional>
+
 namespace vl {
 
 inline constexpr char kWarningSection[] = "Warning";
@@ -31,5 +33,16 @@ bool DeriveAdvanceWarning(ScheduleRecord& task, const AdvanceWarningSetting& set
 // A warning after the run (a later date, or the same date with a later time)
 // is cleared, both fields 0; true when it had to be.
 bool ClearLateAdvanceWarning(ScheduleRecord& task);
+
+// The moment of the task's advance warning on a real day: a time below 0
+// borrows from the date, a time past the day's end carries into the next
+// (a time of 0 is the start of the day). Nothing when the task has no
+// warning (date 0), no date of its own, or the warning would fall before the
+// first day of the calendar.
+struct WarningMoment {
+    Date date = 0;
+    ClockTime time = 0;
+};
+std::optional<WarningMoment> AdvanceWarningMoment(const ScheduleRecord& task);
 
 } // namespace vl

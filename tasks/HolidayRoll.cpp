@@ -23,7 +23,13 @@ struct DefaultHoliday {
     const char* rule;
 };
 
-// The defaults, in the order they are added; year is the present one.
+constexpr int kMonday = 1;
+constexpr int kThursday = 4;
+
+// The defaults, in the order they are added, each on its date in the
+// present year (those already past are moved on by the roll-forward that
+// follows). Veterans Day and Remembrance Day share 11 November, and a day
+// holds one holiday: they are one entry that names both.
 std::vector<DefaultHoliday> DefaultHolidays(int year)
 {
     const Date easter = EasterSunday(year);
@@ -32,15 +38,16 @@ std::vector<DefaultHoliday> DefaultHolidays(int year)
         {"Christmas Eve", MakeDate(12, 24, year), kAnnualRule},
         {"New Year's Day", MakeDate(1, 1, year + 1), kAnnualRule},
         {"New Year's Eve", MakeDate(12, 31, year), kAnnualRule},
-        {"Canada Day (Canada)", MakeDate(7, 1, 1999), kAnnualRule},
-        {"Independence Day (U.S.)", MakeDate(7, 4, 1999), kAnnualRule},
-        {"Victoria Day (Canada)", MakeDate(5, 18, 1998), kDayOfMonthRule},
-        {"Memorial Day (U.S.)", MakeDate(5, 25, 1998), kDayOfMonthRule},
-        {"Labor Day/Labour Day)", MakeDate(9, 7, 1998), kDayOfMonthRule},
-        {"Veteran's Day (U.S.)", MakeDate(11, 11, 1998), kDayOfMonthRule},
-        {"Remembrance Day (Canada)", MakeDate(11, 11, 1998), kDayOfMonthRule},
-        {"Thanksgiving (Canada)", MakeDate(10, 12, 1998), kDayOfMonthRule},
-        {"Thanksgiving (U.S.)", MakeDate(11, 27, 1998), kDayOfMonthRule},
+        {"Canada Day (Canada)", MakeDate(7, 1, year), kAnnualRule},
+        {"Independence Day (U.S.)", MakeDate(7, 4, year), kAnnualRule},
+        // The Monday before 25 May.
+        {"Victoria Day (Canada)", MakeDate(5, 24, year) - (WeekdayOf(MakeDate(5, 24, year)) - kMonday + 7) % 7,
+         kDayOfMonthRule},
+        {"Memorial Day (U.S.)", LastWeekdayOfMonth(5, year, kMonday), kLastInMonthRule},
+        {"Labor Day/Labour Day)", NthWeekdayOfMonth(9, year, kMonday, 1), kDayOfMonthRule},
+        {"Veteran's Day/Remembrance Day", MakeDate(11, 11, year), kAnnualRule},
+        {"Thanksgiving (Canada)", NthWeekdayOfMonth(10, year, kMonday, 2), kDayOfMonthRule},
+        {"Thanksgiving (U.S.)", NthWeekdayOfMonth(11, year, kThursday, 4), kDayOfMonthRule},
         {"Easter", easter, kEasterRule},
         {"Palm Sunday", easter - 7, kEasterRule},
         {"Good Friday", easter - 2, kEasterRule},

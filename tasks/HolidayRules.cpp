@@ -16,21 +16,36 @@ bool RuleIs(const QString& rule, const char* name)
     return SameTextNoCase(rule, QLatin1String(name));
 }
 
-Date SameWeekdayOfMonthNextYear(Date date)
+// Weeks 1 to 4 of a month lie within it whatever its length.
+constexpr int kWholeWeeks = 4;
+
+Date SameWeekdayOfMonthNextYear(Date date, bool last)
 {
     const DayMonthYear split = SplitDate(date);
-    const int week = (split.day - 1) / kDaysInWeek;
-    const Date weekStart = MakeDate(split.month, week * kDaysInWeek + 1, split.year + 1);
-    const int forward = (WeekdayOf(date) - WeekdayOf(weekStart) + kDaysInWeek) % kDaysInWeek;
-    return weekStart + forward;
+    const int week = (split.day - 1) / kDaysInWeek + 1;
+    if (last || week > kWholeWeeks)
+        return LastWeekdayOfMonth(split.month, split.year + 1, WeekdayOf(date));
+    return NthWeekdayOfMonth(split.month, split.year + 1, WeekdayOf(date), week);
 }
 
 } // namespace
 
+Date NthWeekdayOfMonth(int month, int year, int weekday, int n)
+{
+    const Date first = MakeDate(month, 1, year);
+    return first + (weekday - WeekdayOf(first) + kDaysInWeek) % kDaysInWeek + (n - 1) * kDaysInWeek;
+}
+
+Date LastWeekdayOfMonth(int month, int year, int weekday)
+{
+    const Date last = MakeDate(month + 1, 1, year) - 1; // the date constructor carries December into January
+    return last - (WeekdayOf(last) - weekday + kDaysInWeek) % kDaysInWeek;
+}
+
 QStringList HolidayRuleNames()
 {
-    return {QLatin1String(kAnnualRule), QLatin1String(kDayOfMonthRule), QLatin1String(kEasterRule),
-            QLatin1String(kOnceRule)};
+    return {QLatin1String(kAnnualRule), QLatin1String(kDayOfMonthRule), QLatin1String(kLastInMonthRule),
+            QLatin1String(kEasterRule), QLatin1String(kOnceRule)};
 }
 
 Date ComingEasterSunday(Date today)
@@ -62,8 +77,8 @@ bool MoveToNextYear(HolidaysRecord& holiday)
     const QString& rule = holiday.HOLIDAYTYPE;
     if (RuleIs(rule, kOnceRule))
         return false;
-    if (RuleIs(rule, kDayOfMonthRule)) {
-        holiday.HolidayDate = SameWeekdayOfMonthNextYear(holiday.HolidayDate);
+    if (RuleIs(rule, kDayOfMonthRule) || RuleIs(rule, kLastInMonthRule)) {
+        holiday.HolidayDate = SameWeekdayOfMonthNextYear(holiday.HolidayDate, RuleIs(rule, kLastInMonthRule));
     } else if (RuleIs(rule, kEasterRule)) {
         const int year = YearOf(holiday.HolidayDate);
         holiday.HolidayDate += EasterSunday(year + 1) - EasterSunday(year);

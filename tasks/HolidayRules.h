@@ -1,8 +1,15 @@
 #pragma once
 // How a holiday's date follows its rule: "Annual" (the same day every year),
 // "Day of Month" (the same weekday of the same week of the month, such as
-// the third Monday of January), "Easter" (a fixed distance from Easter
-// Sunday) and "Once" (a single date).
+// the third Monday of January), "Last in Month" (the last such weekday of
+// the month, such as the last Monday of May), "Easter" (a fixed distance
+// from Easter Sunday) and "Once" (a single date).
+//
+// A date alone cannot tell "the fourth Monday" from "the last Monday": in a
+// May with four Mondays both are the same day, and in a May with five they
+// are a week apart. So a holiday on the last such weekday keeps its own
+// rule, "Last in Month", and stays on the last one every year, whether the
+// month has four of that weekday or five.
 
 #include "core/dictionary/HolidaysRecord.h"
 
@@ -15,6 +22,7 @@ inline constexpr char kAnnualRule[] = "Annual";
 inline constexpr char kDayOfMonthRule[] = "Day of Month";
 inline constexpr char kEasterRule[] = "Easter";
 inline constexpr char kOnceRule[] = "Once";
+inline constexpr char kLastInMonthRule[] = "Last in Month";
 
 // The rules in the order the holiday form offers them.
 QStringList HolidayRuleNames();
@@ -33,11 +41,19 @@ bool ChoosingEasterMovesDate(const QString& ruleAtOpen, const QString& chosenRul
 // any other holiday keeps its date.
 Date EasterRuleDate(Date date, const QString& name, Date today);
 
+// The n-th (from 1) given weekday (0 Sunday to 6 Saturday) of a month, and
+// the last one.
+Date NthWeekdayOfMonth(int month, int year, int weekday, int n);
+Date LastWeekdayOfMonth(int month, int year, int weekday);
+
 // Moves a past holiday one year on by its rule. "Day of Month" keeps the
 // weekday and the week of the month (days 1-7 the first week, 8-14 the
-// second, ...); "Easter" keeps its distance from Easter Sunday; any other
-// rule but "Once" becomes "Annual" and keeps the day and month. False for
-// "Once": such a holiday is not moved but removed.
+// second, ...), never leaving the month: a date in the fifth week (days
+// 29-31) moves to that weekday's last day in the month; "Last in Month"
+// moves to that weekday's last day in the month; "Easter" keeps its distance
+// from Easter Sunday; any other rule but "Once" becomes "Annual" and keeps
+// the day and month. False for "Once": such a holiday is not moved but
+// removed.
 bool MoveToNextYear(HolidaysRecord& holiday);
 
 } // namespace vl

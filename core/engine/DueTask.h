@@ -30,14 +30,22 @@ inline constexpr char kMissedTaskQuestion[] = " was not run.  Run it now?";
 inline constexpr char kConfirmTaskCaption[] = "Confirm Task";
 inline constexpr char kConfirmTaskQuestion[] = " is due to run.  Run it now?";
 
-// Phase 3: reads the first dated task in SCH:KEYDATEENABLED order, shows it
-// as the next task (status bar and tray tip; "No tasks pending" when every
-// task is disabled or there is none), and performs it when it is due. A
-// failed read changes nothing; the next cycle tries again.
+// Phase 3: stores the held runs when it now can, reads the first dated task
+// in SCH:KEYDATEENABLED order (passing over an occurrence performed but not
+// stored; the read is skipped while the table and the clock give the same
+// answer, DueTaskLookup.h), shows it as the next task (status bar and tray
+// tip; "No tasks pending" when every task is disabled or there is none), and
+// performs it when it is due. A failed read changes nothing; the next cycle
+// tries again.
 void FindDueTask();
 
-// Performs the task as found due and stores what follows from the run.
+// Performs the task as found due and stores what follows from the run. A
+// run whose outcome cannot be stored is held (UnstoredRuns.h) and the task is
+// not performed again at that occurrence.
 void ExecuteTask(ScheduleRecord task);
+
+// Tries again to store the held runs; each one stored leaves the set.
+void RetryUnstoredRuns();
 
 // Asks, when the rules call for it, whether a missed task ("Missed Task") or
 // a task that wants confirmation ("Confirm Task") is to run; a No is logged.

@@ -7,6 +7,7 @@
 #include "core/engine/DueTaskRules.h"
 #include "core/engine/TaskFrame.h"
 #include "core/engine/TaskScriptItems.h"
+#include "core/engine/UnstoredRuns.h"
 #include "core/eventlog/AddScheduleRecord.h"
 #include "core/base/EventLog.h"
 #include "core/launch/LaunchProgram.h"
@@ -18,31 +19,11 @@
 #include "platform/runtime/FixedText.h"
 #include "platform/sound/SoundPlayer.h"
 
-#include <optional>
-
 namespace vl {
 
 namespace {
 
 const char kErrorLabel[] = "Error";
-
-// A run whose outcome could not be stored. The task is still found due at
-// the same occurrence; it is not performed again, only stored once more.
-struct UnstoredRun {
-    int32_t id = 0;
-    Date date = 0;
-    ClockTime time = 0;
-    bool skipped = false;
-    Date lastRunDate = 0;
-    ClockTime lastRunTime = 0;
-};
-std::optional<UnstoredRun> gUnstoredRun;
-
-bool IsUnstoredRun(const ScheduleRecord& task)
-{
-    return gUnstoredRun && gUnstoredRun->id == task.ID && gUnstoredRun->date == task.Date
-           && gUnstoredRun->time == task.Time;
-}
 
 // A failed write of the task or its script, for the event log.
 void LogStoreFailure(const ScheduleRecord& task, const DataError& error)
@@ -118,58 +99,75 @@ void AddHistoryRecord(ScheduleRecord task, const RunOccurrence& run, bool skippe
 }
 
 // The task at its next occurrence, and the history. False when the task
-// could not be stored.
+// could not be stored (the Schedule table holds why).
 bool StoreRun(ScheduleRecord& task, const RunOccurrence& run, const RelativeWarning& relative, bool skipped,
               bool passedOver, NextRunOperation& operation)
 {
     Table<ScheduleRecord>& schedule = Tables().Schedule;
-    if (task.Completed) {
-        if (FinishOneTimeTask(task, run))
-            return true;
-        LogStoreFailure(task, schedule.LastError());
-        return false;
-    }
+    if (task.Completed)
+        return FinishOneTimeTask(task, run);
 
     task.SkipNextTime = 0;
     AnchorWarning(task, relative);
     task.AdvanceWarned = 0;
-    if (!ApplyTaskExceptions(task, {schedule, Tables().Holidays}, operation) && !schedule.Put(task)) {
-        LogStoreFailure(task, schedule.LastError());
+    if (!ApplyTaskExceptions(task, {schedule, Tables().Holidays}, operation) && !schedule.Put(task))
         return false;
-    }
 
     if (!task.NoHistory && !passedOver)
         AddHistoryRecord(task, run, skipped);
     return true;
 }
 
-// After a run (or a skip): the next occurrence, and the history, stored as
-// one change (all of it or nothing). False when the task could not be stored.
-bool RescheduleTask(ScheduleRecord& task, bool skipped, bool passedOver, Date today, ClockTime now)
+// After a run (or a skip): the task at its next occurrence, computed from
+// the moment of the run before anything is written, so that a question about
+// the task's units never keeps other programs waiting for the file.
+PendingRun RescheduleRun(const ScheduleRecord& found, ScheduleRecord task, bool skipped, bool passedOver,
+                         Date today, ClockTime now)
 {
-    const RunOccurrence run = OccurrenceOf(task);
-    const RelativeWarning relative = MakeWarningRelative(task);
-
-    // Computed before the change starts: a question about the task's units
-    // must not keep other programs waiting for the file.
-    NextRunOperation operation;
+    PendingRun pending;
+    pending.found = found;
+    pending.run = OccurrenceOf(task);
+    pending.relative = MakeWarningRelative(task);
+    pending.skipped = skipped;
+    pending.passedOver = passedOver;
     const bool countFromStartOfDay = task.Date < today && task.SkipIfMissed;
-    ComputeNextRun(task, today, countFromStartOfDay ? 0 : now, operation);
+    ComputeNextRun(task, today, countFromStartOfDay ? 0 : now, pending.operation);
+    pending.next = std::move(task);
+    return pending;
+}
 
+// Stores the next occurrence and the history as one change (all of it or
+// nothing). The error that stopped it; Ok() when it was stored.
+DataError StorePendingRun(PendingRun& pending)
+{
     Table<ScheduleRecord>& schedule = Tables().Schedule;
-    if (!schedule.Stream()) {
-        LogStoreFailure(task, schedule.LastError());
-        return false;
-    }
-    if (!StoreRun(task, run, relative, skipped, passedOver, operation)) {
+    if (!schedule.Stream())
+        return schedule.LastError();
+    ScheduleRecord task = pending.next;
+    if (!StoreRun(task, pending.run, pending.relative, pending.skipped, pending.passedOver, pending.operation)) {
+        const DataError error = schedule.LastError();
         schedule.Rollback();
-        return false;
+        return error.Ok() ? DataError::Make(kFileSystemError, schedule.Name()) : error;
     }
-    if (!schedule.Flush()) {
-        LogStoreFailure(task, schedule.LastError());
-        return false;
-    }
-    return true;
+    if (!schedule.Flush())
+        return schedule.LastError();
+    return {};
+}
+
+// A held run once more: stored when its task is still at the occurrence
+// performed; dropped when the task was changed or deleted meanwhile (what
+// was stored then stands). True when it is done with.
+bool StoreAgain(const PendingRun& held)
+{
+    ScheduleRecord stored;
+    stored.ID = held.found.ID;
+    if (!Tables().Schedule.Get(SCH_KEYID, stored))
+        return Tables().Schedule.ErrorCode() == kRecordNotFound;
+    if (stored.Date != held.found.Date || stored.Time != held.found.Time)
+        return true;
+    PendingRun again = held;
+    again.next.RecordPointer = stored.RecordPointer;
+    return StorePendingRun(again).Ok();
 }
 
 } // namespace
@@ -188,20 +186,13 @@ void RestoreFrameForTask(const ScheduleRecord& task)
 
 void ExecuteTask(ScheduleRecord task)
 {
+    const ScheduleRecord found = task;
     // The occurrence as found: SkipNextTime passes it over without a run and
     // without a history record.
     const bool passedOver = task.SkipNextTime != 0;
-    const Date today = Today();
-    const ClockTime now = Now();
     bool skipped = false;
-
-    if (IsUnstoredRun(task)) {
-        // Performed already; only its outcome is still to be stored.
-        skipped = gUnstoredRun->skipped;
-        task.LastRunDate = gUnstoredRun->lastRunDate;
-        task.LastRunTime = gUnstoredRun->lastRunTime;
-    } else if (!passedOver) {
-        skipped = !DecideRun(task, today, now);
+    if (!passedOver) {
+        skipped = !DecideRun(task, Today(), Now());
         // The question may have stayed open a while: the run happens now.
         task.LastRunDate = Today();
         task.LastRunTime = Now();
@@ -209,11 +200,18 @@ void ExecuteTask(ScheduleRecord task)
             PerformTask(task, false);
     }
 
-    const UnstoredRun performed{task.ID, task.Date, task.Time, skipped, task.LastRunDate, task.LastRunTime};
-    if (RescheduleTask(task, skipped, passedOver, Today(), Now()))
-        gUnstoredRun.reset();
-    else
-        gUnstoredRun = performed;
+    PendingRun pending = RescheduleRun(found, task, skipped, passedOver, Today(), Now());
+    const DataError error = StorePendingRun(pending);
+    if (error.Ok())
+        return;
+    // Performed, not stored: held until it can be, and never performed again.
+    LogStoreFailure(task, error);
+    ProgramUnstoredRuns().Keep(std::move(pending));
+}
+
+void RetryUnstoredRuns()
+{
+    ProgramUnstoredRuns().Retry(StoreAgain);
 }
 
 void PerformTaskNow(const ScheduleRecord& task)

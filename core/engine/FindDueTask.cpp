@@ -4,8 +4,10 @@
 #include "core/engine/DueTask.h"
 
 #include "core/dictionary/Dictionary.h"
+#include "core/engine/DueTaskLookup.h"
 #include "core/engine/DueTaskRules.h"
 #include "core/engine/TaskFrame.h"
+#include "core/engine/UnstoredRuns.h"
 #include "core/base/EventLog.h"
 #include "core/cycle/SchedulerState.h"
 #include "core/cycle/SchedulerRoutines.h"
@@ -17,7 +19,6 @@
 #include "platform/ui/PromptService.h"
 #include "platform/ui/ThreadPost.h"
 
-#include <limits>
 #include <optional>
 
 namespace vl {
@@ -26,27 +27,6 @@ namespace {
 
 const char kYesNo[] = "&Yes|&No";
 constexpr int kYes = 1;
-
-// The first task in SCH:KEYDATEENABLED order that has a date or a time;
-// nothing at the end of the table, and nothing with `failed` set when the
-// read failed.
-std::optional<ScheduleRecord> FirstDatedTask(bool& failed)
-{
-    Table<ScheduleRecord>& schedule = Tables().Schedule;
-    Cursor<ScheduleRecord> cursor(schedule);
-    failed = !cursor.Set(SCH_KEYDATEENABLED);
-    ScheduleRecord task;
-    while (!failed && cursor.Next(task)) {
-        if (task.Date != 0 || task.Time != 0)
-            return task;
-        // The tasks without date and time share their key values: one seek
-        // passes over all of them, however many there are.
-        task.RecordPointer = std::numeric_limits<int64_t>::max();
-        failed = !cursor.Set(SCH_KEYDATEENABLED, task);
-    }
-    failed = failed || schedule.ErrorCode() != kRecordNotAvailable;
-    return std::nullopt;
-}
 
 bool AskToRun(const ScheduleRecord& task, const char* question, const char* caption)
 {
@@ -59,8 +39,10 @@ bool AskToRun(const ScheduleRecord& task, const char* question, const char* capt
 
 void FindDueTask()
 {
+    RetryUnstoredRuns();
+    static DueTaskLookup lookup(ProgramUnstoredRuns());
     bool failed = false;
-    const std::optional<ScheduleRecord> next = FirstDatedTask(failed);
+    const std::optional<ScheduleRecord> next = lookup.Next(failed);
     if (failed)
         return;
     // Disabled tasks sort after every enabled one: none is pending.

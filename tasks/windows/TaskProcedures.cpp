@@ -2,6 +2,8 @@
 
 #include "platform/widgets/FrameProcedures.h"
 #include "scripting/windows/BrowseScripting.h"
+#include "tasks/AdvanceWarningCheck.h"
+#include "tasks/HistoryExpiry.h"
 #include "tasks/HolidayRoll.h"
 #include "tasks/windows/BrowseHolidays.h"
 #include "tasks/windows/BrowseSchedule.h"
@@ -21,6 +23,8 @@ void RegisterTaskProcedures()
     Procedures().RegisterWindow(QLatin1String(kBrowseScheduleProcedure), [] { return new BrowseSchedule; });
     Procedures().RegisterWindow(QLatin1String(kExploreScheduleProcedure), [] { return new ExploreSchedule; });
     InstallHolidayRoutines();
+    InstallAdvanceWarningCheck();
+    InstallHistoryExpiry();
     InstallTaskForm();
     RegisterTaskWizards();
     // The "&Scripting" of the task form, the wizards and the task lists: the

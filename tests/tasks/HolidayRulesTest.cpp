@@ -65,7 +65,7 @@ TEST(HolidayRulesTest, OnlyAChangeToEasterMovesTheDate)
     EXPECT_FALSE(ChoosingEasterMovesDate("Easter", "Easter"));
     EXPECT_FALSE(ChoosingEasterMovesDate("EASTER", "Easter"));
     EXPECT_FALSE(ChoosingEasterMovesDate("Easter", "Annual"));
-    EXPECT_EQ(HolidayRuleNames(), QStringList({"Annual", "Day of Month", "Easter", "Once"}));
+    EXPECT_EQ(HolidayRuleNames(), QStringList({"Annual", "Day of Month", "Last in Month", "Easter", "Once"}));
 }
 
 TEST(HolidayRulesTest, APastHolidayMovesOneYearByItsRule)
@@ -79,6 +79,11 @@ TEST(HolidayRulesTest, APastHolidayMovesOneYearByItsRule)
         {"Day of Month", Day(2001, 11, 22), Day(2002, 11, 28), "Day of Month"}, // fourth Thursday
         {"Day of Month", Day(2024, 1, 15), Day(2025, 1, 20), "Day of Month"},   // third Monday
         {"Day of Month", Day(1998, 5, 25), Day(1999, 5, 24), "Day of Month"},   // fourth Monday
+        {"Day of Month", Day(2018, 11, 22), Day(2019, 11, 28), "Day of Month"}, // fourth Thursday
+        {"Day of Month", Day(2025, 5, 29), Day(2026, 5, 28), "Day of Month"},   // fifth week: the last, in May
+        {"Day of Month", Day(2024, 12, 30), Day(2025, 12, 29), "Day of Month"}, // and in December
+        {"Last in Month", Day(2026, 5, 25), Day(2027, 5, 31), "Last in Month"}, // five Mondays
+        {"Last in Month", Day(2027, 5, 31), Day(2028, 5, 29), "Last in Month"},
         {"Easter", Day(2024, 3, 29), Day(2025, 4, 18), "Easter"},               // Good Friday
         {"Easter", Day(2024, 4, 1), Day(2025, 4, 21), "Easter"},                // Easter Monday
         {"Annual", Day(2024, 12, 25), Day(2025, 12, 25), "Annual"},

@@ -8,6 +8,7 @@
 #include "core/windows/frame/MainFrame.h"
 #include "core/startup/ProgramMain.h"
 #include "message/windows/LocalMessageWindow.h"
+#include "pim/ClipboardCapture.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -39,6 +40,7 @@ int Main()
     RegisterCoreProcedures();
     const LocalMessageWindows messageWindows;
     InstallDueTaskRoutines();
+    InstallClipboardCapture();
     // The frame's close ends the program, not the last window: the frame
     // may be hidden in the tray while a list is the only window shown.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -16,6 +16,8 @@
 
 #include <QCoreApplication>
 
+#include <thread>
+
 namespace vl {
 namespace {
 
@@ -27,6 +29,31 @@ public:
     void SetTrayTip(const QString& text) override { tip = text; }
     int restores = 0;
     QString tip;
+};
+
+// Counts the reads of a table through this thread's connection to its file.
+class TableReads {
+public:
+    explicit TableReads(TableFile& table)
+    {
+        table.Storage(connection_, name_);
+        sqlite3_trace_v2(connection_->Db().getHandle(), SQLITE_TRACE_STMT, &TableReads::OnStatement, this);
+    }
+    ~TableReads() { sqlite3_trace_v2(connection_->Db().getHandle(), 0, nullptr, nullptr); }
+    TableReads(const TableReads&) = delete;
+    TableReads& operator=(const TableReads&) = delete;
+    int count = 0;
+
+private:
+    static int OnStatement(unsigned, void* reads, void*, void* sql)
+    {
+        auto* self = static_cast<TableReads*>(reads);
+        const QString text = QString::fromUtf8(static_cast<const char*>(sql)).trimmed();
+        self->count += text.startsWith("SELECT", Qt::CaseInsensitive) && text.contains(self->name_) ? 1 : 0;
+        return 0;
+    }
+    std::shared_ptr<DataConnection> connection_;
+    QString name_;
 };
 
 template <class R>
@@ -415,6 +442,78 @@ TEST_F(DueTaskTest, ARunIsStoredInOneCommitOrNotAtAll)
     ASSERT_EQ(HistoryOf("Counted").size(), 1u);
     EXPECT_EQ(ScriptItems(HistoryOf("Counted")[0].ID), 2);
     EXPECT_EQ(Logged().count("Run Program|N/A"), 1);
+}
+
+TEST_F(DueTaskTest, TheLookupReadsTheTableOnlyAfterAChangeOrWhenTheTaskComesDue)
+{
+    Daily("Noon", kToday, MakeClock(12, 0));
+    TableReads reads(Tables().Schedule);
+    FindDueTask();
+    const int firstReads = reads.count;
+    ASSERT_GT(firstReads, 0);
+    for (int tick = 0; tick < 5; ++tick) {
+        clock.Advance(6000);
+        FindDueTask();
+    }
+    EXPECT_EQ(reads.count, firstReads) << "an unchanged table is not read again";
+    EXPECT_EQ(NextTaskText, "Next: Noon");
+
+    const std::function<void()> changes[] = {
+        [&] { Daily("Own write", kToday, MakeClock(11, 0)); },
+        [] {
+            // A thread's file objects have a connection of their own.
+            std::thread([] {
+                Table<ScheduleRecord> other(Tables().Schedule.DefinitionPtr());
+                ScheduleRecord task;
+                task.Description = "Other connection";
+                task.TaskType = kRunProgramType;
+                task.Command = "N/A";
+                task.ScheduleType = "Day of Week";
+                task.Date = kToday;
+                task.Time = MakeClock(10, 30);
+                EXPECT_TRUE(other.Open() && other.Add(task));
+            }).join();
+        },
+    };
+    for (const char* expected : {"Next: Own write", "Next: Other connection"}) {
+        changes[QLatin1String(expected) == "Next: Own write" ? 0 : 1]();
+        FindDueTask();
+        EXPECT_EQ(NextTaskText, expected);
+    }
+    const int beforeDue = reads.count;
+    clock.Set(kToday, MakeClock(10, 30));
+    FindDueTask();
+    EXPECT_GT(reads.count, beforeDue) << "read again before it is performed";
+    EXPECT_EQ(Logged().count("Run Program|N/A"), 1);
+    EXPECT_EQ(HistoryOf("Other connection").size(), 1u);
+}
+
+TEST_F(DueTaskTest, RunsThatCannotBeStoredHoldNoLaterTaskBackAndAreStoredOnceWritesWork)
+{
+    const ScheduleRecord first = Daily("First", kToday, MakeClock(10, 0));
+    const ScheduleRecord second = Daily("Second", kToday, MakeClock(10, 0, 8));
+    Daily("Tomorrow", kToday + 1, MakeClock(9, 0));
+    test::CommitWatch watch(Tables().Schedule);
+    watch.failing = true; // the data directory refuses every write
+    for (int tick = 0; tick < 6; ++tick) {
+        FindDueTask();
+        clock.Advance(500);
+    }
+    EXPECT_EQ(Logged().count("Run Program|N/A"), 2) << "each performed once, the second on time";
+    EXPECT_EQ(Logged().filter("Storing ").size(), 2) << "one line per failed run, none per retry";
+    EXPECT_EQ(NextTaskText, "Next: Tomorrow");
+    EXPECT_EQ(Find(first.ID)->Date, kToday) << "nothing stored";
+
+    watch.failing = false;
+    FindDueTask();
+    FindDueTask();
+    for (const ScheduleRecord& task : {first, second}) {
+        EXPECT_EQ(Find(task.ID)->Date, kToday + 1) << qPrintable(task.Description);
+        EXPECT_EQ(Find(task.ID)->Time, task.Time) << "the next run computed at the run";
+        EXPECT_EQ(HistoryOf(task.Description).size(), 1u);
+    }
+    EXPECT_EQ(Logged().count("Run Program|N/A"), 2);
+    EXPECT_EQ(NextTaskText, "Next: Tomorrow");
 }
 
 TEST_F(DueTaskTest, TasksWithoutDateAndTimeAreNeverNext)

@@ -1,0 +1,38 @@
+#pragma once
+// Advance warnings on the frame's tick (phase 1): each task whose warning
+// moment has passed is marked warned and its warning is shown, handed to
+// the message program when "UsePivra" is on, else in a box that never holds
+// the tick up. A warning for an occurrence that will be skipped is only
+// logged. A task with no date of its own, a warning that falls on no real
+// day, a history record and a disabled task give no warning (they are marked
+// warned, so they are not met again).
+
+#include "core/dictionary/ScheduleRecord.h"
+#include "platform/runtime/Calendar.h"
+
+#include <QString>
+
+namespace vl {
+
+inline constexpr char kAdvancedWarningLabel[] = "Advanced Warning";
+inline constexpr char kAdvancedWarningTitle[] = "Advanced Warning: ";
+inline constexpr char kWarningSkippedPrefix[] = "Skipped:  ";
+inline constexpr int kMostWarningsChecked = 10'000;
+
+// The warning's text: the task's date (@d3) and time (@t3), two line breaks,
+// then by task type the message, "Command:  " and the command, or both; at
+// most 4,096 characters.
+QString AdvanceWarningText(const ScheduleRecord& task);
+
+// Shows one warning: handed to the message program when UseExternalMessage
+// is on and the hand-off works, else in a box titled "Advanced Warning".
+void SendAdvanceWarning(const ScheduleRecord& task, const QString& text);
+
+// Warns of every task whose warning moment lies before (today, now), at most
+// 10,000 a check.
+void CheckAdvanceWarnings(Date today, ClockTime now);
+
+// Plugs the check into the frame's cycle.
+void InstallAdvanceWarningCheck();
+
+} // namespace vl
