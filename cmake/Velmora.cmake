@@ -89,13 +89,18 @@ function(vl_test target)
                ENVIRONMENT "QT_QPA_PLATFORM=${platform}")
 endfunction()
 
-# vl_benchmark(<target> SOURCES <files...> [DEPS <targets...>])
+# vl_benchmark(<target> SOURCES <files...> [DEPS <targets...>] [WIDGETS])
 # Google Benchmark executables; built with the tests but not run by ctest.
+# WIDGETS gives them the shared main that runs them in an offscreen Qt
+# application.
 function(vl_benchmark target)
   if(NOT benchmark_FOUND)
     return()
   endif()
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;DEPS" ${ARGN})
+  if(ARG_WIDGETS)
+    list(APPEND ARG_SOURCES ${PROJECT_SOURCE_DIR}/tests/support/WidgetBenchmarkMain.cpp)
+  endif()
   add_executable(${target} ${ARG_SOURCES})
   target_compile_options(${target} PRIVATE ${VL_WARNINGS})
   target_link_libraries(${target} PRIVATE vl_test_support ${ARG_DEPS} benchmark::benchmark)

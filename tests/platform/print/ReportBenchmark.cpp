@@ -4,7 +4,6 @@
 #include "platform/print/ReportLayout.h"
 #include "platform/print/ReportOutput.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -46,13 +45,3 @@ void BM_WritePdf(benchmark::State& state)
 BENCHMARK(BM_WritePdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -85,13 +85,3 @@ void BM_StoreNewItem(benchmark::State& state)
 BENCHMARK(BM_StoreNewItem)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    vl::DictionaryEnd();
-    return 0;
-}

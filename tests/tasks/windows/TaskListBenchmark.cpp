@@ -81,13 +81,3 @@ void BM_SwitchTab(benchmark::State& state)
 BENCHMARK(BM_SwitchTab)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    vl::DictionaryEnd();
-    return 0;
-}
