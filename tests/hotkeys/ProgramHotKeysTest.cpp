@@ -8,11 +8,17 @@
 #include "hotkeys/HotKeyActions.h"
 #include "hotkeys/ProgramHotKeys.h"
 #include "platform/desktop/FakeHotKeyBackend.h"
+#include "platform/desktop/X11HotKeyBackend.h"
+#include "tests/platform/desktop/PrivateXServer.h"
 #include "tests/support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 namespace vl {
 namespace {
@@ -246,6 +252,30 @@ TEST_F(ProgramHotKeysTest, TaskActionsQueueTheScriptOfTheirOwnTaskOnly)
         if (!c.queued)
             EXPECT_EQ(asked.Questions().at(0).text, "Unable to retrieve associated task.") << c.what;
     }
+}
+
+TEST_F(ProgramHotKeysTest, AKeyPressedOnAnXServerRunsItsAction)
+{
+    test::PrivateXServer server;
+    ASSERT_FALSE(server.DisplayName().isEmpty()) << "Xvfb could not be started";
+    std::unique_ptr<X11HotKeyBackend> x11 = X11HotKeyBackend::Open(server.DisplayName().constData());
+    ASSERT_NE(x11, nullptr);
+    AddHotKey("Ctrl-Shift-F5", "Text", 1, "Copy", "from the desk");
+    ProgramHotKeys onX11(*x11, output, [] {});
+    onX11.Start();
+
+    Display* display = XOpenDisplay(server.DisplayName().constData());
+    ASSERT_NE(display, nullptr);
+    const KeySym keys[] = {XK_Control_L, XK_Shift_L, XK_F5};
+    for (const KeySym key : keys)
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, key), True, 0);
+    for (const KeySym key : keys)
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, key), False, 0);
+    XSync(display, False);
+    XCloseDisplay(display);
+    x11->ReadPresses();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(output.done, QStringList{"clipboard from the desk"});
 }
 
 } // namespace
