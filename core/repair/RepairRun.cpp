@@ -41,13 +41,13 @@ std::optional<TableJob> RepairRun::Next(PromptService& prompt)
         job.fileName = file->Name();
         job.path = QFileInfo(ResolveDataFileName(job.fileName, row.label).path).absoluteFilePath();
         if (operation_ == RepairOperation::Fix) {
-            if (repairedFiles_.count(job.path))
-                continue; // repaired with an earlier table of the same file
+            // A data file is repaired whole, and asked about, once per run.
+            if (!askedFiles_.insert(job.path).second)
+                continue;
             if (job.fileName.contains(QLatin1String("\\!")) &&
                 prompt.Message(MultiTableQuestion(job.path), QLatin1String(kMultiTableCaption),
                                PromptIcon::Exclamation, QLatin1String(kYesNo), 2) != 1)
                 continue;
-            repairedFiles_.insert(job.path);
         }
         return job;
     }

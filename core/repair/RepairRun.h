@@ -44,7 +44,7 @@ private:
     size_t next_ = 0;
     int current_ = -1;
     bool cancelled_ = false;
-    std::set<QString> repairedFiles_; // a repair works on a whole data file once
+    std::set<QString> askedFiles_; // data files a repair has taken in hand
 };
 
 // Runs the operation to its end on this thread.

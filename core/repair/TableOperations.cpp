@@ -138,13 +138,17 @@ TableOutcome Fix(const TableJob& job, const RepairProgress& progress)
     DataFileRepair repair;
     const DataError error = RepairDataFile(job.path, repair, progress);
     outcome.informed = true;
+    if (error.code == kFileNotFound) {
+        outcome.information = QStringLiteral("Error : ") + error.text;
+        return outcome; // nothing to repair
+    }
     if (error.code == kIsLocked) {
-        outcome.information = QStringLiteral("Error : ") + error.Describe();
+        outcome.information = QStringLiteral("Error : ") + error.text;
         RefuseExclusive(error.Describe(), outcome);
         return outcome;
     }
     if (!error.Ok()) {
-        outcome.information = QStringLiteral("Error : ") + error.Describe();
+        outcome.information = QStringLiteral("Error : ") + error.text;
         outcome.message = QStringLiteral("The file ") + QDir::toNativeSeparators(job.path) +
                           QStringLiteral(" could not be repaired.|Error: ") + error.Describe() +
                           QStringLiteral("||The file has been left as it was.");
