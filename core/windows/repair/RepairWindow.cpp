@@ -88,6 +88,7 @@ RepairWindow::RepairWindow(QWidget* parent)
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->verticalHeader()->hide();
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 8);
     list_->horizontalHeader()->setStretchLastSection(true);
     // Ticking a row's box tags it; the list shows every row's tag again.
     connect(list_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
