@@ -20,7 +20,10 @@ namespace vl {
 
 inline constexpr char kStartScriptErrorCaption[] = "Start Script";
 
-// True when the file was read and the queue rebuilt.
+// True when the file was read and the queue rebuilt without the step: the
+// head is then the first step to run (perhaps itself a "Start Script" of the
+// file) and must not be removed as the step was. False when the file could
+// not be read: the queue is as it was, the step still at its head.
 bool StartScript(const QString& file, const QString& mode);
 
 } // namespace vl
