@@ -64,6 +64,8 @@ private:
     void MoveToBottom() { Move(ScriptItemMove::ToBottom); }
     void Clear();
     void Print();
+    void Import();
+    void Export();
 
     ScheduleRecord& task_;
     ScriptListItemForm editor_;
