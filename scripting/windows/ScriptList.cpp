@@ -10,6 +10,7 @@
 #include "scripting/items/TaskScripts.h"
 #include "scripting/text/ScriptExchange.h"
 #include "scripting/windows/BrowseScripting.h"
+#include "scripting/windows/BrowseScriptTemplates.h"
 #include "scripting/windows/PrintScript.h"
 
 #include <QGridLayout>
@@ -25,7 +26,7 @@ namespace vl {
 
 namespace {
 
-constexpr char kTemplatesTip[] = "Script templates are not available in this version.";
+constexpr char kTemplateTip[] = "Add the items of a script template to the end of this script";
 constexpr char kTextTip[] = "Editing a script as text is not available in this version.";
 
 } // namespace
@@ -105,7 +106,7 @@ void ScriptList::BuildWindow()
     export_ = AddButton("E&xport", "Write this script to a script file", &ScriptList::Export);
     clear_ = AddButton("Clear", nullptr, &ScriptList::Clear);
     print_ = AddButton("&Print", nullptr, &ScriptList::Print);
-    template_ = AddButton("&Template", kTemplatesTip, nullptr);
+    template_ = AddButton("&Template", kTemplateTip, &ScriptList::AddTemplate);
     editAsText_ = AddButton("Edit as &Text", kTextTip, nullptr);
     QPushButton* close = AddButton("Cl&ose", nullptr, nullptr);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -163,11 +164,11 @@ void ScriptList::UpdateButtons()
     top_->setEnabled(enabled.earlier);
     down_->setEnabled(enabled.later);
     bottom_->setEnabled(enabled.later);
-    // Features this version does not have stay disabled; their tips say so.
+    template_->setEnabled(enabled.add);
     import_->setEnabled(enabled.add);
     export_->setEnabled(enabled.add);
-    for (QPushButton* button : {template_, editAsText_})
-        button->setEnabled(false);
+    // A feature this version does not have stays disabled; its tip says so.
+    editAsText_->setEnabled(false);
 }
 
 void ScriptList::ShowPopup(const QPoint& globalPos)
@@ -285,6 +286,16 @@ void ScriptList::Export()
 {
     if (export_->isEnabled())
         ExportScript(Tables().Scripting, task_.ID);
+}
+
+void ScriptList::AddTemplate()
+{
+    if (!template_->isEnabled())
+        return;
+    if (const std::optional<int32_t> chosen = SelectScriptTemplate(this))
+        CopyTemplateIntoScript(*chosen, task_.ID, answers_, this);
+    list_->Refresh();
+    UpdateButtons();
 }
 
 void ScriptList::Clear()

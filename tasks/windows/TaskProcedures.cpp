@@ -2,6 +2,7 @@
 
 #include "platform/widgets/FrameProcedures.h"
 #include "scripting/windows/BrowseScripting.h"
+#include "scripting/windows/BrowseScriptTemplates.h"
 #include "tasks/AdvanceWarningCheck.h"
 #include "tasks/HistoryExpiry.h"
 #include "tasks/HolidayRoll.h"
@@ -27,6 +28,7 @@ void RegisterTaskProcedures()
     InstallHistoryExpiry();
     InstallTaskForm();
     RegisterTaskWizards();
+    RegisterScriptTemplateProcedures();
     // The "&Scripting" of the task form, the wizards and the task lists: the
     // script list of the window's own task (a list's highlighted one).
     Procedures().RegisterModal(QLatin1String(kScriptListProcedure), [](QWidget* window) {
