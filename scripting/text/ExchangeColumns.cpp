@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 
 #include <array>
+#include <limits>
 
 namespace vl {
 namespace {
