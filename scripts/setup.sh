@@ -10,6 +10,7 @@ VL_PACKAGES=(
   libx11-dev libxtst-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth python3 python3-aiosmtpd poppler-utils
+  dbus at-spi2-core python3-pyatspi
 )
 
 vl_install() {

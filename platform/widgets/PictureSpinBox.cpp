@@ -26,6 +26,12 @@ PictureSpinBox::PictureSpinBox(const QString& picture, QWidget* parent)
 {
     setAccelerated(true);
     connect(this, &QAbstractSpinBox::editingFinished, this, &PictureSpinBox::Commit);
+    // Text put into the box while it has no focus (a screen reader setting
+    // it) would never see the box left: take it at once.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!hasFocus() && text.trimmed() != shown_)
+            Commit();
+    });
     Show();
 }
 

@@ -4,8 +4,9 @@
 // picture reads back, or steps it with the arrows (a day, or the picture's
 // smallest unit of time); 0 shows as an empty box, and a text that is no
 // date or time is refused with a message. The value is taken when
-// the user leaves the box or presses Enter, and valueEdited then tells what
-// the user made of it; a value set by the program tells nothing.
+// the user leaves the box or presses Enter (or at once when text is put into
+// the box without focus, as assistive tools do), and valueEdited then tells
+// what the user made of it; a value set by the program tells nothing.
 
 #include "platform/runtime/Calendar.h"
 

@@ -9,6 +9,7 @@
 #include "scripting/items/ScriptListRules.h"
 #include "scripting/items/TaskScripts.h"
 #include "scripting/windows/BrowseScripting.h"
+#include "scripting/windows/BrowseScriptTemplates.h"
 #include "scripting/windows/PrintScript.h"
 
 #include <QGridLayout>
@@ -25,7 +26,7 @@ namespace vl {
 namespace {
 
 constexpr char kScriptFilesTip[] = "Script files are not available in this version.";
-constexpr char kTemplatesTip[] = "Script templates are not available in this version.";
+constexpr char kTemplateTip[] = "Add the items of a script template to the end of this script";
 constexpr char kTextTip[] = "Editing a script as text is not available in this version.";
 
 } // namespace
@@ -105,7 +106,7 @@ void ScriptList::BuildWindow()
     export_ = AddButton("E&xport", kScriptFilesTip, nullptr);
     clear_ = AddButton("Clear", nullptr, &ScriptList::Clear);
     print_ = AddButton("&Print", nullptr, &ScriptList::Print);
-    template_ = AddButton("&Template", kTemplatesTip, nullptr);
+    template_ = AddButton("&Template", kTemplateTip, &ScriptList::AddTemplate);
     editAsText_ = AddButton("Edit as &Text", kTextTip, nullptr);
     QPushButton* close = AddButton("Cl&ose", nullptr, nullptr);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -163,8 +164,9 @@ void ScriptList::UpdateButtons()
     top_->setEnabled(enabled.earlier);
     down_->setEnabled(enabled.later);
     bottom_->setEnabled(enabled.later);
+    template_->setEnabled(enabled.add);
     // Features this version does not have stay disabled; their tips say so.
-    for (QPushButton* button : {import_, export_, template_, editAsText_})
+    for (QPushButton* button : {import_, export_, editAsText_})
         button->setEnabled(false);
 }
 
@@ -268,6 +270,16 @@ void ScriptList::Print()
 {
     if (print_->isEnabled())
         PrintCurrentScript(task_, this);
+}
+
+void ScriptList::AddTemplate()
+{
+    if (!template_->isEnabled())
+        return;
+    if (const std::optional<int32_t> chosen = SelectScriptTemplate(this))
+        CopyTemplateIntoScript(*chosen, task_.ID, answers_, this);
+    list_->Refresh();
+    UpdateButtons();
 }
 
 void ScriptList::Clear()

@@ -11,6 +11,7 @@
 #include "platform/browse/BrowseModel.h"
 #include "platform/ui/FormRequest.h"
 #include "scripting/items/ScriptItemSequencer.h"
+#include "scripting/templates/TemplateTokens.h"
 
 #include <QDialog>
 
@@ -62,10 +63,14 @@ private:
     void MoveDown() { Move(ScriptItemMove::DownOne); }
     void MoveToTop() { Move(ScriptItemMove::ToTop); }
     void MoveToBottom() { Move(ScriptItemMove::ToBottom); }
+    // "&Template": a template chosen in the template list, added after the
+    // items, its questions answered (answers kept while the list is open).
+    void AddTemplate();
     void Clear();
     void Print();
 
     ScheduleRecord& task_;
+    TemplateTokenAnswers answers_;
     ScriptListItemForm editor_;
     bool opened_ = false;
     std::unique_ptr<BrowseModel> model_;

@@ -2,6 +2,7 @@
 
 #include "platform/widgets/FrameProcedures.h"
 #include "scripting/windows/BrowseScripting.h"
+#include "scripting/windows/BrowseScriptTemplates.h"
 #include "scripting/windows/ScriptKeysWindow.h"
 #include "tasks/AdvanceWarningCheck.h"
 #include "tasks/HistoryExpiry.h"
@@ -28,6 +29,7 @@ void RegisterTaskProcedures()
     InstallHistoryExpiry();
     InstallTaskForm();
     RegisterTaskWizards();
+    RegisterScriptTemplateProcedures();
     // The "&Scripting" of the task form, the wizards and the task lists: the
     // script list of the window's own task (a list's highlighted one).
     Procedures().RegisterModal(QLatin1String(kScriptListProcedure), [](QWidget* window) {

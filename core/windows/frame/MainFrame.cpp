@@ -16,6 +16,7 @@
 #include "core/base/Globals.h"
 #include "core/base/ProgramStop.h"
 #include "core/windows/tray/TrayPopupMenu.h"
+#include "platform/desktop/HotKeyBackend.h"
 #include "platform/process/ExecutableDirectory.h"
 #include "platform/process/ProcessStart.h"
 #include "platform/runtime/FixedText.h"
@@ -157,6 +158,8 @@ bool MainFrame::Open()
     // While the frame is open, performing a due task reaches its tray icon.
     taskFrameOverride_.emplace(static_cast<TaskFrame&>(*this));
     tray_.Attach(this, NoTray != 0, false, windowTitle(), QString::fromLatin1(kIdleTrayIcon));
+    hotKeys_ = std::make_unique<ProgramHotKeys>(CurrentHotKeyBackend(), hotKeyOutput_, [this] { tray_.Restore(); });
+    hotKeys_->Start();
     sessionHook_.Attach(this, true);
     RestoreWindowPosition(positions_, *this, QString::fromLatin1(kFramePositionName));
     BuildTrayMenu();
@@ -493,6 +496,10 @@ void MainFrame::UserEvent(int number)
     case EventNumber::kStopScripts:
         StopScripts();
         break;
+    case EventNumber::kRegisterHotKeys:
+        if (hotKeys_)
+            hotKeys_->Reregister();
+        break;
     default:
         // A left click, a right double click and the session's own events
         // need nothing here: the end-of-session hook ends the program.
@@ -659,6 +666,7 @@ void MainFrame::MainClose()
         for (TableFile* table : FrameTables())
             table->Close();
     }
+    hotKeys_.reset(); // every key goes back to the desktop
     sessionHook_.Detach();
     tray_.Detach();
     SavePosition();
@@ -672,6 +680,7 @@ void MainFrame::SessionEnding()
     // now. The event log is written line by line and needs nothing.
     SavePosition();
     timer_.stop();
+    hotKeys_.reset();
     ended_ = true;
     sessionEnded_ = true;
     emit Closed();

@@ -36,6 +36,10 @@ TEST(PictureSpinBox, TypedTextIsTakenWhenTheBoxIsLeftAndUnreadableTextIsRefused)
     Type(date, "");
     EXPECT_EQ(date.Value(), 0);
     EXPECT_EQ(edited, (QList<int32_t>{MakeDate(3, 9, 2026), 0})) << "only the user's changes are told";
+
+    // Text set into the unfocused box by an assistive tool is taken at once.
+    date.findChild<QLineEdit*>()->setText("4/1/2026");
+    EXPECT_EQ(date.Value(), MakeDate(4, 1, 2026));
 }
 
 TEST(PictureSpinBox, StepsAreADayOrTheTimesSmallestUnitWithinTheDay)

@@ -131,10 +131,10 @@ TEST_F(ScriptListTest, ButtonsFollowTheItemsAndTheHighlightedOne)
         int row;
         const char* enabled;
     } cases[] = {
-        {6, -1, "&New Cl&ose"},
-        {5, 0, "&New Cop&y &Edit &Delete Down Bottom Clear &Print Cl&ose"},
-        {5, 1, "&New Cop&y &Edit &Delete Up Top Down Bottom Clear &Print Cl&ose"},
-        {5, 2, "&New Cop&y &Edit &Delete Up Top Clear &Print Cl&ose"},
+        {6, -1, "&New &Template Cl&ose"},
+        {5, 0, "&New Cop&y &Edit &Delete Down Bottom Clear &Print &Template Cl&ose"},
+        {5, 1, "&New Cop&y &Edit &Delete Up Top Down Bottom Clear &Print &Template Cl&ose"},
+        {5, 2, "&New Cop&y &Edit &Delete Up Top Clear &Print &Template Cl&ose"},
         {0, 0, "Cl&ose"},
     };
     for (const auto& c : cases) {
@@ -157,8 +157,8 @@ TEST_F(ScriptListTest, ButtonsFollowTheItemsAndTheHighlightedOne)
     emit list->Popup()->aboutToShow();
     for (const QAction* action : list->Popup()->actions())
         popup << action->text() + (action->isEnabled() ? "+" : "-");
-    EXPECT_EQ(popup.join(' '), "&Template- Edit as &Text- &Print+ &Import- E&xport- Cop&y+");
-    for (const char* later : {"&Import", "E&xport", "&Template", "Edit as &Text"})
+    EXPECT_EQ(popup.join(' '), "&Template+ Edit as &Text- &Print+ &Import- E&xport- Cop&y+");
+    for (const char* later : {"&Import", "E&xport", "Edit as &Text"})
         EXPECT_TRUE(Button(*list, later)->toolTip().contains("not available in this version")) << later;
     EXPECT_EQ(Button(*list, "Top")->toolTip(), "Move record to the top");
 }
