@@ -2,15 +2,13 @@
 
 #include "core/launch/ProgramFileChoice.h"
 #include "platform/runtime/FixedText.h"
-#include "scripting/FindWindowByTitle.h"
+#include "scripting/WindowMatch.h"
 #include "scripting/items/KeyBuilder.h"
 #include "scripting/items/ScriptActions.h"
 #include "scripting/windows/ScriptItemEditor.h"
 #include "scripting/windows/StartOptionsWindow.h"
 #include "scripting/windows/WindowContentPicker.h"
 #include "scripting/windows/WindowTitleBox.h"
-
-#include "core/base/Globals.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,7 +83,7 @@ QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons)
 
 void ScriptItemEditor::PickContent(const QString& procedure, const QString& pattern, QString* content)
 {
-    const WindowHandle window = FindWindowByTitle(pattern, QString(), ExclHidden != 0);
+    const WindowHandle window = FindWindowByTitle(pattern, QString());
     *content = PickWindowContent(procedure, window, Clip(*content), this);
     Show();
 }

@@ -6,7 +6,7 @@
 #include "core/base/Globals.h"
 #include "platform/desktop/FakeDesktopBackend.h"
 #include "platform/runtime/Clock.h"
-#include "scripting/FindWindowByTitle.h"
+#include "scripting/WindowMatch.h"
 #include "scripting/items/FileActionPrompts.h"
 #include "scripting/items/KeyBuilder.h"
 #include "scripting/items/NormalizeScriptItem.h"
