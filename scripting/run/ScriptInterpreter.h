@@ -10,17 +10,30 @@
 //     InstallScriptInterpreter();            // at start-up, beside the other tick routines
 //     CurrentScriptInterpreter().SendScriptKeystrokes(text);   // a hot key's "Type" text
 
+#include "core/dictionary/ScriptingRecord.h"
 #include "platform/desktop/DesktopBackend.h"
 
 #include <QString>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace vl {
 
+// The largest number of steps ScriptQueue may hold before a "Start Script"
+// step is refused, so that a script that starts itself cannot grow the
+// queue without end.
+inline constexpr int kScriptQueueLimit = 10'000;
+
 class ScriptInterpreter {
 public:
+    // The pause before each burst of keystrokes, in hundredths of a second;
+    // by default it sleeps, tests record it instead.
+    using Pause = std::function<void(int32_t hundredths)>;
+
     ScriptInterpreter();
+    explicit ScriptInterpreter(Pause pause);
     ~ScriptInterpreter();
     ScriptInterpreter(const ScriptInterpreter&) = delete;
     ScriptInterpreter& operator=(const ScriptInterpreter&) = delete;
@@ -64,6 +77,10 @@ public:
 private:
     ScriptInterpreter* previous_;
 };
+
+// The description of a step as the event log and the status line show it
+// (DescribeScriptItem), never with an FTP password.
+QString ScriptStepDescription(const ScriptingRecord& item);
 
 // Plugs the interpreter into the frame's tick: runDueScriptItem runs
 // CurrentScriptInterpreter().RunDueScriptItem(), describeScriptItem gives the
