@@ -9,6 +9,7 @@
 #include "core/startup/ProgramMain.h"
 #include "message/windows/LocalMessageWindow.h"
 #include "pim/ClipboardCapture.h"
+#include "scripting/run/ScriptInterpreter.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -41,6 +42,7 @@ int Main()
     const LocalMessageWindows messageWindows;
     InstallDueTaskRoutines();
     InstallClipboardCapture();
+    InstallScriptInterpreter();
     // The frame's close ends the program, not the last window: the frame
     // may be hidden in the tray while a list is the only window shown.
     QApplication::setQuitOnLastWindowClosed(false);

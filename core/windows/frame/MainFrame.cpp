@@ -25,6 +25,7 @@
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "resources/ProgramIcons.h"
+#include "scripting/run/ScriptInterpreter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -475,7 +476,7 @@ void MainFrame::TrayRestore()
 
 void MainFrame::StopScripts()
 {
-    ScriptQueue.clear();
+    CurrentScriptInterpreter().StopActiveScripts();
 }
 
 void MainFrame::UserEvent(int number)
