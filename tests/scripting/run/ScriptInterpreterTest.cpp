@@ -173,7 +173,7 @@ TEST_F(ScriptRun, ASelfStartingScriptCannotGrowTheQueueWithoutEnd)
     Tick();
     EXPECT_EQ(ScriptQueue.size(), kScriptQueueLimit - 1);
     ASSERT_EQ(prompt_.Questions().size(), 1u);
-    EXPECT_TRUE(prompt_.Questions()[0].text.contains("loop.vls was not started")) << prompt_.Questions()[0].text;
+    EXPECT_TRUE(prompt_.Questions()[0].text.contains("loop.vls was not started")) << prompt_.Questions()[0].text.toStdString();
 }
 
 TEST(KeystrokeBursts, PlainTextGoesInBurstsAndGroupsAlone)
