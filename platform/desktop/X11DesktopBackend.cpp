@@ -2,99 +2,25 @@
 
 #include <algorithm>
 #include <mutex>
-#include <optional>
 #include <vector>
 
 // Xlib last: its macros (None, Bool, Status) would clash with other headers.
+#include "platform/desktop/X11Keyboard.h"
+#include "platform/desktop/X11Support.h"
+
 #include <X11/Xatom.h>
-#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 namespace vl {
 namespace {
 
+using x11::ErrorTrap;
+using x11::ReadLongs;
+
 // Longest property read, in 32-bit units: 64 KB of client list, 4 KB of title.
 constexpr long kMaxListLongs = 16384;
 constexpr long kMaxTitleLongs = 1024;
 constexpr long kIconicState = 3; // WM_STATE value of a minimised window
-
-// Xlib keeps one error handler per process. A trap swaps in a handler that
-// counts the errors of one display and ignores them, for the length of one
-// backend call; errors of any other display go to the handler that was in
-// place. The mutex serialises the traps and so every use of the backends'
-// display connections.
-std::mutex gXMutex;
-Display* gTrappedDisplay = nullptr;
-int gTrappedErrors = 0;
-XErrorHandler gPreviousHandler = nullptr;
-
-int CountError(Display* display, XErrorEvent* event)
-{
-    if (display == gTrappedDisplay) {
-        ++gTrappedErrors;
-        return 0;
-    }
-    return gPreviousHandler ? gPreviousHandler(display, event) : 0;
-}
-
-class ErrorTrap {
-public:
-    ErrorTrap(Display* display, int& total) : lock_(gXMutex), display_(display), total_(total)
-    {
-        gTrappedDisplay = display;
-        gTrappedErrors = 0;
-        gPreviousHandler = XSetErrorHandler(CountError);
-    }
-    ~ErrorTrap()
-    {
-        // Errors of requests still on their way arrive now, while the trap
-        // is in place, rather than later at the default handler (which
-        // would end the program).
-        XSync(display_, False);
-        total_ += gTrappedErrors;
-        XSetErrorHandler(gPreviousHandler);
-        gTrappedDisplay = nullptr;
-        gPreviousHandler = nullptr;
-    }
-    ErrorTrap(const ErrorTrap&) = delete;
-    ErrorTrap& operator=(const ErrorTrap&) = delete;
-
-    // Errors so far in this trap; every read used here is a round trip, so
-    // its error (if any) has been counted by the time it returns.
-    static int Errors() { return gTrappedErrors; }
-
-private:
-    std::lock_guard<std::mutex> lock_;
-    Display* display_;
-    int& total_;
-};
-
-// A format-32 property of the given type as a list of values; nothing when
-// the window has no such property (or no longer exists).
-std::optional<QList<unsigned long>> ReadLongs(Display* display, Window window, Atom property,
-                                              Atom type, long maxLongs)
-{
-    Atom actualType = None;
-    int actualFormat = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    const int status = XGetWindowProperty(display, window, property, 0, maxLongs, False, type,
-                                          &actualType, &actualFormat, &count, &after, &data);
-    std::optional<QList<unsigned long>> result;
-    if (status == Success && actualType == type && actualFormat == 32) {
-        // Xlib hands format-32 data over as an array of long.
-        const long* values = reinterpret_cast<const long*>(data);
-        QList<unsigned long> list;
-        list.reserve(static_cast<qsizetype>(count));
-        for (unsigned long i = 0; i < count; ++i)
-            list.append(static_cast<unsigned long>(values[i]));
-        result = list;
-    }
-    if (data)
-        XFree(data);
-    return result;
-}
 
 // Text of a WM_NAME-style property in whichever encoding the client chose.
 QString DecodeTextProperty(Display* display, XTextProperty& property, Atom utf8String)
@@ -121,56 +47,39 @@ QString DecodeTextProperty(Display* display, XTextProperty& property, Atom utf8S
 
 } // namespace
 
-struct X11DesktopBackend::Atoms {
-    Atom clientList = None;
-    Atom clientListStacking = None;
-    Atom activeWindow = None;
-    Atom wmName = None;
-    Atom utf8String = None;
-    Atom wmState = None;
-};
-
 std::unique_ptr<X11DesktopBackend> X11DesktopBackend::Open(const char* displayName)
 {
     Display* display = XOpenDisplay(displayName);
     if (!display)
         return nullptr;
-    auto atoms = std::make_unique<Atoms>();
+    auto atoms = std::make_unique<x11::Atoms>();
+    std::unique_ptr<x11::Keyboard> keyboard;
     {
         int errors = 0;
         ErrorTrap trap(display, errors);
-        char* names[] = {const_cast<char*>("_NET_CLIENT_LIST"),
-                         const_cast<char*>("_NET_CLIENT_LIST_STACKING"),
-                         const_cast<char*>("_NET_ACTIVE_WINDOW"),
-                         const_cast<char*>("_NET_WM_NAME"),
-                         const_cast<char*>("UTF8_STRING"),
-                         const_cast<char*>("WM_STATE")};
-        Atom values[6] = {};
-        XInternAtoms(display, names, 6, False, values);
-        atoms->clientList = values[0];
-        atoms->clientListStacking = values[1];
-        atoms->activeWindow = values[2];
-        atoms->wmName = values[3];
-        atoms->utf8String = values[4];
-        atoms->wmState = values[5];
+        *atoms = x11::InternAtoms(display);
+        keyboard = std::make_unique<x11::Keyboard>(display);
     }
-    return std::unique_ptr<X11DesktopBackend>(new X11DesktopBackend(display, std::move(atoms)));
+    return std::unique_ptr<X11DesktopBackend>(
+        new X11DesktopBackend(display, std::move(atoms), std::move(keyboard)));
 }
 
-X11DesktopBackend::X11DesktopBackend(_XDisplay* display, std::unique_ptr<Atoms> atoms)
-    : display_(display), atoms_(std::move(atoms))
+X11DesktopBackend::X11DesktopBackend(_XDisplay* display, std::unique_ptr<x11::Atoms> atoms,
+                                     std::unique_ptr<x11::Keyboard> keyboard)
+    : display_(display), atoms_(std::move(atoms)), keyboard_(std::move(keyboard))
 {
 }
 
 X11DesktopBackend::~X11DesktopBackend()
 {
-    std::lock_guard<std::mutex> lock(gXMutex);
+    std::lock_guard<std::mutex> lock(x11::DisplayMutex());
+    keyboard_.reset();
     XCloseDisplay(display_);
 }
 
 void X11DesktopBackend::SetWalkHook(std::function<void()> hook)
 {
-    std::lock_guard<std::mutex> lock(gXMutex);
+    std::lock_guard<std::mutex> lock(x11::DisplayMutex());
     walkHook_ = std::move(hook);
 }
 

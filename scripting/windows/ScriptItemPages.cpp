@@ -2,15 +2,15 @@
 
 #include "core/launch/ProgramFileChoice.h"
 #include "platform/runtime/FixedText.h"
-#include "scripting/FindWindowByTitle.h"
+#include "platform/widgets/FrameProcedures.h"
+#include "scripting/WindowMatch.h"
 #include "scripting/items/KeyBuilder.h"
 #include "scripting/items/ScriptActions.h"
 #include "scripting/windows/ScriptItemEditor.h"
+#include "scripting/windows/ScriptKeysWindow.h"
 #include "scripting/windows/StartOptionsWindow.h"
 #include "scripting/windows/WindowContentPicker.h"
 #include "scripting/windows/WindowTitleBox.h"
-
-#include "core/base/Globals.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,7 +37,6 @@ constexpr char kAllFiles[] = "All Files|*.*";
 constexpr char kScriptFiles[] = "VL Script Files|*.vls";
 constexpr char kNoMessageListTip[] =
     "Not available: this version has no list of stored messages to pick from or add to.";
-constexpr char kNoKeyListTip[] = "Not available: this version has no list of key names to show.";
 
 QStringList Texts(const auto& choices)
 {
@@ -85,7 +84,7 @@ QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons)
 
 void ScriptItemEditor::PickContent(const QString& procedure, const QString& pattern, QString* content)
 {
-    const WindowHandle window = FindWindowByTitle(pattern, QString(), ExclHidden != 0);
+    const WindowHandle window = FindWindowByTitle(pattern, QString());
     *content = PickWindowContent(procedure, window, Clip(*content), this);
     Show();
 }
@@ -129,8 +128,9 @@ QWidget* ScriptItemEditor::KeysPage()
     grid.Whole(builders);
     auto* abbreviations = new QPushButton(QStringLiteral("View Abbreviation List"), page);
     abbreviations->setAutoDefault(false);
-    abbreviations->setEnabled(false);
-    abbreviations->setToolTip(QLatin1String(kNoKeyListTip));
+    abbreviations->setEnabled(Procedures().Has(QLatin1String(kScriptKeysProcedure)));
+    connect(abbreviations, &QPushButton::clicked, this,
+            [this] { Procedures().Start(QLatin1String(kScriptKeysProcedure), this); });
     grid.Whole(ButtonRow({abbreviations}));
     grid.End();
     return page;

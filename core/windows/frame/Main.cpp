@@ -9,6 +9,8 @@
 #include "core/startup/ProgramMain.h"
 #include "message/windows/LocalMessageWindow.h"
 #include "pim/ClipboardCapture.h"
+#include "platform/desktop/HotKeyBackend.h"
+#include "scripting/run/ScriptInterpreter.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -41,6 +43,10 @@ int Main()
     const LocalMessageWindows messageWindows;
     InstallDueTaskRoutines();
     InstallClipboardCapture();
+    // The desktop's hot keys; they outlive the frame, which gives its keys back as it closes.
+    const std::unique_ptr<HotKeyBackend> hotKeys = MakeHotKeyBackend();
+    const HotKeyBackendOverride installHotKeys(*hotKeys);
+    InstallScriptInterpreter();
     // The frame's close ends the program, not the last window: the frame
     // may be hidden in the tray while a list is the only window shown.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -16,6 +16,7 @@
 #include "core/base/Globals.h"
 #include "core/base/ProgramStop.h"
 #include "core/windows/tray/TrayPopupMenu.h"
+#include "platform/desktop/HotKeyBackend.h"
 #include "platform/process/ExecutableDirectory.h"
 #include "platform/process/ProcessStart.h"
 #include "platform/runtime/FixedText.h"
@@ -25,6 +26,7 @@
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "resources/ProgramIcons.h"
+#include "scripting/run/ScriptInterpreter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -157,6 +159,8 @@ bool MainFrame::Open()
     // While the frame is open, performing a due task reaches its tray icon.
     taskFrameOverride_.emplace(static_cast<TaskFrame&>(*this));
     tray_.Attach(this, NoTray != 0, false, windowTitle(), QString::fromLatin1(kIdleTrayIcon));
+    hotKeys_ = std::make_unique<ProgramHotKeys>(CurrentHotKeyBackend(), hotKeyOutput_, [this] { tray_.Restore(); });
+    hotKeys_->Start();
     sessionHook_.Attach(this, true);
     RestoreWindowPosition(positions_, *this, QString::fromLatin1(kFramePositionName));
     BuildTrayMenu();
@@ -475,7 +479,7 @@ void MainFrame::TrayRestore()
 
 void MainFrame::StopScripts()
 {
-    ScriptQueue.clear();
+    CurrentScriptInterpreter().StopActiveScripts();
 }
 
 void MainFrame::UserEvent(int number)
@@ -492,6 +496,10 @@ void MainFrame::UserEvent(int number)
         break;
     case EventNumber::kStopScripts:
         StopScripts();
+        break;
+    case EventNumber::kRegisterHotKeys:
+        if (hotKeys_)
+            hotKeys_->Reregister();
         break;
     default:
         // A left click, a right double click and the session's own events
@@ -659,6 +667,7 @@ void MainFrame::MainClose()
         for (TableFile* table : FrameTables())
             table->Close();
     }
+    hotKeys_.reset(); // every key goes back to the desktop
     sessionHook_.Detach();
     tray_.Detach();
     SavePosition();
@@ -672,6 +681,7 @@ void MainFrame::SessionEnding()
     // now. The event log is written line by line and needs nothing.
     SavePosition();
     timer_.stop();
+    hotKeys_.reset();
     ended_ = true;
     sessionEnded_ = true;
     emit Closed();

@@ -14,6 +14,8 @@
 #include "core/windows/session/EndSessionHook.h"
 #include "core/frame/TrayBackend.h"
 #include "core/windows/tray/TrayIcon.h"
+#include "hotkeys/DesktopHotKeyOutput.h"
+#include "hotkeys/ProgramHotKeys.h"
 #include "platform/runtime/IniFile.h"
 
 #include <QHash>
@@ -48,8 +50,8 @@ public:
     explicit MainFrame(IniFile& positions, std::unique_ptr<TrayBackend> tray = MakeQtTrayBackend());
     ~MainFrame() override;
 
-    // Opens the frame's tables, attaches the tray icon and the end-of-session
-    // hook, restores the frame's place, builds the tray menu and runs the
+    // Opens the frame's tables, attaches the tray icon, the hot keys and the
+    // end-of-session hook, restores the frame's place, builds the tray menu and runs the
     // start-up (settings, start-up lists, "Started"). Shows the frame unless
     // it starts minimised. False when the program has been asked to stop.
     bool Open();
@@ -143,6 +145,9 @@ private:
     IniFile& positions_;
     TrayIcon tray_;
     std::optional<TaskFrameOverride> taskFrameOverride_;
+    // Win+W and the hot keys of the table, held while the frame is open.
+    DesktopHotKeyOutput hotKeyOutput_;
+    std::unique_ptr<ProgramHotKeys> hotKeys_;
     EndSessionHook sessionHook_;
     SchedulerCycle cycle_;
     QTimer timer_;

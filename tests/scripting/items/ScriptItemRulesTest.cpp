@@ -4,9 +4,7 @@
 // the start options and window matching.
 
 #include "core/base/Globals.h"
-#include "platform/desktop/FakeDesktopBackend.h"
 #include "platform/runtime/Clock.h"
-#include "scripting/FindWindowByTitle.h"
 #include "scripting/items/FileActionPrompts.h"
 #include "scripting/items/KeyBuilder.h"
 #include "scripting/items/NormalizeScriptItem.h"
@@ -314,32 +312,6 @@ TEST(ScriptItemRulesTest, StartOptionsReadAndWriteTheirCodes)
         EXPECT_EQ(written.DDEApplicationTopic, c.verb);
         EXPECT_EQ(written.TimeElapsed, 30);
     }
-}
-
-TEST(ScriptItemRulesTest, WindowsAreFoundByTitlePatternAndContents)
-{
-    FakeDesktopBackend desktop;
-    desktop.AddWindow({1, "Untitled - Notepad", "Notepad", true});
-    desktop.AddWindow({2, "Untitled - Editor", "Editor", true});
-    desktop.AddWindow({3, "Save", "Button", true}, 2);
-    desktop.AddWindow({4, "NOTE* pad", "Pad", false});
-    const struct {
-        const char* title;
-        const char* contents;
-        bool exclHidden;
-        WindowHandle found;
-    } cases[] = {
-        {"Notepad", "", false, 0},
-        {"*Notepad", "", false, 1},
-        {"untitled*xyz", "", false, 1},
-        {"~Untitled - notepad", "", false, 1},
-        {"Untitled*", "save", false, 2},
-        {"*Note*", "", false, 4},
-        {"*Note*", "", true, 0},
-        {"", "", false, 0},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FindWindowByTitle(c.title, c.contents, c.exclHidden, desktop), c.found) << c.title;
 }
 
 } // namespace
