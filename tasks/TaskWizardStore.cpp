@@ -50,6 +50,7 @@ ScheduleRecord PrimeHotKeyTask(Dictionary& tables, const QString& hotKey)
 {
     ScheduleRecord task;
     tables.Schedule.Definition().PrimeRecord(task);
+    task.Disabled = 0; // its reservation alone is stored disabled
     task.Command = QLatin1String(kScriptOnlyCommand);
     task.Category = QLatin1String(kHotKeyCategory);
     task.Description = QLatin1String(kHotKeyDescriptionStart) + Clip(hotKey);
