@@ -39,7 +39,7 @@ QPushButton* Button(const char* text, QWidget* parent, QBoxLayout& row)
 
 QString CategoryCaption(const QString& category)
 {
-    return category.isEmpty() ? QStringLiteral("(contacts without a category)") : category;
+    return QStringLiteral("Category: ") + (category.isEmpty() ? QStringLiteral("(none)") : category);
 }
 
 } // namespace
@@ -78,23 +78,21 @@ BrowseContacts::BrowseContacts(QWidget* parent) : QWidget(parent, Qt::Window)
     buttons.change->setDefault(true);
     viewCopy_ = new ViewCopyBrowse(list_, buttons, [this](FormRequest request, bool copy) { OpenForm(request, copy); });
     row->addStretch();
+    categoryText_ = new QLabel(CategoryCaption(category_), this);
+    row->addWidget(categoryText_);
+    selectCategory_ = Button("Select Cate&gory", this, *row);
+    connect(selectCategory_, &QPushButton::clicked, this, &BrowseContacts::SelectCategory);
+    row->addSpacing(12);
     auto* close = Button("Cl&ose", this, *row);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(copyText_, &QPushButton::clicked, this, &BrowseContacts::CopyToClipboard);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(tabs_);
-    top->addStretch();
-    categoryText_ = new QLabel(CategoryCaption(category_), this);
-    top->addWidget(categoryText_);
-    selectCategory_ = Button("Select Cate&gory", this, *top);
-    connect(selectCategory_, &QPushButton::clicked, this, &BrowseContacts::SelectCategory);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addWidget(tabs_);
     layout->addWidget(list_, 1);
     layout->addLayout(row);
-    setTabOrder(tabs_, selectCategory_);
-    setTabOrder(selectCategory_, list_);
+    setTabOrder(tabs_, list_);
+    setTabOrder(list_, copyText_);
 
     xplore_ = new ColumnTableXplore(ContactListColumns(), this);
     xplore_->SetupForBrowse(list_, model_.get(), this,
