@@ -124,6 +124,7 @@ BrowseContacts::~BrowseContacts()
     // The enhancement and the list go before the model they show.
     delete xplore_;
     delete list_;
+    list_ = nullptr;
     if (categoriesOpened_)
         Tables().ContactCategories.Close();
     if (opened_)
