@@ -43,8 +43,13 @@ bool MatchesFileSpec(const QStringList& patterns, const QString& name)
         if (pattern == QLatin1String("*.*") || pattern == QLatin1String("*"))
             return true;
         if (pattern.contains(QLatin1Char('*')) || pattern.contains(QLatin1Char('?'))) {
-            const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(pattern),
-                                              QRegularExpression::CaseInsensitiveOption);
+            // As in the zip tools, "*" and "?" match "/" too: "*.ini" finds
+            // "cfg/small.ini".
+            QString expression = QRegularExpression::escape(pattern);
+            expression.replace(QLatin1String("\\*"), QLatin1String(".*")).replace(QLatin1String("\\?"), QLatin1String("."));
+            const QRegularExpression wildcard(QRegularExpression::anchoredPattern(expression),
+                                              QRegularExpression::CaseInsensitiveOption
+                                                  | QRegularExpression::DotMatchesEverythingOption);
             if (wildcard.match(name).hasMatch())
                 return true;
         } else if (pattern.compare(name, Qt::CaseInsensitive) == 0) {
