@@ -10,17 +10,20 @@ namespace {
 
 int CodeOf(int libzip, int system)
 {
-    const bool full = system == ENOSPC || system == EFBIG || system == EDQUOT;
+    // Whatever libzip was doing (writing, seeking, renaming), the system's
+    // word that there is no room is what the user must hear.
+    if (system == ENOSPC || system == EFBIG || system == EDQUOT)
+        return kZipDiskFull;
     switch (libzip) {
     case ZIP_ER_OK:
         return kZipOk;
     case ZIP_ER_WRITE:
     case ZIP_ER_CLOSE:
-        return full ? kZipDiskFull : kZipWriteCentralDirectory;
+        return kZipWriteCentralDirectory;
     case ZIP_ER_TMPOPEN:
-        return full ? kZipDiskFull : kZipCreateFileError;
+        return kZipCreateFileError;
     case ZIP_ER_RENAME:
-        return full ? kZipDiskFull : -189;
+        return -189; // "Replave archive error"
     case ZIP_ER_NOENT:
     case ZIP_ER_OPEN:
         return kZipOpenFileError;

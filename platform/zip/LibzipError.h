@@ -7,8 +7,8 @@
 
 namespace vl {
 
-// The code of a libzip error; writing failures that the system blames on a
-// full disk or a file size limit are "Disk full error".
+// The code of a libzip error; failures that the system blames on a full
+// disk, a quota or a file size limit are "Disk full error".
 ZipResult FromLibzip(zip_error_t* error, const QString& about);
 ZipResult FromLibzipCode(int libzipCode, const QString& about);
 
