@@ -1,4 +1,5 @@
 #include "backup/BackupRunner.h"
+#include "backup/ZipWork.h"
 #include "platform/zip/ZipArchive.h"
 #include "tests/platform/zip/ZipFixtures.h"
 #include "tests/support/ScriptedPrompt.h"
@@ -181,6 +182,11 @@ TEST(BackupRunnerChoice, StoredChoicesAndArchiveNames)
     EXPECT_EQ(ArchiveFileName(" nightly "), "nightly.ZIP");
     EXPECT_EQ(ArchiveFileName("dir.d/nightly"), "dir.d/nightly.ZIP");
     EXPECT_EQ(ArchiveFileName("nightly.bak"), "nightly.bak");
+    // The overall percentage stops at 99 while the work runs.
+    EXPECT_EQ(OverallPercent(1, 3), 33);
+    EXPECT_EQ(OverallPercent(3, 3), 99);
+    EXPECT_EQ(OverallPercent(3, 0), 6);
+    EXPECT_EQ(OverallPercent(80, 0), 99);
 }
 
 } // namespace
