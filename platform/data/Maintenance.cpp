@@ -80,4 +80,20 @@ DataError CopyDataFileSnapshot(const QString& path, const QString& target)
     });
 }
 
+DataError RestoreDataFileSnapshot(const QString& source, const QString& path)
+{
+    return WithConnection(path, [&source](DataConnection& connection) {
+        SQLite::Database from(source.toStdString(), SQLite::OPEN_READONLY);
+        SQLite::Backup backup(connection.Db(), from);
+        backup.executeStep(-1);
+    });
+}
+
+bool LooksLikeDataFile(const QString& path)
+{
+    static const QByteArray kHeader("SQLite format 3", 16); // with its closing zero byte
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(kHeader.size()) == kHeader;
+}
+
 } // namespace vl

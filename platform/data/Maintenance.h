@@ -20,5 +20,11 @@ DataError CheckDataFile(const QString& path, QStringList* problems);
 // its log, to target (replaced when it exists), while other programs may be
 // writing to it. The copy is one file, with no log beside it.
 DataError CopyDataFileSnapshot(const QString& path, const QString& target);
+// Replaces the whole content of the data file at path with that of the data
+// file source, in one write: programs that have the file open see the old
+// content or the new one, never a mixture, and keep working on it.
+DataError RestoreDataFileSnapshot(const QString& source, const QString& path);
+// Whether the file begins as a data file does (it may still be damaged).
+bool LooksLikeDataFile(const QString& path);
 
 } // namespace vl

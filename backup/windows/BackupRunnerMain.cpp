@@ -1,0 +1,67 @@
+#include "backup/windows/BackupRunnerMain.h"
+
+#include "backup/ConsolePrompt.h"
+#include "backup/RunnerCommandLine.h"
+#include "backup/windows/BackupRunnerWindow.h"
+#include "backup/windows/ZipProgressWindow.h"
+#include "platform/widgets/DesktopServices.h"
+#include "platform/widgets/WindowPosition.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace vl {
+
+namespace {
+
+constexpr char kWindowName[] = "Main";
+
+int Unattended(int argc, char** argv, const RunnerCommandLine& line)
+{
+    QCoreApplication app(argc, argv);
+    const ConsolePrompt console;
+    ZipObject zip;
+    const ZipResult result = line.unattended == RunnerOperation::Backup
+                                 ? RunBackup(zip, line.archive, QDir::currentPath())
+                                 : RunRestore(zip, line.archive, QDir::currentPath());
+    return result.Ok() ? 0 : 1;
+}
+
+int WithWindow(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Halvex"));
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    const DesktopServices services;
+    const ZipProgressWindow progress;
+    IniFile ini(QString::fromLatin1(kRunnerIniFile));
+    BackupRunnerWindow window(ReadRunnerChoice(ini), QDir::currentPath());
+    RestoreWindowPosition(ini, window, QLatin1String(kWindowName));
+    window.exec();
+    SaveWindowPosition(ini, window, QLatin1String(kWindowName));
+    WriteRunnerChoice(ini, window.Choice());
+    return window.Result().Ok() ? 0 : 1;
+}
+
+} // namespace
+
+int BackupRunnerMain(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int n = 1; n < argc; ++n)
+        arguments << QString::fromLocal8Bit(argv[n]);
+    const RunnerCommandLine line = ParseRunnerCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "Halvex: %s\n%s\n", line.error.toLocal8Bit().constData(),
+                     RunnerUsage().toLocal8Bit().constData());
+        return 2;
+    }
+    if (line.unattended != RunnerOperation::Unknown)
+        return Unattended(argc, argv, line);
+    return WithWindow(argc, argv);
+}
+
+} // namespace vl

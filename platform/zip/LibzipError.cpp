@@ -1,0 +1,83 @@
+#include "platform/zip/LibzipError.h"
+
+#include <QFile>
+
+#include <cerrno>
+
+namespace vl {
+
+namespace {
+
+int CodeOf(int libzip, int system)
+{
+    // Whatever libzip was doing (writing, seeking, renaming), the system's
+    // word that there is no room is what the user must hear.
+    if (system == ENOSPC || system == EFBIG || system == EDQUOT)
+        return kZipDiskFull;
+    switch (libzip) {
+    case ZIP_ER_OK:
+        return kZipOk;
+    case ZIP_ER_WRITE:
+    case ZIP_ER_CLOSE:
+        return kZipWriteCentralDirectory;
+    case ZIP_ER_TMPOPEN:
+        return kZipCreateFileError;
+    case ZIP_ER_RENAME:
+        return -189; // "Replave archive error"
+    case ZIP_ER_NOENT:
+    case ZIP_ER_OPEN:
+        return kZipOpenFileError;
+    case ZIP_ER_NOZIP:
+        return kZipFormatError;
+    case ZIP_ER_INCONS:
+        return kZipStructureError;
+    case ZIP_ER_CRC:
+        return kZipCrcError;
+    case ZIP_ER_NOPASSWD:
+    case ZIP_ER_WRONGPASSWD:
+        return kZipBadPassword;
+    case ZIP_ER_CANCELLED:
+        return kZipAborted;
+    case ZIP_ER_MEMORY:
+        return -4;
+    default:
+        return kZipArchiveError;
+    }
+}
+
+} // namespace
+
+ZipResult FromLibzip(zip_error_t* error, const QString& about)
+{
+    const int code = CodeOf(zip_error_code_zip(error), zip_error_code_system(error));
+    if (code == kZipOk)
+        return {};
+    QString detail = QString::fromLocal8Bit(zip_error_strerror(error));
+    if (!about.isEmpty())
+        detail = about + QStringLiteral(": ") + detail;
+    return ZipResult::Fail(code, detail);
+}
+
+ZipResult FromLibzipCode(int libzipCode, const QString& about)
+{
+    zip_error_t error;
+    zip_error_init_with_code(&error, libzipCode);
+    ZipResult result = FromLibzip(&error, about);
+    zip_error_fini(&error);
+    return result;
+}
+
+zip_t* OpenArchive(const QString& archive, bool create, ZipResult& result)
+{
+    if (archive.trimmed().isEmpty()) {
+        result = ZipResult::Fail(kZipInvalidArchiveName);
+        return nullptr;
+    }
+    int code = ZIP_ER_OK;
+    zip_t* zip = zip_open(QFile::encodeName(archive).constData(), ZIP_CHECKCONS | (create ? ZIP_CREATE : 0), &code);
+    if (!zip)
+        result = FromLibzipCode(code, archive);
+    return zip;
+}
+
+} // namespace vl
