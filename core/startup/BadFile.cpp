@@ -3,17 +3,13 @@
 #include <memory>
 
 #include "core/dictionary/Dictionary.h"
+#include "core/repair/RepairRun.h"
 #include "platform/data/OpenGuard.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/runtime/IniFile.h"
 #include "platform/ui/PromptService.h"
 
 namespace vl {
-namespace {
-
-const char kReportCaption[] = "Warning";
-
-} // namespace
 
 void InstallBadFileGuard(const QString& iniPath)
 {
@@ -46,14 +42,11 @@ QString ReadBadFile(const QString& iniPath)
     return Clip(IniFile(iniPath).Get(QLatin1String(kProgramSection), QLatin1String(kBadFileEntry)));
 }
 
-void ReportBadFile(PromptService& prompt, const QString& iniPath)
+void OfferBadFileRepairAtStart(PromptService& prompt, const QString& iniPath)
 {
     const QString badFile = ReadBadFile(iniPath);
-    if (badFile.isEmpty())
-        return;
-    prompt.Message(QStringLiteral("The program may have stopped while opening the file ") + badFile +
-                       QStringLiteral(" when it last ran."),
-                   QLatin1String(kReportCaption), PromptIcon::Exclamation, QString(), 1);
+    if (!badFile.isEmpty() && OfferBadFileRepair(prompt, badFile))
+        IniFile(iniPath).Put(QLatin1String(kProgramSection), QLatin1String(kBadFileEntry), QString());
 }
 
 } // namespace vl

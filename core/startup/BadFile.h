@@ -24,9 +24,9 @@ void RemoveBadFileGuard();
 // The entry's value (clipped; empty when none).
 QString ReadBadFile(const QString& iniPath);
 
-// At start: when the entry names a table, tells the user that the last run
-// may have stopped while opening it. The entry is kept; the next open of any
-// table replaces it.
-void ReportBadFile(PromptService& prompt, const QString& iniPath);
+// At start: when the entry names a table, offers to repair it (the repair
+// window's "Fix"). Answered yes, the repair runs and the entry is emptied;
+// answered no, the entry stays and the offer comes again at the next start.
+void OfferBadFileRepairAtStart(PromptService& prompt, const QString& iniPath);
 
 } // namespace vl

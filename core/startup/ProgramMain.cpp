@@ -33,7 +33,7 @@ int ProgramMain(const std::function<int()>& frame)
 
     DictionaryStart();
     const QString programIni = ProgramIniPath();
-    ReportBadFile(CurrentPromptService(), programIni);
+    OfferBadFileRepairAtStart(CurrentPromptService(), programIni);
     InstallBadFileGuard(programIni);
     LoadQueryWizardTexts();
 

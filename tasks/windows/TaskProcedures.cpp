@@ -3,6 +3,7 @@
 #include "platform/widgets/FrameProcedures.h"
 #include "scripting/windows/BrowseScripting.h"
 #include "scripting/windows/BrowseScriptTemplates.h"
+#include "scripting/windows/ScriptKeysWindow.h"
 #include "tasks/AdvanceWarningCheck.h"
 #include "tasks/HistoryExpiry.h"
 #include "tasks/HolidayRoll.h"
@@ -39,6 +40,8 @@ void RegisterTaskProcedures()
         else if (auto* list = dynamic_cast<TaskListWindow*>(window))
             BrowseScripting(list->ScriptTask(), window);
     });
+    // The key list of the script item editor's Send Keys page.
+    Procedures().RegisterWindow(QLatin1String(kScriptKeysProcedure), [] { return ViewAscii_ScriptKeys(); });
 }
 
 } // namespace vl

@@ -1,6 +1,7 @@
 #include "core/windows/frame/CoreProcedures.h"
 
 #include "core/windows/eventlog/EventLogWindow.h"
+#include "core/windows/repair/RepairWindow.h"
 #include "platform/widgets/FrameProcedures.h"
 
 namespace vl {
@@ -8,6 +9,7 @@ namespace vl {
 void RegisterCoreProcedures()
 {
     Procedures().RegisterWindow(QString::fromLatin1(kEventLogWindowProcedure), [] { return ViewAscii_Log(); });
+    Procedures().RegisterWindow(QString::fromLatin1(kRepairWindowProcedure), [] { return RepairFiles(); });
 }
 
 } // namespace vl

@@ -36,11 +36,11 @@ TEST_F(BadFileTest, AnOpenThatNeverFinishesLeavesTheTableNamedForTheNextStart)
     // The next start reads the file afresh.
     EXPECT_EQ(ReadBadFile(ini), "Scripting");
     test::ScriptedPrompt prompt;
-    prompt.Answer(1);
-    ReportBadFile(prompt, ini);
+    prompt.AnswerButton("No");
+    OfferBadFileRepairAtStart(prompt, ini);
     ASSERT_EQ(prompt.Questions().size(), 1u);
     EXPECT_TRUE(prompt.Questions()[0].text.contains("Scripting"));
-    EXPECT_EQ(ReadBadFile(ini), "Scripting"); // reporting keeps it
+    EXPECT_EQ(ReadBadFile(ini), "Scripting"); // declining keeps it for the next start
 }
 
 TEST_F(BadFileTest, AFinishedOpenClearsTheEntryAndAnEmptyEntryIsNotReported)
@@ -51,7 +51,7 @@ TEST_F(BadFileTest, AFinishedOpenClearsTheEntryAndAnEmptyEntryIsNotReported)
     EXPECT_EQ(ReadBadFile(ini), "");
 
     test::ScriptedPrompt prompt; // no question may be asked
-    ReportBadFile(prompt, ini);
+    OfferBadFileRepairAtStart(prompt, ini);
 }
 
 TEST_F(BadFileTest, AFileTheDictionaryDoesNotKnowIsNamedAsItIs)

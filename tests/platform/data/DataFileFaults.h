@@ -6,7 +6,11 @@
 #include "platform/data/DataFileName.h"
 #include "platform/data/TableFile.h"
 
+#include <QFile>
 #include <QProcess>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 
 #include <sqlite3.h>
 
@@ -79,5 +83,32 @@ private:
     }
     std::shared_ptr<DataConnection> connection_;
 };
+
+// Damages a closed data file as a failing disk would: overwrites the
+// record area of one page of a table or key (the page itself when
+// wholePage) with garbage. page picks among the object's leaf pages (-1: the
+// middle one). False when the object has no such page.
+inline bool DamagePage(const QString& path, const QString& object, bool wholePage, int page = -1)
+{
+    int pageSize = 0;
+    std::vector<int64_t> leaves;
+    {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
+        pageSize = db.execAndGet("PRAGMA page_size").getInt();
+        SQLite::Statement pages(db, "SELECT pageno FROM dbstat WHERE name = ? AND pagetype = 'leaf' ORDER BY pageno");
+        pages.bind(1, object.toStdString());
+        while (pages.executeStep())
+            leaves.push_back(pages.getColumn(0).getInt64());
+    }
+    if (leaves.empty())
+        return false;
+    const int64_t pageNo = leaves.at(page < 0 ? leaves.size() / 2 : static_cast<size_t>(page));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const int keep = wholePage ? 0 : 16; // the page header stays readable
+    file.seek((pageNo - 1) * pageSize + keep + (wholePage ? 0 : pageSize / 2));
+    return file.write(QByteArray(wholePage ? pageSize : pageSize / 2 - keep, '\xA5')) > 0;
+}
 
 } // namespace vl::test

@@ -1,0 +1,98 @@
+#include "core/repair/RepairRun.h"
+
+#include "core/dictionary/Dictionary.h"
+#include "platform/data/DataFileName.h"
+#include "platform/ui/PromptService.h"
+
+#include <QFileInfo>
+
+namespace vl {
+
+namespace {
+
+const char kYesNo[] = "&Yes|&No";
+
+QString MultiTableQuestion(const QString& path)
+{
+    return QStringLiteral("This is a multi-table data file: the repair works on the whole file ") +
+           QFileInfo(path).fileName() +
+           QStringLiteral(", with every table in it. The file is replaced only by a repaired copy that checks "
+                          "sound; the damaged file is kept beside it.  Do you want to continue ? ");
+}
+
+} // namespace
+
+RepairRun::RepairRun(RepairOperation operation, std::vector<RepairRow>& rows, int highlighted)
+    : operation_(operation), rows_(rows), order_(RowsToProcess(rows, highlighted))
+{
+}
+
+std::optional<TableJob> RepairRun::Next(PromptService& prompt)
+{
+    while (!cancelled_ && next_ < order_.size()) {
+        current_ = order_[next_++];
+        const RepairRow& row = rows_[current_];
+        TableFile* file = Tables().FindTable(row.label);
+        if (!file)
+            continue;
+        TableJob job;
+        job.label = row.label;
+        job.definition = file->DefinitionPtr();
+        job.fileName = file->Name();
+        job.path = QFileInfo(ResolveDataFileName(job.fileName, row.label).path).absoluteFilePath();
+        if (operation_ == RepairOperation::Fix) {
+            // A data file is repaired whole, and asked about, once per run.
+            if (!askedFiles_.insert(job.path).second)
+                continue;
+            if (job.fileName.contains(QLatin1String("\\!")) &&
+                prompt.Message(MultiTableQuestion(job.path), QLatin1String(kMultiTableCaption),
+                               PromptIcon::Exclamation, QLatin1String(kYesNo), 2) != 1)
+                continue;
+        }
+        return job;
+    }
+    return std::nullopt;
+}
+
+void RepairRun::Finish(const TableOutcome& outcome, PromptService& prompt)
+{
+    if (current_ < 0)
+        return;
+    RepairRow& row = rows_[current_];
+    if (outcome.counted)
+        row.records = QString::number(outcome.records);
+    else if (outcome.informed)
+        row.records = QLatin1String(kRepairUnknownRecords);
+    if (outcome.informed)
+        row.information = outcome.information;
+    if (!outcome.message.isEmpty())
+        prompt.Message(outcome.message, outcome.caption, PromptIcon::Stop, QString(), 1);
+}
+
+void RunRepair(RepairOperation operation, std::vector<RepairRow>& rows, int highlighted, PromptService& prompt)
+{
+    RepairRun run(operation, rows, highlighted);
+    while (const std::optional<TableJob> job = run.Next(prompt))
+        run.Finish(RunTableOperation(operation, *job), prompt);
+}
+
+bool OfferBadFileRepair(PromptService& prompt, const QString& badFile)
+{
+    const QString question = QStringLiteral("Warning : The program may have crashed attempting to open the file ") +
+                             badFile +
+                             QStringLiteral(". Do you wish to have the program attempt to fix the file ? ");
+    if (prompt.Message(question, QStringLiteral("Warning"), PromptIcon::Exclamation, QLatin1String(kYesNo), 1) != 1)
+        return false;
+    std::vector<RepairRow> rows = RepairTableRows();
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        if (rows[i].label.toUpper() != badFile.toUpper())
+            continue;
+        RunRepair(RepairOperation::Fix, rows, i, prompt);
+        if (!rows[i].information.isEmpty() && !rows[i].information.startsWith(QLatin1String("Error : ")))
+            prompt.Message(rows[i].description + QStringLiteral(": ") + rows[i].information,
+                           QStringLiteral("Information"), PromptIcon::Information, QString(), 1);
+    }
+    return true;
+}
+
+} // namespace vl

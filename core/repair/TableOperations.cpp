@@ -1,0 +1,193 @@
+#include "core/repair/TableOperations.h"
+
+#include "platform/data/Connection.h"
+#include "platform/data/DataFileRepair.h"
+#include "platform/data/Maintenance.h"
+#include "platform/data/TableFile.h"
+
+#include <QDir>
+
+#include <SQLiteCpp/Statement.h>
+
+namespace vl {
+
+namespace {
+
+constexpr int kExclusive = AccessMode::kReadWrite | AccessMode::kDenyAll;
+constexpr int kSharedRead = AccessMode::kReadOnly | AccessMode::kDenyNone;
+
+// A file object of this thread on the job's table.
+std::unique_ptr<TableFile> FileOf(const TableJob& job)
+{
+    auto file = std::make_unique<TableFile>(job.definition);
+    file->SetName(job.fileName);
+    return file;
+}
+
+void Count(TableFile& file, TableOutcome& outcome)
+{
+    outcome.records = file.Records();
+    outcome.counted = file.ErrorCode() == kNoError;
+}
+
+void RefuseExclusive(const QString& errorText, TableOutcome& outcome)
+{
+    outcome.message = ExclusiveAccessText(errorText);
+    outcome.caption = QLatin1String(kExclusiveAccessCaption);
+}
+
+// Build, Pack and Release: open the table for writing, do the work, count.
+template <class Work>
+TableOutcome WithTableOpen(const TableJob& job, bool keysMayBeDamaged, Work work)
+{
+    TableOutcome outcome;
+    std::unique_ptr<TableFile> file = FileOf(job);
+    file->Open(kExclusive);
+    if (file->ErrorCode() == kFileNotFound)
+        return outcome; // a missing file has nothing to maintain
+    if (file->ErrorCode() == kKeysNeedRebuilding && keysMayBeDamaged) {
+        if (file->RebuildKeys())
+            file->Open(kExclusive);
+    }
+    if (!file->IsOpen()) {
+        RefuseExclusive(file->Error(), outcome);
+        return outcome;
+    }
+    const QString failure = work(*file, outcome);
+    if (!failure.isEmpty())
+        RefuseExclusive(failure, outcome);
+    else
+        Count(*file, outcome);
+    file->Close();
+    return outcome;
+}
+
+TableOutcome Build(const TableJob& job)
+{
+    return WithTableOpen(job, true, [](TableFile& file, TableOutcome&) {
+        return file.RebuildKeys() ? QString() : file.Error();
+    });
+}
+
+TableOutcome Pack(const TableJob& job)
+{
+    return WithTableOpen(job, false, [&job](TableFile&, TableOutcome&) {
+        const DataError error = PackDataFile(job.path);
+        return error.Ok() ? QString() : error.Describe();
+    });
+}
+
+// Records are never left held in these files; what a program that ended
+// without closing leaves behind is its log. Release reads every record
+// (showing how far it got), then folds the log into the file.
+TableOutcome Release(const TableJob& job, const RepairProgress& progress)
+{
+    return WithTableOpen(job, false, [&progress](TableFile& file, TableOutcome& outcome) {
+        std::shared_ptr<DataConnection> connection;
+        QString table;
+        if (!file.Storage(connection, table))
+            return file.Error();
+        try {
+            const int64_t records = file.Records();
+            SQLite::Statement read(connection->Db(), "SELECT * FROM \"" + table.toStdString() + "\"");
+            int64_t count = 0;
+            while (read.executeStep()) {
+                ++count;
+                if (progress && records > 0 && count % 64 == 0)
+                    progress(static_cast<int>(count * 100 / records));
+            }
+            connection->Db().exec("PRAGMA wal_checkpoint(PASSIVE)");
+        } catch (const std::exception& failure) {
+            outcome.informed = true;
+            outcome.information = QStringLiteral("Error : ") + EngineError(failure, file.Name()).Describe();
+        }
+        return QString();
+    });
+}
+
+TableOutcome Info(const TableJob& job)
+{
+    TableOutcome outcome;
+    std::unique_ptr<TableFile> file = FileOf(job);
+    file->Open(kSharedRead);
+    outcome.informed = true;
+    if (file->ErrorCode() != kNoError && file->ErrorCode() != kFileAlreadyOpen) {
+        outcome.information = QStringLiteral("Error : ") + file->Error();
+        return outcome;
+    }
+    Count(*file, outcome);
+    outcome.information = file->Name();
+    file->Close();
+    return outcome;
+}
+
+QString RepairSummary(const DataFileRepair& repair)
+{
+    if (repair.findings.isEmpty())
+        return QStringLiteral("No damage found");
+    QString text = QStringLiteral("Repaired: %1 records kept").arg(repair.recordsKept);
+    if (repair.unreadablePlaces > 0)
+        text += QStringLiteral(", %1 damaged places passed over").arg(repair.unreadablePlaces);
+    return text + QStringLiteral("; the damaged file was kept as ") +
+           QDir::toNativeSeparators(repair.damagedCopy);
+}
+
+TableOutcome Fix(const TableJob& job, const RepairProgress& progress)
+{
+    TableOutcome outcome;
+    DataFileRepair repair;
+    const DataError error = RepairDataFile(job.path, repair, progress);
+    outcome.informed = true;
+    if (error.code == kFileNotFound) {
+        outcome.information = QStringLiteral("Error : ") + error.text;
+        return outcome; // nothing to repair
+    }
+    if (error.code == kIsLocked) {
+        outcome.information = QStringLiteral("Error : ") + error.text;
+        RefuseExclusive(error.Describe(), outcome);
+        return outcome;
+    }
+    if (!error.Ok()) {
+        outcome.information = QStringLiteral("Error : ") + error.text;
+        outcome.message = QStringLiteral("The file ") + QDir::toNativeSeparators(job.path) +
+                          QStringLiteral(" could not be repaired.|Error: ") + error.Describe() +
+                          QStringLiteral("||The file has been left as it was.");
+        outcome.caption = QStringLiteral("Error");
+        return outcome;
+    }
+    outcome.information = RepairSummary(repair);
+    std::unique_ptr<TableFile> file = FileOf(job);
+    if (file->Open(kSharedRead)) {
+        Count(*file, outcome);
+        file->Close();
+    }
+    return outcome;
+}
+
+} // namespace
+
+QString ExclusiveAccessText(const QString& errorText)
+{
+    return QStringLiteral("This option requires exclusive file access.|Please ensure no other users are in the "
+                          "system. |An error occured trying to open the file : Error ") +
+           errorText;
+}
+
+TableOutcome RunTableOperation(RepairOperation operation, const TableJob& job, const RepairProgress& progress)
+{
+    switch (operation) {
+    case RepairOperation::Fix:
+        return Fix(job, progress);
+    case RepairOperation::Build:
+        return Build(job);
+    case RepairOperation::Pack:
+        return Pack(job);
+    case RepairOperation::Release:
+        return Release(job, progress);
+    case RepairOperation::Info:
+        return Info(job);
+    }
+    return TableOutcome();
+}
+
+} // namespace vl

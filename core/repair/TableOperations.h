@@ -1,0 +1,44 @@
+#pragma once
+// One repair operation on one table, with no questions asked: safe to run
+// on a worker thread (it makes file objects of its own from the table's
+// definition). What the user must be told comes back in the outcome.
+
+#include "core/repair/RepairTables.h"
+#include "platform/data/TableDef.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace vl {
+
+inline constexpr char kExclusiveAccessCaption[] = "File Access Error";
+
+// The table to work on, taken from its program-wide file object.
+struct TableJob {
+    QString label;
+    std::shared_ptr<const TableDef> definition;
+    QString fileName; // the file object's name ("VLDB\!s")
+    QString path;     // its data file
+};
+
+struct TableOutcome {
+    bool counted = false;   // the operation opened the table and counted it
+    int64_t records = 0;
+    bool informed = false;  // information below replaces the row's
+    QString information;
+    QString message;        // to show when not empty
+    QString caption;
+};
+
+using RepairProgress = std::function<void(int percent)>;
+
+TableOutcome RunTableOperation(RepairOperation operation, const TableJob& job, const RepairProgress& progress = {});
+
+// The message of an operation that needs the file to itself and could not
+// have it.
+QString ExclusiveAccessText(const QString& errorText);
+
+} // namespace vl
