@@ -5,7 +5,6 @@
 // such a task and says so.
 
 #include "platform/runtime/ServiceSlot.h"
-#include "platform/ui/FormRequest.h"
 
 #include <QString>
 
@@ -17,21 +16,17 @@ class QWidget;
 
 namespace vl {
 
-struct HotKeyTaskCall {
-    FormRequest request = FormRequest::Insert; // Insert: a new task; Change: the task of taskId
-    int32_t taskId = 0;
-    QString hotKey; // the key text, from which a new task takes its description
-};
-
 class HotKeyTaskWizard {
 public:
-    // Called once when the wizard closes: with the task's ID when it was
-    // completed, without when it was cancelled.
-    using Finished = std::function<void(std::optional<int32_t> taskId)>;
+    // Called once when the wizard closes: with the task's ID when Finish
+    // stored it, without when the wizard was cancelled.
+    using Done = std::function<void(std::optional<int32_t> storedTaskId)>;
 
     virtual ~HotKeyTaskWizard() = default;
-    // Opens the wizard window-modal to the form and returns at once.
-    virtual void Start(QWidget* form, const HotKeyTaskCall& call, Finished finished) = 0;
+    // Opens the wizard window-modal to the parent and returns at once: on the
+    // "Hot Key" task of taskId, or on a new one for the key text when taskId
+    // is 0. False, and done is never called, when the wizard did not open.
+    virtual bool Open(const QString& hotKey, int32_t taskId, QWidget* parent, Done done) = 0;
 };
 
 // The installed wizard, or null.

@@ -295,20 +295,20 @@ void UpdateHotKeys::CallTaskWizard()
         steps_->TakeBack();
         return;
     }
-    HotKeyTaskCall call;
-    call.hotKey = Clip(edited.HotKey);
-    if (HasHotKeyTask(edited.ID)) {
-        call.request = FormRequest::Change;
-        call.taskId = edited.ID;
-    }
-    CurrentHotKeyTaskWizard()->Start(this, call, [this](std::optional<int32_t> taskId) {
-        if (!taskId) {
+    // Only the hot key's own "Hot Key" task is handed over: a task of another
+    // type that carries the ID is not the hot key's to change.
+    const int32_t taskId = HasHotKeyTask(edited.ID) ? edited.ID : 0;
+    auto done = [this](std::optional<int32_t> storedTaskId) {
+        if (!storedTaskId) {
             steps_->TakeBack();
             return;
         }
-        hotKey_.ID = *taskId;
+        hotKey_.ID = *storedTaskId;
         ok_->click();
-    });
+    };
+    const bool opened = CurrentHotKeyTaskWizard()->Open(Clip(edited.HotKey), taskId, this, done);
+    if (!opened)
+        steps_->TakeBack();
 }
 
 SysHotKeysRecord UpdateHotKeys::Edited() const
