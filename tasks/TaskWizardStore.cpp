@@ -50,11 +50,28 @@ ScheduleRecord PrimeHotKeyTask(Dictionary& tables, const QString& hotKey)
 {
     ScheduleRecord task;
     tables.Schedule.Definition().PrimeRecord(task);
+    task.Disabled = 0; // its reservation alone is stored disabled
     task.Command = QLatin1String(kScriptOnlyCommand);
     task.Category = QLatin1String(kHotKeyCategory);
     task.Description = QLatin1String(kHotKeyDescriptionStart) + Clip(hotKey);
     KeepOffSchedule(task);
     return task;
+}
+
+std::optional<ScheduleRecord> StoredHotKeyTask(Dictionary& tables, int32_t taskId, bool* failed)
+{
+    *failed = false;
+    if (taskId == 0)
+        return std::nullopt;
+    std::optional<ScheduleRecord> stored = ReadTask(tables.Schedule, taskId);
+    if (stored)
+        return SameTextNoCase(stored->TaskType, QLatin1String(kHotKeyTaskType)) ? stored : std::nullopt;
+    if (tables.Schedule.ErrorCode() != kRecordNotFound) {
+        *failed = true;
+        Prompt::Message(tables.Schedule.LastError().Describe(), QLatin1String(kTaskFileErrorCaption),
+                        PromptIcon::Stop);
+    }
+    return std::nullopt;
 }
 
 void KeepOffSchedule(ScheduleRecord& task)

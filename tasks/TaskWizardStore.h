@@ -13,6 +13,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace vl {
 
 inline constexpr char kWizardInternalErrorCaption[] = "Internal Error";
@@ -35,6 +37,11 @@ inline constexpr char kHotKeyDescriptionStart[] = "Hot Key ";
 // The new task a hot key runs: "Hot Key " and the key text in the category
 // "Hot Key", its command "N/A", kept off the schedule (KeepOffSchedule).
 ScheduleRecord PrimeHotKeyTask(Dictionary& tables, const QString& hotKey);
+
+// The hot key's stored task: the task under the ID when it is a "Hot Key"
+// task; another task under the ID is never the hot key's. Nothing when there
+// is none, nor when the table could not be read (shown; *failed is set).
+std::optional<ScheduleRecord> StoredHotKeyTask(Dictionary& tables, int32_t taskId, bool* failed);
 
 // A hot key's task never comes due by date: type "Hot Key", no date or
 // time, no weekdays, no exceptions.

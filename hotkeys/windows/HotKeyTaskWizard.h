@@ -1,8 +1,7 @@
 #pragma once
 // The script task wizard in its hot-key mode, as the hot-key form calls it to
-// make or change the task a "Task" hot key runs. The task windows install it
-// when the program starts; where none is installed, the form cannot make
-// such a task and says so.
+// make or change the task a "Task" hot key runs (ScriptTaskWizard.h); tests
+// install one of their own.
 
 #include "platform/runtime/ServiceSlot.h"
 
@@ -29,11 +28,8 @@ public:
     virtual bool Open(const QString& hotKey, int32_t taskId, QWidget* parent, Done done) = 0;
 };
 
-// The installed wizard, or null.
-inline HotKeyTaskWizard* CurrentHotKeyTaskWizard()
-{
-    return InstalledService<HotKeyTaskWizard>();
-}
+// The installed wizard, else the script task wizard.
+HotKeyTaskWizard& CurrentHotKeyTaskWizard();
 using HotKeyTaskWizardOverride = ServiceOverride<HotKeyTaskWizard>;
 
 } // namespace vl

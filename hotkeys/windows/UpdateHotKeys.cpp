@@ -32,7 +32,6 @@ const char* const kModifierLabels[] = {"Control", "Alt", "Shift", "Win"};
 const char* const kTextTypes[][2] = {{"Type", "Typing"},
                                      {"Copy", "Copy to clipboard"},
                                      {"Paste", "Copy to clipboard, then paste (using CTRL-V)"}};
-constexpr char kNoWizardTip[] = "Task hot keys are made with the script task wizard, which this program lacks";
 
 // The pages' own steps: the form redisplays after every step and calls the
 // script wizard after stepping onto the "Task" page.
@@ -163,10 +162,6 @@ QWidget* UpdateHotKeys::MakeBasicPage(const HotKeyParts& parts)
     taskAction_ = new QRadioButton(QStringLiteral("Ta&sk - Start/control programs with advanced options"), actionBox);
     textAction_->setChecked(SameTextNoCase(hotKey_.Action, QStringLiteral("Text")));
     taskAction_->setChecked(SameTextNoCase(hotKey_.Action, QStringLiteral("Task")));
-    if (!CurrentHotKeyTaskWizard() && !taskAction_->isChecked()) {
-        taskAction_->setEnabled(false);
-        taskAction_->setToolTip(QLatin1String(kNoWizardTip));
-    }
     for (QRadioButton* action : {textAction_, taskAction_})
         connect(action, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
@@ -273,17 +268,15 @@ void UpdateHotKeys::ShowActionPage()
 
 bool UpdateHotKeys::TaskStepPossible() const
 {
-    return CurrentHotKeyTaskWizard() && (request_ == FormRequest::Insert || request_ == FormRequest::Change);
+    return request_ == FormRequest::Insert || request_ == FormRequest::Change;
 }
 
 void UpdateHotKeys::StepsRefreshed()
 {
-    // The "Task" page only calls the wizard: without one (or in a read-only
-    // request) there is nothing to step onto.
-    const bool blocked = ChosenAction() == QLatin1String("Task") && !TaskStepPossible();
-    if (blocked)
+    // The "Task" page only calls the script wizard, which a read-only
+    // request never does: there is nothing to step onto then.
+    if (ChosenAction() == QLatin1String("Task") && !TaskStepPossible())
         next_->setEnabled(false);
-    next_->setToolTip(blocked && !CurrentHotKeyTaskWizard() ? QLatin1String(kNoWizardTip) : QString());
 }
 
 void UpdateHotKeys::CallTaskWizard()
@@ -306,7 +299,7 @@ void UpdateHotKeys::CallTaskWizard()
         hotKey_.ID = *storedTaskId;
         ok_->click();
     };
-    const bool opened = CurrentHotKeyTaskWizard()->Open(Clip(edited.HotKey), taskId, this, done);
+    const bool opened = CurrentHotKeyTaskWizard().Open(Clip(edited.HotKey), taskId, this, done);
     if (!opened)
         steps_->TakeBack();
 }

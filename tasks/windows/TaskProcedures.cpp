@@ -11,6 +11,7 @@
 #include "tasks/windows/BrowseSchedule.h"
 #include "tasks/windows/BrowseScheduleCategories.h"
 #include "tasks/windows/ExploreSchedule.h"
+#include "tasks/windows/ScriptTaskWizard.h"
 #include "tasks/windows/TaskListWindow.h"
 #include "tasks/windows/TaskWizard.h"
 #include "tasks/windows/UpdateSchedule.h"
@@ -29,6 +30,7 @@ void RegisterTaskProcedures()
     InstallHistoryExpiry();
     InstallTaskForm();
     RegisterTaskWizards();
+    RegisterScriptTaskWizard();
     RegisterScriptTemplateProcedures();
     // The "&Scripting" of the task form, the wizards and the task lists: the
     // script list of the window's own task (a list's highlighted one).

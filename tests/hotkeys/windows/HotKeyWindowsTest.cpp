@@ -15,6 +15,9 @@
 #include "platform/ui/ThreadPost.h"
 #include "platform/widgets/BrowseList.h"
 #include "platform/widgets/FrameProcedures.h"
+#include "platform/widgets/ThreadRegistry.h"
+#include "tasks/windows/ScriptTaskWizard.h"
+#include "tasks/windows/TaskWizard.h"
 #include "tests/support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -215,15 +218,30 @@ TEST_F(HotKeyWindowsTest, ATaskHotKeyGetsItsTaskFromTheScriptWizardOrIsNotSaved)
     EXPECT_EQ(taken.Steps().CurrentTab(), UpdateHotKeys::kBasicPage);
 }
 
-TEST_F(HotKeyWindowsTest, WithoutTheScriptWizardTaskHotKeysCannotBeMadeAndSaySo)
+TEST_F(HotKeyWindowsTest, TheScriptWizardMakesTheTaskOfANewTaskHotKey)
 {
-    UpdateHotKeys text(FormRequest::Insert, HotKey("Ctrl-T"));
-    EXPECT_FALSE(text.TaskAction()->isEnabled());
-    EXPECT_FALSE(text.TaskAction()->toolTip().isEmpty());
-    UpdateHotKeys task(FormRequest::Change, HotKey("Ctrl-T", "Task"));
-    EXPECT_TRUE(task.TaskAction()->isChecked());
-    EXPECT_FALSE(task.NextButton()->isEnabled());
-    EXPECT_EQ(task.NextButton()->toolTip(), text.TaskAction()->toolTip());
+    UpdateHotKeys form(FormRequest::Insert, HotKey("Ctrl-Shift-Q"));
+    form.TaskAction()->click();
+    form.NextButton()->click();
+    auto* wizard = qobject_cast<TaskWizard*>(Threads().Window(Threads().ProcedureThread(kAddScriptWizardProcedure)));
+    ASSERT_TRUE(wizard);
+    const auto press = [wizard](const char* text) {
+        for (QPushButton* button : wizard->findChildren<QPushButton*>()) {
+            if (button->text() == text)
+                return button->click();
+        }
+        ADD_FAILURE() << text;
+    };
+    press("&Next");
+    press("&Finish");
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(StoredKeys(), QStringList{QStringLiteral("Ctrl-Shift-Q/%1").arg(wizard->Task().ID)});
+    ScheduleRecord task;
+    task.ID = form.Record().ID;
+    ASSERT_TRUE(Tables().Schedule.Get(SCH_KEYID, task));
+    EXPECT_EQ(task.TaskType, kHotKeyTaskType);
+    EXPECT_EQ(task.Description, "Hot Key Ctrl-Shift-Q");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(HotKeyWindowsTest, OkRefusesAKeyTakenAndKeepsWhatWasEntered)
