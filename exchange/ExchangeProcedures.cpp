@@ -1,13 +1,27 @@
 #include "exchange/ExchangeProcedures.h"
 
 #include "core/dictionary/Dictionary.h"
+#include "exchange/SyncExchange.h"
 #include "platform/ui/PromptService.h"
 
 namespace vl {
 namespace {
 
 const char kExportFailedCaption[] = "Export Failed";
+const char kSyncFailedCaption[] = "Synchronization Failed";
+const char kSyncRefusedCaption[] = "To Do Items Not Received";
 const char kImportFailedCaption[] = "Cannot OPEN ";
+
+bool ShowSyncOutcome(const SyncOutcome& outcome)
+{
+    if (!outcome.ok)
+        Prompt::Message(outcome.error + QStringLiteral("|Nothing was changed."), QLatin1String(kSyncFailedCaption),
+                        PromptIcon::Stop);
+    else if (!outcome.refused.isEmpty())
+        Prompt::Message(outcome.refused.join(QLatin1Char('|')), QLatin1String(kSyncRefusedCaption),
+                        PromptIcon::Exclamation);
+    return outcome.ok;
+}
 
 template <class R>
 ImportResult ImportInto(Table<R>& table, const ImportMapping& mapping, const ImexFile& file, bool stripHeader)
@@ -70,6 +84,20 @@ bool RunExport(ExchangeTable table, const std::vector<ExportColumn>& columns, bo
     if (!result.ok && !result.cancelled)
         Prompt::Message(result.error, QLatin1String(kExportFailedCaption), PromptIcon::Stop);
     return result.ok;
+}
+
+bool RunSyncSend()
+{
+    const QString file = Prompt::SaveFile(QLatin1String(kSyncSendDialogTitle), QLatin1String(kSyncDialogFilter),
+                                          SyncFilePart(GlobalSyncScheduleFilename));
+    return !file.isEmpty() && ShowSyncOutcome(SyncSend(file));
+}
+
+bool RunSyncReceive()
+{
+    const QString file = Prompt::OpenFile(QLatin1String(kSyncReceiveDialogTitle), QLatin1String(kSyncDialogFilter),
+                                          SyncFilePart(GlobalSyncScheduleFilename));
+    return !file.isEmpty() && ShowSyncOutcome(SyncReceive(file));
 }
 
 std::optional<ImexFile> ChooseImportFile()

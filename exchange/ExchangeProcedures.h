@@ -32,6 +32,12 @@ bool RunExport(ExchangeTable table, const std::vector<ExportColumn>& columns, bo
 // nothing when cancelled or unreadable (said in a box).
 std::optional<ImexFile> ChooseImportFile();
 
+// The synchronisation chooser's "&Send" and "&Receive": the file dialog
+// (starting from the last file chosen), the run, and a box when it failed or
+// left incoming to-do items out. False when cancelled or failed.
+bool RunSyncSend();
+bool RunSyncReceive();
+
 // Adds the file's records to the table by the mapping and says how it went.
 ImportResult RunImport(const ImportMapping& mapping, const ImexFile& file, bool stripHeader);
 

@@ -72,13 +72,12 @@ private:
     std::vector<TableFile*> batches_;
 };
 
-void PointAt(const QString& file, const char* label)
+void PointAt(const QString& file)
 {
     GlobalSyncScheduleFilename = file + kTableSeparator + QStringLiteral("s");
     GlobalSyncScriptingFilename = file + kTableSeparator + QStringLiteral("scr");
     GlobalSyncTodoFilename = file + kTableSeparator + QStringLiteral("todo");
     Tables().ApplyFileNameVariables();
-    WriteEventLog(QLatin1String(label), GlobalSyncScriptingFilename);
 }
 
 bool HasNextRun(const ScheduleRecord& task)
@@ -233,15 +232,13 @@ QString SyncFilePart(const QString& chosen)
     return (cut < 0 ? chosen : chosen.left(cut)).trimmed();
 }
 
-SyncOutcome SyncSend(const QString& file)
+namespace {
+
+// Writes the local state into a fresh file of that name.
+SyncOutcome SendInto(const QString& name)
 {
     SyncOutcome outcome;
-    const QString name = SyncFilePart(file);
-    if (QFile::exists(name) && !QFile::remove(name)) {
-        outcome.error = QStringLiteral("%1 cannot be replaced").arg(name);
-        return outcome;
-    }
-    PointAt(name, "SyncSend");
+    PointAt(name);
     Dictionary& d = Tables();
     SyncRun run(d);
     if (!run.Open(outcome) || !run.Stream(d.SyncSchedule, outcome))
@@ -262,6 +259,26 @@ SyncOutcome SyncSend(const QString& file)
     return outcome;
 }
 
+} // namespace
+
+SyncOutcome SyncSend(const QString& file)
+{
+    // The file is written under another name and takes the place of the
+    // earlier one only when complete.
+    const QString name = SyncFilePart(file);
+    const QString part = name + QStringLiteral(".sending");
+    WriteEventLog(QStringLiteral("SyncSend"), name + kTableSeparator + QStringLiteral("scr"));
+    QFile::remove(part);
+    SyncOutcome outcome = SendInto(part);
+    PointAt(name);
+    if (outcome.ok && ((QFile::exists(name) && !QFile::remove(name)) || !QFile::rename(part, name))) {
+        outcome.ok = false;
+        outcome.error = QStringLiteral("%1 cannot be replaced").arg(name);
+    }
+    QFile::remove(part);
+    return outcome;
+}
+
 SyncOutcome SyncReceive(const QString& file)
 {
     SyncOutcome outcome;
@@ -270,7 +287,8 @@ SyncOutcome SyncReceive(const QString& file)
         outcome.error = QStringLiteral("%1 does not exist").arg(name);
         return outcome;
     }
-    PointAt(name, "SyncReceive");
+    PointAt(name);
+    WriteEventLog(QStringLiteral("SyncReceive"), GlobalSyncScriptingFilename);
     Dictionary& d = Tables();
     SyncRun run(d);
     if (run.Open(outcome) && run.Stream(d.Schedule, outcome) && ReceiveTasks(d, run, outcome)

@@ -13,7 +13,8 @@
 // changed later or at the same moment, and is added when its text is new.
 //
 // Both run whole or not at all: a write that fails leaves the local tables
-// (receiving) or the file (sending) without any of the run. An incoming to-do
+// as they were (receiving), or the earlier file in place (sending: the new
+// file is written under another name and renamed over it when complete). An incoming to-do
 // item the to-do list refuses (a priority outside 1 to 10) is left out, with
 // the local items of its text kept, and named in the outcome.
 

@@ -2,6 +2,7 @@
 
 #include "exchange/windows/ExportFieldsWindow.h"
 #include "exchange/windows/ImportFieldsWindow.h"
+#include "exchange/windows/SynchronizeWindow.h"
 #include "platform/widgets/FrameProcedures.h"
 
 namespace vl {
@@ -16,6 +17,10 @@ void RegisterExchangeProcedures()
         });
         Procedures().RegisterModal(info.importProcedure, [table](QWidget* frame) { ImportProcedure(table, frame); });
     }
+    Procedures().RegisterModal(QStringLiteral("Synchronize"), [](QWidget* frame) {
+        SynchronizeWindow window(frame);
+        window.exec();
+    });
 }
 
 } // namespace vl

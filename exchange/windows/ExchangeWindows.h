@@ -1,5 +1,6 @@
 #pragma once
-// Registers the export and import procedures of the frame's menus.
+// Registers the export, import and synchronisation procedures of the
+// frame's menus.
 
 namespace vl {
 

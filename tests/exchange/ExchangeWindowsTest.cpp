@@ -9,6 +9,7 @@
 #include "exchange/windows/ExchangeWindows.h"
 #include "exchange/windows/ExportFieldsWindow.h"
 #include "exchange/windows/ImportFieldsWindow.h"
+#include "exchange/windows/SynchronizeWindow.h"
 #include "platform/widgets/FrameProcedures.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
@@ -123,10 +124,29 @@ TEST_F(ExchangeWindowsTest, PictureEntryAndProcedures)
 
     RegisterExchangeProcedures();
     for (const char* name : {"ExportSchedule", "ExportContacts", "ExportTodo", "ImportSchedule", "ImportContacts",
-                             "ImportTodo"})
+                             "ImportTodo", "Synchronize"})
         EXPECT_TRUE(Procedures().Has(QLatin1String(name))) << name;
     prompt.Cancel();
     EXPECT_TRUE(Procedures().Start(QStringLiteral("ImportTodo"), nullptr)); // a cancelled dialog opens nothing
+}
+
+TEST_F(ExchangeWindowsTest, SynchronizeSendsAndReceivesThroughItsButtons)
+{
+    const QString file = test::TestPath("Sync.syn");
+    for (const char* button : {"&Send", "&Receive"}) {
+        SynchronizeWindow window;
+        Grab(window, "synchronize.png");
+        prompt.AnswerPath(file + "\\!s");
+        for (QPushButton* b : window.findChildren<QPushButton*>())
+            if (b->text() == QLatin1String(button))
+                b->click();
+        EXPECT_EQ(window.result(), QDialog::Accepted) << button;
+    }
+    EXPECT_EQ(prompt.Questions().at(1).start, file); // the last file, without its table name
+    TodoRecord todo;
+    Cursor<TodoRecord> cursor(d.Todo, FileOrder);
+    ASSERT_TRUE(cursor.Next(todo));
+    EXPECT_FALSE(cursor.Next(todo)) << "the received item met itself and was not doubled";
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include "platform/runtime/FixedText.h"
 #include "tests/support/TempDir.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 namespace vl {
@@ -89,11 +91,12 @@ TEST_F(SyncExchangeTest, ReceivedFileMergesByChangeStamp)
     AddTodo("x", 100);
     AddTodo("y", 100);
     AddTodo("bad", 100, 0);
-    const QString file = test::TestPath("Sync.syn");
+    const QString file = test::WriteTextFile(test::TestPath("Sync.syn"), "an earlier file");
     const SyncOutcome send = SyncSend(file + "\\!ignored");
     ASSERT_TRUE(send.ok) << send.error.toStdString();
     EXPECT_EQ(send.tasks, 1);
     EXPECT_EQ(send.todos, 3);
+    EXPECT_EQ(QDir(test::TestDir()).entryList({"Sync.syn?*"}), QStringList()) << "nothing left beside the file";
 
     // Meanwhile here: the sent task changed earlier (as did its unsent twin
     // without a next run, which the incoming task replaces too), a twin changed later,
