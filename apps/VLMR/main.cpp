@@ -4,6 +4,7 @@
 
 #include "core/startup/ProgramMain.h"
 #include "core/windows/frame/Main.h"
+#include "exchange/windows/ExchangeWindows.h"
 #include "hotkeys/windows/HotKeyProcedures.h"
 #include "pim/windows/ContactProcedures.h"
 #include "platform/widgets/DesktopServices.h"
@@ -24,5 +25,6 @@ int main(int argc, char** argv)
     vl::RegisterTaskProcedures();
     vl::RegisterHotKeyProcedures();
     vl::RegisterContactProcedures();
+    vl::RegisterExchangeProcedures();
     return vl::ProgramMain(vl::Main);
 }

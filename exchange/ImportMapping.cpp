@@ -1,0 +1,96 @@
+#include "exchange/ImportMapping.h"
+
+namespace vl {
+
+QString ImportPictureText(const QString& picture)
+{
+    switch (KindOfPicture(picture)) {
+    case PictureKind::Text: return QStringLiteral("Alpha-num");
+    case PictureKind::Number: return QStringLiteral("Numeric");
+    case PictureKind::Formatted: break;
+    }
+    return picture.trimmed();
+}
+
+ImportMapping::ImportMapping(const ExchangeTableInfo& info, const ImexFile& file)
+    : info_(&info), file_(&file), assigned_(info.fields.size(), -1)
+{
+    if (file.records.empty())
+        return;
+    const std::vector<ImexField>& first = file.records[0].fields;
+    for (size_t c = 0; c < first.size(); ++c) {
+        QString picture = QLatin1String(kTextColumnPicture);
+        if (file.records.size() > 1 && c < file.records[1].fields.size() && !file.records[1].fields[c].quoted)
+            picture = QLatin1String(kNumberColumnPicture);
+        columns_.push_back({QStringLiteral("Field_%1").arg(c + 1), picture});
+    }
+}
+
+QString ImportMapping::SampleValue(int column) const
+{
+    if (file_->records.empty())
+        return {};
+    const std::vector<ImexField>& fields = file_->records[sample_].fields;
+    return column >= 0 && static_cast<size_t>(column) < fields.size() ? fields[column].text : QString();
+}
+
+bool ImportMapping::HasNextSample() const
+{
+    return static_cast<size_t>(sample_) + 1 < file_->records.size();
+}
+
+bool ImportMapping::NextSample()
+{
+    if (!HasNextSample())
+        return false;
+    ++sample_;
+    return true;
+}
+
+void ImportMapping::SetPicture(int column, const QString& picture)
+{
+    if (!picture.trimmed().isEmpty())
+        columns_[column].picture = picture.trimmed();
+}
+
+void ImportMapping::Assign(int target, int column)
+{
+    assigned_[target] = column;
+}
+
+void ImportMapping::Unassign(int target)
+{
+    assigned_[target] = -1;
+}
+
+int ImportMapping::FirstTargetOf(int column) const
+{
+    for (size_t t = 0; t < assigned_.size(); ++t)
+        if (assigned_[t] == column)
+            return static_cast<int>(t);
+    return -1;
+}
+
+bool ImportMapping::AnyAssigned() const
+{
+    return std::any_of(assigned_.begin(), assigned_.end(), [](int c) { return c >= 0; });
+}
+
+void ImportMapping::Auto()
+{
+    for (size_t t = 0; t < assigned_.size(); ++t) {
+        if (assigned_[t] >= 0)
+            continue;
+        const ExchangeField& target = info_->fields[t];
+        for (size_t c = 0; c < columns_.size(); ++c) {
+            if (SampleValue(static_cast<int>(c)).trimmed().compare(target.name, Qt::CaseInsensitive) != 0)
+                continue;
+            assigned_[t] = static_cast<int>(c);
+            if (KindOfPicture(target.picture) == PictureKind::Formatted)
+                columns_[c].picture = target.picture;
+            break;
+        }
+    }
+}
+
+} // namespace vl

@@ -1,0 +1,300 @@
+#include "exchange/SyncExchange.h"
+
+#include "core/base/EventLog.h"
+#include "core/dictionary/Dictionary.h"
+#include "platform/runtime/FixedText.h"
+#include "scripting/items/WholeScript.h"
+
+#include <QFile>
+
+#include <vector>
+
+namespace vl {
+namespace {
+
+const QString kTableSeparator = QStringLiteral("\\!");
+
+// Opens the tables of a run and closes them at its end; a run that has not
+// committed is rolled back.
+class SyncRun {
+public:
+    explicit SyncRun(Dictionary& d)
+        : tables_{&d.Schedule, &d.Scripting, &d.Todo, &d.SyncSchedule, &d.SyncScripting, &d.SyncTodo}
+    {
+    }
+    ~SyncRun()
+    {
+        for (auto it = batches_.rbegin(); it != batches_.rend(); ++it)
+            (*it)->Rollback();
+        for (TableFile* table : opened_)
+            table->Close();
+    }
+    SyncRun(const SyncRun&) = delete;
+    SyncRun& operator=(const SyncRun&) = delete;
+
+    bool Open(SyncOutcome& outcome)
+    {
+        for (TableFile* table : tables_) {
+            if (!OpenTable(*table))
+                return Fail(outcome, *table);
+            opened_.push_back(table);
+        }
+        return true;
+    }
+    bool Stream(TableFile& table, SyncOutcome& outcome)
+    {
+        if (!table.Stream())
+            return Fail(outcome, table);
+        batches_.push_back(&table);
+        return true;
+    }
+    bool Commit(SyncOutcome& outcome)
+    {
+        while (!batches_.empty()) {
+            TableFile* table = batches_.back();
+            batches_.pop_back();
+            if (!table->Flush())
+                return Fail(outcome, *table);
+        }
+        outcome.ok = true;
+        return true;
+    }
+    static bool Fail(SyncOutcome& outcome, const TableFile& table)
+    {
+        outcome.error = QStringLiteral("%1: Error #%2 - %3").arg(table.Definition().Description())
+                            .arg(table.ErrorCode()).arg(table.Error());
+        return false;
+    }
+
+private:
+    std::vector<TableFile*> tables_;
+    std::vector<TableFile*> opened_;
+    std::vector<TableFile*> batches_;
+};
+
+void PointAt(const QString& file)
+{
+    GlobalSyncScheduleFilename = file + kTableSeparator + QStringLiteral("s");
+    GlobalSyncScriptingFilename = file + kTableSeparator + QStringLiteral("scr");
+    GlobalSyncTodoFilename = file + kTableSeparator + QStringLiteral("todo");
+    Tables().ApplyFileNameVariables();
+}
+
+bool HasNextRun(const ScheduleRecord& task)
+{
+    return task.Date > 0 && task.Time > 0;
+}
+
+// Later change stamp: -1 when a is earlier than b, 0 the same, 1 later.
+int CompareStamps(int32_t dateA, int32_t timeA, int32_t dateB, int32_t timeB)
+{
+    if (dateA != dateB)
+        return dateA < dateB ? -1 : 1;
+    return timeA == timeB ? 0 : (timeA < timeB ? -1 : 1);
+}
+
+std::vector<ScriptingRecord> ItemsOf(Table<ScriptingRecord>& table, KeyRef key, int32_t id)
+{
+    std::vector<ScriptingRecord> items;
+    ScriptingRecord item;
+    item.ID = id;
+    Cursor<ScriptingRecord> cursor(table);
+    cursor.Set(key, item);
+    while (cursor.Next(item) && item.ID == id)
+        items.push_back(item);
+    return items;
+}
+
+bool SameTask(const ScheduleRecord& a, const ScheduleRecord& b)
+{
+    return Clip(a.TaskType) == Clip(b.TaskType) && Clip(a.Description) == Clip(b.Description)
+           && Clip(a.Category).compare(Clip(b.Category), Qt::CaseInsensitive) == 0;
+}
+
+bool SendTasks(Dictionary& d, SyncRun& run, SyncOutcome& outcome)
+{
+    ScheduleRecord task;
+    Cursor<ScheduleRecord> tasks(d.Schedule, SCH_KEYTASKNAME);
+    while (tasks.Next(task)) {
+        if (!HasNextRun(task))
+            continue;
+        SyncScheduleRecord sent;
+        CopyScheduleFields(task, sent);
+        sent.RecordPointer = 0;
+        sent.ID = 0; // numbered within the file
+        sent.BIMONTHLY = 0;
+        if (!d.SyncSchedule.Add(sent))
+            return run.Fail(outcome, d.SyncSchedule);
+        for (ScriptingRecord item : ItemsOf(d.Scripting, SCR_KEYID, task.ID)) {
+            item.RecordPointer = 0;
+            item.ID = sent.ID;
+            if (!d.SyncScripting.Add(item))
+                return run.Fail(outcome, d.SyncScripting);
+        }
+        ++outcome.tasks;
+    }
+    return true;
+}
+
+bool ReceiveTasks(Dictionary& d, SyncRun& run, SyncOutcome& outcome)
+{
+    SyncScheduleRecord incoming;
+    Cursor<SyncScheduleRecord> received(d.SyncSchedule, SSCH_KEYTASKNAME);
+    while (received.Next(incoming)) {
+        if (!HasNextRun(incoming))
+            continue;
+        bool kept = false;
+        bool replaced = false;
+        ScheduleRecord local;
+        local.Description = incoming.Description;
+        local.Category = incoming.Category;
+        Cursor<ScheduleRecord> met(d.Schedule);
+        met.Set(SCH_KEYTASKNAME, local);
+        std::vector<ScheduleRecord> older;
+        while (met.Next(local) && Clip(local.Description) == Clip(incoming.Description)) {
+            if (!SameTask(local, incoming))
+                continue;
+            if (CompareStamps(local.LASTCHANGEDATE, local.LASTCHANGETIME, incoming.LASTCHANGEDATE,
+                              incoming.LASTCHANGETIME) > 0)
+                kept = true;
+            else
+                older.push_back(local);
+        }
+        for (const ScheduleRecord& task : older) {
+            if (!DeleteTaskScript(d.Scripting, task.ID).Ok())
+                return run.Fail(outcome, d.Scripting);
+            if (!d.Schedule.Delete(task))
+                return run.Fail(outcome, d.Schedule);
+            replaced = true;
+        }
+        if (kept && !replaced)
+            continue;
+        ScheduleRecord added;
+        CopyScheduleFields(incoming, added);
+        added.RecordPointer = 0;
+        added.ID = 0;
+        if (!d.Schedule.Add(added))
+            return run.Fail(outcome, d.Schedule);
+        if (!DeleteTaskScript(d.Scripting, added.ID).Ok())
+            return run.Fail(outcome, d.Scripting);
+        for (ScriptingRecord item : ItemsOf(d.SyncScripting, SSCR_KEYID, incoming.ID)) {
+            item.RecordPointer = 0;
+            item.ID = added.ID;
+            item.Sequence = 0; // numbered afresh within the task
+            if (!d.Scripting.Add(item))
+                return run.Fail(outcome, d.Scripting);
+        }
+        ++outcome.tasks;
+    }
+    return true;
+}
+
+bool ReceiveTodos(Dictionary& d, SyncRun& run, SyncOutcome& outcome)
+{
+    TodoRecord incoming;
+    Cursor<TodoRecord> received(d.SyncTodo, FileOrder);
+    while (received.Next(incoming)) {
+        if (const auto failure = d.Todo.Validate(incoming)) {
+            outcome.refused << Clip(incoming.ToDo) + QStringLiteral(": ") + failure->message;
+            continue;
+        }
+        TodoRecord local;
+        local.ToDo = incoming.ToDo;
+        Cursor<TodoRecord> met(d.Todo);
+        met.Set(TDO_KEYTODO, local);
+        std::vector<TodoRecord> older;
+        bool exists = false;
+        while (met.Next(local) && Clip(local.ToDo) == Clip(incoming.ToDo)) {
+            exists = true;
+            if (CompareStamps(local.LASTCHANGEDATE, local.LASTCHANGETIME, incoming.LASTCHANGEDATE,
+                              incoming.LASTCHANGETIME) < 0)
+                older.push_back(local);
+        }
+        for (const TodoRecord& item : older)
+            if (!d.Todo.Delete(item))
+                return run.Fail(outcome, d.Todo);
+        if (exists && older.empty())
+            continue;
+        TodoRecord added = incoming;
+        added.RecordPointer = 0;
+        if (!d.Todo.Add(added))
+            return run.Fail(outcome, d.Todo);
+        ++outcome.todos;
+    }
+    return true;
+}
+
+} // namespace
+
+QString SyncFilePart(const QString& chosen)
+{
+    const qsizetype cut = chosen.indexOf(kTableSeparator);
+    return (cut < 0 ? chosen : chosen.left(cut)).trimmed();
+}
+
+namespace {
+
+// Writes the local state into a fresh file of that name.
+SyncOutcome SendInto(const QString& name)
+{
+    SyncOutcome outcome;
+    PointAt(name);
+    Dictionary& d = Tables();
+    SyncRun run(d);
+    if (!run.Open(outcome) || !run.Stream(d.SyncSchedule, outcome))
+        return outcome;
+    if (!SendTasks(d, run, outcome))
+        return outcome;
+    TodoRecord todo;
+    Cursor<TodoRecord> todos(d.Todo, FileOrder);
+    while (todos.Next(todo)) {
+        todo.RecordPointer = 0;
+        if (!d.SyncTodo.Add(todo)) {
+            run.Fail(outcome, d.SyncTodo);
+            return outcome;
+        }
+        ++outcome.todos;
+    }
+    run.Commit(outcome);
+    return outcome;
+}
+
+} // namespace
+
+SyncOutcome SyncSend(const QString& file)
+{
+    // The file is written under another name and takes the place of the
+    // earlier one only when complete.
+    const QString name = SyncFilePart(file);
+    const QString part = name + QStringLiteral(".sending");
+    WriteEventLog(QStringLiteral("SyncSend"), name + kTableSeparator + QStringLiteral("scr"));
+    QFile::remove(part);
+    SyncOutcome outcome = SendInto(part);
+    PointAt(name);
+    if (outcome.ok && ((QFile::exists(name) && !QFile::remove(name)) || !QFile::rename(part, name))) {
+        outcome.ok = false;
+        outcome.error = QStringLiteral("%1 cannot be replaced").arg(name);
+    }
+    QFile::remove(part);
+    return outcome;
+}
+
+SyncOutcome SyncReceive(const QString& file)
+{
+    SyncOutcome outcome;
+    const QString name = SyncFilePart(file);
+    if (!QFile::exists(name)) {
+        outcome.error = QStringLiteral("%1 does not exist").arg(name);
+        return outcome;
+    }
+    PointAt(name);
+    WriteEventLog(QStringLiteral("SyncReceive"), GlobalSyncScriptingFilename);
+    Dictionary& d = Tables();
+    SyncRun run(d);
+    if (run.Open(outcome) && run.Stream(d.Schedule, outcome) && ReceiveTasks(d, run, outcome)
+        && ReceiveTodos(d, run, outcome))
+        run.Commit(outcome);
+    return outcome;
+}
+
+} // namespace vl

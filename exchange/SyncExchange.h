@@ -1,0 +1,47 @@
+#pragma once
+// The synchronisation file between two installations: one file holding three
+// tables, the tasks (with a next run) and their script items, and the whole
+// to-do list.
+//
+// Sending replaces the file with the local state. Receiving merges a file
+// into the local tables: an incoming task meets the local tasks of the same
+// type, description and category; a local one changed later than the
+// incoming one is kept, any other is deleted with its script items, and the
+// incoming task is added under a new ID (with its items, numbered 1, 2, 3 ...)
+// unless only later local versions were met. An incoming to-do item replaces
+// the local items of the same text changed earlier, is dropped beside one
+// changed later or at the same moment, and is added when its text is new.
+//
+// Both run whole or not at all: a write that fails leaves the local tables
+// as they were (receiving), or the earlier file in place (sending: the new
+// file is written under another name and renamed over it when complete). An incoming to-do
+// item the to-do list refuses (a priority outside 1 to 10) is left out, with
+// the local items of its text kept, and named in the outcome.
+
+#include <QString>
+#include <QStringList>
+
+namespace vl {
+
+inline constexpr char kSyncDialogFilter[] = "Synchronization Files|*.SYN";
+inline constexpr char kSyncSendDialogTitle[] = "File to Send to...";
+inline constexpr char kSyncReceiveDialogTitle[] = "File to Receive from...";
+
+// The file part of a chosen name: the text before any "\!".
+QString SyncFilePart(const QString& chosen);
+
+struct SyncOutcome {
+    bool ok = false;
+    QString error;       // what failed; nothing of the run was kept
+    int tasks = 0;       // tasks written or added
+    int todos = 0;       // to-do items written or added
+    QStringList refused; // incoming to-do items left out, with the reason
+};
+
+// The dictionary's tables must be started. Writes the event-log line
+// ("SyncSend" / "SyncReceive") and points the synchronisation tables at the
+// file before opening them.
+SyncOutcome SyncSend(const QString& file);
+SyncOutcome SyncReceive(const QString& file);
+
+} // namespace vl

@@ -1,0 +1,135 @@
+// The synchronisation file on real tables: what is sent, and how a received
+// file merges by change stamp (later local versions kept, earlier ones
+// replaced with their script items, other categories untouched, items
+// renumbered, to-do items neither doubled nor lost to a refused one).
+
+#include "core/dictionary/Dictionary.h"
+#include "exchange/SyncExchange.h"
+#include "platform/runtime/FixedText.h"
+#include "tests/support/TempDir.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace vl {
+namespace {
+
+class SyncExchangeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (TableFile* table : std::initializer_list<TableFile*>{&d.Schedule, &d.Scripting, &d.Todo})
+            ASSERT_TRUE(OpenTable(*table));
+    }
+    void TearDown() override { DictionaryEnd(); }
+
+    int32_t AddTask(const char* category, int32_t stamp, int items, vl::Date date = 80000)
+    {
+        ScheduleRecord task;
+        d.Schedule.Prime(task);
+        task.TaskType = "Run Program";
+        task.Description = "Backup";
+        task.Category = category;
+        task.Date = date;
+        task.Time = 100;
+        task.LASTCHANGEDATE = stamp;
+        EXPECT_TRUE(d.Schedule.Add(task));
+        for (int i = 0; i < items; ++i) {
+            ScriptingRecord item;
+            d.Scripting.Prime(item);
+            item.ID = task.ID;
+            item.Sequence = 1 + 4 * i;
+            item.Action = "Beep";
+            EXPECT_TRUE(d.Scripting.Add(item));
+        }
+        return task.ID;
+    }
+    void AddTodo(const char* text, int32_t stamp, uint8_t priority = 1)
+    {
+        TodoRecord todo;
+        d.Todo.Prime(todo);
+        todo.ToDo = text;
+        todo.Priority = priority;
+        todo.LASTCHANGEDATE = stamp;
+        ASSERT_TRUE(d.Todo.Add(todo));
+    }
+    // "category:stamp:sequences" of every task; "text:stamp" of every to-do item.
+    QString Tasks()
+    {
+        QStringList shown;
+        ScheduleRecord task;
+        Cursor<ScheduleRecord> tasks(d.Schedule, SCH_KEYID);
+        while (tasks.Next(task)) {
+            QString items;
+            ScriptingRecord item;
+            Cursor<ScriptingRecord> cursor(d.Scripting, SCR_KEYID);
+            while (cursor.Next(item))
+                if (item.ID == task.ID)
+                    items += QString::number(item.Sequence);
+            shown << Clip(task.Category) + ":" + QString::number(task.LASTCHANGEDATE) + ":" + items;
+        }
+        return shown.join(' ');
+    }
+    QString Todos()
+    {
+        QStringList shown;
+        TodoRecord todo;
+        Cursor<TodoRecord> todos(d.Todo, TDO_KEYTODO);
+        while (todos.Next(todo))
+            shown << Clip(todo.ToDo) + ":" + QString::number(todo.LASTCHANGEDATE);
+        return shown.join(' ');
+    }
+
+    Dictionary& d = (DictionaryStart(), Tables());
+};
+
+TEST_F(SyncExchangeTest, ReceivedFileMergesByChangeStamp)
+{
+    const int32_t sent = AddTask("Work", 100, 3);
+    AddTask("Work", 100, 0, 0); // no next run: not sent
+    AddTodo("x", 100);
+    AddTodo("y", 100);
+    AddTodo("bad", 100, 0);
+    const QString file = test::WriteTextFile(test::TestPath("Sync.syn"), "an earlier file");
+    const SyncOutcome send = SyncSend(file + "\\!ignored");
+    ASSERT_TRUE(send.ok) << send.error.toStdString();
+    EXPECT_EQ(send.tasks, 1);
+    EXPECT_EQ(send.todos, 3);
+    EXPECT_EQ(QDir(test::TestDir()).entryList({"Sync.syn?*"}), QStringList()) << "nothing left beside the file";
+
+    // Meanwhile here: the sent task changed earlier (as did its unsent twin
+    // without a next run, which the incoming task replaces too), a twin changed later,
+    // one of the same name in another category, an older "x".
+    ScheduleRecord task;
+    task.ID = sent;
+    ASSERT_TRUE(d.Schedule.Get(SCH_KEYID, task));
+    task.LASTCHANGEDATE = 50;
+    ASSERT_TRUE(d.Schedule.Put(task));
+    AddTask("Work", 200, 1);
+    AddTask("Aardvark", 10, 1);
+    TodoRecord x;
+    x.ToDo = "x";
+    ASSERT_TRUE(d.Todo.Get(TDO_KEYTODO, x));
+    x.LASTCHANGEDATE = 50;
+    ASSERT_TRUE(d.Todo.Put(x));
+    AddTodo("new elsewhere", 1);
+    ASSERT_EQ(Tasks(), "Work:50:159 Work:100: Work:200:1 Aardvark:10:1");
+
+    const SyncOutcome receive = SyncReceive(file);
+    ASSERT_TRUE(receive.ok) << receive.error.toStdString();
+    EXPECT_EQ(Tasks(), "Work:200:1 Aardvark:10:1 Work:100:123");
+    EXPECT_EQ(Todos(), "bad:100 new elsewhere:1 x:100 y:100");
+    EXPECT_EQ(receive.refused.size(), 1);
+    EXPECT_TRUE(receive.refused.value(0).startsWith("bad: "));
+
+    // The same file again: every task meets itself and is replaced once more;
+    // nothing doubles.
+    ASSERT_TRUE(SyncReceive(file).ok);
+    EXPECT_EQ(Tasks(), "Work:200:1 Aardvark:10:1 Work:100:123");
+    EXPECT_EQ(Todos(), "bad:100 new elsewhere:1 x:100 y:100");
+    EXPECT_FALSE(SyncReceive(test::TestPath("none.syn")).ok);
+}
+
+} // namespace
+} // namespace vl
