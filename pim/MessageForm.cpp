@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kContactEmailWidth = 40;
 constexpr int kGroupWidth = 20;
+constexpr int kMessageTextWidth = 10000;
 constexpr char kNotApplicable[] = "N/A";
 
 bool Refuse(const QString& text, PromptIcon icon = PromptIcon::Exclamation)
@@ -129,6 +130,11 @@ QString MissingField(const MessagesRecord& message)
     }
     if (Clip(message.Subject).isEmpty())
         return QStringLiteral("Enter the message's subject.");
+    if (Clip(message.Message).size() > kMessageTextWidth)
+        return QStringLiteral("The message holds %1 characters; a stored message keeps at most %2. "
+                              "Shorten it before saving.")
+            .arg(Clip(message.Message).size())
+            .arg(kMessageTextWidth);
     return QString();
 }
 

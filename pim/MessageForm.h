@@ -53,8 +53,9 @@ void CategoryEntered(MessagesRecord& message);
 // An attachment entered without a subject gives the subject its file name.
 void AttachmentEntered(MessagesRecord& message);
 
-// Why the message cannot be saved as it is (a required field is blank), or
-// an empty text.
+// Why the message cannot be saved as it is (a required field is blank, the
+// text is longer than the 10,000 characters a message keeps), or an empty
+// text.
 QString MissingField(const MessagesRecord& message);
 // Completes the form's request: adds, writes back or deletes the message. A
 // blank required field or a file error is shown and gives false; the stored
