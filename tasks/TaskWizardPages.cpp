@@ -1,5 +1,7 @@
 #include "tasks/TaskWizardPages.h"
 
+#include "core/dictionary/TableDefinitions.h"
+#include "platform/runtime/FixedText.h"
 #include "tasks/TaskFormRules.h"
 
 #include <algorithm>
@@ -35,6 +37,10 @@ constexpr LookRow kLooks[] = {
     {TaskWizardKind::SpecialEvent, WizardPage::Message, {"Message to display...", kWritePicture}},
     {TaskWizardKind::SpecialEvent, WizardPage::When, {"When to do it...", nullptr}},
     {TaskWizardKind::SpecialEvent, WizardPage::Advanced, {"The fancy stuff...", kClockPicture}},
+    {TaskWizardKind::Script, WizardPage::Script, {"Create a script...", nullptr}},
+    {TaskWizardKind::Script, WizardPage::When, {"When to start it...", nullptr}},
+    {TaskWizardKind::Script, WizardPage::Category, {"Describing it...", kClockPicture}},
+    {TaskWizardKind::Script, WizardPage::Advanced, {"Alarm and advanced options...", kClockPicture}},
 };
 
 } // namespace
@@ -46,6 +52,7 @@ const TaskWizardTexts& WizardTexts(TaskWizardKind kind)
         {"New Program Task Wizard", "0PRG.ICO", "AddProgramWizard", "Run Program"},
         {"New Message Task Wizard", "0MSG.ICO", "AddMessageWizard", "Display Message"},
         {"Special Event Wizard (Rescheduling)", "timedate.ico", "SpecialEventWizard", ""},
+        {"New Script Task Wizard", "taskdoc1.ico", "AddScriptWizard", "Run Program"},
     };
     return texts[static_cast<int>(kind)];
 }
@@ -66,6 +73,10 @@ std::vector<WizardPage> PageSequence(TaskWizardKind kind, const ScheduleRecord& 
         return {WizardPage::Command, WizardPage::When, WizardPage::Category, WizardPage::Advanced};
     case TaskWizardKind::Message:
         return {WizardPage::Message, WizardPage::When, WizardPage::Advanced};
+    case TaskWizardKind::Script:
+        if (SameTextNoCase(task.TaskType, QLatin1String(kHotKeyTaskType)))
+            return {WizardPage::Script, WizardPage::Category};
+        return {WizardPage::Script, WizardPage::When, WizardPage::Category, WizardPage::Advanced};
     case TaskWizardKind::Task:
     case TaskWizardKind::SpecialEvent:
         break;

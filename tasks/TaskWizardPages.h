@@ -2,7 +2,8 @@
 // The pages of the task wizards and the order they come in. Each wizard
 // leads through a fixed sequence of pages with Back, Next, Finish and Cancel;
 // a page the task does not need (the command of a message, the message of a
-// program) is left out of the sequence in both directions.
+// program; the schedule of a hot key's task) is left out of the sequence in
+// both directions.
 
 #include "core/dictionary/ScheduleRecord.h"
 
@@ -12,13 +13,14 @@
 
 namespace vl {
 
-enum class WizardPage { Task, Category, Command, Message, When, Advanced };
+enum class WizardPage { Task, Category, Command, Message, When, Advanced, Script };
 
 enum class TaskWizardKind {
     Task,         // "Add Task Wizard": any task type
     Program,      // "New Program Task Wizard"
     Message,      // "New Message Task Wizard"
     SpecialEvent, // "Special Event Wizard": a one-off copy of a task
+    Script,       // "New Script Task Wizard": a task whose work is a script
 };
 
 inline constexpr char kClockPicture[] = "TIMEPC_L.GIF";
@@ -34,6 +36,9 @@ struct TaskWizardTexts {
 };
 const TaskWizardTexts& WizardTexts(TaskWizardKind kind);
 
+// The script wizard's caption when it changes a stored task (a hot key's).
+inline constexpr char kEditScriptWizardCaption[] = "Edit Script Task Wizard";
+
 // The heading of a page in that wizard and the picture beside it (null:
 // the page needs the room and shows none).
 struct WizardPageLook {
@@ -42,7 +47,9 @@ struct WizardPageLook {
 };
 WizardPageLook PageLook(TaskWizardKind kind, WizardPage page);
 
-// The pages of the wizard for the task as it stands, in Next order.
+// The pages of the wizard for the task as it stands, in Next order. The
+// script wizard shows a hot key's task ("Hot Key") only its script and its
+// category: it never comes due by date.
 std::vector<WizardPage> PageSequence(TaskWizardKind kind, const ScheduleRecord& task);
 
 // Which buttons a page offers: Back everywhere but on the first page, Next

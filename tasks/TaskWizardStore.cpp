@@ -1,9 +1,12 @@
 #include "tasks/TaskWizardStore.h"
 
+#include "core/dictionary/TableDefinitions.h"
 #include "core/schedule/ScheduleRules.h"
 #include "platform/ui/PromptService.h"
 #include "tasks/DescribeTaskType.h"
+#include "platform/runtime/FixedText.h"
 #include "tasks/TaskFormRules.h"
+#include "tasks/TaskWizardPages.h"
 
 namespace vl {
 
@@ -36,6 +39,54 @@ ScheduleRecord PrimeWizardTask(Dictionary& tables, const QString& taskType)
     return task;
 }
 
+ScheduleRecord PrimeScriptTask(Dictionary& tables)
+{
+    ScheduleRecord task = PrimeWizardTask(tables, QLatin1String(WizardTexts(TaskWizardKind::Script).taskType));
+    task.Command = QLatin1String(kScriptOnlyCommand);
+    return task;
+}
+
+ScheduleRecord PrimeHotKeyTask(Dictionary& tables, const QString& hotKey)
+{
+    ScheduleRecord task;
+    tables.Schedule.Definition().PrimeRecord(task);
+    task.Disabled = 0; // its reservation alone is stored disabled
+    task.Command = QLatin1String(kScriptOnlyCommand);
+    task.Category = QLatin1String(kHotKeyCategory);
+    task.Description = QLatin1String(kHotKeyDescriptionStart) + Clip(hotKey);
+    KeepOffSchedule(task);
+    return task;
+}
+
+std::optional<ScheduleRecord> StoredHotKeyTask(Dictionary& tables, int32_t taskId, bool* failed)
+{
+    *failed = false;
+    if (taskId == 0)
+        return std::nullopt;
+    std::optional<ScheduleRecord> stored = ReadTask(tables.Schedule, taskId);
+    if (stored)
+        return SameTextNoCase(stored->TaskType, QLatin1String(kHotKeyTaskType)) ? stored : std::nullopt;
+    if (tables.Schedule.ErrorCode() != kRecordNotFound) {
+        *failed = true;
+        Prompt::Message(tables.Schedule.LastError().Describe(), QLatin1String(kTaskFileErrorCaption),
+                        PromptIcon::Stop);
+    }
+    return std::nullopt;
+}
+
+void KeepOffSchedule(ScheduleRecord& task)
+{
+    task.TaskType = QLatin1String(kHotKeyTaskType);
+    task.Sunday = task.Monday = task.Tuesday = task.Wednesday = task.Thursday = task.Friday = task.Saturday = 0;
+    task.Date = 0;
+    task.Time = 0;
+    task.ShiftType.clear();
+    task.ExceptWeekends = task.ExceptWeekdays = task.ExceptHolidays = task.ExceptTime = 0;
+    task.ExceptTimeBegin = task.ExceptTimeEnd = 0;
+    task.EXCEPTOTHER.clear();
+    task.EXCEPTIONLINK = 0;
+}
+
 ScheduleRecord SpecialEventCopy(const ScheduleRecord& source)
 {
     ScheduleRecord copy = CopyOfTask(source);
@@ -58,6 +109,13 @@ bool ReserveWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord&
 TaskSaved FinishWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base)
 {
     task.Completed = 0;
+    return SaveTask(tables, task, base, TaskGone::StoreAgain);
+}
+
+TaskSaved FinishScriptTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base, bool hotKey)
+{
+    if (hotKey)
+        KeepOffSchedule(task);
     return SaveTask(tables, task, base, TaskGone::StoreAgain);
 }
 

@@ -13,6 +13,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace vl {
 
 inline constexpr char kWizardInternalErrorCaption[] = "Internal Error";
@@ -24,6 +26,26 @@ inline constexpr char kSkipWriteFailedText[] = "Could not change SKIP status ";
 // "Day of Week" on every day, ...) in the category "General", which the
 // Categories table gets when it lacks it.
 ScheduleRecord PrimeWizardTask(Dictionary& tables, const QString& taskType);
+
+// The script wizard's new task: the wizard's defaults for a "Run Program"
+// task whose command is "N/A", the script only.
+ScheduleRecord PrimeScriptTask(Dictionary& tables);
+
+inline constexpr char kHotKeyCategory[] = "Hot Key";
+inline constexpr char kHotKeyDescriptionStart[] = "Hot Key ";
+
+// The new task a hot key runs: "Hot Key " and the key text in the category
+// "Hot Key", its command "N/A", kept off the schedule (KeepOffSchedule).
+ScheduleRecord PrimeHotKeyTask(Dictionary& tables, const QString& hotKey);
+
+// The hot key's stored task: the task under the ID when it is a "Hot Key"
+// task; another task under the ID is never the hot key's. Nothing when there
+// is none, nor when the table could not be read (shown; *failed is set).
+std::optional<ScheduleRecord> StoredHotKeyTask(Dictionary& tables, int32_t taskId, bool* failed);
+
+// A hot key's task never comes due by date: type "Hot Key", no date or
+// time, no weekdays, no exceptions.
+void KeepOffSchedule(ScheduleRecord& task);
 
 // The special event made of a stored task: a copy (TaskFormRules.h
 // CopyOfTask) that runs once, on the day the user gives, so without the
@@ -39,6 +61,11 @@ bool ReserveWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord&
 // the reservation was removed meanwhile (housekeeping, another window) the
 // task is stored again all the same.
 TaskSaved FinishWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base);
+
+// Finish of the script wizard: stored as Finish stores a wizard's task,
+// with its flags as the user left them; a hot key's task is kept off the
+// schedule first.
+TaskSaved FinishScriptTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base, bool hotKey);
 
 // Finish of the special event: the copy is stored without the skip flag;
 // when the flag was ticked the source skips its next regular run instead

@@ -4,6 +4,7 @@
 
 #include "core/startup/ProgramMain.h"
 #include "core/windows/frame/Main.h"
+#include "pim/windows/ContactProcedures.h"
 #include "pim/windows/MessageProcedures.h"
 #include "platform/widgets/DesktopServices.h"
 #include "tasks/windows/TaskProcedures.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     const vl::DesktopServices services;
     vl::RegisterTaskProcedures();
+    vl::RegisterContactProcedures();
     vl::RegisterMessageProcedures();
     return vl::ProgramMain(vl::Main);
 }

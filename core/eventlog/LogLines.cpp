@@ -6,16 +6,21 @@ namespace vl {
 
 bool LogLines::Load(const QString& path)
 {
-    text_.clear();
-    starts_.clear();
+    Take({});
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    text_ = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        text_.clear();
+    QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError)
         return false;
-    }
+    Take(std::move(text));
+    return true;
+}
+
+void LogLines::Take(QByteArray text)
+{
+    text_ = std::move(text);
+    starts_.clear();
     for (qsizetype start = 0; start < text_.size();) {
         starts_.push_back(start);
         const qsizetype end = text_.indexOf('\n', start);
@@ -23,7 +28,6 @@ bool LogLines::Load(const QString& path)
             break;
         start = end + 1;
     }
-    return true;
 }
 
 QString LogLines::Line(int row) const

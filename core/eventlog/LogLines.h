@@ -14,6 +14,8 @@ class LogLines {
 public:
     // Reads the file; false when it cannot be read (the lines are then empty).
     bool Load(const QString& path);
+    // Holds the given text (UTF-8) instead.
+    void Take(QByteArray text);
 
     int Count() const { return static_cast<int>(starts_.size()); }
     // The line without its line end (a carriage return before the line feed

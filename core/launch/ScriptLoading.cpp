@@ -36,8 +36,9 @@ DueMoment Folded(int64_t date, int64_t time)
     return {static_cast<Date>(date), static_cast<ClockTime>(time)};
 }
 
-// How far an item moves the running due moment on.
-int64_t StepLength(ScriptingRecord& item)
+} // namespace
+
+int64_t ScriptStepLength(ScriptingRecord& item)
 {
     const QString action = Clip(item.Action);
     if (action == QLatin1String(kWaitAction)) {
@@ -52,6 +53,8 @@ int64_t StepLength(ScriptingRecord& item)
         return 0;
     return GlobalDelay;
 }
+
+namespace {
 
 QString FtpCommand(const ScriptingRecord& item, const QString& operation)
 {
@@ -90,7 +93,7 @@ void QueueTaskScript(Table<ScriptingRecord>& scripting, int32_t taskId)
     while (scripting.Next(item) && item.ID == taskId) {
         ScriptQueueEntry entry;
         entry.RECORD = item;
-        due = Folded(due.date, int64_t(due.time) + StepLength(entry.RECORD));
+        due = Folded(due.date, int64_t(due.time) + ScriptStepLength(entry.RECORD));
         entry.DATE = due.date;
         entry.TIME = due.time;
         ConvertFileActionCommand(entry.RECORD, start);

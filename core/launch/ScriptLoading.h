@@ -23,6 +23,13 @@ struct DueMoment {
 // ScriptingDelay after that entry. Folded by CarryDays.
 DueMoment FirstScriptStepTime();
 
+// How far an item moves the running due moment of a script on: a "Wait"
+// its seconds (a wait for either of two conditions nothing, its elapsed
+// time cleared for the deadline set when it starts), a test or the end of a
+// test (an action holding "...") nothing, any other step ScriptingDelay.
+// In hundredths of a second.
+int64_t ScriptStepLength(ScriptingRecord& item);
+
 // Appends the script items of the task (read in SCR:KEYID order from the
 // open Scripting table) to ScriptQueue. Each item falls due after the one
 // before it: a "Wait" after its seconds (a wait for either of two conditions

@@ -28,7 +28,6 @@ public:
     // What was sent, in order: "down 16", "up 16", "type a"; a window
     // activated or closed as "activate 5", "close 5".
     const QStringList& Events() const { return events_; }
-    void ClearEvents() { events_.clear(); }
     // Keys pressed and not yet released.
     const QSet<int>& HeldKeys() const { return held_; }
 

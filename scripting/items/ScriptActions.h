@@ -36,6 +36,10 @@ inline constexpr char16_t DdeLong[] = u"DDE (Dynamic Data Exchange)";
 // never stored.
 inline constexpr char16_t Other[] = u"Other";
 
+// An item the text form of a script makes of a comment line; it performs
+// nothing and no form offers it.
+inline constexpr char16_t Comment[] = u"Comment";
+
 // Entries the script loader and the interpreter put on the running queue;
 // no form creates them.
 inline constexpr char16_t WaitForProgramEnd[] = u"Wait for Program End";

@@ -40,6 +40,31 @@ DataError DeleteScriptItems(Table<R>& table, int32_t owner)
 template DataError DeleteScriptItems(Table<ScriptingRecord>&, int32_t);
 template DataError DeleteScriptItems(Table<ScriptTemplateDetailsRecord>&, int32_t);
 
+DataError RestoreTaskScript(Table<ScriptingRecord>& scripting, int32_t taskId,
+                            const std::vector<ScriptingRecord>& items)
+{
+    if (!scripting.Stream())
+        return scripting.LastError();
+    std::vector<ScriptingRecord> now;
+    DataError stopped = ReadScriptItems(scripting, taskId, now);
+    for (const ScriptingRecord& item : now) {
+        if (!stopped.Ok())
+            break;
+        if (!scripting.Delete(item))
+            stopped = scripting.LastError();
+    }
+    for (const ScriptingRecord& item : items) {
+        if (!stopped.Ok())
+            break;
+        ScriptingRecord again = item;
+        again.RecordPointer = 0;
+        again.ID = taskId;
+        if (!scripting.Add(again))
+            stopped = scripting.LastError();
+    }
+    return EndBatch(scripting, stopped);
+}
+
 DataError CopyTaskScript(Table<ScriptingRecord>& scripting, int32_t fromTaskId, int32_t toTaskId)
 {
     if (!scripting.Stream())

@@ -1,7 +1,7 @@
 #pragma once
 // A whole script at once, without asking or telling the user: deleted with
-// its owner, copied under another task. Each runs in one batch of the table
-// and leaves the table as it was when a write fails.
+// its owner, copied under another task, put back as it was. Each runs in
+// one batch of the table and leaves the table as it was when a write fails.
 
 #include "scripting/items/ScriptItemTables.h"
 
@@ -17,6 +17,12 @@ inline DataError DeleteTaskScript(Table<ScriptingRecord>& scripting, int32_t tas
 {
     return DeleteScriptItems(scripting, taskId);
 }
+
+// Puts the task's script back as it was: its items now are deleted and the
+// items given (read earlier with ReadScriptItems) stored again under their
+// own sequence numbers. The error that stopped it; then nothing changed.
+DataError RestoreTaskScript(Table<ScriptingRecord>& scripting, int32_t taskId,
+                            const std::vector<ScriptingRecord>& items);
 
 // Copies every item the source task holds when the copy starts under the
 // target task, in order; copying a task's script onto itself appends one

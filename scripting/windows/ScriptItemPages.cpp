@@ -4,10 +4,12 @@
 #include "pim/MessageForm.h"
 #include "pim/windows/BrowseMessages.h"
 #include "platform/runtime/FixedText.h"
+#include "platform/widgets/FrameProcedures.h"
 #include "scripting/WindowMatch.h"
 #include "scripting/items/KeyBuilder.h"
 #include "scripting/items/ScriptActions.h"
 #include "scripting/windows/ScriptItemEditor.h"
+#include "scripting/windows/ScriptKeysWindow.h"
 #include "scripting/windows/StartOptionsWindow.h"
 #include "scripting/windows/WindowContentPicker.h"
 #include "scripting/windows/WindowTitleBox.h"
@@ -35,7 +37,6 @@ constexpr int kWide = 255;
 constexpr int kSecondsMaximum = 99999; // five digits
 constexpr char kAllFiles[] = "All Files|*.*";
 constexpr char kScriptFiles[] = "VL Script Files|*.vls";
-constexpr char kNoKeyListTip[] = "Not available: this version has no list of key names to show.";
 
 QStringList Texts(const auto& choices)
 {
@@ -127,8 +128,9 @@ QWidget* ScriptItemEditor::KeysPage()
     grid.Whole(builders);
     auto* abbreviations = new QPushButton(QStringLiteral("View Abbreviation List"), page);
     abbreviations->setAutoDefault(false);
-    abbreviations->setEnabled(false);
-    abbreviations->setToolTip(QLatin1String(kNoKeyListTip));
+    abbreviations->setEnabled(Procedures().Has(QLatin1String(kScriptKeysProcedure)));
+    connect(abbreviations, &QPushButton::clicked, this,
+            [this] { Procedures().Start(QLatin1String(kScriptKeysProcedure), this); });
     grid.Whole(ButtonRow({abbreviations}));
     grid.End();
     return page;

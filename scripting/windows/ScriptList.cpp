@@ -8,6 +8,7 @@
 #include "scripting/items/DescribeScriptItem.h"
 #include "scripting/items/ScriptListRules.h"
 #include "scripting/items/TaskScripts.h"
+#include "scripting/text/ScriptExchange.h"
 #include "scripting/windows/BrowseScripting.h"
 #include "scripting/windows/BrowseScriptTemplates.h"
 #include "scripting/windows/PrintScript.h"
@@ -25,7 +26,6 @@ namespace vl {
 
 namespace {
 
-constexpr char kScriptFilesTip[] = "Script files are not available in this version.";
 constexpr char kTemplateTip[] = "Add the items of a script template to the end of this script";
 constexpr char kTextTip[] = "Editing a script as text is not available in this version.";
 
@@ -102,8 +102,8 @@ void ScriptList::BuildWindow()
     top_ = AddButton("Top", "Move record to the top", &ScriptList::MoveToTop);
     down_ = AddButton("Down", "Move record down one", &ScriptList::MoveDown);
     bottom_ = AddButton("Bottom", "Move record to the bottom", &ScriptList::MoveToBottom);
-    import_ = AddButton("&Import", kScriptFilesTip, nullptr);
-    export_ = AddButton("E&xport", kScriptFilesTip, nullptr);
+    import_ = AddButton("&Import", "Add the items of a script file to this script", &ScriptList::Import);
+    export_ = AddButton("E&xport", "Write this script to a script file", &ScriptList::Export);
     clear_ = AddButton("Clear", nullptr, &ScriptList::Clear);
     print_ = AddButton("&Print", nullptr, &ScriptList::Print);
     template_ = AddButton("&Template", kTemplateTip, &ScriptList::AddTemplate);
@@ -165,9 +165,10 @@ void ScriptList::UpdateButtons()
     down_->setEnabled(enabled.later);
     bottom_->setEnabled(enabled.later);
     template_->setEnabled(enabled.add);
-    // Features this version does not have stay disabled; their tips say so.
-    for (QPushButton* button : {import_, export_, editAsText_})
-        button->setEnabled(false);
+    import_->setEnabled(enabled.add);
+    export_->setEnabled(enabled.add);
+    // A feature this version does not have stays disabled; its tip says so.
+    editAsText_->setEnabled(false);
 }
 
 void ScriptList::ShowPopup(const QPoint& globalPos)
@@ -270,6 +271,21 @@ void ScriptList::Print()
 {
     if (print_->isEnabled())
         PrintCurrentScript(task_, this);
+}
+
+void ScriptList::Import()
+{
+    if (!import_->isEnabled())
+        return;
+    const int32_t remembered = CurrentSequence();
+    if (ImportScript(Tables().Scripting, task_.ID))
+        ShowItem(remembered);
+}
+
+void ScriptList::Export()
+{
+    if (export_->isEnabled())
+        ExportScript(Tables().Scripting, task_.ID);
 }
 
 void ScriptList::AddTemplate()

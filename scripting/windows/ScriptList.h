@@ -68,6 +68,8 @@ private:
     void AddTemplate();
     void Clear();
     void Print();
+    void Import();
+    void Export();
 
     ScheduleRecord& task_;
     TemplateTokenAnswers answers_;

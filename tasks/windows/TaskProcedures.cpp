@@ -3,6 +3,7 @@
 #include "platform/widgets/FrameProcedures.h"
 #include "scripting/windows/BrowseScripting.h"
 #include "scripting/windows/BrowseScriptTemplates.h"
+#include "scripting/windows/ScriptKeysWindow.h"
 #include "tasks/AdvanceWarningCheck.h"
 #include "tasks/HistoryExpiry.h"
 #include "tasks/HolidayRoll.h"
@@ -10,6 +11,7 @@
 #include "tasks/windows/BrowseSchedule.h"
 #include "tasks/windows/BrowseScheduleCategories.h"
 #include "tasks/windows/ExploreSchedule.h"
+#include "tasks/windows/ScriptTaskWizard.h"
 #include "tasks/windows/TaskListWindow.h"
 #include "tasks/windows/TaskWizard.h"
 #include "tasks/windows/UpdateSchedule.h"
@@ -28,6 +30,7 @@ void RegisterTaskProcedures()
     InstallHistoryExpiry();
     InstallTaskForm();
     RegisterTaskWizards();
+    RegisterScriptTaskWizard();
     RegisterScriptTemplateProcedures();
     // The "&Scripting" of the task form, the wizards and the task lists: the
     // script list of the window's own task (a list's highlighted one).
@@ -39,6 +42,8 @@ void RegisterTaskProcedures()
         else if (auto* list = dynamic_cast<TaskListWindow*>(window))
             BrowseScripting(list->ScriptTask(), window);
     });
+    // The key list of the script item editor's Send Keys page.
+    Procedures().RegisterWindow(QLatin1String(kScriptKeysProcedure), [] { return ViewAscii_ScriptKeys(); });
 }
 
 } // namespace vl

@@ -7,6 +7,7 @@
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 #include "scripting/items/TaskScripts.h"
+#include "scripting/items/WholeScript.h"
 #include "scripting/windows/BrowseScripting.h"
 #include "tasks/TaskWizardStore.h"
 #include "tasks/windows/SpecialEventWizard.h"
@@ -49,6 +50,17 @@ TaskEditor::Options EditorOptions(TaskWizardKind kind)
 TaskWizard::TaskWizard(TaskWizardKind kind, int32_t sourceTaskId, QWidget* parent)
     : QDialog(parent), kind_(kind), sourceId_(sourceTaskId)
 {
+    Open();
+}
+
+TaskWizard::TaskWizard(const HotKeyTaskStart& hotKey, QWidget* parent)
+    : QDialog(parent), kind_(TaskWizardKind::Script), sourceId_(hotKey.taskId), hotKey_(hotKey.hotKey)
+{
+    Open();
+}
+
+void TaskWizard::Open()
+{
     Dictionary& tables = Tables();
     if (!tables_.Open({&tables.Schedule, &tables.Categories, &tables.Scripting, &tables.Holidays}))
         return;
@@ -70,6 +82,8 @@ TaskWizard::~TaskWizard()
 bool TaskWizard::LoadTask()
 {
     Dictionary& tables = Tables();
+    if (hotKey_)
+        return LoadHotKeyTask();
     if (kind_ == TaskWizardKind::SpecialEvent) {
         const std::optional<ScheduleRecord> source = ReadTask(tables.Schedule, sourceId_);
         if (!source) {
@@ -77,6 +91,8 @@ bool TaskWizard::LoadTask()
             return false;
         }
         task_ = SpecialEventCopy(*source);
+    } else if (kind_ == TaskWizardKind::Script) {
+        task_ = PrimeScriptTask(tables);
     } else {
         task_ = PrimeWizardTask(tables, QLatin1String(WizardTexts(kind_).taskType));
     }
@@ -88,10 +104,34 @@ bool TaskWizard::LoadTask()
     return true;
 }
 
+bool TaskWizard::LoadHotKeyTask()
+{
+    Dictionary& tables = Tables();
+    bool failed = false;
+    if (std::optional<ScheduleRecord> stored = StoredHotKeyTask(tables, sourceId_, &failed)) {
+        std::vector<ScriptingRecord> items;
+        const DataError error = ReadScriptItems(tables.Scripting, stored->ID, items);
+        if (!error.Ok()) {
+            Prompt::Message(error.Describe(), QLatin1String(kScriptErrorCaption), PromptIcon::Stop);
+            return false;
+        }
+        task_ = base_ = *stored;
+        scriptAsRead_ = std::move(items);
+        return true;
+    }
+    if (failed)
+        return false;
+    task_ = PrimeHotKeyTask(tables, *hotKey_);
+    if (!ReserveWizardTask(tables, task_, base_))
+        return false;
+    reserved_ = true;
+    return true;
+}
+
 void TaskWizard::BuildWindow()
 {
     const TaskWizardTexts& texts = WizardTexts(kind_);
-    setWindowTitle(QLatin1String(texts.caption));
+    setWindowTitle(QLatin1String(scriptAsRead_ ? kEditScriptWizardCaption : texts.caption));
     setWindowIcon(LoadIcon(QLatin1String(texts.icon)));
     setObjectName(QLatin1String(texts.positionKey));
     KeepWindowPosition(*this, QLatin1String(texts.positionKey));
@@ -105,8 +145,8 @@ void TaskWizard::BuildWindow()
     auto* sheet = new QTabWidget;
     sheet->tabBar()->hide();
     sheet->setDocumentMode(true);
-    for (WizardPage page : {WizardPage::Task, WizardPage::Category, WizardPage::Command, WizardPage::Message,
-                            WizardPage::When, WizardPage::Advanced}) {
+    for (WizardPage page : {WizardPage::Task, WizardPage::Script, WizardPage::Category, WizardPage::Command,
+                            WizardPage::Message, WizardPage::When, WizardPage::Advanced}) {
         if (QWidget* built = BuildPage(page)) {
             pages_[page] = built;
             sheet->addTab(built, QString());
@@ -205,15 +245,22 @@ void TaskWizard::accept()
         focused->clearFocus();
     editor_->Take();
     Dictionary& tables = Tables();
-    const TaskSaved saved = kind_ == TaskWizardKind::SpecialEvent
-        ? FinishSpecialEvent(tables, task_, base_, sourceId_)
-        : FinishWizardTask(tables, task_, base_);
+    TaskSaved saved = TaskSaved::Failed;
+    if (kind_ == TaskWizardKind::SpecialEvent)
+        saved = FinishSpecialEvent(tables, task_, base_, sourceId_);
+    else if (kind_ == TaskWizardKind::Script)
+        saved = FinishScriptTask(tables, task_, base_, hotKey_.has_value());
+    else
+        saved = FinishWizardTask(tables, task_, base_);
     if (saved != TaskSaved::Saved) {
         editor_->Display();
         return;
     }
     reserved_ = false;
-    NotifyBrowseThreads();
+    scriptAsRead_.reset();
+    // The task lists show no hot key's task.
+    if (!hotKey_)
+        NotifyBrowseThreads();
     QDialog::accept();
 }
 
@@ -228,10 +275,17 @@ void TaskWizard::CloseDown()
     if (closed_)
         return;
     closed_ = true;
-    // A task not finished goes, and with it the script stored under its ID.
+    // A task not finished goes, and with it the script stored under its ID;
+    // a stored task not finished keeps the script it had.
     if (reserved_)
         ReleaseTask(Tables(), task_.ID, base_.RecordPointer);
+    if (scriptAsRead_) {
+        const DataError error = RestoreTaskScript(Tables().Scripting, task_.ID, *scriptAsRead_);
+        if (!error.Ok())
+            Prompt::Message(error.Describe(), QLatin1String(kScriptErrorCaption), PromptIcon::Stop);
+    }
     reserved_ = false;
+    scriptAsRead_.reset();
     tables_.Close();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The task wizards, one window family: "Add Task Wizard" (AddTaskWizard),
 // "New Program Task Wizard" (AddProgramWizard), "New Message Task Wizard"
-// (AddMessageWizard) and the "Special Event Wizard" (SpecialEventWizard).
+// (AddMessageWizard), "New Script Task Wizard" (AddScriptWizard,
+// ScriptTaskWizard.h) and the "Special Event Wizard" (SpecialEventWizard).
 // Each leads through its pages (tasks/TaskWizardPages.h) with "&Back",
 // "&Next", "&Finish" and "Cancel"; the pages lay out the task editor's
 // controls (TaskEditor.h), so the task form's rules hold here too.
@@ -10,14 +11,19 @@
 // disabled, so script items can be stored under it); Finish completes it,
 // Cancel removes it with its script. The special event wizard starts from a
 // one-time copy of the source task with its own copy of the source's script.
+// The script wizard in hot-key mode may change a hot key's stored task
+// instead: Cancel then puts its script back as it was when the wizard opened.
 
 #include "core/dictionary/ScheduleRecord.h"
+#include "core/dictionary/ScriptingRecord.h"
 #include "tasks/TablesInUse.h"
 #include "tasks/TaskWizardPages.h"
 
 #include <QDialog>
 
 #include <map>
+#include <optional>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -27,12 +33,22 @@ namespace vl {
 
 class TaskEditor;
 
+// The hot key whose task the script wizard makes or changes: its key text
+// and the ID of its task (0: none yet).
+struct HotKeyTaskStart {
+    QString hotKey;
+    int32_t taskId = 0;
+};
+
 class TaskWizard : public QDialog {
     Q_OBJECT
 public:
     // A new task of the wizard's kind; the special event wizard copies the
     // source task.
     explicit TaskWizard(TaskWizardKind kind, int32_t sourceTaskId = 0, QWidget* parent = nullptr);
+    // The script wizard in hot-key mode: the hot key's stored "Hot Key" task
+    // is changed; another task under the ID is left alone and a new one made.
+    explicit TaskWizard(const HotKeyTaskStart& hotKey, QWidget* parent = nullptr);
     ~TaskWizard() override;
 
     // False when the task could not be read or reserved (the reason has been
@@ -45,7 +61,9 @@ public:
     void done(int result) override;
 
 private:
+    void Open();
     bool LoadTask();
+    bool LoadHotKeyTask();
     void BuildWindow();
     // The pages (TaskWizardSheets.cpp).
     QWidget* BuildPage(WizardPage page);
@@ -55,6 +73,7 @@ private:
     QWidget* MessagePage();
     QWidget* WhenPage();
     QWidget* AdvancedPage();
+    QWidget* ScriptPage();
 
     void GoTo(WizardPage page);
     void Step(int step);
@@ -69,6 +88,9 @@ private:
     ScheduleRecord task_;
     ScheduleRecord base_; // the task as reserved or last stored, for the merge
     bool reserved_ = false;
+    std::optional<QString> hotKey_;
+    // A stored task being changed: its script as read, put back on Cancel.
+    std::optional<std::vector<ScriptingRecord>> scriptAsRead_;
     bool opened_ = false;
     bool closed_ = false;
     TablesInUse tables_;

@@ -9,6 +9,7 @@
 #include "platform/widgets/FrameProcedures.h"
 #include "resources/ProgramIcons.h"
 #include "scripting/windows/BrowseScripting.h"
+#include "scripting/windows/ScriptBuilder.h"
 #include "tasks/TaskFormRules.h"
 #include "tasks/windows/TaskEditor.h"
 
@@ -64,11 +65,13 @@ QWidget* TaskWizard::BuildPage(WizardPage page)
     case WizardPage::Task:
         return kind_ == TaskWizardKind::Task || kind_ == TaskWizardKind::SpecialEvent ? TaskPage() : nullptr;
     case WizardPage::Category:
-        return kind_ == TaskWizardKind::Task || kind_ == TaskWizardKind::Program ? CategoryPage() : nullptr;
+        return kind_ == TaskWizardKind::Message || kind_ == TaskWizardKind::SpecialEvent ? nullptr : CategoryPage();
     case WizardPage::Command:
-        return kind_ == TaskWizardKind::Message ? nullptr : CommandPage();
+        return kind_ == TaskWizardKind::Message || kind_ == TaskWizardKind::Script ? nullptr : CommandPage();
     case WizardPage::Message:
-        return kind_ == TaskWizardKind::Program ? nullptr : MessagePage();
+        return kind_ == TaskWizardKind::Program || kind_ == TaskWizardKind::Script ? nullptr : MessagePage();
+    case WizardPage::Script:
+        return kind_ == TaskWizardKind::Script ? ScriptPage() : nullptr;
     case WizardPage::When:
         return WhenPage();
     case WizardPage::Advanced:
@@ -237,6 +240,12 @@ QWidget* TaskWizard::WhenPage()
     layout->addLayout(top, 1);
     layout->addLayout(moments);
     return page;
+}
+
+QWidget* TaskWizard::ScriptPage()
+{
+    // The task is reserved (or read) before the pages are built: its ID stays.
+    return new ScriptBuilder(task_.ID);
 }
 
 QWidget* TaskWizard::AdvancedPage()

@@ -104,6 +104,10 @@ public:
     // of the list with an order of its own): a column sort ends, its mark
     // goes, and the list shows that order.
     void UseKeyOrder(int number);
+    // The same for a list whose tabs leave a column sort alone: the order of
+    // that number shows now when no column sort is in force, else once the
+    // column sort ends.
+    void SetTabOrder(int number);
 
     // Layout: restored when the window first shows, saved when it closes.
     void RestoreLayout();

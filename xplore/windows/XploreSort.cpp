@@ -61,6 +61,12 @@ void Xplore::UseKeyOrder(int number)
     KeySequence(false);
 }
 
+void Xplore::SetTabOrder(int number)
+{
+    defaultOrder_ = number;
+    SelectListOrder();
+}
+
 void Xplore::HandleHeaderRightClick(const QPoint& globalPos)
 {
     headerMenu_->popup(globalPos);

@@ -10,6 +10,7 @@
 #include "message/windows/LocalMessageWindow.h"
 #include "pim/ClipboardCapture.h"
 #include "platform/desktop/HotKeyBackend.h"
+#include "scripting/run/ScriptInterpreter.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -45,6 +46,7 @@ int Main()
     // The desktop's hot keys; they outlive the frame, which gives its keys back as it closes.
     const std::unique_ptr<HotKeyBackend> hotKeys = MakeHotKeyBackend();
     const HotKeyBackendOverride installHotKeys(*hotKeys);
+    InstallScriptInterpreter();
     // The frame's close ends the program, not the last window: the frame
     // may be hidden in the tray while a list is the only window shown.
     QApplication::setQuitOnLastWindowClosed(false);

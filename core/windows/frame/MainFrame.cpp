@@ -26,6 +26,7 @@
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "resources/ProgramIcons.h"
+#include "scripting/run/ScriptInterpreter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -478,7 +479,7 @@ void MainFrame::TrayRestore()
 
 void MainFrame::StopScripts()
 {
-    ScriptQueue.clear();
+    CurrentScriptInterpreter().StopActiveScripts();
 }
 
 void MainFrame::UserEvent(int number)

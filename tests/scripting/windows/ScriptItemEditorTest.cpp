@@ -9,7 +9,9 @@
 #include "platform/desktop/FakeDesktopBackend.h"
 #include "platform/runtime/Clock.h"
 #include "scripting/items/ScriptItemStore.h"
+#include "platform/widgets/FrameProcedures.h"
 #include "scripting/windows/ScriptItemEditor.h"
+#include "scripting/windows/ScriptKeysWindow.h"
 #include "scripting/windows/StartOptionsWindow.h"
 #include "scripting/windows/UpdateScripting.h"
 #include "scripting/windows/WindowContentPicker.h"
@@ -264,6 +266,25 @@ TEST_F(ScriptItemEditorTest, KeyBuilderAppendsToTheKeystrokesWithinTheirWidth)
     Find<QPushButton>(crowded->PageWidget(ScriptPage::Keys), "A&ppend")->click();
     EXPECT_EQ(crowded->Item().Keystrokes, QString(250, 'k'));
     EXPECT_EQ(prompt.Questions().at(0).caption, "Send Keys");
+}
+
+TEST_F(ScriptItemEditorTest, AbbreviationButtonOpensTheKeyListOnceItIsRegistered)
+{
+    const QString procedure = QLatin1String(kScriptKeysProcedure);
+    EXPECT_FALSE(Find<QPushButton>(Editor(FormRequest::Insert, NewScriptItem(5))->PageWidget(ScriptPage::Keys),
+                                   "View Abbreviation List")
+                     ->isEnabled());
+    Procedures().RegisterWindow(procedure, [] { return ViewAscii_ScriptKeys(); });
+    auto editor = Editor(FormRequest::Insert, NewScriptItem(5));
+    Find<QPushButton>(editor->PageWidget(ScriptPage::Keys), "View Abbreviation List")->click();
+    Procedures().Unregister(procedure);
+    ScriptKeysWindow* list = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        list = list ? list : qobject_cast<ScriptKeysWindow*>(window);
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->windowTitle(), kScriptKeysCaption);
+    list->close();
 }
 
 TEST_F(ScriptItemEditorTest, AnItemOfNoTaskIsNeverStored)

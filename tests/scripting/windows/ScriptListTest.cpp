@@ -10,6 +10,7 @@
 #include "scripting/items/DescribeScriptItem.h"
 #include "scripting/windows/ScriptList.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -131,10 +132,10 @@ TEST_F(ScriptListTest, ButtonsFollowTheItemsAndTheHighlightedOne)
         int row;
         const char* enabled;
     } cases[] = {
-        {6, -1, "&New &Template Cl&ose"},
-        {5, 0, "&New Cop&y &Edit &Delete Down Bottom Clear &Print &Template Cl&ose"},
-        {5, 1, "&New Cop&y &Edit &Delete Up Top Down Bottom Clear &Print &Template Cl&ose"},
-        {5, 2, "&New Cop&y &Edit &Delete Up Top Clear &Print &Template Cl&ose"},
+        {6, -1, "&New &Import E&xport &Template Cl&ose"},
+        {5, 0, "&New Cop&y &Edit &Delete Down Bottom &Import E&xport Clear &Print &Template Cl&ose"},
+        {5, 1, "&New Cop&y &Edit &Delete Up Top Down Bottom &Import E&xport Clear &Print &Template Cl&ose"},
+        {5, 2, "&New Cop&y &Edit &Delete Up Top &Import E&xport Clear &Print &Template Cl&ose"},
         {0, 0, "Cl&ose"},
     };
     for (const auto& c : cases) {
@@ -157,8 +158,8 @@ TEST_F(ScriptListTest, ButtonsFollowTheItemsAndTheHighlightedOne)
     emit list->Popup()->aboutToShow();
     for (const QAction* action : list->Popup()->actions())
         popup << action->text() + (action->isEnabled() ? "+" : "-");
-    EXPECT_EQ(popup.join(' '), "&Template+ Edit as &Text- &Print+ &Import- E&xport- Cop&y+");
-    for (const char* later : {"&Import", "E&xport", "Edit as &Text"})
+    EXPECT_EQ(popup.join(' '), "&Template+ Edit as &Text- &Print+ &Import+ E&xport+ Cop&y+");
+    for (const char* later : {"Edit as &Text"})
         EXPECT_TRUE(Button(*list, later)->toolTip().contains("not available in this version")) << later;
     EXPECT_EQ(Button(*list, "Top")->toolTip(), "Move record to the top");
 }
@@ -199,6 +200,21 @@ TEST_F(ScriptListTest, NewCopyDeleteAndMovesKeepTheOrderTheUserSees)
     Button(*list, "Clear")->click();
     EXPECT_EQ(Shown(*list), "");
     EXPECT_EQ(asked.size(), 5u);
+}
+
+TEST_F(ScriptListTest, ExportThenImportAppendsTheScriptAndShowsIt)
+{
+    AddItems(5, {"Send Keys", "Exit Script"});
+    ScheduleRecord task = Task(5, "x", "y");
+    auto list = Open(task);
+    const QString file = test::TestPath("out.vls");
+    prompt.AnswerPath(file);
+    Button(*list, "E&xport")->click();
+    prompt.AnswerPath(file);
+    Button(*list, "&Import")->click();
+    EXPECT_EQ(Shown(*list), "[Send Keys] Exit Script Send Keys Exit Script");
+    EXPECT_EQ(prompt.Questions().at(1).start, file) << "the next dialog starts with the last file";
+    EXPECT_TRUE(asked.empty()) << "no item form";
 }
 
 } // namespace

@@ -66,6 +66,7 @@ TEST_F(TaskWizardTest, EachTaskTypeWalksItsPagesWithBackAvailableAndFinishOnlyOn
         {K::Task, "None", {P::Task, P::Category, P::Message, P::When, P::Advanced}},
         {K::Program, nullptr, {P::Command, P::When, P::Category, P::Advanced}},
         {K::Message, nullptr, {P::Message, P::When, P::Advanced}},
+        {K::Script, nullptr, {P::Script, P::When, P::Category, P::Advanced}},
         {K::SpecialEvent, "Run Program", {P::Task, P::Command, P::When, P::Advanced}},
         {K::SpecialEvent, "Display Message", {P::Task, P::Message, P::When, P::Advanced}},
         {K::SpecialEvent, "Both", {P::Task, P::Command, P::Message, P::When, P::Advanced}},

@@ -1,0 +1,222 @@
+#include "pim/windows/BrowseContactCategories2Pane.h"
+
+#include "core/dictionary/Dictionary.h"
+#include "pim/ContactOrders.h"
+#include "pim/windows/ContactColumns.h"
+#include "pim/windows/UpdateContactCategories.h"
+#include "pim/windows/UpdateContacts.h"
+#include "platform/runtime/FixedText.h"
+#include "platform/ui/EventNumbers.h"
+#include "platform/widgets/BrowseList.h"
+#include "platform/widgets/NumberedEvents.h"
+#include "platform/widgets/WindowPosition.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace vl {
+
+namespace {
+
+const QString kCategoryFilter = QStringLiteral("Category");
+
+const std::vector<ContactColumn>& CategoryColumns()
+{
+    static const std::vector<ContactColumn> columns = {
+        {"CC:CONTACTCATEGORY", "Categories", "@s20", "Contact Category", 80}};
+    return columns;
+}
+
+QPushButton* Button(const char* text, QWidget* parent, QBoxLayout& row)
+{
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    button->setAutoDefault(false);
+    row.addWidget(button);
+    return button;
+}
+
+} // namespace
+
+BrowseContactCategories2Pane::BrowseContactCategories2Pane(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Contact Categories"));
+    setObjectName(QLatin1String(kBrowseContactCategoriesProcedure));
+    setAttribute(Qt::WA_DeleteOnClose);
+    Dictionary& tables = Tables();
+    categoriesOpened_ = OpenTable(tables.ContactCategories);
+    contactsOpened_ = OpenTable(tables.Contact);
+
+    categoryModel_ = std::make_unique<BrowseModel>(tables.ContactCategories);
+    categoryModel_->SetColumns(BrowseColumnsOf(CategoryColumns()));
+    ViewOrder byName;
+    QString error;
+    KeyOrder(tables.ContactCategories.Definition(), CC_KEYCONTACTCATEGORIES, byName, error);
+    categoryModel_->AddOrder(QStringLiteral("By Category"), byName);
+    categories_ = new BrowseList(this);
+    categories_->SetBrowseModel(categoryModel_.get());
+    categories_->horizontalHeader()->setStretchLastSection(true);
+    categories_->setStatusTip(QStringLiteral("Browsing Functions"));
+
+    contactModel_ = std::make_unique<BrowseModel>(tables.Contact);
+    contactModel_->SetColumns(BrowseColumnsOf(CategoryContactColumns()));
+    contactModel_->AddOrder(QStringLiteral("By Last Name"),
+                            ContactTabOrder(tables.Contact.Definition(), kContactCategoryTab));
+    contacts_ = new BrowseList(this);
+    contacts_->SetBrowseModel(contactModel_.get());
+    contacts_->setStatusTip(QStringLiteral("Browsing Tasks"));
+
+    auto* categoryRow = new QHBoxLayout;
+    categoryButtons_.insert = Button("&New", this, *categoryRow);
+    categoryButtons_.change = Button("&Edit", this, *categoryRow);
+    categoryButtons_.remove = Button("&Delete", this, *categoryRow);
+    categoryButtons_.change->setDefault(true);
+    categoryRow->addStretch();
+    new ViewCopyBrowse(categories_, categoryButtons_, [this](FormRequest request, bool) { OpenCategoryForm(request); });
+
+    auto* contactRow = new QHBoxLayout;
+    contactButtons_.insert = Button("New", this, *contactRow);
+    contactButtons_.copy = Button("Cop&y", this, *contactRow);
+    contactButtons_.change = Button("Edit", this, *contactRow);
+    contactButtons_.remove = Button("Delete", this, *contactRow);
+    contactRow->addStretch();
+    auto* contactViewCopy = new ViewCopyBrowse(
+        contacts_, contactButtons_, [this](FormRequest request, bool copy) { OpenContactForm(request, copy); });
+
+    auto* top = new QWidget;
+    auto* topLayout = new QVBoxLayout(top);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->addWidget(categories_);
+    topLayout->addLayout(categoryRow);
+    auto* group = new QGroupBox(QLatin1String(kCategoryContactsCaption));
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(contacts_);
+    groupLayout->addLayout(contactRow);
+    auto* panes = new QSplitter(Qt::Vertical, this);
+    panes->addWidget(top);
+    panes->addWidget(group);
+    panes->setStretchFactor(1, 2);
+    panes->setChildrenCollapsible(false);
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    auto* close = Button("Cl&ose", this, *closeRow);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(panes);
+    layout->addLayout(closeRow);
+
+    categoryXplore_ = new ColumnTableXplore(CategoryColumns(), this);
+    categoryXplore_->SetupForBrowse(categories_, categoryModel_.get(), this,
+                                    {QLatin1String(kBrowseContactCategoriesProcedure), QStringLiteral("?Browse:1"),
+                                     SortMarkStyle::Underline});
+    categoryXplore_->Activate();
+    contactXplore_ = new ColumnTableXplore(CategoryContactColumns(), this);
+    contactXplore_->SetupForBrowse(contacts_, contactModel_.get(), this,
+                                   {QLatin1String(kBrowseContactCategoriesProcedure), QStringLiteral("?List"),
+                                    SortMarkStyle::Underline});
+    contactViewCopy->AddPopupItems(*contactXplore_->Popup());
+    contactXplore_->Activate();
+
+    connect(categories_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &BrowseContactCategories2Pane::ShowContactsOfCategory);
+    connect(categoryModel_.get(), &QAbstractItemModel::modelReset, this,
+            &BrowseContactCategories2Pane::ShowContactsOfCategory);
+    connect(NumberedEvents::Of(this), &NumberedEvents::Received, this, [this](int number) {
+        if (number == EventNumber::kBringForward)
+            categories_->setFocus();
+    });
+    ShowContactsOfCategory();
+    categories_->setFocus();
+    resize(720, 520);
+    panes->setSizes({180, 340});
+    KeepWindowPosition(*this, QLatin1String(kBrowseContactCategoriesProcedure));
+}
+
+BrowseContactCategories2Pane::~BrowseContactCategories2Pane()
+{
+    // The enhancements and the lists go before the models they show.
+    delete contactXplore_;
+    delete categoryXplore_;
+    delete contacts_;
+    delete categories_;
+    if (contactsOpened_)
+        Tables().Contact.Close();
+    if (categoriesOpened_)
+        Tables().ContactCategories.Close();
+}
+
+QString BrowseContactCategories2Pane::Category() const
+{
+    ContactCategoriesRecord category;
+    if (!categoryModel_->Record(categories_->CurrentRow(), category))
+        return QString();
+    return Clip(category.CONTACTCATEGORY);
+}
+
+void BrowseContactCategories2Pane::ShowContactsOfCategory()
+{
+    ContactCategoriesRecord category;
+    if (categoryModel_->Record(categories_->CurrentRow(), category)) {
+        contactModel_->SetFilter(kCategoryFilter, ContactCategoryFilter(category.CONTACTCATEGORY));
+        return;
+    }
+    // No category highlighted: no contact either.
+    contactModel_->SetFilter(kCategoryFilter,
+                             {{QStringLiteral("C_:ClientID"), Compare::Less, int64_t{0}}});
+}
+
+void BrowseContactCategories2Pane::OpenCategoryForm(FormRequest request)
+{
+    ContactCategoriesRecord category;
+    Table<ContactCategoriesRecord>& table = Tables().ContactCategories;
+    if (request != FormRequest::Insert &&
+        (!categoryModel_->Record(categories_->CurrentRow(), category) || !table.Get(category.RecordPointer, category))) {
+        categories_->Refresh();
+        return;
+    }
+    auto* form = new UpdateContactCategories(request, category, this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->setWindowModality(Qt::WindowModal);
+    connect(form, &QDialog::accepted, this, [this, form] {
+        categories_->Refresh();
+        const int row = categoryModel_->RowOf(ViewRow::From(categoryModel_->Definition(), form->Record()));
+        if (row >= 0)
+            categories_->SelectRow(row);
+    });
+    form->open();
+}
+
+void BrowseContactCategories2Pane::OpenContactForm(FormRequest request, bool copy)
+{
+    ContactRecord contact;
+    Table<ContactRecord>& table = Tables().Contact;
+    if (request == FormRequest::Insert && !copy) {
+        table.Prime(contact);
+        contact.ContactCategory = Category();
+    } else if (!contactModel_->Record(contacts_->CurrentRow(), contact) ||
+               !table.Get(contact.RecordPointer, contact)) {
+        contacts_->Refresh();
+        return;
+    }
+    if (copy) {
+        contact.ClientID = 0;
+        contact.RecordPointer = 0;
+    }
+    auto* form = new UpdateContacts(request, contact, this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->setWindowModality(Qt::WindowModal);
+    connect(form, &QDialog::accepted, this, [this, form] {
+        // A new category typed on the form shows above too.
+        categories_->Refresh();
+        contacts_->Refresh();
+        const int row = contactModel_->RowOf(ViewRow::From(contactModel_->Definition(), form->Record()));
+        if (row >= 0)
+            contacts_->SelectRow(row);
+    });
+    form->open();
+}
+
+} // namespace vl

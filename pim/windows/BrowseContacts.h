@@ -1,0 +1,79 @@
+#pragma once
+// The contacts list ("Contacts"): one row per contact, the tabs above choose
+// the order (last name, first name, the phones, e-mail, or the contacts of
+// one category, picked with "Select Cate&gory"); typing in the list locates
+// in that order. A column sort by a header click stays in force over tab
+// changes until it is ended from the header's menu. "&Copy to Clipboard"
+// puts the highlighted contact on the clipboard as text (ContactText.h);
+// "&New", "Cop&y", "&Edit" and "&Delete" open the contact form. The list
+// enhancement keeps its layout and the window its place under
+// "BrowseContacts"; one list at a time (the frame's menu brings an open one
+// forward), re-read whenever it becomes the active window.
+
+#include "core/dictionary/ContactRecord.h"
+#include "platform/browse/BrowseModel.h"
+#include "platform/ui/FormRequest.h"
+#include "platform/viewcopy/ViewCopyBrowse.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QTabBar;
+
+namespace vl {
+
+class BrowseList;
+class Xplore;
+
+inline constexpr char kBrowseContactsProcedure[] = "BrowseContacts";
+inline constexpr char kNoMessageFormTip[] = "Writing an e-mail to a contact needs the stored messages, "
+                                            "which this program does not keep yet";
+
+class BrowseContacts : public QWidget {
+    Q_OBJECT
+public:
+    explicit BrowseContacts(QWidget* parent = nullptr);
+    ~BrowseContacts() override;
+
+    BrowseList* List() const { return list_; }
+    BrowseModel* Model() const { return model_.get(); }
+    QTabBar* Tabs() const { return tabs_; }
+    const BrowseButtons& Buttons() const { return viewCopy_->Buttons(); }
+    QPushButton* CopyToClipboardButton() const { return copyText_; }
+    QPushButton* SelectCategoryButton() const { return selectCategory_; }
+    QAction* EmailItem() const { return email_; }
+    Xplore* Enhancement() const { return xplore_; }
+    // The category the "Category" tab shows.
+    const QString& Category() const { return category_; }
+    void SetCategory(const QString& category);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void ShowTab(int tab);
+    void OpenForm(FormRequest request, bool copy);
+    void CopyToClipboard();
+    void SelectCategory();
+    bool Highlighted(ContactRecord& contact);
+
+    bool opened_ = false;
+    bool categoriesOpened_ = false;
+    std::unique_ptr<BrowseModel> model_;
+    std::vector<int> tabOrders_;
+    QString category_;
+    BrowseList* list_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    QLabel* categoryText_ = nullptr;
+    QPushButton* copyText_ = nullptr;
+    QPushButton* selectCategory_ = nullptr;
+    QAction* email_ = nullptr;
+    Xplore* xplore_ = nullptr;
+    ViewCopyBrowse* viewCopy_ = nullptr;
+};
+
+} // namespace vl

@@ -1,0 +1,67 @@
+#pragma once
+// The text form of a script: one command per line, a keyword and its
+// tokens ("KEYS", "WAIT 5 Notepad*", "START prog.exe /tmp WAIT=30"). The
+// writer turns items into lines the parser reads back into the same items;
+// the parser also takes what a user types (any case, extra blanks, commas
+// between tokens). Token quoting is QuoteScriptToken's (core/launch).
+
+#include "core/dictionary/ScriptingRecord.h"
+#include "platform/data/Table.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <cstdint>
+#include <vector>
+
+namespace vl {
+
+inline constexpr char kScriptTextErrorCaption[] = "Error";
+inline constexpr char kNothingToSaveText[] = "Nothing to save.";
+inline constexpr char kUnknownScriptActionText[] = "Unknown script action:";
+inline constexpr char kNoTaskIdErrorText[] = "No task ID";
+inline constexpr char kAddScriptingErrorText[] = "Error adding scripting:";
+inline constexpr char kNextScriptErrorText[] = "Next script:  ";
+
+// The arguments of a line as tokens: split at a blank or a comma outside
+// double quotes and square brackets; a comma stays at the end of its token,
+// a blank is dropped; leading blanks are skipped; each token goes through
+// StripQuotes.
+QStringList SplitScriptTokens(QStringView arguments);
+
+// The sub-action a FILE line names ("MAKE DIRECTORY" -> "Make Directory",
+// "FTP" -> "FTP Download"); an unknown word is "Copy". Any case.
+QString FileActionDisplayName(const QString& word);
+
+// What one line made.
+enum class ScriptLineKind {
+    Blank,   // nothing: no item
+    Known,   // an item of the keyword's action
+    Unknown, // the keyword is no command: the item's action is the keyword as typed
+};
+
+// Parses one line into the item's action and fields (the item's ID and
+// sequence are left alone; its other fields are cleared first).
+ScriptLineKind ParseScriptLine(QStringView line, ScriptingRecord& item);
+
+// One item as its line, without indentation or line end.
+QString ScriptItemToLine(const ScriptingRecord& item);
+
+// The items, in the order given, as text: every line ends with CR LF, and
+// the lines inside a test ("IF...", up to "END") are indented by three
+// blanks a level (at most 24).
+QString ScriptItemsToText(const std::vector<ScriptingRecord>& items);
+
+// The task's script as text. Task 0 shows "No task ID"; a read error shows
+// "Next script:  " with the error, and the text read so far is returned.
+QString ScriptItemsToText(Table<ScriptingRecord>& scripting, int32_t taskId);
+
+// Replaces the task's script by the items of the text, numbered by line
+// (blank lines take a number and add nothing). A blank text shows "Nothing
+// to save." and keeps the script; an unknown keyword is shown and stored as
+// typed. The replacement is one batch: when a write fails, the error is
+// shown, the task keeps its old script, and false is returned.
+bool ScriptTextToItems(Table<ScriptingRecord>& scripting, int32_t taskId, const QString& text);
+
+} // namespace vl

@@ -1,0 +1,183 @@
+// Scripts as text and as exchange files: every action written and read back
+// the same through both; lines as a user types them; a task's script
+// replaced from text in one batch.
+
+#include "core/dictionary/Dictionary.h"
+#include "platform/runtime/FixedText.h"
+#include "scripting/items/ScriptItemTables.h"
+#include "scripting/text/ScriptExchange.h"
+#include "scripting/text/ScriptText.h"
+#include "tests/scripting/text/ScriptItemFields.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
+
+#include <SQLiteCpp/Database.h>
+
+#include <gtest/gtest.h>
+
+namespace vl {
+namespace {
+
+using test::ItemFields;
+using test::MakeItem;
+
+const QString kFtpLogin = PadTo(QStringLiteral("bob"), 128) + QStringLiteral("s3cret");
+
+struct WrittenItem {
+    ScriptingRecord item;
+    const char* line;
+};
+
+const std::vector<WrittenItem>& EveryAction()
+{
+    static const std::vector<WrittenItem> kItems{
+        {MakeItem("Send Keys", "Keystrokes=Hello, world [Enter]"), R"(KEYS "Hello, world [Enter]")"},
+        {MakeItem("Send Keys", R"(Keystrokes=say "hi" now)"), R"(KEYS "say """hi""" now")"},
+        {MakeItem("Set Focus", "FocusOnWindow=Untitled - Editor|WaitForWindow=Save"), R"(FOCUS "Untitled - Editor" Save)"},
+        {MakeItem("Wait", "DDEApplicationName=Either|SecondsToWait=5|WaitForWindow=Editor*"), "WAIT Either 5 Editor*"},
+        {MakeItem("Wait", "SecondsToWait=3"), "WAIT 3"},
+        {MakeItem("Wait", "WaitForWindow=~Editor*|FocusOnWindow=x"), "WAIT ~Editor* x"},
+        {MakeItem("Display Message", "DDEApplicationName=Back up now?|DDEApplicationTopic=Backup|FocusOnWindow=OK|SecondsToWait=1"),
+         R"(DISPLAY "Back up now?" Backup OK)"},
+        {MakeItem("Display Message", "DDEApplicationName=Done"), R"(DISPLAY Done "" "" /MODAL)"},
+        {MakeItem("Display Message", "DDEApplicationName=Use /MODAL|SecondsToWait=1"), R"(DISPLAY "Use /MODAL")"},
+        {MakeItem("Start Program", "Command=/usr/bin/editor|Path=/tmp|DDEApplicationName=1371|TimeElapsed=30|DDEApplicationTopic=Print"),
+         R"(START "/usr/bin/editor" "/tmp" WAIT=30 PRIORITY=3 MODE=7 ACTION=Print /TRANSLATE)"},
+        {MakeItem("Start Program", "Command=editor|DDEApplicationName=0210|DDEApplicationTopic=Open"), R"(START editor "" ACTION=Open)"},
+        {MakeItem("Close Program", "Command=editor"), "CLOSE editor"},
+        {MakeItem("Exit Script"), "EXIT"},
+        {MakeItem("DDE", "DDEApplicationName=org.example.App|DDEApplicationTopic=/doc|DDECommand=app.Open x|DDEType=Request|DDELinkItem=Title"),
+         R"(DDE org.example.App "/doc" "app.Open x" Request Title)"},
+        {MakeItem("File Actions", "DDEType=Copy|Command=/a b|Path=/c"), R"(FILE Copy "/a b" "/c")"},
+        {MakeItem("File Actions", "DDEType=Recycle|Command=/a"), R"(FILE Recycle "/a")"},
+        {MakeItem("File Actions", "DDEType=Make Directory|Command=/d"), R"(FILE "Make Directory" "/d")"},
+        {MakeItem("File Actions", "DDEType=FTP Upload|Command=/f|Path=/up|DDEApplicationName=ftp.example|DDEApplicationTopic=" + kFtpLogin),
+         R"(FILE "FTP Upload" "/f" "/up" ftp.example bob s3cret)"},
+        {MakeItem("File Actions", "DDEType=HTTP Download|Command=http://x/y|Path=/z|DDEApplicationName=n"),
+         R"(FILE "HTTP Download" "http://x/y" "/z" n)"},
+        {MakeItem("Send Email", "EmailID=42"), "EMAIL 42"},
+        {MakeItem("Set Value", "Path=count|Command=1,5"), R"(SET count "1,5")"},
+        {MakeItem("If Value...", "Command=count|WindowTitleToCheckFor=<=|WaitForWindow=10"), "IF count <= 10"},
+        {MakeItem("If Window...", "WindowExistance=Exists|WindowTitleToCheckFor=Editor*|FocusOnWindow=Save"), "IFWINDOW Editor* Save"},
+        {MakeItem("If Window...", "WindowExistance=Does not exist|WindowTitleToCheckFor=Editor*"), "IFNOTWINDOW Editor*"},
+        {MakeItem("If Time Elapsed...", "IfTimeElapsed=Greater than|TimeElapsed=60"), "IFTIME 60"},
+        {MakeItem("If Time Elapsed...", "IfTimeElapsed=Less than|TimeElapsed=5"), "IFTIMELESS 5"},
+        {MakeItem("...End If"), "END"},
+        {MakeItem("Start Script", "Command=/s/next.vls|Path=Jump to (Execute and skip)"),
+         R"x(SCRIPT "/s/next.vls" "Jump to (Execute and skip)")x"},
+        {MakeItem("Comment", "Command=check the folder"), R"(COMMENT "check the folder")"},
+    };
+    return kItems;
+}
+
+TEST(ScriptTextFormat, EveryActionComesBackTheSameThroughTextAndThroughAnExchangeFile)
+{
+    std::vector<ScriptingRecord> items;
+    for (const WrittenItem& written : EveryAction()) {
+        const QString line = ScriptItemToLine(written.item);
+        EXPECT_EQ(line, QString::fromUtf8(written.line));
+        ScriptingRecord parsed;
+        EXPECT_EQ(ParseScriptLine(line, parsed), ScriptLineKind::Known) << written.line;
+        EXPECT_EQ(ItemFields(parsed), ItemFields(written.item)) << written.line;
+        if (written.item.Action != QLatin1String("Comment"))
+            items.push_back(written.item);
+    }
+    const QString file = test::TestPath("all.vls");
+    QString error;
+    ASSERT_TRUE(WriteScriptExchangeFile(file, items, &error)) << error.toStdString();
+    const ScriptFileContents read = ReadScriptExchangeFile(file);
+    ASSERT_TRUE(read.ok) << read.error.toStdString();
+    ASSERT_EQ(read.items.size(), items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        EXPECT_EQ(ItemFields(read.items[i]), ItemFields(items[i]));
+    EXPECT_TRUE(read.unrecognized.isEmpty());
+    EXPECT_TRUE(test::ReadTextFile(file).contains(R"("Start Program","/usr/bin/editor","/tmp","1371","30","Print","")"));
+}
+
+TEST(ScriptTextFormat, TypedLinesKeepWhatTheUserWrote)
+{
+    const struct {
+        const char* line;
+        const char* fields;
+    } cases[] = {
+        {"keys Hello world", "Send Keys|Keystrokes=Hello world"},
+        {"KEYS [Alt F4],x", "Send Keys|Keystrokes=[Alt F4],x"},
+        {"  ! note this   down", "Comment|Command=note this   down"},
+        {"SET x 1,5", "Set Value|Command=1,5|Path=x"},
+        {"WAIT 999 Or Editor* Save", "Wait|SecondsToWait=999|WaitForWindow=Editor*|FocusOnWindow=Save|DDEApplicationName=Or"},
+        {"WAIT Editor* Save 7", "Wait|SecondsToWait=7|WaitForWindow=Editor*|FocusOnWindow=Save|DDEApplicationName=Both"},
+        {"WAIT and 4 Editor*", "Wait|SecondsToWait=4|WaitForWindow=Editor*|DDEApplicationName=and"},
+        {"START editor WAIT=30", "Start Program|TimeElapsed=30|Command=editor|DDEApplicationName=1210"},
+        {"start editor /tmp action=printto", "Start Program|Command=editor|Path=/tmp|DDEApplicationName=0210|DDEApplicationTopic=Print"},
+        {"START editor ACTION=unlock", "Start Program|Command=editor|DDEApplicationName=0210|DDEApplicationTopic=UNLOCK"},
+        {"FILE EXISTS /a /b", "File Actions|Command=/a|Path=/b|DDEType=Copy"},
+        {"FILE ftp /a /b host user", "File Actions|Command=/a|Path=/b|DDEType=FTP Download|DDEApplicationName=host|DDEApplicationTopic=user"},
+        {"DISPLAY hello /modal", "Display Message|DDEApplicationName=hello"},
+        {R"(DISPLAY hello "/MODAL")", "Display Message|SecondsToWait=1|DDEApplicationName=hello|DDEApplicationTopic=/MODAL"},
+        {"SCRIPT next.vls a", "Start Script|Command=next.vls|Path=Append"},
+        {"SCRIPT next.vls xyz", "Start Script|Command=next.vls|Path=xyz"},
+        {"EMAIL 12x", "Send Email|EmailID=12"},
+        {"Beep twice  loudly", "Beep|Command=twice  loudly"},
+    };
+    for (const auto& c : cases) {
+        ScriptingRecord item;
+        const ScriptLineKind kind = ParseScriptLine(QString::fromUtf8(c.line), item);
+        EXPECT_EQ(kind, QString(c.line).startsWith("Beep") ? ScriptLineKind::Unknown : ScriptLineKind::Known) << c.line;
+        EXPECT_EQ(ItemFields(item), QString::fromUtf8(c.fields)) << c.line;
+    }
+    EXPECT_EQ(SplitScriptTokens(uR"(a,b  "c d" [x y] "")"), (QStringList{"a,", "b", "c d", "[x y]", ""}));
+}
+
+class ScriptTextStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(OpenTable(d.Scripting)); }
+    void TearDown() override { DictionaryEnd(); }
+
+    QString Stored(int32_t taskId)
+    {
+        std::vector<ScriptingRecord> items;
+        EXPECT_TRUE(ReadScriptItems(d.Scripting, taskId, items).Ok());
+        QStringList shown;
+        for (const ScriptingRecord& item : items)
+            shown << QString::number(item.Sequence) + ":" + Clip(item.Action);
+        return shown.join(' ');
+    }
+
+    Dictionary& d = (DictionaryStart(), Tables());
+    test::ScriptedPrompt prompt;
+};
+
+TEST_F(ScriptTextStoreTest, TextReplacesTheScriptNumberedByLineAndReadsBackIndented)
+{
+    ScriptingRecord old = MakeItem("Exit Script");
+    old.ID = 5;
+    ASSERT_TRUE(d.Scripting.Add(old));
+    prompt.Answer(1);
+    EXPECT_TRUE(ScriptTextToItems(d.Scripting, 5, "KEYS a\n\r\nIF x = 1\r   EXIT\r\nEND\r\nBeep twice\r\n"));
+    EXPECT_EQ(Stored(5), "1:Send Keys 3:If Value... 4:Exit Script 5:...End If 6:Beep");
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].text, "Unknown script action:|Beep|twice");
+    EXPECT_EQ(ScriptItemsToText(d.Scripting, 5), "KEYS a\r\nIF x = 1\r\n   EXIT\r\nEND\r\nBeep twice\r\n");
+}
+
+TEST_F(ScriptTextStoreTest, ABlankTextOrAFailedWriteKeepsTheOldScript)
+{
+    ScriptingRecord old = MakeItem("Exit Script");
+    old.ID = 5;
+    ASSERT_TRUE(d.Scripting.Add(old));
+    SQLite::Database other("VLDB.TPS", SQLite::OPEN_READWRITE);
+    other.exec("CREATE TRIGGER refuse BEFORE INSERT ON \"Script\" WHEN NEW.\"Sequence\" = 2 "
+               "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    prompt.Answer(1).Answer(1).Answer(1);
+    EXPECT_FALSE(ScriptTextToItems(d.Scripting, 5, " \r\n "));
+    EXPECT_FALSE(ScriptTextToItems(d.Scripting, 5, "KEYS a\r\nKEYS b\r\nKEYS c"));
+    EXPECT_FALSE(ScriptTextToItems(d.Scripting, 0, "KEYS a"));
+    EXPECT_EQ(Stored(5), "1:Exit Script");
+    ASSERT_EQ(prompt.Questions().size(), 3u);
+    EXPECT_EQ(prompt.Questions()[0].text, "Nothing to save.");
+    EXPECT_TRUE(prompt.Questions()[1].text.startsWith("Error adding scripting:|refused"));
+    EXPECT_EQ(prompt.Questions()[2].text, "No task ID");
+}
+
+} // namespace
+} // namespace vl
