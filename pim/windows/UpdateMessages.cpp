@@ -2,6 +2,7 @@
 
 #include "core/dictionary/Dictionary.h"
 #include "pim/MessageForm.h"
+#include "pim/windows/SelectContactCategories.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/FormMode.h"
@@ -92,7 +93,8 @@ UpdateMessages::UpdateMessages(FormRequest request, const MessagesRecord& messag
 
     Show();
     ApplyLayout();
-    ApplyFormMode(request, {type_, to_, category_, name_, cc_, bcc_, subject_, attachment_, filePick_, text_}, ok_,
+    ApplyFormMode(request,
+                  {type_, to_, category_, categoryPick_, name_, cc_, bcc_, subject_, attachment_, filePick_, text_}, ok_,
                   cancel_, LoadIcon(QStringLiteral("close")));
     resize(520, 380);
     KeepWindowPosition(*this, QLatin1String(kUpdateMessagesProcedure));
@@ -132,15 +134,15 @@ QWidget* UpdateMessages::GeneralPage()
     toPrompt_ = new QLabel(page);
     to_ = Entry(page, kWideEntry, "Recipient (Email Address)");
     connect(to_, &QLineEdit::editingFinished, this, &UpdateMessages::RecipientEntered);
-    contactPick_ = PickButton(page, kNoContactListTip);
+    contactPick_ = PickButton(page, kNoContactPickTip);
     contactPick_->setEnabled(false);
     addRow(toPrompt_, to_, contactPick_);
 
     categoryPrompt_ = new QLabel(QStringLiteral("Cate&gory:"), page);
     category_ = Entry(page, kGroupEntry, "Email to Group (Contact Category)");
     connect(category_, &QLineEdit::editingFinished, this, &UpdateMessages::CategoryEntryDone);
-    categoryPick_ = PickButton(page, kNoContactListTip);
-    categoryPick_->setEnabled(false);
+    categoryPick_ = PickButton(page, "Select Contact Category");
+    connect(categoryPick_, &QToolButton::clicked, this, &UpdateMessages::PickCategory);
     addRow(categoryPrompt_, category_, categoryPick_);
 
     name_ = Entry(page, kWideEntry, "Recipient (Name)");
@@ -237,6 +239,17 @@ void UpdateMessages::AttachmentEntryDone()
     editing_ = Gathered();
     AttachmentEntered(editing_);
     Show();
+}
+
+void UpdateMessages::PickCategory()
+{
+    auto* picker = new SelectContactCategories(this);
+    picker->setAttribute(Qt::WA_DeleteOnClose);
+    connect(picker, &QDialog::accepted, this, [this, picker] {
+        category_->setText(Clip(picker->Chosen().CONTACTCATEGORY));
+        CategoryEntryDone();
+    });
+    picker->open();
 }
 
 void UpdateMessages::PickFile()

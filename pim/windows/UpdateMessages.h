@@ -7,8 +7,8 @@
 // remembers its recipient for the type. Ctrl+' puts back, into the field
 // that has the focus, its value from the last message this form saved.
 //
-// The contact and category pickers need the contact lists, which this
-// version does not have: their buttons are disabled and say so.
+// The category button picks a contact category; the contact button stays
+// disabled and says why: the contacts list cannot be opened to pick one yet.
 
 #include "core/dictionary/MessagesRecord.h"
 #include "platform/ui/FormRequest.h"
@@ -28,7 +28,8 @@ class QToolButton;
 namespace vl {
 
 inline constexpr char kUpdateMessagesProcedure[] = "UpdateMessages";
-inline constexpr char kNoContactListTip[] = "Not available: this version has no contact list to pick from.";
+inline constexpr char kNoContactPickTip[] =
+    "Not available: the contacts list cannot be opened to pick a contact yet; type the address instead.";
 
 class UpdateMessages : public QDialog {
     Q_OBJECT
@@ -75,6 +76,7 @@ private:
     void RecipientEntered();
     void CategoryEntryDone();
     void AttachmentEntryDone();
+    void PickCategory();
     void PickFile();
     void SendNow();
     void PutBackLastSaved();

@@ -10,7 +10,9 @@
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/ProgramQueues.h"
 #include "pim/MessageForm.h"
+#include "pim/windows/BrowseContacts.h"
 #include "pim/windows/BrowseMessages.h"
+#include "pim/windows/SelectContactCategories.h"
 #include "pim/windows/UpdateMessages.h"
 #include "platform/runtime/Clock.h"
 #include "platform/widgets/BrowseList.h"
@@ -20,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,7 +119,7 @@ TEST_F(MessageWindowsTest, EachTypeLaysTheFormOutAndFillsItsRememberedDefault)
         EXPECT_EQ(form.RecipientEntry()->text(), c.shownTo) << c.type;
         EXPECT_EQ(form.CategoryEntry()->text(), c.shownCategory) << c.type;
         EXPECT_FALSE(form.ContactButton()->isEnabled());
-        EXPECT_EQ(form.ContactButton()->toolTip(), kNoContactListTip);
+        EXPECT_EQ(form.ContactButton()->toolTip(), kNoContactPickTip);
         form.grab().save(QStringLiteral("/tmp/messages-form-%1.png").arg(QString(c.type).replace(' ', '-')));
     }
 }
@@ -159,12 +162,29 @@ TEST_F(MessageWindowsTest, EntriesFillWhatTheyImplyAndOkStoresOnlyAWholeMessage)
         EXPECT_FALSE(control->isEnabled());
     EXPECT_FALSE(view.OkButton()->isVisibleTo(&view));
 
-    // A mass mailing: a category without a recipient makes it "N/A".
+    // A mass mailing: a category picked without a recipient makes it "N/A".
+    ContactCategoriesRecord club;
+    club.CONTACTCATEGORY = "Club";
+    ASSERT_TRUE(OpenTable(d.ContactCategories));
+    ASSERT_TRUE(d.ContactCategories.Add(club));
     MessagesRecord mass;
     mass.MAILTYPE = "Mass Mailing";
     UpdateMessages massForm(FormRequest::Insert, mass);
-    Type(massForm.CategoryEntry(), "Club");
+    massForm.CategoryButton()->click();
+    auto* picker = massForm.findChild<SelectContactCategories*>();
+    ASSERT_NE(picker, nullptr);
+    picker->List()->SelectRow(0);
+    picker->SelectButton()->click();
+    EXPECT_EQ(massForm.CategoryEntry()->text(), "Club");
     EXPECT_EQ(massForm.RecipientEntry()->text(), "N/A");
+
+    // The contacts list writes to its highlighted contact.
+    BrowseContacts contacts;
+    contacts.EmailItem()->trigger();
+    auto* toContact = contacts.findChild<UpdateMessages*>();
+    ASSERT_NE(toContact, nullptr);
+    EXPECT_EQ(toContact->RecipientEntry()->text(), "bob@example.test");
+    EXPECT_EQ(toContact->NameEntry()->text(), contacts.Model()->index(0, 1).data().toString().trimmed() + " Brown");
 }
 
 TEST_F(MessageWindowsTest, SendNowSendsTheMessageAsItStandsAndSaysHowItWent)
