@@ -97,10 +97,14 @@ MailRequest MailSender::MakeRequest() const
 
 int MailSender::Send()
 {
+    refusedAddresses_.clear();
+    refusals_.clear();
     if (to_.isEmpty())
         return kMailNoRecipients;
     const MailOutcome outcome = SendInBackground(library_, MakeRequest(), progress_);
     serverErrorMessage_ = Field(outcome.serverReply, kServerReplyWidth);
+    refusedAddresses_ = outcome.refusedAddresses;
+    refusals_ = outcome.refusals;
     progress_.Reset();
     return outcome.result > kLibrarySentAbove ? kMailSent : outcome.result;
 }
@@ -150,6 +154,8 @@ void MailSender::Release()
     attachments_.clear();
     debugFile_.clear();
     serverErrorMessage_.clear();
+    refusedAddresses_.clear();
+    refusals_.clear();
 }
 
 } // namespace vl

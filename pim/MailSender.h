@@ -64,6 +64,11 @@ public:
     QString ErrorText(int result) const;
     // Drops everything the object holds.
     void Release();
+    // After a send that reached only some of its recipients: the addresses
+    // the server refused and its replies to them, in the same order; empty
+    // after any other send.
+    const QStringList& RefusedAddresses() const { return refusedAddresses_; }
+    const QStringList& Refusals() const { return refusals_; }
 
     // The request Send hands the library, built afresh from the fields.
     MailRequest MakeRequest() const;
@@ -88,6 +93,8 @@ private:
     QStringList attachments_;
     QString debugFile_;
     QString serverErrorMessage_;
+    QStringList refusedAddresses_;
+    QStringList refusals_;
 };
 
 } // namespace vl

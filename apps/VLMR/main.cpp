@@ -7,6 +7,7 @@
 #include "exchange/windows/ExchangeWindows.h"
 #include "hotkeys/windows/HotKeyProcedures.h"
 #include "pim/windows/ContactProcedures.h"
+#include "pim/windows/MessageProcedures.h"
 #include "platform/widgets/DesktopServices.h"
 #include "tasks/windows/TaskProcedures.h"
 
@@ -26,5 +27,6 @@ int main(int argc, char** argv)
     vl::RegisterHotKeyProcedures();
     vl::RegisterContactProcedures();
     vl::RegisterExchangeProcedures();
+    vl::RegisterMessageProcedures();
     return vl::ProgramMain(vl::Main);
 }

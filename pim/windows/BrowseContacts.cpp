@@ -7,6 +7,7 @@
 #include "pim/windows/ContactColumns.h"
 #include "pim/windows/SelectContactCategories.h"
 #include "pim/windows/UpdateContacts.h"
+#include "pim/windows/UpdateMessages.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/widgets/BrowseList.h"
@@ -104,8 +105,12 @@ BrowseContacts::BrowseContacts(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(popup.addAction(copyText_->text()), &QAction::triggered, copyText_, &QPushButton::click);
     popup.addSeparator();
     email_ = popup.addAction(QStringLiteral("Email..."));
-    email_->setEnabled(false);
-    email_->setToolTip(QLatin1String(kNoMessageFormTip));
+    email_->setToolTip(QStringLiteral("Write an e-mail to the highlighted contact"));
+    connect(email_, &QAction::triggered, this, &BrowseContacts::WriteEmail);
+    const auto enableEmail = [this] { email_->setEnabled(list_->CurrentRow() >= 0); };
+    connect(model_.get(), &QAbstractItemModel::modelReset, this, enableEmail);
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, enableEmail);
+    enableEmail();
     viewCopy_->AddPopupItems(popup);
     xplore_->Activate();
 
@@ -166,6 +171,19 @@ void BrowseContacts::SelectCategory()
             list_->Refresh();
     });
     picker->open();
+}
+
+void BrowseContacts::WriteEmail()
+{
+    ContactRecord contact;
+    if (!email_->isEnabled() || !Highlighted(contact))
+        return;
+    MessagesRecord message;
+    Tables().Messages.Prime(message);
+    auto* form = new UpdateMessages(FormRequest::Insert, message, contact.ClientID, this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->setWindowModality(Qt::WindowModal);
+    form->open();
 }
 
 bool BrowseContacts::Highlighted(ContactRecord& contact)

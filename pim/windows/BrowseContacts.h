@@ -5,7 +5,8 @@
 // in that order. A column sort by a header click stays in force over tab
 // changes until it is ended from the header's menu. "&Copy to Clipboard"
 // puts the highlighted contact on the clipboard as text (ContactText.h);
-// "&New", "Cop&y", "&Edit" and "&Delete" open the contact form. The list
+// "&New", "Cop&y", "&Edit" and "&Delete" open the contact form; the popup's
+// "Email..." opens the message form addressed to the highlighted contact. The list
 // enhancement keeps its layout and the window its place under
 // "BrowseContacts"; one list at a time (the frame's menu brings an open one
 // forward), re-read whenever it becomes the active window.
@@ -30,8 +31,6 @@ class BrowseList;
 class Xplore;
 
 inline constexpr char kBrowseContactsProcedure[] = "BrowseContacts";
-inline constexpr char kNoMessageFormTip[] = "Writing an e-mail to a contact needs the stored messages, "
-                                            "which this program does not keep yet";
 
 class BrowseContacts : public QWidget {
     Q_OBJECT
@@ -58,6 +57,8 @@ private:
     void ShowTab(int tab);
     void OpenForm(FormRequest request, bool copy);
     void CopyToClipboard();
+    // "Email...": a new message to the highlighted contact, in the message form.
+    void WriteEmail();
     void SelectCategory();
     bool Highlighted(ContactRecord& contact);
 

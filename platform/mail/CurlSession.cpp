@@ -82,7 +82,7 @@ CurlSession::~CurlSession()
 MailOutcome CurlSession::Outcome(CURLcode code)
 {
     if (code == CURLE_OK)
-        return {kMailSent, {}, refusals_};
+        return {kMailSent, {}, refusals_, refusedAddresses_};
     long responseCode = 0;
     curl_easy_getinfo(curl_, CURLINFO_RESPONSE_CODE, &responseCode);
     log_.Note(QString::fromUtf8(errorBuffer_[0] ? errorBuffer_ : curl_easy_strerror(code)));
@@ -149,8 +149,14 @@ void CurlSession::ServerLine(const QByteArray& line)
         return; // more lines of the same reply follow
     if (match.hasMatch() && (line.at(0) == '4' || line.at(0) == '5')) {
         errorReply_ = currentReply_.trimmed();
-        if (lastCommand_.startsWith("RCPT TO:"))
+        if (lastCommand_.startsWith("RCPT TO:")) {
             refusals_.append(QString::fromUtf8(errorReply_));
+            const qsizetype open = lastCommand_.indexOf('<');
+            const qsizetype close = lastCommand_.lastIndexOf('>');
+            refusedAddresses_.append(open >= 0 && close > open
+                                         ? QString::fromUtf8(lastCommand_.mid(open + 1, close - open - 1))
+                                         : QString::fromUtf8(lastCommand_.mid(8).trimmed()));
+        }
     }
     currentReply_.clear();
 }

@@ -58,6 +58,7 @@ private:
     QByteArray errorReply_;   // the last complete 4xx/5xx reply
     QByteArray lastCommand_;  // the last command line sent
     QStringList refusals_;    // 4xx/5xx replies to RCPT TO
+    QStringList refusedAddresses_; // the addresses of those RCPT TO commands
     char errorBuffer_[CURL_ERROR_SIZE] = {};
 };
 

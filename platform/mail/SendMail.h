@@ -21,6 +21,8 @@ struct MailOutcome {
     // For kMailSent: the server's replies to the recipients it refused; the
     // other recipients got the message.
     QStringList refusals;
+    // The addresses those replies refused, in the same order.
+    QStringList refusedAddresses;
 };
 
 MailOutcome SendMail(const MailRequest& request, MailProgress& progress);

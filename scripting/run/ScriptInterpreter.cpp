@@ -9,6 +9,7 @@
 #include "core/launch/ProcessHandles.h"
 #include "core/schedule/RunTimes.h"
 #include "message/MessageDisplay.h"
+#include "pim/StoredMessageSend.h"
 #include "platform/process/ChildProcesses.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
@@ -25,7 +26,6 @@
 #include "scripting/run/FileTransfer.h"
 #include "scripting/run/KeystrokeBursts.h"
 #include "scripting/run/QueueSkips.h"
-#include "scripting/run/ScriptEmail.h"
 #include "scripting/run/ScriptValues.h"
 #include "scripting/text/StartScript.h"
 
@@ -380,7 +380,8 @@ void Dispatcher::FileAction()
 void Dispatcher::SendEmail()
 {
     MailSender sender;
-    SetScriptValue(QStringLiteral("EmailExitCode"), QString::number(SendMessageEmail(Item().EmailID, sender)));
+    SetScriptValue(QStringLiteral("EmailExitCode"),
+                   QString::number(SendStoredMessage(Item().EmailID, sender).result));
 }
 
 void Dispatcher::IfValue()

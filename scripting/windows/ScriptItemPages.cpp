@@ -1,6 +1,8 @@
 // The pages of the script item editor, one per action or group of actions.
 
 #include "core/launch/ProgramFileChoice.h"
+#include "pim/MessageForm.h"
+#include "pim/windows/BrowseMessages.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/widgets/FrameProcedures.h"
 #include "scripting/WindowMatch.h"
@@ -35,8 +37,6 @@ constexpr int kWide = 255;
 constexpr int kSecondsMaximum = 99999; // five digits
 constexpr char kAllFiles[] = "All Files|*.*";
 constexpr char kScriptFiles[] = "VL Script Files|*.vls";
-constexpr char kNoMessageListTip[] =
-    "Not available: this version has no list of stored messages to pick from or add to.";
 
 QStringList Texts(const auto& choices)
 {
@@ -242,13 +242,16 @@ QWidget* ScriptItemEditor::SendEmailPage()
 {
     auto* page = new QWidget;
     PageGrid grid(page);
-    auto* select = new QPushButton(QStringLiteral("Select &Message"), page);
-    auto* create = new QPushButton(QStringLiteral("&New Message"), page);
-    for (QPushButton* button : {select, create}) {
-        button->setAutoDefault(false);
-        button->setEnabled(false);
-        button->setToolTip(QLatin1String(kNoMessageListTip));
-    }
+    // The chosen message's ID and, as the item's description, its subject
+    // and recipient. A new message is only stored: it is picked afterwards.
+    QPushButton* select = Button(QStringLiteral("Select &Message"), [this] {
+        if (const std::optional<MessagesRecord> message = SelectMessage(this)) {
+            item_.EmailID = message->EmailID;
+            item_.WindowTitleToCheckFor = MessageItemDescription(*message);
+            Show();
+        }
+    });
+    QPushButton* create = Button(QStringLiteral("&New Message"), [this] { NewMessage(this); });
     create->setVisible(owner_ == ScriptItemOwner::Task);
     grid.Whole(ButtonRow({select, create}));
     sendTo_ = new QLineEdit(page);

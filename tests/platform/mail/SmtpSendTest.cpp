@@ -128,6 +128,7 @@ TEST(SmtpSend, ARefusedRecipientGoesWithoutWhileTheOthersGetTheMessage)
     MailOutcome outcome = SendMail(request, progress);
     EXPECT_EQ(outcome.result, kMailSent) << outcome.serverReply.toStdString();
     EXPECT_EQ(outcome.refusals, QStringList{"550 5.1.1 <carl@example.test>: Recipient address rejected"});
+    EXPECT_EQ(outcome.refusedAddresses, QStringList{"carl@example.test"});
     ASSERT_EQ(peer.Count("message-", ".json"), 1);
     EXPECT_EQ(peer.Json("message-1.json").value("rcpt_tos").toVariant().toStringList(),
               (QStringList{"bob@example.test", "dora@example.test"}));

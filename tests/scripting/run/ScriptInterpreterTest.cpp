@@ -1,5 +1,9 @@
+#include "core/dictionary/Dictionary.h"
 #include "scripting/run/KeystrokeBursts.h"
+#include "tests/peers/MailPeer.h"
 #include "tests/scripting/run/ScriptRunFixture.h"
+
+#include <QJsonObject>
 
 namespace vl {
 namespace {
@@ -191,6 +195,43 @@ TEST(KeystrokeBursts, PlainTextGoesInBurstsAndGroupsAlone)
     };
     for (const auto& c : cases)
         EXPECT_EQ(KeystrokePieces(c.text, c.burst), c.pieces) << c.text;
+}
+
+} // namespace
+} // namespace vl
+
+namespace vl {
+namespace {
+
+// The "Send Email" step sends the stored message with the step's values in
+// its keywords and leaves the result for later steps.
+TEST_F(ScriptRun, ASendEmailStepSendsTheStoredMessageAndLeavesItsExitCode)
+{
+    test::MailPeer peer("smtp_peer.py");
+    ASSERT_TRUE(peer.Started()) << peer.Errors().toStdString();
+    DictionaryStart();
+    ASSERT_TRUE(OpenTable(Tables().Messages));
+    Email::Host = peer.Host();
+    Email::Sender = "ann@example.test";
+    MessagesRecord message;
+    message.MAILTYPE = "Email";
+    message.EmailTo = "bob@example.test";
+    message.Subject = "Total [SUM]";
+    ASSERT_TRUE(Tables().Messages.Add(message));
+    ScriptingRecord send{.Action = "Send Email"};
+    send.EmailID = message.EmailID;
+    Queue({SetValue("SUM", "=2+3"), send, End()});
+    RunOut();
+    EXPECT_EQ(peer.Json("message-1.json").value("Subject").toString(), "Total 5");
+    EXPECT_EQ(Value("EmailExitCode"), "0");
+    EXPECT_EQ(Value("Mail"), "Sent");
+
+    send.EmailID = message.EmailID + 1;
+    Queue({send, End()});
+    RunOut();
+    EXPECT_EQ(Value("EmailExitCode"), "1");
+    EXPECT_TRUE(Log().contains("Script|Error sending message"));
+    DictionaryEnd();
 }
 
 } // namespace

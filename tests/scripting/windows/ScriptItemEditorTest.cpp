@@ -5,6 +5,7 @@
 #include "core/base/Globals.h"
 #include "core/base/TextFileRecords.h"
 #include "core/dictionary/Dictionary.h"
+#include "pim/windows/UpdateMessages.h"
 #include "platform/desktop/FakeDesktopBackend.h"
 #include "platform/runtime/Clock.h"
 #include "scripting/items/ScriptItemStore.h"
@@ -187,6 +188,37 @@ TEST_F(ScriptItemEditorTest, OpeningAndSavingKeepWhatTheItemHolds)
     EXPECT_EQ(First<QComboBox>(*editor)->currentText(), "Recycle");
     EXPECT_TRUE(Find<QLabel>(editor.get(), "&File:")->isVisibleTo(editor->PageWidget(ScriptPage::FileActions)));
     EXPECT_EQ(prompt.Questions().size(), 0u);
+}
+
+TEST_F(ScriptItemEditorTest, SendEmailPicksAStoredMessageAndAddsNewOnesUnlinked)
+{
+    ASSERT_TRUE(OpenTable(d.Messages));
+    MessagesRecord stored;
+    stored.MAILTYPE = "Email";
+    stored.EmailTo = "bob@example.test";
+    stored.Subject = "Rent   ";
+    ASSERT_TRUE(d.Messages.Add(stored));
+    ScriptingRecord item = Stored("Send Email");
+    auto editor = Editor(FormRequest::Change, item);
+    PressInModal("&Select");
+    Find<QPushButton>(editor.get(), "Select &Message")->click();
+    EXPECT_EQ(editor->Item().EmailID, stored.EmailID);
+    EXPECT_EQ(editor->Item().WindowTitleToCheckFor, "Rent - bob@example.test");
+
+    QTimer::singleShot(0, [] {
+        auto* form = qobject_cast<UpdateMessages*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        form->RecipientEntry()->setText("amy@example.test");
+        form->SubjectEntry()->setText("New one");
+        form->OkButton()->click();
+    });
+    Find<QPushButton>(editor.get(), "&New Message")->click();
+    EXPECT_EQ(d.Messages.Records(), 2);
+    EXPECT_EQ(editor->Item().EmailID, stored.EmailID);
+    editor->OkButton()->click();
+    EXPECT_EQ(Reread(item).EmailID, stored.EmailID);
+    EXPECT_TRUE(Find<QPushButton>(Editor(FormRequest::Change, item, ScriptItemOwner::Template).get(), "&New Message")
+                    ->isHidden());
 }
 
 TEST_F(ScriptItemEditorTest, WaitModeIsOfferedOnlyForSecondsAndAWindow)

@@ -1,0 +1,77 @@
+#pragma once
+// "E-mail Messages" (BrowseMessages): the stored messages, with the list
+// enhancement (header sorting, layout, filters, popup) saved under
+// "BrowseMessages". The tabs choose the order: by ID ("E-mail ID" and
+// "Controls"), by contact, by subject, by the date last sent. "&New",
+// "Cop&y", "&Edit" and "&Delete" open the message form; "Send E-&mail" puts
+// the highlighted message on the script queue, which the frame's tick sends
+// through the script runner (disabled, saying why, while none is installed).
+// In select mode (the script item editor's "Select &Message") "&Select"
+// closes the list with the highlighted message and "Send E-&mail" is hidden.
+
+#include "core/dictionary/MessagesRecord.h"
+#include "platform/browse/BrowseModel.h"
+#include "platform/ui/FormRequest.h"
+#include "platform/viewcopy/ViewCopyBrowse.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <optional>
+
+class QPushButton;
+class QTabBar;
+
+namespace vl {
+
+class BrowseList;
+class Xplore;
+
+inline constexpr char kBrowseMessagesProcedure[] = "BrowseMessages";
+inline constexpr char kNoScriptRunnerTip[] =
+    "Not available: this version runs no script steps, so a message queued for sending would never be sent.";
+
+class BrowseMessages : public QDialog {
+    Q_OBJECT
+public:
+    explicit BrowseMessages(bool selectMode, QWidget* parent = nullptr);
+    ~BrowseMessages() override;
+
+    BrowseList* List() const { return list_; }
+    BrowseModel* Model() const { return model_.get(); }
+    QTabBar* Tabs() const { return tabs_; }
+    const BrowseButtons& Buttons() const { return viewCopy_->Buttons(); }
+    QPushButton* SendButton() const { return send_; }
+    Xplore* Enhancement() const { return xplore_; }
+    // The message "&Select" chose, as stored then.
+    const std::optional<MessagesRecord>& Selected() const { return selected_; }
+
+private:
+    // The highlighted message as stored now; nothing when there is none or
+    // it is gone (the list is read again).
+    std::optional<MessagesRecord> Current();
+    void ShowTab(int tab);
+    void OpenForm(FormRequest request, bool copy);
+    void Stored(const MessagesRecord& message);
+    void Send();
+    void Select();
+
+    bool opened_ = false;
+    std::unique_ptr<BrowseModel> model_;
+    std::vector<int> tabOrders_;
+    BrowseList* list_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    QPushButton* send_ = nullptr;
+    Xplore* xplore_ = nullptr;
+    ViewCopyBrowse* viewCopy_ = nullptr;
+    std::optional<MessagesRecord> selected_;
+};
+
+// The list in select mode, modal to the parent: the message chosen with
+// "&Select", nothing when the list was closed.
+std::optional<MessagesRecord> SelectMessage(QWidget* parent);
+
+// A new message through the form, modal to the parent; true when stored.
+bool NewMessage(QWidget* parent);
+
+} // namespace vl
