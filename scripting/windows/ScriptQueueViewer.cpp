@@ -135,7 +135,8 @@ void ScriptQueueViewer::Refresh()
     now.reserve(static_cast<size_t>(ScriptQueue.size()));
     for (const ScriptQueueEntry& entry : ScriptQueue)
         now.push_back(KeyOf(entry));
-    if (now != shown_) {
+    if (now != shown_ || redraw_) {
+        redraw_ = false;
         // The step that was highlighted stays so while it waits; the rows
         // before it that ran are gone.
         const int row = list_->currentIndex().row();
@@ -191,7 +192,7 @@ void ScriptQueueViewer::DeleteCurrent()
         Prompt::Message(removal.refusal, kCaption, PromptIcon::Exclamation);
     } else {
         // What follows the removed steps is highlighted next.
-        shown_.clear();
+        redraw_ = true;
         list_->setCurrentItem(nullptr);
         Refresh();
         const int next = std::min(removal.first, list_->topLevelItemCount() - 1);

@@ -54,6 +54,7 @@ private:
     QPushButton* bug_ = nullptr;
     QTimer* timer_ = nullptr;
     std::vector<EntryKey> shown_;
+    bool redraw_ = false; // the rows are redrawn even when the queue reads the same
 };
 
 // Registers "ViewQueue:Script" with the frame's procedures.
