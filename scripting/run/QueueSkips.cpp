@@ -12,17 +12,18 @@ QString HeadAction()
     return Clip(ScriptQueue.first().RECORD.Action).toLower();
 }
 
-bool OpensBlock(const QString& action)
-{
-    return action.startsWith(QLatin1String("if "));
-}
-
-bool ClosesBlock(const QString& action)
-{
-    return action.startsWith(QLatin1String("end")) || action == QLatin1String("...end if");
-}
-
 } // namespace
+
+bool OpensScriptBlock(const QString& action)
+{
+    return Clip(action).toLower().startsWith(QLatin1String("if "));
+}
+
+bool ClosesScriptBlock(const QString& action)
+{
+    const QString lower = Clip(action).toLower();
+    return lower.startsWith(QLatin1String("end")) || lower == QLatin1String("...end if");
+}
 
 bool ExitCurrentScript()
 {
@@ -40,9 +41,9 @@ bool SkipFailedTest()
         if (ScriptQueue.isEmpty())
             return false;
         const QString action = HeadAction();
-        if (OpensBlock(action)) {
+        if (OpensScriptBlock(action)) {
             ++depth;
-        } else if (ClosesBlock(action)) {
+        } else if (ClosesScriptBlock(action)) {
             if (depth == 0)
                 return true;
             --depth;

@@ -3,7 +3,15 @@
 // the current script, a failed test leaves out its block. Both remove one
 // entry per turn, so neither can loop, whatever the queue holds.
 
+#include <QString>
+
 namespace vl {
+
+// A step that opens a block ("If Window...", "If Value...", ...) and one that
+// closes it ("...End If", or another whose action begins "end"); "**End**",
+// the end of a script, is neither.
+bool OpensScriptBlock(const QString& action);
+bool ClosesScriptBlock(const QString& action);
 
 // Removes the head and the entries behind it up to the next "**End**",
 // which is left at the head. False when the queue ran empty first.

@@ -23,6 +23,8 @@ inline constexpr char kUnknownScriptActionText[] = "Unknown script action:";
 inline constexpr char kNoTaskIdErrorText[] = "No task ID";
 inline constexpr char kAddScriptingErrorText[] = "Error adding scripting:";
 inline constexpr char kNextScriptErrorText[] = "Next script:  ";
+inline constexpr char kScriptNotSavedText[] = "The script was not saved. Correct these lines:";
+inline constexpr int kScriptTextLineWidth = 1024;
 
 // The arguments of a line as tokens: split at a blank or a comma outside
 // double quotes and square brackets; a comma stays at the end of its token,
@@ -42,8 +44,11 @@ enum class ScriptLineKind {
 };
 
 // Parses one line into the item's action and fields (the item's ID and
-// sequence are left alone; its other fields are cleared first).
-ScriptLineKind ParseScriptLine(QStringView line, ScriptingRecord& item);
+// sequence are left alone; its other fields are cleared first). *problem
+// tells why the item would not be what the line says: an unknown command,
+// more values than the command takes, a number that is none, an unknown
+// file action; it is empty when the line reads whole.
+ScriptLineKind ParseScriptLine(QStringView line, ScriptingRecord& item, QString* problem = nullptr);
 
 // One item as its line, without indentation or line end.
 QString ScriptItemToLine(const ScriptingRecord& item);
@@ -57,11 +62,25 @@ QString ScriptItemsToText(const std::vector<ScriptingRecord>& items);
 // "Next script:  " with the error, and the text read so far is returned.
 QString ScriptItemsToText(Table<ScriptingRecord>& scripting, int32_t taskId);
 
+// A line of a text that cannot be stored as typed, and why.
+struct ScriptTextProblem {
+    int line = 0; // 1-based
+    QString text;
+};
+
+// The lines that cannot be stored as typed, first to last: what
+// ParseScriptLine finds, a line longer than 1,024 characters, a value wider
+// than the field that would keep it, an END with no test open, and a test
+// (IF, IFWINDOW, IFNOTWINDOW, IFTIME, IFTIMELESS) left without its END.
+std::vector<ScriptTextProblem> FindScriptTextProblems(const TableDef& scripting, const QString& text);
+
 // Replaces the task's script by the items of the text, numbered by line
 // (blank lines take a number and add nothing). A blank text shows "Nothing
-// to save." and keeps the script; an unknown keyword is shown and stored as
-// typed. The replacement is one batch: when a write fails, the error is
-// shown, the task keeps its old script, and false is returned.
-bool ScriptTextToItems(Table<ScriptingRecord>& scripting, int32_t taskId, const QString& text);
+// to save."; a text with problems shows them, each with its line, and
+// *firstProblemLine is set to the first; either way the script is kept and
+// false is returned. The replacement is one batch: when a write fails, the
+// error is shown, the task keeps its old script, and false is returned.
+bool ScriptTextToItems(Table<ScriptingRecord>& scripting, int32_t taskId, const QString& text,
+                       int* firstProblemLine = nullptr);
 
 } // namespace vl

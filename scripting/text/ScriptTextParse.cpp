@@ -70,12 +70,51 @@ bool IsWaitMode(const QString& token)
            || upper == QLatin1String("BOTH");
 }
 
-void ParseWait(const Tokens& t, ScriptingRecord& item)
+// One line being read: its arguments and tokens, the item it fills, and why
+// it cannot be stored as typed (the first thing found; empty when it can).
+struct LineReader {
+    QStringView arguments;
+    Tokens tokens;
+    ScriptingRecord& item;
+    QString problem;
+
+    void Fault(const QString& text)
+    {
+        if (problem.isEmpty())
+            problem = text;
+    }
+    // The values beyond the first count are more than the command takes.
+    void AtMost(const Tokens& values, qsizetype count, const char* keyword)
+    {
+        if (values.size() <= count)
+            return;
+        const QString command = QLatin1String(keyword);
+        if (count == 0)
+            Fault(command + QStringLiteral(" takes no values."));
+        else
+            Fault(command + QStringLiteral(" takes ") + QString::number(count)
+                  + (count == 1 ? QStringLiteral(" value") : QStringLiteral(" values"))
+                  + QStringLiteral("; put a value that holds blanks or commas in double quotes."));
+    }
+    // The number a token holds; a token that is neither empty nor a whole
+    // number would otherwise be read as its leading digits or as 0.
+    int32_t NumberAt(const QString& token)
+    {
+        if (!token.trimmed().isEmpty() && !IsNumber(token))
+            Fault(QStringLiteral("\"") + token + QStringLiteral("\" is not a whole number."));
+        return Number(token);
+    }
+};
+
+void ParseWait(LineReader& line)
 {
+    const Tokens& t = line.tokens;
+    ScriptingRecord& item = line.item;
+    line.AtMost(t, 4, "WAIT");
     QString mode;
     if (IsWaitMode(t[0])) {
         mode = t[0];
-        item.SecondsToWait = Number(t[1]);
+        item.SecondsToWait = line.NumberAt(t[1]);
         item.WaitForWindow = t[2];
         item.FocusOnWindow = t[3];
     } else if (IsNumber(t[0]) && IsWaitMode(t[1])) {
@@ -85,13 +124,15 @@ void ParseWait(const Tokens& t, ScriptingRecord& item)
         item.WaitForWindow = t[2];
         item.FocusOnWindow = t[3];
     } else if (IsNumber(t[0])) {
+        line.AtMost(t, 3, "WAIT");
         item.SecondsToWait = Number(t[0]);
         item.WaitForWindow = t[1];
         item.FocusOnWindow = t[2];
     } else {
+        line.AtMost(t, 3, "WAIT");
         item.WaitForWindow = t[0];
         item.FocusOnWindow = t[1];
-        item.SecondsToWait = Number(t[2]);
+        item.SecondsToWait = line.NumberAt(t[2]);
     }
     if (mode.isEmpty() && item.SecondsToWait > 0 && !Clip(item.WaitForWindow).isEmpty())
         mode = QString::fromUtf16(A::Both);
@@ -100,15 +141,16 @@ void ParseWait(const Tokens& t, ScriptingRecord& item)
 
 bool IsModal(const QString& upper) { return upper == QLatin1String("/MODAL"); }
 
-void ParseDisplay(const Tokens& all, ScriptingRecord& item)
+void ParseDisplay(LineReader& line)
 {
-    const Tokens t = all.Without(IsModal);
-    item.DDEApplicationName = t[0];
-    item.DDEApplicationTopic = t[1];
-    item.FocusOnWindow = t[2];
+    const Tokens t = line.tokens.Without(IsModal);
+    line.AtMost(t, 3, "DISPLAY");
+    line.item.DDEApplicationName = t[0];
+    line.item.DDEApplicationTopic = t[1];
+    line.item.FocusOnWindow = t[2];
     // The desktop's message dialog unless "/MODAL" asks for the program's
     // own message window.
-    item.SecondsToWait = t.size() < all.size() ? 0 : 1;
+    line.item.SecondsToWait = t.size() < line.tokens.size() ? 0 : 1;
 }
 
 // The codes of "Start Program" options: wait, priority, window mode,
@@ -137,20 +179,22 @@ QString StartVerb(const QString& upperValue)
     return blank < 0 ? seven : seven.left(blank);
 }
 
-void ParseStart(const Tokens& all, ScriptingRecord& item)
+void ParseStart(LineReader& line)
 {
-    const Tokens t = all.Without(IsStartOption);
+    ScriptingRecord& item = line.item;
+    const Tokens t = line.tokens.Without(IsStartOption);
+    line.AtMost(t, 2, "START");
     item.Command = t[0];
     item.Path = t[1];
     QString codes = QLatin1String(kDefaultStartCodes);
-    for (const ScriptToken& token : all.All()) {
+    for (const ScriptToken& token : line.tokens.All()) {
         if (token.quoted)
             continue;
         const QString upper = token.text.toUpper();
         const auto value = [&upper](const char* option) { return upper.mid(qsizetype(qstrlen(option))); };
         if (upper.startsWith(QLatin1String("WAIT="))) {
             codes[0] = QLatin1Char('1');
-            item.TimeElapsed = Number(value("WAIT="));
+            item.TimeElapsed = line.NumberAt(token.text.mid(5)); // "WAIT=" as typed
         } else if (upper.startsWith(QLatin1String("PRIORITY=")) && upper.size() > 9) {
             codes[1] = upper[9];
         } else if (upper.startsWith(QLatin1String("MODE=")) && upper.size() > 5) {
@@ -172,11 +216,24 @@ bool IsTransfer(const QString& subAction)
 
 constexpr int kTopicHalf = 128;
 
-void ParseFile(const Tokens& t, ScriptingRecord& item)
+bool IsFileActionWord(const QString& word)
 {
+    const QString name = FileActionDisplayName(word);
+    return name != QLatin1String("Copy") || Clip(word).trimmed().toUpper() == QLatin1String("COPY");
+}
+
+void ParseFile(LineReader& line)
+{
+    const Tokens& t = line.tokens;
+    ScriptingRecord& item = line.item;
+    // An unknown word would otherwise copy files the line never meant to.
+    if (!IsFileActionWord(t[0]))
+        line.Fault(QStringLiteral("\"") + t[0] + QStringLiteral("\" is no file action."));
     item.DDEType = FileActionDisplayName(t[0]);
     item.Command = t[1];
     item.Path = t[2];
+    const bool http = item.DDEType == QLatin1String("HTTP Download");
+    line.AtMost(t, !IsTransfer(item.DDEType) ? 3 : http ? 4 : 6, "FILE");
     if (IsTransfer(item.DDEType)) {
         item.DDEApplicationName = t[3];
         // User name in characters 1-128, password from 129 on.
@@ -184,85 +241,101 @@ void ParseFile(const Tokens& t, ScriptingRecord& item)
     }
 }
 
-void ParseScriptStart(const Tokens& t, ScriptingRecord& item)
+void ParseScriptStart(LineReader& line)
 {
-    item.Command = t[0];
+    const Tokens& t = line.tokens;
+    line.AtMost(t, 2, "SCRIPT");
+    line.item.Command = t[0];
     const QChar letter = t[1].trimmed().isEmpty() ? QChar() : t[1].trimmed().at(0).toUpper();
     if (letter == QLatin1Char('I'))
-        item.Path = QString::fromUtf16(A::InsertMode);
+        line.item.Path = QString::fromUtf16(A::InsertMode);
     else if (letter == QLatin1Char('J'))
-        item.Path = QString::fromUtf16(A::JumpMode);
+        line.item.Path = QString::fromUtf16(A::JumpMode);
     else if (letter == QLatin1Char('A'))
-        item.Path = QString::fromUtf16(A::AppendMode);
+        line.item.Path = QString::fromUtf16(A::AppendMode);
     else
-        item.Path = t[1];
+        line.item.Path = t[1];
 }
 
 struct Command {
     const char16_t* action;
-    std::function<void(QStringView arguments, const Tokens&, ScriptingRecord&)> fill;
+    std::function<void(LineReader&)> fill;
 };
 
 const std::map<QString, Command>& Commands()
 {
-    using Args = QStringView;
-    using T = const Tokens&;
-    using R = ScriptingRecord&;
+    using L = LineReader&;
     static const std::map<QString, Command> kCommands{
-        {QStringLiteral("KEYS"), {A::SendKeys, [](Args a, T t, R r) { r.Keystrokes = RestOfLine(a, t, 0); }}},
-        {QStringLiteral("FOCUS"), {A::SetFocus, [](Args, T t, R r) { r.FocusOnWindow = t[0]; r.WaitForWindow = t[1]; }}},
-        {QStringLiteral("WAIT"), {A::Wait, [](Args, T t, R r) { ParseWait(t, r); }}},
-        {QStringLiteral("DISPLAY"), {A::DisplayMessage, [](Args, T t, R r) { ParseDisplay(t, r); }}},
-        {QStringLiteral("START"), {A::StartProgram, [](Args, T t, R r) { ParseStart(t, r); }}},
-        {QStringLiteral("CLOSE"), {A::CloseProgram, [](Args, T t, R r) { r.Command = t[0]; }}},
-        {QStringLiteral("EXIT"), {A::ExitScript, [](Args, T, R) {}}},
-        {QStringLiteral("DDE"), {A::Dde, [](Args, T t, R r) {
-             r.DDEApplicationName = t[0];
-             r.DDEApplicationTopic = t[1];
-             r.DDECommand = t[2];
-             r.DDEType = t[3];
-             r.DDELinkItem = t[4];
+        {QStringLiteral("KEYS"), {A::SendKeys, [](L l) { l.item.Keystrokes = RestOfLine(l.arguments, l.tokens, 0); }}},
+        {QStringLiteral("FOCUS"), {A::SetFocus, [](L l) {
+             l.AtMost(l.tokens, 2, "FOCUS");
+             l.item.FocusOnWindow = l.tokens[0];
+             l.item.WaitForWindow = l.tokens[1];
          }}},
-        {QStringLiteral("FILE"), {A::FileActions, [](Args, T t, R r) { ParseFile(t, r); }}},
-        {QStringLiteral("EMAIL"), {A::SendEmail, [](Args, T t, R r) { r.EmailID = Number(t[0]); }}},
-        {QStringLiteral("SET"), {A::SetValue, [](Args a, T t, R r) {
-             r.Path = t[0];
-             r.Command = RestOfLine(a, t, 1);
+        {QStringLiteral("WAIT"), {A::Wait, ParseWait}},
+        {QStringLiteral("DISPLAY"), {A::DisplayMessage, ParseDisplay}},
+        {QStringLiteral("START"), {A::StartProgram, ParseStart}},
+        {QStringLiteral("CLOSE"), {A::CloseProgram, [](L l) {
+             l.AtMost(l.tokens, 1, "CLOSE");
+             l.item.Command = l.tokens[0];
          }}},
-        {QStringLiteral("IF"), {A::IfValue, [](Args, T t, R r) {
-             r.Command = t[0];
-             r.WindowTitleToCheckFor = t[1];
-             r.WaitForWindow = t[2];
+        {QStringLiteral("EXIT"), {A::ExitScript, [](L l) { l.AtMost(l.tokens, 0, "EXIT"); }}},
+        {QStringLiteral("DDE"), {A::Dde, [](L l) {
+             l.AtMost(l.tokens, 5, "DDE");
+             l.item.DDEApplicationName = l.tokens[0];
+             l.item.DDEApplicationTopic = l.tokens[1];
+             l.item.DDECommand = l.tokens[2];
+             l.item.DDEType = l.tokens[3];
+             l.item.DDELinkItem = l.tokens[4];
          }}},
-        {QStringLiteral("SCRIPT"), {A::StartScript, [](Args, T t, R r) { ParseScriptStart(t, r); }}},
-        {QStringLiteral("IFWINDOW"), {A::IfWindow, [](Args, T t, R r) {
-             r.WindowExistance = QString::fromUtf16(A::Exists);
-             r.WindowTitleToCheckFor = t[0];
-             r.FocusOnWindow = t[1];
+        {QStringLiteral("FILE"), {A::FileActions, ParseFile}},
+        {QStringLiteral("EMAIL"), {A::SendEmail, [](L l) {
+             l.AtMost(l.tokens, 1, "EMAIL");
+             l.item.EmailID = l.NumberAt(l.tokens[0]);
          }}},
-        {QStringLiteral("IFNOTWINDOW"), {A::IfWindow, [](Args, T t, R r) {
-             r.WindowExistance = QString::fromUtf16(A::DoesNotExist);
-             r.WindowTitleToCheckFor = t[0];
-             r.FocusOnWindow = t[1];
+        {QStringLiteral("SET"), {A::SetValue, [](L l) {
+             l.item.Path = l.tokens[0];
+             l.item.Command = RestOfLine(l.arguments, l.tokens, 1);
          }}},
-        {QStringLiteral("IFTIME"), {A::IfTimeElapsed, [](Args, T t, R r) {
-             r.IfTimeElapsed = QString::fromUtf16(A::GreaterThan);
-             r.TimeElapsed = Number(t[0]);
+        {QStringLiteral("IF"), {A::IfValue, [](L l) {
+             l.AtMost(l.tokens, 3, "IF");
+             l.item.Command = l.tokens[0];
+             l.item.WindowTitleToCheckFor = l.tokens[1];
+             l.item.WaitForWindow = l.tokens[2];
          }}},
-        {QStringLiteral("IFTIMELESS"), {A::IfTimeElapsed, [](Args, T t, R r) {
-             r.IfTimeElapsed = QString::fromUtf16(A::LessThan);
-             r.TimeElapsed = Number(t[0]);
+        {QStringLiteral("SCRIPT"), {A::StartScript, ParseScriptStart}},
+        {QStringLiteral("IFWINDOW"), {A::IfWindow, [](L l) {
+             l.AtMost(l.tokens, 2, "IFWINDOW");
+             l.item.WindowExistance = QString::fromUtf16(A::Exists);
+             l.item.WindowTitleToCheckFor = l.tokens[0];
+             l.item.FocusOnWindow = l.tokens[1];
          }}},
-        {QStringLiteral("END"), {A::EndIf, [](Args, T, R) {}}},
-        {QStringLiteral("COMMENT"), {A::Comment, [](Args a, T t, R r) { r.Command = RestOfLine(a, t, 0); }}},
-        {QStringLiteral("!"), {A::Comment, [](Args a, T t, R r) { r.Command = RestOfLine(a, t, 0); }}},
+        {QStringLiteral("IFNOTWINDOW"), {A::IfWindow, [](L l) {
+             l.AtMost(l.tokens, 2, "IFNOTWINDOW");
+             l.item.WindowExistance = QString::fromUtf16(A::DoesNotExist);
+             l.item.WindowTitleToCheckFor = l.tokens[0];
+             l.item.FocusOnWindow = l.tokens[1];
+         }}},
+        {QStringLiteral("IFTIME"), {A::IfTimeElapsed, [](L l) {
+             l.AtMost(l.tokens, 1, "IFTIME");
+             l.item.IfTimeElapsed = QString::fromUtf16(A::GreaterThan);
+             l.item.TimeElapsed = l.NumberAt(l.tokens[0]);
+         }}},
+        {QStringLiteral("IFTIMELESS"), {A::IfTimeElapsed, [](L l) {
+             l.AtMost(l.tokens, 1, "IFTIMELESS");
+             l.item.IfTimeElapsed = QString::fromUtf16(A::LessThan);
+             l.item.TimeElapsed = l.NumberAt(l.tokens[0]);
+         }}},
+        {QStringLiteral("END"), {A::EndIf, [](L l) { l.AtMost(l.tokens, 0, "END"); }}},
+        {QStringLiteral("COMMENT"), {A::Comment, [](L l) { l.item.Command = RestOfLine(l.arguments, l.tokens, 0); }}},
+        {QStringLiteral("!"), {A::Comment, [](L l) { l.item.Command = RestOfLine(l.arguments, l.tokens, 0); }}},
     };
     return kCommands;
 }
 
 } // namespace
 
-ScriptLineKind ParseScriptLine(QStringView line, ScriptingRecord& item)
+ScriptLineKind ParseScriptLine(QStringView line, ScriptingRecord& item, QString* problem)
 {
     ScriptingRecord cleared;
     cleared.ID = item.ID;
@@ -279,10 +352,15 @@ ScriptLineKind ParseScriptLine(QStringView line, ScriptingRecord& item)
         // Kept as typed, the arguments too, so that nothing the user wrote is lost.
         item.Action = keyword;
         item.Command = arguments;
+        if (problem)
+            *problem = QLatin1String(kUnknownScriptActionText) + QLatin1Char(' ') + keyword;
         return ScriptLineKind::Unknown;
     }
     item.Action = QString::fromUtf16(found->second.action);
-    found->second.fill(arguments, Tokens(SplitTokens(arguments)), item);
+    LineReader reader{arguments, Tokens(SplitTokens(arguments)), item, QString()};
+    found->second.fill(reader);
+    if (problem)
+        *problem = reader.problem;
     return ScriptLineKind::Known;
 }
 

@@ -12,6 +12,7 @@
 #include "scripting/windows/BrowseScripting.h"
 #include "scripting/windows/BrowseScriptTemplates.h"
 #include "scripting/windows/PrintScript.h"
+#include "scripting/windows/ScriptTextWindow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -27,7 +28,7 @@ namespace vl {
 namespace {
 
 constexpr char kTemplateTip[] = "Add the items of a script template to the end of this script";
-constexpr char kTextTip[] = "Editing a script as text is not available in this version.";
+constexpr char kTextTip[] = "Edit the whole script as text, one command a line";
 
 } // namespace
 
@@ -107,7 +108,7 @@ void ScriptList::BuildWindow()
     clear_ = AddButton("Clear", nullptr, &ScriptList::Clear);
     print_ = AddButton("&Print", nullptr, &ScriptList::Print);
     template_ = AddButton("&Template", kTemplateTip, &ScriptList::AddTemplate);
-    editAsText_ = AddButton("Edit as &Text", kTextTip, nullptr);
+    editAsText_ = AddButton("Edit as &Text", kTextTip, &ScriptList::EditAsText);
     QPushButton* close = AddButton("Cl&ose", nullptr, nullptr);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     edit_->setDefault(true);
@@ -167,8 +168,7 @@ void ScriptList::UpdateButtons()
     template_->setEnabled(enabled.add);
     import_->setEnabled(enabled.add);
     export_->setEnabled(enabled.add);
-    // A feature this version does not have stays disabled; its tip says so.
-    editAsText_->setEnabled(false);
+    editAsText_->setEnabled(enabled.add);
 }
 
 void ScriptList::ShowPopup(const QPoint& globalPos)
@@ -296,6 +296,15 @@ void ScriptList::AddTemplate()
         CopyTemplateIntoScript(*chosen, task_.ID, answers_, this);
     list_->Refresh();
     UpdateButtons();
+}
+
+void ScriptList::EditAsText()
+{
+    if (!editAsText_->isEnabled())
+        return;
+    const int32_t remembered = CurrentSequence();
+    EditScriptAsText(task_.ID, this);
+    ShowItem(remembered);
 }
 
 void ScriptList::Clear()

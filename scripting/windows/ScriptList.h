@@ -70,6 +70,8 @@ private:
     void Print();
     void Import();
     void Export();
+    // "Edit as &Text": the whole script as text (ScriptTextWindow.h).
+    void EditAsText();
 
     ScheduleRecord& task_;
     TemplateTokenAnswers answers_;

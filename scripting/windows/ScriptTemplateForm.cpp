@@ -29,7 +29,6 @@ namespace vl {
 
 namespace {
 
-constexpr char kTemplateFilesTip[] = "Template files are not available in this version.";
 constexpr char kTokenHelp[] =
     "Items of a template may ask for information when the template is added to a task's script:\n"
     "[? File Prompt]  asks for a file path and name\n"
@@ -165,16 +164,16 @@ QWidget* ScriptTemplateForm::DetailsPage()
                                                              {bottom_, ScriptItemMove::ToBottom}};
     for (const auto& [button, move] : moves)
         connect(button, &QPushButton::clicked, this, [this, move = move] { Move(move); });
-    QPushButton* import = AddButton(QStringLiteral("&Import"), QLatin1String(kTemplateFilesTip), nullptr);
-    QPushButton* exportButton = AddButton(QStringLiteral("E&xport"), QLatin1String(kTemplateFilesTip), nullptr);
-    import->setEnabled(false);
-    exportButton->setEnabled(false);
+    import_ = AddButton(QStringLiteral("&Import"), QStringLiteral("Add the items of a script file to this template"),
+                        &ScriptTemplateForm::Import);
+    export_ = AddButton(QStringLiteral("E&xport"), QStringLiteral("Write this template's items to a script file"),
+                        &ScriptTemplateForm::Export);
     clear_ = AddButton(QStringLiteral("Clear"), QString(), &ScriptTemplateForm::Clear);
     print_ = AddButton(QStringLiteral("&Print"), QString(), &ScriptTemplateForm::Print);
 
     auto* side = new QGridLayout;
     const std::pair<QPushButton*, QPushButton*> pairs[] = {{add_, copy_},  {edit_, delete_},     {top_, up_},
-                                                           {bottom_, down_}, {import, exportButton}, {print_, clear_}};
+                                                           {bottom_, down_}, {import_, export_}, {print_, clear_}};
     int row = 0;
     for (const auto& [left, right] : pairs) {
         side->addWidget(left, row, 0);
@@ -213,6 +212,8 @@ void ScriptTemplateForm::UpdateButtons()
     delete_->setEnabled(enabled.onItem && changing);
     clear_->setEnabled(enabled.onItem && changing);
     print_->setEnabled(enabled.onItem);
+    import_->setEnabled(enabled.add && changing);
+    export_->setEnabled(enabled.add);
     for (QPushButton* button : {up_, top_})
         button->setEnabled(enabled.earlier && changing);
     for (QPushButton* button : {down_, bottom_})

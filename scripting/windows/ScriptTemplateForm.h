@@ -65,6 +65,8 @@ private:
     void Move(ScriptItemMove move);
     void Clear();
     void Print();
+    void Import();
+    void Export();
 
     FormRequest request_;
     ScriptTemplatesRecord record_;
@@ -84,6 +86,8 @@ private:
     QPushButton* bottom_ = nullptr;
     QPushButton* clear_ = nullptr;
     QPushButton* print_ = nullptr;
+    QPushButton* import_ = nullptr;
+    QPushButton* export_ = nullptr;
 };
 
 } // namespace vl

@@ -4,6 +4,8 @@
 #include "scripting/windows/BrowseScripting.h"
 #include "scripting/windows/BrowseScriptTemplates.h"
 #include "scripting/windows/ScriptKeysWindow.h"
+#include "scripting/windows/ScriptQueueViewer.h"
+#include "scripting/windows/ScriptTextWindow.h"
 #include "tasks/AdvanceWarningCheck.h"
 #include "tasks/HistoryExpiry.h"
 #include "tasks/HolidayRoll.h"
@@ -42,6 +44,16 @@ void RegisterTaskProcedures()
         else if (auto* list = dynamic_cast<TaskListWindow*>(window))
             BrowseScripting(list->ScriptTask(), window);
     });
+    // "Edit Script as Text" of the task form, the wizards and the task lists.
+    Procedures().RegisterModal(QLatin1String(kEditScriptAsTextProcedure), [](QWidget* window) {
+        if (auto* form = qobject_cast<UpdateSchedule*>(window))
+            EditScriptAsText(form->Task().ID, form);
+        else if (auto* wizard = qobject_cast<TaskWizard*>(window))
+            EditScriptAsText(wizard->Task().ID, wizard);
+        else if (auto* list = dynamic_cast<TaskListWindow*>(window))
+            EditScriptAsText(list->ScriptTask().ID, window);
+    });
+    RegisterScriptQueueViewer();
     // The key list of the script item editor's Send Keys page.
     Procedures().RegisterWindow(QLatin1String(kScriptKeysProcedure), [] { return ViewAscii_ScriptKeys(); });
 }

@@ -77,7 +77,9 @@ TEST(ScriptTextFormat, EveryActionComesBackTheSameThroughTextAndThroughAnExchang
         const QString line = ScriptItemToLine(written.item);
         EXPECT_EQ(line, QString::fromUtf8(written.line));
         ScriptingRecord parsed;
-        EXPECT_EQ(ParseScriptLine(line, parsed), ScriptLineKind::Known) << written.line;
+        QString problem;
+        EXPECT_EQ(ParseScriptLine(line, parsed, &problem), ScriptLineKind::Known) << written.line;
+        EXPECT_EQ(problem, "") << written.line;
         EXPECT_EQ(ItemFields(parsed), ItemFields(written.item)) << written.line;
         if (written.item.Action != QLatin1String("Comment"))
             items.push_back(written.item);
@@ -152,12 +154,45 @@ TEST_F(ScriptTextStoreTest, TextReplacesTheScriptNumberedByLineAndReadsBackInden
     ScriptingRecord old = MakeItem("Exit Script");
     old.ID = 5;
     ASSERT_TRUE(d.Scripting.Add(old));
-    prompt.Answer(1);
-    EXPECT_TRUE(ScriptTextToItems(d.Scripting, 5, "KEYS a\n\r\nIF x = 1\r   EXIT\r\nEND\r\nBeep twice\r\n"));
-    EXPECT_EQ(Stored(5), "1:Send Keys 3:If Value... 4:Exit Script 5:...End If 6:Beep");
-    ASSERT_EQ(prompt.Questions().size(), 1u);
-    EXPECT_EQ(prompt.Questions()[0].text, "Unknown script action:|Beep|twice");
-    EXPECT_EQ(ScriptItemsToText(d.Scripting, 5), "KEYS a\r\nIF x = 1\r\n   EXIT\r\nEND\r\nBeep twice\r\n");
+    EXPECT_TRUE(ScriptTextToItems(d.Scripting, 5, "KEYS a\n\r\nIF x = 1\r   EXIT\r\nEND\r\n! done\r\n"));
+    EXPECT_EQ(Stored(5), "1:Send Keys 3:If Value... 4:Exit Script 5:...End If 6:Comment");
+    EXPECT_TRUE(prompt.Questions().empty());
+    EXPECT_EQ(ScriptItemsToText(d.Scripting, 5), "KEYS a\r\nIF x = 1\r\n   EXIT\r\nEND\r\nCOMMENT done\r\n");
+}
+
+TEST_F(ScriptTextStoreTest, LinesThatDoNotReadWholeAreShownWithTheirNumbersAndNothingIsSaved)
+{
+    ScriptingRecord old = MakeItem("Exit Script");
+    old.ID = 5;
+    ASSERT_TRUE(d.Scripting.Add(old));
+    const struct {
+        QString text;
+        QStringList shown; // the lines of the message after its first
+    } cases[] = {
+        {"KEYS a\r\nBeep twice", {"Line 2: Unknown script action: Beep"}},
+        {"FOCUS Untitled - Editor", {"Line 1: FOCUS takes 2 values; put a value that holds blanks or commas in double quotes."}},
+        {"IFTIME 5\r\n  IF x = 1,5\r\n  END\r\nEND", {"Line 2: IF takes 3 values; put a value that holds blanks or commas in double quotes."}},
+        {"EMAIL 12x\r\nEXIT now", {"Line 1: \"12x\" is not a whole number.", "Line 2: EXIT takes no values."}},
+        {"START editor WAIT=soon", {"Line 1: \"soon\" is not a whole number."}},
+        {"FILE Remove /tmp/x", {"Line 1: \"Remove\" is no file action."}},
+        {"IFWINDOW Editor*\r\nIFTIME 5\r\nEND", {"Line 1: IFWINDOW has no END after it."}},
+        {"KEYS a\r\nEND\r\nEND", {"Line 2: END has no test (IF...) before it to end.", "Line 3: END has no test (IF...) before it to end."}},
+        {"KEYS " + QString(300, 'k'), {"Line 1: a value is longer than the 255 characters it can keep."}},
+        {"KEYS a\r\n! " + QString(1100, 'c'), {"Line 2: the line is longer than 1,024 characters."}},
+        {QString("Beep\r\n").repeated(12), {"Line 1: Unknown script action: Beep", "Line 2: Unknown script action: Beep"}},
+    };
+    for (const auto& c : cases) {
+        prompt.Answer(1);
+        int first = 0;
+        EXPECT_FALSE(ScriptTextToItems(d.Scripting, 5, c.text, &first)) << c.text.left(40).toStdString();
+        const QStringList shown = prompt.Questions().back().text.split('|');
+        EXPECT_EQ(shown.first(), "The script was not saved. Correct these lines:");
+        EXPECT_EQ(shown.mid(1, c.shown.size()), c.shown) << c.text.left(40).toStdString();
+        EXPECT_EQ(first, c.shown.first().section(' ', 1, 1).chopped(1).toInt());
+        EXPECT_EQ(Stored(5), "1:Exit Script");
+    }
+    EXPECT_EQ(prompt.Questions().back().text.split('|').size(), 12) << "ten lines and how many more";
+    EXPECT_TRUE(prompt.Questions().back().text.endsWith("... and 2 more."));
 }
 
 TEST_F(ScriptTextStoreTest, ABlankTextOrAFailedWriteKeepsTheOldScript)

@@ -12,6 +12,7 @@
 #include "scripting/windows/ScriptTemplateForm.h"
 #include "scripting/windows/ScriptTemplateList.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -139,12 +140,28 @@ TEST_F(ScriptTemplateWindowsTest, CopiedTemplateKeepsItsItemsOnlyWhenStored)
     ASSERT_TRUE(d.ScriptTemplates.Get(VLT_K_WIZ_ID, alpha));
     ScriptTemplateForm* doomed = Form(FormRequest::Delete, alpha, 0);
     EXPECT_EQ(doomed->windowTitle(), "Edit Script Template alpha");
-    for (const char* text : {"&Add", "&Edit", "&Delete", "Clear"})
+    for (const char* text : {"&Add", "&Edit", "&Delete", "Clear", "&Import"})
         EXPECT_FALSE(Button(*doomed, text)->isEnabled()) << text;
     EXPECT_TRUE(Button(*doomed, "&Print")->isEnabled());
     doomed->accept();
     EXPECT_TRUE(Sequences(2).isEmpty());
     EXPECT_EQ(d.ScriptTemplates.Records(), 2);
+}
+
+TEST_F(ScriptTemplateWindowsTest, ItemsGoToAScriptFileAndComeBackFromIt)
+{
+    std::vector<ScriptTemplatesRecord> headers(2);
+    for (int32_t id : {1, 2}) {
+        headers[size_t(id - 1)].WIZ_ID = id;
+        ASSERT_TRUE(d.ScriptTemplates.Get(VLT_K_WIZ_ID, headers[size_t(id - 1)]));
+    }
+    const QString file = test::TestPath("alpha.vls");
+    prompt.AnswerPath(file).AnswerPath(file);
+    Button(*Form(FormRequest::Change, headers[1], 0), "E&xport")->click();
+    ScriptTemplateForm* beta = Form(FormRequest::Change, headers[0], 0);
+    Button(*beta, "&Import")->click();
+    EXPECT_EQ(Sequences(1).size(), 2);
+    EXPECT_EQ(beta->Items()->model()->rowCount(), 2) << "the list shows what came in";
 }
 
 } // namespace
