@@ -1,6 +1,7 @@
 #include "tasks/TaskWizardStore.h"
 
 #include "core/schedule/ScheduleRules.h"
+#include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 #include "tasks/DescribeTaskType.h"
 #include "tasks/TaskFormRules.h"
@@ -34,6 +35,16 @@ ScheduleRecord PrimeWizardTask(Dictionary& tables, const QString& taskType)
     task.Category = QString::fromLatin1(kDefaultCategory);
     KeepDefaultCategory(tables.Categories);
     return task;
+}
+
+void SeedWizardTask(ScheduleRecord& task, const ScheduleRecord& seed)
+{
+    task.Message = seed.Message;
+    task.Description = seed.Description;
+    task.Date = seed.Date;
+    task.Time = seed.Time;
+    if (!Clip(seed.Category).isEmpty())
+        task.Category = seed.Category;
 }
 
 ScheduleRecord SpecialEventCopy(const ScheduleRecord& source)

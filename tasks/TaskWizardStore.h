@@ -25,6 +25,11 @@ inline constexpr char kSkipWriteFailedText[] = "Could not change SKIP status ";
 // Categories table gets when it lacks it.
 ScheduleRecord PrimeWizardTask(Dictionary& tables, const QString& taskType);
 
+// A new wizard task started from what another window made of something
+// (a to-do item): the seed's message, description, date and time, and its
+// category when it names one, over the wizard's defaults.
+void SeedWizardTask(ScheduleRecord& task, const ScheduleRecord& seed);
+
 // The special event made of a stored task: a copy (TaskFormRules.h
 // CopyOfTask) that runs once, on the day the user gives, so without the
 // source's repetition and exceptions.

@@ -4,6 +4,7 @@
 
 #include "core/startup/ProgramMain.h"
 #include "core/windows/frame/Main.h"
+#include "pim/windows/TodoProcedures.h"
 #include "platform/widgets/DesktopServices.h"
 #include "tasks/windows/TaskProcedures.h"
 
@@ -20,5 +21,6 @@ int main(int argc, char** argv)
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     const vl::DesktopServices services;
     vl::RegisterTaskProcedures();
+    vl::RegisterTodoProcedures();
     return vl::ProgramMain(vl::Main);
 }

@@ -13,6 +13,7 @@
 #include "tasks/windows/ExploreSchedule.h"
 #include "tasks/windows/TaskListWindow.h"
 #include "tasks/windows/TaskWizard.h"
+#include "tasks/windows/TodoTaskEditing.h"
 #include "tasks/windows/UpdateSchedule.h"
 
 namespace vl {
@@ -29,6 +30,7 @@ void RegisterTaskProcedures()
     InstallHistoryExpiry();
     InstallTaskForm();
     RegisterTaskWizards();
+    InstallTodoTaskEditing();
     RegisterScriptTemplateProcedures();
     // The "&Scripting" of the task form, the wizards and the task lists: the
     // script list of the window's own task (a list's highlighted one).

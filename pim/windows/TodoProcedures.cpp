@@ -1,0 +1,13 @@
+#include "pim/windows/TodoProcedures.h"
+
+#include "pim/windows/BrowseToDoList.h"
+#include "platform/widgets/FrameProcedures.h"
+
+namespace vl {
+
+void RegisterTodoProcedures()
+{
+    Procedures().RegisterWindow(QLatin1String(kBrowseToDoListProcedure), [] { return new BrowseToDoList; });
+}
+
+} // namespace vl
