@@ -50,14 +50,14 @@ protected:
         done.description = QStringLiteral("Done");
         done.sortable = false;
         done.viewField = false;
-        ColumnDefinition text = column("TDO:ToDo", "To Do", QStringLiteral("@s80"), 80, u'L');
+        ColumnDefinition text = column("TDO:ToDo", "To Do", QStringLiteral("@s80"), 150, u'L');
         text.description = QStringLiteral("To Do (Description)");
         return {done,
                 column("TDO:Priority", "Priority", QStringLiteral("@n2"), 25, u'R'),
                 text,
-                column("TDO:Category", "Category", QStringLiteral("@s20"), 76, u'L'),
-                column("TDO:CompletionDate", "Completion Date", UserDatePicture() + QLatin1Char('b'), 80, u'R'),
-                column("TDO:CompletionTime", "Completion Time", QStringLiteral("@t3b"), 80, u'R')};
+                column("TDO:Category", "Category", QStringLiteral("@s20"), 60, u'L'),
+                column("TDO:CompletionDate", "Completion Date", UserDatePicture() + QLatin1Char('b'), 64, u'R'),
+                column("TDO:CompletionTime", "Completion Time", QStringLiteral("@t3b"), 64, u'R')};
     }
 };
 
@@ -155,7 +155,7 @@ BrowseToDoList::BrowseToDoList(QWidget* parent) : QWidget(parent, Qt::Window)
         pick_->setToolTip(QLatin1String(kNoTaskEditingTip));
     }
     xplore_->Activate();
-    resize(640, 400);
+    resize(720, 420);
     KeepWindowPosition(*this, QLatin1String(kBrowseToDoListProcedure));
 }
 
