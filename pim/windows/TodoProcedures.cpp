@@ -1,5 +1,6 @@
 #include "pim/windows/TodoProcedures.h"
 
+#include "pim/windows/BrowseClipboard.h"
 #include "pim/windows/BrowseToDoList.h"
 #include "platform/widgets/FrameProcedures.h"
 
@@ -8,6 +9,7 @@ namespace vl {
 void RegisterTodoProcedures()
 {
     Procedures().RegisterWindow(QLatin1String(kBrowseToDoListProcedure), [] { return new BrowseToDoList; });
+    Procedures().RegisterWindow(QLatin1String(kBrowseClipboardProcedure), [] { return new BrowseClipboard; });
 }
 
 } // namespace vl

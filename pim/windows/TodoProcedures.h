@@ -1,6 +1,7 @@
 #pragma once
-// Plugs the to-do list into the main program when it starts: "BrowseToDoList"
-// opens from the frame's menu, toolbar and at start-up.
+// Plugs the to-do list and the clipboard saver's list into the main program
+// when it starts: "BrowseToDoList" and "BrowseClipboard" open from the
+// frame's menu, toolbar and at start-up.
 
 namespace vl {
 

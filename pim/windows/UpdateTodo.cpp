@@ -4,6 +4,7 @@
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
 #include "pim/TodoRules.h"
+#include "pim/windows/FieldHistoryKey.h"
 #include "pim/windows/TaskEditingServices.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
@@ -248,7 +249,7 @@ void UpdateTodo::PutBackLastSaved()
 
 void UpdateTodo::keyPressEvent(QKeyEvent* event)
 {
-    if (QKeySequence(event->keyCombination()) == kTodoHistoryKey) {
+    if (QKeySequence(event->keyCombination()) == kFieldHistoryKey) {
         PutBackLastSaved();
         event->accept();
         return;

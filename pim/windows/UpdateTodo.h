@@ -15,7 +15,6 @@
 #include "platform/ui/FormRequest.h"
 
 #include <QDialog>
-#include <QKeySequence>
 
 class QCheckBox;
 class QComboBox;
@@ -32,8 +31,6 @@ class PictureSpinBox;
 
 inline constexpr char kUpdateTodoProcedure[] = "UpdateTodo";
 inline constexpr char kCompletionDateTitle[] = "Select Completion Date";
-// The key that puts a field's last saved value back.
-inline const QKeySequence kTodoHistoryKey{Qt::CTRL | Qt::Key_Apostrophe};
 
 class UpdateTodo : public QDialog {
     Q_OBJECT
