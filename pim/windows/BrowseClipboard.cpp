@@ -31,7 +31,6 @@ const QString kSavedOnlyFilter = QStringLiteral("Saved Only");
 // How often the list reads the table again for texts captured meanwhile.
 constexpr int kRereadMilliseconds = 5000;
 constexpr int kKeepColumn = 0;
-constexpr int kContentsColumn = 1;
 
 class ClipboardXplore : public Xplore {
 public:

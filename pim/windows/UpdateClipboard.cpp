@@ -13,7 +13,6 @@
 #include "resources/ProgramIcons.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
