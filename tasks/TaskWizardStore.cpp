@@ -2,6 +2,7 @@
 
 #include "core/dictionary/TableDefinitions.h"
 #include "core/schedule/ScheduleRules.h"
+#include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 #include "tasks/DescribeTaskType.h"
 #include "platform/runtime/FixedText.h"
@@ -85,6 +86,16 @@ void KeepOffSchedule(ScheduleRecord& task)
     task.ExceptTimeBegin = task.ExceptTimeEnd = 0;
     task.EXCEPTOTHER.clear();
     task.EXCEPTIONLINK = 0;
+}
+
+void SeedWizardTask(ScheduleRecord& task, const ScheduleRecord& seed)
+{
+    task.Message = seed.Message;
+    task.Description = seed.Description;
+    task.Date = seed.Date;
+    task.Time = seed.Time;
+    if (!Clip(seed.Category).isEmpty())
+        task.Category = seed.Category;
 }
 
 ScheduleRecord SpecialEventCopy(const ScheduleRecord& source)

@@ -47,6 +47,11 @@ std::optional<ScheduleRecord> StoredHotKeyTask(Dictionary& tables, int32_t taskI
 // time, no weekdays, no exceptions.
 void KeepOffSchedule(ScheduleRecord& task);
 
+// A new wizard task started from what another window made of something
+// (a to-do item): the seed's message, description, date and time, and its
+// category when it names one, over the wizard's defaults.
+void SeedWizardTask(ScheduleRecord& task, const ScheduleRecord& seed);
+
 // The special event made of a stored task: a copy (TaskFormRules.h
 // CopyOfTask) that runs once, on the day the user gives, so without the
 // source's repetition and exceptions.

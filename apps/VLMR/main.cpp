@@ -8,6 +8,7 @@
 #include "hotkeys/windows/HotKeyProcedures.h"
 #include "pim/windows/ContactProcedures.h"
 #include "pim/windows/MessageProcedures.h"
+#include "pim/windows/TodoProcedures.h"
 #include "platform/widgets/DesktopServices.h"
 #include "tasks/windows/TaskProcedures.h"
 
@@ -28,5 +29,6 @@ int main(int argc, char** argv)
     vl::RegisterContactProcedures();
     vl::RegisterExchangeProcedures();
     vl::RegisterMessageProcedures();
+    vl::RegisterTodoProcedures();
     return vl::ProgramMain(vl::Main);
 }

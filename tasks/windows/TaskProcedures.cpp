@@ -16,6 +16,7 @@
 #include "tasks/windows/ScriptTaskWizard.h"
 #include "tasks/windows/TaskListWindow.h"
 #include "tasks/windows/TaskWizard.h"
+#include "tasks/windows/TodoTaskEditing.h"
 #include "tasks/windows/UpdateSchedule.h"
 
 namespace vl {
@@ -33,6 +34,7 @@ void RegisterTaskProcedures()
     InstallTaskForm();
     RegisterTaskWizards();
     RegisterScriptTaskWizard();
+    InstallTodoTaskEditing();
     RegisterScriptTemplateProcedures();
     // The "&Scripting" of the task form, the wizards and the task lists: the
     // script list of the window's own task (a list's highlighted one).

@@ -47,9 +47,11 @@ TaskEditor::Options EditorOptions(TaskWizardKind kind)
 
 } // namespace
 
-TaskWizard::TaskWizard(TaskWizardKind kind, int32_t sourceTaskId, QWidget* parent)
+TaskWizard::TaskWizard(TaskWizardKind kind, int32_t sourceTaskId, QWidget* parent, const ScheduleRecord* seed)
     : QDialog(parent), kind_(kind), sourceId_(sourceTaskId)
 {
+    if (seed)
+        seed_ = *seed;
     Open();
 }
 
@@ -95,6 +97,8 @@ bool TaskWizard::LoadTask()
         task_ = PrimeScriptTask(tables);
     } else {
         task_ = PrimeWizardTask(tables, QLatin1String(WizardTexts(kind_).taskType));
+        if (seed_)
+            SeedWizardTask(task_, *seed_);
     }
     if (!ReserveWizardTask(tables, task_, base_))
         return false;
@@ -303,6 +307,18 @@ bool OpenSpecialEventWizard(int32_t sourceTaskId, QWidget* list, std::function<v
         if (done)
             done(result == QDialog::Accepted);
     });
+    wizard->open();
+    return true;
+}
+
+bool OpenSeededMessageWizard(const ScheduleRecord& seed, QWidget* parent)
+{
+    auto* wizard = new TaskWizard(TaskWizardKind::Message, 0, parent, &seed);
+    if (!wizard->Opened()) {
+        delete wizard;
+        return false;
+    }
+    wizard->setAttribute(Qt::WA_DeleteOnClose);
     wizard->open();
     return true;
 }

@@ -43,9 +43,10 @@ struct HotKeyTaskStart {
 class TaskWizard : public QDialog {
     Q_OBJECT
 public:
-    // A new task of the wizard's kind; the special event wizard copies the
-    // source task.
-    explicit TaskWizard(TaskWizardKind kind, int32_t sourceTaskId = 0, QWidget* parent = nullptr);
+    // A new task of the wizard's kind (primed from the seed when there is
+    // one); the special event wizard copies the source task.
+    explicit TaskWizard(TaskWizardKind kind, int32_t sourceTaskId = 0, QWidget* parent = nullptr,
+                        const ScheduleRecord* seed = nullptr);
     // The script wizard in hot-key mode: the hot key's stored "Hot Key" task
     // is changed; another task under the ID is left alone and a new one made.
     explicit TaskWizard(const HotKeyTaskStart& hotKey, QWidget* parent = nullptr);
@@ -85,6 +86,7 @@ private:
 
     TaskWizardKind kind_;
     int32_t sourceId_;
+    std::optional<ScheduleRecord> seed_;
     ScheduleRecord task_;
     ScheduleRecord base_; // the task as reserved or last stored, for the merge
     bool reserved_ = false;
@@ -106,6 +108,10 @@ private:
     QPushButton* finish_ = nullptr;
     QPushButton* cancel_ = nullptr;
 };
+
+// The message task wizard on a new task primed from the seed, window-modal
+// to parent; false when it could not open (the reason has been shown).
+bool OpenSeededMessageWizard(const ScheduleRecord& seed, QWidget* parent);
 
 // Registers the procedures "AddTaskWizard", "AddProgramWizard",
 // "AddMessageWizard" (each a window of its own, started by the frame) and

@@ -236,5 +236,26 @@ TEST_F(TaskWizardTest, SpecialEventIsAOneTimeCopyWithItsOwnScriptAndMovesTheSkip
     EXPECT_EQ(Stored(source.ID)->LASTCHANGEDATE, source.LASTCHANGEDATE) << "the source untouched";
 }
 
+TEST_F(TaskWizardTest, AMessageWizardSeededFromAToDoItemFinishesWithTheItemsTexts)
+{
+    ScheduleRecord seed;
+    seed.Description = "Call the bank";
+    seed.Message = "Ask about the loan\r\nPriority 3\r\n";
+    seed.Category = "Work";
+    seed.Date = kMonday + 1;
+    seed.Time = MakeClock(15, 0);
+    TaskWizard wizard(K::Message, 0, nullptr, &seed);
+    ASSERT_TRUE(wizard.Opened());
+    Finish(&wizard);
+    const std::optional<ScheduleRecord> task = Stored(wizard.Task().ID);
+    ASSERT_TRUE(task);
+    EXPECT_EQ(task->Description, "Call the bank");
+    EXPECT_EQ(task->Message, QString(seed.Message).remove(u'\r')) << "as the message box keeps lines";
+    EXPECT_EQ(task->Category, "Work");
+    EXPECT_EQ(task->TaskType, "Display Message");
+    EXPECT_EQ(task->Time, MakeClock(15, 0));
+}
+
+
 } // namespace
 } // namespace vl

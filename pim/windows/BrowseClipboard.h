@@ -1,0 +1,79 @@
+#pragma once
+// The clipboard saver's list ("Clipboard Manager"): the saved texts with
+// their keep mark, category and date, newest first ("By Date"), or by
+// content, by category, or only the kept ones ("Saved Only"). "&Copy to
+// Clipboard" puts the highlighted text back on the clipboard, "&Toggle
+// Save" (or a click on the keep mark) flips its keep mark, "&Run" starts the
+// addresses, programs and shortcuts it holds; "&View", "&New", "&Edit" and
+// "&Delete" open the entry form (a kept entry asks before it is deleted).
+// Texts captured while the list is open appear when it comes forward and on
+// its timer.
+
+#include "core/dictionary/ClipboardRecord.h"
+#include "platform/browse/BrowseModel.h"
+#include "platform/ui/FormRequest.h"
+#include "platform/viewcopy/ViewCopyBrowse.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QPushButton;
+class QTabBar;
+class QTimer;
+
+namespace vl {
+
+class BrowseList;
+class Xplore;
+
+inline constexpr char kBrowseClipboardProcedure[] = "BrowseClipboard";
+inline constexpr char kNoQueryTip[] = "The query of the clipboard saver is not available yet";
+
+class BrowseClipboard : public QWidget {
+    Q_OBJECT
+public:
+    enum Tab { kByDateTab, kByContentTab, kByCategoryTab, kSavedOnlyTab };
+    // Starts what "&Run" found (a program, document or address).
+    using Starter = std::function<void(const QString& target)>;
+
+    explicit BrowseClipboard(QWidget* parent = nullptr);
+    ~BrowseClipboard() override;
+
+    BrowseList* List() const { return list_; }
+    BrowseModel* Model() const { return model_.get(); }
+    const BrowseButtons& Buttons() const { return viewCopy_->Buttons(); }
+    QTabBar* Tabs() const { return tabs_; }
+    QPushButton* Button(const QString& text) const;
+    Xplore* Enhancement() const { return xplore_; }
+    // How "&Run" starts a target (the program start by default).
+    void SetStarter(Starter starter) { starter_ = std::move(starter); }
+
+    // The commands of the buttons on the highlighted entry.
+    void CopyToClipboard();
+    void ToggleKeep();
+    void Run();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QWidget* MakeTabs();
+    void ShowTab(int tab);
+    void OpenForm(FormRequest request);
+    void ShowEntry(const ClipboardRecord& entry);
+    bool Highlighted(ClipboardRecord& entry);
+
+    bool opened_ = false;
+    std::unique_ptr<BrowseModel> model_;
+    BrowseList* list_ = nullptr;
+    Xplore* xplore_ = nullptr;
+    ViewCopyBrowse* viewCopy_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    QList<QPushButton*> buttons_;
+    QTimer* timer_ = nullptr;
+    Starter starter_;
+};
+
+} // namespace vl

@@ -1,0 +1,10 @@
+#pragma once
+// Plugs the to-do list and the clipboard saver's list into the main program
+// when it starts: "BrowseToDoList" and "BrowseClipboard" open from the
+// frame's menu, toolbar and at start-up.
+
+namespace vl {
+
+void RegisterTodoProcedures();
+
+} // namespace vl

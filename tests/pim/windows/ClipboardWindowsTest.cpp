@@ -1,0 +1,158 @@
+// The clipboard saver's list, entry form and category pick list offscreen
+// on real tables: newest first and the kept ones, keep, copy back, run,
+// the warning before a kept entry goes, a new entry from the clipboard, and
+// the category the form takes with and without the pick list.
+
+#include "core/dictionary/Dictionary.h"
+#include "pim/ClipboardEntries.h"
+#include "pim/windows/BrowseClipboard.h"
+#include "pim/windows/SelectClipboardCategory.h"
+#include "pim/windows/UpdateClipboard.h"
+#include "platform/runtime/Clock.h"
+#include "platform/widgets/BrowseList.h"
+#include "tests/support/ScriptedPrompt.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QToolButton>
+
+namespace vl {
+namespace {
+
+const Date kToday = MakeDate(3, 12, 2025);
+
+class ClipboardWindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(OpenTable(d.Clipboard) && OpenTable(d.ClipboardCategories)); }
+    void TearDown() override { DictionaryEnd(); }
+
+    ClipboardRecord Stored(const char* text, Date date, uint8_t keep = 0)
+    {
+        ClipboardRecord entry = NewClipboardEntry(d.Clipboard, text, date, 100);
+        entry.ClipKeep = keep;
+        entry.Category = "General";
+        EXPECT_TRUE(StoreClipboardEntry(d.Clipboard, FormRequest::Insert, entry));
+        return entry;
+    }
+
+    static QStringList Texts(BrowseClipboard& list)
+    {
+        QStringList texts;
+        for (int row = 0; row < list.Model()->rowCount(); ++row)
+            texts << list.Model()->index(row, 1).data().toString().trimmed();
+        return texts;
+    }
+
+    Dictionary& d = (DictionaryStart(), Tables());
+    SettableClock clock{kToday, 100};
+    ClockOverride useClock{clock};
+    test::ScriptedPrompt prompt;
+};
+
+TEST_F(ClipboardWindowsTest, NewestFirstKeepCopyBackAndRun)
+{
+    Stored("oldest", kToday - 2);
+    Stored("see http://a.example now", kToday);
+    Stored("kept one", kToday - 1, 1);
+    BrowseClipboard list;
+    QStringList started;
+    list.SetStarter([&started](const QString& target) { started << target; });
+    EXPECT_EQ(list.windowTitle(), "Clipboard Manager");
+    EXPECT_EQ(Texts(list), QStringList({"see http://a.example now", "kept one", "oldest"}));
+    EXPECT_EQ(list.Model()->index(0, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::blue));
+    EXPECT_FALSE(list.Model()->index(1, 1).data(Qt::ForegroundRole).isValid());
+    list.Tabs()->setCurrentIndex(BrowseClipboard::kSavedOnlyTab);
+    EXPECT_EQ(Texts(list), QStringList({"kept one"}));
+    list.Tabs()->setCurrentIndex(BrowseClipboard::kByDateTab);
+
+    list.List()->SelectRow(2);
+    list.Button("&Toggle Save")->click();
+    list.Tabs()->setCurrentIndex(BrowseClipboard::kSavedOnlyTab);
+    EXPECT_EQ(Texts(list), QStringList({"oldest", "kept one"}));
+    list.Tabs()->setCurrentIndex(BrowseClipboard::kByDateTab);
+
+    list.List()->SelectRow(0);
+    list.Button("&Copy to Clipboard")->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), "see http://a.example now");
+    list.Button("&Run")->click();
+    EXPECT_EQ(started, QStringList({"http://a.example"}));
+    for (const char* missing : {"&Query", "&Reset"})
+        EXPECT_FALSE(list.Button(missing)->isEnabled()) << missing;
+}
+
+TEST_F(ClipboardWindowsTest, AKeptEntryIsDeletedOnlyAfterYes)
+{
+    Stored("precious", kToday, 1);
+    BrowseClipboard list;
+    list.List()->SelectRow(0);
+    prompt.AnswerButton("No");
+    list.Buttons().remove->click();
+    EXPECT_EQ(list.findChild<UpdateClipboard*>(), nullptr);
+    prompt.AnswerButton("Yes");
+    list.Buttons().remove->click();
+    auto* form = list.findChild<UpdateClipboard*>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), "Delete Clipboard Record");
+    EXPECT_FALSE(form->KeepBox()->isEnabled());
+    form->OkButton()->click();
+    EXPECT_EQ(d.Clipboard.Records(), 0);
+    EXPECT_EQ(prompt.Questions().size(), 2u);
+}
+
+TEST_F(ClipboardWindowsTest, ANewEntryTakesTheClipboardTextAndATypedCategoryIsCheckedOnce)
+{
+    ClipboardCategoriesRecord work;
+    work.CATEGORY = "Work";
+    ASSERT_TRUE(d.ClipboardCategories.Add(work));
+    QApplication::clipboard()->setText("fresh text");
+    BrowseClipboard list;
+    list.Buttons().insert->click();
+    auto* form = list.findChild<UpdateClipboard*>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), "New clipboard entry");
+    EXPECT_EQ(form->ContentsBox()->toPlainText(), "fresh text");
+
+    const struct {
+        const char* typed;
+        bool picker;
+    } cases[] = {{"General", false}, {"", false}, {"work", false}, {"Home", true}};
+    for (const auto& c : cases) {
+        form->CategoryEntry()->setText(c.typed);
+        form->CategoryEntry()->setModified(true);
+        emit form->CategoryEntry()->editingFinished();
+        auto* picker = form->findChild<SelectClipboardCategory*>();
+        EXPECT_EQ(picker != nullptr, c.picker) << c.typed;
+        if (picker) {
+            EXPECT_EQ(picker->List()->CurrentRow(), 0);
+            picker->SelectButton()->click();
+            EXPECT_EQ(form->CategoryEntry()->text(), "Work");
+        }
+    }
+    form->OkButton()->click();
+    ASSERT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(Texts(list), QStringList({"fresh text"}));
+    EXPECT_EQ(list.List()->CurrentRow(), 0);
+}
+
+TEST_F(ClipboardWindowsTest, ViewShowsTheTextReadOnlyAndCloses)
+{
+    UpdateClipboard form(FormRequest::View, Stored("look only", kToday));
+    EXPECT_EQ(form.windowTitle(), "View clipboard entry");
+    EXPECT_TRUE(form.ContentsBox()->isEnabled());
+    EXPECT_TRUE(form.ContentsBox()->isReadOnly());
+    for (QWidget* control : {static_cast<QWidget*>(form.KeepBox()), static_cast<QWidget*>(form.CategoryEntry()),
+                             static_cast<QWidget*>(form.LookupButton())})
+        EXPECT_FALSE(control->isEnabled());
+    EXPECT_EQ(form.CancelButton()->text(), "Cl&ose");
+    EXPECT_FALSE(form.OkButton()->isVisibleTo(&form));
+}
+
+} // namespace
+} // namespace vl
