@@ -164,10 +164,11 @@ private:
     // narrows back to where reading starts working.
     std::optional<int64_t> NextReadable(int64_t after)
     {
+        constexpr int64_t kLast = std::numeric_limits<int64_t>::max();
         int64_t bad = after;
         int64_t good = 0;
         bool reached = false;
-        for (int64_t step = 1; !reached; step *= 2) {
+        for (int64_t step = 1; !reached; step = step > kLast / 2 ? kLast : step * 2) {
             const int64_t probe = bad > std::numeric_limits<int64_t>::max() - step ? std::numeric_limits<int64_t>::max()
                                                                                    : bad + step;
             if (Try(probe) != Probe::Damaged) {

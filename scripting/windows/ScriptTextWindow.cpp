@@ -118,7 +118,6 @@ void ScriptTextWindow::OpenReference()
         return;
     }
     reference_ = new ScriptTextReferenceWindow(this);
-    connect(reference_, &QObject::destroyed, this, [this] { reference_ = nullptr; });
     connect(reference_, &QDialog::finished, reference_, &QObject::deleteLater);
     // Modal to this window, without holding up the caller.
     reference_->open();

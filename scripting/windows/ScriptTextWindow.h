@@ -8,6 +8,7 @@
 // which builds a line on the clipboard for pasting here.
 
 #include <QDialog>
+#include <QPointer>
 
 #include <cstdint>
 
@@ -44,7 +45,8 @@ private:
     int32_t taskId_;
     bool opened_ = false;
     QPlainTextEdit* text_ = nullptr;
-    ScriptTextReferenceWindow* reference_ = nullptr;
+    // Cleared by Qt when the window goes, also while this one is destroyed.
+    QPointer<ScriptTextReferenceWindow> reference_;
 };
 
 // Shows the task's script as text, modal to the parent; true when the text

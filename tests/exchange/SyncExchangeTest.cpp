@@ -34,6 +34,7 @@ protected:
         task.Date = date;
         task.Time = 100;
         task.LASTCHANGEDATE = stamp;
+        task.LASTCHANGETIME = 1; // not the moment of priming: equal dates must tie
         EXPECT_TRUE(d.Schedule.Add(task));
         for (int i = 0; i < items; ++i) {
             ScriptingRecord item;

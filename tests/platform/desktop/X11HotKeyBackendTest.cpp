@@ -14,6 +14,8 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <vector>
+
 namespace vl {
 namespace {
 
@@ -39,7 +41,7 @@ protected:
         gBadAccess = 0;
         backend_ = X11HotKeyBackend::Open(server_.DisplayName().constData());
         ASSERT_NE(backend_, nullptr);
-        backend_->SetPressHandler([this](int id) { pressed_ << id; });
+        backend_->SetPressHandler([this](int id) { pressed_.push_back(id); });
     }
     void TearDown() override
     {
@@ -52,8 +54,9 @@ protected:
     unsigned Code(KeySym symbol) const { return XKeysymToKeycode(display_, symbol); }
 
     // Holds the modifiers, taps the key, lets everything go, and returns the
-    // ids the backend reported.
-    QList<int> Press(const QList<KeySym>& held, KeySym key)
+    // ids the backend reported (a vector: comparing two empty QLists is
+    // undefined behaviour inside Qt 6.4).
+    std::vector<int> Press(const QList<KeySym>& held, KeySym key)
     {
         for (const KeySym symbol : held)
             XTestFakeKeyEvent(display_, Code(symbol), True, 0);
@@ -92,7 +95,7 @@ protected:
     Display* display_ = nullptr;
     XErrorHandler previousHandler_ = nullptr;
     std::unique_ptr<X11HotKeyBackend> backend_;
-    QList<int> pressed_;
+    std::vector<int> pressed_;
 };
 
 TEST_F(X11HotKeyTest, GrabbedKeysAreReportedUnderTheirIdsWhateverTheLocks)
@@ -105,7 +108,7 @@ TEST_F(X11HotKeyTest, GrabbedKeysAreReportedUnderTheirIdsWhateverTheLocks)
         const char* what;
         QList<KeySym> held;
         KeySym key;
-        QList<int> expected;
+        std::vector<int> expected;
     };
     const Case cases[] = {
         {"Ctrl+Shift+A", {XK_Control_L, XK_Shift_L}, XK_a, {1}},
@@ -118,9 +121,9 @@ TEST_F(X11HotKeyTest, GrabbedKeysAreReportedUnderTheirIdsWhateverTheLocks)
         EXPECT_EQ(Press(c.held, c.key), c.expected) << c.what;
 
     Tap(XK_Num_Lock);
-    EXPECT_EQ(Press({XK_Alt_L}, XK_KP_1), QList<int>{3}) << "keypad 1 with Num Lock on";
+    EXPECT_EQ(Press({XK_Alt_L}, XK_KP_1), std::vector<int>{3}) << "keypad 1 with Num Lock on";
     Tap(XK_Caps_Lock);
-    EXPECT_EQ(Press({XK_Control_L, XK_Shift_L}, XK_a), QList<int>{1}) << "with both locks on";
+    EXPECT_EQ(Press({XK_Control_L, XK_Shift_L}, XK_a), std::vector<int>{1}) << "with both locks on";
 }
 
 TEST_F(X11HotKeyTest, KeysHeldElsewhereOrMissingAreRefusedAndTheOthersStillWork)
@@ -136,8 +139,8 @@ TEST_F(X11HotKeyTest, KeysHeldElsewhereOrMissingAreRefusedAndTheOthersStillWork)
     ASSERT_TRUE(backend_->Grab(4, kControl, 'C'));
     EXPECT_FALSE(backend_->Grab(4, kControl, 'D')) << "an id holds one key";
 
-    EXPECT_EQ(Press({XK_Control_L}, XK_c), QList<int>{4});
-    EXPECT_EQ(Press({XK_Control_L}, XK_b), QList<int>{});
+    EXPECT_EQ(Press({XK_Control_L}, XK_c), std::vector<int>{4});
+    EXPECT_EQ(Press({XK_Control_L}, XK_b), std::vector<int>{});
     // The refused grab gave back the lock variants it had taken: once the
     // other client lets Ctrl+B go, the backend may have it.
     XUngrabKey(display_, int(Code(XK_b)), ControlMask, DefaultRootWindow(display_));
@@ -155,7 +158,7 @@ TEST_F(X11HotKeyTest, KeysGoBackOnReleaseAndWhenTheBackendEnds)
     EXPECT_TRUE(backend_->Release(1));
     EXPECT_FALSE(backend_->Release(1));
     EXPECT_TRUE(OthersMayGrab(XK_e, ControlMask));
-    EXPECT_EQ(Press({XK_Control_L}, XK_e), QList<int>{});
+    EXPECT_EQ(Press({XK_Control_L}, XK_e), std::vector<int>{});
 
     backend_.reset();
     EXPECT_TRUE(OthersMayGrab(XK_f, ControlMask));
