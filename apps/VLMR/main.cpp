@@ -6,6 +6,7 @@
 #include "core/windows/frame/Main.h"
 #include "exchange/windows/ExchangeWindows.h"
 #include "hotkeys/windows/HotKeyProcedures.h"
+#include "pim/windows/BugReportWindow.h"
 #include "pim/windows/ContactProcedures.h"
 #include "platform/widgets/DesktopServices.h"
 #include "tasks/windows/TaskProcedures.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     vl::RegisterTaskProcedures();
     vl::RegisterHotKeyProcedures();
     vl::RegisterContactProcedures();
+    vl::RegisterBugReportProcedure();
     vl::RegisterExchangeProcedures();
     return vl::ProgramMain(vl::Main);
 }
