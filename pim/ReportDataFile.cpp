@@ -76,8 +76,8 @@ DataError CopyDataFileForReport(const QString& path, const QString& target)
         error = ClearInCopy<MessagesRecord>(MessagesDefinition(), target, ClearNewsPassword);
     if (error.Ok())
         error = ClearInCopy<ScriptingRecord>(ScriptingDefinition(), target, ClearFtpPassword);
-    // Rewritten records leave their old bytes in the file's free space until
-    // it is packed.
+    // Packed, the copy keeps no cleared bytes in its free space, however the
+    // storage engine was built to treat freed space.
     if (error.Ok())
         error = PackDataFile(target);
     if (!error.Ok())
