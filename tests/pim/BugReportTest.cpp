@@ -220,22 +220,5 @@ TEST_F(BugReportTest, SentReportCarriesItsAttachmentsAndItsOutcome)
     EXPECT_TRUE(test::ReadTextFile("VLMREVNT.LOG").contains("Sent to Brantwell"));
 }
 
-TEST_F(BugReportTest, ADeadServerIsAnErrorWithItsReason)
-{
-    Email::Host = "127.0.0.1:" + QString::number(test::ClosedLocalPort());
-    MailSender sender;
-    const int result = SendBugReport(sender, BugReportInput{"text", {}, false, false}, {});
-    EXPECT_NE(result, kMailSent);
-    const QString error = sender.ErrorText(result);
-    EXPECT_EQ(ValueOf(variables, "Mail"), "Error");
-    EXPECT_EQ(ValueOf(variables, "MailError"), error);
-    const QString log = test::ReadTextFile("VLMREVNT.LOG");
-    EXPECT_TRUE(log.contains("Error:  " + error.left(20)));
-    EXPECT_TRUE(log.contains("Could not send to Brantwell"));
-    const QString said = BugReportResultText(result, error);
-    EXPECT_TRUE(said.startsWith("The report was not sent.||Error:|" + error + "||Host:" + Email::Host))
-        << said.toStdString();
-}
-
 } // namespace
 } // namespace vl

@@ -1,11 +1,13 @@
 // The "Bug Reporting" window: its controls, the settings list its timer
 // fills, and what the user sees after a send, a failed send, a missing
-// attachment and "Save".
+// attachment and "Save", and what a failed send leaves for scripts and in
+// the event log.
 
 #include "core/base/Globals.h"
 #include "pim/windows/BugReportWindow.h"
 #include "platform/runtime/Clock.h"
 #include "platform/widgets/FrameProcedures.h"
+#include "scripting/ScriptVariables.h"
 #include "tests/peers/MailPeer.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
@@ -110,6 +112,9 @@ TEST_F(BugReportWindowTest, WhatFailsIsSaidAndTheTextStays)
         {true, "The log file VLMREVNT.LOG was not found in "},
         {false, "The report was not sent.||Error:|"},
     };
+    ScriptVariables variables;
+    ScriptVariablesOverride variablesInUse{variables};
+    GlobalUseLog = true;
     for (const auto& c : cases) {
         window.LogBox()->setChecked(c.includeLog);
         prompt.Answer(1);
@@ -121,6 +126,12 @@ TEST_F(BugReportWindowTest, WhatFailsIsSaidAndTheTextStays)
         EXPECT_TRUE(window.SendButton()->isEnabled());
         EXPECT_EQ(window.ReportEntry()->toPlainText(), "The list froze.");
     }
+    GlobalUseLog = false;
+    EXPECT_EQ(variables.Find("Mail").value_or(ScriptVariable{}).STRINGVALUE, "Error");
+    const QString error = variables.Find("MailError").value_or(ScriptVariable{}).STRINGVALUE;
+    EXPECT_TRUE(prompt.Questions().back().text.contains("|Error:|" + error + "||Host:127.0.0.1:"));
+    const QString log = test::ReadTextFile("VLMREVNT.LOG");
+    EXPECT_TRUE(log.contains("Error:  " + error.left(20)) && log.contains("Could not send to Brantwell"));
 }
 
 TEST_F(BugReportWindowTest, SaveWritesTheReportToTheChosenFile)
