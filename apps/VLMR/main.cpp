@@ -6,6 +6,7 @@
 #include "core/windows/frame/Main.h"
 #include "exchange/windows/ExchangeWindows.h"
 #include "hotkeys/windows/HotKeyProcedures.h"
+#include "pim/windows/BugReportWindow.h"
 #include "pim/windows/ContactProcedures.h"
 #include "pim/windows/MessageProcedures.h"
 #include "pim/windows/TodoProcedures.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv)
     vl::RegisterTaskProcedures();
     vl::RegisterHotKeyProcedures();
     vl::RegisterContactProcedures();
+    vl::RegisterBugReportProcedure();
     vl::RegisterExchangeProcedures();
     vl::RegisterMessageProcedures();
     vl::RegisterTodoProcedures();
