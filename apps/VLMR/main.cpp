@@ -8,6 +8,7 @@
 #include "hotkeys/windows/HotKeyProcedures.h"
 #include "pim/windows/ContactProcedures.h"
 #include "platform/widgets/DesktopServices.h"
+#include "reports/windows/ReportProcedures.h"
 #include "tasks/windows/TaskProcedures.h"
 
 #include <QApplication>
@@ -26,5 +27,6 @@ int main(int argc, char** argv)
     vl::RegisterHotKeyProcedures();
     vl::RegisterContactProcedures();
     vl::RegisterExchangeProcedures();
+    vl::RegisterReportProcedures();
     return vl::ProgramMain(vl::Main);
 }
