@@ -10,7 +10,7 @@ namespace vl {
 
 QString ReportDate(Date date)
 {
-    return FormatUserDate(date);
+    return FormatUserDate(date).trimmed();
 }
 
 QString ReportTime(ClockTime time)
