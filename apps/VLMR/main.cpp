@@ -11,6 +11,7 @@
 #include "pim/windows/MessageProcedures.h"
 #include "pim/windows/TodoProcedures.h"
 #include "platform/widgets/DesktopServices.h"
+#include "reports/windows/ReportProcedures.h"
 #include "tasks/windows/TaskProcedures.h"
 
 #include <QApplication>
@@ -32,5 +33,6 @@ int main(int argc, char** argv)
     vl::RegisterExchangeProcedures();
     vl::RegisterMessageProcedures();
     vl::RegisterTodoProcedures();
+    vl::RegisterReportProcedures();
     return vl::ProgramMain(vl::Main);
 }

@@ -1,0 +1,51 @@
+#pragma once
+// The work file of future occurrences: for one report run, every task whose
+// next run lies in a date range, followed by each later occurrence of a
+// repeating task up to the end of the range. Each record is one occurrence:
+// the task's fields with the occurrence's date and time, the records numbered
+// 1, 2, 3 ... in the order they were added, without the message text.
+// Schedule is only read; occurrences are stepped on a private copy.
+
+#include "core/dictionary/ScheduleRecord.h"
+#include "platform/data/DataError.h"
+#include "platform/data/Table.h"
+
+#include <functional>
+
+namespace vl {
+
+// Told the records done so far of the total; answers false to stop.
+using WorkfileProgress = std::function<bool(int64_t done, int64_t total)>;
+
+// A range can hold far more occurrences than anyone prints (a task every
+// minute over years): the filling stops at this many records and says so.
+inline constexpr int64_t kWorkfileRecordLimit = 100'000;
+inline constexpr char kWorkfileLimitCaption[] = "Report Too Long";
+// "%1": the limit.
+inline constexpr char kWorkfileLimitText[] =
+    "The tasks repeat more than %1 times within the date range, more than a report can sensibly hold.  "
+    "Choose a shorter date range or a category.";
+
+enum class WorkfileOutcome { Completed, Cancelled, Limited, Failed };
+
+struct WorkfileResult {
+    WorkfileOutcome outcome = WorkfileOutcome::Completed;
+    int64_t added = 0;
+    DataError error; // a Failed outcome's
+};
+
+// The work file's name for a run started at this clock value: its digits.
+QString WorkfileName(ClockTime now);
+
+// Deletes every record of the open work file; false when stopped or failed.
+bool EmptyWorkfile(Table<ScheduleRecord>& workfile, const WorkfileProgress& progress, DataError& error);
+
+// Empties the open work file, then fills it from the open Schedule table for
+// the range from..to (inclusive), stopping at `limit` records.
+WorkfileResult CreateWorkfile(Table<ScheduleRecord>& schedule, Table<ScheduleRecord>& workfile, Date from, Date to,
+                              const WorkfileProgress& progress, int64_t limit = kWorkfileRecordLimit);
+
+// Closes the work file and removes its data file from the disk.
+void RemoveWorkfile(Table<ScheduleRecord>& workfile);
+
+} // namespace vl

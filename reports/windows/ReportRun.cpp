@@ -1,0 +1,49 @@
+#include "reports/windows/ReportRun.h"
+
+#include "reports/windows/ReportDestination.h"
+#include "reports/windows/ReportProgressWindow.h"
+
+namespace vl {
+
+bool RunReport(const ReportRunSpec& spec, QWidget* parent)
+{
+    const ReportTexts texts = LoadPreviewReportTexts();
+    ReportDestinationChoice choice = ReportDestinationChoice::Preview;
+    if (spec.askPreview) {
+        choice = AskPreview(texts);
+        if (choice == ReportDestinationChoice::Cancel)
+            return false;
+    }
+    if (spec.prompts && !spec.prompts())
+        return false;
+    const bool previewing = choice == ReportDestinationChoice::Preview;
+
+    std::optional<Report> report;
+    CancelAnswer stop = CancelAnswer::GoOn;
+    {
+        ReportProgressWindow progress(previewing ? texts.ProgWinTitlePrvw : texts.ProgWinTitlePrnt,
+                                      texts.ProgWinUsrText, texts.ProgWinPctText, spec.windowKey, parent);
+        progress.show();
+        report = spec.make([&](int64_t read, int64_t total) {
+            progress.Tell(read, total);
+            if (!progress.CancelRequested())
+                return true;
+            progress.ClearCancel();
+            stop = AskReportCancel(texts, previewing, read > 0);
+            return stop == CancelAnswer::GoOn;
+        });
+    }
+    if (!report || stop == CancelAnswer::Abandon)
+        return false;
+    if (report->rows.isEmpty()) {
+        ShowNothingToPrint(texts, previewing);
+        return false;
+    }
+    if (previewing)
+        CurrentReportDestination().Preview(*report, spec.windowKey, parent);
+    else
+        CurrentReportDestination().Print(*report, parent);
+    return true;
+}
+
+} // namespace vl

@@ -1,0 +1,34 @@
+#pragma once
+// The run every preview report shares: the preview question, the report's
+// own prompts, a progress window with "Cancel" while the records are read,
+// and then the preview or the printer. An empty selection is told as
+// "Nothing to Preview." or "Nothing to Print." rather than printed as an
+// empty page.
+
+#include "platform/print/Report.h"
+#include "reports/ReportRunRules.h"
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace vl {
+
+// Reads the report's records (telling the progress) and makes the report;
+// nothing when the reading was stopped or failed (already told).
+using ReportMaker = std::function<std::optional<Report>(const ReadProgress& progress)>;
+
+struct ReportRunSpec {
+    QString windowKey;     // the report's procedure name: the preview's window key
+    bool askPreview = true; // false: straight to the preview
+    // The report's own prompts after the preview question; false ends the
+    // run with nothing printed.
+    std::function<bool()> prompts;
+    ReportMaker make;
+};
+
+// Runs the report; true when it went to the preview or the printer.
+bool RunReport(const ReportRunSpec& spec, QWidget* parent);
+
+} // namespace vl

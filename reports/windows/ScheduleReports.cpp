@@ -1,0 +1,123 @@
+// The schedule reports that take their criteria from "Report Criteria":
+// "Schedule in Brief" and the checklist "Schedule", read from Schedule or,
+// with future occurrences, from a work file filled for the run.
+#include "core/base/Globals.h"
+#include "platform/runtime/Clock.h"
+#include "platform/ui/PromptService.h"
+#include "reports/ScheduleWorkfile.h"
+#include "reports/windows/ReadReportRecords.h"
+#include "reports/windows/ReportLayouts.h"
+#include "reports/windows/ReportParameters.h"
+#include "reports/windows/ReportProcedures.h"
+#include "reports/windows/ReportProgressWindow.h"
+#include "reports/windows/ReportRun.h"
+
+namespace vl {
+namespace {
+
+enum class ScheduleLayout { Brief, Checklist };
+
+QString TitleOf(ScheduleLayout layout, bool workfile)
+{
+    if (layout == ScheduleLayout::Brief)
+        return workfile ? QStringLiteral("Complete Schedule in Brief") : QStringLiteral("Schedule in Brief");
+    return workfile ? QStringLiteral("Complete Schedule") : QStringLiteral("Schedule");
+}
+
+// The common run over Schedule or the work file, in the order and with the
+// filter of the criteria.
+void RunScheduleReport(Table<ScheduleRecord>& table, bool workfile, ScheduleLayout layout, const char* procedure,
+                       QWidget* parent)
+{
+    ReportRunSpec spec;
+    spec.windowKey = QLatin1String(procedure);
+    spec.make = [&](const ReadProgress& progress) -> std::optional<Report> {
+        std::optional<ScheduleFilter> filter = ParseScheduleFilter(GlobalFilter);
+        if (!filter) {
+            ShowViewOpenError(GlobalFilter);
+            filter = ScheduleFilter{};
+        }
+        const auto tasks = ReadReportRecords<ScheduleRecord>(
+            table, ScheduleOrderKey(GlobalOrder, workfile),
+            [&](const ScheduleRecord& task) { return filter->Matches(task); }, progress);
+        if (!tasks)
+            return std::nullopt;
+        const QString title = TitleOf(layout, workfile);
+        return layout == ScheduleLayout::Brief ? BriefScheduleReport(title, *tasks)
+                                               : ChecklistScheduleReport(title, *tasks);
+    };
+    RunReport(spec, parent);
+}
+
+// Fills a work file for the range of the criteria under a progress window,
+// prints from it unless the filling was stopped, and removes it.
+void RunFromWorkfile(ScheduleLayout layout, const char* procedure, QWidget* parent)
+{
+    Table<ScheduleRecord> workfile(Tables().ScheduleWorkfile.DefinitionPtr());
+    workfile.SetName(WorkfileName(Now()));
+    Table<ScheduleRecord>& schedule = Tables().Schedule;
+    if (!OpenTable(workfile) || !OpenTable(schedule)) {
+        const TableFile& failed = workfile.IsOpen() ? static_cast<TableFile&>(schedule) : workfile;
+        ShowFileWarning(kWarnFileAccessError, failed.Name(), failed.LastError());
+        RemoveWorkfile(workfile);
+        return;
+    }
+    WorkfileResult filled;
+    {
+        const ReportTexts texts = LoadPreviewReportTexts();
+        ReportProgressWindow progress(QStringLiteral("Processing Records"),
+                                      QStringLiteral("Creating future occurance information"), texts.ProgWinPctText,
+                                      QStringLiteral("CreateWorkfile"), parent);
+        progress.show();
+        filled = CreateWorkfile(schedule, workfile, GLO::DateFrom, GLO::DateTo, [&](int64_t done, int64_t total) {
+            progress.Tell(done, total);
+            return !progress.CancelRequested();
+        });
+    }
+    schedule.Close();
+    switch (filled.outcome) {
+    case WorkfileOutcome::Completed:
+        RunScheduleReport(workfile, true, layout, procedure, parent);
+        break;
+    case WorkfileOutcome::Limited:
+        Prompt::Message(QString::fromLatin1(kWorkfileLimitText).arg(kWorkfileRecordLimit),
+                        QLatin1String(kWorkfileLimitCaption), PromptIcon::Exclamation);
+        break;
+    case WorkfileOutcome::Failed:
+        ShowFileWarning(kWarnFileAccessError, workfile.Name(), filled.error);
+        break;
+    case WorkfileOutcome::Cancelled:
+        break;
+    }
+    RemoveWorkfile(workfile);
+}
+
+void PrintWithCriteria(ScheduleLayout layout, const char* procedure, QWidget* parent)
+{
+    {
+        ReportParameters criteria(parent);
+        criteria.exec();
+    }
+    if (GlobalOrder.isEmpty() && GlobalFilter.isEmpty())
+        return;
+    if (layout == ScheduleLayout::Checklist && !GlobalOrder.toUpper().contains(QLatin1String("DATE")))
+        Prompt::Message(QLatin1String(kOrderWarningText), QStringLiteral("Warning"), PromptIcon::Exclamation);
+    if (ReportIncludeFutureOccurances)
+        RunFromWorkfile(layout, procedure, parent);
+    else
+        RunScheduleReport(Tables().Schedule, false, layout, procedure, parent);
+}
+
+} // namespace
+
+void PrintScheduleInBrief(QWidget* parent)
+{
+    PrintWithCriteria(ScheduleLayout::Brief, kPrintScheduleInBrief, parent);
+}
+
+void PrintSchedule(QWidget* parent)
+{
+    PrintWithCriteria(ScheduleLayout::Checklist, kPrintSchedule, parent);
+}
+
+} // namespace vl

@@ -1,0 +1,142 @@
+// The work file of future occurrences on real tables: each schedule type
+// expands into the occurrences ComputeNextRun steps to within the range,
+// numbered in insertion order; a task every minute over a long range stops
+// at the limit instead of running away; the user's stop ends the filling;
+// and the run's work file leaves nothing behind.
+
+#include "core/dictionary/Dictionary.h"
+#include "core/dictionary/TableDefinitions.h"
+#include "core/schedule/NextRun.h"
+#include "platform/data/DataFileName.h"
+#include "reports/ScheduleWorkfile.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace vl {
+namespace {
+
+const Date kFrom = MakeDate(1, 1, 2026);
+const Date kTo = MakeDate(1, 31, 2026);
+
+ScheduleRecord Task(const char* type, Date date, const char* everyType = "", int every = 0)
+{
+    ScheduleRecord task;
+    task.Description = QStringLiteral("Task %1").arg(QLatin1String(type));
+    task.ScheduleType = QLatin1String(type);
+    task.EveryType = QLatin1String(everyType);
+    task.Every = every;
+    task.Date = date;
+    task.Time = MakeClock(9, 0);
+    task.Monday = task.Thursday = 1;
+    task.Message = QStringLiteral("not copied");
+    return task;
+}
+
+class ScheduleWorkfileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        workfile.SetName(WorkfileName(4321));
+        ASSERT_TRUE(OpenTable(d.Schedule));
+        ASSERT_TRUE(OpenTable(workfile));
+    }
+    void TearDown() override
+    {
+        RemoveWorkfile(workfile);
+        DictionaryEnd();
+    }
+
+    std::vector<ScheduleRecord> Stored()
+    {
+        std::vector<ScheduleRecord> records;
+        ScheduleRecord record;
+        workfile.Set(SCW_KEYID);
+        while (workfile.Next(record))
+            records.push_back(record);
+        return records;
+    }
+
+    Dictionary& d = (DictionaryStart(), Tables());
+    Table<ScheduleRecord> workfile{ScheduleWorkfileDefinition()};
+    test::ScriptedPrompt prompt;
+};
+
+TEST_F(ScheduleWorkfileTest, EachScheduleTypeExpandsAsNextRunStepsWithinTheRange)
+{
+    const struct {
+        ScheduleRecord task;
+        size_t expected; // occurrences in January 2026
+    } cases[] = {
+        {Task("Once", kFrom + 3), 1},
+        {Task("Custom", kFrom, "day(s)", 1), 31},
+        {Task("Custom", kFrom + 2, "hour(s)", 12), 58},
+        {Task("Day of Week", MakeDate(1, 5, 2026)), 8},
+        {Task("Monthly", kFrom + 9), 1},
+        {Task("Custom", kFrom - 1, "day(s)", 1), 0}, // next run before the range: nothing at all
+        {Task("Custom", kTo + 1, "day(s)", 1), 0},
+    };
+    for (const auto& c : cases) {
+        ScheduleRecord stored = c.task;
+        d.Schedule.Clear(stored);
+        stored = c.task;
+        ASSERT_TRUE(d.Schedule.Add(stored));
+        const WorkfileResult result = CreateWorkfile(d.Schedule, workfile, kFrom, kTo, {});
+        ASSERT_EQ(result.outcome, WorkfileOutcome::Completed);
+        const std::vector<ScheduleRecord> records = Stored();
+        EXPECT_EQ(records.size(), c.expected) << c.task.Description.toStdString();
+        ScheduleRecord expected = stored;
+        for (size_t i = 0; i < records.size(); ++i) {
+            if (i > 0)
+                ComputeNextRun(expected, expected.Date, expected.Time + 1);
+            EXPECT_EQ(records[i].ID, int32_t(i + 1));
+            EXPECT_EQ(records[i].Date, expected.Date) << i;
+            EXPECT_EQ(records[i].Time, expected.Time) << i;
+            EXPECT_EQ(records[i].Description, stored.Description);
+            EXPECT_TRUE(records[i].Message.isEmpty());
+        }
+        ScheduleRecord unchanged;
+        ASSERT_TRUE(d.Schedule.Get(stored.RecordPointer, unchanged));
+        EXPECT_EQ(unchanged.Date, stored.Date) << "Schedule is only read";
+        ASSERT_TRUE(d.Schedule.Delete(unchanged));
+    }
+}
+
+TEST_F(ScheduleWorkfileTest, EveryMinuteStopsAtTheLimitAndTheUserCanStop)
+{
+    ScheduleRecord task = Task("Custom", kFrom, "minute(s)", 1);
+    ASSERT_TRUE(d.Schedule.Add(task));
+    const WorkfileResult limited = CreateWorkfile(d.Schedule, workfile, kFrom, kFrom + 3650, {}, 2000);
+    EXPECT_EQ(limited.outcome, WorkfileOutcome::Limited);
+    EXPECT_EQ(limited.added, 2000);
+    EXPECT_EQ(workfile.Records(), 2000);
+
+    const WorkfileResult day = CreateWorkfile(d.Schedule, workfile, kFrom, kFrom, {});
+    EXPECT_EQ(day.outcome, WorkfileOutcome::Completed);
+    EXPECT_EQ(workfile.Records(), 15 * 60) << "09:00 to 23:59, the earlier file emptied first";
+
+    int asked = 0;
+    const WorkfileResult stopped =
+        CreateWorkfile(d.Schedule, workfile, kFrom, kTo, [&](int64_t, int64_t) { return ++asked < 3; });
+    EXPECT_EQ(stopped.outcome, WorkfileOutcome::Cancelled);
+    EXPECT_LT(stopped.added, 2000);
+}
+
+TEST_F(ScheduleWorkfileTest, RemovedWorkfileLeavesNoFile)
+{
+    ScheduleRecord task = Task("Once", kFrom);
+    ASSERT_TRUE(d.Schedule.Add(task));
+    ASSERT_EQ(CreateWorkfile(d.Schedule, workfile, kFrom, kTo, {}).added, 1);
+    const QString path = ResolveDataFileName(workfile.Name(), QStringLiteral("ScheduleWorkfile")).path;
+    EXPECT_TRUE(QFile::exists(path));
+    RemoveWorkfile(workfile);
+    EXPECT_FALSE(workfile.IsOpen());
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(QFile::exists(path + "-wal"));
+}
+
+} // namespace
+} // namespace vl
