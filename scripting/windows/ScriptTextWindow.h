@@ -7,6 +7,8 @@
 // "Reference/Commands" opens the reference (ScriptTextReferenceWindow.h),
 // which builds a line on the clipboard for pasting here.
 
+#include "scripting/windows/ScriptTextReferenceWindow.h"
+
 #include <QDialog>
 #include <QPointer>
 
@@ -16,8 +18,6 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace vl {
-
-class ScriptTextReferenceWindow;
 
 // The name the window keeps its place under.
 inline constexpr char kScriptEditAsTextName[] = "Script:EditAsText";
