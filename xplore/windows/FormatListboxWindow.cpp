@@ -1,6 +1,7 @@
 #include "xplore/windows/FormatListboxWindow.h"
 
 #include "platform/runtime/FixedText.h"
+#include "platform/sound/SoundPlayer.h"
 #include "resources/ProgramIcons.h"
 #include "xplore/AttributePrompts.h"
 #include "xplore/windows/ColumnColorsWindow.h"
@@ -492,7 +493,7 @@ void FormatListboxWindow::AddChosen()
     const int shown = list_.Columns().PositionOf(field);
     if (shown != 0) {
         SetCurrent(shown);
-        QApplication::beep();
+        CurrentSoundPlayer().Beep();
         return;
     }
     int added = 0;
@@ -514,7 +515,7 @@ void FormatListboxWindow::MoveCurrent(int step)
     bool moved = false;
     list_.ChangeColumns([&](ColumnTable& columns) { moved = columns.Move(current_, step); });
     if (!moved) {
-        QApplication::beep();
+        CurrentSoundPlayer().Beep();
         return;
     }
     current_ += step;

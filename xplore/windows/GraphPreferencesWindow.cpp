@@ -21,8 +21,8 @@ namespace {
 
 void SetCellColours(QTableWidgetItem& item, const ColourSwatch& swatch)
 {
-    if (const QColor back = StoredColour(swatch.back); back.isValid())
-        item.setBackground(back);
+    const QColor back = StoredColour(swatch.back);
+    item.setBackground(back.isValid() ? QBrush(back) : QBrush());
     item.setForeground(StoredColour(swatch.text));
 }
 
