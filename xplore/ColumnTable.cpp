@@ -7,6 +7,11 @@
 
 namespace vl {
 
+namespace {
+// The width a column shown again takes when it has none (dialog units).
+constexpr int kAddedColumnWidth = 10;
+} // namespace
+
 QChar XploreColumn::PictureType() const
 {
     const QString text = picture.trimmed();
@@ -149,6 +154,19 @@ bool ColumnTable::Hide(int position)
     shown_.erase(shown_.begin() + (position - 1));
     Number();
     return true;
+}
+
+int ColumnTable::Show(int fieldNumber)
+{
+    const XploreColumn* column = ByField(fieldNumber);
+    if (!column || PositionOf(fieldNumber) != 0)
+        return 0;
+    XploreColumn shown = *column;
+    if (shown.width == 0)
+        shown.width = kAddedColumnWidth;
+    shown_.push_back(shown);
+    Number();
+    return ShownCount();
 }
 
 bool ColumnTable::Move(int position, int step)

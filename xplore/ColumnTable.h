@@ -49,6 +49,11 @@ public:
     // column is shown. Keeps the hidden column's attributes for when it is
     // shown again.
     bool Hide(int position);
+    // Shows a column of the column table again, at the right end, with the
+    // attributes it had when it was hidden (10 dialog units wide when it had
+    // no width). Answers its display position; 0 when the table has no such
+    // column or it is shown already.
+    int Show(int fieldNumber);
     // Exchanges the column at a display position with its left (-1) or right
     // (+1) neighbour; false at the edge.
     bool Move(int position, int step);

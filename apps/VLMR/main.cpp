@@ -13,6 +13,7 @@
 #include "platform/widgets/DesktopServices.h"
 #include "reports/windows/ReportProcedures.h"
 #include "tasks/windows/TaskProcedures.h"
+#include "xplore/windows/ListFormatProcedures.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -34,5 +35,6 @@ int main(int argc, char** argv)
     vl::RegisterMessageProcedures();
     vl::RegisterTodoProcedures();
     vl::RegisterReportProcedures();
+    vl::RegisterListFormatProcedures();
     return vl::ProgramMain(vl::Main);
 }

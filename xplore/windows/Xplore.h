@@ -32,6 +32,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 #include <memory>
 #include <vector>
 
@@ -86,6 +88,15 @@ public:
     // The display position of the column the last mouse action or command
     // refers to, 0 for none.
     int CurrentColumn() const { return currentColumn_; }
+    // The list's settings as it set them up.
+    const Options& Settings() const { return options_; }
+    // The filters built from cells that are in force.
+    const ColumnFilters& CellFilters() const { return filters_; }
+
+    // Changes the columns, as the property and colour windows do: the
+    // change runs on the column table without the sort mark, then the list
+    // shows the result with the mark on the sort column's field.
+    void ChangeColumns(const std::function<void(ColumnTable&)>& change);
 
     // The operations the mouse, the keys and the popup run.
     void HandleHeaderClick(int section);

@@ -38,6 +38,15 @@ void Xplore::HideColumn()
     ShowColumns();
 }
 
+void Xplore::ChangeColumns(const std::function<void(ColumnTable&)>& change)
+{
+    ReadColumnsFromList();
+    sort_.ClearSortMark(columns_);
+    change(columns_);
+    sort_.ShowSortMark(columns_);
+    ShowColumns();
+}
+
 void Xplore::MoveColumn(int step)
 {
     ReadColumnsFromList();
