@@ -1,15 +1,21 @@
 // The clipboard saver's list, entry form and category pick list offscreen
 // on real tables: newest first and the kept ones, keep, copy back, run,
 // the warning before a kept entry goes, a new entry from the clipboard, and
-// the category the form takes with and without the pick list.
+// the category the form takes with and without the pick list; the
+// clipboard categories' two panes and their forms.
 
 #include "core/dictionary/Dictionary.h"
 #include "pim/ClipboardEntries.h"
 #include "pim/windows/BrowseClipboard.h"
+#include "pim/windows/BrowseClipboardCategories.h"
 #include "pim/windows/SelectClipboardCategory.h"
+#include "pim/windows/TodoProcedures.h"
 #include "pim/windows/UpdateClipboard.h"
+#include "pim/windows/UpdateClipboardCategories.h"
 #include "platform/runtime/Clock.h"
 #include "platform/widgets/BrowseList.h"
+#include "platform/widgets/FrameProcedures.h"
+#include "platform/widgets/ThreadRegistry.h"
 #include "tests/support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +25,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QToolButton>
@@ -33,20 +40,21 @@ protected:
     void SetUp() override { ASSERT_TRUE(OpenTable(d.Clipboard) && OpenTable(d.ClipboardCategories)); }
     void TearDown() override { DictionaryEnd(); }
 
-    ClipboardRecord Stored(const char* text, Date date, uint8_t keep = 0)
+    ClipboardRecord Stored(const char* text, Date date, uint8_t keep = 0, const char* category = "General")
     {
         ClipboardRecord entry = NewClipboardEntry(d.Clipboard, text, date, 100);
         entry.ClipKeep = keep;
-        entry.Category = "General";
+        entry.Category = category;
         EXPECT_TRUE(StoreClipboardEntry(d.Clipboard, FormRequest::Insert, entry));
         return entry;
     }
 
-    static QStringList Texts(BrowseClipboard& list)
+    static QStringList Texts(BrowseClipboard& list) { return Texts(*list.Model()); }
+    static QStringList Texts(const QAbstractItemModel& model)
     {
         QStringList texts;
-        for (int row = 0; row < list.Model()->rowCount(); ++row)
-            texts << list.Model()->index(row, 1).data().toString().trimmed();
+        for (int row = 0; row < model.rowCount(); ++row)
+            texts << model.index(row, 1).data().toString().trimmed();
         return texts;
     }
 
@@ -152,6 +160,52 @@ TEST_F(ClipboardWindowsTest, ViewShowsTheTextReadOnlyAndCloses)
         EXPECT_FALSE(control->isEnabled());
     EXPECT_EQ(form.CancelButton()->text(), "Cl&ose");
     EXPECT_FALSE(form.OkButton()->isVisibleTo(&form));
+}
+
+TEST_F(ClipboardWindowsTest, TheCategoriesShowTheirEntriesAndARenameTakesThemAlong)
+{
+    for (const char* name : {"Home", "Work"}) {
+        ClipboardCategoriesRecord category;
+        category.CATEGORY = name;
+        ASSERT_TRUE(d.ClipboardCategories.Add(category));
+    }
+    Stored("memo", kToday, 0, "Work");
+    Stored("draft", kToday, 0, "work");
+    Stored("elsewhere", kToday);
+    RegisterTodoProcedures();
+    ASSERT_TRUE(Procedures().Start(QLatin1String(kBrowseClipboardCategoriesProcedure), nullptr));
+    QPointer<QWidget> opened =
+        Threads().Window(Threads().ProcedureThread(QLatin1String(kBrowseClipboardCategoriesProcedure)));
+    auto* window = qobject_cast<BrowseClipboardCategories*>(opened.data());
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->windowTitle(), "Clipboard Categories");
+    const struct {
+        int row;
+        QStringList texts;
+    } cases[] = {{0, {}}, {1, {"draft", "memo"}}};
+    for (const auto& c : cases) {
+        window->CategoryList()->SelectRow(c.row);
+        EXPECT_EQ(Texts(*window->EntryModel()), c.texts) << c.row;
+        EXPECT_EQ(window->EntryButtons().change->isEnabled(), !c.texts.isEmpty()) << c.row;
+    }
+
+    QApplication::clipboard()->setText("typed later");
+    window->EntryButtons().insert->click();
+    auto* entryForm = window->findChild<UpdateClipboard*>();
+    ASSERT_TRUE(entryForm);
+    EXPECT_EQ(entryForm->CategoryEntry()->text(), "Work") << "a new entry starts in the highlighted category";
+    entryForm->OkButton()->click();
+    EXPECT_EQ(Texts(*window->EntryModel()), QStringList({"draft", "memo", "typed later"}));
+
+    window->CategoryButtons().change->click();
+    auto* categoryForm = window->findChild<UpdateClipboardCategories*>();
+    ASSERT_TRUE(categoryForm);
+    EXPECT_EQ(categoryForm->windowTitle(), "Change Clipboard Category");
+    categoryForm->NameEntry()->setText("Office");
+    categoryForm->OkButton()->click();
+    EXPECT_EQ(window->Category(), "Office");
+    EXPECT_EQ(Texts(*window->EntryModel()).size(), 3);
+    window->close();
 }
 
 } // namespace
