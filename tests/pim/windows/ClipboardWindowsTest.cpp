@@ -12,9 +12,11 @@
 #include "pim/windows/TodoProcedures.h"
 #include "pim/windows/UpdateClipboard.h"
 #include "pim/windows/UpdateClipboardCategories.h"
+#include "platform/query/ListQuery.h"
 #include "platform/runtime/Clock.h"
 #include "platform/widgets/BrowseList.h"
 #include "platform/widgets/FrameProcedures.h"
+#include "platform/widgets/QueryDialog.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "tests/support/ScriptedPrompt.h"
 
@@ -91,8 +93,51 @@ TEST_F(ClipboardWindowsTest, NewestFirstKeepCopyBackAndRun)
     EXPECT_EQ(QApplication::clipboard()->text(), "see http://a.example now");
     list.Button("&Run")->click();
     EXPECT_EQ(started, QStringList({"http://a.example"}));
-    for (const char* missing : {"&Query", "&Reset"})
-        EXPECT_FALSE(list.Button(missing)->isEnabled()) << missing;
+}
+
+TEST_F(ClipboardWindowsTest, AQueryHoldsOnEveryTabUntilResetAndABadOneChangesNothing)
+{
+    Stored("see http://a.example", kToday, 0, "Links");
+    Stored("kept note", kToday - 1, 1);
+    Stored("old note", kToday - 9);
+    BrowseClipboard list;
+    EXPECT_EQ(list.CurrentQuery().Catalogue().Fields().size(), 7u) << "every field of the catalogue is the table's";
+    EXPECT_TRUE(list.Button("&Query")->isEnabled());
+    EXPECT_FALSE(list.Button("&Reset")->isEnabled());
+    using Q = QueryOperator;
+    const struct {
+        Query query;
+        QStringList texts;
+    } cases[] = {
+        {{{Join::And, "CLI:ClipContents", Q::Contains, QueryOperand::Value, "note"}}, {"kept note", "old note"}},
+        {{{Join::And, "CLI:Category", Q::Equal, QueryOperand::Value, "links"}}, {"see http://a.example"}},
+        {{{Join::And, "CLI:ClipDate", Q::Less, QueryOperand::Expression, "TODAY()-1"}}, {"old note"}},
+        {{{Join::And, "CLI:ClipKeep", Q::Checked, QueryOperand::Value, ""},
+          {Join::Or, "CLI:ClipHashKey", Q::BeginsWith, QueryOperand::Value, "SEE"}},
+         {"see http://a.example", "kept note"}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(list.ApplyQuery(c.query)) << c.texts.join(',').toStdString();
+        EXPECT_EQ(Texts(list), c.texts);
+        EXPECT_TRUE(list.Button("&Reset")->isEnabled());
+    }
+    list.Tabs()->setCurrentIndex(BrowseClipboard::kSavedOnlyTab);
+    EXPECT_EQ(Texts(list), QStringList({"kept note"})) << "the query holds on every tab";
+    list.Tabs()->setCurrentIndex(BrowseClipboard::kByDateTab);
+
+    prompt.Answer(1);
+    EXPECT_FALSE(list.ApplyQuery({{Join::And, "CLI:ClipDate", Q::Less, QueryOperand::Expression, "1/0"}}));
+    EXPECT_EQ(prompt.Questions().back().caption, kQueryErrorCaption);
+    EXPECT_EQ(Texts(list), QStringList({"see http://a.example", "kept note"})) << "a failed query changes nothing";
+    list.Button("&Query")->click();
+    auto* dialog = list.findChild<QueryDialog*>();
+    ASSERT_TRUE(dialog);
+    dialog->reject();
+    EXPECT_EQ(Texts(list).size(), 2) << "a cancelled query changes nothing";
+    EXPECT_TRUE(list.Button("&Reset")->isEnabled());
+    list.Button("&Reset")->click();
+    EXPECT_EQ(Texts(list).size(), 3);
+    EXPECT_FALSE(list.Button("&Reset")->isEnabled());
 }
 
 TEST_F(ClipboardWindowsTest, AKeptEntryIsDeletedOnlyAfterYes)
