@@ -1,6 +1,7 @@
 #include "pim/ContactStore.h"
 
 #include "core/dictionary/Dictionary.h"
+#include "pim/CategoryNameStore.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 
@@ -50,16 +51,7 @@ bool FileFailure(const DataError& error, const char* caption)
     return Refuse(error.Describe(), caption, PromptIcon::Stop);
 }
 
-// A change that was not made: the relations' own refusal has been shown
-// already (no error); a taken name and file errors are shown here.
-bool ExplainCategoryFailure(const DataError& error, const QString& name)
-{
-    if (error.Ok())
-        return false;
-    if (error.code == kDuplicateKey)
-        return Refuse(ContactCategoryTakenText(name), kContactCategoryCaption);
-    return FileFailure(error, kContactCategoryCaption);
-}
+const CategoryNameTexts kContactCategoryTexts{kContactCategoryCaption, "contact category"};
 
 bool AddContact(Table<ContactRecord>& contacts, ContactRecord& contact)
 {
@@ -107,7 +99,7 @@ bool StoreContact(FormRequest request, ContactRecord& contact)
 
 QString ContactCategoryTakenText(const QString& name)
 {
-    return QStringLiteral("The contact category \"%1\" already exists.").arg(Clip(name));
+    return CategoryTakenText(kContactCategoryTexts, name);
 }
 
 bool ContactCategoryExists(const QString& name)
@@ -120,21 +112,8 @@ bool ContactCategoryExists(const QString& name)
 bool StoreContactCategory(FormRequest request, ContactCategoriesRecord& category,
                           const ContactCategoriesRecord& before)
 {
-    Dictionary& tables = Tables();
-    if (request == FormRequest::Delete)
-        return tables.Relations.Delete(tables.ContactCategories, before) ||
-               ExplainCategoryFailure(tables.Relations.LastError(), before.CONTACTCATEGORY);
-    const QString name = Clip(category.CONTACTCATEGORY);
-    if (name.trimmed().isEmpty())
-        return Refuse(QLatin1String(kContactCategoryNoNameText), kContactCategoryCaption);
-    const int width = tables.ContactCategories.Definition().Fields().at(0).size;
-    if (name.size() > width)
-        return Refuse(OverlongText(QStringLiteral("A category name"), width, name.size()), kContactCategoryCaption);
-    if (request == FormRequest::Insert)
-        return tables.ContactCategories.Add(category) ||
-               ExplainCategoryFailure(tables.ContactCategories.LastError(), name);
-    return tables.Relations.Update(tables.ContactCategories, category, before) ||
-           ExplainCategoryFailure(tables.Relations.LastError(), name);
+    return StoreCategoryName(Tables().ContactCategories, &ContactCategoriesRecord::CONTACTCATEGORY,
+                             kContactCategoryTexts, request, category, before);
 }
 
 } // namespace vl

@@ -22,7 +22,6 @@ inline constexpr char kContactCaption[] = "Update Contact";
 inline constexpr char kContactCategoryCaption[] = "Update Contact Category";
 inline constexpr char kContactGoneText[] =
     "This contact has been deleted meanwhile by another window or program. Save it as a new contact?";
-inline constexpr char kContactCategoryNoNameText[] = "Enter the category's name.";
 
 // "Last Name holds at most 30 characters; the text entered has 35. Shorten
 // it and press OK again." for the first field of the contact that is too

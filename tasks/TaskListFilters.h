@@ -14,8 +14,8 @@
 
 namespace vl {
 
-// Filter names, shared by both lists.
-inline constexpr char kQueryFilterName[] = "6 Query";
+// Filter names, shared by both lists (the query's is kQueryFilterName of
+// ListQuery.h).
 inline constexpr char kTaskTypeFilterName[] = "3TaskType";
 inline constexpr char kStatusFilterName[] = "3Status";
 inline constexpr char kDateFilterName[] = "2Date";

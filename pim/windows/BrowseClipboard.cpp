@@ -2,12 +2,16 @@
 
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
+#include "core/dictionary/QueryFieldCatalogue.h"
 #include "core/launch/LaunchProgram.h"
+#include "core/startup/QueryWizardTexts.h"
 #include "pim/ClipboardEntries.h"
 #include "pim/windows/UpdateClipboard.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
+#include "platform/ui/PromptService.h"
 #include "platform/widgets/BrowseList.h"
+#include "platform/widgets/QueryDialog.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 #include "xplore/windows/Xplore.h"
@@ -99,7 +103,9 @@ void StartTarget(const QString& target)
 
 } // namespace
 
-BrowseClipboard::BrowseClipboard(QWidget* parent) : QWidget(parent, Qt::Window), starter_(StartTarget)
+BrowseClipboard::BrowseClipboard(QWidget* parent)
+    : QWidget(parent, Qt::Window), starter_(StartTarget),
+      savedQueries_(QLatin1String(kSavedQueriesFile), QLatin1String(kClipboardQueryName))
 {
     setWindowTitle(QStringLiteral("Clipboard Manager"));
     setWindowIcon(LoadIcon(QStringLiteral("clipboard.ico")));
@@ -107,6 +113,7 @@ BrowseClipboard::BrowseClipboard(QWidget* parent) : QWidget(parent, Qt::Window),
     setAttribute(Qt::WA_DeleteOnClose);
     Table<ClipboardRecord>& clipboard = Tables().Clipboard;
     opened_ = OpenTable(clipboard);
+    query_.Open(clipboard);
 
     model_ = std::make_unique<BrowseModel>(clipboard);
     model_->SetColumns(ClipboardColumns(clipboard.Definition()));
@@ -165,14 +172,12 @@ BrowseClipboard::BrowseClipboard(QWidget* parent) : QWidget(parent, Qt::Window),
                              SortMarkStyle::Header});
     QMenu& popup = *xplore_->Popup();
     viewCopy_->AddPopupItems(popup);
-    for (const char* text : {"&Query", "&Reset"}) {
-        QAction* item = popup.addAction(QLatin1String(text));
-        item->setEnabled(false);
-        item->setToolTip(QLatin1String(kNoQueryTip));
-    }
+    queryControls_ << popup.addAction(QStringLiteral("&Query"), this, &BrowseClipboard::OpenQuery);
+    resetControls_ << popup.addAction(QStringLiteral("&Reset"), this, &BrowseClipboard::ResetQuery);
     popup.addSeparator();
     popup.addAction(copy->text(), this, &BrowseClipboard::CopyToClipboard);
     xplore_->Activate();
+    UpdateQueryControls();
 
     timer_ = new QTimer(this);
     connect(timer_, &QTimer::timeout, list_, &BrowseList::Refresh);
@@ -200,10 +205,13 @@ QWidget* BrowseClipboard::MakeTabs()
         tabs_->addTab(QLatin1String(tab));
     row->addWidget(tabs_);
     row->addStretch();
-    for (const char* text : {"&Query", "&Reset"}) {
+    for (const auto& [text, controls, command] :
+         {std::tuple{"&Query", &queryControls_, &BrowseClipboard::OpenQuery},
+          std::tuple{"&Reset", &resetControls_, &BrowseClipboard::ResetQuery}}) {
         auto* button = new QPushButton(QLatin1String(text), top);
-        button->setEnabled(false);
-        button->setToolTip(QLatin1String(kNoQueryTip));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, command);
+        *controls << button;
         buttons_ << button;
         row->addWidget(button);
     }
@@ -291,6 +299,65 @@ void BrowseClipboard::OpenForm(FormRequest request)
     form->setWindowModality(Qt::WindowModal);
     connect(form, &QDialog::finished, this, [this, form](int) { ShowEntry(form->Record()); });
     form->open();
+}
+
+void BrowseClipboard::OpenQuery()
+{
+    if (!query_.Available())
+        return;
+    auto* dialog = new QueryDialog(query_.Catalogue(), QueryTexts(QueryWizardDisplayTexts()), &savedQueries_,
+                                   query_.Current(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { ApplyQuery(dialog->Result()); });
+    dialog->open();
+}
+
+bool BrowseClipboard::ApplyQuery(const Query& query)
+{
+    const Query before = query_.Current();
+    Filter filter;
+    QString error;
+    if (!query_.Apply(query, filter, error)) {
+        Prompt::Message(error, QLatin1String(kQueryErrorCaption), PromptIcon::Exclamation);
+        return false;
+    }
+    if (!model_->SetFilter(QLatin1String(kQueryFilterName), filter)) {
+        const QString failure = model_->Error();
+        // The query it had holds again.
+        Filter kept;
+        if (before.empty() || !query_.Apply(before, kept, error) ||
+            !model_->SetFilter(QLatin1String(kQueryFilterName), kept))
+            ResetQuery();
+        Prompt::Message(failure, QLatin1String(kQueryErrorCaption), PromptIcon::Exclamation);
+        return false;
+    }
+    list_->SelectRow(0);
+    UpdateQueryControls();
+    viewCopy_->UpdateButtons();
+    return true;
+}
+
+void BrowseClipboard::ResetQuery()
+{
+    query_.Reset();
+    model_->RemoveFilter(QLatin1String(kQueryFilterName));
+    UpdateQueryControls();
+    viewCopy_->UpdateButtons();
+}
+
+void BrowseClipboard::UpdateQueryControls()
+{
+    const auto enable = [](const QList<QObject*>& controls, bool enabled) {
+        for (QObject* control : controls) {
+            if (auto* action = qobject_cast<QAction*>(control))
+                action->setEnabled(enabled);
+            else
+                static_cast<QWidget*>(control)->setEnabled(enabled);
+        }
+    };
+    enable(queryControls_, query_.Available());
+    enable(resetControls_, query_.Available() && !query_.Current().empty());
 }
 
 void BrowseClipboard::ShowEntry(const ClipboardRecord& entry)

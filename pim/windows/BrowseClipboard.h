@@ -6,11 +6,15 @@
 // Save" (or a click on the keep mark) flips its keep mark, "&Run" starts the
 // addresses, programs and shortcuts it holds; "&View", "&New", "&Edit" and
 // "&Delete" open the entry form (a kept entry asks before it is deleted).
+// "&Query" opens the query dialog on the entry's fields; the query holds on
+// every tab until "&Reset" drops it.
 // Texts captured while the list is open appear when it comes forward and on
 // its timer.
 
 #include "core/dictionary/ClipboardRecord.h"
+#include "pim/ClipboardQuery.h"
 #include "platform/browse/BrowseModel.h"
+#include "platform/query/SavedQueries.h"
 #include "platform/ui/FormRequest.h"
 #include "platform/viewcopy/ViewCopyBrowse.h"
 
@@ -29,7 +33,6 @@ class BrowseList;
 class Xplore;
 
 inline constexpr char kBrowseClipboardProcedure[] = "BrowseClipboard";
-inline constexpr char kNoQueryTip[] = "The query of the clipboard saver is not available yet";
 
 class BrowseClipboard : public QWidget {
     Q_OBJECT
@@ -54,6 +57,11 @@ public:
     void CopyToClipboard();
     void ToggleKeep();
     void Run();
+    // Applies a query as the query dialog's OK does; false (the user told)
+    // when it cannot be applied, with the query in force unchanged.
+    bool ApplyQuery(const Query& query);
+    void ResetQuery();
+    const ClipboardQuery& CurrentQuery() const { return query_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -64,6 +72,8 @@ private:
     void OpenForm(FormRequest request);
     void ShowEntry(const ClipboardRecord& entry);
     bool Highlighted(ClipboardRecord& entry);
+    void OpenQuery();
+    void UpdateQueryControls();
 
     bool opened_ = false;
     std::unique_ptr<BrowseModel> model_;
@@ -74,6 +84,11 @@ private:
     QList<QPushButton*> buttons_;
     QTimer* timer_ = nullptr;
     Starter starter_;
+    ClipboardQuery query_;
+    SavedQueries savedQueries_;
+    // "&Query" and "&Reset": the buttons and their popup items.
+    QList<QObject*> queryControls_;
+    QList<QObject*> resetControls_;
 };
 
 } // namespace vl

@@ -45,8 +45,10 @@ QString CategoryCaption(const QString& category)
 
 } // namespace
 
-BrowseContacts::BrowseContacts(QWidget* parent) : QWidget(parent, Qt::Window)
+BrowseContacts::BrowseContacts(QWidget* parent, bool selectMode) : QWidget(parent, Qt::Window)
 {
+    if (selectMode)
+        setWindowModality(Qt::WindowModal);
     setWindowTitle(QStringLiteral("Contacts"));
     setObjectName(QLatin1String(kBrowseContactsProcedure));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -72,12 +74,17 @@ BrowseContacts::BrowseContacts(QWidget* parent) : QWidget(parent, Qt::Window)
     row->addSpacing(12);
     BrowseButtons buttons;
     buttons.insert = Button("&New", this, *row);
+    if (selectMode) {
+        buttons.select = Button("&Select", this, *row);
+        connect(buttons.select, &QPushButton::clicked, this, &BrowseContacts::Select);
+    }
     buttons.copy = Button("Cop&y", this, *row);
     buttons.copy->setToolTip(QStringLiteral("Copy record"));
     buttons.change = Button("&Edit", this, *row);
     buttons.remove = Button("&Delete", this, *row);
-    buttons.change->setDefault(true);
+    (selectMode ? buttons.select : buttons.change)->setDefault(true);
     viewCopy_ = new ViewCopyBrowse(list_, buttons, [this](FormRequest request, bool copy) { OpenForm(request, copy); });
+    viewCopy_->SetSelectMode(selectMode);
     row->addStretch();
     categoryText_ = new QLabel(CategoryCaption(category_), this);
     row->addWidget(categoryText_);
@@ -107,7 +114,8 @@ BrowseContacts::BrowseContacts(QWidget* parent) : QWidget(parent, Qt::Window)
     email_ = popup.addAction(QStringLiteral("Email..."));
     email_->setToolTip(QStringLiteral("Write an e-mail to the highlighted contact"));
     connect(email_, &QAction::triggered, this, &BrowseContacts::WriteEmail);
-    const auto enableEmail = [this] { email_->setEnabled(list_->CurrentRow() >= 0); };
+    email_->setVisible(!selectMode);
+    const auto enableEmail = [this, selectMode] { email_->setEnabled(!selectMode && list_->CurrentRow() >= 0); };
     connect(model_.get(), &QAbstractItemModel::modelReset, this, enableEmail);
     connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, enableEmail);
     enableEmail();
@@ -171,6 +179,15 @@ void BrowseContacts::SelectCategory()
             list_->Refresh();
     });
     picker->open();
+}
+
+void BrowseContacts::Select()
+{
+    ContactRecord contact;
+    if (!Highlighted(contact))
+        return;
+    emit Selected(contact);
+    close();
 }
 
 void BrowseContacts::WriteEmail()

@@ -10,6 +10,11 @@
 // enhancement keeps its layout and the window its place under
 // "BrowseContacts"; one list at a time (the frame's menu brings an open one
 // forward), re-read whenever it becomes the active window.
+//
+// In select mode (the message form's contact button) the list is modal to
+// the window that asks and never counts as the open one: "&Select" (also
+// Enter and a double click) answers the highlighted contact with Selected()
+// and closes; "Cl&ose" closes with no answer. "Email..." is not offered there.
 
 #include "core/dictionary/ContactRecord.h"
 #include "platform/browse/BrowseModel.h"
@@ -35,7 +40,7 @@ inline constexpr char kBrowseContactsProcedure[] = "BrowseContacts";
 class BrowseContacts : public QWidget {
     Q_OBJECT
 public:
-    explicit BrowseContacts(QWidget* parent = nullptr);
+    explicit BrowseContacts(QWidget* parent = nullptr, bool selectMode = false);
     ~BrowseContacts() override;
 
     BrowseList* List() const { return list_; }
@@ -50,6 +55,10 @@ public:
     const QString& Category() const { return category_; }
     void SetCategory(const QString& category);
 
+signals:
+    // Select mode: the contact "&Select" chose, as stored then.
+    void Selected(const vl::ContactRecord& contact);
+
 protected:
     bool event(QEvent* event) override;
 
@@ -60,6 +69,7 @@ private:
     // "Email...": a new message to the highlighted contact, in the message form.
     void WriteEmail();
     void SelectCategory();
+    void Select();
     bool Highlighted(ContactRecord& contact);
 
     bool opened_ = false;

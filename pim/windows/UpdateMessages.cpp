@@ -2,6 +2,7 @@
 
 #include "core/dictionary/Dictionary.h"
 #include "pim/MessageForm.h"
+#include "pim/windows/BrowseContacts.h"
 #include "pim/windows/SelectContactCategories.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
@@ -94,7 +95,7 @@ UpdateMessages::UpdateMessages(FormRequest request, const MessagesRecord& messag
     Show();
     ApplyLayout();
     ApplyFormMode(request,
-                  {type_, to_, category_, categoryPick_, name_, cc_, bcc_, subject_, attachment_, filePick_, text_}, ok_,
+                  {type_, to_, contactPick_, category_, categoryPick_, name_, cc_, bcc_, subject_, attachment_, filePick_, text_}, ok_,
                   cancel_, LoadIcon(QStringLiteral("close")));
     resize(520, 380);
     KeepWindowPosition(*this, QLatin1String(kUpdateMessagesProcedure));
@@ -134,8 +135,8 @@ QWidget* UpdateMessages::GeneralPage()
     toPrompt_ = new QLabel(page);
     to_ = Entry(page, kWideEntry, "Recipient (Email Address)");
     connect(to_, &QLineEdit::editingFinished, this, &UpdateMessages::RecipientEntered);
-    contactPick_ = PickButton(page, kNoContactPickTip);
-    contactPick_->setEnabled(false);
+    contactPick_ = PickButton(page, "Select a Contact");
+    connect(contactPick_, &QToolButton::clicked, this, &UpdateMessages::PickContact);
     addRow(toPrompt_, to_, contactPick_);
 
     categoryPrompt_ = new QLabel(QStringLiteral("Cate&gory:"), page);
@@ -239,6 +240,17 @@ void UpdateMessages::AttachmentEntryDone()
     editing_ = Gathered();
     AttachmentEntered(editing_);
     Show();
+}
+
+void UpdateMessages::PickContact()
+{
+    auto* picker = new BrowseContacts(this, true);
+    connect(picker, &BrowseContacts::Selected, this, [this](const ContactRecord& contact) {
+        editing_ = Gathered();
+        TakeContact(editing_, contact);
+        Show();
+    });
+    picker->show();
 }
 
 void UpdateMessages::PickCategory()

@@ -7,8 +7,8 @@
 // remembers its recipient for the type. Ctrl+' puts back, into the field
 // that has the focus, its value from the last message this form saved.
 //
-// The category button picks a contact category; the contact button stays
-// disabled and says why: the contacts list cannot be opened to pick one yet.
+// The contact button picks the recipient from the contacts list (its
+// address and name); the category button picks a contact category.
 
 #include "core/dictionary/MessagesRecord.h"
 #include "platform/ui/FormRequest.h"
@@ -28,8 +28,6 @@ class QToolButton;
 namespace vl {
 
 inline constexpr char kUpdateMessagesProcedure[] = "UpdateMessages";
-inline constexpr char kNoContactPickTip[] =
-    "Not available: the contacts list cannot be opened to pick a contact yet; type the address instead.";
 
 class UpdateMessages : public QDialog {
     Q_OBJECT
@@ -76,6 +74,8 @@ private:
     void RecipientEntered();
     void CategoryEntryDone();
     void AttachmentEntryDone();
+    // The recipient picked from the contacts list.
+    void PickContact();
     void PickCategory();
     void PickFile();
     void SendNow();

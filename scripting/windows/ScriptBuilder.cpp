@@ -8,6 +8,7 @@
 #include "scripting/items/TaskScripts.h"
 #include "scripting/text/ScriptExchange.h"
 #include "scripting/windows/BrowseScriptTemplates.h"
+#include "scripting/windows/ScriptTextWindow.h"
 #include "scripting/windows/UpdateScripting.h"
 
 #include <QGridLayout>
@@ -24,7 +25,7 @@ namespace {
 
 constexpr char kIntroText[] =
     "A script consists of one or several actions, which can be added one at a time or en masse through templates.";
-constexpr char kTextTip[] = "Editing a script as text is not available in this version.";
+constexpr char kTextTip[] = "Edit the whole script as text, one command a line";
 constexpr char kImportTip[] =
     "Import script items from a text file - backup and transfer scripts, or use your own editor";
 constexpr char kExportTip[] =
@@ -122,7 +123,7 @@ void ScriptBuilder::BuildWindow()
     top_ = AddButton("Top", "Move record to the top", &ScriptBuilder::MoveToTop);
     down_ = AddButton("Down", "Move record down one", &ScriptBuilder::MoveDown);
     bottom_ = AddButton("Bottom", "Move record to the bottom", &ScriptBuilder::MoveToBottom);
-    editAsText_ = AddButton("Edit as &Text", kTextTip, nullptr);
+    editAsText_ = AddButton("Edit as &Text", kTextTip, &ScriptBuilder::EditAsText);
 
     auto* left = new QVBoxLayout;
     left->addWidget(templates_, 1);
@@ -195,8 +196,7 @@ void ScriptBuilder::UpdateButtons()
     down_->setEnabled(enabled.later);
     bottom_->setEnabled(enabled.later);
     addTemplate_->setEnabled(enabled.add && templates_->CurrentRow() >= 0);
-    // A feature this version does not have stays disabled; its tip says so.
-    editAsText_->setEnabled(false);
+    editAsText_->setEnabled(enabled.add);
 }
 
 bool ScriptBuilder::CurrentItem(ScriptingRecord& item)
@@ -299,6 +299,15 @@ void ScriptBuilder::Export()
 {
     if (export_->isEnabled())
         ExportScript(Tables().Scripting, taskId_);
+}
+
+void ScriptBuilder::EditAsText()
+{
+    if (!editAsText_->isEnabled())
+        return;
+    EditScriptAsText(taskId_, this);
+    // Stored or not, the items as they are now.
+    items_->Refresh();
 }
 
 void ScriptBuilder::Clear()

@@ -3,7 +3,8 @@
 // left, the task's items on the right ("Action" and "Details", in their
 // order), and the buttons that add a template's items ("&Add template to
 // script", or a double-click on the template), add, copy, change, delete,
-// move, import, export and clear items. The answers to template questions
+// move, import, export and clear items, and "Edit as &Text" (the whole
+// script in the text window, the items re-read after). The answers to template questions
 // are kept while the page exists, so a new page asks afresh.
 //
 // The page opens the Scripting and ScriptTemplates tables for its life. Its
@@ -58,6 +59,8 @@ private:
     void Import();
     void Export();
     void Clear();
+    // "Edit as &Text": the whole script in the text window, re-read after.
+    void EditAsText();
     void Move(ScriptItemMove move);
     void MoveUp() { Move(ScriptItemMove::UpOne); }
     void MoveToTop() { Move(ScriptItemMove::ToTop); }

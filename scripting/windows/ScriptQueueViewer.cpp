@@ -1,5 +1,7 @@
 #include "scripting/windows/ScriptQueueViewer.h"
 
+#include "pim/windows/BugReportWindow.h"
+
 #include "core/base/Globals.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"

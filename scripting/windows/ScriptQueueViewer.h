@@ -21,8 +21,6 @@ class QTreeWidget;
 namespace vl {
 
 inline constexpr char kViewQueueScriptProcedure[] = "ViewQueue:Script";
-// The procedure of the bug report window that "Report &Bug" starts.
-inline constexpr char kBugReportProcedure[] = "BugReport";
 
 class ScriptQueueViewer : public QWidget {
     Q_OBJECT

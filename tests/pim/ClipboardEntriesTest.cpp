@@ -1,9 +1,10 @@
 // The clipboard saver list's rules on real tables: what "&Run" starts, the
 // rows shown in blue, the categories that need no picker, storing an entry
 // under the hash key of its text, the keep mark and the warning before a
-// kept entry is deleted.
+// kept entry is deleted; storing clipboard categories.
 
 #include "core/dictionary/Dictionary.h"
+#include "pim/ClipboardCategoryStore.h"
 #include "pim/ClipboardEntries.h"
 #include "pim/ClipboardSaver.h"
 #include "tests/support/ScriptedPrompt.h"
@@ -107,6 +108,49 @@ TEST_F(ClipboardEntriesTest, KeepTogglesInTheTableAndOnlyAKeptEntryAsksBeforeItG
     ASSERT_TRUE(clipboard.Delete(stored));
     prompt.Answer(1);
     EXPECT_FALSE(ToggleClipboardKeep(clipboard, entry)) << "gone meanwhile: said, not passed over";
+}
+
+TEST_F(ClipboardEntriesTest, ARenamedCategoryTakesItsEntriesAlongAndOneInUseStays)
+{
+    ClipboardCategoriesRecord work, spare;
+    work.CATEGORY = "Work";
+    spare.CATEGORY = "Spare";
+    ASSERT_TRUE(categories.Add(work) && categories.Add(spare));
+    ClipboardRecord entry = NewClipboardEntry(clipboard, "notes", kToday, 100);
+    entry.Category = "Work";
+    ASSERT_TRUE(StoreClipboardEntry(clipboard, FormRequest::Insert, entry));
+    const struct {
+        FormRequest request;
+        const ClipboardCategoriesRecord* before;
+        QString name;
+        const char* refusal; // caption of the refusal; none when stored
+    } cases[] = {
+        {FormRequest::Insert, nullptr, "  ", kClipboardCategoryCaption},
+        {FormRequest::Insert, nullptr, QString(21, 'c'), kClipboardCategoryCaption},
+        {FormRequest::Insert, nullptr, "WORK", kClipboardCategoryCaption},
+        {FormRequest::Change, &spare, "work", kClipboardCategoryCaption},
+        {FormRequest::Delete, &work, "", "Referential Integrity Delete Error"},
+        {FormRequest::Change, &work, "Office", nullptr},
+        {FormRequest::Delete, &spare, "", nullptr},
+    };
+    for (const auto& c : cases) {
+        ClipboardCategoriesRecord category = c.before ? *c.before : ClipboardCategoriesRecord{};
+        if (c.request != FormRequest::Delete)
+            category.CATEGORY = c.name;
+        const size_t asked = prompt.Questions().size();
+        if (c.refusal)
+            prompt.Answer(1);
+        EXPECT_EQ(StoreClipboardCategory(c.request, category, c.before ? *c.before : category), !c.refusal)
+            << c.name.toStdString();
+        ASSERT_EQ(prompt.Questions().size(), asked + (c.refusal ? 1 : 0)) << c.name.toStdString();
+        if (c.refusal)
+            EXPECT_EQ(prompt.Questions().back().caption, c.refusal) << c.name.toStdString();
+    }
+    EXPECT_EQ(prompt.Questions().at(2).text, ClipboardCategoryTakenText("WORK"));
+    ASSERT_TRUE(clipboard.Get(entry.RecordPointer, entry));
+    EXPECT_EQ(entry.Category, "Office");
+    EXPECT_TRUE(ClipboardCategoryKnown(categories, "office"));
+    EXPECT_EQ(categories.Records(), 1);
 }
 
 } // namespace

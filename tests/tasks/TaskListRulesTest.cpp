@@ -6,6 +6,7 @@
 #include "platform/runtime/Clock.h"
 #include "tasks/TaskListFilters.h"
 #include "tasks/TaskListRows.h"
+#include "scripting/QueryExpression.h"
 #include "tasks/TaskQuery.h"
 
 #include <gtest/gtest.h>

@@ -1,15 +1,23 @@
 // The clipboard saver's list, entry form and category pick list offscreen
 // on real tables: newest first and the kept ones, keep, copy back, run,
 // the warning before a kept entry goes, a new entry from the clipboard, and
-// the category the form takes with and without the pick list.
+// the category the form takes with and without the pick list; the
+// clipboard categories' two panes and their forms.
 
 #include "core/dictionary/Dictionary.h"
 #include "pim/ClipboardEntries.h"
 #include "pim/windows/BrowseClipboard.h"
+#include "pim/windows/BrowseClipboardCategories.h"
 #include "pim/windows/SelectClipboardCategory.h"
+#include "pim/windows/TodoProcedures.h"
 #include "pim/windows/UpdateClipboard.h"
+#include "pim/windows/UpdateClipboardCategories.h"
+#include "platform/query/ListQuery.h"
 #include "platform/runtime/Clock.h"
 #include "platform/widgets/BrowseList.h"
+#include "platform/widgets/FrameProcedures.h"
+#include "platform/widgets/QueryDialog.h"
+#include "platform/widgets/ThreadRegistry.h"
 #include "tests/support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +27,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QToolButton>
@@ -33,20 +42,21 @@ protected:
     void SetUp() override { ASSERT_TRUE(OpenTable(d.Clipboard) && OpenTable(d.ClipboardCategories)); }
     void TearDown() override { DictionaryEnd(); }
 
-    ClipboardRecord Stored(const char* text, Date date, uint8_t keep = 0)
+    ClipboardRecord Stored(const char* text, Date date, uint8_t keep = 0, const char* category = "General")
     {
         ClipboardRecord entry = NewClipboardEntry(d.Clipboard, text, date, 100);
         entry.ClipKeep = keep;
-        entry.Category = "General";
+        entry.Category = category;
         EXPECT_TRUE(StoreClipboardEntry(d.Clipboard, FormRequest::Insert, entry));
         return entry;
     }
 
-    static QStringList Texts(BrowseClipboard& list)
+    static QStringList Texts(BrowseClipboard& list) { return Texts(*list.Model()); }
+    static QStringList Texts(const QAbstractItemModel& model)
     {
         QStringList texts;
-        for (int row = 0; row < list.Model()->rowCount(); ++row)
-            texts << list.Model()->index(row, 1).data().toString().trimmed();
+        for (int row = 0; row < model.rowCount(); ++row)
+            texts << model.index(row, 1).data().toString().trimmed();
         return texts;
     }
 
@@ -83,8 +93,51 @@ TEST_F(ClipboardWindowsTest, NewestFirstKeepCopyBackAndRun)
     EXPECT_EQ(QApplication::clipboard()->text(), "see http://a.example now");
     list.Button("&Run")->click();
     EXPECT_EQ(started, QStringList({"http://a.example"}));
-    for (const char* missing : {"&Query", "&Reset"})
-        EXPECT_FALSE(list.Button(missing)->isEnabled()) << missing;
+}
+
+TEST_F(ClipboardWindowsTest, AQueryHoldsOnEveryTabUntilResetAndABadOneChangesNothing)
+{
+    Stored("see http://a.example", kToday, 0, "Links");
+    Stored("kept note", kToday - 1, 1);
+    Stored("old note", kToday - 9);
+    BrowseClipboard list;
+    EXPECT_EQ(list.CurrentQuery().Catalogue().Fields().size(), 7u) << "every field of the catalogue is the table's";
+    EXPECT_TRUE(list.Button("&Query")->isEnabled());
+    EXPECT_FALSE(list.Button("&Reset")->isEnabled());
+    using Q = QueryOperator;
+    const struct {
+        Query query;
+        QStringList texts;
+    } cases[] = {
+        {{{Join::And, "CLI:ClipContents", Q::Contains, QueryOperand::Value, "note"}}, {"kept note", "old note"}},
+        {{{Join::And, "CLI:Category", Q::Equal, QueryOperand::Value, "links"}}, {"see http://a.example"}},
+        {{{Join::And, "CLI:ClipDate", Q::Less, QueryOperand::Expression, "TODAY()-1"}}, {"old note"}},
+        {{{Join::And, "CLI:ClipKeep", Q::Checked, QueryOperand::Value, ""},
+          {Join::Or, "CLI:ClipHashKey", Q::BeginsWith, QueryOperand::Value, "SEE"}},
+         {"see http://a.example", "kept note"}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(list.ApplyQuery(c.query)) << c.texts.join(',').toStdString();
+        EXPECT_EQ(Texts(list), c.texts);
+        EXPECT_TRUE(list.Button("&Reset")->isEnabled());
+    }
+    list.Tabs()->setCurrentIndex(BrowseClipboard::kSavedOnlyTab);
+    EXPECT_EQ(Texts(list), QStringList({"kept note"})) << "the query holds on every tab";
+    list.Tabs()->setCurrentIndex(BrowseClipboard::kByDateTab);
+
+    prompt.Answer(1);
+    EXPECT_FALSE(list.ApplyQuery({{Join::And, "CLI:ClipDate", Q::Less, QueryOperand::Expression, "1/0"}}));
+    EXPECT_EQ(prompt.Questions().back().caption, kQueryErrorCaption);
+    EXPECT_EQ(Texts(list), QStringList({"see http://a.example", "kept note"})) << "a failed query changes nothing";
+    list.Button("&Query")->click();
+    auto* dialog = list.findChild<QueryDialog*>();
+    ASSERT_TRUE(dialog);
+    dialog->reject();
+    EXPECT_EQ(Texts(list).size(), 2) << "a cancelled query changes nothing";
+    EXPECT_TRUE(list.Button("&Reset")->isEnabled());
+    list.Button("&Reset")->click();
+    EXPECT_EQ(Texts(list).size(), 3);
+    EXPECT_FALSE(list.Button("&Reset")->isEnabled());
 }
 
 TEST_F(ClipboardWindowsTest, AKeptEntryIsDeletedOnlyAfterYes)
@@ -152,6 +205,52 @@ TEST_F(ClipboardWindowsTest, ViewShowsTheTextReadOnlyAndCloses)
         EXPECT_FALSE(control->isEnabled());
     EXPECT_EQ(form.CancelButton()->text(), "Cl&ose");
     EXPECT_FALSE(form.OkButton()->isVisibleTo(&form));
+}
+
+TEST_F(ClipboardWindowsTest, TheCategoriesShowTheirEntriesAndARenameTakesThemAlong)
+{
+    for (const char* name : {"Home", "Work"}) {
+        ClipboardCategoriesRecord category;
+        category.CATEGORY = name;
+        ASSERT_TRUE(d.ClipboardCategories.Add(category));
+    }
+    Stored("memo", kToday, 0, "Work");
+    Stored("draft", kToday, 0, "work");
+    Stored("elsewhere", kToday);
+    RegisterTodoProcedures();
+    ASSERT_TRUE(Procedures().Start(QLatin1String(kBrowseClipboardCategoriesProcedure), nullptr));
+    QPointer<QWidget> opened =
+        Threads().Window(Threads().ProcedureThread(QLatin1String(kBrowseClipboardCategoriesProcedure)));
+    auto* window = qobject_cast<BrowseClipboardCategories*>(opened.data());
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->windowTitle(), "Clipboard Categories");
+    const struct {
+        int row;
+        QStringList texts;
+    } cases[] = {{0, {}}, {1, {"draft", "memo"}}};
+    for (const auto& c : cases) {
+        window->CategoryList()->SelectRow(c.row);
+        EXPECT_EQ(Texts(*window->EntryModel()), c.texts) << c.row;
+        EXPECT_EQ(window->EntryButtons().change->isEnabled(), !c.texts.isEmpty()) << c.row;
+    }
+
+    QApplication::clipboard()->setText("typed later");
+    window->EntryButtons().insert->click();
+    auto* entryForm = window->findChild<UpdateClipboard*>();
+    ASSERT_TRUE(entryForm);
+    EXPECT_EQ(entryForm->CategoryEntry()->text(), "Work") << "a new entry starts in the highlighted category";
+    entryForm->OkButton()->click();
+    EXPECT_EQ(Texts(*window->EntryModel()), QStringList({"draft", "memo", "typed later"}));
+
+    window->CategoryButtons().change->click();
+    auto* categoryForm = window->findChild<UpdateClipboardCategories*>();
+    ASSERT_TRUE(categoryForm);
+    EXPECT_EQ(categoryForm->windowTitle(), "Change Clipboard Category");
+    categoryForm->NameEntry()->setText("Office");
+    categoryForm->OkButton()->click();
+    EXPECT_EQ(window->Category(), "Office");
+    EXPECT_EQ(Texts(*window->EntryModel()).size(), 3);
+    window->close();
 }
 
 } // namespace

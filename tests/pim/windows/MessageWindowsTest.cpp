@@ -118,8 +118,7 @@ TEST_F(MessageWindowsTest, EachTypeLaysTheFormOutAndFillsItsRememberedDefault)
         EXPECT_EQ(form.CcEntry()->isVisibleTo(&form), c.copies) << c.type;
         EXPECT_EQ(form.RecipientEntry()->text(), c.shownTo) << c.type;
         EXPECT_EQ(form.CategoryEntry()->text(), c.shownCategory) << c.type;
-        EXPECT_FALSE(form.ContactButton()->isEnabled());
-        EXPECT_EQ(form.ContactButton()->toolTip(), kNoContactPickTip);
+        EXPECT_TRUE(form.ContactButton()->isEnabled());
         form.grab().save(QStringLiteral("/tmp/messages-form-%1.png").arg(QString(c.type).replace(' ', '-')));
     }
 }
@@ -185,6 +184,35 @@ TEST_F(MessageWindowsTest, EntriesFillWhatTheyImplyAndOkStoresOnlyAWholeMessage)
     ASSERT_NE(toContact, nullptr);
     EXPECT_EQ(toContact->RecipientEntry()->text(), "bob@example.test");
     EXPECT_EQ(toContact->NameEntry()->text(), contacts.Model()->index(0, 1).data().toString().trimmed() + " Brown");
+}
+
+TEST_F(MessageWindowsTest, TheContactButtonPicksTheRecipientFromTheContactsList)
+{
+    AddContact(7, "Bob", "Brown", "bob@example.test");
+    AddContact(8, "Ann", "Cole", "ann@example.test");
+    MessagesRecord m;
+    d.Messages.Prime(m);
+    UpdateMessages form(FormRequest::Insert, m);
+    for (const bool select : {false, true}) {
+        form.ContactButton()->click();
+        auto* contacts = form.findChild<BrowseContacts*>();
+        ASSERT_TRUE(contacts);
+        EXPECT_EQ(contacts->windowModality(), Qt::WindowModal);
+        EXPECT_FALSE(contacts->EmailItem()->isVisible());
+        ASSERT_TRUE(contacts->Buttons().select);
+        contacts->List()->SelectRow(1); // by last name: Cole
+        QPushButton* close = nullptr;
+        for (QPushButton* button : contacts->findChildren<QPushButton*>())
+            close = button->text() == "Cl&ose" ? button : close;
+        ASSERT_TRUE(close);
+        (select ? contacts->Buttons().select : close)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(form.findChild<BrowseContacts*>()) << "the list closes";
+        EXPECT_EQ(form.RecipientEntry()->text(), select ? "ann@example.test" : "") << select;
+    }
+    EXPECT_EQ(form.NameEntry()->text().trimmed(), "Ann Cole");
+    UpdateMessages view(FormRequest::View, m);
+    EXPECT_FALSE(view.ContactButton()->isEnabled());
 }
 
 TEST_F(MessageWindowsTest, SendNowSendsTheMessageAsItStandsAndSaysHowItWent)

@@ -7,6 +7,7 @@
 #include "core/base/Globals.h"
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
+#include "pim/windows/BugReportWindow.h"
 #include "platform/runtime/Clock.h"
 #include "platform/widgets/FrameProcedures.h"
 #include "scripting/items/ScriptItemTables.h"

@@ -8,12 +8,15 @@
 #include "platform/widgets/FrameProcedures.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "scripting/windows/ScriptBuilder.h"
+#include "scripting/windows/ScriptTextWindow.h"
 #include "tasks/windows/ScriptTaskWizard.h"
 #include "tasks/windows/TaskWizard.h"
 #include "tests/tasks/windows/TaskWindowFixture.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace vl {
 namespace {
@@ -119,6 +122,24 @@ TEST_F(ScriptTaskWizardTest, ScriptPageAddsTemplatesAndItemsAndCancelLeavesNeith
         EXPECT_EQ(Script(id).size(), 3);
     }
     EXPECT_TRUE(prompt.Questions().empty());
+}
+
+TEST_F(ScriptTaskWizardTest, EditAsTextStoresTheTypedScriptAndThePageReadsItsItemsAgain)
+{
+    TaskWizard w(TaskWizardKind::Script);
+    ASSERT_TRUE(w.Opened());
+    ScriptBuilder* builder = Builder(&w);
+    for (const bool store : {false, true}) {
+        QTimer::singleShot(0, [store] {
+            auto* window = qobject_cast<ScriptTextWindow*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(window);
+            window->Text()->setPlainText("KEYS a\nWAIT 5");
+            window->Button(store ? "OK" : "Cancel")->click();
+        });
+        Click(&w, "Edit as &Text");
+        EXPECT_EQ(builder->Items()->model()->rowCount(), store ? 2 : 0) << store;
+    }
+    EXPECT_EQ(Script(w.Task().ID).size(), 2);
 }
 
 TEST_F(ScriptTaskWizardTest, HotKeyTaskIsUndatedAndCancelPutsAChangedScriptBack)
