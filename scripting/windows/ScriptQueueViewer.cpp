@@ -1,8 +1,7 @@
 #include "scripting/windows/ScriptQueueViewer.h"
 
-#include "pim/windows/BugReportWindow.h"
-
 #include "core/base/Globals.h"
+#include "pim/windows/BugReportWindow.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/runtime/Picture.h"
