@@ -9,6 +9,7 @@
 #include "pim/windows/ContactProcedures.h"
 #include "platform/widgets/DesktopServices.h"
 #include "tasks/windows/TaskProcedures.h"
+#include "xplore/output/ListOutputProcedures.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -26,5 +27,6 @@ int main(int argc, char** argv)
     vl::RegisterHotKeyProcedures();
     vl::RegisterContactProcedures();
     vl::RegisterExchangeProcedures();
+    vl::RegisterListOutputProcedures();
     return vl::ProgramMain(vl::Main);
 }
