@@ -6,8 +6,6 @@
 // for the file. A failure to read the list, to write the file or to open it
 // is reported.
 
-class QString;
-
 namespace vl {
 
 class Xplore;
