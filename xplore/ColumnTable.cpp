@@ -50,6 +50,7 @@ void ColumnTable::Load(const std::vector<ColumnDefinition>& definitions)
         column.designed = definition.displayed;
         column.viewField = definition.viewField;
         column.graphOk = definition.graph;
+        column.totalOk = definition.total;
         column.sortable = definition.sortable;
         column.hasColours = definition.colours;
         column.hasIcon = definition.icon;

@@ -22,6 +22,7 @@ struct ColumnDefinition {
     bool icon = false;        // an icon field follows the column
     bool viewField = true;    // a field of the table (filters allowed); false for a computed column
     bool graph = false;       // the column may be graphed
+    bool total = false;       // a printed list adds up the column
     bool sortable = false;    // a header click sorts on the column
     QChar locator = u' ';     // "X" on a column that is not displayed drops the column
 };
@@ -55,6 +56,7 @@ struct XploreColumn {
     bool designed = false;    // part of the list's designed column set
     bool viewField = true;
     bool graphOk = false;
+    bool totalOk = false;     // a printed list adds up the column
     bool sortable = false;
     int sortOrder = 0;        // after activation: the number of the column's ascending order
     bool descending = false;  // current direction of the column's order

@@ -13,6 +13,7 @@
 #include "platform/widgets/DesktopServices.h"
 #include "reports/windows/ReportProcedures.h"
 #include "tasks/windows/TaskProcedures.h"
+#include "xplore/output/ListOutputProcedures.h"
 #include "xplore/windows/ListFormatProcedures.h"
 
 #include <QApplication>
@@ -36,5 +37,6 @@ int main(int argc, char** argv)
     vl::RegisterTodoProcedures();
     vl::RegisterReportProcedures();
     vl::RegisterListFormatProcedures();
+    vl::RegisterListOutputProcedures();
     return vl::ProgramMain(vl::Main);
 }

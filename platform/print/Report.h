@@ -53,6 +53,9 @@ struct ReportDefinition {
     QList<ReportColumn> columns;
     QList<ReportGroup> groups;
     QString totalLabel; // label of the report's last line with the grand totals; blank: none
+    // The cells of that last line as the caller worked them out; empty: the
+    // label and the sums and counts of the columns.
+    QStringList totals;
 
     ReportFonts fonts;
     int copies = 1;

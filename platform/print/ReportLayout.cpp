@@ -122,7 +122,8 @@ QList<ReportBand> ReportBands(const Report& report)
     if (!report.rows.isEmpty())
         closeGroups(0, report.rows.back());
     if (!def.totalLabel.isEmpty())
-        bands.append({BandKind::ReportTotal, -1, -1, {}, reportTotals.Cells(def.totalLabel)});
+        bands.append({BandKind::ReportTotal, -1, -1, {},
+                      def.totals.isEmpty() ? reportTotals.Cells(def.totalLabel) : def.totals});
     return bands;
 }
 

@@ -81,6 +81,7 @@ public:
     BrowseList* List() const { return list_; }
     BrowseModel* Model() const { return model_; }
     const ColumnTable& Columns() const { return columns_; }
+    const Options& Settings() const { return options_; }
     // How the header shows a model column: its justification and underline.
     const HeaderStyle* HeaderLook() const { return headerStyle_; }
     // The drag of a column header.
@@ -162,7 +163,6 @@ private:
     int SectionOf(const XploreColumn& column) const;
     // The widest text of the column among the rows in view, in dialog units.
     int MeasureColumn(const XploreColumn& column) const;
-    int ColumnPadding(const XploreColumn& column) const;
 
     QPointer<BrowseList> list_;
     BrowseModel* model_ = nullptr;

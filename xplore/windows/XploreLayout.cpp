@@ -4,6 +4,7 @@
 #include "platform/browse/BrowseModel.h"
 #include "platform/runtime/IniFile.h"
 #include "platform/ui/PromptService.h"
+#include "xplore/ListPrintFit.h"
 #include "xplore/windows/ListAppearanceIO.h"
 
 #include <QApplication>
@@ -82,18 +83,6 @@ int Xplore::MeasureColumn(const XploreColumn& column) const
     const DialogUnits units(list_->font());
     // Rounded up, so the widest text is never cut.
     return units.FromPixelsX(widest) + (units.ToPixelsX(units.FromPixelsX(widest)) < widest ? 1 : 0);
-}
-
-int Xplore::ColumnPadding(const XploreColumn& column) const
-{
-    int padding = 1;
-    if (column.dataJust == u'L' || column.dataJust == u'R')
-        padding += column.dataOffset;
-    else if (column.dataJust == u'D')
-        padding += 1;
-    if (column.hasIcon)
-        padding += 11;
-    return padding;
 }
 
 // An empty list keeps its widths: there is nothing to fit the columns to.

@@ -83,6 +83,7 @@ protected:
             columns[i].graph = i == 0;
         }
         columns[3].justification = u'R';
+        columns[3].total = true;
         return columns;
     }
 
