@@ -89,8 +89,6 @@ public:
     // The display position of the column the last mouse action or command
     // refers to, 0 for none.
     int CurrentColumn() const { return currentColumn_; }
-    // The list's settings as it set them up.
-    const Options& Settings() const { return options_; }
     // The filters built from cells that are in force.
     const ColumnFilters& CellFilters() const { return filters_; }
 
