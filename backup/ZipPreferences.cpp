@@ -1,8 +1,5 @@
 #include "backup/ZipPreferences.h"
 
-#include <QFileInfo>
-#include <QTemporaryFile>
-
 namespace vl {
 
 int ZipActionCodeOf(int actionSwitch)
@@ -50,14 +47,6 @@ int ZipOptionBitsOf(const ZipPreferences& preferences, const AddAnswers& answers
     add(preferences.addArchiveComment, kOptArchiveComment);
     add(preferences.useTempDir && !preferences.tempDir.trimmed().isEmpty() && answers.tempDirAccepted, kOptTempDir);
     return bits;
-}
-
-bool UsableTempDir(const QString& dir)
-{
-    if (dir.trimmed().isEmpty() || !QFileInfo(dir).isDir())
-        return false;
-    QTemporaryFile probe(dir + QStringLiteral("/probe-XXXXXX"));
-    return probe.open();
 }
 
 } // namespace vl

@@ -62,8 +62,4 @@ int ZipActionCodeOf(int actionSwitch);
 int ZipLevelOf(int compressionSwitch);
 int ZipOptionBitsOf(const ZipPreferences& preferences, const AddAnswers& answers);
 
-// A folder the work may use for its temporary files: it exists and takes a
-// new file.
-bool UsableTempDir(const QString& dir);
-
 } // namespace vl

@@ -26,7 +26,7 @@ TEST(BackupRunnerWindow, OkRunsTheChosenOperationThroughTheProgressWindowAndClos
     test::WriteTextFile("VLDB.TPS", "data");
     test::ScriptedPrompt prompt;
     const ZipProgressWindow progress;
-    BackupRunnerWindow window({"Backup", "Weekly"}, test::TestDir());
+    BackupRunnerWindow window({"Backup", "Weekly"}, test::TestDir(), {});
     EXPECT_EQ(window.windowTitle(), "Backup / Restore");
     ASSERT_TRUE(Button(window, "&Advanced"));
     EXPECT_FALSE(Button(window, "&Advanced")->isEnabled()) << "no backup manager to start";
@@ -46,7 +46,7 @@ TEST(BackupRunnerWindow, OkRunsTheChosenOperationThroughTheProgressWindowAndClos
     EXPECT_EQ(window.Choice().operation, "Backup to an archive");
     EXPECT_EQ(window.Choice().archiveName, test::TestPath("chosen.zip"));
 
-    BackupRunnerWindow unknown({"Copy", "x"}, test::TestDir());
+    BackupRunnerWindow unknown({"Copy", "x"}, test::TestDir(), {});
     unknown.show();
     Button(unknown, "&OK")->click();
     EXPECT_TRUE(unknown.isVisible()) << "no operation chosen: nothing happens";
