@@ -29,8 +29,7 @@ TEST(BackupRunnerWindow, OkRunsTheChosenOperationThroughTheProgressWindowAndClos
     BackupRunnerWindow window({"Backup", "Weekly"}, test::TestDir(), {});
     EXPECT_EQ(window.windowTitle(), "Backup / Restore");
     ASSERT_TRUE(Button(window, "&Advanced"));
-    EXPECT_FALSE(Button(window, "&Advanced")->isEnabled()) << "no backup manager to start";
-    EXPECT_FALSE(Button(window, "&Advanced")->toolTip().isEmpty());
+    EXPECT_TRUE(Button(window, "&Advanced")->isEnabled());
 
     prompt.AnswerPath(test::TestPath("chosen.zip"));
     Button(window, "...")->click();
