@@ -1,9 +1,10 @@
-// Orlend, the backup manager: browses and edits backup archives.
+// Orlend, the backup manager: browses and edits zip archives. Command line:
+// the files the main program wants backed up (recommended once) and up to
+// two more arguments, as the backup runner passes them on.
 
-#include <cstdio>
+#include "backup/windows/BackupManagerMain.h"
 
-int main(int, char**)
+int main(int argc, char** argv)
 {
-    std::fprintf(stderr, "%s\n", "Usage: Orlend <files to back up> [options]");
-    return 2;
+    return vl::BackupManagerMain(argc, argv);
 }

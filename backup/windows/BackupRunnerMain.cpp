@@ -4,6 +4,7 @@
 #include "backup/RunnerCommandLine.h"
 #include "backup/windows/BackupRunnerWindow.h"
 #include "backup/windows/ZipProgressWindow.h"
+#include "platform/process/ExecutableDirectory.h"
 #include "platform/widgets/DesktopServices.h"
 #include "platform/widgets/WindowPosition.h"
 
@@ -30,7 +31,7 @@ int Unattended(int argc, char** argv, const RunnerCommandLine& line)
     return result.Ok() ? 0 : 1;
 }
 
-int WithWindow(int argc, char** argv)
+int WithWindow(int argc, char** argv, const RunnerCommandLine& line)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Halvex"));
@@ -38,7 +39,11 @@ int WithWindow(int argc, char** argv)
     const DesktopServices services;
     const ZipProgressWindow progress;
     IniFile ini(QString::fromLatin1(kRunnerIniFile));
-    BackupRunnerWindow window(ReadRunnerChoice(ini), QDir::currentPath());
+    ProgramStart manager;
+    manager.program = CompanionProgramPath(QStringLiteral("Orlend"));
+    manager.arguments = line.passOn;
+    manager.workingDirectory = QDir::currentPath();
+    BackupRunnerWindow window(ReadRunnerChoice(ini), QDir::currentPath(), manager);
     RestoreWindowPosition(ini, window, QLatin1String(kWindowName));
     window.exec();
     SaveWindowPosition(ini, window, QLatin1String(kWindowName));
@@ -61,7 +66,7 @@ int BackupRunnerMain(int argc, char** argv)
     }
     if (line.unattended != RunnerOperation::Unknown)
         return Unattended(argc, argv, line);
-    return WithWindow(argc, argv);
+    return WithWindow(argc, argv, line);
 }
 
 } // namespace vl

@@ -20,8 +20,9 @@ constexpr char kArchiveFilter[] = "Archives|*.ZIP";
 
 } // namespace
 
-BackupRunnerWindow::BackupRunnerWindow(const RunnerChoice& choice, const QString& dataDir, QWidget* parent)
-    : QDialog(parent), dataDir_(dataDir)
+BackupRunnerWindow::BackupRunnerWindow(const RunnerChoice& choice, const QString& dataDir, const ProgramStart& manager,
+                                       QWidget* parent)
+    : QDialog(parent), dataDir_(dataDir), manager_(manager)
 {
     setWindowTitle(QStringLiteral("Backup / Restore"));
     auto* layout = new QVBoxLayout(this);
@@ -51,8 +52,6 @@ BackupRunnerWindow::BackupRunnerWindow(const RunnerChoice& choice, const QString
     layout->addLayout(nameRow);
 
     auto* advanced = new QPushButton(QStringLiteral("&Advanced"));
-    advanced->setEnabled(false);
-    advanced->setToolTip(QStringLiteral("The backup manager is not available yet."));
     auto* ok = new QPushButton(QStringLiteral("&OK"));
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"));
@@ -64,6 +63,7 @@ BackupRunnerWindow::BackupRunnerWindow(const RunnerChoice& choice, const QString
     layout->addLayout(buttons);
 
     connect(browse, &QPushButton::clicked, this, [this] { ChooseArchive(); });
+    connect(advanced, &QPushButton::clicked, this, [this] { StartManager(); });
     connect(ok, &QPushButton::clicked, this, [this] { RunChosen(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -88,6 +88,15 @@ void BackupRunnerWindow::ChooseArchive()
                                archive_->text());
     if (!chosen.isEmpty())
         archive_->setText(chosen);
+}
+
+void BackupRunnerWindow::StartManager()
+{
+    if (!StartDetached(manager_).Started()) {
+        Prompt::Message(QStringLiteral("Unable to run Orlend."), QStringLiteral("Error"), PromptIcon::Stop);
+        return;
+    }
+    accept();
 }
 
 void BackupRunnerWindow::RunChosen()

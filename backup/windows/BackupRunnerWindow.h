@@ -1,8 +1,10 @@
 #pragma once
 // The backup runner's window "Backup / Restore": the operation, the archive
-// name with its file dialog, "&Advanced", "&OK" and "Cancel".
+// name with its file dialog, "&Advanced" (starts the backup manager with the
+// runner's own arguments and closes), "&OK" and "Cancel".
 
 #include "backup/BackupRunner.h"
+#include "platform/process/ProcessStart.h"
 
 #include <QDialog>
 
@@ -14,7 +16,9 @@ namespace vl {
 
 class BackupRunnerWindow : public QDialog {
 public:
-    BackupRunnerWindow(const RunnerChoice& choice, const QString& dataDir, QWidget* parent = nullptr);
+    // manager: how "&Advanced" starts the backup manager.
+    BackupRunnerWindow(const RunnerChoice& choice, const QString& dataDir, const ProgramStart& manager,
+                       QWidget* parent = nullptr);
 
     // The operation and archive name as shown.
     RunnerChoice Choice() const;
@@ -24,8 +28,10 @@ public:
 private:
     void ChooseArchive();
     void RunChosen();
+    void StartManager();
 
     QString dataDir_;
+    ProgramStart manager_;
     QGroupBox* operations_ = nullptr;
     QRadioButton* backup_ = nullptr;
     QRadioButton* restore_ = nullptr;

@@ -29,6 +29,12 @@ public:
 
 } // namespace
 
+QStringList PromptService::OpenFiles(const QString& caption, const QString& filter, const QString& start)
+{
+    const QString chosen = OpenFile(caption, filter, start);
+    return chosen.isEmpty() ? QStringList() : QStringList{chosen};
+}
+
 PromptService& CurrentPromptService()
 {
     static UnattendedPromptService unattended;
@@ -77,6 +83,11 @@ QString OpenFile(const QString& caption, const QString& filter, const QString& s
 QString SaveFile(const QString& caption, const QString& filter, const QString& start)
 {
     return CurrentPromptService().SaveFile(caption, filter, start);
+}
+
+QStringList OpenFiles(const QString& caption, const QString& filter, const QString& start)
+{
+    return CurrentPromptService().OpenFiles(caption, filter, start);
 }
 
 } // namespace Prompt

@@ -8,6 +8,7 @@
 #include "platform/ui/MessageButtons.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace vl {
 
@@ -32,6 +33,9 @@ public:
     // file name.
     virtual QString OpenFile(const QString& caption, const QString& filter, const QString& start) = 0;
     virtual QString SaveFile(const QString& caption, const QString& filter, const QString& start) = 0;
+    // Several files chosen at once; empty when cancelled. A service without
+    // such a dialog offers its single-file one.
+    virtual QStringList OpenFiles(const QString& caption, const QString& filter, const QString& start);
 };
 
 // The service in use: the installed one, else one that answers every
@@ -55,6 +59,7 @@ StandardButton Ask(const QString& text, const QString& caption, PromptIcon icon,
 QString SelectDirectory(const QString& caption, const QString& startDir = QString());
 QString OpenFile(const QString& caption, const QString& filter, const QString& start = QString());
 QString SaveFile(const QString& caption, const QString& filter, const QString& start = QString());
+QStringList OpenFiles(const QString& caption, const QString& filter, const QString& start = QString());
 
 } // namespace Prompt
 

@@ -111,4 +111,10 @@ QString QtPromptService::SaveFile(const QString& caption, const QString& filter,
                                         nullptr, kFileDialogOptions);
 }
 
+QStringList QtPromptService::OpenFiles(const QString& caption, const QString& filter, const QString& start)
+{
+    return QFileDialog::getOpenFileNames(QApplication::activeWindow(), caption, start, DialogFilter(filter), nullptr,
+                                         kFileDialogOptions);
+}
+
 } // namespace vl

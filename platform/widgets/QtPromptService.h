@@ -16,6 +16,7 @@ public:
     QString SelectDirectory(const QString& caption, const QString& startDir) override;
     QString OpenFile(const QString& caption, const QString& filter, const QString& start) override;
     QString SaveFile(const QString& caption, const QString& filter, const QString& start) override;
+    QStringList OpenFiles(const QString& caption, const QString& filter, const QString& start) override;
 };
 
 } // namespace vl

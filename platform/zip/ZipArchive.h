@@ -59,6 +59,7 @@ struct UnzipJob {
     QString targetDir;    // extract only
     bool overwrite = false;      // replace files that exist in the target folder
     bool useFolderNames = false; // keep the members' folders below the target folder
+    bool exactNames = false; // the patterns are members' whole names, "*" and "?" included
 };
 
 // Reads every chosen member through and checks its checksum.
@@ -92,9 +93,10 @@ struct ZipAddJob {
 // "Nothing to do" and leaves the archive as it was.
 ZipResult AddToArchive(const ZipAddJob& job, ZipProgress& progress);
 
-// Deletes the members the patterns match; an archive left without members is
-// removed.
-ZipResult DeleteFromArchive(const QString& archive, const QStringList& patterns, ZipProgress& progress);
+// Deletes the members the patterns match (with exactNames, the members of
+// those whole names); an archive left without members is removed.
+ZipResult DeleteFromArchive(const QString& archive, const QStringList& patterns, ZipProgress& progress,
+                            bool exactNames = false);
 
 // The release of the zip library in use ("1.7.3").
 QString ZipLibraryRelease();

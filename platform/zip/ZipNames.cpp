@@ -59,6 +59,11 @@ bool MatchesFileSpec(const QStringList& patterns, const QString& name)
     return false;
 }
 
+bool ChosenMember(const QStringList& patterns, bool exactNames, const QString& name)
+{
+    return exactNames ? patterns.contains(name) : MatchesFileSpec(patterns, name);
+}
+
 bool IsSafeMemberName(const QString& name)
 {
     QString path = name;

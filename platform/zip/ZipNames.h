@@ -17,6 +17,10 @@ bool ParseFileSpec(const QString& spec, QStringList& patterns);
 // is a whole name.
 bool MatchesFileSpec(const QStringList& patterns, const QString& name);
 
+// Whether a member is chosen: by the patterns, or with exactNames by one of
+// them as its whole name (case as stored).
+bool ChosenMember(const QStringList& patterns, bool exactNames, const QString& name);
+
 // Whether a member may be written below a target folder: not blank, not
 // absolute ("/x", "\x", "C:x"), and no ".." among its folders (either slash
 // counts as a separator).

@@ -61,13 +61,13 @@ ZipEntry EntryOf(zip_t* zip, zip_uint64_t index)
 }
 
 // The members a job chooses, in archive order.
-QList<zip_uint64_t> Chosen(zip_t* zip, const QStringList& patterns)
+QList<zip_uint64_t> Chosen(zip_t* zip, const UnzipJob& job)
 {
     QList<zip_uint64_t> chosen;
     const zip_int64_t count = zip_get_num_entries(zip, 0);
     for (zip_int64_t index = 0; index < count; ++index) {
         const char* name = zip_get_name(zip, static_cast<zip_uint64_t>(index), 0);
-        if (name && (patterns.isEmpty() || MatchesFileSpec(patterns, QString::fromUtf8(name))))
+        if (name && (job.patterns.isEmpty() || ChosenMember(job.patterns, job.exactNames, QString::fromUtf8(name))))
             chosen << static_cast<zip_uint64_t>(index);
     }
     return chosen;
@@ -189,7 +189,7 @@ ZipResult ForEachChosen(const UnzipJob& job, ZipProgress& progress, bool extract
     Archive zip(OpenArchive(job.archive, false, result));
     if (!zip)
         return result;
-    const QList<zip_uint64_t> chosen = Chosen(zip.get(), job.patterns);
+    const QList<zip_uint64_t> chosen = Chosen(zip.get(), job);
     if (chosen.isEmpty())
         return ZipResult::Fail(zip_get_num_entries(zip.get(), 0) == 0 ? kZipEmpty : kZipNameNotMatched);
     if (extracting) {

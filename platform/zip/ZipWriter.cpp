@@ -167,7 +167,8 @@ ZipResult AddToArchive(const ZipAddJob& job, ZipProgress& progress)
     return Close(zip, writing, job.archive);
 }
 
-ZipResult DeleteFromArchive(const QString& archive, const QStringList& patterns, ZipProgress& progress)
+ZipResult DeleteFromArchive(const QString& archive, const QStringList& patterns, ZipProgress& progress,
+                            bool exactNames)
 {
     ZipResult result;
     zip_t* zip = OpenArchive(archive, false, result);
@@ -177,7 +178,7 @@ ZipResult DeleteFromArchive(const QString& archive, const QStringList& patterns,
     const zip_int64_t count = zip_get_num_entries(zip, 0);
     for (zip_int64_t index = 0; index < count; ++index) {
         const QString name = QString::fromUtf8(zip_get_name(zip, static_cast<zip_uint64_t>(index), 0));
-        if (MatchesFileSpec(patterns, name)) {
+        if (ChosenMember(patterns, exactNames, name)) {
             progress.Item(name);
             zip_delete(zip, static_cast<zip_uint64_t>(index));
             ++deleted;
