@@ -89,14 +89,6 @@ std::vector<BrowseColumn> EntryBrowseColumns(const TableDef& clipboard)
     return columns;
 }
 
-QPushButton* Button(const char* text, QWidget* parent, QBoxLayout& row)
-{
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setAutoDefault(false);
-    row.addWidget(button);
-    return button;
-}
-
 } // namespace
 
 BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -128,17 +120,17 @@ BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent) : QWidget(
     entries_->setStatusTip(QStringLiteral("Browsing Tasks"));
 
     auto* categoryRow = new QHBoxLayout;
-    categoryButtons_.insert = Button("&New", this, *categoryRow);
-    categoryButtons_.change = Button("&Edit", this, *categoryRow);
-    categoryButtons_.remove = Button("&Delete", this, *categoryRow);
+    categoryButtons_.insert = PaneButton("&New", this, *categoryRow);
+    categoryButtons_.change = PaneButton("&Edit", this, *categoryRow);
+    categoryButtons_.remove = PaneButton("&Delete", this, *categoryRow);
     categoryButtons_.change->setDefault(true);
     categoryRow->addStretch();
     new ViewCopyBrowse(categories_, categoryButtons_, [this](FormRequest request, bool) { OpenCategoryForm(request); });
 
     auto* entryRow = new QHBoxLayout;
-    entryButtons_.insert = Button("New", this, *entryRow);
-    entryButtons_.change = Button("Edit", this, *entryRow);
-    entryButtons_.remove = Button("Delete", this, *entryRow);
+    entryButtons_.insert = PaneButton("New", this, *entryRow);
+    entryButtons_.change = PaneButton("Edit", this, *entryRow);
+    entryButtons_.remove = PaneButton("Delete", this, *entryRow);
     entryRow->addStretch();
     auto* entryViewCopy =
         new ViewCopyBrowse(entries_, entryButtons_, [this](FormRequest request, bool) { OpenEntryForm(request); });
@@ -159,7 +151,7 @@ BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent) : QWidget(
     panes->setChildrenCollapsible(false);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
-    auto* close = Button("Cl&ose", this, *closeRow);
+    auto* close = PaneButton("Cl&ose", this, *closeRow);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panes);

@@ -28,14 +28,6 @@ const std::vector<ContactColumn>& CategoryColumns()
     return columns;
 }
 
-QPushButton* Button(const char* text, QWidget* parent, QBoxLayout& row)
-{
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setAutoDefault(false);
-    row.addWidget(button);
-    return button;
-}
-
 } // namespace
 
 BrowseContactCategories2Pane::BrowseContactCategories2Pane(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -65,18 +57,18 @@ BrowseContactCategories2Pane::BrowseContactCategories2Pane(QWidget* parent) : QW
     contacts_->setStatusTip(QStringLiteral("Browsing Tasks"));
 
     auto* categoryRow = new QHBoxLayout;
-    categoryButtons_.insert = Button("&New", this, *categoryRow);
-    categoryButtons_.change = Button("&Edit", this, *categoryRow);
-    categoryButtons_.remove = Button("&Delete", this, *categoryRow);
+    categoryButtons_.insert = PaneButton("&New", this, *categoryRow);
+    categoryButtons_.change = PaneButton("&Edit", this, *categoryRow);
+    categoryButtons_.remove = PaneButton("&Delete", this, *categoryRow);
     categoryButtons_.change->setDefault(true);
     categoryRow->addStretch();
     new ViewCopyBrowse(categories_, categoryButtons_, [this](FormRequest request, bool) { OpenCategoryForm(request); });
 
     auto* contactRow = new QHBoxLayout;
-    contactButtons_.insert = Button("New", this, *contactRow);
-    contactButtons_.copy = Button("Cop&y", this, *contactRow);
-    contactButtons_.change = Button("Edit", this, *contactRow);
-    contactButtons_.remove = Button("Delete", this, *contactRow);
+    contactButtons_.insert = PaneButton("New", this, *contactRow);
+    contactButtons_.copy = PaneButton("Cop&y", this, *contactRow);
+    contactButtons_.change = PaneButton("Edit", this, *contactRow);
+    contactButtons_.remove = PaneButton("Delete", this, *contactRow);
     contactRow->addStretch();
     auto* contactViewCopy = new ViewCopyBrowse(
         contacts_, contactButtons_, [this](FormRequest request, bool copy) { OpenContactForm(request, copy); });
@@ -97,7 +89,7 @@ BrowseContactCategories2Pane::BrowseContactCategories2Pane(QWidget* parent) : QW
     panes->setChildrenCollapsible(false);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
-    auto* close = Button("Cl&ose", this, *closeRow);
+    auto* close = PaneButton("Cl&ose", this, *closeRow);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panes);

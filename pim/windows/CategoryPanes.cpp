@@ -3,9 +3,19 @@
 #include "platform/ui/EventNumbers.h"
 #include "platform/widgets/NumberedEvents.h"
 
+#include <QBoxLayout>
 #include <QHeaderView>
+#include <QPushButton>
 
 namespace vl {
+
+QPushButton* PaneButton(const char* text, QWidget* window, QBoxLayout& row)
+{
+    auto* button = new QPushButton(QString::fromUtf8(text), window);
+    button->setAutoDefault(false);
+    row.addWidget(button);
+    return button;
+}
 
 BrowseList* CategoryPaneList(QWidget* window, BrowseModel* model)
 {

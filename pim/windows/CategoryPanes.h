@@ -14,7 +14,14 @@
 
 #include <functional>
 
+class QBoxLayout;
+class QPushButton;
+
 namespace vl {
+
+// A button added to a row of the window's buttons; Enter presses it only
+// when it is made the default.
+QPushButton* PaneButton(const char* text, QWidget* window, QBoxLayout& row);
 
 // A list of the categories in the window, the last column filling it.
 BrowseList* CategoryPaneList(QWidget* window, BrowseModel* model);
