@@ -3,13 +3,11 @@
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
 #include "pim/ClipboardEntries.h"
+#include "pim/windows/CategoryPanes.h"
 #include "pim/windows/UpdateClipboard.h"
 #include "pim/windows/UpdateClipboardCategories.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
-#include "platform/ui/EventNumbers.h"
-#include "platform/widgets/BrowseList.h"
-#include "platform/widgets/NumberedEvents.h"
 #include "platform/widgets/WindowPosition.h"
 #include "xplore/windows/Xplore.h"
 
@@ -17,7 +15,6 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -92,14 +89,6 @@ std::vector<BrowseColumn> EntryBrowseColumns(const TableDef& clipboard)
     return columns;
 }
 
-QPushButton* Button(const char* text, QWidget* parent, QBoxLayout& row)
-{
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setAutoDefault(false);
-    row.addWidget(button);
-    return button;
-}
-
 } // namespace
 
 BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -117,9 +106,7 @@ BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent) : QWidget(
     QString error;
     KeyOrder(tables.ClipboardCategories.Definition(), CLC_KEYCATEGORY, byName, error);
     categoryModel_->AddOrder(QStringLiteral("By Category"), byName);
-    categories_ = new BrowseList(this);
-    categories_->SetBrowseModel(categoryModel_.get());
-    categories_->horizontalHeader()->setStretchLastSection(true);
+    categories_ = CategoryPaneList(this, categoryModel_.get());
     categories_->setStatusTip(QStringLiteral("Browsing Functions"));
 
     entryModel_ = std::make_unique<BrowseModel>(tables.Clipboard);
@@ -133,17 +120,17 @@ BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent) : QWidget(
     entries_->setStatusTip(QStringLiteral("Browsing Tasks"));
 
     auto* categoryRow = new QHBoxLayout;
-    categoryButtons_.insert = Button("&New", this, *categoryRow);
-    categoryButtons_.change = Button("&Edit", this, *categoryRow);
-    categoryButtons_.remove = Button("&Delete", this, *categoryRow);
+    categoryButtons_.insert = PaneButton("&New", this, *categoryRow);
+    categoryButtons_.change = PaneButton("&Edit", this, *categoryRow);
+    categoryButtons_.remove = PaneButton("&Delete", this, *categoryRow);
     categoryButtons_.change->setDefault(true);
     categoryRow->addStretch();
     new ViewCopyBrowse(categories_, categoryButtons_, [this](FormRequest request, bool) { OpenCategoryForm(request); });
 
     auto* entryRow = new QHBoxLayout;
-    entryButtons_.insert = Button("New", this, *entryRow);
-    entryButtons_.change = Button("Edit", this, *entryRow);
-    entryButtons_.remove = Button("Delete", this, *entryRow);
+    entryButtons_.insert = PaneButton("New", this, *entryRow);
+    entryButtons_.change = PaneButton("Edit", this, *entryRow);
+    entryButtons_.remove = PaneButton("Delete", this, *entryRow);
     entryRow->addStretch();
     auto* entryViewCopy =
         new ViewCopyBrowse(entries_, entryButtons_, [this](FormRequest request, bool) { OpenEntryForm(request); });
@@ -164,7 +151,7 @@ BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent) : QWidget(
     panes->setChildrenCollapsible(false);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
-    auto* close = Button("Cl&ose", this, *closeRow);
+    auto* close = PaneButton("Cl&ose", this, *closeRow);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panes);
@@ -177,16 +164,7 @@ BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent) : QWidget(
     entryViewCopy->AddPopupItems(*entryXplore_->Popup());
     entryXplore_->Activate();
 
-    connect(categories_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &BrowseClipboardCategories::ShowEntriesOfCategory);
-    connect(categoryModel_.get(), &QAbstractItemModel::modelReset, this,
-            &BrowseClipboardCategories::ShowEntriesOfCategory);
-    connect(NumberedEvents::Of(this), &NumberedEvents::Received, this, [this](int number) {
-        if (number == EventNumber::kBringForward)
-            categories_->setFocus();
-    });
-    ShowEntriesOfCategory();
-    categories_->setFocus();
+    FollowHighlightedCategory(this, categories_, categoryModel_.get(), [this] { ShowEntriesOfCategory(); });
     resize(720, 520);
     panes->setSizes({180, 340});
     KeepWindowPosition(*this, QLatin1String(kBrowseClipboardCategoriesProcedure));
@@ -207,10 +185,7 @@ BrowseClipboardCategories::~BrowseClipboardCategories()
 
 QString BrowseClipboardCategories::Category() const
 {
-    ClipboardCategoriesRecord category;
-    if (!categoryModel_->Record(categories_->CurrentRow(), category))
-        return QString();
-    return Clip(category.CATEGORY);
+    return HighlightedCategory(categories_, *categoryModel_, &ClipboardCategoriesRecord::CATEGORY);
 }
 
 void BrowseClipboardCategories::ShowEntriesOfCategory()
@@ -227,25 +202,9 @@ void BrowseClipboardCategories::ShowEntriesOfCategory()
 
 void BrowseClipboardCategories::OpenCategoryForm(FormRequest request)
 {
-    ClipboardCategoriesRecord category;
-    Table<ClipboardCategoriesRecord>& table = Tables().ClipboardCategories;
-    if (request != FormRequest::Insert &&
-        (!categoryModel_->Record(categories_->CurrentRow(), category) || !table.Get(category.RecordPointer, category))) {
-        categories_->Refresh();
-        return;
-    }
-    auto* form = new UpdateClipboardCategories(request, category, this);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->setWindowModality(Qt::WindowModal);
-    connect(form, &QDialog::accepted, this, [this, form] {
-        categories_->Refresh();
-        const int row = categoryModel_->RowOf(ViewRow::From(categoryModel_->Definition(), form->Record()));
-        if (row >= 0)
-            categories_->SelectRow(row);
-        // A rename took the entries along.
-        entries_->Refresh();
-    });
-    form->open();
+    // A rename took the entries along.
+    OpenCategoryPaneForm<UpdateClipboardCategories>(this, categories_, *categoryModel_, Tables().ClipboardCategories,
+                                                    request, [this] { entries_->Refresh(); });
 }
 
 void BrowseClipboardCategories::OpenEntryForm(FormRequest request)
@@ -267,12 +226,7 @@ void BrowseClipboardCategories::OpenEntryForm(FormRequest request)
     auto* form = new UpdateClipboard(request, entry, this);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->setWindowModality(Qt::WindowModal);
-    connect(form, &QDialog::accepted, this, [this, form] {
-        entries_->Refresh();
-        const int row = entryModel_->RowOf(ViewRow::From(entryModel_->Definition(), form->Record()));
-        if (row >= 0)
-            entries_->SelectRow(row);
-    });
+    connect(form, &QDialog::accepted, this, [this, form] { ShowStoredRecord(entries_, *entryModel_, form->Record()); });
     form->open();
 }
 

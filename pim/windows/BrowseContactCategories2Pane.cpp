@@ -2,18 +2,15 @@
 
 #include "core/dictionary/Dictionary.h"
 #include "pim/ContactOrders.h"
+#include "pim/windows/CategoryPanes.h"
 #include "pim/windows/ContactColumns.h"
 #include "pim/windows/UpdateContactCategories.h"
 #include "pim/windows/UpdateContacts.h"
 #include "platform/runtime/FixedText.h"
-#include "platform/ui/EventNumbers.h"
-#include "platform/widgets/BrowseList.h"
-#include "platform/widgets/NumberedEvents.h"
 #include "platform/widgets/WindowPosition.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -29,14 +26,6 @@ const std::vector<ContactColumn>& CategoryColumns()
     static const std::vector<ContactColumn> columns = {
         {"CC:CONTACTCATEGORY", "Categories", "@s20", "Contact Category", 80}};
     return columns;
-}
-
-QPushButton* Button(const char* text, QWidget* parent, QBoxLayout& row)
-{
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setAutoDefault(false);
-    row.addWidget(button);
-    return button;
 }
 
 } // namespace
@@ -56,9 +45,7 @@ BrowseContactCategories2Pane::BrowseContactCategories2Pane(QWidget* parent) : QW
     QString error;
     KeyOrder(tables.ContactCategories.Definition(), CC_KEYCONTACTCATEGORIES, byName, error);
     categoryModel_->AddOrder(QStringLiteral("By Category"), byName);
-    categories_ = new BrowseList(this);
-    categories_->SetBrowseModel(categoryModel_.get());
-    categories_->horizontalHeader()->setStretchLastSection(true);
+    categories_ = CategoryPaneList(this, categoryModel_.get());
     categories_->setStatusTip(QStringLiteral("Browsing Functions"));
 
     contactModel_ = std::make_unique<BrowseModel>(tables.Contact);
@@ -70,18 +57,18 @@ BrowseContactCategories2Pane::BrowseContactCategories2Pane(QWidget* parent) : QW
     contacts_->setStatusTip(QStringLiteral("Browsing Tasks"));
 
     auto* categoryRow = new QHBoxLayout;
-    categoryButtons_.insert = Button("&New", this, *categoryRow);
-    categoryButtons_.change = Button("&Edit", this, *categoryRow);
-    categoryButtons_.remove = Button("&Delete", this, *categoryRow);
+    categoryButtons_.insert = PaneButton("&New", this, *categoryRow);
+    categoryButtons_.change = PaneButton("&Edit", this, *categoryRow);
+    categoryButtons_.remove = PaneButton("&Delete", this, *categoryRow);
     categoryButtons_.change->setDefault(true);
     categoryRow->addStretch();
     new ViewCopyBrowse(categories_, categoryButtons_, [this](FormRequest request, bool) { OpenCategoryForm(request); });
 
     auto* contactRow = new QHBoxLayout;
-    contactButtons_.insert = Button("New", this, *contactRow);
-    contactButtons_.copy = Button("Cop&y", this, *contactRow);
-    contactButtons_.change = Button("Edit", this, *contactRow);
-    contactButtons_.remove = Button("Delete", this, *contactRow);
+    contactButtons_.insert = PaneButton("New", this, *contactRow);
+    contactButtons_.copy = PaneButton("Cop&y", this, *contactRow);
+    contactButtons_.change = PaneButton("Edit", this, *contactRow);
+    contactButtons_.remove = PaneButton("Delete", this, *contactRow);
     contactRow->addStretch();
     auto* contactViewCopy = new ViewCopyBrowse(
         contacts_, contactButtons_, [this](FormRequest request, bool copy) { OpenContactForm(request, copy); });
@@ -102,7 +89,7 @@ BrowseContactCategories2Pane::BrowseContactCategories2Pane(QWidget* parent) : QW
     panes->setChildrenCollapsible(false);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
-    auto* close = Button("Cl&ose", this, *closeRow);
+    auto* close = PaneButton("Cl&ose", this, *closeRow);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panes);
@@ -120,16 +107,7 @@ BrowseContactCategories2Pane::BrowseContactCategories2Pane(QWidget* parent) : QW
     contactViewCopy->AddPopupItems(*contactXplore_->Popup());
     contactXplore_->Activate();
 
-    connect(categories_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &BrowseContactCategories2Pane::ShowContactsOfCategory);
-    connect(categoryModel_.get(), &QAbstractItemModel::modelReset, this,
-            &BrowseContactCategories2Pane::ShowContactsOfCategory);
-    connect(NumberedEvents::Of(this), &NumberedEvents::Received, this, [this](int number) {
-        if (number == EventNumber::kBringForward)
-            categories_->setFocus();
-    });
-    ShowContactsOfCategory();
-    categories_->setFocus();
+    FollowHighlightedCategory(this, categories_, categoryModel_.get(), [this] { ShowContactsOfCategory(); });
     resize(720, 520);
     panes->setSizes({180, 340});
     KeepWindowPosition(*this, QLatin1String(kBrowseContactCategoriesProcedure));
@@ -150,10 +128,7 @@ BrowseContactCategories2Pane::~BrowseContactCategories2Pane()
 
 QString BrowseContactCategories2Pane::Category() const
 {
-    ContactCategoriesRecord category;
-    if (!categoryModel_->Record(categories_->CurrentRow(), category))
-        return QString();
-    return Clip(category.CONTACTCATEGORY);
+    return HighlightedCategory(categories_, *categoryModel_, &ContactCategoriesRecord::CONTACTCATEGORY);
 }
 
 void BrowseContactCategories2Pane::ShowContactsOfCategory()
@@ -170,23 +145,8 @@ void BrowseContactCategories2Pane::ShowContactsOfCategory()
 
 void BrowseContactCategories2Pane::OpenCategoryForm(FormRequest request)
 {
-    ContactCategoriesRecord category;
-    Table<ContactCategoriesRecord>& table = Tables().ContactCategories;
-    if (request != FormRequest::Insert &&
-        (!categoryModel_->Record(categories_->CurrentRow(), category) || !table.Get(category.RecordPointer, category))) {
-        categories_->Refresh();
-        return;
-    }
-    auto* form = new UpdateContactCategories(request, category, this);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->setWindowModality(Qt::WindowModal);
-    connect(form, &QDialog::accepted, this, [this, form] {
-        categories_->Refresh();
-        const int row = categoryModel_->RowOf(ViewRow::From(categoryModel_->Definition(), form->Record()));
-        if (row >= 0)
-            categories_->SelectRow(row);
-    });
-    form->open();
+    OpenCategoryPaneForm<UpdateContactCategories>(this, categories_, *categoryModel_, Tables().ContactCategories,
+                                                  request);
 }
 
 void BrowseContactCategories2Pane::OpenContactForm(FormRequest request, bool copy)
@@ -211,10 +171,7 @@ void BrowseContactCategories2Pane::OpenContactForm(FormRequest request, bool cop
     connect(form, &QDialog::accepted, this, [this, form] {
         // A new category typed on the form shows above too.
         categories_->Refresh();
-        contacts_->Refresh();
-        const int row = contactModel_->RowOf(ViewRow::From(contactModel_->Definition(), form->Record()));
-        if (row >= 0)
-            contacts_->SelectRow(row);
+        ShowStoredRecord(contacts_, *contactModel_, form->Record());
     });
     form->open();
 }

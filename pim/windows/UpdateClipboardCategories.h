@@ -7,41 +7,22 @@
 // Window-modal to the window that opens it.
 
 #include "core/dictionary/CategoryRecords.h"
-#include "platform/ui/FormRequest.h"
-
-#include <QDialog>
-
-class QLineEdit;
-class QPushButton;
+#include "pim/windows/CategoryNameForm.h"
 
 namespace vl {
 
 inline constexpr char kUpdateClipboardCategoriesProcedure[] = "UpdateClipboardCategories";
 
-class UpdateClipboardCategories : public QDialog {
+class UpdateClipboardCategories : public CategoryFormOf<ClipboardCategoriesRecord> {
     Q_OBJECT
 public:
     UpdateClipboardCategories(FormRequest request, const ClipboardCategoriesRecord& category,
                               QWidget* parent = nullptr);
     ~UpdateClipboardCategories() override;
 
-    // The category as stored (after OK) or as the form opened with.
-    const ClipboardCategoriesRecord& Record() const { return category_; }
-
-    QLineEdit* NameEntry() const { return name_; }
-    QPushButton* OkButton() const { return ok_; }
-    QPushButton* CancelButton() const { return cancel_; }
-
-    void accept() override; // "&OK"
-
 private:
-    FormRequest request_;
-    ClipboardCategoriesRecord category_;
     bool categoriesOpened_ = false;
     bool clipboardOpened_ = false;
-    QLineEdit* name_ = nullptr;
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
 };
 
 } // namespace vl

@@ -199,31 +199,9 @@ void ScriptBuilder::UpdateButtons()
     editAsText_->setEnabled(enabled.add);
 }
 
-bool ScriptBuilder::CurrentItem(ScriptingRecord& item)
+ScriptItemSite ScriptBuilder::Site()
 {
-    if (itemModel_->Record(items_->CurrentRow(), item) && Tables().Scripting.Get(item.RecordPointer, item))
-        return true;
-    // Gone meanwhile (another window changed the script): show it as it is.
-    items_->Refresh();
-    return false;
-}
-
-int32_t ScriptBuilder::CurrentSequence()
-{
-    ScriptingRecord item;
-    return itemModel_->Record(items_->CurrentRow(), item) ? item.Sequence : 0;
-}
-
-void ScriptBuilder::ShowItem(int32_t sequence)
-{
-    items_->Refresh();
-    ScriptingRecord item;
-    item.ID = taskId_;
-    item.Sequence = sequence;
-    if (Tables().Scripting.Get(SCR_KEYID, item))
-        items_->SelectRow(itemModel_->RowOf(ViewRow::From(itemModel_->Definition(), item)));
-    items_->setFocus();
-    UpdateButtons();
+    return {this, items_, itemModel_.get(), taskId_, form_, [this] { UpdateButtons(); }};
 }
 
 void ScriptBuilder::AddTemplate()
@@ -238,54 +216,26 @@ void ScriptBuilder::AddTemplate()
 
 void ScriptBuilder::NewItem()
 {
-    if (!add_->isEnabled())
-        return;
-    ScriptingRecord item;
-    Tables().Scripting.Prime(item);
-    item.ID = taskId_;
-    Insert(item);
+    if (add_->isEnabled())
+        NewScriptItem(Site());
 }
 
 void ScriptBuilder::CopyItem()
 {
-    ScriptingRecord item;
-    if (!copy_->isEnabled() || !CurrentItem(item))
-        return;
-    // The copy keeps every field of the item but its place.
-    item.RecordPointer = 0;
-    item.Sequence = 0;
-    Insert(item);
-}
-
-void ScriptBuilder::Insert(ScriptingRecord item)
-{
-    const int32_t remembered = CurrentSequence();
-    if (!form_(FormRequest::Insert, item, taskId_, this)) {
-        items_->Refresh();
-        return;
-    }
-    const std::optional<int32_t> placed = PlaceAddedItem(Tables().Scripting, taskId_, remembered, item.Sequence);
-    ShowItem(placed.value_or(item.Sequence));
+    if (copy_->isEnabled())
+        CopyScriptItem(Site());
 }
 
 void ScriptBuilder::EditItem()
 {
-    ScriptingRecord item;
-    if (!edit_->isEnabled() || !CurrentItem(item))
-        return;
-    form_(FormRequest::Change, item, taskId_, this);
-    ShowItem(item.Sequence);
+    if (edit_->isEnabled())
+        EditScriptItem(Site());
 }
 
 void ScriptBuilder::DeleteItem()
 {
-    ScriptingRecord item;
-    if (!delete_->isEnabled() || !CurrentItem(item))
-        return;
-    const int32_t remembered = item.Sequence;
-    if (form_(FormRequest::Delete, item, taskId_, this))
-        CloseUpAfterDelete(Tables().Scripting, taskId_, remembered);
-    ShowItem(remembered);
+    if (delete_->isEnabled())
+        DeleteScriptItem(Site());
 }
 
 void ScriptBuilder::Import()

@@ -46,14 +46,13 @@ private:
     void BuildWindow();
     void UpdateButtons();
 
-    bool CurrentItem(ScriptingRecord& item);
-    int32_t CurrentSequence();
-    void ShowItem(int32_t sequence);
+    ScriptItemSite Site();
+    int32_t CurrentSequence() { return CurrentScriptSequence(Site()); }
+    void ShowItem(int32_t sequence) { ShowScriptItem(Site(), sequence); }
 
     void AddTemplate();
     void NewItem();
     void CopyItem();
-    void Insert(ScriptingRecord item);
     void EditItem();
     void DeleteItem();
     void Import();

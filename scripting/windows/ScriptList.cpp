@@ -176,86 +176,33 @@ void ScriptList::ShowPopup(const QPoint& globalPos)
     popup_->popup(globalPos);
 }
 
-bool ScriptList::CurrentItem(ScriptingRecord& item)
+ScriptItemSite ScriptList::Site()
 {
-    Table<ScriptingRecord>& scripting = Tables().Scripting;
-    if (model_->Record(list_->CurrentRow(), item) && scripting.Get(item.RecordPointer, item))
-        return true;
-    // Gone meanwhile (another program changed the script): show it as it is.
-    list_->Refresh();
-    return false;
-}
-
-int32_t ScriptList::CurrentSequence()
-{
-    ScriptingRecord item;
-    return model_->Record(list_->CurrentRow(), item) ? item.Sequence : 0;
-}
-
-void ScriptList::ShowItem(int32_t sequence)
-{
-    list_->Refresh();
-    ScriptingRecord item;
-    item.ID = task_.ID;
-    item.Sequence = sequence;
-    if (Tables().Scripting.Get(SCR_KEYID, item)) {
-        const int row = model_->RowOf(ViewRow::From(model_->Definition(), item));
-        list_->SelectRow(row);
-    }
-    list_->setFocus();
-    UpdateButtons();
+    return {this, list_, model_.get(), task_.ID, editor_, [this] { UpdateButtons(); }};
 }
 
 void ScriptList::NewItem()
 {
-    if (!new_->isEnabled())
-        return;
-    ScriptingRecord item;
-    Tables().Scripting.Prime(item);
-    item.ID = task_.ID;
-    Insert(item);
+    if (new_->isEnabled())
+        NewScriptItem(Site());
 }
 
 void ScriptList::CopyItem()
 {
-    ScriptingRecord item;
-    if (!copy_->isEnabled() || !CurrentItem(item))
-        return;
-    // The copy keeps every field of the item but its place.
-    item.RecordPointer = 0;
-    item.Sequence = 0;
-    Insert(item);
-}
-
-void ScriptList::Insert(ScriptingRecord item)
-{
-    const int32_t remembered = CurrentSequence();
-    if (!editor_(FormRequest::Insert, item, task_.ID, this)) {
-        list_->Refresh();
-        return;
-    }
-    const std::optional<int32_t> placed = PlaceAddedItem(Tables().Scripting, task_.ID, remembered, item.Sequence);
-    ShowItem(placed.value_or(item.Sequence));
+    if (copy_->isEnabled())
+        CopyScriptItem(Site());
 }
 
 void ScriptList::EditItem()
 {
-    ScriptingRecord item;
-    if (!edit_->isEnabled() || !CurrentItem(item))
-        return;
-    editor_(FormRequest::Change, item, task_.ID, this);
-    ShowItem(item.Sequence);
+    if (edit_->isEnabled())
+        EditScriptItem(Site());
 }
 
 void ScriptList::DeleteItem()
 {
-    ScriptingRecord item;
-    if (!delete_->isEnabled() || !CurrentItem(item))
-        return;
-    const int32_t remembered = item.Sequence;
-    if (editor_(FormRequest::Delete, item, task_.ID, this))
-        CloseUpAfterDelete(Tables().Scripting, task_.ID, remembered);
-    ShowItem(remembered);
+    if (delete_->isEnabled())
+        DeleteScriptItem(Site());
 }
 
 void ScriptList::Move(ScriptItemMove move)

@@ -12,6 +12,7 @@
 #include "platform/ui/FormRequest.h"
 #include "scripting/items/ScriptItemSequencer.h"
 #include "scripting/templates/TemplateTokens.h"
+#include "scripting/windows/ScriptItemSite.h"
 
 #include <QDialog>
 
@@ -25,10 +26,6 @@ class QPushButton;
 namespace vl {
 
 class BrowseList;
-
-// The item form: true when it stored or deleted the item, which then holds
-// what was stored.
-using ScriptListItemForm = std::function<bool(FormRequest, ScriptingRecord&, int32_t taskId, QWidget* parent)>;
 
 class ScriptList : public QDialog {
     Q_OBJECT
@@ -49,15 +46,14 @@ private:
     void UpdateButtons();
     void ShowPopup(const QPoint& globalPos);
 
-    bool CurrentItem(ScriptingRecord& item);
-    int32_t CurrentSequence();
-    void ShowItem(int32_t sequence);
+    ScriptItemSite Site();
+    int32_t CurrentSequence() { return CurrentScriptSequence(Site()); }
+    void ShowItem(int32_t sequence) { ShowScriptItem(Site(), sequence); }
 
     void NewItem();
     void CopyItem();
     void EditItem();
     void DeleteItem();
-    void Insert(ScriptingRecord item);
     void Move(ScriptItemMove move);
     void MoveUp() { Move(ScriptItemMove::UpOne); }
     void MoveDown() { Move(ScriptItemMove::DownOne); }

@@ -2,10 +2,8 @@
 
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
+#include "pim/windows/CategoryPanes.h"
 #include "platform/runtime/FixedText.h"
-#include "platform/ui/EventNumbers.h"
-#include "platform/widgets/BrowseList.h"
-#include "platform/widgets/NumberedEvents.h"
 #include "platform/widgets/WindowPosition.h"
 #include "tasks/windows/ListButtons.h"
 #include "tasks/windows/TaskForm.h"
@@ -13,7 +11,6 @@
 #include "xplore/windows/Xplore.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
@@ -101,9 +98,7 @@ BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent) : QWidget(pa
     categoryModel_ = std::make_unique<BrowseModel>(tables.Categories);
     categoryModel_->SetColumns({{QStringLiteral("CAT:Category"), QStringLiteral("Categories"), QStringLiteral("@s20")}});
     categoryModel_->AddOrder(QStringLiteral("By Category"), OrderOfKey(tables.Categories, CAT_KEYCATEGORY));
-    categories_ = new BrowseList(this);
-    categories_->SetBrowseModel(categoryModel_.get());
-    categories_->horizontalHeader()->setStretchLastSection(true);
+    categories_ = CategoryPaneList(this, categoryModel_.get());
 
     taskModel_ = std::make_unique<BrowseModel>(tables.Schedule);
     std::vector<BrowseColumn> columns;
@@ -175,16 +170,7 @@ BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent) : QWidget(pa
         taskViewCopy->AddPopupItems(*xplore_->Popup());
     xplore_->Activate();
 
-    connect(categories_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &BrowseScheduleCategories::ShowTasksOfCategory);
-    connect(categoryModel_.get(), &QAbstractItemModel::modelReset, this,
-            &BrowseScheduleCategories::ShowTasksOfCategory);
-    connect(NumberedEvents::Of(this), &NumberedEvents::Received, this, [this](int number) {
-        if (number == EventNumber::kBringForward)
-            categories_->setFocus();
-    });
-    ShowTasksOfCategory();
-    categories_->setFocus();
+    FollowHighlightedCategory(this, categories_, categoryModel_.get(), [this] { ShowTasksOfCategory(); });
     resize(760, 420);
     panes->setSizes({200, 560});
     KeepWindowPosition(*this, QLatin1String(kBrowseScheduleCategoriesProcedure));
@@ -204,10 +190,7 @@ BrowseScheduleCategories::~BrowseScheduleCategories()
 
 QString BrowseScheduleCategories::Category() const
 {
-    CategoriesRecord category;
-    if (!categoryModel_->Record(categories_->CurrentRow(), category))
-        return QString();
-    return Clip(category.Category);
+    return HighlightedCategory(categories_, *categoryModel_, &CategoriesRecord::Category);
 }
 
 void BrowseScheduleCategories::ShowTasksOfCategory()
@@ -227,23 +210,7 @@ void BrowseScheduleCategories::ShowTasksOfCategory()
 
 void BrowseScheduleCategories::OpenCategoryForm(FormRequest request)
 {
-    CategoriesRecord category;
-    Table<CategoriesRecord>& table = Tables().Categories;
-    if (request != FormRequest::Insert &&
-        (!categoryModel_->Record(categories_->CurrentRow(), category) || !table.Get(category.RecordPointer, category))) {
-        categories_->Refresh();
-        return;
-    }
-    auto* form = new UpdateCategories(request, category, this);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->setWindowModality(Qt::WindowModal);
-    connect(form, &QDialog::accepted, this, [this, form] {
-        categories_->Refresh();
-        const int row = categoryModel_->RowOf(ViewRow::From(categoryModel_->Definition(), form->Record()));
-        if (row >= 0)
-            categories_->SelectRow(row);
-    });
-    form->open();
+    OpenCategoryPaneForm<UpdateCategories>(this, categories_, *categoryModel_, Tables().Categories, request);
 }
 
 void BrowseScheduleCategories::OpenTaskForm(FormRequest request, bool copy)

@@ -5,42 +5,16 @@
 // window that asks; every request opens it.
 
 #include "core/dictionary/CategoryRecords.h"
-
-#include <QDialog>
-
-#include <memory>
-
-class QPushButton;
+#include "pim/windows/CategoryPickList.h"
 
 namespace vl {
 
-class BrowseList;
-class BrowseModel;
-
 inline constexpr char kSelectCategoriesProcedure[] = "SelectCategories";
 
-class SelectCategories : public QDialog {
+class SelectCategories : public CategoryPickOf<CategoriesRecord> {
     Q_OBJECT
 public:
     explicit SelectCategories(QWidget* parent = nullptr);
-    ~SelectCategories() override;
-
-    // The category chosen (after "&Select").
-    const CategoriesRecord& Chosen() const { return chosen_; }
-
-    BrowseList* List() const { return list_; }
-    QPushButton* SelectButton() const { return select_; }
-    QPushButton* CancelButton() const { return cancel_; }
-
-private:
-    void Select();
-
-    bool opened_ = false;
-    std::unique_ptr<BrowseModel> model_;
-    BrowseList* list_ = nullptr;
-    QPushButton* select_ = nullptr;
-    QPushButton* cancel_ = nullptr;
-    CategoriesRecord chosen_;
 };
 
 } // namespace vl
