@@ -60,6 +60,7 @@ struct ReportDefinition {
     ReportFonts fonts;
     int copies = 1;
     qreal marginMillimetres = 15;
+    bool landscape = false; // a wide report turns the page
 };
 
 struct ReportRow {

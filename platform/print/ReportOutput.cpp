@@ -17,6 +17,7 @@ namespace {
 void SetUp(QPrinter& printer, const ReportDefinition& def)
 {
     const qreal margin = def.marginMillimetres;
+    printer.setPageOrientation(def.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
     printer.setDocName(def.title);
 }

@@ -65,6 +65,7 @@ Report ChecklistScheduleReport(const QString& title, const std::vector<ScheduleR
         title, {{QStringLiteral("Done"), 0}, {QStringLiteral("Time"), 0}, {QStringLiteral("Category"), 14},
                 {QStringLiteral("Description"), 28}, {QStringLiteral("Actual Start"), 0},
                 {QStringLiteral("Actual End"), 0}, {QStringLiteral("Initials"), 0}});
+    report.definition.landscape = true; // seven columns with room to write in
     report.definition.groups.append(ReportGroup{QStringLiteral("%1"), QString(), true});
     for (const ScheduleRecord& task : tasks) {
         ReportRow row = Row({TaskStatusText(task), ReportShortTime(task.Time), Clip(task.Category),

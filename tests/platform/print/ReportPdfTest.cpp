@@ -5,7 +5,9 @@
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSizeF>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +53,30 @@ TEST(ReportPdfTest, PagesCarryHeaderFooterGroupsAndTotals)
     EXPECT_EQ(all.count("Region North"), 1);
     EXPECT_LT(all.indexOf("North item 60 "), all.indexOf("Total North"));
     EXPECT_LT(all.indexOf("Total North"), all.indexOf("Region South"));
+}
+
+// The page's width and height in points, as pdfinfo reads them.
+QSizeF PageSize(const QString& path)
+{
+    QProcess info;
+    info.start("pdfinfo", {path});
+    info.waitForFinished();
+    const QRegularExpressionMatch size =
+        QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(QString::fromUtf8(info.readAllStandardOutput()));
+    return size.hasMatch() ? QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble()) : QSizeF();
+}
+
+TEST(ReportPdfTest, AWideReportTurnsThePage)
+{
+    for (const bool landscape : {false, true}) {
+        Report report = Sales(1);
+        report.definition.landscape = landscape;
+        const QString path = test::TestPath(landscape ? "wide.pdf" : "tall.pdf");
+        ASSERT_TRUE(WriteReportPdf(report, path));
+        const QSizeF page = PageSize(path);
+        ASSERT_FALSE(page.isEmpty()) << path.toStdString();
+        EXPECT_EQ(page.width() > page.height(), landscape);
+    }
 }
 
 TEST(ReportPdfTest, UnwritableFileIsReported)
