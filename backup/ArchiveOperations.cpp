@@ -17,12 +17,12 @@ namespace vl {
 namespace {
 
 constexpr char kAppError[] = "Application Error";
-constexpr char kSpecError[] = "Wildcard specification error.";
+constexpr char kPatternError[] = "Wildcard pattern error.";
 
 ZipResult Refused()
 {
-    Prompt::Message(QLatin1String(kSpecError), QLatin1String(kAppError), PromptIcon::Stop);
-    return ZipResult::Fail(kZipRefusedSpec);
+    Prompt::Message(QLatin1String(kPatternError), QLatin1String(kAppError), PromptIcon::Stop);
+    return ZipResult::Fail(kZipRefusedPattern);
 }
 
 void ShowFailure(const QString& caption, const ZipResult& result)
@@ -39,7 +39,7 @@ bool ChosenMembers(const ZipObject& zip, QStringList& patterns, bool& exactNames
 {
     exactNames = zip.wildcard.trimmed().isEmpty();
     if (!exactNames)
-        return ParseFileSpec(zip.wildcard, patterns);
+        return ParseFilePatterns(zip.wildcard, patterns);
     patterns = zip.MarkedNames();
     return !patterns.isEmpty();
 }
@@ -62,7 +62,7 @@ bool FilterByDate(ZipPreferences& preferences, QStringList& files)
     const bool valid = FilterDate(preferences.beforeDate, before) && (!hasAfter || FilterDate(preferences.afterDate, after));
     preferences.beforeDate.clear();
     if (!valid)
-        return Prompt::Message(QStringLiteral("Date specification error. Process anyway?"), QStringLiteral("Warning"),
+        return Prompt::Message(QStringLiteral("The date is not valid. Process anyway?"), QStringLiteral("Warning"),
                                PromptIcon::Exclamation, QStringLiteral("&Yes|&No"), 2)
                == 1;
     QStringList kept;

@@ -1,7 +1,7 @@
 #pragma once
 // The backup manager's operations on its archive: new and open, add, delete,
 // test and extract, and writing the archive comment at once. Each returns 0,
-// -1 after a refused specification, or the zip libraries' code, and reports
+// -1 after a refused pattern, or the zip libraries' code, and reports
 // its own failure through the prompt service; the zip work runs through the
 // installed ZipWork (its progress window). After a change the listing is
 // read again.

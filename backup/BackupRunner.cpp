@@ -19,17 +19,17 @@ constexpr char kOperationKey[] = "GLO:Operation";
 constexpr char kBackupText[] = "Backup to an archive";
 constexpr char kRestoreText[] = "Restore from an archive";
 constexpr char kDefaultArchive[] = "Backup.zip";
-constexpr char kSpecError[] = "Error in Wildcard specification:  ";
+constexpr char kPatternError[] = "Error in wildcard pattern:  ";
 constexpr char kNothingToProcess[] = "Nothing to process:  ";
 constexpr char kErrorCaption[] = "Error";
 constexpr char kInformation[] = "Information";
 constexpr char kOkButton[] = "&OK";
 
-ZipResult RefusedSpec(const ZipObject& zip, const QString& spec, const char* caption)
+ZipResult RefusedPattern(const ZipObject& zip, const QString& wildcard, const char* caption)
 {
-    ZipFailureText(QLatin1String(kSpecError) + spec + QLatin1Char('.'), QLatin1String(caption), zip.archiveName,
+    ZipFailureText(QLatin1String(kPatternError) + wildcard + QLatin1Char('.'), QLatin1String(caption), zip.archiveName,
                    ZipResult());
-    return ZipResult::Fail(kZipRefusedSpec);
+    return ZipResult::Fail(kZipRefusedPattern);
 }
 
 // The members the unzip steps work on: the wildcard, or the marked ones.
@@ -39,7 +39,7 @@ bool ChosenPatterns(const ZipObject& zip, QStringList& patterns)
         patterns = zip.MarkedNames();
         return true;
     }
-    return ParseFileSpec(zip.wildcard, patterns);
+    return ParseFilePatterns(zip.wildcard, patterns);
 }
 
 // Loads the listing when it is empty; a failure is reported.
@@ -98,16 +98,16 @@ QString ArchiveFileName(const QString& typed)
     return name + QStringLiteral(".ZIP");
 }
 
-ZipResult ZipBackup(ZipObject& zip, const QString& spec, const QString& dataDir)
+ZipResult ZipBackup(ZipObject& zip, const QString& wildcard, const QString& dataDir)
 {
     QStringList patterns;
-    if (!ParseFileSpec(spec, patterns))
-        return RefusedSpec(zip, spec, "Backup Failed");
+    if (!ParseFilePatterns(wildcard, patterns))
+        return RefusedPattern(zip, wildcard, "Backup Failed");
     const QStringList files = MatchingFiles(dataDir, patterns);
     if (files.isEmpty()) {
         // An archive without the data would pass for a backup: nothing is
         // written, and the old archive stays as it was.
-        Prompt::Message(QLatin1String(kNothingToProcess) + spec + QLatin1Char('.'), QLatin1String(kErrorCaption),
+        Prompt::Message(QLatin1String(kNothingToProcess) + wildcard + QLatin1Char('.'), QLatin1String(kErrorCaption),
                         PromptIcon::Stop);
         return ZipResult::Fail(kZipNothingToDo);
     }
@@ -127,7 +127,7 @@ ZipResult ZipTest(ZipObject& zip)
         return result;
     UnzipJob job;
     if (!ChosenPatterns(zip, job.patterns))
-        return RefusedSpec(zip, zip.wildcard, "Test Failed");
+        return RefusedPattern(zip, zip.wildcard, "Test Failed");
     job.archive = zip.archiveName;
     job.password = zip.password;
     result = CurrentZipWork().Run(QStringLiteral("Testing..."), zip.members,
@@ -149,7 +149,7 @@ ZipResult ZipRestore(ZipObject& zip)
     }
     UnzipJob job;
     if (!ChosenPatterns(zip, job.patterns))
-        return RefusedSpec(zip, zip.wildcard, "Restore Failed");
+        return RefusedPattern(zip, zip.wildcard, "Restore Failed");
     job.archive = zip.archiveName;
     job.password = zip.password;
     job.targetDir = zip.destinationDir;
@@ -167,7 +167,7 @@ ZipResult RunBackup(ZipObject& zip, const QString& archiveName, const QString& d
 {
     zip.Clear();
     zip.archiveName = ArchiveFileName(archiveName);
-    const ZipResult result = ZipBackup(zip, QLatin1String(kDataFileSpec), dataDir);
+    const ZipResult result = ZipBackup(zip, QLatin1String(kDataFilePattern), dataDir);
     if (result.Ok())
         Prompt::Message(QStringLiteral("Backup complete."), QLatin1String(kInformation), PromptIcon::Information,
                         QLatin1String(kOkButton));

@@ -12,7 +12,7 @@
 namespace vl {
 
 inline constexpr char kRunnerIniFile[] = "Halvex.INI";
-inline constexpr char kDataFileSpec[] = "*.TPS";
+inline constexpr char kDataFilePattern[] = "*.TPS";
 
 // The operation and the archive name the runner's window offers, kept in
 // its INI file between runs.
@@ -33,9 +33,9 @@ RunnerOperation OperationOf(const QString& text);
 // file name has no extension.
 QString ArchiveFileName(const QString& typed);
 
-// The three zip steps: 0, -1 after a refused specification, or the zip
+// The three zip steps: 0, -1 after a refused pattern, or the zip
 // libraries' code. Each reports its own failure.
-ZipResult ZipBackup(ZipObject& zip, const QString& spec, const QString& dataDir);
+ZipResult ZipBackup(ZipObject& zip, const QString& wildcard, const QString& dataDir);
 ZipResult ZipTest(ZipObject& zip);
 ZipResult ZipRestore(ZipObject& zip);
 

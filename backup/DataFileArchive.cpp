@@ -68,7 +68,7 @@ QStringList MatchingFiles(const QString& dir, const QStringList& patterns)
     QStringList names;
     const QStringList all = QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& name : all) {
-        if (MatchesFileSpec(patterns, name))
+        if (MatchesFilePatterns(patterns, name))
             names << name;
     }
     return names;

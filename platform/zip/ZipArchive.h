@@ -54,7 +54,7 @@ ZipResult ListArchive(const QString& archive, ZipListing& listing);
 // Which members of an archive a test or an extract works on, and how.
 struct UnzipJob {
     QString archive;
-    QStringList patterns; // ParseFileSpec; empty: every member
+    QStringList patterns; // ParseFilePatterns; empty: every member
     QString password;     // for encrypted members
     QString targetDir;    // extract only
     bool overwrite = false;      // replace files that exist in the target folder

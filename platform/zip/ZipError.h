@@ -9,7 +9,7 @@ namespace vl {
 // The codes this layer gives (the full table of texts is in ZipErrorText).
 enum ZipCode : int {
     kZipOk = 0,
-    kZipRefusedSpec = -1,      // a file specification that was refused before any work
+    kZipRefusedPattern = -1,      // a file pattern that was refused before any work
     kZipAborted = -30,
     kZipInvalidArchiveName = -151,
     kZipNameNotMatched = -159,

@@ -4,10 +4,10 @@
 
 namespace vl {
 
-bool ParseFileSpec(const QString& spec, QStringList& patterns)
+bool ParseFilePatterns(const QString& wildcard, QStringList& patterns)
 {
     patterns.clear();
-    const QString text = spec.trimmed();
+    const QString text = wildcard.trimmed();
     if (text.isEmpty())
         return false;
     if (!text.startsWith(QLatin1Char('"'))) {
@@ -37,7 +37,7 @@ bool ParseFileSpec(const QString& spec, QStringList& patterns)
     return true;
 }
 
-bool MatchesFileSpec(const QStringList& patterns, const QString& name)
+bool MatchesFilePatterns(const QStringList& patterns, const QString& name)
 {
     for (const QString& pattern : patterns) {
         if (pattern == QLatin1String("*.*") || pattern == QLatin1String("*"))
@@ -61,7 +61,7 @@ bool MatchesFileSpec(const QStringList& patterns, const QString& name)
 
 bool ChosenMember(const QStringList& patterns, bool exactNames, const QString& name)
 {
-    return exactNames ? patterns.contains(name) : MatchesFileSpec(patterns, name);
+    return exactNames ? patterns.contains(name) : MatchesFilePatterns(patterns, name);
 }
 
 bool IsSafeMemberName(const QString& name)

@@ -1,21 +1,21 @@
 #pragma once
-// Member names and file specifications of the zip work.
+// Member names and file patterns of the zip work.
 
 #include <QString>
 #include <QStringList>
 
 namespace vl {
 
-// A file specification: one wildcard ("*.TPS", "*.*", "report?.txt") or
+// A file pattern: one wildcard ("*.TPS", "*.*", "report?.txt") or
 // member names, each in double quotes, separated by blanks. False (and no
-// patterns) for a blank specification, an unclosed quote, or text between
+// patterns) for a blank pattern, an unclosed quote, or text between
 // quoted names.
-bool ParseFileSpec(const QString& spec, QStringList& patterns);
+bool ParseFilePatterns(const QString& wildcard, QStringList& patterns);
 
 // Whether a name is matched by one of the patterns, case-insensitively. A
 // pattern with "*" or "?" is a wildcard ("*.*" matches every name), any other
 // is a whole name.
-bool MatchesFileSpec(const QStringList& patterns, const QString& name);
+bool MatchesFilePatterns(const QStringList& patterns, const QString& name);
 
 // Whether a member is chosen: by the patterns, or with exactNames by one of
 // them as its whole name (case as stored).

@@ -34,14 +34,14 @@ void TaskListReport(KeyRef key, const char* procedure, QWidget* parent,
                     const std::function<Report(const std::vector<ScheduleRecord>&)>& layout,
                     const std::function<bool(const ScheduleRecord&)>& select = {})
 {
-    ReportRunSpec spec;
-    spec.windowKey = QLatin1String(procedure);
-    spec.askPreview = false;
-    spec.make = [&](const ReadProgress& progress) -> std::optional<Report> {
+    ReportRunPlan plan;
+    plan.windowKey = QLatin1String(procedure);
+    plan.askPreview = false;
+    plan.make = [&](const ReadProgress& progress) -> std::optional<Report> {
         const auto tasks = ReadReportRecords<ScheduleRecord>(Tables().Schedule, key, select, progress);
         return tasks ? std::optional<Report>(layout(*tasks)) : std::nullopt;
     };
-    RunReport(spec, parent);
+    RunReport(plan, parent);
 }
 
 } // namespace
@@ -49,19 +49,19 @@ void TaskListReport(KeyRef key, const char* procedure, QWidget* parent,
 void PrintTodoByPriority(QWidget* parent)
 {
     const Date printDate = Today();
-    ReportRunSpec spec;
-    spec.windowKey = QLatin1String(kPrintTodoByPriority);
-    spec.prompts = [parent] {
+    ReportRunPlan plan;
+    plan.windowKey = QLatin1String(kPrintTodoByPriority);
+    plan.prompts = [parent] {
         ReportTitle.clear();
         return AskReportTitle(parent);
     };
-    spec.make = [&](const ReadProgress& progress) -> std::optional<Report> {
+    plan.make = [&](const ReadProgress& progress) -> std::optional<Report> {
         const auto items = ReadReportRecords<TodoRecord>(Tables().Todo, TDO_KEYPRIORITY, {}, progress);
         if (!items)
             return std::nullopt;
         return TodoReport(TitleOr(QLatin1String(kTodoByPriorityTitle)), *items, false, printDate);
     };
-    RunReport(spec, parent);
+    RunReport(plan, parent);
 }
 
 void PrintTodoByCategory(QWidget* parent)
@@ -71,13 +71,13 @@ void PrintTodoByCategory(QWidget* parent)
     if (!category)
         return;
     const QString ownTitle = QLatin1String(kTodoCategoryTitle) + *category;
-    ReportRunSpec spec;
-    spec.windowKey = QLatin1String(kPrintTodoByCategory);
-    spec.prompts = [&] {
+    ReportRunPlan plan;
+    plan.windowKey = QLatin1String(kPrintTodoByCategory);
+    plan.prompts = [&] {
         ReportTitle = ownTitle;
         return AskReportTitle(parent);
     };
-    spec.make = [&](const ReadProgress& progress) -> std::optional<Report> {
+    plan.make = [&](const ReadProgress& progress) -> std::optional<Report> {
         const auto items = ReadReportRecords<TodoRecord>(
             Tables().Todo, TDO_KEYCATEGORY,
             [&](const TodoRecord& item) { return SameTextNoCase(item.Category, *category); }, progress);
@@ -85,31 +85,31 @@ void PrintTodoByCategory(QWidget* parent)
             return std::nullopt;
         return TodoReport(TitleOr(ownTitle), *items, true, printDate);
     };
-    RunReport(spec, parent);
+    RunReport(plan, parent);
 }
 
 void PrintContacts(QWidget* parent)
 {
-    ReportRunSpec spec;
-    spec.windowKey = QLatin1String(kPrintContacts);
-    spec.make = [](const ReadProgress& progress) -> std::optional<Report> {
+    ReportRunPlan plan;
+    plan.windowKey = QLatin1String(kPrintContacts);
+    plan.make = [](const ReadProgress& progress) -> std::optional<Report> {
         const auto contacts = ReadReportRecords<ContactRecord>(Tables().Contact, C_KEYCATEGORY, {}, progress);
         return contacts ? std::optional<Report>(ContactsReport(*contacts)) : std::nullopt;
     };
-    RunReport(spec, parent);
+    RunReport(plan, parent);
 }
 
 void PrintCAT_KeyCategory(QWidget* parent)
 {
-    ReportRunSpec spec;
-    spec.windowKey = QLatin1String(kPrintCategories);
-    spec.askPreview = false;
-    spec.make = [](const ReadProgress& progress) -> std::optional<Report> {
+    ReportRunPlan plan;
+    plan.windowKey = QLatin1String(kPrintCategories);
+    plan.askPreview = false;
+    plan.make = [](const ReadProgress& progress) -> std::optional<Report> {
         const auto categories =
             ReadReportRecords<CategoriesRecord>(Tables().Categories, CAT_KEYCATEGORY, {}, progress);
         return categories ? std::optional<Report>(CategoryListReport(*categories)) : std::nullopt;
     };
-    RunReport(spec, parent);
+    RunReport(plan, parent);
 }
 
 void Print_SCH_AllDateOrder(QWidget* parent)

@@ -5,16 +5,16 @@
 
 namespace vl {
 
-bool RunReport(const ReportRunSpec& spec, QWidget* parent)
+bool RunReport(const ReportRunPlan& plan, QWidget* parent)
 {
     const ReportTexts texts = LoadPreviewReportTexts();
     ReportDestinationChoice choice = ReportDestinationChoice::Preview;
-    if (spec.askPreview) {
+    if (plan.askPreview) {
         choice = AskPreview(texts);
         if (choice == ReportDestinationChoice::Cancel)
             return false;
     }
-    if (spec.prompts && !spec.prompts())
+    if (plan.prompts && !plan.prompts())
         return false;
     const bool previewing = choice == ReportDestinationChoice::Preview;
 
@@ -22,9 +22,9 @@ bool RunReport(const ReportRunSpec& spec, QWidget* parent)
     CancelAnswer stop = CancelAnswer::GoOn;
     {
         ReportProgressWindow progress(previewing ? texts.ProgWinTitlePrvw : texts.ProgWinTitlePrnt,
-                                      texts.ProgWinUsrText, texts.ProgWinPctText, spec.windowKey, parent);
+                                      texts.ProgWinUsrText, texts.ProgWinPctText, plan.windowKey, parent);
         progress.show();
-        report = spec.make([&](int64_t read, int64_t total) {
+        report = plan.make([&](int64_t read, int64_t total) {
             progress.Tell(read, total);
             if (!progress.CancelRequested())
                 return true;
@@ -40,7 +40,7 @@ bool RunReport(const ReportRunSpec& spec, QWidget* parent)
         return false;
     }
     if (previewing)
-        CurrentReportDestination().Preview(*report, spec.windowKey, parent);
+        CurrentReportDestination().Preview(*report, plan.windowKey, parent);
     else
         CurrentReportDestination().Print(*report, parent);
     return true;

@@ -19,7 +19,7 @@ namespace vl {
 // nothing when the reading was stopped or failed (already told).
 using ReportMaker = std::function<std::optional<Report>(const ReadProgress& progress)>;
 
-struct ReportRunSpec {
+struct ReportRunPlan {
     QString windowKey;     // the report's procedure name: the preview's window key
     bool askPreview = true; // false: straight to the preview
     // The report's own prompts after the preview question; false ends the
@@ -29,6 +29,6 @@ struct ReportRunSpec {
 };
 
 // Runs the report; true when it went to the preview or the printer.
-bool RunReport(const ReportRunSpec& spec, QWidget* parent);
+bool RunReport(const ReportRunPlan& plan, QWidget* parent);
 
 } // namespace vl

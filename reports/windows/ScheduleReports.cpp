@@ -29,9 +29,9 @@ QString TitleOf(ScheduleLayout layout, bool workfile)
 void RunScheduleReport(Table<ScheduleRecord>& table, bool workfile, ScheduleLayout layout, const char* procedure,
                        QWidget* parent)
 {
-    ReportRunSpec spec;
-    spec.windowKey = QLatin1String(procedure);
-    spec.make = [&](const ReadProgress& progress) -> std::optional<Report> {
+    ReportRunPlan plan;
+    plan.windowKey = QLatin1String(procedure);
+    plan.make = [&](const ReadProgress& progress) -> std::optional<Report> {
         std::optional<ScheduleFilter> filter = ParseScheduleFilter(GlobalFilter);
         if (!filter) {
             ShowViewOpenError(GlobalFilter);
@@ -46,7 +46,7 @@ void RunScheduleReport(Table<ScheduleRecord>& table, bool workfile, ScheduleLayo
         return layout == ScheduleLayout::Brief ? BriefScheduleReport(title, *tasks)
                                                : ChecklistScheduleReport(title, *tasks);
     };
-    RunReport(spec, parent);
+    RunReport(plan, parent);
 }
 
 // Fills a work file for the range of the criteria under a progress window,

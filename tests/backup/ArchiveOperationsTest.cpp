@@ -181,7 +181,7 @@ TEST_F(ArchiveOperationsTest, AddWritesTheChosenOptionsAndALaterComment)
     preferences.beforeDate = "02302030";
     prompt.AnswerButton("No");
     EXPECT_TRUE(Add({"c.txt"}).Ok());
-    EXPECT_EQ(prompt.Questions().back().text, "Date specification error. Process anyway?");
+    EXPECT_EQ(prompt.Questions().back().text, "The date is not valid. Process anyway?");
     EXPECT_EQ(zip.members, 2);
     EXPECT_TRUE(preferences.beforeDate.isEmpty()) << "the filter is used once";
     // A date in the past lets nothing through.
@@ -190,8 +190,8 @@ TEST_F(ArchiveOperationsTest, AddWritesTheChosenOptionsAndALaterComment)
     EXPECT_EQ(Add({"c.txt"}).code, kZipNothingToDo);
     EXPECT_THAT(Said(prompt), HasSubstr("Add: Nothing to do"));
     prompt.Answer(1);
-    EXPECT_EQ(AddFiles(zip, preferences, {}, {}, test::TestDir()).code, kZipRefusedSpec);
-    EXPECT_EQ(prompt.Questions().back().text, "Wildcard specification error.");
+    EXPECT_EQ(AddFiles(zip, preferences, {}, {}, test::TestDir()).code, kZipRefusedPattern);
+    EXPECT_EQ(prompt.Questions().back().text, "Wildcard pattern error.");
 }
 
 TEST_F(ArchiveOperationsTest, DeleteTakesTheMarkedNamesAndRewritesWholeOrNotAtAll)
@@ -216,7 +216,7 @@ TEST_F(ArchiveOperationsTest, DeleteTakesTheMarkedNamesAndRewritesWholeOrNotAtAl
               QStringList{"work.zip"}) << "no temporary file left";
 
     prompt.Answer(1);
-    EXPECT_EQ(DeleteMembers(zip).code, kZipRefusedSpec) << "nothing marked";
+    EXPECT_EQ(DeleteMembers(zip).code, kZipRefusedPattern) << "nothing marked";
 }
 
 TEST_F(ArchiveOperationsTest, ExtractKeepsFilesUnlessOverwriteAndReportsWhatItKept)

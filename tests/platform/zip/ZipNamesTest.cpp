@@ -6,10 +6,10 @@
 namespace vl {
 namespace {
 
-TEST(ZipNames, FileSpecificationsAreParsedOrRefused)
+TEST(ZipNames, FilePatternsAreParsedOrRefused)
 {
     const struct {
-        const char* spec;
+        const char* wildcard;
         bool accepted;
         QStringList patterns;
     } cases[] = {
@@ -23,8 +23,8 @@ TEST(ZipNames, FileSpecificationsAreParsedOrRefused)
     };
     for (const auto& c : cases) {
         QStringList patterns{"left over"};
-        EXPECT_EQ(ParseFileSpec(c.spec, patterns), c.accepted) << c.spec;
-        EXPECT_EQ(patterns, c.patterns) << c.spec;
+        EXPECT_EQ(ParseFilePatterns(c.wildcard, patterns), c.accepted) << c.wildcard;
+        EXPECT_EQ(patterns, c.patterns) << c.wildcard;
     }
 }
 
@@ -40,7 +40,7 @@ TEST(ZipNames, MatchingIgnoresCaseAndStarDotStarTakesEverything)
         {{"VLDB.TPS"}, "VLDB.TP", false}, {{"x", "*.ini"}, "Halvex.INI", true},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(MatchesFileSpec(c.patterns, c.name), c.matches) << c.name;
+        EXPECT_EQ(MatchesFilePatterns(c.patterns, c.name), c.matches) << c.name;
 }
 
 TEST(ZipNames, NamesLeavingTheTargetFolderAreUnsafe)
