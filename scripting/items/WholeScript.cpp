@@ -2,25 +2,6 @@
 
 namespace vl {
 
-namespace {
-
-constexpr int32_t kMaxSequenceOffset = 1000;
-
-// Ends the batch: committed when the work went through, rolled back when it
-// stopped. The error that stopped the work, else the commit's.
-template <class R>
-DataError EndBatch(Table<R>& table, const DataError& stopped)
-{
-    if (!stopped.Ok()) {
-        table.Rollback();
-        return stopped;
-    }
-    table.Flush();
-    return table.LastError();
-}
-
-} // namespace
-
 template <class R>
 DataError DeleteScriptItems(Table<R>& table, int32_t owner)
 {
@@ -34,7 +15,7 @@ DataError DeleteScriptItems(Table<R>& table, int32_t owner)
         if (!table.Delete(item))
             stopped = table.LastError();
     }
-    return EndBatch(table, stopped);
+    return EndScriptItemBatch(table, stopped);
 }
 
 template DataError DeleteScriptItems(Table<ScriptingRecord>&, int32_t);
@@ -62,34 +43,38 @@ DataError RestoreTaskScript(Table<ScriptingRecord>& scripting, int32_t taskId,
         if (!scripting.Add(again))
             stopped = scripting.LastError();
     }
-    return EndBatch(scripting, stopped);
+    return EndScriptItemBatch(scripting, stopped);
 }
 
-DataError CopyTaskScript(Table<ScriptingRecord>& scripting, int32_t fromTaskId, int32_t toTaskId)
+template <class R>
+DataError CopyScriptItems(Table<R>& table, int32_t from, int32_t to)
 {
-    if (!scripting.Stream())
-        return scripting.LastError();
+    if (!table.Stream())
+        return table.LastError();
     // The source as it stands before the first copy: copies added to the
-    // same task are never copied again.
-    std::vector<ScriptingRecord> items;
-    DataError stopped = ReadScriptItems(scripting, fromTaskId, items);
+    // same owner are never copied again.
+    std::vector<R> items;
+    DataError stopped = ReadScriptItems(table, from, items);
     int32_t offset = 0;
-    for (const ScriptingRecord& item : items) {
+    for (const R& item : items) {
         if (!stopped.Ok())
             break;
-        ScriptingRecord copy = item;
+        R copy = item;
         copy.RecordPointer = 0;
-        copy.ID = toTaskId;
+        ScriptItemTable<R>::Owner(copy) = to;
         copy.Sequence = item.Sequence + offset;
-        while (!scripting.Add(copy)) {
-            if (scripting.ErrorCode() != kDuplicateKey || offset >= kMaxSequenceOffset) {
-                stopped = scripting.LastError();
+        while (!table.Add(copy)) {
+            if (table.ErrorCode() != kDuplicateKey || offset >= kMaxSequenceOffset) {
+                stopped = table.LastError();
                 break;
             }
             copy.Sequence = item.Sequence + ++offset;
         }
     }
-    return EndBatch(scripting, stopped);
+    return EndScriptItemBatch(table, stopped);
 }
+
+template DataError CopyScriptItems(Table<ScriptingRecord>&, int32_t, int32_t);
+template DataError CopyScriptItems(Table<ScriptTemplateDetailsRecord>&, int32_t, int32_t);
 
 } // namespace vl

@@ -7,6 +7,23 @@
 
 namespace vl {
 
+// The highest offset a copied item's sequence number may be moved by to
+// find a free number.
+inline constexpr int32_t kMaxSequenceOffset = 1000;
+
+// Ends a batch of item writes: committed when nothing stopped it, else
+// rolled back. The error that stopped it, else the commit's.
+template <class R>
+DataError EndScriptItemBatch(Table<R>& table, const DataError& stopped)
+{
+    if (!stopped.Ok()) {
+        table.Rollback();
+        return stopped;
+    }
+    table.Flush();
+    return table.LastError();
+}
+
 // Deletes every item of the owner (a task's items, or a template's). The
 // error that stopped it; then nothing is deleted.
 template <class R>
@@ -24,12 +41,20 @@ inline DataError DeleteTaskScript(Table<ScriptingRecord>& scripting, int32_t tas
 DataError RestoreTaskScript(Table<ScriptingRecord>& scripting, int32_t taskId,
                             const std::vector<ScriptingRecord>& items);
 
-// Copies every item the source task holds when the copy starts under the
-// target task, in order; copying a task's script onto itself appends one
-// copy of it. An item keeps its sequence number plus an offset that starts
-// at 0: where the target already holds that number, the offset grows until
-// the number is free (at most to 1,000) and stays for the items after it, so
-// nothing is overwritten. The error that stopped it; then nothing is copied.
-DataError CopyTaskScript(Table<ScriptingRecord>& scripting, int32_t fromTaskId, int32_t toTaskId);
+// Copies every item the source owner holds when the copy starts under the
+// target owner (a task's items, or a template's), in order; copying a
+// script onto its own owner appends one copy of it. An item keeps its
+// sequence number plus an offset that starts at 0: where the target already
+// holds that number, the offset grows until the number is free (at most to
+// kMaxSequenceOffset) and stays for the items after it, so nothing is
+// overwritten. The error that stopped it; then nothing is copied.
+template <class R>
+DataError CopyScriptItems(Table<R>& table, int32_t from, int32_t to);
+
+// Copies the source task's script under the target task (CopyScriptItems).
+inline DataError CopyTaskScript(Table<ScriptingRecord>& scripting, int32_t fromTaskId, int32_t toTaskId)
+{
+    return CopyScriptItems(scripting, fromTaskId, toTaskId);
+}
 
 } // namespace vl

@@ -5,6 +5,7 @@
 #include "scripting/items/ScriptActions.h"
 #include "scripting/items/ScriptItemStore.h"
 #include "scripting/items/ScriptItemTables.h"
+#include "scripting/items/WholeScript.h"
 
 #include <algorithm>
 #include <vector>
@@ -13,6 +14,7 @@ namespace vl {
 
 namespace {
 
+// The highest sequence number a template's items are appended under.
 constexpr int32_t kHighestSequence = 1000;
 
 // The text fields that may carry tokens, in the order they are asked, with
@@ -32,19 +34,6 @@ constexpr TokenField kTokenFields[] = {
 void ShowError(const char* text, const DataError& error, const char* caption)
 {
     Prompt::Message(QLatin1String(text) + error.Describe(), QLatin1String(caption), PromptIcon::Stop);
-}
-
-// Ends a batch: committed when nothing stopped it, else rolled back. The
-// error that stopped it, else the commit's.
-template <class R>
-DataError EndBatch(Table<R>& table, const DataError& stopped)
-{
-    if (!stopped.Ok()) {
-        table.Rollback();
-        return stopped;
-    }
-    table.Flush();
-    return table.LastError();
 }
 
 // The template's items as the task's, their tokens replaced; false when the
@@ -89,7 +78,7 @@ DataError AppendItems(Table<ScriptingRecord>& scripting, int32_t taskId, std::ve
         }
         ++next;
     }
-    return EndBatch(scripting, stopped);
+    return EndScriptItemBatch(scripting, stopped);
 }
 
 } // namespace
@@ -144,30 +133,7 @@ bool CopyScriptTemplateDetails(Table<ScriptTemplateDetailsRecord>& details, int3
 {
     if (from == 0 || to == 0)
         return true;
-    DataError stopped;
-    if (!details.Stream()) {
-        stopped = details.LastError();
-    } else {
-        std::vector<ScriptTemplateDetailsRecord> items;
-        stopped = ReadScriptItems(details, from, items);
-        int32_t offset = 0;
-        for (const ScriptTemplateDetailsRecord& item : items) {
-            if (!stopped.Ok())
-                break;
-            ScriptTemplateDetailsRecord copy = item;
-            copy.RecordPointer = 0;
-            copy.WIZ_ID = to;
-            copy.Sequence = item.Sequence + offset;
-            while (!details.Add(copy)) {
-                if (details.ErrorCode() != kDuplicateKey || offset >= kHighestSequence) {
-                    stopped = details.LastError();
-                    break;
-                }
-                copy.Sequence = item.Sequence + ++offset;
-            }
-        }
-        stopped = EndBatch(details, stopped);
-    }
+    const DataError stopped = CopyScriptItems(details, from, to);
     if (stopped.Ok())
         return true;
     Prompt::Message(QLatin1String(kAddTemplateItemErrorText) + QLatin1Char('|') + stopped.Describe(),
