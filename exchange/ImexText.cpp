@@ -1,7 +1,7 @@
 #include "exchange/ImexText.h"
 
 #include "platform/runtime/Picture.h"
-#include "scripting/text/ExchangeFileText.h"
+#include "platform/runtime/TextDecoding.h"
 
 #include <QFile>
 
@@ -171,7 +171,7 @@ ImexFile ReadImexFile(const QString& path)
         file.error = path + QStringLiteral(": ") + input.errorString();
         return file;
     }
-    ImexFile file = ParseImexText(DecodeExchangeText(input.readAll()));
+    ImexFile file = ParseImexText(DecodeText(input.readAll()));
     if (!file.ok)
         file.error = path + QStringLiteral(", ") + file.error;
     return file;

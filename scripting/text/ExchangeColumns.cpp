@@ -3,6 +3,7 @@
 
 #include "platform/runtime/DelimitedText.h"
 #include "platform/runtime/FixedText.h"
+#include "platform/runtime/TextDecoding.h"
 #include "scripting/items/NormalizeScriptItem.h"
 #include "scripting/items/ScriptActions.h"
 #include "scripting/text/ExchangeFileText.h"
@@ -159,7 +160,7 @@ ScriptFileContents ReadScriptExchangeFile(const QString& path)
     if (file.error() != QFileDevice::NoError)
         return Rejected(QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
     static const QRegularExpression kLineEnd(QStringLiteral("\r\n|\r|\n"));
-    const QStringList lines = DecodeExchangeText(bytes).split(kLineEnd);
+    const QStringList lines = DecodeText(bytes).split(kLineEnd);
     ScriptFileContents contents;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty())
