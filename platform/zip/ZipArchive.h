@@ -11,7 +11,9 @@
 // - Extracting writes each file to a temporary file and renames it into place
 //   when its data and checksum proved sound, so no half-written file is left.
 //   Members whose names lead out of the target folder ("../x", "/etc/x",
-//   "C:\x") are refused before anything is written.
+//   "C:\x"), link members, members that expand beyond any real file's
+//   ratio, and members that do not fit the free room are refused before
+//   anything is written.
 // - Progress and abort go through ZipProgress; the work may run on a thread
 //   of its own (it touches nothing but the files it names).
 
@@ -64,6 +66,10 @@ struct UnzipJob {
 
 // Reads every chosen member through and checks its checksum.
 ZipResult TestArchive(const UnzipJob& job, ZipProgress& progress);
+// The checks ExtractArchive makes before it writes anything, on their own:
+// for work that extracts elsewhere first and puts the files in the target
+// folder later.
+ZipResult CheckExtract(const UnzipJob& job);
 // Writes the chosen members below the target folder; written receives the
 // paths written (absolute). Refuses the whole job when a chosen member's name
 // is unsafe; stops at the first member that fails.

@@ -1,5 +1,7 @@
 #include "platform/zip/ZipError.h"
 
+#include <QLocale>
+
 #include <initializer_list>
 
 namespace vl {
@@ -55,6 +57,17 @@ QString ZipErrorText(int code)
         }
     }
     return QStringLiteral("Unknown error #%1").arg(code);
+}
+
+} // namespace vl
+
+namespace vl {
+
+QString NoRoomText(qint64 needed, qint64 free, const QString& folder)
+{
+    const QLocale c = QLocale::c();
+    return QStringLiteral("Not enough room in %1: %2 needed, %3 free.")
+        .arg(folder, c.formattedDataSize(needed), c.formattedDataSize(free));
 }
 
 } // namespace vl

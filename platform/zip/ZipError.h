@@ -31,6 +31,10 @@ enum ZipCode : int {
 // no table names.
 QString ZipErrorText(int code);
 
+// The detail of a disk-full failure found before the work: how much room
+// the work needs in the folder and how much is free.
+QString NoRoomText(qint64 needed, qint64 free, const QString& folder);
+
 struct ZipResult {
     int code = kZipOk;
     // What the code is about: the member or file concerned, the system's

@@ -9,16 +9,22 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 #include <cmath>
 #include <ctime>
 #include <memory>
+#include <sys/stat.h>
 
 namespace vl {
 
 namespace {
 
 constexpr qint64 kChunk = 64 * 1024;
+// Compression beyond this ratio is no file's data but a trap that fills the
+// disk; small members are let through whatever their ratio.
+constexpr zip_uint64_t kMaxExpansion = 250;
+constexpr zip_uint64_t kRatioFreeSize = 1024 * 1024;
 
 struct ArchiveCloser {
     void operator()(zip_t* zip) const { zip_discard(zip); }
@@ -103,6 +109,10 @@ ZipResult ReadMember(zip_t* zip, zip_uint64_t index, const UnzipJob& job, ZipPro
         }
         if (read == 0)
             break;
+        if (done + static_cast<zip_uint64_t>(read) > stat.size) {
+            result = ZipResult::Fail(kZipStructureError, name + QStringLiteral(": more data than its listed size"));
+            break;
+        }
         if (sink && sink->write(buffer.constData(), read) != read) {
             result = ZipResult::Fail(kZipDiskFull, sink->errorString());
             break;
@@ -115,20 +125,40 @@ ZipResult ReadMember(zip_t* zip, zip_uint64_t index, const UnzipJob& job, ZipPro
     return result;
 }
 
+bool IsLinkMember(zip_t* zip, zip_uint64_t index)
+{
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    return zip_file_get_external_attributes(zip, index, 0, &system, &attributes) == 0 && system == ZIP_OPSYS_UNIX
+           && ((attributes >> 16) & S_IFMT) == S_IFLNK;
+}
+
 // The checks before anything is written: every chosen name stays below the
-// target folder, also through links already there.
+// target folder, also through links already there; no member is a link; no
+// member expands beyond reason, and all of them fit the free room.
 ZipResult CheckTargets(zip_t* zip, const QList<zip_uint64_t>& chosen, const UnzipJob& job)
 {
     const QString root = QFileInfo(job.targetDir).canonicalFilePath();
     if (root.isEmpty())
         return ZipResult::Fail(kZipCreateFileError, job.targetDir);
+    zip_uint64_t room = 0;
     for (zip_uint64_t index : chosen) {
         const QString name = QString::fromUtf8(zip_get_name(zip, index, 0));
         if (!IsSafeMemberName(name))
             return ZipResult::Fail(kZipUnsafeName, name);
+        if (IsLinkMember(zip, index))
+            return ZipResult::Fail(kZipUnsafeName, name + QStringLiteral(": a link, not a file"));
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(zip, index, 0, &stat) == 0 && stat.size > kRatioFreeSize
+            && stat.size / std::max<zip_uint64_t>(stat.comp_size, 1) > kMaxExpansion)
+            return ZipResult::Fail(kZipStructureError,
+                                   name + QStringLiteral(": expands %1 times, more than any real file")
+                                              .arg(stat.size / std::max<zip_uint64_t>(stat.comp_size, 1)));
         const QString relative = MemberTargetPath(name, job.useFolderNames);
         if (relative.isEmpty())
             continue;
+        room += stat.size;
         // A link in the way could lead the file elsewhere: the target must not
         // be one, and the nearest folder of it that exists must lie inside the
         // target folder once links are resolved.
@@ -142,6 +172,9 @@ ZipResult CheckTargets(zip_t* zip, const QList<zip_uint64_t>& chosen, const Unzi
         if (real != root && !real.startsWith(root + QLatin1Char('/')))
             return ZipResult::Fail(kZipUnsafeName, name);
     }
+    const qint64 free = QStorageInfo(root).bytesAvailable();
+    if (free >= 0 && room > static_cast<zip_uint64_t>(free))
+        return ZipResult::Fail(kZipDiskFull, NoRoomText(static_cast<qint64>(room), free, root));
     return {};
 }
 
@@ -239,6 +272,18 @@ ZipResult TestArchive(const UnzipJob& job, ZipProgress& progress)
     return ForEachChosen(job, progress, false, [&](zip_t* zip, zip_uint64_t index) {
         return ReadMember(zip, index, job, progress, nullptr);
     });
+}
+
+ZipResult CheckExtract(const UnzipJob& job)
+{
+    ZipResult result;
+    Archive zip(OpenArchive(job.archive, false, result));
+    if (!zip)
+        return result;
+    const QList<zip_uint64_t> chosen = Chosen(zip.get(), job);
+    if (chosen.isEmpty())
+        return ZipResult::Fail(zip_get_num_entries(zip.get(), 0) == 0 ? kZipEmpty : kZipNameNotMatched);
+    return CheckTargets(zip.get(), chosen, job);
 }
 
 ZipResult ExtractArchive(const UnzipJob& job, ZipProgress& progress, QStringList* written)

@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QDir>
 
+#include <sys/stat.h>
+
 namespace vl {
 namespace {
 
@@ -171,6 +173,40 @@ TEST(ZipArchive, MembersLeavingTheTargetFolderAreRefusedBeforeAnyWrite)
         EXPECT_FALSE(QFile::exists(TestPath("evil.txt")));
         EXPECT_FALSE(QFile::exists(TestPath("elsewhere/evil.txt")));
         QFile::remove(TestPath("out/evil.txt"));
+    }
+}
+
+TEST(ZipArchive, LinksAndExpansionTrapsAreRefusedBeforeAnyWrite)
+{
+    QDir().mkpath(TestPath("out"));
+    const QString archive = TestPath("trap.zip");
+    const QByteArray zeros(4 * 1024 * 1024, '\0'); // deflates about a thousand times
+    const struct {
+        const char* name;
+        QByteArray data;
+        bool link;
+        int code;
+        const char* said;
+    } cases[] = {
+        {"link.txt", "/etc/passwd", true, kZipUnsafeName, "link.txt: a link, not a file"},
+        {"bomb.TPS", zeros, false, kZipStructureError, "bomb.TPS: expands"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(test::WriteRawArchive(archive, {{"good.txt", "fine"}, {c.name, c.data}})) << c.name;
+        if (c.link) {
+            int error = 0;
+            zip_t* zip = zip_open(QFile::encodeName(archive).constData(), 0, &error);
+            ASSERT_TRUE(zip);
+            ASSERT_EQ(zip_file_set_external_attributes(zip, 1, 0, ZIP_OPSYS_UNIX, (S_IFLNK | 0777u) << 16), 0);
+            ASSERT_EQ(zip_close(zip), 0);
+        }
+        const UnzipJob unzip{archive, {}, {}, TestPath("out"), true, false};
+        ZipProgress quiet;
+        const ZipResult result = ExtractArchive(unzip, quiet);
+        EXPECT_EQ(result.code, c.code) << c.name;
+        EXPECT_THAT(result.detail.toStdString(), ::testing::StartsWith(c.said));
+        EXPECT_EQ(CheckExtract(unzip).code, c.code) << "the same checks on their own";
+        EXPECT_TRUE(QDir(TestPath("out")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) << c.name;
     }
 }
 
