@@ -2,6 +2,7 @@
 
 #include "backup/ArchiveDialogRules.h"
 #include "backup/BackupRunner.h"
+#include "backup/DataFileArchive.h"
 #include "backup/ZipWork.h"
 #include "platform/data/Maintenance.h"
 #include "platform/ui/PromptService.h"
@@ -282,7 +283,7 @@ ZipResult ExtractMembers(ZipObject& zip)
     QStringList written;
     const ZipResult result =
         CurrentZipWork().Run(QStringLiteral("Unzipping..."), job.exactNames ? static_cast<int>(job.patterns.size()) : zip.members,
-                             [&](ZipProgress& progress) { return ExtractArchive(job, progress, &written); });
+                             [&](ZipProgress& progress) { return RestoreDataFiles(job, progress, &written); });
     if (!result.Ok()) {
         ShowFailure(QStringLiteral("Extract files"), result);
     } else {

@@ -8,7 +8,10 @@
 //
 // - Deleting rewrites the archive whole or leaves it as it was.
 // - Extracting keeps files that exist unless "overwrite" was chosen, and says
-//   which it kept; it never writes outside the target folder.
+//   which it kept; it never writes outside the target folder. It is the
+//   restore's all-or-nothing work (DataFileArchive.h): a data file another
+//   program has open is written through the data file layer, never replaced
+//   under it.
 // - Test and extract report a wrong or missing password.
 
 #include "backup/ZipObject.h"

@@ -5,13 +5,17 @@
 //   other programs may be writing to it), never the live file; other files
 //   are zipped as they are. The archive is replaced only once the new one is
 //   complete, so a failure (a full disk, an abort) leaves the old archive.
-// - A restore first extracts every chosen member into a folder of its own
-//   inside the data folder, and changes nothing unless all of them came out
-//   whole. Then each file takes its place: a data file that exists is
-//   overwritten through the data file layer in one write, so a program that
-//   has it open sees the old or the new content and keeps working; any other
-//   file is renamed over the old one, and a log left beside it by the old
-//   content is removed so that it cannot be applied to the new.
+// - A restore (and the backup manager's extract) is all or nothing. It first
+//   checks the members (names, links, sizes against the free room), extracts
+//   every chosen member into a folder of its own inside the target folder
+//   and checks the room for putting them in place; a failure so far changes
+//   nothing. Then each file takes its place: a data file that exists, which
+//   another program may have open, gets its new content through the data
+//   file layer in one write (that program sees the old or the new content,
+//   never a mixture, and keeps working on it, its logs untouched); any other
+//   file is renamed over the old one, whose logs are moved aside so that they
+//   cannot be applied to the new content. When a file cannot be put in place,
+//   the files placed before it are taken back to their old content.
 
 #include "platform/zip/ZipArchive.h"
 
@@ -28,9 +32,9 @@ QStringList MatchingFiles(const QString& dir, const QStringList& patterns);
 ZipResult BackupDataFiles(const QString& dir, const QStringList& names, const QString& archive,
                           ZipProgress& progress);
 
-// Restores the chosen members of job.archive into job.targetDir, folder names
-// ignored; with job.overwrite off, files that exist are kept. restored
-// receives the names of the files put in place.
+// Restores the chosen members of job.archive into job.targetDir (below it
+// with job.useFolderNames); with job.overwrite off, files that exist are
+// kept. restored receives the paths of the files put in place (absolute).
 ZipResult RestoreDataFiles(const UnzipJob& job, ZipProgress& progress, QStringList* restored = nullptr);
 
 } // namespace vl

@@ -184,7 +184,10 @@ DataError EngineError(const std::exception& failure, const QString& file)
         break;
     }
     DataError error = DataError::Make(code, file);
-    error.driverCode = engine ? engine->getExtendedErrorCode() : SQLITE_ERROR;
+    // An exception made from a code alone has no extended code (-1).
+    error.driverCode = !engine ? SQLITE_ERROR
+                       : engine->getExtendedErrorCode() == -1 ? engine->getErrorCode()
+                                                              : engine->getExtendedErrorCode();
     error.driverMessage = QString::fromUtf8(failure.what());
     return error;
 }

@@ -3,9 +3,14 @@
 #include "platform/data/Connection.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
 
-#include <SQLiteCpp/Backup.h>
 #include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <sys/resource.h>
 
 namespace vl {
 
@@ -26,6 +31,46 @@ DataError WithConnection(const QString& path, Work work)
     } catch (const std::exception& failure) {
         return EngineError(failure, path);
     }
+}
+
+// Copies every page of from into to in one write of the engine. A lock that
+// the wait did not get is a failure too: the copy must never be half done
+// or silently skipped.
+void CopyPages(SQLite::Database& to, SQLite::Database& from)
+{
+    sqlite3_backup* backup = sqlite3_backup_init(to.getHandle(), "main", from.getHandle(), "main");
+    if (!backup)
+        throw SQLite::Exception(to.getHandle());
+    const int stepped = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE)
+        throw SQLite::Exception(to.getHandle(), stepped);
+}
+
+// Whether a file of the size does not fit in the folder: the disk lacks the
+// room, or the process may not write files that large.
+bool NoRoomFor(qint64 size, const QString& folder)
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
+        && static_cast<qint64>(limit.rlim_cur) < size)
+        return true;
+    const qint64 free = QStorageInfo(folder).bytesAvailable();
+    return free >= 0 && free < size;
+}
+
+// The error of a failed write of size bytes beside path: the engine's "full"
+// when the system said the disk is full or the content cannot fit, whichever
+// way the engine passed it on (a failed write of the file, of its log or of
+// its shared memory file). db is the writing connection, when it is open.
+DataError WriteFailure(DataError error, sqlite3* db, const QString& path, qint64 size)
+{
+    const int system = db ? sqlite3_system_errno(db) : 0;
+    const int primary = error.driverCode & 0xff;
+    if (system == ENOSPC || system == EFBIG || system == EDQUOT
+        || ((primary == SQLITE_IOERR || primary == SQLITE_FULL) && NoRoomFor(size, QFileInfo(path).absolutePath())))
+        error.driverCode = SQLITE_FULL;
+    return error;
 }
 
 } // namespace
@@ -58,35 +103,60 @@ DataError CheckDataFile(const QString& path, QStringList* problems)
 
 DataError CopyDataFileSnapshot(const QString& path, const QString& target)
 {
-    return WithConnection(path, [&target](DataConnection& connection) {
-        // The copy is written beside the target and put in place when it is
-        // complete, so an old copy survives a failed one.
-        const QString partial = target + QStringLiteral(".part");
-        QFile::remove(partial);
-        {
-            SQLite::Database destination(partial.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-            SQLite::Backup backup(destination, connection.Db());
-            backup.executeStep(-1);
+    DataError error;
+    std::unique_ptr<DataConnection> connection = DataConnection::ConnectPrivate(path, error);
+    if (!connection) {
+        error.file = path;
+        return WriteFailure(error, nullptr, path, QFileInfo(path).size()); // its log files may not fit
+    }
+    // The copy is written beside the target and put in place when it is
+    // complete, so an old copy survives a failed one.
+    const QString partial = target + QStringLiteral(".part");
+    QFile::remove(partial);
+    try {
+        SQLite::Database destination(partial.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        try {
+            CopyPages(destination, connection->Db());
             // The copy takes the live file's log mode with its pages; as a
-            // file of its own (in an archive, on a read-only medium) it needs
-            // no log beside it.
+            // file of its own (in an archive, on a read-only medium) it
+            // needs no log beside it.
             destination.exec("PRAGMA journal_mode = DELETE");
+        } catch (const std::exception& failure) {
+            error = WriteFailure(EngineError(failure, target), destination.getHandle(), target, QFileInfo(path).size());
         }
+    } catch (const std::exception& failure) {
+        error = EngineError(failure, target);
+    }
+    if (error.Ok()) {
         QFile::remove(target);
-        if (!QFile::rename(partial, target)) {
-            QFile::remove(partial);
-            throw SQLite::Exception("cannot write the copy " + target.toStdString());
-        }
-    });
+        if (QFile::rename(partial, target))
+            return error;
+        error = DataError::Make(kAccessDenied, target);
+    }
+    QFile::remove(partial);
+    QFile::remove(partial + QStringLiteral("-journal"));
+    return error;
 }
 
 DataError RestoreDataFileSnapshot(const QString& source, const QString& path)
 {
-    return WithConnection(path, [&source](DataConnection& connection) {
+    DataError error;
+    std::unique_ptr<DataConnection> connection = DataConnection::ConnectPrivate(path, error);
+    if (!connection) {
+        error.file = path;
+        return WriteFailure(error, nullptr, path, QFileInfo(source).size());
+    }
+    try {
         SQLite::Database from(source.toStdString(), SQLite::OPEN_READONLY);
-        SQLite::Backup backup(connection.Db(), from);
-        backup.executeStep(-1);
-    });
+        try {
+            CopyPages(connection->Db(), from);
+        } catch (const std::exception& failure) {
+            return WriteFailure(EngineError(failure, path), connection->Db().getHandle(), path, QFileInfo(source).size());
+        }
+    } catch (const std::exception& failure) {
+        return EngineError(failure, source);
+    }
+    return error;
 }
 
 bool LooksLikeDataFile(const QString& path)

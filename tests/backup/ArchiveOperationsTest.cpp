@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
+
 namespace vl {
 namespace {
 
@@ -239,6 +241,43 @@ TEST_F(ArchiveOperationsTest, ExtractKeepsFilesUnlessOverwriteAndReportsWhatItKe
     ASSERT_TRUE(ExtractMembers(zip).Ok()) << Said(prompt);
     EXPECT_EQ(test::ReadTextFile(TestPath("out/b.txt")), "bravo");
     EXPECT_EQ(static_cast<int>(prompt.Questions().size()), asked) << "nothing to report";
+}
+
+TEST_F(ArchiveOperationsTest, ExtractOverADataFileAProgramHasOpenWritesThroughTheDataFileLayer)
+{
+    const auto makeFile = [](const QString& path, int rows) {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db.exec("PRAGMA journal_mode = WAL");
+        db.exec("CREATE TABLE t (n INTEGER)");
+        for (int n = 1; n <= rows; ++n)
+            db.exec("INSERT INTO t VALUES (" + std::to_string(n) + ")");
+    };
+    const auto rows = [](SQLite::Database& db) { return db.execAndGet("SELECT COUNT(*) FROM t").getInt(); };
+    makeFile(TestPath("src/VLDB.TPS"), 2);
+    ASSERT_TRUE(Add({"VLDB.TPS"}).Ok()) << Said(prompt);
+    // The program's own file in the data folder, where the manager extracts
+    // by default: open, with commits in its log.
+    makeFile(TestPath("VLDB.TPS"), 5);
+    SQLite::Database live(TestPath("VLDB.TPS").toStdString(), SQLite::OPEN_READWRITE);
+    live.exec("INSERT INTO t VALUES (6)");
+    const auto inode = [](const char* name) {
+        struct stat info {};
+        return stat(QFile::encodeName(TestPath(name)).constData(), &info) == 0 ? info.st_ino : 0;
+    };
+    const QByteArray file = QFileInfo(TestPath("VLDB.TPS")).canonicalFilePath().toUtf8();
+    const auto log = inode("VLDB.TPS-wal");
+    zip.wildcard = "VLDB.TPS";
+    zip.overwriteExistingFiles = true;
+    ASSERT_TRUE(ExtractMembers(zip).Ok()) << Said(prompt);
+    EXPECT_EQ(rows(live), 2) << "the program sees the extracted content";
+    EXPECT_EQ(inode("VLDB.TPS-wal"), log) << "its log was not replaced under it";
+    live.exec("INSERT INTO t VALUES (3)");
+    {
+        SQLite::Database other(file.toStdString(), SQLite::OPEN_READONLY);
+        EXPECT_EQ(rows(other), 3) << "a later write reaches the file";
+        EXPECT_EQ(other.execAndGet("PRAGMA integrity_check").getString(), "ok");
+    }
+    EXPECT_TRUE(QDir().entryList({".halvex*"}, QDir::Dirs | QDir::Hidden).isEmpty()) << "no work folder left";
 }
 
 TEST_F(ArchiveOperationsTest, UnsafeNamesAndWrongPasswordsAreReportedAndWriteNothing)

@@ -1,6 +1,8 @@
 #include "backup/BackupRunner.h"
 #include "backup/ZipWork.h"
+#include "platform/data/Maintenance.h"
 #include "platform/zip/ZipArchive.h"
+#include "tests/platform/data/TestTables.h"
 #include "tests/platform/zip/ZipFixtures.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
@@ -8,8 +10,14 @@
 #include <gmock/gmock.h>
 
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Transaction.h>
 
 #include <QDir>
+#include <QStorageInfo>
+
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace vl {
 namespace {
@@ -23,9 +31,17 @@ void MakeDataFile(const QString& name, int count)
     SQLite::Database db(TestPath(name).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     db.exec("PRAGMA journal_mode = WAL");
     db.exec("CREATE TABLE IF NOT EXISTS t (n INTEGER)");
+    SQLite::Transaction batch(db);
     db.exec("DELETE FROM t");
     for (int n = 1; n <= count; ++n)
         db.exec("INSERT INTO t VALUES (" + std::to_string(n) + ")");
+    batch.commit();
+}
+
+bool Sound(const QString& name)
+{
+    QStringList problems;
+    return CheckDataFile(TestPath(name), &problems).Ok() && problems.isEmpty();
 }
 
 int Rows(SQLite::Database& db)
@@ -47,12 +63,15 @@ std::string Said(const test::ScriptedPrompt& prompt)
     return said;
 }
 
-// What the data folder holds, by name and content.
-QMap<QString, QByteArray> Folder()
+// What the data folder holds, by name and content; without the logs of
+// data files that are open (which their connections change).
+QMap<QString, QByteArray> Folder(const QString& dir = test::TestDir(), bool withLogs = true)
 {
     QMap<QString, QByteArray> files;
-    for (const QString& name : QDir(test::TestDir()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot))
-        files[name] = test::FileBytes(TestPath(name));
+    for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (withLogs || !(name.endsWith("-wal") || name.endsWith("-shm")))
+            files[name] = test::FileBytes(QDir(dir).filePath(name));
+    }
     return files;
 }
 
@@ -154,6 +173,11 @@ TEST_F(BackupRunnerTest, AFailedBackupLeavesTheArchiveItReplaces)
         const test::FileSizeLimit limit(QFileInfo(TestPath("VLDB.TPS")).size() + 8192);
         EXPECT_EQ(Backup().code, kZipDiskFull) << Said(prompt);
     }
+    {
+        // No room for the snapshot of the data file either.
+        const test::FileSizeLimit limit(QFileInfo(TestPath("VLDB.TPS")).size() / 2);
+        EXPECT_EQ(Backup().code, kZipDiskFull) << Said(prompt);
+    }
     EXPECT_THAT(Said(prompt), HasSubstr("Could not create backup.||Archive: archives/Daily.ZIP|Error -50:  Disk full error"));
     EXPECT_EQ(test::FileBytes(TestPath("archives/Daily.ZIP")), good);
     EXPECT_EQ(QDir(TestPath("archives")).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot),
@@ -164,6 +188,126 @@ TEST_F(BackupRunnerTest, AFailedBackupLeavesTheArchiveItReplaces)
     EXPECT_EQ(Backup().code, kZipNothingToDo);
     EXPECT_EQ(prompt.Questions().back().text, "Nothing to process:  *.TPS.");
     EXPECT_EQ(test::FileBytes(TestPath("archives/Daily.ZIP")), good);
+}
+
+TEST_F(BackupRunnerTest, ARestoreReachesAProgramWritingInAnotherProcessAndKeepsItsLaterWrites)
+{
+    using test::ItemRecord;
+    const auto definition = [] { return test::ItemDefinition("VLDB\\!Items"); };
+    const auto add = [](Table<ItemRecord>& items, const char* name) {
+        ItemRecord item = test::Item(name);
+        return items.Add(item);
+    };
+    {
+        Table<ItemRecord> items(definition());
+        test::OpenCreated(items);
+        for (const char* name : {"archived 1", "archived 2"})
+            ASSERT_TRUE(add(items, name));
+    }
+    ASSERT_TRUE(Backup().Ok()) << Said(prompt);
+    int toChild[2];
+    int toParent[2];
+    ASSERT_EQ(pipe(toChild), 0);
+    ASSERT_EQ(pipe(toParent), 0);
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        // The main program: writes through the data file layer, before the
+        // restore and after it, on the connection it had all along.
+        Table<ItemRecord> items(definition());
+        bool added = items.Open();
+        for (const char* name : {"before 1", "before 2", "before 3"})
+            added = added && add(items, name);
+        char go = 0;
+        if (write(toParent[1], "r", 1) != 1 || read(toChild[0], &go, 1) != 1 || !added)
+            _exit(1);
+        if (items.Records() != 2)
+            _exit(2); // the restored content is not what it sees
+        for (const char* name : {"after 1", "after 2"})
+            added = added && add(items, name);
+        for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::System | QDir::Files)) {
+            const QString file = fd.symLinkTarget();
+            if (file.contains(".TPS") && (file.contains("deleted") || !QFileInfo::exists(file)))
+                _exit(3); // a file it has open was replaced under it
+        }
+        _exit(added ? 0 : 1);
+    }
+    char ready = 0;
+    ASSERT_EQ(read(toParent[0], &ready, 1), 1);
+    EXPECT_TRUE(Restore().Ok()) << Said(prompt);
+    ASSERT_EQ(write(toChild[1], "g", 1), 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: could not write, 2: saw the old content, 3: a file was replaced under it";
+    Table<ItemRecord> items(definition());
+    ASSERT_TRUE(items.Open());
+    EXPECT_THAT(test::Names(test::Walk(items, test::ITM_KEYID)),
+                ::testing::ElementsAre("archived 1", "archived 2", "after 1", "after 2"));
+    items.Close();
+    EXPECT_TRUE(Sound("VLDB.TPS"));
+}
+
+TEST_F(BackupRunnerTest, ARestoreThatFailsHalfWayTakesBackWhatItPutInPlace)
+{
+    MakeDataFile("VLTpl.TPS", 3000);
+    ASSERT_TRUE(Backup().Ok()) << Said(prompt);
+    const qint64 archived = QFileInfo(TestPath("VLTpl.TPS")).size();
+    for (const char* name : {"VLTpl.TPS", "VLTpl.TPS-wal", "VLTpl.TPS-shm"})
+        QFile::remove(TestPath(name));
+    MakeDataFile("VLTpl.TPS", 1);
+    MakeDataFile("VLDB.TPS", 9);
+    // Both files are open in a program; the new content of the main file
+    // fits, that of the templates fits extracted but not into its log.
+    SQLite::Database live(TestPath("VLDB.TPS").toStdString(), SQLite::OPEN_READWRITE);
+    SQLite::Database liveTemplates(TestPath("VLTpl.TPS").toStdString(), SQLite::OPEN_READWRITE);
+    ASSERT_EQ(Rows(live), 9);
+    const QMap<QString, QByteArray> before = Folder(test::TestDir(), false);
+    {
+        const test::FileSizeLimit limit(archived + 16);
+        EXPECT_EQ(Restore().code, kZipDiskFull) << Said(prompt);
+    }
+    EXPECT_THAT(Said(prompt), HasSubstr("Disk full error"));
+    EXPECT_THAT(Said(prompt), HasSubstr("No file was changed."));
+    EXPECT_EQ(Rows(live), 9) << "the main file, restored first, is taken back";
+    EXPECT_EQ(Rows(liveTemplates), 1);
+    EXPECT_EQ(Folder(test::TestDir(), false), before);
+    EXPECT_TRUE(Sound("VLDB.TPS"));
+    EXPECT_TRUE(Sound("VLTpl.TPS"));
+    live.exec("INSERT INTO t VALUES (10)");
+    EXPECT_EQ(Rows("VLDB.TPS"), 10) << "the program keeps working on it";
+}
+
+// A disk that is really full, where the test may mount one.
+TEST_F(BackupRunnerTest, ARestoreWithoutRoomToPutTheFilesInPlaceChangesNothing)
+{
+    MakeDataFile("VLDB.TPS", 3000);
+    ASSERT_TRUE(Backup().Ok()) << Said(prompt);
+    const qint64 archived = QFileInfo(TestPath("VLDB.TPS")).size();
+    const QString disk = TestPath("disk");
+    QDir().mkpath(disk);
+    if (mount("tmpfs", disk.toUtf8().constData(), "tmpfs", 0, "size=4m") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    struct Unmount {
+        QString path;
+        ~Unmount() { umount2(path.toUtf8().constData(), MNT_DETACH); }
+    } unmount{disk};
+    MakeDataFile("disk/VLDB.TPS", 9);
+    SQLite::Database live(TestPath("disk/VLDB.TPS").toStdString(), SQLite::OPEN_READWRITE);
+    // Room to extract the file, not to write it into the open one as well.
+    const qint64 free = QStorageInfo(disk).bytesAvailable();
+    test::WriteBytes(TestPath("disk/filler"), QByteArray(free - archived - 64 * 1024, 'f'));
+    const QMap<QString, QByteArray> before = Folder(disk, false);
+    prompt.Answer(1);
+    EXPECT_EQ(RunRestore(zip, TestPath("archives/Daily.ZIP"), disk).code, kZipDiskFull);
+    EXPECT_THAT(Said(prompt), HasSubstr("Not enough room in"));
+    EXPECT_EQ(Folder(disk, false), before);
+    EXPECT_EQ(Rows(live), 9);
+    QFile::remove(TestPath("disk/filler"));
+    prompt.Answer(1);
+    EXPECT_TRUE(RunRestore(zip, TestPath("archives/Daily.ZIP"), disk).Ok()) << Said(prompt);
+    EXPECT_EQ(Rows(live), 3000);
+    EXPECT_TRUE(Sound("disk/VLDB.TPS"));
 }
 
 TEST(BackupRunnerChoice, StoredChoicesAndArchiveNames)
