@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 
@@ -43,7 +44,10 @@ BackupManagerFrame::BackupManagerFrame(QWidget* parent) : QMainWindow(parent)
     BuildMenus();
     auto* empty = new QLabel;
     setCentralWidget(empty);
-    resize(760, 480);
+    // Opens in the middle of the screen's free area and never larger than it.
+    const QRect area = screen()->availableGeometry();
+    resize(QSize(760, 480).boundedTo(area.size() * 0.9));
+    move(area.center() - rect().center());
     EnableArchiveCommands(false);
 }
 
@@ -131,7 +135,8 @@ void BackupManagerFrame::ShowArchive(const QString& name)
     zip_.LoadArchiveList();
     contents_ = new ArchiveContents(zip_, [this](ArchiveCommand command) { Run(command); });
     setCentralWidget(contents_); // the old contents window goes
-    setWindowTitle(QLatin1String(kCaption) + QStringLiteral(" - ") + name.trimmed().toUpper());
+    // File names are shown as they are: their case matters.
+    setWindowTitle(QLatin1String(kCaption) + QStringLiteral(" - ") + name.trimmed());
     EnableArchiveCommands(true);
 }
 

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -68,6 +69,8 @@ TEST(BackupManagerFrame, OpensAnArchiveListsItAndAcceptingAnEntryExtractsTheMark
     BackupManagerFrame frame;
     frame.show();
     EXPECT_EQ(frame.windowTitle(), "Olvo Backup Module");
+    const QRect screen = frame.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(frame.frameGeometry())) << "opens inside the screen";
     for (const char* command : {"Add...", "Delete...", "Extract...", "Test...", "&Information...", "&Close Archive"})
         EXPECT_FALSE(Action(frame, command)->isEnabled()) << command;
     EXPECT_FALSE(Action(frame, "&Contents")->toolTip().isEmpty()) << "no help file, and it says so";
@@ -75,7 +78,8 @@ TEST(BackupManagerFrame, OpensAnArchiveListsItAndAcceptingAnEntryExtractsTheMark
     prompt.AnswerPath(job.archive);
     Action(frame, "&Open Archive...")->trigger();
     EXPECT_EQ(prompt.Questions().back().caption, "Open ZIP archive");
-    EXPECT_EQ(frame.windowTitle(), "Olvo Backup Module - " + job.archive.toUpper());
+    EXPECT_EQ(frame.windowTitle(), "Olvo Backup Module - " + job.archive) << "the name's case is kept";
+    EXPECT_TRUE(screen.contains(frame.frameGeometry())) << "the listing keeps it inside";
     ASSERT_TRUE(frame.Contents());
     QTreeWidget& list = frame.Contents()->List();
     ASSERT_EQ(list.topLevelItemCount(), 2);
