@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kCopyingError = -179;
 constexpr int kEngineFull = 13; // the storage engine's "database or disk is full"
-constexpr char kNothingChanged[] = " No file was changed.";
+constexpr char kNothingChanged[] = "|No file was changed.";
 
 const char* const kLogSuffixes[] = {"-wal", "-shm", "-journal"};
 

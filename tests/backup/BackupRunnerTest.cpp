@@ -1,6 +1,7 @@
 #include "backup/BackupRunner.h"
 #include "backup/ZipWork.h"
 #include "platform/data/Maintenance.h"
+#include "platform/data/TableFile.h"
 #include "platform/zip/ZipArchive.h"
 #include "tests/platform/data/TestTables.h"
 #include "tests/platform/zip/ZipFixtures.h"
@@ -276,6 +277,23 @@ TEST_F(BackupRunnerTest, ARestoreThatFailsHalfWayTakesBackWhatItPutInPlace)
     EXPECT_TRUE(Sound("VLTpl.TPS"));
     live.exec("INSERT INTO t VALUES (10)");
     EXPECT_EQ(Rows("VLDB.TPS"), 10) << "the program keeps working on it";
+}
+
+TEST_F(BackupRunnerTest, ARestoreWhileAProgramHoldsItsFileForAWriteSaysSoAndChangesNothing)
+{
+    ASSERT_TRUE(Backup().Ok()) << Said(prompt);
+    MakeDataFile("VLDB.TPS", 9);
+    SQLite::Database live(TestPath("VLDB.TPS").toStdString(), SQLite::OPEN_READWRITE);
+    live.exec("BEGIN IMMEDIATE");
+    live.exec("INSERT INTO t VALUES (10)");
+    SetLockWait(50);
+    const ZipResult result = Restore();
+    SetLockWait(5000);
+    EXPECT_FALSE(result.Ok()) << "never reported as restored";
+    EXPECT_THAT(Said(prompt), HasSubstr("File Is Already Locked (32)|No file was changed."));
+    live.exec("COMMIT");
+    EXPECT_EQ(Rows("VLDB.TPS"), 10);
+    EXPECT_EQ(Rows("VLTpl.TPS"), 2);
 }
 
 // A disk that is really full, where the test may mount one.
