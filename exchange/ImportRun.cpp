@@ -64,6 +64,23 @@ QString LineFailureCaption()
     return QStringLiteral("Nothing Imported");
 }
 
+QString ImportCompletedText(const ImportResult& result)
+{
+    QString text = result.added == 1 ? QStringLiteral("1 record imported.")
+                                     : QStringLiteral("%1 records imported.").arg(result.added);
+    if (result.skipped == 0)
+        return text;
+    QStringList lines;
+    for (int line : result.skippedLines)
+        lines << QString::number(line);
+    if (result.skipped > static_cast<int>(result.skippedLines.size()))
+        lines << QStringLiteral("...");
+    return text + QStringLiteral("  %1 %2 with every imported field blank skipped (line %3).")
+                      .arg(result.skipped)
+                      .arg(result.skipped == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+                      .arg(lines.join(QStringLiteral(", ")));
+}
+
 ImportLineOutcome FillImportRecord(const TableDef& def, const ImportMapping& mapping, const ImexRecord& line,
                                    RecordBase& record)
 {
@@ -71,29 +88,37 @@ ImportLineOutcome FillImportRecord(const TableDef& def, const ImportMapping& map
     const std::vector<ExchangeField>& targets = mapping.Info().fields;
     for (size_t t = 0; t < targets.size(); ++t) {
         const int column = mapping.ColumnOf(static_cast<int>(t));
-        if (column < 0 || static_cast<size_t>(column) >= line.fields.size())
+        if (column < 0 || column >= line.Size())
             continue; // no column, or the line lacks it
         const FieldDef& field = def.Fields()[def.FieldIndex(targets[t].name)];
         const ImportColumn& source = mapping.Columns()[column];
-        const QString& raw = line.fields[column].text;
-        if (!raw.trimmed().isEmpty())
+        const QStringView raw = line.Text(column);
+        const QStringView trimmed = raw.trimmed();
+        if (!trimmed.isEmpty())
             outcome.blank = false;
-        const QString value = DeformatImexField(raw, source.picture);
+        const bool formatted = KindOfPicture(source.picture) == PictureKind::Formatted;
         if (field.IsText()) {
-            field.set(record, FieldValue(value));
+            field.set(record, FieldValue(formatted ? DeformatImexField(raw.toString(), source.picture)
+                                                   : raw.toString()));
             continue;
         }
         auto fail = [&](const QString& why) {
             outcome.error = QStringLiteral("%1 (%2) \"%3\" %4").arg(source.name, targets[t].name, raw, why);
             return outcome;
         };
-        if (KindOfPicture(source.picture) == PictureKind::Formatted && Unreadable(raw, value, source.picture))
-            return fail(QStringLiteral("cannot be read with the picture ") + source.picture);
-        const QString number = value.trimmed();
+        QString deformatted;
+        QStringView number = trimmed;
+        if (formatted) {
+            deformatted = DeformatImexField(raw.toString(), source.picture);
+            if (Unreadable(raw.toString(), deformatted, source.picture))
+                return fail(QStringLiteral("cannot be read with the picture ") + source.picture);
+            number = QStringView(deformatted).trimmed();
+        }
         double parsed = 0;
         if (!number.isEmpty()) {
             bool ok = false;
-            parsed = QLocale::c().toDouble(number, &ok);
+            const qlonglong whole = number.toLongLong(&ok);
+            parsed = ok ? double(whole) : QLocale::c().toDouble(number, &ok);
             if (!ok)
                 return fail(QStringLiteral("is not a number"));
         }
@@ -111,6 +136,92 @@ ImportLineOutcome FillImportRecord(const TableDef& def, const ImportMapping& map
     SetIfPresent(def, record, stamp + QStringLiteral("DATE"), Today());
     SetIfPresent(def, record, stamp + QStringLiteral("TIME"), Now());
     return outcome;
+}
+
+ImportResult ImportLines(TableFile& table, RecordBase& record, const std::function<bool()>& add,
+                         const ImportMapping& mapping, ImexReader& reader, bool stripHeader,
+                         const ImportProgress& progress)
+{
+    ImportResult result;
+    const TableDef& def = table.Definition();
+    auto fail = [&result](const QString& caption, const QString& error) {
+        result.caption = caption;
+        result.error = error;
+        return result;
+    };
+    auto tableFault = [&] {
+        return fail(AddFailureCaption(mapping.Info()),
+                    QStringLiteral("Error #%1 - %2").arg(table.ErrorCode()).arg(table.Error()));
+    };
+    if (!reader.Open())
+        return fail(LineFailureCaption(), reader.Error());
+    // The first pass is the first half of the progress, the adding pass the second.
+    const qint64 size = std::max<qint64>(reader.Size(), 1);
+    int shown = -1;
+    auto goOn = [&](int pass) {
+        const int percent = static_cast<int>(std::min<qint64>(100, (pass * size + reader.Position()) * 50 / size));
+        if (!progress || percent == shown)
+            return true;
+        shown = percent;
+        return progress(percent);
+    };
+    ImexRecord line;
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool adding = pass == 1;
+        if (adding && (!reader.Rewind() || !table.Stream()))
+            return reader.Error().isEmpty() ? tableFault() : fail(LineFailureCaption(), reader.Error());
+        auto abandon = [&] {
+            if (adding)
+                table.Rollback();
+            return result;
+        };
+        if (stripHeader)
+            reader.Next(line);
+        while (reader.Next(line)) {
+            def.PrimeRecord(record);
+            const ImportLineOutcome outcome = FillImportRecord(def, mapping, line, record);
+            QString error = outcome.error;
+            if (error.isEmpty() && !outcome.blank && !adding) {
+                if (const auto failure = def.Validate(record))
+                    error = failure->message;
+            }
+            if (!error.isEmpty()) {
+                fail(LineFailureCaption(), QStringLiteral("Line %1: %2").arg(line.line).arg(error));
+                return abandon();
+            }
+            if (outcome.blank && !adding) {
+                ++result.skipped;
+                if (result.skippedLines.size() < 5)
+                    result.skippedLines.push_back(line.line);
+            }
+            if (!outcome.blank && adding) {
+                if (!add()) {
+                    fail(AddFailureCaption(mapping.Info()), QStringLiteral("Line %1: Error #%2 - %3")
+                                                                 .arg(line.line)
+                                                                 .arg(table.ErrorCode())
+                                                                 .arg(table.Error()));
+                    return abandon();
+                }
+                ++result.added;
+            }
+            if (!goOn(pass)) {
+                result.added = 0;
+                result.cancelled = true;
+                return abandon();
+            }
+        }
+        if (!reader.Error().isEmpty()) {
+            result.added = 0;
+            fail(LineFailureCaption(), reader.Error());
+            return abandon();
+        }
+    }
+    if (!table.Flush()) {
+        result.added = 0;
+        return tableFault();
+    }
+    result.ok = true;
+    return result;
 }
 
 } // namespace vl

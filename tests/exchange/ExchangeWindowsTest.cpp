@@ -81,9 +81,9 @@ TEST_F(ExchangeWindowsTest, ImportWindowOpensMappedAndImports)
     const QString path = test::WriteTextFile(test::TestPath("in.csv"),
                                              "\"TDO:Priority\",\"TDO:ToDo\",\"Other\"\n3,\"bread\",\"x\"\n");
     prompt.AnswerPath(path);
-    std::optional<ImexFile> file = ChooseImportFile();
+    std::optional<ImexReader> file = ChooseImportFile();
     ASSERT_TRUE(file);
-    ImportFieldsWindow window(ExchangeTable::Todo, *file);
+    ImportFieldsWindow window(ExchangeTable::Todo, std::move(*file));
     Grab(window, "import.png");
     EXPECT_EQ(window.windowTitle(), "Assign fields for Import...");
     EXPECT_TRUE(window.StripHeader()->isChecked());
@@ -142,7 +142,10 @@ TEST_F(ExchangeWindowsTest, SynchronizeSendsAndReceivesThroughItsButtons)
                 b->click();
         EXPECT_EQ(window.result(), QDialog::Accepted) << button;
     }
-    EXPECT_EQ(prompt.Questions().at(1).start, file); // the last file, without its table name
+    const auto opened = std::find_if(prompt.Questions().begin(), prompt.Questions().end(),
+                                     [](const test::PromptQuestion& q) { return q.kind == test::PromptKind::OpenFile; });
+    ASSERT_NE(opened, prompt.Questions().end());
+    EXPECT_EQ(opened->start, file); // the last file, without its table name
     TodoRecord todo;
     Cursor<TodoRecord> cursor(d.Todo, FileOrder);
     ASSERT_TRUE(cursor.Next(todo));
