@@ -29,7 +29,7 @@ SynchronizeWindow::SynchronizeWindow(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     auto* explanation = new QLabel(QLatin1String(kExplanation), this);
     explanation->setWordWrap(true);
-    explanation->setMinimumWidth(explanation->fontMetrics().averageCharWidth() * 52);
+    explanation->setMinimumWidth(explanation->fontMetrics().averageCharWidth() * 64);
     layout->addWidget(explanation);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
