@@ -36,22 +36,6 @@ bool Unreadable(const QString& raw, const QString& value, const QString& picture
            && Picture::Format(qint64(0), picture).trimmed() != raw.trimmed();
 }
 
-void SetIfPresent(const TableDef& def, RecordBase& record, const QString& field, int64_t value)
-{
-    const int index = def.FieldIndex(field);
-    if (index >= 0)
-        def.Fields()[index].set(record, FieldValue(value));
-}
-
-int64_t NumberOf(const TableDef& def, const RecordBase& record, const QString& field)
-{
-    const int index = def.FieldIndex(field);
-    if (index < 0)
-        return 0;
-    const FieldValue value = def.Fields()[index].get(record);
-    return std::holds_alternative<int64_t>(value) ? std::get<int64_t>(value) : 0;
-}
-
 } // namespace
 
 QString AddFailureCaption(const ExchangeTableInfo& info)
@@ -81,37 +65,55 @@ QString ImportCompletedText(const ImportResult& result)
                       .arg(lines.join(QStringLiteral(", ")));
 }
 
-ImportLineOutcome FillImportRecord(const TableDef& def, const ImportMapping& mapping, const ImexRecord& line,
-                                   RecordBase& record)
+ImportFiller::ImportFiller(const TableDef& def, const ImportMapping& mapping)
+    : def_(&def), advanceDate_(def.FieldIndex(QStringLiteral("SCH:AdvanceWarnDate"))),
+      advanceTime_(def.FieldIndex(QStringLiteral("SCH:AdvanceWarnTime"))),
+      stampDate_(def.FieldIndex(def.Prefix() + QStringLiteral(":LASTCHANGEDATE"))),
+      stampTime_(def.FieldIndex(def.Prefix() + QStringLiteral(":LASTCHANGETIME")))
 {
-    ImportLineOutcome outcome;
     const std::vector<ExchangeField>& targets = mapping.Info().fields;
     for (size_t t = 0; t < targets.size(); ++t) {
         const int column = mapping.ColumnOf(static_cast<int>(t));
-        if (column < 0 || column >= line.Size())
-            continue; // no column, or the line lacks it
+        if (column < 0)
+            continue;
         const FieldDef& field = def.Fields()[def.FieldIndex(targets[t].name)];
         const ImportColumn& source = mapping.Columns()[column];
-        const QStringView raw = line.Text(column);
+        Target target{&field, column, source.picture, source.name, targets[t].name,
+                      KindOfPicture(source.picture) == PictureKind::Formatted, field.IsText(), 0, 0};
+        if (!target.text) {
+            const Range range = RangeOf(field.type);
+            target.low = range.low;
+            target.high = range.high;
+        }
+        targets_.push_back(std::move(target));
+    }
+}
+
+ImportLineOutcome ImportFiller::Fill(const ImexRecord& line, RecordBase& record) const
+{
+    ImportLineOutcome outcome;
+    for (const Target& target : targets_) {
+        if (target.column >= line.Size())
+            continue; // the line lacks the column
+        const QStringView raw = line.Text(target.column);
         const QStringView trimmed = raw.trimmed();
         if (!trimmed.isEmpty())
             outcome.blank = false;
-        const bool formatted = KindOfPicture(source.picture) == PictureKind::Formatted;
-        if (field.IsText()) {
-            field.set(record, FieldValue(formatted ? DeformatImexField(raw.toString(), source.picture)
-                                                   : raw.toString()));
+        if (target.text) {
+            target.field->set(record, FieldValue(target.formatted ? DeformatImexField(raw.toString(), target.picture)
+                                                                  : raw.toString()));
             continue;
         }
         auto fail = [&](const QString& why) {
-            outcome.error = QStringLiteral("%1 (%2) \"%3\" %4").arg(source.name, targets[t].name, raw, why);
+            outcome.error = QStringLiteral("%1 (%2) \"%3\" %4").arg(target.columnName, target.name, raw, why);
             return outcome;
         };
         QString deformatted;
         QStringView number = trimmed;
-        if (formatted) {
-            deformatted = DeformatImexField(raw.toString(), source.picture);
-            if (Unreadable(raw.toString(), deformatted, source.picture))
-                return fail(QStringLiteral("cannot be read with the picture ") + source.picture);
+        if (target.formatted) {
+            deformatted = DeformatImexField(raw.toString(), target.picture);
+            if (Unreadable(raw.toString(), deformatted, target.picture))
+                return fail(QStringLiteral("cannot be read with the picture ") + target.picture);
             number = QStringView(deformatted).trimmed();
         }
         double parsed = 0;
@@ -122,19 +124,22 @@ ImportLineOutcome FillImportRecord(const TableDef& def, const ImportMapping& map
             if (!ok)
                 return fail(QStringLiteral("is not a number"));
         }
-        const Range range = RangeOf(field.type);
         const double whole = std::trunc(parsed);
-        if (whole < double(range.low) || whole > double(range.high))
+        if (whole < double(target.low) || whole > double(target.high))
             return fail(QStringLiteral("is out of range"));
-        field.set(record, FieldValue(static_cast<int64_t>(whole)));
+        target.field->set(record, FieldValue(static_cast<int64_t>(whole)));
     }
+    const std::vector<FieldDef>& fields = def_->Fields();
     // A task's advance-warning time means nothing without its date.
-    if (def.FieldIndex(QStringLiteral("SCH:AdvanceWarnTime")) >= 0
-        && NumberOf(def, record, QStringLiteral("SCH:AdvanceWarnDate")) == 0)
-        SetIfPresent(def, record, QStringLiteral("SCH:AdvanceWarnTime"), 0);
-    const QString stamp = def.Prefix() + QStringLiteral(":LASTCHANGE");
-    SetIfPresent(def, record, stamp + QStringLiteral("DATE"), Today());
-    SetIfPresent(def, record, stamp + QStringLiteral("TIME"), Now());
+    if (advanceDate_ >= 0 && advanceTime_ >= 0) {
+        const FieldValue date = fields[advanceDate_].get(record);
+        if (std::holds_alternative<int64_t>(date) && std::get<int64_t>(date) == 0)
+            fields[advanceTime_].set(record, FieldValue(int64_t(0)));
+    }
+    if (stampDate_ >= 0)
+        fields[stampDate_].set(record, FieldValue(int64_t(Today())));
+    if (stampTime_ >= 0)
+        fields[stampTime_].set(record, FieldValue(int64_t(Now())));
     return outcome;
 }
 
@@ -165,6 +170,7 @@ ImportResult ImportLines(TableFile& table, RecordBase& record, const std::functi
         shown = percent;
         return progress(percent);
     };
+    const ImportFiller filler(def, mapping);
     ImexRecord line;
     for (int pass = 0; pass < 2; ++pass) {
         const bool adding = pass == 1;
@@ -179,7 +185,7 @@ ImportResult ImportLines(TableFile& table, RecordBase& record, const std::functi
             reader.Next(line);
         while (reader.Next(line)) {
             def.PrimeRecord(record);
-            const ImportLineOutcome outcome = FillImportRecord(def, mapping, line, record);
+            const ImportLineOutcome outcome = filler.Fill(line, record);
             QString error = outcome.error;
             if (error.isEmpty() && !outcome.blank && !adding) {
                 if (const auto failure = def.Validate(record))

@@ -46,9 +46,32 @@ struct ImportLineOutcome {
     bool blank = true;
 };
 
-// Fills a primed record from one line of the file.
-ImportLineOutcome FillImportRecord(const TableDef& def, const ImportMapping& mapping, const ImexRecord& line,
-                                   RecordBase& record);
+// Fills primed records from the lines of the file by the mapping, which it
+// reads once.
+class ImportFiller {
+public:
+    ImportFiller(const TableDef& def, const ImportMapping& mapping);
+    ImportLineOutcome Fill(const ImexRecord& line, RecordBase& record) const;
+
+private:
+    struct Target {
+        const FieldDef* field;
+        int column;
+        QString picture;
+        QString columnName; // "Field_3"
+        QString name;        // the target field's name
+        bool formatted;      // read back by its picture
+        bool text;
+        int64_t low;         // the range of a number field
+        int64_t high;
+    };
+    const TableDef* def_;
+    std::vector<Target> targets_;
+    int advanceDate_;
+    int advanceTime_;
+    int stampDate_;
+    int stampTime_;
+};
 QString AddFailureCaption(const ExchangeTableInfo& info);
 QString LineFailureCaption();
 
