@@ -238,7 +238,7 @@ ImexReader::Outcome ImexReader::Parse(ImexRecord& record)
     }
 
     record.line = line_;
-    record.text_.clear();
+    record.text_.resize(0); // keeps its room for the next record
     record.fields_.clear();
     for (;;) {
         ImexRecord::Field field;

@@ -69,7 +69,7 @@ ImportFiller::ImportFiller(const TableDef& def, const ImportMapping& mapping)
     : def_(&def), advanceDate_(def.FieldIndex(QStringLiteral("SCH:AdvanceWarnDate"))),
       advanceTime_(def.FieldIndex(QStringLiteral("SCH:AdvanceWarnTime"))),
       stampDate_(def.FieldIndex(def.Prefix() + QStringLiteral(":LASTCHANGEDATE"))),
-      stampTime_(def.FieldIndex(def.Prefix() + QStringLiteral(":LASTCHANGETIME")))
+      stampTime_(def.FieldIndex(def.Prefix() + QStringLiteral(":LASTCHANGETIME"))), today_(Today()), now_(Now())
 {
     const std::vector<ExchangeField>& targets = mapping.Info().fields;
     for (size_t t = 0; t < targets.size(); ++t) {
@@ -79,7 +79,7 @@ ImportFiller::ImportFiller(const TableDef& def, const ImportMapping& mapping)
         const FieldDef& field = def.Fields()[def.FieldIndex(targets[t].name)];
         const ImportColumn& source = mapping.Columns()[column];
         Target target{&field, column, source.picture, source.name, targets[t].name,
-                      KindOfPicture(source.picture) == PictureKind::Formatted, field.IsText(), 0, 0};
+                      KindOfPicture(source.picture) == PictureKind::Formatted, field.IsText(), 0, 0, {}};
         if (!target.text) {
             const Range range = RangeOf(field.type);
             target.low = range.low;
@@ -100,8 +100,7 @@ ImportLineOutcome ImportFiller::Fill(const ImexRecord& line, RecordBase& record)
         if (!trimmed.isEmpty())
             outcome.blank = false;
         if (target.text) {
-            target.field->set(record, FieldValue(target.formatted ? DeformatImexField(raw.toString(), target.picture)
-                                                                  : raw.toString()));
+            target.field->set(record, FieldValue(target.formatted ? Deformatted(target, raw) : raw.toString()));
             continue;
         }
         auto fail = [&](const QString& why) {
@@ -111,7 +110,7 @@ ImportLineOutcome ImportFiller::Fill(const ImexRecord& line, RecordBase& record)
         QString deformatted;
         QStringView number = trimmed;
         if (target.formatted) {
-            deformatted = DeformatImexField(raw.toString(), target.picture);
+            deformatted = Deformatted(target, raw);
             if (Unreadable(raw.toString(), deformatted, target.picture))
                 return fail(QStringLiteral("cannot be read with the picture ") + target.picture);
             number = QStringView(deformatted).trimmed();
@@ -137,13 +136,26 @@ ImportLineOutcome ImportFiller::Fill(const ImexRecord& line, RecordBase& record)
             fields[advanceTime_].set(record, FieldValue(int64_t(0)));
     }
     if (stampDate_ >= 0)
-        fields[stampDate_].set(record, FieldValue(int64_t(Today())));
+        fields[stampDate_].set(record, FieldValue(int64_t(today_)));
     if (stampTime_ >= 0)
-        fields[stampTime_].set(record, FieldValue(int64_t(Now())));
+        fields[stampTime_].set(record, FieldValue(int64_t(now_)));
     return outcome;
 }
 
-ImportResult ImportLines(TableFile& table, RecordBase& record, const std::function<bool()>& add,
+QString ImportFiller::Deformatted(const Target& target, QStringView raw) const
+{
+    QString text = raw.toString();
+    const auto known = target.deformatted.constFind(text);
+    if (known != target.deformatted.cend())
+        return *known;
+    QString value = DeformatImexField(text, target.picture);
+    if (target.deformatted.size() < kKnownTexts)
+        target.deformatted.insert(std::move(text), value);
+    return value;
+}
+
+ImportResult ImportLines(TableFile& table, RecordBase& record, const std::function<void()>& prime,
+                         const std::function<bool()>& add,
                          const ImportMapping& mapping, ImexReader& reader, bool stripHeader,
                          const ImportProgress& progress)
 {
@@ -184,7 +196,7 @@ ImportResult ImportLines(TableFile& table, RecordBase& record, const std::functi
         if (stripHeader)
             reader.Next(line);
         while (reader.Next(line)) {
-            def.PrimeRecord(record);
+            prime();
             const ImportLineOutcome outcome = filler.Fill(line, record);
             QString error = outcome.error;
             if (error.isEmpty() && !outcome.blank && !adding) {

@@ -18,6 +18,7 @@
 #include "exchange/ImportMapping.h"
 #include "platform/data/Table.h"
 
+#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -64,20 +65,28 @@ private:
         bool text;
         int64_t low;         // the range of a number field
         int64_t high;
+        // Texts read by the picture before, and what they read as: dates
+        // and times repeat from line to line.
+        mutable QHash<QString, QString> deformatted;
     };
+    static constexpr qsizetype kKnownTexts = 4096;
+    QString Deformatted(const Target& target, QStringView raw) const;
     const TableDef* def_;
     std::vector<Target> targets_;
     int advanceDate_;
     int advanceTime_;
     int stampDate_;
     int stampTime_;
+    int32_t today_; // the change stamp of every imported record
+    int32_t now_;
 };
 QString AddFailureCaption(const ExchangeTableInfo& info);
 QString LineFailureCaption();
 
-// The two passes over the file, with a record buffer of the table's type and
-// the add of that buffer.
-ImportResult ImportLines(TableFile& table, RecordBase& record, const std::function<bool()>& add,
+// The two passes over the file, with a record buffer of the table's type,
+// the priming of that buffer and its add.
+ImportResult ImportLines(TableFile& table, RecordBase& record, const std::function<void()>& prime,
+                         const std::function<bool()>& add,
                          const ImportMapping& mapping, ImexReader& reader, bool stripHeader,
                          const ImportProgress& progress);
 
@@ -86,9 +95,12 @@ template <class R>
 ImportResult ImportRecords(Table<R>& table, const ImportMapping& mapping, ImexReader& reader, bool stripHeader,
                            const ImportProgress& progress = {})
 {
+    R primed; // once: priming may read the clock
+    table.Prime(primed);
     R record;
-    return ImportLines(table, record, [&table, &record] { return table.Add(record); }, mapping, reader, stripHeader,
-                       progress);
+    return ImportLines(
+        table, record, [&record, &primed] { record = primed; }, [&table, &record] { return table.Add(record); },
+        mapping, reader, stripHeader, progress);
 }
 
 } // namespace vl
