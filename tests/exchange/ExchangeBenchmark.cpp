@@ -157,7 +157,7 @@ void BM_ExportTasks(benchmark::State& state)
 
 BENCHMARK(BM_ReadTaskFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportTasks)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_ExportTasks)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportTasks)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 } // namespace vl
