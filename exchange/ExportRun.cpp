@@ -2,18 +2,46 @@
 
 #include "exchange/ImexText.h"
 
+#include <QHash>
 #include <QSaveFile>
 
 namespace vl {
 namespace {
 
 const QByteArray kLineEnd("\r\n");
+constexpr qsizetype kKnownValues = 4096;
 
-bool WriteLine(QSaveFile& file, const QStringList& fields)
+bool WriteLine(QSaveFile& file, const QString& line)
 {
-    const QByteArray bytes = fields.join(QLatin1Char(',')).toUtf8() + kLineEnd;
+    QByteArray bytes = line.toUtf8();
+    bytes += kLineEnd;
     return file.write(bytes) == bytes.size();
 }
+
+// One column of the data lines: its field and picture, and the texts that
+// numbers (dates, times) gave under a formatting picture, since they repeat
+// from record to record.
+struct Column {
+    const FieldDef* field;
+    QString picture;
+    bool formatted;
+    QHash<int64_t, QString> known;
+
+    QString Text(const RecordBase& record)
+    {
+        const FieldValue value = field->get(record);
+        const auto* number = std::get_if<int64_t>(&value);
+        if (!formatted || !number)
+            return ImexValueText(value, picture);
+        const auto found = known.constFind(*number);
+        if (found != known.cend())
+            return *found;
+        QString text = ImexValueText(value, picture);
+        if (known.size() < kKnownValues)
+            known.insert(*number, text);
+        return text;
+    }
+};
 
 } // namespace
 
@@ -44,20 +72,26 @@ ExportResult WriteExportFile(const QString& path, const TableDef& def, const std
         QStringList names;
         for (const ExportColumn& column : columns)
             names << ImexHeaderText(column.field);
-        if (!WriteLine(file, names))
+        if (!WriteLine(file, names.join(QLatin1Char(','))))
             return writeFailed();
     }
 
-    std::vector<int> fieldOf;
-    for (const ExportColumn& column : columns)
-        fieldOf.push_back(def.FieldIndex(column.field));
+    std::vector<Column> written;
+    for (const ExportColumn& column : columns) {
+        const int field = def.FieldIndex(column.field);
+        if (field >= 0) // a name the table does not know writes nothing
+            written.push_back(
+                {&def.Fields()[field], column.picture, KindOfPicture(column.picture) == PictureKind::Formatted, {}});
+    }
 
     int shown = 0;
+    QString line;
     while (next(buffer)) {
-        QStringList line;
-        for (size_t c = 0; c < columns.size(); ++c) {
-            if (fieldOf[c] >= 0) // a name the table does not know writes nothing
-                line << ImexValueText(def.Fields()[fieldOf[c]].get(buffer), columns[c].picture);
+        line.resize(0); // keeps its room for the next line
+        for (size_t c = 0; c < written.size(); ++c) {
+            if (c > 0)
+                line += QLatin1Char(',');
+            line += written[c].Text(buffer);
         }
         if (!WriteLine(file, line))
             return writeFailed();

@@ -3,7 +3,10 @@
 #include "platform/runtime/Picture.h"
 #include "platform/runtime/TextDecoding.h"
 
+#include <QBuffer>
 #include <QFile>
+
+#include <algorithm>
 
 namespace vl {
 namespace {
@@ -79,102 +82,230 @@ QString ImexValueText(const FieldValue& value, const QString& picture)
 
 QString ImexHeaderText(const QString& name)
 {
-    QString text = ClipTrailing(name);
+    // The brackets are replaced first and the blanks clipped after, so a name
+    // ending in "]" leaves no blank inside the quotes.
+    QString text = name;
     if (text.contains(QLatin1Char('['))) {
         text.replace(kComma, QLatin1Char('_')).replace(QLatin1Char('['), QLatin1Char('_'));
         text.replace(QLatin1Char(']'), QLatin1Char(' '));
     }
-    return Quoted(text);
+    return Quoted(ClipTrailing(text));
 }
 
-ImexFile ParseImexText(const QString& text)
+struct ImexReader::Source {
+    QString path;
+    QByteArray bytes; // text in memory, as UTF-8
+    bool inMemory = false;
+};
+
+ImexReader::ImexReader(std::shared_ptr<const Source> source) : source_(std::move(source)) {}
+ImexReader::ImexReader(ImexReader&&) noexcept = default;
+ImexReader& ImexReader::operator=(ImexReader&&) noexcept = default;
+ImexReader::~ImexReader() = default;
+
+ImexReader ImexReader::OfFile(const QString& path)
 {
-    ImexFile file;
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    int line = 1;
-    auto fail = [&file](int at, const QString& why) {
-        file.records.clear();
-        file.malformed = true;
-        file.error = QStringLiteral("Line %1: %2").arg(at).arg(why);
-        return file;
-    };
-    while (i < n) {
-        const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'), i);
-        const QStringView rest = QStringView(text).mid(i, (lineEnd < 0 ? n : lineEnd) - i);
-        if (rest.trimmed().isEmpty()) { // a blank line holds no record
-            i = lineEnd < 0 ? n : lineEnd + 1;
-            ++line;
-            continue;
-        }
-        ImexRecord record;
-        record.line = line;
-        for (;;) {
-            ImexField field;
-            if (i < n && text[i] == kQuote) {
-                field.quoted = true;
-                ++i;
-                for (;;) {
-                    if (i >= n)
-                        return fail(record.line, QStringLiteral("field %1 has no closing quote")
-                                                     .arg(record.fields.size() + 1));
-                    if (text[i] == kQuote) {
-                        if (i + 1 < n && text[i + 1] == kQuote) {
-                            field.text += kQuote;
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        break;
-                    }
-                    if (text[i] == QLatin1Char('\n'))
-                        ++line;
-                    field.text += text[i++];
-                }
-                while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
-                    ++i;
-                if (i < n && text[i] == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
-                    ++i;
-                if (i < n && text[i] != kComma && text[i] != QLatin1Char('\n'))
-                    return fail(line, QStringLiteral("text after the closing quote of field %1")
-                                          .arg(record.fields.size() + 1));
-            } else {
-                const qsizetype start = i;
-                while (i < n && text[i] != kComma && text[i] != QLatin1Char('\n'))
-                    ++i;
-                field.text = text.mid(start, i - start);
-                if (field.text.endsWith(QLatin1Char('\r')))
-                    field.text.chop(1);
+    auto source = std::make_shared<Source>();
+    source->path = path;
+    return ImexReader(std::move(source));
+}
+
+ImexReader ImexReader::OfText(const QString& text)
+{
+    auto source = std::make_shared<Source>();
+    source->bytes = text.toUtf8();
+    source->inMemory = true;
+    return ImexReader(std::move(source));
+}
+
+ImexReader ImexReader::Again() const
+{
+    return ImexReader(source_);
+}
+
+QString ImexReader::Name() const
+{
+    return source_->path;
+}
+
+bool ImexReader::Open()
+{
+    std::unique_ptr<QIODevice> device;
+    if (source_->inMemory) {
+        auto buffer = std::make_unique<QBuffer>();
+        buffer->setData(source_->bytes);
+        device = std::move(buffer);
+    } else {
+        device = std::make_unique<QFile>(source_->path);
+    }
+    pieces_ = std::make_unique<TextPieceReader>(std::move(device));
+    if (!pieces_->Open()) {
+        error_ = source_->path + QStringLiteral(": ") + pieces_->Error();
+        return false;
+    }
+    return Rewind();
+}
+
+bool ImexReader::Rewind()
+{
+    buffer_.clear();
+    at_ = 0;
+    ended_ = false;
+    line_ = 1;
+    decodedChars_ = 0;
+    error_.clear();
+    malformed_ = false;
+    if (!pieces_->Rewind()) {
+        error_ = source_->path + QStringLiteral(": ") + pieces_->Error();
+        return false;
+    }
+    return true;
+}
+
+qint64 ImexReader::Position() const
+{
+    if (!pieces_ || decodedChars_ == 0)
+        return 0;
+    // The bytes read less those of the text not taken yet, at the file's
+    // average bytes per character so far.
+    const double bytesPerChar = double(pieces_->Position()) / double(decodedChars_);
+    return std::max<qint64>(0, pieces_->Position() - qint64(double(buffer_.size() - at_) * bytesPerChar));
+}
+
+qint64 ImexReader::Size() const
+{
+    return pieces_ ? pieces_->Size() : 0;
+}
+
+bool ImexReader::Fail(int line, const QString& why)
+{
+    malformed_ = true;
+    error_ = QStringLiteral("Line %1: %2").arg(line).arg(why);
+    if (!source_->path.isEmpty())
+        error_ = source_->path + QStringLiteral(", ") + error_;
+    return false;
+}
+
+bool ImexReader::Next(ImexRecord& record)
+{
+    for (;;) {
+        if (!error_.isEmpty())
+            return false;
+        if (at_ < buffer_.size() || ended_) {
+            if (at_ >= buffer_.size())
+                return false; // the end of the text
+            const int line = line_;
+            switch (Parse(record)) {
+            case Outcome::Record: return true;
+            case Outcome::Blank: continue;
+            case Outcome::Malformed: return false;
+            case Outcome::NeedMore: line_ = line; break;
             }
-            record.fields.push_back(field);
-            if (i < n && text[i] == kComma) {
-                ++i;
-                continue;
-            }
-            break; // the end of the line or of the text
         }
-        file.records.push_back(std::move(record));
-        if (i < n) { // the line break
+        // The record runs past the text read so far: read on, keeping only
+        // the part not taken yet.
+        buffer_.remove(0, at_);
+        at_ = 0;
+        const qsizetype held = buffer_.size();
+        const bool read = pieces_->Read(buffer_);
+        decodedChars_ += buffer_.size() - held;
+        if (!read) {
+            if (!pieces_->Error().isEmpty()) {
+                error_ = source_->path + QStringLiteral(": ") + pieces_->Error();
+                return false;
+            }
+            ended_ = true;
+        }
+    }
+}
+
+ImexReader::Outcome ImexReader::Parse(ImexRecord& record)
+{
+    const auto* b = reinterpret_cast<const char16_t*>(buffer_.constData());
+    const qsizetype n = buffer_.size();
+    const auto blank = [b](qsizetype k) { return b[k] == u' ' || b[k] == u'\t' || b[k] == u'\r'; };
+    qsizetype i = at_;
+
+    qsizetype k = i;
+    while (k < n && blank(k))
+        ++k;
+    if (k >= n && !ended_)
+        return Outcome::NeedMore;
+    if (k >= n || b[k] == u'\n') { // a blank line holds no record
+        at_ = k < n ? k + 1 : n;
+        ++line_;
+        return Outcome::Blank;
+    }
+
+    record.line = line_;
+    record.text_.resize(0); // keeps its room for the next record
+    record.fields_.clear();
+    for (;;) {
+        ImexRecord::Field field;
+        field.start = record.text_.size();
+        if (i < n && b[i] == u'"') {
+            field.quoted = true;
             ++i;
-            ++line;
+            for (;;) {
+                const qsizetype q = QStringView(buffer_).indexOf(kQuote, i);
+                if (q < 0) {
+                    if (!ended_)
+                        return Outcome::NeedMore;
+                    Fail(record.line,
+                         QStringLiteral("field %1 has no closing quote").arg(record.fields_.size() + 1));
+                    return Outcome::Malformed;
+                }
+                if (q + 1 >= n && !ended_)
+                    return Outcome::NeedMore; // a doubled quote may follow
+                line_ += static_cast<int>(std::count(b + i, b + q, u'\n'));
+                record.text_.append(QStringView(b + i, q - i));
+                if (q + 1 < n && b[q + 1] == u'"') {
+                    record.text_.append(kQuote);
+                    i = q + 2;
+                    continue;
+                }
+                i = q + 1;
+                break;
+            }
+            while (i < n && blank(i))
+                ++i;
+            if (i >= n && !ended_)
+                return Outcome::NeedMore;
+            if (i < n && b[i] != u',' && b[i] != u'\n') {
+                Fail(line_, QStringLiteral("text after the closing quote of field %1").arg(record.fields_.size() + 1));
+                return Outcome::Malformed;
+            }
+        } else {
+            const qsizetype start = i;
+            while (i < n && b[i] != u',' && b[i] != u'\n')
+                ++i;
+            if (i >= n && !ended_)
+                return Outcome::NeedMore;
+            const qsizetype end = i > start && b[i - 1] == u'\r' ? i - 1 : i;
+            record.text_.append(QStringView(b + start, end - start));
+        }
+        field.length = record.text_.size() - field.start;
+        record.fields_.push_back(field);
+        if (i >= n || b[i] != u',')
+            break; // the end of the line or of the text
+        ++i;
+        // Nothing but blanks after the comma: no field there.
+        k = i;
+        while (k < n && blank(k))
+            ++k;
+        if (k >= n && !ended_)
+            return Outcome::NeedMore;
+        if (k >= n || b[k] == u'\n') {
+            i = k;
+            break;
         }
     }
-    file.ok = true;
-    return file;
-}
-
-ImexFile ReadImexFile(const QString& path)
-{
-    QFile input(path);
-    if (!input.open(QIODevice::ReadOnly)) {
-        ImexFile file;
-        file.error = path + QStringLiteral(": ") + input.errorString();
-        return file;
+    if (i < n) { // the line break
+        ++i;
+        ++line_;
     }
-    ImexFile file = ParseImexText(DecodeText(input.readAll()));
-    if (!file.ok)
-        file.error = path + QStringLiteral(", ") + file.error;
-    return file;
+    at_ = i;
+    return Outcome::Record;
 }
 
 QString DeformatImexField(const QString& text, const QString& picture)

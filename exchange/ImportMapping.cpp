@@ -12,15 +12,16 @@ QString ImportPictureText(const QString& picture)
     return picture.trimmed();
 }
 
-ImportMapping::ImportMapping(const ExchangeTableInfo& info, const ImexFile& file)
-    : info_(&info), file_(&file), assigned_(info.fields.size(), -1)
+ImportMapping::ImportMapping(const ExchangeTableInfo& info, ImexReader samples)
+    : info_(&info), samples_(std::move(samples)), assigned_(info.fields.size(), -1)
 {
-    if (file.records.empty())
+    hasSample_ = samples_.Next(sample_);
+    hasFollowing_ = hasSample_ && samples_.Next(following_);
+    if (!hasSample_)
         return;
-    const std::vector<ImexField>& first = file.records[0].fields;
-    for (size_t c = 0; c < first.size(); ++c) {
+    for (qsizetype c = 0; c < sample_.Size(); ++c) {
         QString picture = QLatin1String(kTextColumnPicture);
-        if (file.records.size() > 1 && c < file.records[1].fields.size() && !file.records[1].fields[c].quoted)
+        if (hasFollowing_ && c < following_.Size() && !following_.Quoted(c))
             picture = QLatin1String(kNumberColumnPicture);
         columns_.push_back({QStringLiteral("Field_%1").arg(c + 1), picture});
     }
@@ -28,22 +29,18 @@ ImportMapping::ImportMapping(const ExchangeTableInfo& info, const ImexFile& file
 
 QString ImportMapping::SampleValue(int column) const
 {
-    if (file_->records.empty())
+    if (!hasSample_ || column < 0 || column >= sample_.Size())
         return {};
-    const std::vector<ImexField>& fields = file_->records[sample_].fields;
-    return column >= 0 && static_cast<size_t>(column) < fields.size() ? fields[column].text : QString();
-}
-
-bool ImportMapping::HasNextSample() const
-{
-    return static_cast<size_t>(sample_) + 1 < file_->records.size();
+    return sample_.Text(column).toString();
 }
 
 bool ImportMapping::NextSample()
 {
-    if (!HasNextSample())
+    if (!hasFollowing_)
         return false;
-    ++sample_;
+    std::swap(sample_, following_);
+    ++sampleNumber_;
+    hasFollowing_ = samples_.Next(following_);
     return true;
 }
 

@@ -6,7 +6,7 @@
 // column may fill several fields; a field takes at most one column.
 //
 // The sample shown beside the columns starts at the first record and moves
-// on with NextSample(). Auto() assigns every unassigned field the first
+// on with NextSample(), reading the file no further than the record after it. Auto() assigns every unassigned field the first
 // column whose sample value is its name (a header line written by the
 // export), and gives an assigned date or time field's column the picture the
 // export writes that field with, so an exported file reads back as written.
@@ -33,14 +33,17 @@ QString ImportPictureText(const QString& picture);
 
 class ImportMapping {
 public:
-    ImportMapping(const ExchangeTableInfo& info, const ImexFile& file);
+    // The reader is open and at its first record.
+    ImportMapping(const ExchangeTableInfo& info, ImexReader samples);
 
     const ExchangeTableInfo& Info() const { return *info_; }
+    // A reader of the whole file, for the import.
+    ImexReader Reader() const { return samples_.Again(); }
     const std::vector<ImportColumn>& Columns() const { return columns_; }
     // The sample value of a column (empty when the sample line lacks it).
     QString SampleValue(int column) const;
-    int SampleNumber() const { return sample_ + 1; } // "Rec#"
-    bool HasNextSample() const;
+    int SampleNumber() const { return sampleNumber_; } // "Rec#"
+    bool HasNextSample() const { return hasFollowing_; }
     bool NextSample();
 
     void SetPicture(int column, const QString& picture);
@@ -55,10 +58,14 @@ public:
 
 private:
     const ExchangeTableInfo* info_;
-    const ImexFile* file_;
+    ImexReader samples_;
+    ImexRecord sample_;
+    ImexRecord following_;
+    bool hasSample_ = false;
+    bool hasFollowing_ = false;
+    int sampleNumber_ = 1;
     std::vector<ImportColumn> columns_;
     std::vector<int> assigned_;
-    int sample_ = 0;
 };
 
 } // namespace vl

@@ -36,22 +36,6 @@ bool Unreadable(const QString& raw, const QString& value, const QString& picture
            && Picture::Format(qint64(0), picture).trimmed() != raw.trimmed();
 }
 
-void SetIfPresent(const TableDef& def, RecordBase& record, const QString& field, int64_t value)
-{
-    const int index = def.FieldIndex(field);
-    if (index >= 0)
-        def.Fields()[index].set(record, FieldValue(value));
-}
-
-int64_t NumberOf(const TableDef& def, const RecordBase& record, const QString& field)
-{
-    const int index = def.FieldIndex(field);
-    if (index < 0)
-        return 0;
-    const FieldValue value = def.Fields()[index].get(record);
-    return std::holds_alternative<int64_t>(value) ? std::get<int64_t>(value) : 0;
-}
-
 } // namespace
 
 QString AddFailureCaption(const ExchangeTableInfo& info)
@@ -64,53 +48,198 @@ QString LineFailureCaption()
     return QStringLiteral("Nothing Imported");
 }
 
-ImportLineOutcome FillImportRecord(const TableDef& def, const ImportMapping& mapping, const ImexRecord& line,
-                                   RecordBase& record)
+QString ImportCompletedText(const ImportResult& result)
 {
-    ImportLineOutcome outcome;
+    QString text = result.added == 1 ? QStringLiteral("1 record imported.")
+                                     : QStringLiteral("%1 records imported.").arg(result.added);
+    if (result.skipped == 0)
+        return text;
+    QStringList lines;
+    for (int line : result.skippedLines)
+        lines << QString::number(line);
+    if (result.skipped > static_cast<int>(result.skippedLines.size()))
+        lines << QStringLiteral("...");
+    return text + QStringLiteral("  %1 %2 with every imported field blank skipped (line %3).")
+                      .arg(result.skipped)
+                      .arg(result.skipped == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+                      .arg(lines.join(QStringLiteral(", ")));
+}
+
+ImportFiller::ImportFiller(const TableDef& def, const ImportMapping& mapping)
+    : def_(&def), advanceDate_(def.FieldIndex(QStringLiteral("SCH:AdvanceWarnDate"))),
+      advanceTime_(def.FieldIndex(QStringLiteral("SCH:AdvanceWarnTime"))),
+      stampDate_(def.FieldIndex(def.Prefix() + QStringLiteral(":LASTCHANGEDATE"))),
+      stampTime_(def.FieldIndex(def.Prefix() + QStringLiteral(":LASTCHANGETIME"))), today_(Today()), now_(Now())
+{
     const std::vector<ExchangeField>& targets = mapping.Info().fields;
     for (size_t t = 0; t < targets.size(); ++t) {
         const int column = mapping.ColumnOf(static_cast<int>(t));
-        if (column < 0 || static_cast<size_t>(column) >= line.fields.size())
-            continue; // no column, or the line lacks it
+        if (column < 0)
+            continue;
         const FieldDef& field = def.Fields()[def.FieldIndex(targets[t].name)];
         const ImportColumn& source = mapping.Columns()[column];
-        const QString& raw = line.fields[column].text;
-        if (!raw.trimmed().isEmpty())
+        Target target{&field, column, source.picture, source.name, targets[t].name,
+                      KindOfPicture(source.picture) == PictureKind::Formatted, field.IsText(), 0, 0, {}};
+        if (!target.text) {
+            const Range range = RangeOf(field.type);
+            target.low = range.low;
+            target.high = range.high;
+        }
+        targets_.push_back(std::move(target));
+    }
+}
+
+ImportLineOutcome ImportFiller::Fill(const ImexRecord& line, RecordBase& record) const
+{
+    ImportLineOutcome outcome;
+    for (const Target& target : targets_) {
+        if (target.column >= line.Size())
+            continue; // the line lacks the column
+        const QStringView raw = line.Text(target.column);
+        const QStringView trimmed = raw.trimmed();
+        if (!trimmed.isEmpty())
             outcome.blank = false;
-        const QString value = DeformatImexField(raw, source.picture);
-        if (field.IsText()) {
-            field.set(record, FieldValue(value));
+        if (target.text) {
+            target.field->set(record, FieldValue(target.formatted ? Deformatted(target, raw) : raw.toString()));
             continue;
         }
         auto fail = [&](const QString& why) {
-            outcome.error = QStringLiteral("%1 (%2) \"%3\" %4").arg(source.name, targets[t].name, raw, why);
+            outcome.error = QStringLiteral("%1 (%2) \"%3\" %4").arg(target.columnName, target.name, raw, why);
             return outcome;
         };
-        if (KindOfPicture(source.picture) == PictureKind::Formatted && Unreadable(raw, value, source.picture))
-            return fail(QStringLiteral("cannot be read with the picture ") + source.picture);
-        const QString number = value.trimmed();
+        QString deformatted;
+        QStringView number = trimmed;
+        if (target.formatted) {
+            deformatted = Deformatted(target, raw);
+            if (Unreadable(raw.toString(), deformatted, target.picture))
+                return fail(QStringLiteral("cannot be read with the picture ") + target.picture);
+            number = QStringView(deformatted).trimmed();
+        }
         double parsed = 0;
         if (!number.isEmpty()) {
             bool ok = false;
-            parsed = QLocale::c().toDouble(number, &ok);
+            const qlonglong whole = number.toLongLong(&ok);
+            parsed = ok ? double(whole) : QLocale::c().toDouble(number, &ok);
             if (!ok)
                 return fail(QStringLiteral("is not a number"));
         }
-        const Range range = RangeOf(field.type);
         const double whole = std::trunc(parsed);
-        if (whole < double(range.low) || whole > double(range.high))
+        if (whole < double(target.low) || whole > double(target.high))
             return fail(QStringLiteral("is out of range"));
-        field.set(record, FieldValue(static_cast<int64_t>(whole)));
+        target.field->set(record, FieldValue(static_cast<int64_t>(whole)));
     }
+    const std::vector<FieldDef>& fields = def_->Fields();
     // A task's advance-warning time means nothing without its date.
-    if (def.FieldIndex(QStringLiteral("SCH:AdvanceWarnTime")) >= 0
-        && NumberOf(def, record, QStringLiteral("SCH:AdvanceWarnDate")) == 0)
-        SetIfPresent(def, record, QStringLiteral("SCH:AdvanceWarnTime"), 0);
-    const QString stamp = def.Prefix() + QStringLiteral(":LASTCHANGE");
-    SetIfPresent(def, record, stamp + QStringLiteral("DATE"), Today());
-    SetIfPresent(def, record, stamp + QStringLiteral("TIME"), Now());
+    if (advanceDate_ >= 0 && advanceTime_ >= 0) {
+        const FieldValue date = fields[advanceDate_].get(record);
+        if (std::holds_alternative<int64_t>(date) && std::get<int64_t>(date) == 0)
+            fields[advanceTime_].set(record, FieldValue(int64_t(0)));
+    }
+    if (stampDate_ >= 0)
+        fields[stampDate_].set(record, FieldValue(int64_t(today_)));
+    if (stampTime_ >= 0)
+        fields[stampTime_].set(record, FieldValue(int64_t(now_)));
     return outcome;
+}
+
+QString ImportFiller::Deformatted(const Target& target, QStringView raw) const
+{
+    QString text = raw.toString();
+    const auto known = target.deformatted.constFind(text);
+    if (known != target.deformatted.cend())
+        return *known;
+    QString value = DeformatImexField(text, target.picture);
+    if (target.deformatted.size() < kKnownTexts)
+        target.deformatted.insert(std::move(text), value);
+    return value;
+}
+
+ImportResult ImportLines(TableFile& table, RecordBase& record, const std::function<void()>& prime,
+                         const std::function<bool()>& add,
+                         const ImportMapping& mapping, ImexReader& reader, bool stripHeader,
+                         const ImportProgress& progress)
+{
+    ImportResult result;
+    const TableDef& def = table.Definition();
+    auto fail = [&result](const QString& caption, const QString& error) {
+        result.caption = caption;
+        result.error = error;
+        return result;
+    };
+    auto tableFault = [&] {
+        return fail(AddFailureCaption(mapping.Info()),
+                    QStringLiteral("Error #%1 - %2").arg(table.ErrorCode()).arg(table.Error()));
+    };
+    if (!reader.Open())
+        return fail(LineFailureCaption(), reader.Error());
+    // The first pass is the first half of the progress, the adding pass the second.
+    const qint64 size = std::max<qint64>(reader.Size(), 1);
+    int shown = -1;
+    auto goOn = [&](int pass) {
+        const int percent = static_cast<int>(std::min<qint64>(100, (pass * size + reader.Position()) * 50 / size));
+        if (!progress || percent == shown)
+            return true;
+        shown = percent;
+        return progress(percent);
+    };
+    const ImportFiller filler(def, mapping);
+    ImexRecord line;
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool adding = pass == 1;
+        if (adding && (!reader.Rewind() || !table.Stream()))
+            return reader.Error().isEmpty() ? tableFault() : fail(LineFailureCaption(), reader.Error());
+        auto abandon = [&] {
+            if (adding)
+                table.Rollback();
+            return result;
+        };
+        if (stripHeader)
+            reader.Next(line);
+        while (reader.Next(line)) {
+            prime();
+            const ImportLineOutcome outcome = filler.Fill(line, record);
+            QString error = outcome.error;
+            if (error.isEmpty() && !outcome.blank && !adding) {
+                if (const auto failure = def.Validate(record))
+                    error = failure->message;
+            }
+            if (!error.isEmpty()) {
+                fail(LineFailureCaption(), QStringLiteral("Line %1: %2").arg(line.line).arg(error));
+                return abandon();
+            }
+            if (outcome.blank && !adding) {
+                ++result.skipped;
+                if (result.skippedLines.size() < 5)
+                    result.skippedLines.push_back(line.line);
+            }
+            if (!outcome.blank && adding) {
+                if (!add()) {
+                    fail(AddFailureCaption(mapping.Info()), QStringLiteral("Line %1: Error #%2 - %3")
+                                                                 .arg(line.line)
+                                                                 .arg(table.ErrorCode())
+                                                                 .arg(table.Error()));
+                    return abandon();
+                }
+                ++result.added;
+            }
+            if (!goOn(pass)) {
+                result.added = 0;
+                result.cancelled = true;
+                return abandon();
+            }
+        }
+        if (!reader.Error().isEmpty()) {
+            result.added = 0;
+            fail(LineFailureCaption(), reader.Error());
+            return abandon();
+        }
+    }
+    if (!table.Flush()) {
+        result.added = 0;
+        return tableFault();
+    }
+    result.ok = true;
+    return result;
 }
 
 } // namespace vl

@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <vector>
 
 namespace vl {
@@ -72,6 +73,30 @@ private:
     std::vector<TableFile*> batches_;
 };
 
+// Counts the records a run has gone through against those it will go
+// through, and tells the percentage when it changes; false once cancelled.
+class SyncPass {
+public:
+    SyncPass(const SyncProgress& progress, int64_t total) : progress_(progress), total_(std::max<int64_t>(total, 1)) {}
+    bool Step(SyncOutcome& outcome)
+    {
+        const int percent = static_cast<int>(std::min<int64_t>(100, ++done_ * 100 / total_));
+        if (!progress_ || percent == shown_)
+            return true;
+        shown_ = percent;
+        if (progress_(percent))
+            return true;
+        outcome.cancelled = true;
+        return false;
+    }
+
+private:
+    const SyncProgress& progress_;
+    int64_t total_;
+    int64_t done_ = 0;
+    int shown_ = 0;
+};
+
 void PointAt(const QString& file)
 {
     GlobalSyncScheduleFilename = file + kTableSeparator + QStringLiteral("s");
@@ -111,11 +136,13 @@ bool SameTask(const ScheduleRecord& a, const ScheduleRecord& b)
            && Clip(a.Category).compare(Clip(b.Category), Qt::CaseInsensitive) == 0;
 }
 
-bool SendTasks(Dictionary& d, SyncRun& run, SyncOutcome& outcome)
+bool SendTasks(Dictionary& d, SyncRun& run, SyncPass& pass, SyncOutcome& outcome)
 {
     ScheduleRecord task;
     Cursor<ScheduleRecord> tasks(d.Schedule, SCH_KEYTASKNAME);
     while (tasks.Next(task)) {
+        if (!pass.Step(outcome))
+            return false;
         if (!HasNextRun(task))
             continue;
         SyncScheduleRecord sent;
@@ -136,13 +163,16 @@ bool SendTasks(Dictionary& d, SyncRun& run, SyncOutcome& outcome)
     return true;
 }
 
-bool ReceiveTasks(Dictionary& d, SyncRun& run, SyncOutcome& outcome)
+bool ReceiveTasks(Dictionary& d, SyncRun& run, SyncPass& pass, SyncOutcome& outcome)
 {
     SyncScheduleRecord incoming;
     Cursor<SyncScheduleRecord> received(d.SyncSchedule, SSCH_KEYTASKNAME);
     while (received.Next(incoming)) {
+        if (!pass.Step(outcome))
+            return false;
         if (!HasNextRun(incoming))
             continue;
+        bool same = false; // a local task of the same stamp: this very version
         bool kept = false;
         bool replaced = false;
         ScheduleRecord local;
@@ -154,12 +184,17 @@ bool ReceiveTasks(Dictionary& d, SyncRun& run, SyncOutcome& outcome)
         while (met.Next(local) && Clip(local.Description) == Clip(incoming.Description)) {
             if (!SameTask(local, incoming))
                 continue;
-            if (CompareStamps(local.LASTCHANGEDATE, local.LASTCHANGETIME, incoming.LASTCHANGEDATE,
-                              incoming.LASTCHANGETIME) > 0)
+            const int order = CompareStamps(local.LASTCHANGEDATE, local.LASTCHANGETIME, incoming.LASTCHANGEDATE,
+                                            incoming.LASTCHANGETIME);
+            if (order > 0)
                 kept = true;
+            else if (order == 0)
+                same = true;
             else
                 older.push_back(local);
         }
+        if (same)
+            continue; // already here: nothing to add, nothing it replaces
         for (const ScheduleRecord& task : older) {
             if (!DeleteTaskScript(d.Scripting, task.ID).Ok())
                 return run.Fail(outcome, d.Scripting);
@@ -189,32 +224,38 @@ bool ReceiveTasks(Dictionary& d, SyncRun& run, SyncOutcome& outcome)
     return true;
 }
 
-bool ReceiveTodos(Dictionary& d, SyncRun& run, SyncOutcome& outcome)
+bool ReceiveTodos(Dictionary& d, SyncRun& run, SyncPass& pass, SyncOutcome& outcome)
 {
     TodoRecord incoming;
     Cursor<TodoRecord> received(d.SyncTodo, FileOrder);
     while (received.Next(incoming)) {
-        if (const auto failure = d.Todo.Validate(incoming)) {
-            outcome.refused << Clip(incoming.ToDo) + QStringLiteral(": ") + failure->message;
-            continue;
-        }
+        if (!pass.Step(outcome))
+            return false;
         TodoRecord local;
         local.ToDo = incoming.ToDo;
         Cursor<TodoRecord> met(d.Todo);
         met.Set(TDO_KEYTODO, local);
         std::vector<TodoRecord> older;
         bool exists = false;
+        bool same = false;
         while (met.Next(local) && Clip(local.ToDo) == Clip(incoming.ToDo)) {
             exists = true;
-            if (CompareStamps(local.LASTCHANGEDATE, local.LASTCHANGETIME, incoming.LASTCHANGEDATE,
-                              incoming.LASTCHANGETIME) < 0)
+            const int order = CompareStamps(local.LASTCHANGEDATE, local.LASTCHANGETIME, incoming.LASTCHANGEDATE,
+                                            incoming.LASTCHANGETIME);
+            if (order == 0)
+                same = true;
+            else if (order < 0)
                 older.push_back(local);
+        }
+        if (same || (exists && older.empty()))
+            continue; // already here, or here in a later version
+        if (const auto failure = d.Todo.Validate(incoming)) {
+            outcome.refused << Clip(incoming.ToDo) + QStringLiteral(": ") + failure->message;
+            continue; // the local items of its text stay
         }
         for (const TodoRecord& item : older)
             if (!d.Todo.Delete(item))
                 return run.Fail(outcome, d.Todo);
-        if (exists && older.empty())
-            continue;
         TodoRecord added = incoming;
         added.RecordPointer = 0;
         if (!d.Todo.Add(added))
@@ -235,7 +276,7 @@ QString SyncFilePart(const QString& chosen)
 namespace {
 
 // Writes the local state into a fresh file of that name.
-SyncOutcome SendInto(const QString& name)
+SyncOutcome SendInto(const QString& name, const SyncProgress& progress)
 {
     SyncOutcome outcome;
     PointAt(name);
@@ -243,11 +284,14 @@ SyncOutcome SendInto(const QString& name)
     SyncRun run(d);
     if (!run.Open(outcome) || !run.Stream(d.SyncSchedule, outcome))
         return outcome;
-    if (!SendTasks(d, run, outcome))
+    SyncPass pass(progress, d.Schedule.Records() + d.Todo.Records());
+    if (!SendTasks(d, run, pass, outcome))
         return outcome;
     TodoRecord todo;
     Cursor<TodoRecord> todos(d.Todo, FileOrder);
     while (todos.Next(todo)) {
+        if (!pass.Step(outcome))
+            return outcome;
         todo.RecordPointer = 0;
         if (!d.SyncTodo.Add(todo)) {
             run.Fail(outcome, d.SyncTodo);
@@ -261,7 +305,7 @@ SyncOutcome SendInto(const QString& name)
 
 } // namespace
 
-SyncOutcome SyncSend(const QString& file)
+SyncOutcome SyncSend(const QString& file, const SyncProgress& progress)
 {
     // The file is written under another name and takes the place of the
     // earlier one only when complete.
@@ -269,7 +313,7 @@ SyncOutcome SyncSend(const QString& file)
     const QString part = name + QStringLiteral(".sending");
     WriteEventLog(QStringLiteral("SyncSend"), name + kTableSeparator + QStringLiteral("scr"));
     QFile::remove(part);
-    SyncOutcome outcome = SendInto(part);
+    SyncOutcome outcome = SendInto(part, progress);
     PointAt(name);
     if (outcome.ok && ((QFile::exists(name) && !QFile::remove(name)) || !QFile::rename(part, name))) {
         outcome.ok = false;
@@ -279,7 +323,7 @@ SyncOutcome SyncSend(const QString& file)
     return outcome;
 }
 
-SyncOutcome SyncReceive(const QString& file)
+SyncOutcome SyncReceive(const QString& file, const SyncProgress& progress)
 {
     SyncOutcome outcome;
     const QString name = SyncFilePart(file);
@@ -291,8 +335,10 @@ SyncOutcome SyncReceive(const QString& file)
     WriteEventLog(QStringLiteral("SyncReceive"), GlobalSyncScriptingFilename);
     Dictionary& d = Tables();
     SyncRun run(d);
-    if (run.Open(outcome) && run.Stream(d.Schedule, outcome) && ReceiveTasks(d, run, outcome)
-        && ReceiveTodos(d, run, outcome))
+    if (!run.Open(outcome))
+        return outcome;
+    SyncPass pass(progress, d.SyncSchedule.Records() + d.SyncTodo.Records());
+    if (run.Stream(d.Schedule, outcome) && ReceiveTasks(d, run, pass, outcome) && ReceiveTodos(d, run, pass, outcome))
         run.Commit(outcome);
     return outcome;
 }

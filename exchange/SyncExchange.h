@@ -8,11 +8,14 @@
 // type, description and category; a local one changed later than the
 // incoming one is kept, any other is deleted with its script items, and the
 // incoming task is added under a new ID (with its items, numbered 1, 2, 3 ...)
-// unless only later local versions were met. An incoming to-do item replaces
-// the local items of the same text changed earlier, is dropped beside one
-// changed later or at the same moment, and is added when its text is new.
+// unless only later local versions were met. A local task changed at the
+// same moment is that very version: the incoming task then changes nothing,
+// so receiving the file one has just sent leaves every table as it was. An
+// incoming to-do item replaces the local items of the same text changed
+// earlier, is dropped beside one changed later or at the same moment (and
+// then replaces nothing), and is added when its text is new.
 //
-// Both run whole or not at all: a write that fails leaves the local tables
+// Both run whole or not at all: a write that fails, or a cancel, leaves the local tables
 // as they were (receiving), or the earlier file in place (sending: the new
 // file is written under another name and renamed over it when complete). An incoming to-do
 // item the to-do list refuses (a priority outside 1 to 10) is left out, with
@@ -20,6 +23,8 @@
 
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 namespace vl {
 
@@ -32,6 +37,7 @@ QString SyncFilePart(const QString& chosen);
 
 struct SyncOutcome {
     bool ok = false;
+    bool cancelled = false; // nothing of the run was kept
     QString error;       // what failed; nothing of the run was kept
     int tasks = 0;       // tasks written or added
     int todos = 0;       // to-do items written or added
@@ -41,7 +47,10 @@ struct SyncOutcome {
 // The dictionary's tables must be started. Writes the event-log line
 // ("SyncSend" / "SyncReceive") and points the synchronisation tables at the
 // file before opening them.
-SyncOutcome SyncSend(const QString& file);
-SyncOutcome SyncReceive(const QString& file);
+// Reports the percentage done (0-100) as it grows; false cancels.
+using SyncProgress = std::function<bool(int percent)>;
+
+SyncOutcome SyncSend(const QString& file, const SyncProgress& progress = {});
+SyncOutcome SyncReceive(const QString& file, const SyncProgress& progress = {});
 
 } // namespace vl

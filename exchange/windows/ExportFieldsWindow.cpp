@@ -2,6 +2,7 @@
 
 #include "exchange/ExchangeProcedures.h"
 #include "exchange/windows/EnterPicture.h"
+#include "exchange/windows/ExchangeProgressWindow.h"
 #include "platform/ui/PromptService.h"
 
 #include <QCheckBox>
@@ -9,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -161,16 +161,11 @@ void ExportFieldsWindow::Export()
         all_->setFocus();
         return;
     }
-    QProgressDialog progress(tr("Exporting..."), tr("Cancel"), 0, 100, this);
-    progress.setWindowTitle(QLatin1String(kProgressCaption));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
+    // The file is chosen first; only then does the progress window open,
+    // outliving this window to say what the export wrote.
     const bool written = RunExport(choice_.Info().table, choice_.Columns(), header_->isChecked(),
-                                   [&progress](int percent) {
-                                       progress.setValue(percent);
-                                       progress.setLabelText(QStringLiteral("%1% Completed").arg(percent));
-                                       return !progress.wasCanceled();
-                                   });
+                                   ProgressWindow(QLatin1String(kProgressCaption), QString(), QString(),
+                                                  parentWidget()));
     done(written ? QDialog::Accepted : QDialog::Rejected);
 }
 

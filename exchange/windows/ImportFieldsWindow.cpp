@@ -2,6 +2,7 @@
 
 #include "exchange/ExchangeProcedures.h"
 #include "exchange/windows/EnterPicture.h"
+#include "exchange/windows/ExchangeProgressWindow.h"
 #include "platform/ui/PromptService.h"
 
 #include <QCheckBox>
@@ -19,6 +20,7 @@ namespace {
 const char kCaption[] = "Assign fields for Import...";
 const char kNoFieldsCaption[] = "No Fields Selected for Import!";
 const char kNoFieldsText[] = "You must select one or more fields to import.";
+const char kProgressCaption[] = "Importing Records";
 constexpr int kSampleWidth = 100; // characters of a sample value shown
 
 QTreeWidget* List(const QStringList& headers, QWidget* parent)
@@ -53,8 +55,8 @@ void SetRow(QTreeWidget* list, int row)
 
 } // namespace
 
-ImportFieldsWindow::ImportFieldsWindow(ExchangeTable table, ImexFile file, QWidget* parent)
-    : QDialog(parent), file_(std::move(file)), mapping_(ExchangeInfo(table), file_),
+ImportFieldsWindow::ImportFieldsWindow(ExchangeTable table, ImexReader file, QWidget* parent)
+    : QDialog(parent), mapping_(ExchangeInfo(table), std::move(file)),
       columns_(List({tr("Import Field"), tr("Picture"), tr("Value")}, this)),
       targets_(List({tr("Target Field"), QStringLiteral("="), tr("Import Field")}, this)), sample_(new QLabel(this)),
       strip_(new QCheckBox(tr("Strip &header record (field names)"), this))
@@ -185,12 +187,15 @@ void ImportFieldsWindow::Import()
         columns_->setFocus();
         return;
     }
-    done(RunImport(mapping_, file_, strip_->isChecked()).ok ? QDialog::Accepted : QDialog::Rejected);
+    const ImportResult result =
+        RunImport(mapping_, strip_->isChecked(),
+                  ProgressWindow(QLatin1String(kProgressCaption), QString(), QString(), parentWidget()));
+    done(result.ok ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void ImportProcedure(ExchangeTable table, QWidget* frame)
 {
-    std::optional<ImexFile> file = ChooseImportFile();
+    std::optional<ImexReader> file = ChooseImportFile();
     if (!file)
         return;
     ImportFieldsWindow window(table, std::move(*file), frame);

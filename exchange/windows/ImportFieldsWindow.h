@@ -20,7 +20,8 @@ namespace vl {
 class ImportFieldsWindow : public QDialog {
     Q_OBJECT
 public:
-    ImportFieldsWindow(ExchangeTable table, ImexFile file, QWidget* parent = nullptr);
+    // The file's reader is open at its first record.
+    ImportFieldsWindow(ExchangeTable table, ImexReader file, QWidget* parent = nullptr);
 
     const ImportMapping& Mapping() const { return mapping_; }
     QTreeWidget* ColumnList() const { return columns_; }
@@ -40,7 +41,6 @@ private:
     void ShowColumns();
     void ShowTargets();
 
-    ImexFile file_;
     ImportMapping mapping_;
     QTreeWidget* columns_;
     QTreeWidget* targets_;

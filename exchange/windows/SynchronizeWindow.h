@@ -1,6 +1,7 @@
 #pragma once
 // "Synchronize": sends the local tasks and to-do list to a synchronisation
-// file, or receives one; the window closes after either, or on "E&xit".
+// file, or receives one, each under its progress window; the window closes
+// after either, or on "E&xit". It keeps its place under "Synchronize".
 
 #include <QDialog>
 

@@ -160,7 +160,10 @@ ScriptFileContents ReadScriptExchangeFile(const QString& path)
     if (file.error() != QFileDevice::NoError)
         return Rejected(QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
     static const QRegularExpression kLineEnd(QStringLiteral("\r\n|\r|\n"));
-    const QStringList lines = DecodeText(bytes).split(kLineEnd);
+    const std::optional<QString> text = DecodeText(bytes);
+    if (!text)
+        return Rejected(QStringLiteral("%1 cannot be read: %2").arg(path, DamagedTextReason()));
+    const QStringList lines = text->split(kLineEnd);
     ScriptFileContents contents;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty())

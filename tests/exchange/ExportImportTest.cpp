@@ -6,10 +6,12 @@
 #include "core/dictionary/Dictionary.h"
 #include "exchange/ExchangeProcedures.h"
 #include "platform/runtime/Clock.h"
+#include "platform/runtime/FixedText.h"
 #include "platform/runtime/Picture.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -61,13 +63,14 @@ void RoundTrip(ExchangeTable which, Table<R>& table, const char* idField)
     const QString path = test::TestPath(info.label + ".csv");
     ASSERT_TRUE(ExportTable(table, FileOrder, path, DefaultExportColumns(info), true).ok);
 
-    const ImexFile file = ReadImexFile(path);
-    ASSERT_TRUE(file.ok) << file.error.toStdString();
-    ImportMapping mapping(info, file);
+    ImexReader file = ImexReader::OfFile(path);
+    ASSERT_TRUE(file.Open()) << file.Error().toStdString();
+    ImportMapping mapping(info, std::move(file));
     mapping.Auto();
     for (size_t t = 0; t < info.fields.size(); ++t)
         EXPECT_GE(mapping.ColumnOf(int(t)), 0) << info.fields[t].name.toStdString();
-    const ImportResult result = ImportRecords(table, mapping, file, true);
+    ImexReader reader = mapping.Reader();
+    const ImportResult result = ImportRecords(table, mapping, reader, true);
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.added, int(originals.size()));
 
@@ -160,11 +163,11 @@ TEST_F(ExportImportTest, FaultyFileImportsNothingAndNamesItsLine)
     for (const Case& c : cases) {
         const QString path = test::WriteTextFile(test::TestPath("in.csv"), QString::fromUtf8(header) + c.lines);
         prompt.AnswerPath(path).Answer(1);
-        std::optional<ImexFile> file = ChooseImportFile();
+        std::optional<ImexReader> file = ChooseImportFile();
         if (file) {
-            ImportMapping mapping(ExchangeInfo(ExchangeTable::Todo), *file);
+            ImportMapping mapping(ExchangeInfo(ExchangeTable::Todo), std::move(*file));
             mapping.Auto();
-            EXPECT_FALSE(RunImport(mapping, *file, true).ok) << c.lines;
+            EXPECT_FALSE(RunImport(mapping, true).ok) << c.lines;
         }
         ASSERT_FALSE(prompt.Questions().empty());
         const test::PromptQuestion& shown = prompt.Questions().back();
@@ -199,13 +202,80 @@ TEST_F(ExportImportTest, FailedOrCancelledExportKeepsTheEarlierFile)
     prompt.AnswerPath(path);
     EXPECT_TRUE(RunExport(ExchangeTable::Todo, {{"TDO:ToDo", "@s80"}, {"TDO:Priority", "@n2"}}, false));
     EXPECT_EQ(test::ReadTextFile(path), "\"0\",1\r\n\"1\",1\r\n\"2\",1\r\n");
+    EXPECT_EQ(prompt.Questions().back().text, "3 records written to " + path + ".");
+
+    // An export that writes no record says why.
+    ASSERT_TRUE(OpenTable(d.Contact));
+    prompt.AnswerPath(path);
+    EXPECT_TRUE(RunExport(ExchangeTable::Contacts, columns, true));
+    EXPECT_EQ(prompt.Questions().back().text,
+              "The Contact table holds no records: " + path + " holds only the header line.");
+}
+
+TEST_F(ExportImportTest, ImportKeepsDefaultsOfMissingColumnsAndNamesBlankLines)
+{
+    ASSERT_TRUE(OpenTable(d.Schedule));
+    // The empty column after "b," is no column: the task keeps its insert
+    // default (disabled); a line of blanks is skipped and named.
+    const QString path = test::WriteTextFile(test::TestPath("in.csv"),
+                                             "\"SCH:Description\",\"SCH:Disabled\"\n\"a\",0\n\"b\",\n\"\", \n");
+    prompt.AnswerPath(path);
+    std::optional<ImexReader> file = ChooseImportFile();
+    ASSERT_TRUE(file);
+    ImportMapping mapping(ExchangeInfo(ExchangeTable::Schedule), std::move(*file));
+    mapping.Auto();
+    const ImportResult result = RunImport(mapping, true);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(prompt.Questions().back().caption, "Import Completed");
+    EXPECT_EQ(prompt.Questions().back().text,
+              "2 records imported.  1 line with every imported field blank skipped (line 4).");
+    QStringList tasks;
+    for (const ScheduleRecord& task : All(d.Schedule))
+        tasks << Clip(task.Description) + ":" + QString::number(task.Disabled);
+    EXPECT_EQ(tasks.join(' '), "a:0 b:1");
+}
+
+TEST_F(ExportImportTest, ALargeImportIsWholeOrNothing)
+{
+    ASSERT_TRUE(OpenTable(d.Todo));
+    // Longer than one piece of reading, so records fall across pieces.
+    QString text = QStringLiteral("\"TDO:Priority\",\"TDO:ToDo\"\n");
+    const int lines = 20000;
+    for (int i = 0; i < lines; ++i)
+        text += QStringLiteral("%1,\"item %2, padded to make the file longer than a piece\"\n").arg(1 + i % 10).arg(i);
+    const QString good = test::WriteTextFile(test::TestPath("good.csv"), text);
+    const QString bad = test::WriteTextFile(test::TestPath("bad.csv"), text + "1,\"no closing quote\n");
+    ASSERT_GT(QFileInfo(good).size(), 1 << 20);
+
+    for (const QString& path : {bad, good}) {
+        ImexReader file = ImexReader::OfFile(path);
+        ASSERT_TRUE(file.Open());
+        ImportMapping mapping(ExchangeInfo(ExchangeTable::Todo), std::move(file));
+        mapping.Auto();
+        ImexReader reader = mapping.Reader();
+        int shown = 0;
+        const ImportResult result = ImportRecords(d.Todo, mapping, reader, true, [&shown](int percent) {
+            shown = percent;
+            return percent < 60; // cancelled while adding
+        });
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(d.Todo.Records(), 0) << path.toStdString();
+        if (path == bad) {
+            EXPECT_LE(shown, 50) << "refused by the check, before any add";
+            EXPECT_EQ(result.error, bad + ", Line 20002: field 2 has no closing quote");
+        } else {
+            EXPECT_TRUE(result.cancelled);
+            EXPECT_EQ(shown, 60);
+        }
+    }
 }
 
 TEST_F(ExportImportTest, MappingGuessesPicturesAndAssignsByHeader)
 {
-    const ImexFile file = ParseImexText(QStringLiteral("\"TDO:ToDo\",\"x\",\"TDO:CompletionDate\"\n"
-                                                       "\"a\",2,\"JAN 05,1999\"\n\"b\",3,\"\"\n"));
-    ImportMapping mapping(ExchangeInfo(ExchangeTable::Todo), file);
+    ImexReader file = ImexReader::OfText(QStringLiteral("\"TDO:ToDo\",\"x\",\"TDO:CompletionDate\"\n"
+                                                        "\"a\",2,\"JAN 05,1999\"\n\"b\",3,\"\"\n"));
+    ASSERT_TRUE(file.Open());
+    ImportMapping mapping(ExchangeInfo(ExchangeTable::Todo), std::move(file));
     ASSERT_EQ(mapping.Columns().size(), 3u);
     EXPECT_EQ(ImportPictureText(mapping.Columns()[0].picture), "Alpha-num");
     EXPECT_EQ(ImportPictureText(mapping.Columns()[1].picture), "Numeric");
@@ -226,7 +296,8 @@ TEST_F(ExportImportTest, MappingGuessesPicturesAndAssignsByHeader)
     ASSERT_TRUE(OpenTable(d.Todo));
     const SettableClock clock(80000, 100);
     const ClockOverride useClock(clock);
-    const ImportResult result = ImportRecords(d.Todo, mapping, file, true);
+    ImexReader reader = mapping.Reader();
+    const ImportResult result = ImportRecords(d.Todo, mapping, reader, true);
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     const std::vector<TodoRecord> stored = All(d.Todo);
     ASSERT_EQ(stored.size(), 2u);

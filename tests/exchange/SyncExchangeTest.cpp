@@ -1,7 +1,9 @@
 // The synchronisation file on real tables: what is sent, and how a received
 // file merges by change stamp (later local versions kept, earlier ones
 // replaced with their script items, other categories untouched, items
-// renumbered, to-do items neither doubled nor lost to a refused one).
+// renumbered, to-do items neither doubled nor lost to a refused one; a
+// version already here changes nothing, so receiving one's own file leaves
+// everything as it was; a cancelled receive keeps nothing of it).
 
 #include "core/dictionary/Dictionary.h"
 #include "exchange/SyncExchange.h"
@@ -55,8 +57,9 @@ protected:
         todo.LASTCHANGEDATE = stamp;
         ASSERT_TRUE(d.Todo.Add(todo));
     }
-    // "category:stamp:sequences" of every task; "text:stamp" of every to-do item.
-    QString Tasks()
+    // "category:stamp:sequences" of every task (with "#ID" when asked);
+    // "text:stamp" of every to-do item.
+    QString Tasks(bool ids = false)
     {
         QStringList shown;
         ScheduleRecord task;
@@ -68,7 +71,8 @@ protected:
             while (cursor.Next(item))
                 if (item.ID == task.ID)
                     items += QString::number(item.Sequence);
-            shown << Clip(task.Category) + ":" + QString::number(task.LASTCHANGEDATE) + ":" + items;
+            shown << Clip(task.Category) + ":" + QString::number(task.LASTCHANGEDATE) + ":" + items
+                         + (ids ? "#" + QString::number(task.ID) : QString());
         }
         return shown.join(' ');
     }
@@ -88,7 +92,7 @@ protected:
 TEST_F(SyncExchangeTest, ReceivedFileMergesByChangeStamp)
 {
     const int32_t sent = AddTask("Work", 100, 3);
-    AddTask("Work", 100, 0, 0); // no next run: not sent
+    AddTask("Work", 60, 0, 0); // no next run: not sent
     AddTodo("x", 100);
     AddTodo("y", 100);
     AddTodo("bad", 100, 0);
@@ -99,9 +103,20 @@ TEST_F(SyncExchangeTest, ReceivedFileMergesByChangeStamp)
     EXPECT_EQ(send.todos, 3);
     EXPECT_EQ(QDir(test::TestDir()).entryList({"Sync.syn?*"}), QStringList()) << "nothing left beside the file";
 
+    // One's own file: every task and item meets itself and nothing changes.
+    const QString tasksSent = Tasks(true);
+    const QString todosSent = Todos();
+    const SyncOutcome own = SyncReceive(file);
+    ASSERT_TRUE(own.ok) << own.error.toStdString();
+    EXPECT_EQ(Tasks(true), tasksSent);
+    EXPECT_EQ(Todos(), todosSent);
+    EXPECT_EQ(own.tasks + own.todos, 0);
+    EXPECT_TRUE(own.refused.isEmpty());
+
     // Meanwhile here: the sent task changed earlier (as did its unsent twin
     // without a next run, which the incoming task replaces too), a twin changed later,
-    // one of the same name in another category, an older "x".
+    // one of the same name in another category, an older "x", an older "bad"
+    // (which the incoming one, refused, does not replace).
     ScheduleRecord task;
     task.ID = sent;
     ASSERT_TRUE(d.Schedule.Get(SCH_KEYID, task));
@@ -114,21 +129,35 @@ TEST_F(SyncExchangeTest, ReceivedFileMergesByChangeStamp)
     ASSERT_TRUE(d.Todo.Get(TDO_KEYTODO, x));
     x.LASTCHANGEDATE = 50;
     ASSERT_TRUE(d.Todo.Put(x));
+    x.ToDo = "bad";
+    ASSERT_TRUE(d.Todo.Get(TDO_KEYTODO, x));
+    x.LASTCHANGEDATE = 50;
+    x.Priority = 1;
+    ASSERT_TRUE(d.Todo.Put(x));
     AddTodo("new elsewhere", 1);
-    ASSERT_EQ(Tasks(), "Work:50:159 Work:100: Work:200:1 Aardvark:10:1");
+    ASSERT_EQ(Tasks(), "Work:50:159 Work:60: Work:200:1 Aardvark:10:1");
+
+    // A cancelled receive keeps nothing of what it did before the cancel.
+    const QString before = Tasks(true) + " / " + Todos();
+    int told = 0;
+    const SyncOutcome cancelled = SyncReceive(file, [&told](int) { return ++told < 3; });
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_FALSE(cancelled.ok);
+    EXPECT_EQ(Tasks(true) + " / " + Todos(), before);
 
     const SyncOutcome receive = SyncReceive(file);
     ASSERT_TRUE(receive.ok) << receive.error.toStdString();
     EXPECT_EQ(Tasks(), "Work:200:1 Aardvark:10:1 Work:100:123");
-    EXPECT_EQ(Todos(), "bad:100 new elsewhere:1 x:100 y:100");
+    EXPECT_EQ(Todos(), "bad:50 new elsewhere:1 x:100 y:100");
     EXPECT_EQ(receive.refused.size(), 1);
     EXPECT_TRUE(receive.refused.value(0).startsWith("bad: "));
 
-    // The same file again: every task meets itself and is replaced once more;
-    // nothing doubles.
+    // The same file again: every task meets the version it left here and
+    // nothing changes, IDs included.
+    const QString received = Tasks(true);
     ASSERT_TRUE(SyncReceive(file).ok);
-    EXPECT_EQ(Tasks(), "Work:200:1 Aardvark:10:1 Work:100:123");
-    EXPECT_EQ(Todos(), "bad:100 new elsewhere:1 x:100 y:100");
+    EXPECT_EQ(Tasks(true), received);
+    EXPECT_EQ(Todos(), "bad:50 new elsewhere:1 x:100 y:100");
     EXPECT_FALSE(SyncReceive(test::TestPath("none.syn")).ok);
 }
 
