@@ -9,8 +9,10 @@ namespace vl {
 
 QString ScriptListCaption(const ScheduleRecord& task)
 {
-    return QStringLiteral("Scripting - ") + Clip(task.Category) + QStringLiteral(": ") + Clip(task.Description)
-        + QLatin1Char(' ') + Clip(task.Command);
+    // A task without a category is named without the empty part.
+    const QString category = Clip(task.Category);
+    return QStringLiteral("Scripting - ") + (category.isEmpty() ? QString() : category + QStringLiteral(": "))
+        + Clip(task.Description) + QLatin1Char(' ') + Clip(task.Command);
 }
 
 void FillScriptTaskTexts(ScheduleRecord& task)

@@ -18,7 +18,8 @@ inline constexpr char kNoTaskIdCaption[] = "Internal Error";
 inline constexpr char kNoCommandText[] = "N/A";
 inline constexpr char kScriptDescriptionStart[] = "Script ";
 
-// "Scripting - " category ": " description " " command, each clipped.
+// "Scripting - " category ": " description " " command, each clipped; the
+// category and its ": " only when the task has a category.
 QString ScriptListCaption(const ScheduleRecord& task);
 
 // A blank Command becomes "N/A", a blank Description "Script " and today's

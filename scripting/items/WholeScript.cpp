@@ -47,7 +47,7 @@ DataError RestoreTaskScript(Table<ScriptingRecord>& scripting, int32_t taskId,
 }
 
 template <class R>
-DataError CopyScriptItems(Table<R>& table, int32_t from, int32_t to)
+DataError CopyScriptItems(Table<R>& table, int32_t from, int32_t to, const ProgressStep& progress)
 {
     if (!table.Stream())
         return table.LastError();
@@ -56,9 +56,14 @@ DataError CopyScriptItems(Table<R>& table, int32_t from, int32_t to)
     std::vector<R> items;
     DataError stopped = ReadScriptItems(table, from, items);
     int32_t offset = 0;
-    for (const R& item : items) {
+    for (size_t i = 0; i < items.size(); ++i) {
         if (!stopped.Ok())
             break;
+        if (progress && !progress(int64_t(i), int64_t(items.size()))) {
+            table.Rollback();
+            return {};
+        }
+        const R& item = items[i];
         R copy = item;
         copy.RecordPointer = 0;
         ScriptItemTable<R>::Owner(copy) = to;
@@ -74,7 +79,7 @@ DataError CopyScriptItems(Table<R>& table, int32_t from, int32_t to)
     return EndScriptItemBatch(table, stopped);
 }
 
-template DataError CopyScriptItems(Table<ScriptingRecord>&, int32_t, int32_t);
-template DataError CopyScriptItems(Table<ScriptTemplateDetailsRecord>&, int32_t, int32_t);
+template DataError CopyScriptItems(Table<ScriptingRecord>&, int32_t, int32_t, const ProgressStep&);
+template DataError CopyScriptItems(Table<ScriptTemplateDetailsRecord>&, int32_t, int32_t, const ProgressStep&);
 
 } // namespace vl

@@ -3,6 +3,7 @@
 // its owner, copied under another task, put back as it was. Each runs in
 // one batch of the table and leaves the table as it was when a write fails.
 
+#include "platform/ui/ProgressService.h"
 #include "scripting/items/ScriptItemTables.h"
 
 namespace vl {
@@ -47,9 +48,11 @@ DataError RestoreTaskScript(Table<ScriptingRecord>& scripting, int32_t taskId,
 // sequence number plus an offset that starts at 0: where the target already
 // holds that number, the offset grows until the number is free (at most to
 // kMaxSequenceOffset) and stays for the items after it, so nothing is
-// overwritten. The error that stopped it; then nothing is copied.
+// overwritten. The error that stopped it; then nothing is copied. The
+// progress is told the items copied; when it asks to stop nothing is copied
+// either (and no error is returned: the caller knows why).
 template <class R>
-DataError CopyScriptItems(Table<R>& table, int32_t from, int32_t to);
+DataError CopyScriptItems(Table<R>& table, int32_t from, int32_t to, const ProgressStep& progress = {});
 
 // Copies the source task's script under the target task (CopyScriptItems).
 inline DataError CopyTaskScript(Table<ScriptingRecord>& scripting, int32_t fromTaskId, int32_t toTaskId)

@@ -8,6 +8,7 @@
 #include "scripting/items/WholeScript.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace vl {
@@ -57,17 +58,24 @@ bool PrepareItems(const std::vector<ScriptTemplateDetailsRecord>& source, int32_
     return true;
 }
 
-// Adds the items after the task's last one, all or none.
-DataError AppendItems(Table<ScriptingRecord>& scripting, int32_t taskId, std::vector<ScriptingRecord>& items)
+// Adds the items after the task's last one, all or none: a progress that
+// asks to stop leaves the table as it was too.
+DataError AppendItems(Table<ScriptingRecord>& scripting, int32_t taskId, std::vector<ScriptingRecord>& items,
+                      ProgressTracker& progress)
 {
     if (!scripting.Stream())
         return scripting.LastError();
     std::vector<ScriptingRecord> present;
     DataError stopped = ReadScriptItems(scripting, taskId, present);
     int32_t next = present.empty() ? 1 : present.back().Sequence + 1;
-    for (ScriptingRecord& item : items) {
+    for (size_t i = 0; i < items.size(); ++i) {
         if (!stopped.Ok())
             break;
+        if (!progress.Tell(int64_t(i), int64_t(items.size()))) {
+            scripting.Rollback();
+            return {};
+        }
+        ScriptingRecord& item = items[i];
         item.Sequence = next;
         while (!scripting.Add(item)) {
             if (scripting.ErrorCode() != kDuplicateKey || next >= kHighestSequence) {
@@ -116,29 +124,40 @@ TemplateCopied CopyScriptTemplateToScript(Dictionary& tables, int32_t templateId
     }
     std::vector<ScriptTemplateDetailsRecord> source;
     if (const DataError read = ReadScriptItems(tables.ScriptTemplateDetails, templateId, source); !read.Ok()) {
-        ShowError(kAddItemErrorText, read, kAddItemErrorCaption);
+        ShowError(kTemplateItemErrorText, read, kTemplateItemErrorCaption);
         return TemplateCopied::Failed;
     }
     std::vector<ScriptingRecord> items;
     if (!PrepareItems(source, taskId, answers, questions, items))
         return TemplateCopied::Cancelled;
-    if (const DataError written = AppendItems(tables.Scripting, taskId, items); !written.Ok()) {
-        ShowError(kAddItemErrorText, written, kAddItemErrorCaption);
+    const std::unique_ptr<ProgressTracker> progress =
+        Progress::Open({QLatin1String(kTemplateProgressCaption), QLatin1String(kImportTemplateText),
+                        QStringLiteral("CopyScriptTemplateToScript")});
+    const DataError written = AppendItems(tables.Scripting, taskId, items, *progress);
+    if (progress->Cancelled())
+        return TemplateCopied::Cancelled;
+    if (!written.Ok()) {
+        ShowError(kTemplateItemErrorText, written, kTemplateItemErrorCaption);
         return TemplateCopied::Failed;
     }
     return TemplateCopied::Copied;
 }
 
-bool CopyScriptTemplateDetails(Table<ScriptTemplateDetailsRecord>& details, int32_t from, int32_t to)
+TemplateCopied CopyScriptTemplateDetails(Table<ScriptTemplateDetailsRecord>& details, int32_t from, int32_t to)
 {
     if (from == 0 || to == 0)
-        return true;
-    const DataError stopped = CopyScriptItems(details, from, to);
+        return TemplateCopied::Copied;
+    const std::unique_ptr<ProgressTracker> progress =
+        Progress::Open({QLatin1String(kTemplateProgressCaption), QLatin1String(kCopyScriptText),
+                        QStringLiteral("CopyScriptTemplateDetails")});
+    const DataError stopped = CopyScriptItems(details, from, to, progress->Step());
+    if (progress->Cancelled())
+        return TemplateCopied::Cancelled;
     if (stopped.Ok())
-        return true;
+        return TemplateCopied::Copied;
     Prompt::Message(QLatin1String(kAddTemplateItemErrorText) + QLatin1Char('|') + stopped.Describe(),
                     QLatin1String(kAddTemplateItemErrorCaption), PromptIcon::Stop);
-    return false;
+    return TemplateCopied::Failed;
 }
 
 } // namespace vl

@@ -5,8 +5,9 @@
 //
 // Either copy is all or nothing: every question is answered before the first
 // item is stored, and the items are stored in one batch, so a question the
-// user cancels, or a write that fails, leaves the target as it was. Failures
-// are shown to the user.
+// user cancels, a write that fails, or the Cancel of the copy's progress
+// window ("Importing Template", "Copying Script") leaves the target as it
+// was. Failures are shown to the user.
 
 #include "core/dictionary/Dictionary.h"
 #include "scripting/templates/TemplateTokens.h"
@@ -18,10 +19,13 @@ namespace vl {
 inline constexpr char kTemplateGoneCaption[] = "Script Templates";
 inline constexpr char kTemplateGoneText[] =
     "The script template no longer exists: another window or program has deleted it.";
-inline constexpr char kAddItemErrorCaption[] = "Error!";
-inline constexpr char kAddItemErrorText[] = "Error adding script item ";
+inline constexpr char kTemplateItemErrorCaption[] = "Error!";
+inline constexpr char kTemplateItemErrorText[] = "Error adding script item ";
 inline constexpr char kAddTemplateItemErrorCaption[] = "Error";
 inline constexpr char kAddTemplateItemErrorText[] = "Error adding script record:";
+inline constexpr char kTemplateProgressCaption[] = "Processing Records";
+inline constexpr char kImportTemplateText[] = "Importing Template";
+inline constexpr char kCopyScriptText[] = "Copying Script";
 
 enum class TemplateCopied { Copied, Cancelled, Failed };
 
@@ -37,8 +41,8 @@ TemplateCopied CopyScriptTemplateToScript(Dictionary& tables, int32_t templateId
 
 // The items of template `from` under template `to`, in order, each keeping
 // its sequence number plus an offset that grows (to at most 1,000) where the
-// number is taken. Nothing to do when either is 0. False on a failure, shown.
-bool CopyScriptTemplateDetails(Table<ScriptTemplateDetailsRecord>& details, int32_t from, int32_t to);
+// number is taken. Nothing to do when either is 0. Failed on a failure, shown.
+TemplateCopied CopyScriptTemplateDetails(Table<ScriptTemplateDetailsRecord>& details, int32_t from, int32_t to);
 
 // The folder a program is started in when its item names none: the folder of
 // the command's program (the quoted part, else the text up to the first

@@ -151,7 +151,7 @@ bool UnpackScriptFields(const QStringList& columns, ScriptingRecord& item)
     return Unpack(columns, item, nullptr) == Unpacked::Done;
 }
 
-ScriptFileContents ReadScriptExchangeFile(const QString& path)
+ScriptFileContents ReadScriptExchangeFile(const QString& path, const ProgressStep& progress)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -166,6 +166,11 @@ ScriptFileContents ReadScriptExchangeFile(const QString& path)
     const QStringList lines = text->split(kLineEnd);
     ScriptFileContents contents;
     for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (progress && !progress(i, lines.size())) {
+            ScriptFileContents stopped;
+            stopped.cancelled = true;
+            return stopped;
+        }
         if (lines[i].trimmed().isEmpty())
             continue;
         const auto wrong = [&](const QString& problem) {
@@ -197,11 +202,17 @@ ScriptFileContents ReadScriptExchangeFile(const QString& path)
     return contents;
 }
 
-bool WriteScriptExchangeFile(const QString& path, const std::vector<ScriptingRecord>& items, QString* error)
+bool WriteScriptExchangeFile(const QString& path, const std::vector<ScriptingRecord>& items, QString* error,
+                             const ProgressStep& progress)
 {
     QList<QStringList> records;
-    for (const ScriptingRecord& item : items) {
-        if (std::optional<QStringList> columns = PackScriptFields(item))
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (progress && !progress(int64_t(i), int64_t(items.size()))) {
+            if (error)
+                error->clear();
+            return false;
+        }
+        if (std::optional<QStringList> columns = PackScriptFields(items[i]))
             records.append(*columns);
     }
     return WriteDelimitedFile(path, records, {}, error);

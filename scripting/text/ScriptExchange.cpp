@@ -8,6 +8,7 @@
 #include "scripting/items/ScriptItemStore.h"
 #include "scripting/items/ScriptItemTables.h"
 
+#include <memory>
 #include <type_traits>
 
 namespace vl {
@@ -32,6 +33,14 @@ const char* NoOwnerTextOf()
     return std::is_same_v<R, ScriptingRecord> ? kNoTaskText : kNoTemplateText;
 }
 
+// The progress window of a run, kept in its place under the procedure's name.
+template <class R>
+std::unique_ptr<ProgressTracker> OpenProgress(const char* text, const char* taskKey, const char* templateKey)
+{
+    return Progress::Open({QLatin1String(kProgressCaption), QLatin1String(text),
+                           QLatin1String(std::is_same_v<R, ScriptingRecord> ? taskKey : templateKey)});
+}
+
 void ShowError(const QString& text, const char* caption = kExchangeErrorCaption)
 {
     Prompt::Message(text, QLatin1String(caption), PromptIcon::Stop);
@@ -45,6 +54,8 @@ bool Export(Table<R>& table, int32_t owner)
     if (chosen.isEmpty())
         return false;
     GlobalExportName = chosen;
+    const std::unique_ptr<ProgressTracker> progress =
+        OpenProgress<R>(kExportProgressText, "ExportScript", "ExportScriptTemplateDetails");
     std::vector<R> stored;
     const DataError read = ReadScriptItems(table, owner, stored);
     if (!read.Ok()) {
@@ -56,21 +67,29 @@ bool Export(Table<R>& table, int32_t owner)
     for (const R& item : stored)
         items.push_back(AsScriptItem(item));
     QString error;
-    if (!WriteScriptExchangeFile(chosen, items, &error)) {
-        ShowError(QLatin1String(kExportItemErrorText) + error);
+    if (!WriteScriptExchangeFile(chosen, items, &error, progress->Step())) {
+        if (!progress->Cancelled())
+            ShowError(QLatin1String(kExportItemErrorText) + error);
         return false;
     }
     return true;
 }
 
 // Adds the items behind the owner's in one batch; the error that stopped
-// it, after which the table is as it was.
+// it, after which the table is as it was. A progress that asks to stop rolls
+// the batch back too.
 template <class R>
-DataError AddAll(Table<R>& table, int32_t owner, const std::vector<ScriptingRecord>& items)
+DataError AddAll(Table<R>& table, int32_t owner, const std::vector<ScriptingRecord>& items,
+                 const ProgressStep& progress)
 {
     if (!table.Stream())
         return table.LastError();
-    for (const ScriptingRecord& item : items) {
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (!progress(int64_t(i), int64_t(items.size()))) {
+            table.Rollback();
+            return {};
+        }
+        const ScriptingRecord& item = items[i];
         R stored;
         FromScriptItem(item, owner, stored);
         stored.RecordPointer = 0;
@@ -97,7 +116,14 @@ bool Import(Table<R>& table, int32_t owner)
     if (chosen.isEmpty())
         return false;
     GlobalExportName = chosen;
-    const ScriptFileContents contents = ReadScriptExchangeFile(chosen);
+    const std::unique_ptr<ProgressTracker> progress =
+        OpenProgress<R>(kImportProgressText, "ImportScript", "ImportScriptTemplateDetails");
+    // Reading the file is the first half of the work, storing its items the
+    // second.
+    const ScriptFileContents contents = ReadScriptExchangeFile(
+        chosen, [&progress](int64_t done, int64_t total) { return progress->Tell(done, 2 * total); });
+    if (contents.cancelled)
+        return false;
     if (!contents.ok) {
         ShowError(contents.error + QStringLiteral("|Nothing was imported."), kImportErrorCaption);
         return false;
@@ -106,7 +132,11 @@ bool Import(Table<R>& table, int32_t owner)
         ShowError(QLatin1String(kUnrecognizedActionText) + action, kImportErrorCaption);
     if (contents.items.empty())
         return false;
-    const DataError error = AddAll(table, owner, contents.items);
+    const DataError error = AddAll(table, owner, contents.items, [&progress](int64_t done, int64_t total) {
+        return progress->Tell(total + done, 2 * total);
+    });
+    if (progress->Cancelled())
+        return false;
     if (!error.Ok()) {
         ShowError(QLatin1String(kAddItemErrorText) + error.Describe() + QStringLiteral("|Nothing was imported."));
         return false;

@@ -18,6 +18,7 @@
 #include "core/dictionary/ScriptTemplateRecords.h"
 #include "core/dictionary/ScriptingRecord.h"
 #include "platform/data/Table.h"
+#include "platform/ui/ProgressService.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,9 @@ inline constexpr char kUnrecognizedActionText[] = "Unrecognized script action: "
 inline constexpr char kExchangeErrorCaption[] = "Error!";
 inline constexpr char kExportItemErrorText[] = "Error exporting script item ";
 inline constexpr char kAddItemErrorText[] = "Error adding script item ";
+inline constexpr char kProgressCaption[] = "Processing Records";
+inline constexpr char kExportProgressText[] = "Exporting Script Items";
+inline constexpr char kImportProgressText[] = "Importing Script Items";
 
 // The seven columns of an item; nothing for an action no column table
 // knows (such an item is not written).
@@ -48,6 +52,7 @@ bool UnpackScriptFields(const QStringList& columns, ScriptingRecord& item);
 
 struct ScriptFileContents {
     bool ok = false;
+    bool cancelled = false;               // the progress asked to stop: nothing read
     QString error;                        // why nothing was read: the file, and the line
     std::vector<ScriptingRecord> items;   // recognised lines, normalised, in file order
     QStringList unrecognized;             // actions of the lines skipped, clipped
@@ -55,19 +60,24 @@ struct ScriptFileContents {
 
 // Reads a whole exchange file. Blank lines and lines of type "Comment" or
 // blank are skipped silently; lines of another unknown type are skipped and
-// listed. The items have ID 0 and sequence 0.
-ScriptFileContents ReadScriptExchangeFile(const QString& path);
+// listed. The items have ID 0 and sequence 0. The progress is told the lines
+// read of the file's lines.
+ScriptFileContents ReadScriptExchangeFile(const QString& path, const ProgressStep& progress = {});
 
 // Writes the items (in the order given) as the file, replacing it
-// atomically. False with the reason in *error.
-bool WriteScriptExchangeFile(const QString& path, const std::vector<ScriptingRecord>& items, QString* error);
+// atomically. False with the reason in *error, or with no reason and the
+// file untouched when the progress (told the items written) asked to stop.
+bool WriteScriptExchangeFile(const QString& path, const std::vector<ScriptingRecord>& items, QString* error,
+                             const ProgressStep& progress = {});
 
 // The procedures of the script list and the wizards: a file dialog on
 // GlobalExportName, then the task's (template's) items written to it, or a
 // file's items appended to them in file order. A cancelled dialog does
 // nothing. An import stores all of the file's items or, when any cannot be
 // read or stored, none, and says why. True when something was written or
-// imported.
+// imported. The work shows a progress window ("Processing Records",
+// "Exporting Script Items" or "Importing Script Items"); its Cancel leaves
+// the file or the table as it was.
 bool ExportScript(Table<ScriptingRecord>& scripting, int32_t taskId);
 bool ImportScript(Table<ScriptingRecord>& scripting, int32_t taskId);
 bool ExportScriptTemplateDetails(Table<ScriptTemplateDetailsRecord>& details, int32_t templateId);

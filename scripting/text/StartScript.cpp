@@ -8,6 +8,8 @@
 #include "platform/ui/PromptService.h"
 #include "scripting/text/ScriptExchange.h"
 
+#include <memory>
+
 namespace vl {
 namespace {
 
@@ -35,7 +37,16 @@ bool IsEnd(const ScriptQueueEntry& entry) { return Clip(entry.RECORD.Action) == 
 bool StartScript(const QString& file, const QString& mode)
 {
     const QString path = Clip(file).trimmed();
-    const ScriptFileContents contents = ReadScriptExchangeFile(path);
+    ScriptFileContents contents;
+    {
+        const std::unique_ptr<ProgressTracker> progress = Progress::Open(
+            {QLatin1String(kProgressCaption), QLatin1String(kImportProgressText), QStringLiteral("StartScript")});
+        contents = ReadScriptExchangeFile(path, progress->Step());
+    }
+    if (contents.cancelled) {
+        WriteEventLog(QStringLiteral("Script"), QStringLiteral("Start Script cancelled: ") + path);
+        return false;
+    }
     if (!contents.ok) {
         Prompt::Notify(contents.error + QStringLiteral("|The script goes on without it."),
                        QLatin1String(kStartScriptErrorCaption), PromptIcon::Stop);

@@ -10,9 +10,11 @@
 // The head (the step itself) is gone afterwards in every mode.
 //
 // Runs inside the scheduler's tick, so it tells the user without waiting
-// (Prompt::Notify). A file that cannot be opened or read leaves the queue as
-// it was: the interpreter drops the step and the running script goes on. An
-// unknown action is reported per line and skipped.
+// (Prompt::Notify). The file is read under a progress window ("Importing
+// Script Items"). A file that cannot be opened or read, or whose reading
+// the user cancels, leaves the queue as it was: the interpreter drops the
+// step and the running script goes on. An unknown action is reported per
+// line and skipped.
 
 #include <QString>
 
@@ -23,7 +25,8 @@ inline constexpr char kStartScriptErrorCaption[] = "Start Script";
 // True when the file was read and the queue rebuilt without the step: the
 // head is then the first step to run (perhaps itself a "Start Script" of the
 // file) and must not be removed as the step was. False when the file could
-// not be read: the queue is as it was, the step still at its head.
+// not be read or its reading was cancelled: the queue is as it was, the step
+// still at its head.
 bool StartScript(const QString& file, const QString& mode);
 
 } // namespace vl

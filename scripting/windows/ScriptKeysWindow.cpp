@@ -3,6 +3,7 @@
 #include "platform/ui/PromptService.h"
 #include "scripting/KeyNames.h"
 
+#include <QApplication>
 #include <QFileInfo>
 
 namespace vl {
@@ -25,12 +26,16 @@ bool ScriptKeysWindow::Open()
         Lines().Take(KeyListText().toUtf8());
     }
     ShowLines(opened);
+    WidenToLines();
     return opened;
 }
 
 ScriptKeysWindow* ViewAscii_ScriptKeys()
 {
-    auto* window = new ScriptKeysWindow;
+    // Opened from a modal window (the script item editor), the list belongs
+    // to it: in front of it and usable while it is open, closed with it. A
+    // window of its own would wait behind the modal one until that closed.
+    auto* window = new ScriptKeysWindow(QApplication::activeModalWidget());
     if (!window->Open()) {
         delete window;
         return nullptr;

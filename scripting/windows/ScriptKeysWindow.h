@@ -26,7 +26,7 @@ public:
 };
 
 // Shows the window (it deletes itself when closed); nullptr when the list
-// cannot be read.
+// cannot be read. While a modal window is open, the list is that window's.
 ScriptKeysWindow* ViewAscii_ScriptKeys();
 
 } // namespace vl

@@ -1,5 +1,6 @@
 #include "scripting/windows/ScriptList.h"
 
+#include "core/base/Globals.h"
 #include "core/dictionary/Dictionary.h"
 #include "platform/data/ViewOrder.h"
 #include "platform/ui/PromptService.h"
@@ -17,8 +18,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <utility>
 #include <vector>
@@ -29,6 +32,9 @@ namespace {
 
 constexpr char kTemplateTip[] = "Add the items of a script template to the end of this script";
 constexpr char kTextTip[] = "Edit the whole script as text, one command a line";
+constexpr char kCompletedEmptyText[] =
+    "This task has completed, and the script items of a task are removed when it completes. "
+    "To keep them, tick \"Save script information on completed tasks\" on the Scripting page of Options.";
 
 } // namespace
 
@@ -130,8 +136,14 @@ void ScriptList::BuildWindow()
     const int foot = static_cast<int>(pairs.size()) + 1;
     side->setRowStretch(foot - 1, 1);
     side->addWidget(close, foot, 1);
+    emptyNote_ = new QLabel(QLatin1String(kCompletedEmptyText), this);
+    emptyNote_->setWordWrap(true);
+    emptyNote_->hide();
+    auto* listSide = new QVBoxLayout;
+    listSide->addWidget(emptyNote_);
+    listSide->addWidget(list_, 1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(list_, 1);
+    layout->addLayout(listSide, 1);
     layout->addLayout(side);
 
     popup_ = new QMenu(this);
@@ -169,6 +181,7 @@ void ScriptList::UpdateButtons()
     import_->setEnabled(enabled.add);
     export_->setEnabled(enabled.add);
     editAsText_->setEnabled(enabled.add);
+    emptyNote_->setVisible(task_.Completed != 0 && SaveScripts == 0 && model_->rowCount() == 0);
 }
 
 void ScriptList::ShowPopup(const QPoint& globalPos)

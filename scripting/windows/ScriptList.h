@@ -4,7 +4,9 @@
 // and the buttons that add, copy, change, delete, move and clear them. The
 // item form is handed in, so that the list runs with another (tests). The
 // window opens the Scripting table for its life and keeps its place under
-// "BrowseScripting".
+// "BrowseScripting". The empty script of a completed task says why it is
+// empty: such items are removed when the task completes unless the setting
+// that keeps them is ticked.
 
 #include "core/dictionary/ScheduleRecord.h"
 #include "core/dictionary/ScriptingRecord.h"
@@ -20,6 +22,7 @@
 #include <memory>
 
 class QAbstractButton;
+class QLabel;
 class QMenu;
 class QPushButton;
 
@@ -39,6 +42,8 @@ public:
     BrowseModel* Model() const { return model_.get(); }
     // The list's right-click menu as it stands now.
     QMenu* Popup() const { return popup_; }
+    // Why the script of a completed task is empty (hidden otherwise).
+    QLabel* EmptyNote() const { return emptyNote_; }
 
 private:
     QPushButton* AddButton(const char* text, const char* tip, void (ScriptList::*action)());
@@ -75,6 +80,7 @@ private:
     bool opened_ = false;
     std::unique_ptr<BrowseModel> model_;
     BrowseList* list_ = nullptr;
+    QLabel* emptyNote_ = nullptr;
     QMenu* popup_ = nullptr;
     QPushButton* new_ = nullptr;
     QPushButton* copy_ = nullptr;

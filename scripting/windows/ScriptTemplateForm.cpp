@@ -62,8 +62,11 @@ ScriptTemplateForm::ScriptTemplateForm(FormRequest request, const ScriptTemplate
         record_.WIZ_ID = NewTemplateId(tables);
         if (record_.WIZ_ID == 0)
             return;
-        if (copySource != 0)
-            CopyScriptTemplateDetails(tables.ScriptTemplateDetails, copySource, record_.WIZ_ID);
+        // A copy the user cancelled cancels the new template.
+        if (copySource != 0
+            && CopyScriptTemplateDetails(tables.ScriptTemplateDetails, copySource, record_.WIZ_ID)
+                == TemplateCopied::Cancelled)
+            return;
     }
     opened_ = true;
     setWindowTitle(request_ == FormRequest::Insert ? QStringLiteral("New Script Template")

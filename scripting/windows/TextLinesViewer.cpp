@@ -10,7 +10,11 @@
 #include <QInputDialog>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vl {
 namespace {
@@ -32,16 +36,31 @@ public:
     int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : lines_.Count(); }
     QVariant data(const QModelIndex& index, int role) const override
     {
-        return role == Qt::DisplayRole && index.isValid() ? QVariant(lines_.Line(index.row())) : QVariant();
+        if (!index.isValid())
+            return {};
+        if (role == Qt::DisplayRole)
+            return lines_.Line(index.row());
+        // Every line as wide as the widest: the view sizes all rows by one
+        // (uniform sizes), and a row narrower than its text would cut it.
+        if (role == Qt::SizeHintRole && !rowSize_.isEmpty())
+            return rowSize_;
+        return {};
     }
-    void Reset()
+    void Reset(const QFontMetrics& metrics)
     {
         beginResetModel();
+        int widest = 0;
+        for (int row = 0; row < lines_.Count(); ++row)
+            widest = std::max(widest, int(lines_.Line(row).size()));
+        // The font is fixed-pitch: a line's width is its length in characters.
+        rowSize_ = QSize(metrics.horizontalAdvance(QString(widest + 1, QLatin1Char('M'))), metrics.height());
         endResetModel();
     }
+    int Width() const { return rowSize_.width(); }
 
 private:
     const LogLines& lines_;
+    QSize rowSize_;
 };
 
 TextLinesViewer::TextLinesViewer(const TextLinesViewerSetup& setup, QWidget* parent)
@@ -85,12 +104,22 @@ TextLinesViewer::~TextLinesViewer() = default;
 
 void TextLinesViewer::ShowLines(bool opened)
 {
-    model_->Reset();
+    model_->Reset(list_->fontMetrics());
     if (printButton_)
         printButton_->setEnabled(opened);
     searchButton_->setEnabled(opened);
     if (closeOnlyWhenShown_)
         closeButton_->setEnabled(opened);
+}
+
+void TextLinesViewer::WidenToLines()
+{
+    const int frame = width() - list_->viewport()->width();
+    const int wanted = model_->Width() + frame + list_->verticalScrollBar()->sizeHint().width();
+    const QScreen* shown = screen();
+    const int room = shown ? shown->availableGeometry().width() : wanted;
+    if (wanted > width())
+        resize(std::min(wanted, room), height());
 }
 
 int TextLinesViewer::LineCount() const { return lines_.Count(); }

@@ -55,6 +55,8 @@ protected:
     LogLines& Lines() { return lines_; }
     // Shows the lines now loaded; the buttons work when opened.
     void ShowLines(bool opened);
+    // Widens the window (within the screen) so that the widest line shows whole.
+    void WidenToLines();
 
     void closeEvent(QCloseEvent* event) override;
 

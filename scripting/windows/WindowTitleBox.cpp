@@ -3,6 +3,7 @@
 #include "core/base/Globals.h"
 #include "scripting/WindowLists.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -44,9 +45,16 @@ void WindowTitleBox::RefreshWindows()
     setEditText(typed);
 }
 
-void WindowTitleBox::focusInEvent(QFocusEvent* event)
+void WindowTitleBox::showPopup()
 {
     RefreshWindows();
+    QComboBox::showPopup();
+}
+
+void WindowTitleBox::focusInEvent(QFocusEvent* event)
+{
+    if (event->reason() != Qt::PopupFocusReason)
+        RefreshWindows();
     QComboBox::focusInEvent(event);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The drop-down of the item editor's window entries: an editable title
 // pattern, offered the titles of the open top-level windows with their
-// classes in a second column. The list is read again whenever the entry
-// gets the focus, so it shows the windows open at that moment.
+// classes in a second column. The list is read again each time it drops
+// down and when the entry gets the focus, so it shows the windows open at
+// that moment; not when the focus comes back from the closing list, where a
+// refill would drop the entry just chosen.
 
 #include <QComboBox>
 
@@ -17,6 +19,8 @@ public:
 
     // Reads the window list again, keeping the text typed.
     void RefreshWindows();
+
+    void showPopup() override;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

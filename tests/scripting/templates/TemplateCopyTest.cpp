@@ -131,9 +131,9 @@ TEST_F(TemplateCopyTest, TemplatesCopyNumberAndDeleteWithTheirItems)
     AddDetail(5, 3, "Wait");      // already under the target
     EXPECT_EQ(NewTemplateId(d), 6);
 
-    ASSERT_TRUE(CopyScriptTemplateDetails(d.ScriptTemplateDetails, 2, 5));
+    ASSERT_EQ(CopyScriptTemplateDetails(d.ScriptTemplateDetails, 2, 5), TemplateCopied::Copied);
     EXPECT_EQ(Items(d.ScriptTemplateDetails, 5), (QStringList{"1 Wait", "3 Wait", "4 Send Keys x"}));
-    ASSERT_TRUE(CopyScriptTemplateDetails(d.ScriptTemplateDetails, 0, 5));
+    ASSERT_EQ(CopyScriptTemplateDetails(d.ScriptTemplateDetails, 0, 5), TemplateCopied::Copied);
     EXPECT_EQ(Items(d.ScriptTemplateDetails, 5).size(), 3);
 
     test::ScriptedPrompt prompt;

@@ -35,7 +35,7 @@ TEST(BrowseScriptingTest, OneListAtATimeAndTheCallerGoesOnWhenItCloses)
     });
     BrowseScripting(task);
     EXPECT_TRUE(returned) << "the second start did not wait";
-    EXPECT_EQ(shown, "Scripting - : Tidy N/A");
+    EXPECT_EQ(shown, "Scripting - Tidy N/A");
     EXPECT_EQ(task.Command, "N/A");
     EXPECT_EQ(other.Command, "") << "no second list";
     EXPECT_EQ(Threads().ProcedureThread(QLatin1String(kBrowseScriptingProcedure)), 0);

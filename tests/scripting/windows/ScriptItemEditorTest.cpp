@@ -15,6 +15,7 @@
 #include "scripting/windows/StartOptionsWindow.h"
 #include "scripting/windows/UpdateScripting.h"
 #include "scripting/windows/WindowContentPicker.h"
+#include "scripting/windows/WindowTitleBox.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
@@ -25,14 +26,22 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace vl {
 namespace {
@@ -268,23 +277,41 @@ TEST_F(ScriptItemEditorTest, KeyBuilderAppendsToTheKeystrokesWithinTheirWidth)
     EXPECT_EQ(prompt.Questions().at(0).caption, "Send Keys");
 }
 
-TEST_F(ScriptItemEditorTest, AbbreviationButtonOpensTheKeyListOnceItIsRegistered)
+TEST_F(ScriptItemEditorTest, AbbreviationButtonOpensTheKeyListInFrontOfTheModalEditor)
 {
     const QString procedure = QLatin1String(kScriptKeysProcedure);
     EXPECT_FALSE(Find<QPushButton>(Editor(FormRequest::Insert, NewScriptItem(5))->PageWidget(ScriptPage::Keys),
                                    "View Abbreviation List")
                      ->isEnabled());
     Procedures().RegisterWindow(procedure, [] { return ViewAscii_ScriptKeys(); });
+    // The editor runs modal, as it does for the script list: the key list
+    // opens in front of it and takes input while it is open.
     auto editor = Editor(FormRequest::Insert, NewScriptItem(5));
-    Find<QPushButton>(editor->PageWidget(ScriptPage::Keys), "View Abbreviation List")->click();
+    QPointer<ScriptKeysWindow> list;
+    bool usable = false;
+    int cutLines = 0;
+    QTimer::singleShot(0, [&] {
+        Find<QPushButton>(editor->PageWidget(ScriptPage::Keys), "View Abbreviation List")->click();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!list)
+                list = qobject_cast<ScriptKeysWindow*>(window);
+        }
+        ASSERT_FALSE(list.isNull());
+        const QWindow* modal = QGuiApplication::modalWindow();
+        usable = list->isVisible() && modal && list->windowHandle()
+            && modal->isAncestorOf(list->windowHandle(), QWindow::IncludeTransients);
+        const int room = list->List()->viewport()->width();
+        for (int row = 0; row < list->LineCount(); ++row)
+            cutLines += list->List()->fontMetrics().horizontalAdvance(list->LineText(row)) > room ? 1 : 0;
+        EXPECT_EQ(list->windowTitle(), kScriptKeysCaption);
+        editor->CancelButton()->click();
+    });
+    editor->exec();
     Procedures().Unregister(procedure);
-    ScriptKeysWindow* list = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        list = list ? list : qobject_cast<ScriptKeysWindow*>(window);
-    ASSERT_NE(list, nullptr);
-    EXPECT_TRUE(list->isVisible());
-    EXPECT_EQ(list->windowTitle(), kScriptKeysCaption);
-    list->close();
+    EXPECT_TRUE(usable) << "the key list waits behind the modal editor";
+    EXPECT_EQ(cutLines, 0) << "lines wider than the list";
+    editor.reset();
+    EXPECT_TRUE(list.isNull()) << "the list goes with its editor";
 }
 
 TEST_F(ScriptItemEditorTest, AnItemOfNoTaskIsNeverStored)
@@ -397,6 +424,55 @@ TEST_F(ScriptItemEditorTest, ContentPickerOffersTheWindowsChildren)
     EXPECT_EQ(picker.Text(), "Cancel");
     picker.ContentBox()->setCurrentIndex(0);
     EXPECT_EQ(picker.Text(), "Save");
+}
+
+TEST_F(ScriptItemEditorTest, WindowPickerKeepsTheWindowChosenWithMouseOrKeyboard)
+{
+    FakeDesktopBackend desktop;
+    desktop.AddWindow({1, "Untitled - Notepad", "Notepad", true});
+    desktop.AddWindow({2, "TargetTerm", "XTerm", true});
+    DesktopOverride useDesktop(desktop);
+    // The entry gets the focus back as its list closes: that must not
+    // refill the list under the choice.
+    const auto chooseWithMouse = [](QAbstractItemView* view, int row) {
+        const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent click(type, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(view->viewport(), &click);
+        }
+    };
+    const auto chooseWithKeys = [](QAbstractItemView* view, int row) {
+        view->setCurrentIndex(view->model()->index(row - 1, 0));
+        for (int key : {int(Qt::Key_Down), int(Qt::Key_Return)}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(view, &press);
+        }
+    };
+    for (const auto& choose : {std::function<void(QAbstractItemView*, int)>(chooseWithMouse),
+                               std::function<void(QAbstractItemView*, int)>(chooseWithKeys)}) {
+        for (const char* action : {"Set Focus", "Wait", "If Window..."}) {
+            auto editor = Editor(FormRequest::Insert, NewScriptItem(5));
+            editor->ActionButton(action)->click();
+            editor->show();
+            QApplication::setActiveWindow(editor.get());
+            auto* box = editor->PageWidget(editor->Page())->findChild<WindowTitleBox*>();
+            ASSERT_NE(box, nullptr) << action;
+            box->setFocus();
+            box->showPopup();
+            ASSERT_TRUE(box->view()->isVisible()) << action;
+            EXPECT_EQ(box->count(), 2) << action;
+            choose(box->view(), 1);
+            EXPECT_FALSE(box->view()->isVisible()) << action;
+            EXPECT_EQ(box->currentText(), "TargetTerm") << action;
+            editor->OkButton()->click();
+            EXPECT_EQ(editor->result(), QDialog::Accepted) << action;
+            const ScriptingRecord stored = editor->Item();
+            EXPECT_TRUE(stored.FocusOnWindow == "TargetTerm" || stored.WaitForWindow == "TargetTerm"
+                        || stored.WindowTitleToCheckFor == "TargetTerm")
+                << action;
+        }
+    }
 }
 
 } // namespace

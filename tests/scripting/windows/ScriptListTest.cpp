@@ -3,6 +3,7 @@
 // a task without an ID, which buttons may be pressed, and adding, deleting
 // and moving items through the buttons.
 
+#include "core/base/Globals.h"
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
 #include "platform/runtime/Clock.h"
@@ -12,6 +13,7 @@
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 
@@ -105,13 +107,16 @@ TEST_F(ScriptListTest, TheCaptionNamesTheTaskAndABlankTaskGetsTexts)
         const char* command;
         const char* description;
         QString caption;
+        const char* category = "Work";
     } cases[] = {
         {4, "backup.sh  ", "Nightly  ", "Scripting - Work: Nightly backup.sh"},
         {4, "", "", "Scripting - Work: Script " + FormatUserDate(MakeDate(3, 2, 2026)) + " N/A"},
         {0, "run", "Broken", "Scripting - Work: Broken run"},
+        {4, "backup.sh", "Nightly", "Scripting - Nightly backup.sh", "   "},
     };
     for (const auto& c : cases) {
         ScheduleRecord task = Task(c.id, c.command, c.description);
+        task.Category = c.category;
         if (c.id == 0)
             prompt.Answer(1);
         auto list = Open(task);
@@ -121,6 +126,35 @@ TEST_F(ScriptListTest, TheCaptionNamesTheTaskAndABlankTaskGetsTexts)
     ASSERT_EQ(prompt.Questions().size(), 1u);
     EXPECT_EQ(prompt.Questions()[0].text, "Invalid Schedule ID #0");
     EXPECT_EQ(prompt.Questions()[0].caption, "Internal Error");
+}
+
+TEST_F(ScriptListTest, TheEmptyScriptOfACompletedTaskSaysWhy)
+{
+    const struct {
+        uint8_t completed;
+        uint8_t saveScripts;
+        bool withItem;
+        bool noted;
+    } cases[] = {
+        {1, 0, false, true}, {1, 0, true, false}, {0, 0, false, false}, {1, 1, false, false},
+    };
+    for (const auto& c : cases) {
+        SaveScripts = c.saveScripts;
+        ScheduleRecord task = Task(c.withItem ? 8 : 9, "run", "Once");
+        task.Completed = c.completed;
+        if (c.withItem)
+            AddItems(8, {"Send Keys"});
+        auto list = Open(task);
+        list->show();
+        EXPECT_EQ(list->EmptyNote()->isVisible(), c.noted) << int(c.completed) << int(c.saveScripts) << c.withItem;
+        if (c.noted) {
+            EXPECT_TRUE(list->EmptyNote()->text().contains("removed when it completes"));
+            EXPECT_TRUE(list->EmptyNote()->text().contains("\"Save script information on completed tasks\""));
+            Button(*list, "&New")->click();
+            EXPECT_FALSE(list->EmptyNote()->isVisible()) << "an item added";
+        }
+    }
+    SaveScripts = 0;
 }
 
 TEST_F(ScriptListTest, ButtonsFollowTheItemsAndTheHighlightedOne)

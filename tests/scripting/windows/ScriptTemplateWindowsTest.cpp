@@ -2,10 +2,11 @@
 // the highlighted template, a template deleted meanwhile is said to be gone;
 // the list's buttons hand the form the right request and copy source; a new
 // template copied from another starts with its items, keeps them on OK and
-// leaves none behind on Cancel; delete mode removes the template with its
-// items.
+// leaves none behind on Cancel, and opens not at all when its copy is
+// cancelled; delete mode removes the template with its items.
 
 #include "core/dictionary/Dictionary.h"
+#include "platform/ui/ProgressService.h"
 #include "platform/widgets/BrowseList.h"
 #include "scripting/items/ScriptItemTables.h"
 #include "scripting/templates/TemplateCopy.h"
@@ -21,6 +22,18 @@
 
 namespace vl {
 namespace {
+
+// A user who cancels every progress window at once.
+class CancellingProgress : public ProgressService {
+    class AtOnce : public ProgressTracker {
+    public:
+        bool Tell(int64_t, int64_t) override { return false; }
+        bool Cancelled() const override { return true; }
+    };
+
+public:
+    std::unique_ptr<ProgressTracker> Open(const ProgressTexts&) override { return std::make_unique<AtOnce>(); }
+};
 
 class ScriptTemplateWindowsTest : public ::testing::Test {
 protected:
@@ -131,7 +144,8 @@ TEST_F(ScriptTemplateWindowsTest, CopiedTemplateKeepsItsItemsOnlyWhenStored)
     copy->findChild<QLineEdit*>()->setText("gamma");
     copy->accept();
     EXPECT_EQ(copy->result(), QDialog::Accepted);
-    EXPECT_EQ(Sequences(copy->Record().WIZ_ID), (QList<int32_t>{2, 5}));
+    const int32_t gamma = copy->Record().WIZ_ID;
+    EXPECT_EQ(Sequences(gamma), (QList<int32_t>{2, 5}));
     EXPECT_EQ(d.ScriptTemplates.Records(), 3);
 
     // Delete mode shows the items without the buttons that change them.
@@ -146,6 +160,12 @@ TEST_F(ScriptTemplateWindowsTest, CopiedTemplateKeepsItsItemsOnlyWhenStored)
     doomed->accept();
     EXPECT_TRUE(Sequences(2).isEmpty());
     EXPECT_EQ(d.ScriptTemplates.Records(), 2);
+
+    CancellingProgress cancelling;
+    const ProgressOverride useCancelling(cancelling);
+    const int items = d.ScriptTemplateDetails.Records();
+    EXPECT_FALSE(Form(FormRequest::Insert, {}, gamma)->Opened()) << "the copy was cancelled";
+    EXPECT_EQ(d.ScriptTemplateDetails.Records(), items);
 }
 
 TEST_F(ScriptTemplateWindowsTest, ItemsGoToAScriptFileAndComeBackFromIt)

@@ -1,0 +1,92 @@
+#include "platform/widgets/ProcessProgressWindow.h"
+
+#include "platform/widgets/WindowPosition.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vl {
+
+ProcessProgressWindow::ProcessProgressWindow(const ProgressTexts& texts, QWidget* parent)
+    : QDialog(parent), suffix_(texts.percentSuffix)
+{
+    setWindowTitle(texts.caption);
+    setWindowModality(Qt::ApplicationModal);
+    if (!texts.windowKey.isEmpty())
+        KeepWindowPosition(*this, texts.windowKey);
+    text_ = new QLabel(texts.text);
+    percent_ = new QLabel(QStringLiteral("0") + suffix_);
+    bar_ = new QProgressBar;
+    bar_->setRange(0, 100);
+    bar_->setValue(0);
+    bar_->setTextVisible(false);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"));
+    cancel_->setAutoDefault(false);
+    connect(cancel_, &QPushButton::clicked, this, [this] { cancelRequested_ = true; });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    layout->addWidget(percent_);
+    layout->addWidget(bar_);
+    layout->addWidget(cancel_, 0, Qt::AlignHCenter);
+    // Room for the bar to move visibly, whatever the texts' length.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 40);
+}
+
+void ProcessProgressWindow::Tell(int64_t done, int64_t total)
+{
+    const int percent = total > 0 ? int(std::clamp<int64_t>(done * 100 / total, 0, 100)) : 100;
+    if (percent != shown_) {
+        shown_ = percent;
+        percent_->setText(QString::number(percent) + suffix_);
+        bar_->setValue(percent);
+    }
+    QCoreApplication::processEvents();
+}
+
+namespace {
+
+class WindowProgress : public ProgressTracker {
+public:
+    explicit WindowProgress(const ProgressTexts& texts)
+        : window_(new ProcessProgressWindow(texts, QApplication::activeWindow()))
+    {
+        window_->show();
+        QCoreApplication::processEvents();
+    }
+    ~WindowProgress() override
+    {
+        // Hidden first, so that it keeps its place.
+        if (window_)
+            window_->hide();
+        delete window_.data();
+    }
+    WindowProgress(const WindowProgress&) = delete;
+    WindowProgress& operator=(const WindowProgress&) = delete;
+
+    bool Tell(int64_t done, int64_t total) override
+    {
+        if (window_)
+            window_->Tell(done, total);
+        return !Cancelled();
+    }
+    // A window closed under the work (its owner went) counts as a cancel.
+    bool Cancelled() const override { return !window_ || window_->CancelRequested(); }
+
+private:
+    QPointer<ProcessProgressWindow> window_;
+};
+
+} // namespace
+
+std::unique_ptr<ProgressTracker> QtProgressService::Open(const ProgressTexts& texts)
+{
+    return std::make_unique<WindowProgress>(texts);
+}
+
+} // namespace vl
