@@ -3,6 +3,7 @@
 #include "core/base/Globals.h"
 #include "core/cycle/SchedulerState.h"
 #include "core/dictionary/Dictionary.h"
+#include "core/startup/DataDirectory.h"
 #include "platform/runtime/FixedText.h"
 
 #include <QDir>
@@ -13,6 +14,8 @@
 #include <QScreen>
 #include <QSysInfo>
 
+#include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -75,24 +78,49 @@ QStringList SystemInformationLines()
     };
 }
 
+namespace {
+
+std::map<QString, std::function<QString()>>& AddedValues()
+{
+    static std::map<QString, std::function<QString()>> values;
+    return values;
+}
+
+} // namespace
+
+void AddBugReportValue(const QString& name, std::function<QString()> value)
+{
+    AddedValues()[name] = std::move(value);
+}
+
 QStringList BugReportSettingsLines()
 {
-    const std::vector<std::pair<const char*, QString>> settings{
+    // In the report's order; a name without a value here is listed only when
+    // a library above added it.
+    const std::vector<std::pair<const char*, std::optional<QString>>> settings{
+        {"BrowseThreadNo", std::nullopt},
         {"BurstSize", Number(BurstSize)},
         {"DebugMode", Number(DebugMode.load())},
         {"Email:Host", Email::Host},
         {"Email:Organization", Email::Organization},
         {"Email:Sender", Email::Sender},
         {"Email:SenderName", Email::SenderName},
+        {"FrameHandle", std::nullopt},
         {"FullSchedule", Number(FullSchedule)},
         {"GlobalActiveOnly", Number(GlobalActiveOnly)},
+        {"GlobalCategory", std::nullopt},
         {"GlobalDateFormat", GlobalDateFormat},
+        {"GlobalDateFrom", std::nullopt},
+        {"GlobalDateTo", std::nullopt},
         {"GlobalExportName", GlobalExportName},
+        {"GlobalVLFilename", QDir::current().absoluteFilePath(QLatin1String(kMainDataFileName))},
         {"GlobalSyncScheduleFilename", GlobalSyncScheduleFilename},
         {"GlobalSyncScriptingFilename", GlobalSyncScriptingFilename},
         {"GlobalSyncTodoFilename", GlobalSyncTodoFilename},
         {"GlobalUseLog", Number(GlobalUseLog.load())},
         {"GlobalDelay", Number(GlobalDelay)},
+        {"GlobalFilter", std::nullopt},
+        {"GlobalOrder", std::nullopt},
         {"HideToolbar", Number(HideToolbar)},
         {"HistoryExpires", Number(HistoryExpires)},
         {"ININame", ININame},
@@ -109,6 +137,7 @@ QStringList BugReportSettingsLines()
         {"News:SenderName", News::SenderName},
         {"NoTray", Number(NoTray)},
         {"OriginalPath", QDir::currentPath()},
+        {"ParentHandle", std::nullopt},
         {"ProductName", ProductName},
         {"RemoveUncompleted", Number(RemoveUncompleted)},
         {"RepeatAlarmInterval", Number(RepeatAlarmInterval)},
@@ -123,6 +152,13 @@ QStringList BugReportSettingsLines()
         {"StartUpSchedule", Number(StartUpSchedule)},
         {"StartUpTodo", Number(StartUpToDo)},
         {"TempScriptingActive", Number(TempScriptingActive)},
+        {"ThreadCount", std::nullopt},
+        {"TempCategorySelect", std::nullopt},
+        {"TempCategorySelected", std::nullopt},
+        {"TempDateFrom", std::nullopt},
+        {"TempDateSelect", std::nullopt},
+        {"TempDateTo", std::nullopt},
+        {"TempOrderSelect", std::nullopt},
         {"TranslateFilenames", Number(TranslateFilenames)},
         {"UseExternalMessage", Number(UseExternalMessage)},
         {"UseModalMessage", Number(UseModalMessage)},
@@ -132,8 +168,13 @@ QStringList BugReportSettingsLines()
         {"VersionNumber", VersionNumber},
     };
     QStringList lines;
-    for (const auto& [name, value] : settings)
-        lines << CutTo(QLatin1String(name) + u'=' + Clip(value), kSettingsLineWidth);
+    for (const auto& [name, value] : settings) {
+        const auto added = AddedValues().find(QLatin1String(name));
+        if (!value && added == AddedValues().end())
+            continue;
+        const QString shown = value ? *value : added->second();
+        lines << CutTo(QLatin1String(name) + u'=' + Clip(shown), kSettingsLineWidth);
+    }
     for (const QString& line : SystemInformationLines())
         lines << CutTo(line, kSettingsLineWidth);
     return lines;

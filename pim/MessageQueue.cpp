@@ -5,9 +5,22 @@
 #include "platform/runtime/Clock.h"
 #include "scripting/items/ScriptActions.h"
 
+#include <QList>
+
 #include <algorithm>
 
 namespace vl {
+
+namespace {
+
+// The IDs the list queued whose sends are not reported yet.
+QList<int32_t>& QueuedSends()
+{
+    static QList<int32_t> queued;
+    return queued;
+}
+
+} // namespace
 
 bool QueueMessageSend(int32_t emailId)
 {
@@ -25,7 +38,13 @@ bool QueueMessageSend(int32_t emailId)
     ScriptQueue.insert(later, entry);
     TempScriptingActive = true;
     MailProgressText = QStringLiteral("Sending Email...");
+    QueuedSends().append(emailId);
     return true;
+}
+
+bool TakeQueuedMessageSend(int32_t emailId)
+{
+    return QueuedSends().removeOne(emailId);
 }
 
 } // namespace vl

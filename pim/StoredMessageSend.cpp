@@ -5,6 +5,8 @@
 #include "core/cycle/SchedulerState.h"
 #include "core/dictionary/ContactRecord.h"
 #include "core/dictionary/Dictionary.h"
+#include "pim/MessageForm.h"
+#include "pim/MessageQueue.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
@@ -13,7 +15,9 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace vl {
 namespace {
@@ -297,6 +301,43 @@ StoredMessageOutcome SendLoadedMessage(const MessagesRecord& message, MailSender
     return SendPlainMail(message, sender);
 }
 
+namespace {
+
+std::vector<const StoredMessageSendWatch*>& SendWatches()
+{
+    static std::vector<const StoredMessageSendWatch*> watches;
+    return watches;
+}
+
+// The watches are told, and a send the list queued reports how it went.
+StoredMessageOutcome Sent(const MessagesRecord& message, const StoredMessageOutcome& outcome)
+{
+    // A watch may go while it is told (its window closes): tell a copy.
+    const std::vector<const StoredMessageSendWatch*> watches = SendWatches();
+    for (const StoredMessageSendWatch* watch : watches) {
+        if (std::find(SendWatches().begin(), SendWatches().end(), watch) != SendWatches().end())
+            watch->Tell(message, outcome);
+    }
+    if (TakeQueuedMessageSend(message.EmailID)) {
+        const SendNowReport report = ReportOfSendNow(message, outcome);
+        Prompt::Notify(report.text, report.caption,
+                       outcome.result == kMailSent ? PromptIcon::Information : PromptIcon::Exclamation);
+    }
+    return outcome;
+}
+
+} // namespace
+
+StoredMessageSendWatch::StoredMessageSendWatch(Told told) : told_(std::move(told))
+{
+    SendWatches().push_back(this);
+}
+
+StoredMessageSendWatch::~StoredMessageSendWatch()
+{
+    std::erase(SendWatches(), this);
+}
+
 StoredMessageOutcome SendStoredMessage(int32_t emailId, MailSender& sender)
 {
     Table<MessagesRecord>& messages = Tables().Messages;
@@ -307,7 +348,9 @@ StoredMessageOutcome SendStoredMessage(int32_t emailId, MailSender& sender)
         WriteEventLog(QStringLiteral("Script"), QStringLiteral("Error sending message"));
         if (opened)
             messages.Close();
-        return {kMessageNotSent, QStringLiteral("Error sending message"), {}};
+        MessagesRecord unread;
+        unread.EmailID = emailId;
+        return Sent(unread, {kMessageNotSent, QStringLiteral("Error sending message"), {}});
     }
     StoredMessageOutcome outcome = SendLoadedMessage(message, sender);
     if (outcome.result == kMailSent) {
@@ -322,7 +365,7 @@ StoredMessageOutcome SendStoredMessage(int32_t emailId, MailSender& sender)
                           QStringLiteral("Sent, but the date sent was not stored: ") + messages.Error());
     }
     messages.Close();
-    return outcome;
+    return Sent(message, outcome);
 }
 
 } // namespace vl

@@ -24,6 +24,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 
 namespace vl {
 
@@ -55,8 +56,27 @@ StoredMessageOutcome SendLoadedMessage(const MessagesRecord& message, MailSender
 // message list's "Send E-mail"): read, sent, and when sent its last-sent date
 // is stamped today. Only that date is written, on the record as stored after
 // the send, so a change saved while it was sending is kept. A message that
-// cannot be read is logged ("Script", "Error sending message").
+// cannot be read is logged ("Script", "Error sending message"). A send the
+// message list queued ends with a notice of what was sent, or why not, as
+// "&Send Now" says it.
 StoredMessageOutcome SendStoredMessage(int32_t emailId, MailSender& sender);
+
+// While it lives, told after each SendStoredMessage, on the thread that
+// sent, with the message as read (only its ID when it could not be read) and
+// the outcome: the windows that show messages read them again at once.
+class StoredMessageSendWatch {
+public:
+    using Told = std::function<void(const MessagesRecord& message, const StoredMessageOutcome& outcome)>;
+    explicit StoredMessageSendWatch(Told told);
+    ~StoredMessageSendWatch();
+    StoredMessageSendWatch(const StoredMessageSendWatch&) = delete;
+    StoredMessageSendWatch& operator=(const StoredMessageSendWatch&) = delete;
+
+    void Tell(const MessagesRecord& message, const StoredMessageOutcome& outcome) const { told_(message, outcome); }
+
+private:
+    Told told_;
+};
 
 // The text of a message with its keywords expanded (blanks and line breaks
 // kept, the value of a keyword without its trailing blanks).

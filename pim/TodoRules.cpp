@@ -1,5 +1,8 @@
 #include "pim/TodoRules.h"
 
+#include "core/base/EventLog.h"
+#include "core/dictionary/Dictionary.h"
+
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/runtime/Picture.h"
@@ -87,6 +90,17 @@ bool StoreTodo(Table<TodoRecord>& todo, FormRequest request, TodoRecord& item, c
         return ShowFileError(todo);
     item = stamped;
     return true;
+}
+
+bool OpenTodoList(Table<TodoRecord>& todo)
+{
+    if (OpenTable(todo))
+        return true;
+    WriteEventLog(QLatin1String(kTodoNotOpenLabel), QLatin1String(kTodoNotOpenText));
+    if (todo.Open(AccessMode::kReadWrite | AccessMode::kDenyNone, true))
+        return true;
+    WriteEventLog(QLatin1String(kTodoStillNotOpenLabel), QLatin1String(kTodoStillNotOpenText) + todo.Error());
+    return false;
 }
 
 bool ToggleStoredDone(Table<TodoRecord>& todo, TodoRecord& item, Date today, ClockTime now)

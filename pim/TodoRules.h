@@ -21,6 +21,17 @@ inline constexpr char kToggleFailedText[] = "The done status of \"%1\" could not
 inline constexpr int kTodoTaskDescriptionSize = 40;
 inline constexpr int kTodoTaskMessageSize = 4096;
 
+inline constexpr char kTodoNotOpenLabel[] = "ToDoList";
+inline constexpr char kTodoNotOpenText[] = "File not open error";
+inline constexpr char kTodoStillNotOpenLabel[] = "Todo";
+inline constexpr char kTodoStillNotOpenText[] = "File not open: ";
+
+// Opens the items for the list. When they will not open, the event log says
+// so ("ToDoList", "File not open error") and they are opened once more,
+// shared for reading and writing; when that fails too the log says why
+// ("Todo", "File not open: " and the error). False then.
+bool OpenTodoList(Table<TodoRecord>& todo);
+
 // The category a new item takes: the one last chosen, "General" when none.
 QString TodoCategoryOrGeneral(const QString& lastChosen);
 

@@ -1,11 +1,13 @@
 #include "pim/windows/BrowseClipboard.h"
 
+#include "core/base/Globals.h"
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/QueryFieldCatalogue.h"
 #include "core/launch/LaunchProgram.h"
 #include "core/startup/QueryWizardTexts.h"
 #include "pim/ClipboardEntries.h"
+#include "pim/windows/TableChangeWatch.h"
 #include "pim/windows/UpdateClipboard.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
@@ -21,10 +23,10 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vl {
@@ -32,9 +34,10 @@ namespace vl {
 namespace {
 
 const QString kSavedOnlyFilter = QStringLiteral("Saved Only");
-// How often the list reads the table again for texts captured meanwhile.
-constexpr int kRereadMilliseconds = 5000;
 constexpr int kKeepColumn = 0;
+constexpr char kRunTip[] = "Try to execute embedded programs/URLs";
+constexpr char kEmptyToggleTip[] = "Not available: the list is empty, there is no entry to keep.";
+constexpr char kEmptyRunTip[] = "Not available: the list is empty, there is no entry to run.";
 
 class ClipboardXplore : public Xplore {
 public:
@@ -146,23 +149,28 @@ BrowseClipboard::BrowseClipboard(QWidget* parent)
     buttons.insert = make("&New", nullptr);
     buttons.change = make("&Edit", nullptr);
     buttons.remove = make("&Delete", "Delete the highlighted record");
-    QPushButton* toggle = make("&Toggle Save", nullptr);
-    QPushButton* run = make("&Run", "Try to execute embedded programs/URLs");
+    toggle_ = make("&Toggle Save", nullptr);
+    run_ = make("&Run", kRunTip);
     QPushButton* close = make("Cl&ose", nullptr);
     buttons.change->setDefault(true);
     connect(copy, &QPushButton::clicked, this, &BrowseClipboard::CopyToClipboard);
-    connect(toggle, &QPushButton::clicked, this, &BrowseClipboard::ToggleKeep);
-    connect(run, &QPushButton::clicked, this, &BrowseClipboard::Run);
+    connect(toggle_, &QPushButton::clicked, this, &BrowseClipboard::ToggleKeep);
+    connect(run_, &QPushButton::clicked, this, &BrowseClipboard::Run);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     viewCopy_ = new ViewCopyBrowse(list_, buttons, [this](FormRequest request, bool) { OpenForm(request); });
 
     auto* row = new QHBoxLayout;
-    for (QPushButton* button : {copy, buttons.view, buttons.insert, buttons.change, buttons.remove, toggle, run})
+    for (QPushButton* button : {copy, buttons.view, buttons.insert, buttons.change, buttons.remove, toggle_, run_})
         row->addWidget(button);
     row->addStretch();
     row->addWidget(close);
+    captureOff_ = new QLabel(QLatin1String(kCaptureOffText), this);
+    captureOff_->setWordWrap(true);
+    captureOff_->setFrameShape(QFrame::StyledPanel);
+    captureOff_->setContentsMargins(4, 2, 4, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeTabs());
+    layout->addWidget(captureOff_);
     layout->addWidget(list_, 1);
     layout->addLayout(row);
 
@@ -179,9 +187,13 @@ BrowseClipboard::BrowseClipboard(QWidget* parent)
     xplore_->Activate();
     UpdateQueryControls();
 
-    timer_ = new QTimer(this);
-    connect(timer_, &QTimer::timeout, list_, &BrowseList::Refresh);
-    timer_->start(kRereadMilliseconds);
+    connect(model_.get(), &QAbstractItemModel::modelReset, this, &BrowseClipboard::UpdateEntryControls);
+    connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &BrowseClipboard::UpdateEntryControls);
+    connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, &BrowseClipboard::UpdateEntryControls);
+    UpdateEntryControls();
+
+    // Texts the saver captures while the list is open appear as they come.
+    new TableChangeWatch(clipboard, *list_, *this);
     resize(760, 420);
     KeepWindowPosition(*this, QLatin1String(kBrowseClipboardProcedure));
 }
@@ -242,8 +254,10 @@ void BrowseClipboard::ShowTab(int tab)
 void BrowseClipboard::changeEvent(QEvent* event)
 {
     // Brought forward: the texts captured meanwhile appear.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         list_->Refresh();
+        UpdateEntryControls(); // Options may have switched the capture meanwhile
+    }
     QWidget::changeEvent(event);
 }
 
@@ -358,6 +372,16 @@ void BrowseClipboard::UpdateQueryControls()
     };
     enable(queryControls_, query_.Available());
     enable(resetControls_, query_.Available() && !query_.Current().empty());
+}
+
+void BrowseClipboard::UpdateEntryControls()
+{
+    captureOff_->setVisible(MonitorClipboard == 0);
+    const bool empty = model_->rowCount() == 0;
+    toggle_->setEnabled(!empty);
+    toggle_->setToolTip(empty ? QLatin1String(kEmptyToggleTip) : QString());
+    run_->setEnabled(!empty);
+    run_->setToolTip(QLatin1String(empty ? kEmptyRunTip : kRunTip));
 }
 
 void BrowseClipboard::ShowEntry(const ClipboardRecord& entry)

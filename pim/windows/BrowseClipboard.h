@@ -8,8 +8,9 @@
 // "&Delete" open the entry form (a kept entry asks before it is deleted).
 // "&Query" opens the query dialog on the entry's fields; the query holds on
 // every tab until "&Reset" drops it.
-// Texts captured while the list is open appear when it comes forward and on
-// its timer.
+// Texts captured while the list is open appear as they are stored. While
+// capture is off (Options) a line above the list says so; "&Toggle Save" and
+// "&Run" are disabled, saying why, while the list is empty.
 
 #include "core/dictionary/ClipboardRecord.h"
 #include "pim/ClipboardQuery.h"
@@ -23,9 +24,9 @@
 #include <functional>
 #include <memory>
 
+class QLabel;
 class QPushButton;
 class QTabBar;
-class QTimer;
 
 namespace vl {
 
@@ -33,6 +34,9 @@ class BrowseList;
 class Xplore;
 
 inline constexpr char kBrowseClipboardProcedure[] = "BrowseClipboard";
+inline constexpr char kCaptureOffText[] =
+    "Capture is off: copied texts are not saved here until \"Monitor clipboard\" is ticked on the Clipboard tab "
+    "of Options (F10).";
 
 class BrowseClipboard : public QWidget {
     Q_OBJECT
@@ -49,6 +53,8 @@ public:
     const BrowseButtons& Buttons() const { return viewCopy_->Buttons(); }
     QTabBar* Tabs() const { return tabs_; }
     QPushButton* Button(const QString& text) const;
+    // The line that says capture is off.
+    QLabel* CaptureOffNotice() const { return captureOff_; }
     Xplore* Enhancement() const { return xplore_; }
     // How "&Run" starts a target (the program start by default).
     void SetStarter(Starter starter) { starter_ = std::move(starter); }
@@ -74,6 +80,8 @@ private:
     bool Highlighted(ClipboardRecord& entry);
     void OpenQuery();
     void UpdateQueryControls();
+    // The capture notice, and the buttons that need an entry.
+    void UpdateEntryControls();
 
     bool opened_ = false;
     std::unique_ptr<BrowseModel> model_;
@@ -82,7 +90,9 @@ private:
     ViewCopyBrowse* viewCopy_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QList<QPushButton*> buttons_;
-    QTimer* timer_ = nullptr;
+    QLabel* captureOff_ = nullptr;
+    QPushButton* toggle_ = nullptr;
+    QPushButton* run_ = nullptr;
     Starter starter_;
     ClipboardQuery query_;
     SavedQueries savedQueries_;

@@ -4,6 +4,7 @@
 #include "core/dictionary/Dictionary.h"
 #include "pim/ClipboardEntries.h"
 #include "pim/windows/CategoryPanes.h"
+#include "pim/windows/TableChangeWatch.h"
 #include "pim/windows/UpdateClipboard.h"
 #include "pim/windows/UpdateClipboardCategories.h"
 #include "platform/runtime/Clock.h"
@@ -165,6 +166,8 @@ BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent) : QWidget(
     entryXplore_->Activate();
 
     FollowHighlightedCategory(this, categories_, categoryModel_.get(), [this] { ShowEntriesOfCategory(); });
+    new TableChangeWatch(tables.ClipboardCategories, *categories_, *this);
+    new TableChangeWatch(tables.Clipboard, *entries_, *this);
     resize(720, 520);
     panes->setSizes({180, 340});
     KeepWindowPosition(*this, QLatin1String(kBrowseClipboardCategoriesProcedure));

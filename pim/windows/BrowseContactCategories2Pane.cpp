@@ -4,6 +4,7 @@
 #include "pim/ContactOrders.h"
 #include "pim/windows/CategoryPanes.h"
 #include "pim/windows/ContactColumns.h"
+#include "pim/windows/TableChangeWatch.h"
 #include "pim/windows/UpdateContactCategories.h"
 #include "pim/windows/UpdateContacts.h"
 #include "platform/runtime/FixedText.h"
@@ -108,6 +109,8 @@ BrowseContactCategories2Pane::BrowseContactCategories2Pane(QWidget* parent) : QW
     contactXplore_->Activate();
 
     FollowHighlightedCategory(this, categories_, categoryModel_.get(), [this] { ShowContactsOfCategory(); });
+    new TableChangeWatch(tables.ContactCategories, *categories_, *this);
+    new TableChangeWatch(tables.Contact, *contacts_, *this);
     resize(720, 520);
     panes->setSizes({180, 340});
     KeepWindowPosition(*this, QLatin1String(kBrowseContactCategoriesProcedure));

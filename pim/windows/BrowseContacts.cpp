@@ -6,6 +6,7 @@
 #include "pim/ContactText.h"
 #include "pim/windows/ContactColumns.h"
 #include "pim/windows/SelectContactCategories.h"
+#include "pim/windows/TableChangeWatch.h"
 #include "pim/windows/UpdateContacts.h"
 #include "pim/windows/UpdateMessages.h"
 #include "platform/runtime/FixedText.h"
@@ -128,6 +129,7 @@ BrowseContacts::BrowseContacts(QWidget* parent, bool selectMode) : QWidget(paren
             list_->setFocus();
     });
     ShowTab(0);
+    new TableChangeWatch(tables.Contact, *list_, *this);
     resize(780, 420);
     KeepWindowPosition(*this, QLatin1String(kBrowseContactsProcedure));
 }

@@ -5,6 +5,8 @@
 #include "core/dictionary/Dictionary.h"
 #include "pim/MessageForm.h"
 #include "pim/MessageQueue.h"
+#include "pim/StoredMessageSend.h"
+#include "pim/windows/TableChangeWatch.h"
 #include "pim/windows/UpdateMessages.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/BrowseList.h"
@@ -164,12 +166,17 @@ BrowseMessages::BrowseMessages(bool selectMode, QWidget* parent) : QDialog(paren
         list_->SelectRow(0);
     enableSend();
     buttons.insert->setEnabled(opened_);
+    // A send stamps the date sent: the row shows it as soon as it is done.
+    changeWatch_ = new TableChangeWatch(messages, *list_, *this);
+    sendWatch_ = std::make_unique<StoredMessageSendWatch>(
+        [this](const MessagesRecord&, const StoredMessageOutcome&) { changeWatch_->Check(); });
     resize(720, 380);
     KeepWindowPosition(*this, QLatin1String(kBrowseMessagesProcedure));
 }
 
 BrowseMessages::~BrowseMessages()
 {
+    sendWatch_.reset();
     // The enhancement and the list go before the model they show.
     delete xplore_;
     delete list_;

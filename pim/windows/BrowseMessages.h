@@ -5,7 +5,9 @@
 // "Controls"), by contact, by subject, by the date last sent. "&New",
 // "Cop&y", "&Edit" and "&Delete" open the message form; "Send E-&mail" puts
 // the highlighted message on the script queue, which the frame's tick sends
-// through the script runner (disabled, saying why, while none is installed).
+// through the script runner (disabled, saying why, while none is installed);
+// a notice says how the send went. The list reads the messages again
+// whenever they change (a send stamps the date sent), keeping the highlight.
 // In select mode (the script item editor's "Select &Message") "&Select"
 // closes the list with the highlighted message and "Send E-&mail" is hidden.
 
@@ -25,6 +27,8 @@ class QTabBar;
 namespace vl {
 
 class BrowseList;
+class StoredMessageSendWatch;
+class TableChangeWatch;
 class Xplore;
 
 inline constexpr char kBrowseMessagesProcedure[] = "BrowseMessages";
@@ -64,6 +68,8 @@ private:
     QPushButton* send_ = nullptr;
     Xplore* xplore_ = nullptr;
     ViewCopyBrowse* viewCopy_ = nullptr;
+    TableChangeWatch* changeWatch_ = nullptr;
+    std::unique_ptr<StoredMessageSendWatch> sendWatch_;
     std::optional<MessagesRecord> selected_;
 };
 

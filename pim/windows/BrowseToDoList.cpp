@@ -4,6 +4,7 @@
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
 #include "pim/TodoRules.h"
+#include "pim/windows/TableChangeWatch.h"
 #include "pim/windows/TaskEditingServices.h"
 #include "pim/windows/UpdateTodo.h"
 #include "platform/runtime/Clock.h"
@@ -106,7 +107,7 @@ BrowseToDoList::BrowseToDoList(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QLatin1String(kBrowseToDoListProcedure));
     setAttribute(Qt::WA_DeleteOnClose);
     Table<TodoRecord>& todo = Tables().Todo;
-    opened_ = OpenTable(todo);
+    opened_ = OpenTodoList(todo);
 
     model_ = std::make_unique<BrowseModel>(todo);
     model_->SetColumns(TodoColumns(todo.Definition()));
@@ -155,6 +156,8 @@ BrowseToDoList::BrowseToDoList(QWidget* parent) : QWidget(parent, Qt::Window)
         pick_->setToolTip(QLatin1String(kNoTaskEditingTip));
     }
     xplore_->Activate();
+    // Items also come from the message windows, imports and synchronisation.
+    new TableChangeWatch(todo, *list_, *this);
     resize(720, 420);
     KeepWindowPosition(*this, QLatin1String(kBrowseToDoListProcedure));
 }

@@ -1,13 +1,16 @@
 #include "pim/windows/BugReportWindow.h"
 
 #include "core/base/Globals.h"
+#include "message/MessageDisplay.h"
 #include "pim/BugReportSettings.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/runtime/Picture.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/FrameProcedures.h"
+#include "platform/widgets/ThreadRegistry.h"
 #include "platform/widgets/WindowPosition.h"
+#include "reports/ReportCriteria.h"
 #include "resources/ProgramIcons.h"
 
 #include <QCheckBox>
@@ -197,8 +200,43 @@ void BugReportWindow::SetSending(bool sending)
         unsetCursor();
 }
 
+namespace {
+
+// The values of the settings list that the window libraries and the report
+// criteria keep.
+void AddWindowValues()
+{
+    const auto frame = [] {
+        const QWidget* window = Threads().Window(ThreadRegistry::kFrameThread);
+        return QString::number(window ? window->winId() : 0);
+    };
+    const auto number = [](qint64 value) { return QString::number(value); };
+    const std::pair<const char*, std::function<QString()>> values[] = {
+        {"BrowseThreadNo", [number] { return number(Threads().ProcedureThread(QStringLiteral("BrowseSchedule"))); }},
+        {"FrameHandle", frame},
+        {"ParentHandle", frame},
+        {"ThreadCount", [number] { return number(OpenMessageDisplays()); }},
+        {"GlobalCategory", [] { return GLO::Category; }},
+        {"GlobalDateFrom", [number] { return number(GLO::DateFrom); }},
+        {"GlobalDateTo", [number] { return number(GLO::DateTo); }},
+        {"GlobalFilter", [] { return GlobalFilter; }},
+        {"GlobalOrder", [] { return GlobalOrder; }},
+        {"TempCategorySelect", [] { return ReportCriteriaChoice.categorySelect; }},
+        {"TempCategorySelected", [] { return ReportCriteriaChoice.categorySelected; }},
+        {"TempDateFrom", [number] { return number(ReportCriteriaChoice.dateFrom); }},
+        {"TempDateSelect", [] { return ReportCriteriaChoice.dateSelect; }},
+        {"TempDateTo", [number] { return number(ReportCriteriaChoice.dateTo); }},
+        {"TempOrderSelect", [] { return ReportCriteriaChoice.orderSelect; }},
+    };
+    for (const auto& [name, value] : values)
+        AddBugReportValue(QLatin1String(name), value);
+}
+
+} // namespace
+
 void RegisterBugReportProcedure()
 {
+    AddWindowValues();
     Procedures().RegisterWindow(QLatin1String(kBugReportProcedure), [] { return new BugReportWindow; });
 }
 

@@ -69,7 +69,8 @@ private:
     bool sending_ = false;
 };
 
-// Registers the procedure "BugReport" with the frame.
+// Registers the procedure "BugReport" with the frame, and the values of the
+// settings list that the windows and the report criteria keep.
 void RegisterBugReportProcedure();
 
 } // namespace vl

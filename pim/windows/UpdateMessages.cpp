@@ -135,12 +135,13 @@ QWidget* UpdateMessages::GeneralPage()
     toPrompt_ = new QLabel(page);
     to_ = Entry(page, kWideEntry, "Recipient (Email Address)");
     connect(to_, &QLineEdit::editingFinished, this, &UpdateMessages::RecipientEntered);
-    contactPick_ = PickButton(page, "Select a Contact");
+    contactPick_ = PickButton(page, "Select Contact to email");
     connect(contactPick_, &QToolButton::clicked, this, &UpdateMessages::PickContact);
     addRow(toPrompt_, to_, contactPick_);
 
     categoryPrompt_ = new QLabel(QStringLiteral("Cate&gory:"), page);
-    category_ = Entry(page, kGroupEntry, "Email to Group (Contact Category)");
+    category_ = Entry(page, kGroupEntry, "Email to Contact Group");
+    category_->setStatusTip(QStringLiteral("Email to Group (Contact Category)"));
     connect(category_, &QLineEdit::editingFinished, this, &UpdateMessages::CategoryEntryDone);
     categoryPick_ = PickButton(page, "Select Contact Category");
     connect(categoryPick_, &QToolButton::clicked, this, &UpdateMessages::PickCategory);

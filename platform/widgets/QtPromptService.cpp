@@ -4,8 +4,13 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace vl {
 namespace {
@@ -46,6 +51,38 @@ QMessageBox* OpenNotice(const QString& caption, const QString& text)
     return nullptr;
 }
 
+// The pixels after which a box's text wraps, about.
+constexpr int kWrapWidth = 400;
+
+// The part of a text a box shows: all of it when it takes at most half the
+// screen's height, else its first lines and "...". A taller box would reach
+// below the screen, its buttons out of reach; the whole text then goes to
+// the box's details, which scroll.
+QString ShownPart(const QString& lines)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return lines;
+    const QFontMetrics metrics(QApplication::font("QMessageBox"));
+    const int room = std::max(5, screen->availableGeometry().height() / 2 / std::max(1, metrics.lineSpacing()));
+    const QStringList all = lines.split(QLatin1Char('\n'));
+    int used = 0;
+    for (qsizetype line = 0; line < all.size(); ++line) {
+        used += 1 + metrics.horizontalAdvance(all[line]) / kWrapWidth;
+        if (used > room)
+            return QStringList(all.mid(0, std::max<qsizetype>(line, 1))).join(QLatin1Char('\n')) + QStringLiteral("\n...");
+    }
+    return lines;
+}
+
+void SetBoxText(QMessageBox& box, const QString& lines)
+{
+    const QString shown = ShownPart(lines);
+    box.setText(shown);
+    if (shown != lines)
+        box.setDetailedText(lines);
+}
+
 // Only the descriptions are shown; the patterns are spelled in both cases.
 constexpr QFileDialog::Options kFileDialogOptions = QFileDialog::HideNameFilterDetails;
 
@@ -57,7 +94,7 @@ int QtPromptService::Message(const QString& text, const QString& caption, Prompt
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
-    box.setText(MessageLines(text));
+    SetBoxText(box, MessageLines(text));
     box.setIcon(QtIcon(icon));
 
     const QStringList labels = SplitButtonList(buttons);
@@ -80,11 +117,12 @@ void QtPromptService::Notify(const QString& text, const QString& caption, Prompt
     QMetaObject::invokeMethod(
         qApp,
         [lines, caption, icon] {
-            if (QMessageBox* open = OpenNotice(caption, lines)) {
+            if (QMessageBox* open = OpenNotice(caption, ShownPart(lines))) {
                 open->raise();
                 return;
             }
-            auto* box = new QMessageBox(QtIcon(icon), caption, lines, QMessageBox::Ok);
+            auto* box = new QMessageBox(QtIcon(icon), caption, QString(), QMessageBox::Ok);
+            SetBoxText(*box, lines);
             box->setObjectName(QLatin1String(kNoticeName));
             box->setTextFormat(Qt::PlainText);
             box->setWindowModality(Qt::NonModal);

@@ -2,8 +2,12 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMargins>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace vl {
 namespace {
@@ -27,6 +31,114 @@ QList<QRect> AvailableScreenAreas()
         areas.append(screen->availableGeometry());
     return areas;
 }
+
+qint64 Overlap(const QRect& a, const QRect& b)
+{
+    const QRect common = a.intersected(b);
+    return common.isEmpty() ? 0 : qint64(common.width()) * common.height();
+}
+
+qint64 DistanceSquared(const QRect& area, const QPoint& point)
+{
+    const qint64 dx = point.x() < area.left() ? area.left() - point.x() : std::max(0, point.x() - area.right());
+    const qint64 dy = point.y() < area.top() ? area.top() - point.y() : std::max(0, point.y() - area.bottom());
+    return dx * dx + dy * dy;
+}
+
+// The area the place lands on: the one it overlaps most, else the nearest.
+QRect LandingArea(const QRect& place, const QList<QRect>& areas)
+{
+    const QRect* best = &areas.first();
+    for (const QRect& area : areas) {
+        if (Overlap(place, area) > Overlap(place, *best))
+            best = &area;
+    }
+    if (Overlap(place, *best) > 0)
+        return *best;
+    for (const QRect& area : areas) {
+        if (DistanceSquared(area, place.center()) < DistanceSquared(*best, place.center()))
+            best = &area;
+    }
+    return *best;
+}
+
+QRect FitInside(const QRect& place, const QRect& area)
+{
+    QRect fitted(place.topLeft(), place.size().boundedTo(area.size()));
+    fitted.moveLeft(std::clamp(fitted.left(), area.left(), area.left() + area.width() - fitted.width()));
+    fitted.moveTop(std::clamp(fitted.top(), area.top(), area.top() + area.height() - fitted.height()));
+    return fitted;
+}
+
+// The frame the desktop puts around the window: its own once it has one,
+// else that of the other framed windows (nothing before the first is framed).
+QMargins FrameOf(const QWidget& window)
+{
+    if (const QWindow* handle = window.windowHandle(); handle && !handle->frameMargins().isNull())
+        return handle->frameMargins();
+    QMargins frame;
+    for (const QWindow* other : QGuiApplication::topLevelWindows()) {
+        if (!other->isVisible())
+            continue;
+        const QMargins margins = other->frameMargins();
+        frame = QMargins(std::max(frame.left(), margins.left()), std::max(frame.top(), margins.top()),
+                         std::max(frame.right(), margins.right()), std::max(frame.bottom(), margins.bottom()));
+    }
+    return frame;
+}
+
+// Qt centres a window whose place nobody set on its screen when it is well
+// within the screen (less than 8/9 of it each way); a larger one would be left
+// at the screen's corner, partly under the panels or below the screen.
+bool CentredByQt(const QSize& framed, const QRect& area)
+{
+    return framed.width() < area.width() * 8 / 9 && framed.height() < area.height() * 8 / 9;
+}
+
+void FitWindow(QWidget& window)
+{
+    const QMargins frame = FrameOf(window);
+    if (!window.testAttribute(Qt::WA_Moved)) {
+        const QScreen* screen = window.screen();
+        if (!screen)
+            return;
+        const QRect area = screen->availableGeometry().marginsRemoved(frame);
+        if (CentredByQt(window.size().grownBy(frame), area))
+            return;
+        QRect place(QPoint(), window.size());
+        place.moveCenter(area.center());
+        window.setGeometry(FitInside(place, area));
+        return;
+    }
+    QList<QRect> areas = AvailableScreenAreas();
+    for (QRect& area : areas)
+        area = area.marginsRemoved(frame);
+    const QRect fitted = FitOnScreens(window.geometry(), areas);
+    if (fitted != window.geometry())
+        window.setGeometry(fitted);
+}
+
+// Fits the window on the screens every time the program shows it.
+class ScreenFitter : public QObject {
+public:
+    explicit ScreenFitter(QWidget& window) : QObject(&window), window_(window)
+    {
+        setObjectName(QLatin1String(kName));
+        window.installEventFilter(this);
+    }
+
+    static constexpr char kName[] = "ScreenFitter";
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &window_ && event->type() == QEvent::Show && !event->spontaneous() && window_.isWindow())
+            FitWindow(window_);
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
 
 } // namespace
 
@@ -52,21 +164,24 @@ bool WriteWindowPlace(IniFile& ini, const QString& procedure, const QRect& place
     return ok;
 }
 
-QRect KeepOnScreens(const QRect& place, const QList<QRect>& screens)
+QRect FitOnScreens(const QRect& place, const QList<QRect>& areas)
 {
-    if (screens.isEmpty())
+    if (areas.isEmpty())
         return place;
-    for (const QRect& screen : screens) {
-        if (screen.intersects(place))
-            return place;
-    }
-    return QRect(screens.first().topLeft(), place.size());
+    return FitInside(place, LandingArea(place, areas));
+}
+
+void KeepOnScreen(QWidget& window)
+{
+    if (!window.findChild<ScreenFitter*>(QLatin1String(ScreenFitter::kName), Qt::FindDirectChildrenOnly))
+        new ScreenFitter(window);
 }
 
 void RestoreWindowPosition(const IniFile& ini, QWidget& window, const QString& procedure)
 {
     if (const auto place = ReadWindowPlace(ini, procedure))
-        window.setGeometry(KeepOnScreens(*place, AvailableScreenAreas()));
+        window.setGeometry(FitOnScreens(*place, AvailableScreenAreas()));
+    KeepOnScreen(window);
 }
 
 void SaveWindowPosition(IniFile& ini, const QWidget& window, const QString& procedure)
@@ -120,6 +235,9 @@ private:
 
 void KeepWindowPosition(QWidget& window, const QString& procedure)
 {
+    // Filters run newest first: the keeper restores the saved place, then
+    // the fitter fits what the window ends up with.
+    KeepOnScreen(window);
     new PositionKeeper(window, procedure);
 }
 

@@ -26,12 +26,23 @@ std::optional<QRect> ReadWindowPlace(const IniFile& ini, const QString& procedur
 // Saves a place; false when the file could not be written.
 bool WriteWindowPlace(IniFile& ini, const QString& procedure, const QRect& place);
 
-// A place that lies on none of the screens (a monitor since removed) is moved
-// to the top left corner of the first one, keeping its size, so the window
-// cannot open out of the user's reach. Otherwise the place is kept as it is.
-QRect KeepOnScreens(const QRect& place, const QList<QRect>& screens);
+// The place a window gets on the screens: the available area (the screen
+// without its panels) of the screen the place lands on (the one it overlaps
+// most, else the nearest one) takes it whole: the size is cut to the area and
+// the place moved as little as needed to lie inside it. Without screens the
+// place is kept as it is.
+QRect FitOnScreens(const QRect& place, const QList<QRect>& areas);
 
-// Called by a window before it is shown: puts it at its saved place, if any.
+// Every time the window is shown it is fitted on the screens (its frame
+// included once the desktop has framed it), so no window opens out of the
+// user's reach, whether its place was saved on a larger or removed screen or
+// its own size is too large. A window whose place the desktop chooses keeps
+// that choice while it fits the screen. The window positions below install
+// this themselves.
+void KeepOnScreen(QWidget& window);
+
+// Called by a window before it is shown: puts it at its saved place, if any,
+// and keeps it on the screen (KeepOnScreen).
 void RestoreWindowPosition(const IniFile& ini, QWidget& window, const QString& procedure);
 // Called by a window when it closes. A maximised or minimised window saves
 // the place it had before it was maximised or minimised; a hidden window

@@ -108,6 +108,14 @@ TEST_F(BugReportTest, SettingsLinesAreNamedInOrderCutAndCarryTheSystem)
     EXPECT_EQ(host, ("Email:Host=" + QString(100, 'h')).left(kSettingsLineWidth));
     EXPECT_LT(lines.indexOf("Email:Sender=ann@example.test"), lines.indexOf("News:Sender=news@example.test"));
     EXPECT_TRUE(lines.contains("QtVersion=" + QString(qVersion())));
+    EXPECT_TRUE(lines.contains("GlobalVLFilename=" + QDir::current().absoluteFilePath("VLDB.TPS")));
+    EXPECT_TRUE(lines.filter(QRegularExpression("^(ThreadCount|GlobalOrder|NTService|News:User)=")).isEmpty())
+        << "a value nobody keeps is not listed";
+    AddBugReportValue("ThreadCount", [] { return QString("3"); });
+    AddBugReportValue("ThreadCount", [] { return QString("2"); });
+    const QStringList added = BugReportSettingsLines();
+    EXPECT_EQ(added.filter(QRegularExpression("^ThreadCount=")), QStringList({"ThreadCount=2"}));
+    EXPECT_EQ(added.indexOf("ThreadCount=2"), added.indexOf("TempScriptingActive=0") + 1) << "at its place";
     EXPECT_EQ(lines.filter(QRegularExpression("^(OperatingSystem|Kernel|Screen|Locale)=.")).size(), 4);
     EXPECT_TRUE(lines.filter(QRegularExpression("password", QRegularExpression::CaseInsensitiveOption)).isEmpty());
 

@@ -2,10 +2,14 @@
 // completion stamp, storing from the form, the toggle written back, and the
 // message task an item turns into.
 
+#include "core/base/Globals.h"
 #include "core/dictionary/Dictionary.h"
 #include "pim/TodoRules.h"
 #include "platform/runtime/Clock.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +49,26 @@ TEST_F(TodoRulesTest, ANewItemTakesPriorityFiveAndTheCategoryLastChosenElseGener
         EXPECT_EQ(item.Category, expected) << chosen;
         EXPECT_EQ(item.Done, 0);
     }
+}
+
+TEST_F(TodoRulesTest, ItemsThatWillNotOpenForTheListAreLoggedTwice)
+{
+    GlobalUseLog = true;
+    EXPECT_TRUE(OpenTodoList(todo));
+    todo.Close();
+    EXPECT_FALSE(QFile::exists(test::TestPath("VLMREVNT.LOG"))) << "an open that works logs nothing";
+
+    todo.Close();
+    test::WriteTextFile(test::TestPath("junk.TPS"), "not a data file");
+    todo.SetName("junk\\!Todo");
+    EXPECT_FALSE(OpenTodoList(todo));
+    GlobalUseLog = false;
+    QStringList logged;
+    for (const QString& line : test::ReadTextFile(test::TestPath("VLMREVNT.LOG")).split('\n', Qt::SkipEmptyParts))
+        logged << line.mid(22, 32).trimmed() + '|' + line.mid(54).trimmed();
+    ASSERT_EQ(logged.size(), 2);
+    EXPECT_EQ(logged[0], "ToDoList|File not open error");
+    EXPECT_TRUE(logged[1].startsWith("Todo|File not open: ") && logged[1].size() > 20) << logged[1].toStdString();
 }
 
 TEST_F(TodoRulesTest, DoneStampsTheCompletionOnlyWhenTheItemBecomesDone)

@@ -5,6 +5,7 @@
 
 #include "core/base/Globals.h"
 #include "pim/windows/BugReportWindow.h"
+#include "reports/ReportCriteria.h"
 #include "platform/runtime/Clock.h"
 #include "platform/widgets/FrameProcedures.h"
 #include "scripting/ScriptVariables.h"
@@ -88,6 +89,21 @@ TEST_F(BugReportWindowTest, ShowsItsControlsAndRefillsTheSettingsAfterReset)
     RegisterBugReportProcedure();
     EXPECT_TRUE(Procedures().Has("BugReport"));
     Procedures().Unregister("BugReport");
+    // The values the windows and the report criteria keep join the list at
+    // their places.
+    GlobalOrder = "SCH:KEYCATEGORY";
+    ReportCriteriaChoice.orderSelect = "Category";
+    window.ResetButton()->click();
+    window.Tick();
+    const QStringList lines = Settings();
+    EXPECT_EQ(lines.first(), "BrowseThreadNo=0");
+    for (const char* line : {"FrameHandle=0", "ParentHandle=0", "ThreadCount=0", "GlobalOrder=SCH:KEYCATEGORY",
+                             "TempOrderSelect=Category", "TempDateFrom=0"})
+        EXPECT_TRUE(lines.contains(line)) << line;
+    EXPECT_LT(lines.indexOf("GlobalOrder=SCH:KEYCATEGORY"), lines.indexOf("HideToolbar=0"));
+    EXPECT_LT(lines.indexOf("ThreadCount=0"), lines.indexOf("TempOrderSelect=Category"));
+    GlobalOrder.clear();
+    ReportCriteriaChoice = {};
 }
 
 TEST_F(BugReportWindowTest, ASentReportClosesTheWindow)

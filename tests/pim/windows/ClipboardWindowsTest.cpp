@@ -4,6 +4,7 @@
 // the category the form takes with and without the pick list; the
 // clipboard categories' two panes and their forms.
 
+#include "core/base/Globals.h"
 #include "core/dictionary/Dictionary.h"
 #include "pim/ClipboardEntries.h"
 #include "pim/windows/BrowseClipboard.h"
@@ -24,6 +25,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -93,6 +95,38 @@ TEST_F(ClipboardWindowsTest, NewestFirstKeepCopyBackAndRun)
     EXPECT_EQ(QApplication::clipboard()->text(), "see http://a.example now");
     list.Button("&Run")->click();
     EXPECT_EQ(started, QStringList({"http://a.example"}));
+}
+
+// While capture is off the list says so; the entry commands that need an
+// entry are disabled, saying why, while the list is empty.
+TEST_F(ClipboardWindowsTest, TheListSaysWhenCaptureIsOffAndWhyEntryCommandsAreOff)
+{
+    const uint8_t monitor = MonitorClipboard;
+    for (const uint8_t capturing : {0, 1}) {
+        MonitorClipboard = capturing;
+        BrowseClipboard list;
+        EXPECT_EQ(list.CaptureOffNotice()->isVisibleTo(&list), capturing == 0);
+        EXPECT_TRUE(list.CaptureOffNotice()->text().contains("\"Monitor clipboard\""));
+        for (const char* command : {"&Toggle Save", "&Run"}) {
+            EXPECT_FALSE(list.Button(command)->isEnabled()) << command;
+            EXPECT_TRUE(list.Button(command)->toolTip().contains("the list is empty")) << command;
+        }
+        if (capturing == 0) {
+            list.show();
+            list.grab().save("/tmp/clipboard-capture-off.png");
+        }
+    }
+    Stored("a text", kToday);
+    BrowseClipboard list;
+    EXPECT_TRUE(list.Button("&Toggle Save")->isEnabled());
+    EXPECT_TRUE(list.Button("&Run")->isEnabled());
+    EXPECT_EQ(list.Button("&Run")->toolTip(), "Try to execute embedded programs/URLs");
+    ClipboardRecord entry;
+    ASSERT_TRUE(list.Model()->Record(0, entry));
+    ASSERT_TRUE(d.Clipboard.Delete(entry));
+    list.List()->Refresh();
+    EXPECT_FALSE(list.Button("&Run")->isEnabled()) << "emptied while open";
+    MonitorClipboard = monitor;
 }
 
 TEST_F(ClipboardWindowsTest, AQueryHoldsOnEveryTabUntilResetAndABadOneChangesNothing)

@@ -9,7 +9,9 @@
 #include "core/cycle/SchedulerState.h"
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/ProgramQueues.h"
+#include "pim/MailSender.h"
 #include "pim/MessageForm.h"
+#include "pim/StoredMessageSend.h"
 #include "pim/windows/BrowseContacts.h"
 #include "pim/windows/BrowseMessages.h"
 #include "pim/windows/SelectContactCategories.h"
@@ -119,6 +121,8 @@ TEST_F(MessageWindowsTest, EachTypeLaysTheFormOutAndFillsItsRememberedDefault)
         EXPECT_EQ(form.RecipientEntry()->text(), c.shownTo) << c.type;
         EXPECT_EQ(form.CategoryEntry()->text(), c.shownCategory) << c.type;
         EXPECT_TRUE(form.ContactButton()->isEnabled());
+        EXPECT_EQ(form.ContactButton()->toolTip(), "Select Contact to email");
+        EXPECT_EQ(form.CategoryEntry()->toolTip(), "Email to Contact Group");
         form.grab().save(QStringLiteral("/tmp/messages-form-%1.png").arg(QString(c.type).replace(' ', '-')));
     }
 }
@@ -287,6 +291,45 @@ TEST_F(MessageWindowsTest, TheListOrdersByTabCopiesQueuesAndSelects)
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->EmailID, first.EmailID);
     EXPECT_EQ(MessageItemDescription(*chosen), "Zebra - zed@example.test");
+}
+
+// "Send E-mail" queues the message; the tick's script runner sends it as a
+// "Send Email" step does. The list then shows the date sent at once, keeps
+// the highlight, and a notice says what was sent or why not.
+TEST_F(MessageWindowsTest, AMessageSentFromTheListShowsItsDateAtOnceAndANoticeSaysHowItWent)
+{
+    test::MailPeer peer("smtp_peer.py");
+    ASSERT_TRUE(peer.Started()) << peer.Errors().toStdString();
+    Store("zed@example.test", "Zebra");
+    Store("amy@example.test", "Apple");
+    TickRoutines().runDueScriptItem = [] {
+        MailSender sender;
+        SendStoredMessage(ScriptQueue.takeFirst().RECORD.EmailID, sender);
+    };
+    BrowseMessages list(false);
+    const auto dateSent = [&](int row) { return list.Model()->index(row, 4).data().toString().trimmed(); };
+    for (const bool reachable : {false, true}) {
+        Email::Host = reachable ? peer.Host() : Email::Host;
+        list.List()->SelectRow(1);
+        list.SendButton()->click();
+        TickRoutines().runDueScriptItem();
+        EXPECT_EQ(list.List()->CurrentRow(), 1);
+        EXPECT_EQ(dateSent(1).isEmpty(), !reachable) << reachable;
+        EXPECT_EQ(dateSent(0), "");
+        ASSERT_FALSE(prompt.Questions().empty());
+        const test::PromptQuestion& notice = prompt.Questions().back();
+        EXPECT_EQ(notice.kind, test::PromptKind::Notice);
+        EXPECT_EQ(notice.caption, reachable ? "Mail" : "Mail Error");
+        EXPECT_TRUE(notice.text.startsWith(reachable ? "Mail sent:  amy@example.test"
+                                                     : "Could not send:  amy@example.test||"))
+            << notice.text.toStdString();
+    }
+    TickRoutines().runDueScriptItem = nullptr;
+    const size_t notices = prompt.Questions().size();
+    MailSender sender;
+    SendStoredMessage(list.Model()->index(0, 0).data().toString().trimmed().toInt(), sender);
+    EXPECT_FALSE(dateSent(0).isEmpty()) << "a script's send shows too";
+    EXPECT_EQ(prompt.Questions().size(), notices) << "only the list's own sends end with a notice";
 }
 
 TEST_F(MessageWindowsTest, AMessageThatAScriptSendsIsNotDeleted)

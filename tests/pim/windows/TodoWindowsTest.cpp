@@ -7,6 +7,7 @@
 #include "core/dictionary/Dictionary.h"
 #include "pim/TodoRules.h"
 #include "pim/windows/BrowseToDoList.h"
+#include "pim/windows/TableChangeWatch.h"
 #include "pim/windows/TaskEditingServices.h"
 #include "pim/windows/UpdateTodo.h"
 #include "platform/runtime/Clock.h"
@@ -26,6 +27,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
+
+#include <thread>
 
 namespace vl {
 namespace {
@@ -165,6 +168,38 @@ TEST_F(TodoWindowsTest, ANewItemTakesTheCategoryChosenOrGeneralAndIsListedWhenSt
     ASSERT_EQ(list.Model()->rowCount(), 1);
     EXPECT_EQ(list.List()->CurrentRow(), 0);
     EXPECT_EQ(Texts(list), QStringList({"Renew insurance"}));
+}
+
+// Items stored elsewhere, by this program (a message window's "To Do") or
+// by another (its own connection, here on a thread of its own), appear at
+// the list's next look, with the highlight kept; nothing changed, nothing read.
+TEST_F(TodoWindowsTest, ItemsStoredElsewhereAppearAtTheListsNextLook)
+{
+    Stored("Buy milk", "Home", 5);
+    BrowseToDoList list;
+    auto* watch = list.findChild<TableChangeWatch*>();
+    ASSERT_NE(watch, nullptr);
+    EXPECT_FALSE(watch->Check());
+    list.List()->SelectRow(0);
+
+    Stored("Call plumber", "Home", 1);
+    EXPECT_TRUE(watch->Check());
+    EXPECT_EQ(Texts(list), QStringList({"Call plumber", "Buy milk"}));
+    EXPECT_EQ(Texts(list).at(list.List()->CurrentRow()), "Buy milk");
+
+    std::thread([definition = d.Todo.DefinitionPtr()] {
+        Table<TodoRecord> todo(definition);
+        ASSERT_TRUE(todo.Open());
+        TodoRecord item = NewTodoItem(todo, "Work");
+        item.ToDo = "Answer mail";
+        item.Priority = 3;
+        EXPECT_TRUE(todo.Add(item));
+        todo.Close();
+    }).join();
+    EXPECT_TRUE(watch->Check());
+    EXPECT_EQ(Texts(list).size(), 3);
+    EXPECT_EQ(Texts(list).at(list.List()->CurrentRow()), "Buy milk");
+    EXPECT_FALSE(watch->Check());
 }
 
 TEST_F(TodoWindowsTest, FormModesCaptionsAndTheDoneBox)

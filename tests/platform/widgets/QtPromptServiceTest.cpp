@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -99,6 +100,31 @@ TEST(QtPromptService, ANoticeWaitsForNobodyAndOpensOnceFromTheEventLoop)
     box->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(notices().isEmpty()) << "closed and gone";
+}
+
+// A text taller than the screen shows its first lines in the box and the
+// whole of it in the details, so the box and its button stay on the screen.
+TEST(QtPromptService, ANoticeOfManyLinesStaysOnTheScreen)
+{
+    QtPromptService service;
+    QStringList lines;
+    for (int line = 1; line <= 300; ++line)
+        lines << QStringLiteral("Line %1 of the warning").arg(line);
+    service.Notify(lines.join('|'), "Advanced Warning", PromptIcon::Information);
+    QApplication::processEvents();
+    QMessageBox* box = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* open = qobject_cast<QMessageBox*>(widget); open && open->isVisible())
+            box = open;
+    }
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().startsWith("Line 1 of the warning\nLine 2 of"));
+    EXPECT_TRUE(box->text().endsWith("\n..."));
+    EXPECT_EQ(box->detailedText(), lines.join('\n'));
+    const QRect area = box->screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(box->frameGeometry())) << box->height() << " of " << area.height();
+    box->grab().save("/tmp/notice-long.png");
+    box->close();
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "tests/support/TempDir.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -103,13 +105,51 @@ TEST_F(WindowPositionTest, ResetOrUnusableEntriesRestoreNothing)
     EXPECT_EQ(window.geometry(), QRect(5, 6, 70, 80));
 }
 
-TEST(KeepOnScreens, PlaceOffEveryScreenMovesOntoTheFirst)
+TEST(FitOnScreens, APlaceIsCutAndMovedIntoTheScreenItLandsOn)
 {
     const QList<QRect> screens{QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1080)};
-    EXPECT_EQ(KeepOnScreens(QRect(1500, 100, 400, 300), screens), QRect(1500, 100, 400, 300));
-    EXPECT_EQ(KeepOnScreens(QRect(-350, -250, 400, 300), screens), QRect(-350, -250, 400, 300));
-    EXPECT_EQ(KeepOnScreens(QRect(3500, 100, 400, 300), screens), QRect(0, 0, 400, 300));
-    EXPECT_EQ(KeepOnScreens(QRect(3500, 100, 400, 300), {}), QRect(3500, 100, 400, 300));
+    const struct {
+        QRect place, fitted;
+    } cases[] = {
+        {{1500, 100, 400, 300}, {1500, 100, 400, 300}},   // inside: kept
+        {{-350, -250, 400, 300}, {0, 0, 400, 300}},       // over the top left corner
+        {{100, 900, 400, 300}, {100, 724, 400, 300}},     // partly below the screen
+        {{1100, 100, 400, 300}, {1280, 100, 400, 300}},   // mostly on the second screen
+        {{3500, 100, 400, 300}, {2800, 100, 400, 300}},   // off every screen: the nearest
+        {{200, 50, 2000, 1500}, {0, 0, 1280, 1024}},      // larger than the screen it lands on
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FitOnScreens(c.place, screens), c.fitted) << c.place.x() << "," << c.place.y();
+    EXPECT_EQ(FitOnScreens(QRect(3500, 100, 400, 300), {}), QRect(3500, 100, 400, 300));
+}
+
+// Shown windows lie inside the screen's available area whether a saved place
+// lies outside it, the saved or the window's own size is larger than it, or
+// the window is shown again after being moved off it.
+TEST_F(WindowPositionTest, EveryShownWindowLiesInsideTheScreen)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    WriteWindowPlace(*ini_, "BrowseToDoList", QRect(area.right() + 500, area.bottom() - 50, 300, 200));
+    WriteWindowPlace(*ini_, "ExploreSchedule", QRect(40, 30, area.width() * 2, area.height() + 400));
+    QWidget offScreen, tooLarge, ownSize, restored;
+    KeepWindowPosition(offScreen, "BrowseToDoList");
+    KeepWindowPosition(tooLarge, "ExploreSchedule");
+    ownSize.resize(area.width() + 300, area.height() + 300);
+    KeepWindowPosition(ownSize, "NeverSaved");
+    RestoreWindowPosition(*ini_, restored, "ExploreSchedule");
+    for (QWidget* window : {&offScreen, &tooLarge, &ownSize, &restored}) {
+        window->show();
+        const QRect framed = window->frameGeometry();
+        EXPECT_TRUE(area.contains(framed)) << framed.x() << "," << framed.y() << " " << framed.width() << "x"
+                                           << framed.height();
+    }
+    EXPECT_EQ(offScreen.size(), QSize(300, 200));
+
+    ownSize.hide();
+    ownSize.setGeometry(area.right() - 10, area.bottom() - 10, 200, 100);
+    ownSize.show();
+    EXPECT_EQ(ownSize.size(), QSize(200, 100));
+    EXPECT_EQ(ownSize.frameGeometry().bottomRight(), area.bottomRight()) << "moved only as far as needed";
 }
 
 TEST_F(WindowPositionTest, RestoreBringsAPlaceOnScreen)
