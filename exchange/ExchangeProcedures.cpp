@@ -2,7 +2,9 @@
 
 #include "core/dictionary/Dictionary.h"
 #include "exchange/SyncExchange.h"
+#include "platform/ui/EventNumbers.h"
 #include "platform/ui/PromptService.h"
+#include "platform/ui/ThreadPost.h"
 
 namespace vl {
 namespace {
@@ -131,7 +133,8 @@ ImportResult RunImport(const ImportMapping& mapping, const ImexFile& file, bool 
     }
     if (!result.ok)
         Prompt::Message(result.error + QStringLiteral("|Nothing was imported."), result.caption, PromptIcon::Stop);
-    return result;
+    else if (mapping.Info().table == ExchangeTable::Schedule)
+        CurrentThreadPost().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList); // the open task lists show them
 }
 
 } // namespace vl
