@@ -2,7 +2,9 @@
 
 #include "core/dictionary/Dictionary.h"
 #include "exchange/SyncExchange.h"
+#include "platform/ui/EventNumbers.h"
 #include "platform/ui/PromptService.h"
+#include "platform/ui/ThreadPost.h"
 
 namespace vl {
 namespace {
@@ -174,7 +176,8 @@ ImportResult RunImport(const ImportMapping& mapping, bool stripHeader, const Mak
                        PromptIcon::Information);
     else
         Prompt::Message(result.error + QStringLiteral("|Nothing was imported."), result.caption, PromptIcon::Stop);
-    return result;
+    else if (mapping.Info().table == ExchangeTable::Schedule)
+        CurrentThreadPost().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList); // the open task lists show them
 }
 
 bool RunSyncSend(const MakeRunProgress& makeProgress)

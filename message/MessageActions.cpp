@@ -1,11 +1,16 @@
 #include "message/MessageActions.h"
 
+#include "platform/ui/EventNumbers.h"
+#include "platform/ui/ThreadPost.h"
+
 #include "core/dictionary/Dictionary.h"
 #include "core/eventlog/AddScheduleRecord.h"
 #include "core/schedule/RunTimes.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
+#include "platform/ui/EventNumbers.h"
 #include "platform/ui/PromptService.h"
+#include "platform/ui/ThreadPost.h"
 
 namespace vl {
 
@@ -64,6 +69,8 @@ bool SnoozeMessage(const ShownMessage& message, int32_t minutes, Table<ScheduleR
     const bool added = opened && AddScheduleRecord(task, schedule);
     if (!added)
         ReportFailure(QStringLiteral("The message could not be snoozed."), QStringLiteral("Snooze"), schedule);
+    else
+        CurrentThreadPost().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList); // the open task lists show it
     if (opened)
         schedule.Close();
     return added;

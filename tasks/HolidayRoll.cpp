@@ -1,5 +1,6 @@
 #include "tasks/HolidayRoll.h"
 
+#include "core/base/EventLog.h"
 #include "core/base/UserDate.h"
 #include "core/config/ConfigStore.h"
 #include "core/cycle/SchedulerRoutines.h"
@@ -20,11 +21,17 @@ namespace {
 struct DefaultHoliday {
     const char* name;
     Date date;
-    const char* rule;
+    QString rule;
 };
 
 constexpr int kMonday = 1;
 constexpr int kThursday = 4;
+constexpr int kMay = 5;
+// Victoria Day is the Monday before 25 May.
+constexpr int kVictoriaDayLastDay = 24;
+// How many years on a holiday may move to find a date no other holiday holds.
+constexpr int kMostYearsOn = 100;
+constexpr char kHolidayLogLabel[] = "Holidays";
 
 // The defaults, in the order they are added, each on its date in the
 // present year (those already past are moved on by the roll-forward that
@@ -33,25 +40,27 @@ constexpr int kThursday = 4;
 std::vector<DefaultHoliday> DefaultHolidays(int year)
 {
     const Date easter = EasterSunday(year);
+    const QString annual = QLatin1String(kAnnualRule);
+    const QString dayOfMonth = QLatin1String(kDayOfMonthRule);
+    const QString easterRule = QLatin1String(kEasterRule);
     return {
-        {"Christmas Day", MakeDate(12, 25, year), kAnnualRule},
-        {"Christmas Eve", MakeDate(12, 24, year), kAnnualRule},
-        {"New Year's Day", MakeDate(1, 1, year + 1), kAnnualRule},
-        {"New Year's Eve", MakeDate(12, 31, year), kAnnualRule},
-        {"Canada Day (Canada)", MakeDate(7, 1, year), kAnnualRule},
-        {"Independence Day (U.S.)", MakeDate(7, 4, year), kAnnualRule},
-        // The Monday before 25 May.
-        {"Victoria Day (Canada)", MakeDate(5, 24, year) - (WeekdayOf(MakeDate(5, 24, year)) - kMonday + 7) % 7,
-         kDayOfMonthRule},
-        {"Memorial Day (U.S.)", LastWeekdayOfMonth(5, year, kMonday), kLastInMonthRule},
-        {"Labor Day/Labour Day)", NthWeekdayOfMonth(9, year, kMonday, 1), kDayOfMonthRule},
-        {"Veteran's Day/Remembrance Day", MakeDate(11, 11, year), kAnnualRule},
-        {"Thanksgiving (Canada)", NthWeekdayOfMonth(10, year, kMonday, 2), kDayOfMonthRule},
-        {"Thanksgiving (U.S.)", NthWeekdayOfMonth(11, year, kThursday, 4), kDayOfMonthRule},
-        {"Easter", easter, kEasterRule},
-        {"Palm Sunday", easter - 7, kEasterRule},
-        {"Good Friday", easter - 2, kEasterRule},
-        {"Easter Monday", easter + 1, kEasterRule},
+        {"Christmas Day", MakeDate(12, 25, year), annual},
+        {"Christmas Eve", MakeDate(12, 24, year), annual},
+        {"New Year's Day", MakeDate(1, 1, year + 1), annual},
+        {"New Year's Eve", MakeDate(12, 31, year), annual},
+        {"Canada Day (Canada)", MakeDate(7, 1, year), annual},
+        {"Independence Day (U.S.)", MakeDate(7, 4, year), annual},
+        {"Victoria Day (Canada)", WeekdayOnOrBefore(kMay, kVictoriaDayLastDay, year, kMonday),
+         OnOrBeforeRule(kVictoriaDayLastDay)},
+        {"Memorial Day (U.S.)", LastWeekdayOfMonth(kMay, year, kMonday), QLatin1String(kLastInMonthRule)},
+        {"Labor Day/Labour Day)", NthWeekdayOfMonth(9, year, kMonday, 1), dayOfMonth},
+        {"Veteran's Day/Remembrance Day", MakeDate(11, 11, year), annual},
+        {"Thanksgiving (Canada)", NthWeekdayOfMonth(10, year, kMonday, 2), dayOfMonth},
+        {"Thanksgiving (U.S.)", NthWeekdayOfMonth(11, year, kThursday, 4), dayOfMonth},
+        {"Easter", easter, easterRule},
+        {"Palm Sunday", easter - 7, easterRule},
+        {"Good Friday", easter - 2, easterRule},
+        {"Easter Monday", easter + 1, easterRule},
     };
 }
 
@@ -119,7 +128,7 @@ bool SeedDefaultHolidays(Table<HolidaysRecord>& holidays, Date today)
     Batch batch(holidays);
     for (const DefaultHoliday& holiday : DefaultHolidays(YearOf(today))) {
         const QString name = QLatin1String(holiday.name);
-        switch (AddHoliday(holidays, holiday.date, name, QLatin1String(holiday.rule))) {
+        switch (AddHoliday(holidays, holiday.date, name, holiday.rule)) {
         case HolidayAdded::Added:
             break;
         case HolidayAdded::DateTaken:
@@ -140,6 +149,7 @@ bool SeedDefaultHolidays(Table<HolidaysRecord>& holidays, Date today)
 bool RollHolidaysForward(Table<HolidaysRecord>& holidays, Date today)
 {
     QStringList refusals;
+    QStringList passedOver;
     Batch batch(holidays);
     Cursor<HolidaysRecord> cursor(holidays);
     cursor.Set(HOL_KEYHOLIDAYDATE);
@@ -151,8 +161,22 @@ bool RollHolidaysForward(Table<HolidaysRecord>& holidays, Date today)
                 return Finish(batch, holidays, kHolidayRollCaption, true);
             continue;
         }
-        if (holidays.Put(moved))
+        // A date another holiday holds is passed over: the holiday moves on
+        // to the next year it fits, so it never stays behind in the past.
+        const Date nextDate = moved.HolidayDate;
+        const QString holder = HolderOf(holidays, nextDate);
+        for (int years = 1; years < kMostYearsOn && HolidayOn(holidays, moved.HolidayDate); ++years)
+            MoveToNextYear(moved);
+        if (holidays.Put(moved)) {
+            if (moved.HolidayDate != nextDate) {
+                const QString text = QStringLiteral("\"%1\" moves on to %2: its next date, %3, already holds \"%4\".")
+                                         .arg(Clip(holiday.Holiday), ShownDate(moved.HolidayDate),
+                                              ShownDate(nextDate), holder);
+                WriteEventLog(QLatin1String(kHolidayLogLabel), text);
+                passedOver << text;
+            }
             continue;
+        }
         if (holidays.ErrorCode() != kDuplicateKey)
             return Finish(batch, holidays, kHolidayRollCaption, true);
         refusals << QStringLiteral("\"%1\" stays on %2: its next date, %3, already holds \"%4\".")
@@ -163,9 +187,45 @@ bool RollHolidaysForward(Table<HolidaysRecord>& holidays, Date today)
         return Finish(batch, holidays, kHolidayRollCaption, true);
     if (!Finish(batch, holidays, kHolidayRollCaption))
         return false;
+    ShowRefusals(QStringLiteral("These holidays passed over a date that already holds another holiday, because a day "
+                                "holds one holiday:"),
+                 passedOver, kHolidayRollCaption);
     ShowRefusals(QStringLiteral("These holidays could not move on to their next date, because a day holds one "
                                 "holiday:"),
                  refusals, kHolidayRollCaption);
+    return true;
+}
+
+bool MendVictoriaDayRule(Table<HolidaysRecord>& holidays)
+{
+    // Collected first: mending moves a holiday within the order being read.
+    std::vector<HolidaysRecord> old;
+    Cursor<HolidaysRecord> cursor(holidays);
+    cursor.Set(HOL_KEYHOLIDAYDATE);
+    HolidaysRecord holiday;
+    while (cursor.Next(holiday)) {
+        const DayMonthYear split = SplitDate(holiday.HolidayDate);
+        if (UpperClip(holiday.Holiday).startsWith(QLatin1String("VICTORIA DAY"))
+            && SameTextNoCase(holiday.HOLIDAYTYPE, QLatin1String(kDayOfMonthRule)) && split.month == kMay
+            && WeekdayOf(holiday.HolidayDate) == kMonday)
+            old.push_back(holiday);
+    }
+    if (holidays.ErrorCode() != kNoError && holidays.ErrorCode() != kRecordNotAvailable)
+        return false;
+    for (HolidaysRecord& victoria : old) {
+        const Date right = WeekdayOnOrBefore(kMay, kVictoriaDayLastDay, YearOf(victoria.HolidayDate), kMonday);
+        const QString before = ShownDate(victoria.HolidayDate);
+        victoria.HOLIDAYTYPE = OnOrBeforeRule(kVictoriaDayLastDay);
+        // A date another holiday holds stays the old one this year; the rule
+        // puts it right from next year on.
+        if (!HolidayOn(holidays, right))
+            victoria.HolidayDate = right;
+        if (!holidays.Put(victoria))
+            return false;
+        WriteEventLog(QLatin1String(kHolidayLogLabel),
+                      QStringLiteral("\"%1\" now follows the rule \"%2\": %3 became %4.")
+                          .arg(Clip(victoria.Holiday), victoria.HOLIDAYTYPE, before, ShownDate(victoria.HolidayDate)));
+    }
     return true;
 }
 
@@ -175,6 +235,7 @@ void RollHolidays()
     if (!OpenTable(holidays))
         return;
     const Date today = Today();
+    MendVictoriaDayRule(holidays);
     bool seeded = true;
     if (GetConfigValue(QLatin1String(kDefaultHolidaysKey)).isEmpty()) {
         seeded = SeedDefaultHolidays(holidays, today);

@@ -26,12 +26,21 @@ inline constexpr char kHolidayRollCaption[] = "Holidays";
 // stopped it (a notice says which).
 bool SeedDefaultHolidays(Table<HolidaysRecord>& holidays, Date today);
 
-// Moves every holiday dated before today on to its next date. False when a
-// file error stopped it (a notice says which).
+// Moves every holiday dated before today on to its next date. One whose next
+// date another holiday holds moves on year by year to the first date that is
+// free, and says so (event log and notice). False when a file error stopped
+// it (a notice says which).
 bool RollHolidaysForward(Table<HolidaysRecord>& holidays, Date today);
 
-// The upkeep on the program's Holidays table: the default list once
-// (configuration "DEFHOL"), then the roll-forward.
+// Victoria Day as older versions stored it: "Day of Month", which drifts a
+// week in some years and meets Memorial Day. Such a holiday (its name starts
+// "Victoria Day", a Monday in May) takes the rule "On or Before 24" and, when
+// that day is free, the Monday before 25 May of its year; each change is
+// logged. False when the table could not be read or written.
+bool MendVictoriaDayRule(Table<HolidaysRecord>& holidays);
+
+// The upkeep on the program's Holidays table: the old Victoria Day mended,
+// the default list once (configuration "DEFHOL"), then the roll-forward.
 void RollHolidays();
 
 // Plugs the upkeep into the frame's cycle, to run on the first tick of

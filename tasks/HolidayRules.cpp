@@ -3,6 +3,8 @@
 #include "platform/runtime/FixedText.h"
 #include "tasks/EasterSunday.h"
 
+#include <algorithm>
+
 namespace vl {
 
 namespace {
@@ -42,6 +44,29 @@ Date LastWeekdayOfMonth(int month, int year, int weekday)
     return last - (WeekdayOf(last) - weekday + kDaysInWeek) % kDaysInWeek;
 }
 
+QString OnOrBeforeRule(int day)
+{
+    return QLatin1String(kOnOrBeforeRule) + QString::number(day);
+}
+
+int OnOrBeforeDay(const QString& rule)
+{
+    const QString clipped = Clip(rule);
+    const QLatin1String prefix(kOnOrBeforeRule);
+    if (!clipped.startsWith(prefix, Qt::CaseInsensitive))
+        return 0;
+    bool ok = false;
+    const int day = clipped.mid(prefix.size()).trimmed().toInt(&ok);
+    return ok && day >= 1 && day <= 31 ? day : 0;
+}
+
+Date WeekdayOnOrBefore(int month, int day, int year, int weekday)
+{
+    const Date lastOfMonth = MakeDate(month + 1, 1, year) - 1;
+    const Date limit = std::min(MakeDate(month, day, year), lastOfMonth);
+    return limit - (WeekdayOf(limit) - weekday + kDaysInWeek) % kDaysInWeek;
+}
+
 QStringList HolidayRuleNames()
 {
     return {QLatin1String(kAnnualRule), QLatin1String(kDayOfMonthRule), QLatin1String(kLastInMonthRule),
@@ -77,7 +102,10 @@ bool MoveToNextYear(HolidaysRecord& holiday)
     const QString& rule = holiday.HOLIDAYTYPE;
     if (RuleIs(rule, kOnceRule))
         return false;
-    if (RuleIs(rule, kDayOfMonthRule) || RuleIs(rule, kLastInMonthRule)) {
+    if (const int day = OnOrBeforeDay(rule)) {
+        const DayMonthYear split = SplitDate(holiday.HolidayDate);
+        holiday.HolidayDate = WeekdayOnOrBefore(split.month, day, split.year + 1, WeekdayOf(holiday.HolidayDate));
+    } else if (RuleIs(rule, kDayOfMonthRule) || RuleIs(rule, kLastInMonthRule)) {
         holiday.HolidayDate = SameWeekdayOfMonthNextYear(holiday.HolidayDate, RuleIs(rule, kLastInMonthRule));
     } else if (RuleIs(rule, kEasterRule)) {
         const int year = YearOf(holiday.HolidayDate);

@@ -10,6 +10,11 @@
 // are a week apart. So a holiday on the last such weekday keeps its own
 // rule, "Last in Month", and stays on the last one every year, whether the
 // month has four of that weekday or five.
+//
+// Nor can a date tell "the Monday before 25 May" (any day from the 18th to
+// the 24th) from "the third Monday" or "the fourth Monday": such a holiday
+// has the rule "On or Before " and the day of the month it may not pass
+// ("On or Before 24"), and keeps its weekday on or before that day.
 
 #include "core/dictionary/HolidaysRecord.h"
 
@@ -23,6 +28,16 @@ inline constexpr char kDayOfMonthRule[] = "Day of Month";
 inline constexpr char kEasterRule[] = "Easter";
 inline constexpr char kOnceRule[] = "Once";
 inline constexpr char kLastInMonthRule[] = "Last in Month";
+inline constexpr char kOnOrBeforeRule[] = "On or Before ";
+
+// "On or Before " and the day (1 to 31): the holiday's weekday on or before
+// that day of its month.
+QString OnOrBeforeRule(int day);
+// The day of an "On or Before" rule; 0 for any other rule.
+int OnOrBeforeDay(const QString& rule);
+// The given weekday (0 Sunday to 6 Saturday) on or before the day of the
+// month (the month's last day where the month is shorter).
+Date WeekdayOnOrBefore(int month, int day, int year, int weekday);
 
 // The rules in the order the holiday form offers them.
 QStringList HolidayRuleNames();
@@ -50,7 +65,8 @@ Date LastWeekdayOfMonth(int month, int year, int weekday);
 // weekday and the week of the month (days 1-7 the first week, 8-14 the
 // second, ...), never leaving the month: a date in the fifth week (days
 // 29-31) moves to that weekday's last day in the month; "Last in Month"
-// moves to that weekday's last day in the month; "Easter" keeps its distance
+// moves to that weekday's last day in the month; "On or Before" keeps its
+// weekday on or before its day of the month; "Easter" keeps its distance
 // from Easter Sunday; any other rule but "Once" becomes "Annual" and keeps
 // the day and month. False for "Once": such a holiday is not moved but
 // removed.

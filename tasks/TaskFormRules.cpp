@@ -1,11 +1,13 @@
 #include "tasks/TaskFormRules.h"
 
+#include "core/dictionary/TableDefinitions.h"
 #include "core/engine/DueTaskRules.h"
 #include "core/schedule/DateFit.h"
 #include "core/schedule/NextRun.h"
 #include "core/schedule/ScheduleRules.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
+#include "tasks/DescribeTaskType.h"
 
 namespace vl {
 
@@ -106,6 +108,40 @@ void FillBlankMessage(ScheduleRecord& task)
 {
     if (task.Message.trimmed().isEmpty())
         task.Message = Clip(task.Description);
+}
+
+namespace {
+
+bool CommandIsScriptOnly(const ScheduleRecord& task)
+{
+    const QString command = UpperClip(task.Command);
+    return command.isEmpty() || command == QLatin1String(kScriptOnlyCommand);
+}
+
+} // namespace
+
+bool TaskHasNothingToDo(const ScheduleRecord& task, bool hasScriptItems)
+{
+    if (!Clip(task.Description).isEmpty())
+        return false;
+    const bool runs = (StartsProgram(Clip(task.TaskType)) || Is(task.TaskType, kHotKeyTaskType))
+        && (!CommandIsScriptOnly(task) || hasScriptItems);
+    const bool shows = (ShowsMessage(Clip(task.TaskType)) || Is(task.TaskType, kNoneTaskType))
+        && !task.Message.trimmed().isEmpty();
+    return !runs && !shows;
+}
+
+QString NoScriptItemsText(const QString& description)
+{
+    return QStringLiteral("\"%1\" runs only its script, and it has no script items: there is nothing to perform.|"
+                          "A one-time task loses its script once it has run, unless \"Save script information on "
+                          "completed tasks\" is set in the options. Add items with \"Scripting\".")
+        .arg(Clip(description));
+}
+
+bool TaskRunsOnlyItsScript(const ScheduleRecord& task)
+{
+    return (Is(task.TaskType, kRunProgramType) || Is(task.TaskType, kHotKeyTaskType)) && CommandIsScriptOnly(task);
 }
 
 QString TaskFormTitle(FormRequest request, const QString& description)

@@ -30,7 +30,7 @@ inline constexpr char kOffsetTipsText[] =
     "the 14th and 2nd last day of every month.";
 
 // What the task type shows: the "&Command" tab with its controls, the
-// "&Message" tab, and the "&Time:" prompt and spin.
+// "&Message" tab, and the "T&ime:" prompt and spin.
 struct TaskTypeControls {
     bool command = false;
     bool message = false;
@@ -46,7 +46,7 @@ struct ScheduleTypeControls {
     bool weekdays = false;        // "Sunday" .. "Saturday"
     bool weeks = false;           // "1st" .. "Last" and "Month End"
     bool dayBoxesEnabled = true;  // weekday and week boxes other than "Month End"
-    bool repeat = false;          // "Repeat", "Days to Offset:", its spin and "&Tips"
+    bool repeat = false;          // "Repeat", "Days to Offset:", its spin and "Ti&ps"
     bool offsetEnabled = false;   // "Days to Offset:" and its spin
     bool every = false;           // "Every:", its entry and "Every Type"
     bool except = false;          // "E&xcept"
@@ -75,6 +75,26 @@ bool MoveToFittingDate(ScheduleRecord& task);
 
 // A blank message takes the description.
 void FillBlankMessage(ScheduleRecord& task);
+
+inline constexpr char kNothingToDoCaption[] = "Nothing to Do";
+inline constexpr char kNothingToDoText[] =
+    "This task has nothing to do: it has no description, no program or script items to run and no "
+    "message to show.|Give it a description, a command, script items or a message.";
+
+// True when the task would do nothing a user could tell apart from another
+// blank task: no description, nothing to run (a blank or "N/A" command and
+// no script items, or a type that starts no program) and nothing to show (a
+// blank message, or a type that shows none).
+bool TaskHasNothingToDo(const ScheduleRecord& task, bool hasScriptItems);
+
+inline constexpr char kNoScriptItemsCaption[] = "Execute/Test";
+// Says that the task runs nothing but its script, which it does not have.
+QString NoScriptItemsText(const QString& description);
+
+// True when all the task runs is its script: a "Run Program" or "Hot Key"
+// task whose command is blank or "N/A". Without script items such a task
+// does nothing when performed.
+bool TaskRunsOnlyItsScript(const ScheduleRecord& task);
 
 // "New Task", "Edit Task", "View Task" or "Delete Task", two blanks and the
 // clipped description in parentheses.

@@ -5,7 +5,10 @@
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 #include "tasks/DescribeTaskType.h"
+#include "tasks/ReservedTasks.h"
 #include "tasks/TaskMerge.h"
+
+#include <limits>
 
 namespace vl {
 
@@ -53,6 +56,21 @@ struct Answers {
     int choice = 0;
 };
 
+bool RemoveReservation(Dictionary& tables, int32_t id, int64_t recordPointer)
+{
+    const std::optional<ScheduleRecord> stored = ReadTask(tables.Schedule, id);
+    if (!stored && ReadFailed(tables.Schedule))
+        return ShowFileError(tables.Schedule.LastError());
+    if (stored && recordPointer != 0 && stored->RecordPointer != recordPointer)
+        return true;
+    // Through the relation the task's script items go with it.
+    if (stored) {
+        return tables.Relations.Delete(tables.Schedule, *stored) || ShowFileError(tables.Relations.LastError());
+    }
+    const DataError error = DeleteTaskScript(tables.Scripting, id);
+    return error.Ok() || ShowFileError(error);
+}
+
 } // namespace
 
 QString TaskChangedText(const QString& description, const QStringList& fields)
@@ -79,6 +97,15 @@ std::optional<ScheduleRecord> ReadTask(Table<ScheduleRecord>& schedule, int32_t 
     return task;
 }
 
+bool TaskHasScriptItems(Table<ScriptingRecord>& scripting, int32_t id)
+{
+    ScriptingRecord item;
+    item.ID = id;
+    item.Sequence = std::numeric_limits<int32_t>::min();
+    Cursor<ScriptingRecord> cursor(scripting);
+    return id != 0 && cursor.Set(SCR_KEYID, item) && cursor.Next(item) && item.ID == id;
+}
+
 bool ReserveTask(Table<ScheduleRecord>& schedule, ScheduleRecord& task, ScheduleRecord& stored)
 {
     stored = task;
@@ -88,22 +115,15 @@ bool ReserveTask(Table<ScheduleRecord>& schedule, ScheduleRecord& task, Schedule
         return false;
     task.ID = stored.ID;
     task.RecordPointer = stored.RecordPointer;
+    ProgramReservedTasks().Add(task.ID);
     return true;
 }
 
 bool ReleaseTask(Dictionary& tables, int32_t id, int64_t recordPointer)
 {
-    const std::optional<ScheduleRecord> stored = ReadTask(tables.Schedule, id);
-    if (!stored && ReadFailed(tables.Schedule))
-        return ShowFileError(tables.Schedule.LastError());
-    if (stored && recordPointer != 0 && stored->RecordPointer != recordPointer)
-        return true;
-    // Through the relation the task's script items go with it.
-    if (stored) {
-        return tables.Relations.Delete(tables.Schedule, *stored) || ShowFileError(tables.Relations.LastError());
-    }
-    const DataError error = DeleteTaskScript(tables.Scripting, id);
-    return error.Ok() || ShowFileError(error);
+    const bool released = RemoveReservation(tables, id, recordPointer);
+    ProgramReservedTasks().Remove(id);
+    return released;
 }
 
 TaskSaved SaveTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& base, TaskGone gone)
@@ -159,6 +179,7 @@ TaskSaved SaveTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord& bas
             return Failed(schedule, schedule.LastError());
         if (!schedule.Flush())
             return Failed(schedule, schedule.LastError());
+        ProgramReservedTasks().Remove(task.ID);
         task = merged;
         base = merged;
         return TaskSaved::Saved;

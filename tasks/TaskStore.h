@@ -33,6 +33,9 @@ QString TaskGoneText(const QString& description);
 // error tells whether it is gone (35) or could not be read.
 std::optional<ScheduleRecord> ReadTask(Table<ScheduleRecord>& schedule, int32_t id);
 
+// True when the task has at least one script item.
+bool TaskHasScriptItems(Table<ScriptingRecord>& scripting, int32_t id);
+
 // Adds the new task disabled under the next free ID. The task takes its ID
 // and record pointer and keeps its own Disabled; `stored` is the task as
 // stored. False with the table's error.

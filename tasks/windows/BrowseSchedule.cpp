@@ -41,7 +41,7 @@ QWidget* Page(std::initializer_list<QWidget*> controls)
 
 BrowseSchedule::BrowseSchedule(QWidget* parent)
     : TaskList({kBrowseScheduleProcedure, kBrowseScheduleCaption, kBrowseScheduleUserCaption, "E&xecute/Test",
-                "&Query"},
+                "Q&uery"},
                kLayout, parent),
       selectedDay_(Today()), activeOnly_(GlobalActiveOnly != 0)
 {
@@ -64,7 +64,7 @@ BrowseSchedule::BrowseSchedule(QWidget* parent)
 QWidget* BrowseSchedule::MakeTabs()
 {
     tabs_ = new QTabWidget(this);
-    selectDay_ = new QPushButton(QStringLiteral("&Select Day"));
+    selectDay_ = new QPushButton(QStringLiteral("Se&lect Day"));
     selectDay_->setAutoDefault(false);
     connect(selectDay_, &QPushButton::clicked, this, &BrowseSchedule::SelectDay);
     categoryButton_ = new QPushButton(QStringLiteral("Cate&gory"));

@@ -1,9 +1,9 @@
 #pragma once
 // "Scheduled Tasks" (BrowseSchedule), the main list of tasks, on four tabs:
-// the tasks of one day ("Day Schedule", today at first; "&Select Day"
+// the tasks of one day ("Day Schedule", today at first; "Se&lect Day"
 // picks another), every task by date ("All by Date"), the tasks of one
 // category ("All in Category"; "Cate&gory" picks it) and the tasks a query
-// selects ("Selected"; "&Query", "Reset"). A query holds on every tab. At
+// selects ("Selected"; "Q&uery", "Reset"). A query holds on every tab. At
 // first only active tasks show when the ActiveOnly setting is on; with the
 // FullSchedule setting it opens on "All by Date" at today. A new task takes
 // the day shown on "Day Schedule". At midnight the day tab moves on to the
@@ -30,7 +30,7 @@ public:
 
     QTabWidget* Tabs() const { return tabs_; }
     Date SelectedDay() const { return selectedDay_; }
-    // The day the day tab shows, as "&Select Day" sets it.
+    // The day the day tab shows, as "Se&lect Day" sets it.
     void SetSelectedDay(Date day);
     // The category the category tab shows, as "Cate&gory" sets it.
     void SetCategory(const QString& category);

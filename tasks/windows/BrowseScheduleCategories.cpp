@@ -4,6 +4,9 @@
 #include "core/dictionary/Dictionary.h"
 #include "pim/windows/CategoryPanes.h"
 #include "platform/runtime/FixedText.h"
+#include "platform/ui/EventNumbers.h"
+#include "platform/widgets/NumberedEvents.h"
+#include "platform/widgets/ThreadRegistry.h"
 #include "platform/widgets/WindowPosition.h"
 #include "tasks/windows/ListButtons.h"
 #include "tasks/windows/TaskForm.h"
@@ -174,6 +177,13 @@ BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent) : QWidget(pa
     resize(760, 420);
     panes->setSizes({200, 560});
     KeepWindowPosition(*this, QLatin1String(kBrowseScheduleCategoriesProcedure));
+
+    // Its tasks are a task list too: the refresh every task list hears.
+    Threads().Join(ThreadGroup::TaskLists, Threads().Register(this));
+    connect(NumberedEvents::Of(this), &NumberedEvents::Received, this, [this](int number) {
+        if (number == EventNumber::kRefreshTaskList)
+            tasks_->Refresh();
+    });
 }
 
 BrowseScheduleCategories::~BrowseScheduleCategories()

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace vl {
 
@@ -150,6 +151,11 @@ bool TaskEditor::eventFilter(QObject* watched, QEvent* event)
             Take();
             FillBlankMessage(task_);
             Display();
+            // The description proposed as the message is selected, so that
+            // typing replaces it; only once the click that brought the focus
+            // has placed the cursor.
+            if (!Clip(task_.Description).isEmpty() && task_.Message == Clip(task_.Description))
+                QTimer::singleShot(0, message_, [message = message_] { message->selectAll(); });
         } else if (watched == alarmFile_) {
             AlarmFileRule();
         }

@@ -79,7 +79,7 @@ public:
 
     // The fields' controls (TaskEditorControls.cpp).
     QGroupBox* TaskTypeBox(const QStringList& types, int columns);
-    // "&Category:" from the Categories table, in the key's order.
+    // "Cate&gory:" from the Categories table, in the key's order.
     QComboBox* CategoryList(KeyRef order);
     QLineEdit* DescriptionEntry();
     QLineEdit* CommandEntry();
@@ -94,7 +94,7 @@ public:
     MomentRow WarningDate();
     MomentRow WarningTime();
     QGroupBox* AlarmGroup();
-    // "&Warn if not run..." down to "&Disable", in that order.
+    // "Warn &if not run..." down to "&Disable", in that order.
     std::vector<QCheckBox*> AdvancedFlags();
 
     QComboBox* Category() const { return category_; }

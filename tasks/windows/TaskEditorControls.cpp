@@ -183,7 +183,7 @@ QLineEdit* TaskEditor::PathEntry()
 
 QPushButton* TaskEditor::BrowseProgramButton(const QString& tip)
 {
-    return Button(QStringLiteral("&Browse"), tip, [this] { BrowseProgram(); });
+    return Button(QStringLiteral("B&rowse"), tip, [this] { BrowseProgram(); });
 }
 
 QPlainTextEdit* TaskEditor::MessageEntry()
@@ -201,7 +201,7 @@ QPlainTextEdit* TaskEditor::MessageEntry()
 
 QGroupBox* TaskEditor::ScheduleTypeBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("Schedule &Type"));
+    auto* box = new QGroupBox(QStringLiteral("Sc&hedule Type"));
     Choice({QStringLiteral("Once"), QStringLiteral("Day of Week"), QStringLiteral("Day of Month"),
             QStringLiteral("Monthly"), QStringLiteral("Yearly"), QStringLiteral("Custom")},
            &ScheduleRecord::ScheduleType, box);
@@ -258,7 +258,7 @@ QGroupBox* TaskEditor::EveryGroup()
            &ScheduleRecord::MonthRepeat, repeat);
     QSpinBox* offset = Number(&ScheduleRecord::Offset, -kMostOffset, kMostOffset);
     QLabel* offsetLabel = Label(QStringLiteral("Days to Offset:"), offset);
-    QPushButton* tips = Button(QStringLiteral("&Tips"), QString(), [this] { ShowOffsetTips(); });
+    QPushButton* tips = Button(QStringLiteral("Ti&ps"), QString(), [this] { ShowOffsetTips(); });
     auto* offsetRow = new QHBoxLayout;
     offsetRow->addWidget(repeat);
     auto* offsetColumn = new QVBoxLayout;
@@ -291,14 +291,14 @@ TaskEditor::MomentRow TaskEditor::NextDate()
     connect(date_, &PictureSpinBox::valueEdited, this, &TaskEditor::NextDateAccepted);
     QPushButton* calendar = Button(QStringLiteral("..."), QStringLiteral("Select Date"), [this] { ChooseNextDate(); });
     calendar->setFixedWidth(calendar->fontMetrics().horizontalAdvance(QStringLiteral("MMMM")));
-    return {Label(QStringLiteral("&Next Date to Perform Task:"), date_), date_, calendar};
+    return {Label(QStringLiteral("Next &Date to Perform Task:"), date_), date_, calendar};
 }
 
 TaskEditor::MomentRow TaskEditor::NextTime()
 {
     PictureSpinBox* time = Moment(&ScheduleRecord::Time, QLatin1String(kTimePicture), QStringLiteral("SCH:Time"));
     connect(time, &PictureSpinBox::valueEdited, this, &TaskEditor::Accepted);
-    QLabel* prompt = Label(QStringLiteral("&Time:"), time);
+    QLabel* prompt = Label(QStringLiteral("T&ime:"), time);
     timeControls_ = {prompt, time};
     return {prompt, time, nullptr};
 }
@@ -310,7 +310,7 @@ TaskEditor::MomentRow TaskEditor::WarningDate()
     QPushButton* calendar =
         Button(QStringLiteral("..."), QStringLiteral("Select Date"), [this] { ChooseWarningDate(); });
     calendar->setFixedWidth(calendar->fontMetrics().horizontalAdvance(QStringLiteral("MMMM")));
-    return {Label(QStringLiteral("&Advance Warning Date:"), warnDate_), warnDate_, calendar};
+    return {Label(QStringLiteral("Ad&vance Warning Date:"), warnDate_), warnDate_, calendar};
 }
 
 TaskEditor::MomentRow TaskEditor::WarningTime()
@@ -331,7 +331,7 @@ QGroupBox* TaskEditor::AlarmGroup()
     alarmFile_->installEventFilter(this);
     connect(alarmFile_, &QLineEdit::editingFinished, this, &TaskEditor::AlarmFileRule);
     QLabel* prompt = Label(QStringLiteral("WAV File to Play:"), alarmFile_);
-    browseAlarm_ = Button(QStringLiteral("&Browse"), QStringLiteral("Select a WAV file to play as an alarm."),
+    browseAlarm_ = Button(QStringLiteral("B&rowse"), QStringLiteral("Select a WAV file to play as an alarm."),
                           [this] { BrowseAlarmFile(); });
     QPushButton* play = Button(QStringLiteral("&Play"), QStringLiteral("Let's hear it!"), [this] { PlayAlarm(); });
     alarmControls_ = {prompt, alarmFile_, browseAlarm_, play};
@@ -351,9 +351,9 @@ std::vector<QCheckBox*> TaskEditor::AdvancedFlags()
     noHistory->setToolTip(QStringLiteral("Do not show history (remove when completed)"));
     QCheckBox* disable = Flag(QStringLiteral("&Disable"), &ScheduleRecord::Disabled);
     disable->setToolTip(QStringLiteral("Do not perform this task"));
-    return {Flag(QStringLiteral("&Warn if not run on specified date"), &ScheduleRecord::Warn),
+    return {Flag(QStringLiteral("Warn &if not run on specified date"), &ScheduleRecord::Warn),
             Flag(QStringLiteral("&Skip if not run at specified time (+/- 10 minutes)"), &ScheduleRecord::SkipIfMissed),
-            Flag(QStringLiteral("&Before performing task, give option to skip"), &ScheduleRecord::UserSkip),
+            Flag(QStringLiteral("B&efore performing task, give option to skip"), &ScheduleRecord::UserSkip),
             Flag(QStringLiteral("Skip if a script is running"), &ScheduleRecord::SkipIfScriptActive), noHistory,
             disable};
 }

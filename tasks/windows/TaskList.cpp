@@ -19,6 +19,8 @@
 #include "platform/widgets/QueryDialog.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "platform/widgets/WindowPosition.h"
+#include "tasks/TaskFormRules.h"
+#include "tasks/ReservedTasks.h"
 #include "tasks/TaskListFilters.h"
 #include "tasks/TaskStore.h"
 #include "tasks/windows/ListButtons.h"
@@ -73,6 +75,13 @@ TaskList::TaskList(const Texts& texts, const TaskListLayout& layout, QWidget* pa
     if (!query_.Open(tables.Schedule, tables.Scripting, tables.Categories))
         queryButton_->setToolTip(QStringLiteral("The query is not available"));
 
+    // A task reserved for an open form or wizard is left out until it is stored.
+    const auto leaveOutReserved = [this] {
+        model_->SetFilters({{QLatin1String(kReservedFilterName), NotReservedFilter(ProgramReservedTasks().Ids())}});
+    };
+    leaveOutReserved();
+    reservedWatcher_ = ProgramReservedTasks().Watch(leaveOutReserved);
+
     const int thread = Threads().Register(this);
     Threads().Join(ThreadGroup::TaskLists, thread);
     connect(NumberedEvents::Of(this), &NumberedEvents::Received, this, [this](int number) {
@@ -92,6 +101,7 @@ TaskList::TaskList(const Texts& texts, const TaskListLayout& layout, QWidget* pa
 
 TaskList::~TaskList()
 {
+    ProgramReservedTasks().Unwatch(reservedWatcher_);
     // The enhancement and the list go before the model they show.
     delete xplore_;
     delete list_;
@@ -250,7 +260,15 @@ void TaskList::OpenForm(FormRequest request, bool copy)
         call.task.ID = 0;
         call.task.RecordPointer = 0;
     }
+    // The form tells the other lists itself.
     TaskForm()(this, call, [this] { Refresh(); });
+}
+
+void TaskList::TasksChanged()
+{
+    // This list at once; the others (and this one again) when the event comes.
+    Refresh();
+    NotifyBrowseThreads();
 }
 
 void TaskList::Special()
@@ -263,7 +281,7 @@ void TaskList::Quick()
 {
     ScheduleRecord task;
     if (Highlighted(task) && QuickStartTask(task, this) != 0)
-        Refresh();
+        TasksChanged();
 }
 
 void TaskList::Execute()
@@ -271,6 +289,11 @@ void TaskList::Execute()
     ScheduleRecord task;
     if (!Highlighted(task))
         return;
+    if (TaskRunsOnlyItsScript(task) && !TaskHasScriptItems(Tables().Scripting, task.ID)) {
+        Prompt::Message(NoScriptItemsText(task.Description), QLatin1String(kNoScriptItemsCaption),
+                        PromptIcon::Information);
+        return;
+    }
     TempScriptingActive = true;
     PerformTaskNow(task);
 }
@@ -287,8 +310,9 @@ void TaskList::Scripting()
     ScheduleRecord base = scriptTask_;
     Procedures().Start(QLatin1String(kScriptListProcedure), this);
     // The script list fills in a blank command or description for us to store.
-    if (Clip(scriptTask_.Command) != Clip(base.Command) || Clip(scriptTask_.Description) != Clip(base.Description))
-        SaveTask(Tables(), scriptTask_, base);
+    if ((Clip(scriptTask_.Command) != Clip(base.Command) || Clip(scriptTask_.Description) != Clip(base.Description))
+        && SaveTask(Tables(), scriptTask_, base) == TaskSaved::Saved)
+        NotifyBrowseThreads();
     Refresh();
 }
 

@@ -64,6 +64,9 @@ public:
 
     // Reads the rows again, keeping the highlighted task.
     void Refresh();
+    // A change made here: this list and every other open task list read
+    // their rows again.
+    void TasksChanged();
     // Applies a query as the dialog's OK does; false (the user told) when
     // it cannot be applied.
     bool ApplyQuery(const vl::Query& query);
@@ -131,6 +134,7 @@ private:
     SavedQueries savedQueries_;
     ScheduleRecord scriptTask_;
     Date lastDay_ = 0;
+    int reservedWatcher_ = 0;
     QTimer* dayTimer_ = nullptr;
     QPushButton* special_ = nullptr;
     QPushButton* quick_ = nullptr;

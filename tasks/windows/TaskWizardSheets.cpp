@@ -50,7 +50,7 @@ QLabel* Note(const QString& text)
 // "&Category:" and "&Description:" on two rows of the grid from the row given.
 void AddCategoryRows(QGridLayout* grid, int row, QComboBox* category, QLineEdit* description)
 {
-    grid->addWidget(Label(QStringLiteral("&Category:"), category), row, 0);
+    grid->addWidget(Label(QStringLiteral("Cate&gory:"), category), row, 0);
     grid->addWidget(category, row, 1, Qt::AlignLeft);
     grid->addWidget(Label(QStringLiteral("&Description:"), description), row + 1, 0);
     grid->addWidget(description, row + 1, 1);
@@ -151,7 +151,7 @@ QWidget* TaskWizard::CommandPage()
                                             "scripting only, enter N/A as the command.")),
                         row++, 0, 1, 3);
     }
-    grid->addWidget(Label(QStringLiteral("Comma&nd:"), command), row, 0);
+    grid->addWidget(Label(QStringLiteral("Comman&d:"), command), row, 0);
     grid->addWidget(command, row++, 1, 1, 2);
     grid->addWidget(Note(QStringLiteral("If the program must be started from a specific directory or folder, enter "
                                         "it here...")),
@@ -255,8 +255,6 @@ QWidget* TaskWizard::AdvancedPage()
     layout->addWidget(Note(QStringLiteral("Finally, here are some advanced features you may wish to use...")));
     layout->addWidget(editor_->AlarmGroup());
     const std::vector<QCheckBox*> flags = editor_->AdvancedFlags();
-    // "&Back" and "&Browse" take the B on this page.
-    flags[2]->setText(QStringLiteral("B&efore performing task, give option to skip"));
     for (QCheckBox* flag : flags)
         layout->addWidget(flag);
     layout->addStretch();

@@ -67,7 +67,11 @@ UpdateHolidays::UpdateHolidays(FormRequest request, const HolidaysRecord& holida
 
     auto* ruleBox = new QGroupBox(QStringLiteral("Holiday T&ype"), this);
     auto* ruleLayout = new QVBoxLayout(ruleBox);
-    for (const QString& rule : HolidayRuleNames()) {
+    QStringList rules = HolidayRuleNames();
+    // A weekday on or before a day of the month (Victoria Day) keeps its own rule.
+    if (OnOrBeforeDay(ruleAtOpen_) != 0)
+        rules.insert(rules.indexOf(QLatin1String(kEasterRule)), Clip(ruleAtOpen_));
+    for (const QString& rule : rules) {
         auto* button = new QRadioButton(rule, ruleBox);
         button->setChecked(SameTextNoCase(rule, ruleAtOpen_));
         connect(button, &QRadioButton::clicked, this, [this, rule] { RuleChosen(rule); });

@@ -2,6 +2,7 @@
 
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
+#include "core/engine/DueTask.h"
 #include "core/windows/tabs/TabColourer.h"
 #include "platform/data/DataError.h"
 #include "platform/runtime/Picture.h"
@@ -204,8 +205,10 @@ void UpdateSchedule::accept()
         return;
     Dictionary& tables = Tables();
     if (request_.request == FormRequest::Delete) {
-        if (DeleteTask(tables, task_.ID))
+        if (DeleteTask(tables, task_.ID)) {
+            NotifyBrowseThreads();
             QDialog::accept();
+        }
         return;
     }
     if (request_.request == FormRequest::View)
@@ -214,11 +217,16 @@ void UpdateSchedule::accept()
     if (QWidget* focused = focusWidget())
         focused->clearFocus();
     editor_->Take();
+    if (TaskHasNothingToDo(task_, TaskHasScriptItems(tables.Scripting, task_.ID))) {
+        Prompt::Message(QLatin1String(kNothingToDoText), QLatin1String(kNothingToDoCaption), PromptIcon::Exclamation);
+        return;
+    }
     if (SaveTask(tables, task_, base_) != TaskSaved::Saved) {
         editor_->Display();
         return;
     }
     reserved_ = false;
+    NotifyBrowseThreads();
     QDialog::accept();
 }
 

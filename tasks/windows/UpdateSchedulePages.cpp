@@ -51,7 +51,7 @@ QWidget* UpdateSchedule::TaskPage()
     connect(description, &QLineEdit::textEdited, editor_, &TaskEditor::Accepted);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(Label(QStringLiteral("&Category:"), category), 0, 0);
+    fields->addWidget(Label(QStringLiteral("Cate&gory:"), category), 0, 0);
     fields->addWidget(category, 0, 1, Qt::AlignLeft);
     fields->addWidget(Label(QStringLiteral("&Description:"), description), 1, 0);
     fields->addWidget(description, 1, 1);
@@ -73,7 +73,7 @@ QWidget* UpdateSchedule::CommandPage()
     auto* layout = new QGridLayout(page);
     layout->addWidget(Note(QStringLiteral("Enter any valid program name, along with the parameters it needs here...")),
                       0, 0, 1, 3);
-    layout->addWidget(Label(QStringLiteral("Comma&nd:"), command), 1, 0);
+    layout->addWidget(Label(QStringLiteral("Comman&d:"), command), 1, 0);
     layout->addWidget(command, 1, 1, 1, 2);
     layout->addWidget(Note(QStringLiteral("If the program must be started from a specific directory or folder, enter "
                                           "it here...")),

@@ -88,6 +88,8 @@ TEST(HolidayRulesTest, APastHolidayMovesOneYearByItsRule)
         {"Easter", Day(2024, 4, 1), Day(2025, 4, 21), "Easter"},                // Easter Monday
         {"Annual", Day(2024, 12, 25), Day(2025, 12, 25), "Annual"},
         {"Annual", Day(2024, 2, 29), Day(2025, 3, 1), "Annual"},
+        {"On or Before 24", Day(2026, 5, 18), Day(2027, 5, 24), "On or Before 24"}, // Victoria Day
+        {"On or Before 31", Day(2025, 2, 24), Day(2026, 2, 23), "On or Before 31"}, // the month's last day
         {"Weekly", Day(2024, 7, 4), Day(2025, 7, 4), "Annual"},                 // unknown rules become Annual
     };
     for (const auto& c : cases) {
@@ -103,6 +105,38 @@ TEST(HolidayRulesTest, APastHolidayMovesOneYearByItsRule)
     once.HOLIDAYTYPE = "Once";
     EXPECT_FALSE(MoveToNextYear(once));
     EXPECT_EQ(once.HolidayDate, Day(2024, 6, 1));
+}
+
+TEST(HolidayRulesTest, VictoriaDayIsTheMondayBefore25MayAndNeverMeetsMemorialDay)
+{
+    EXPECT_EQ(OnOrBeforeDay("On or Before 24"), 24);
+    EXPECT_EQ(OnOrBeforeDay("on or before 7 "), 7);
+    for (const char* rule : {"On or Before 32", "On or Before", "On or Before x", "Day of Month", "Annual"})
+        EXPECT_EQ(OnOrBeforeDay(rule), 0) << rule;
+    EXPECT_EQ(OnOrBeforeRule(24), "On or Before 24");
+
+    const struct {
+        int year;
+        int day; // of May
+    } known[] = {{2024, 20}, {2025, 19}, {2026, 18}, {2027, 24}, {2028, 22}, {2029, 21}, {2030, 20}};
+    HolidaysRecord victoria;
+    victoria.HolidayDate = Day(2023, 5, 22);
+    victoria.HOLIDAYTYPE = OnOrBeforeRule(24);
+    HolidaysRecord memorial;
+    memorial.HolidayDate = Day(2023, 5, 29);
+    memorial.HOLIDAYTYPE = "Last in Month";
+    for (int year = 2024; year <= 2124; ++year) {
+        ASSERT_TRUE(MoveToNextYear(victoria) && MoveToNextYear(memorial));
+        const DayMonthYear v = SplitDate(victoria.HolidayDate);
+        EXPECT_TRUE(v.year == year && v.month == 5 && v.day >= 18 && v.day <= 24) << year;
+        EXPECT_EQ(WeekdayOf(victoria.HolidayDate), 1) << year;
+        EXPECT_EQ(victoria.HolidayDate, WeekdayOnOrBefore(5, 24, year, 1)) << year;
+        EXPECT_EQ(memorial.HolidayDate, LastWeekdayOfMonth(5, year, 1)) << year;
+        EXPECT_NE(victoria.HolidayDate, memorial.HolidayDate) << year;
+        for (const auto& k : known)
+            if (k.year == year)
+                EXPECT_EQ(victoria.HolidayDate, Day(year, 5, k.day)) << year;
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // meets it (from the form, the default list and the yearly roll-forward),
 // and the yearly upkeep.
 
+#include "core/base/Globals.h"
 #include "core/config/ConfigStore.h"
 #include "core/cycle/SchedulerRoutines.h"
 #include "core/dictionary/Dictionary.h"
@@ -10,6 +11,7 @@
 #include "tasks/HolidayStore.h"
 #include "platform/runtime/Clock.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
 #include "tests/tasks/TaskTestRecords.h"
 
 #include <gtest/gtest.h>
@@ -106,26 +108,56 @@ TEST_F(HolidayStoreTest, DefaultsKeepEveryHolidayOnItsRealDateAndRollForwardToTh
     EXPECT_EQ(all.at(Day(2025, 11, 11)), "Veteran's Day/Remembrance Day/Annual");
     EXPECT_EQ(all.at(Day(2025, 10, 13)), "Thanksgiving (Canada)/Day of Month");  // second Monday
     EXPECT_EQ(all.at(Day(2025, 11, 27)), "Thanksgiving (U.S.)/Day of Month");    // fourth Thursday
-    EXPECT_EQ(all.at(Day(2026, 5, 18)), "Victoria Day (Canada)/Day of Month");   // the Monday before 25 May
+    EXPECT_EQ(all.at(Day(2026, 5, 18)), "Victoria Day (Canada)/On or Before 24"); // the Monday before 25 May
     EXPECT_EQ(all.at(Day(2026, 5, 25)), "Memorial Day (U.S.)/Last in Month");
 }
 
-TEST_F(HolidayStoreTest, RollForwardRemovesPastOnceHolidaysAndKeepsOneThatMeetsAnother)
+TEST_F(HolidayStoreTest, RollForwardRemovesPastOnceHolidaysAndPassesOverADateAnotherHolds)
 {
+    GlobalUseLog = true;
     Stored(Day(2024, 7, 4), "Fourth");
     Stored(Day(2024, 9, 1), "Trip", "Once");
     Stored(Day(2025, 7, 4), "Fourth again", "Once");
     Stored(Day(2025, 3, 1), "Coming");
     ASSERT_TRUE(RollHolidaysForward(holidays, Day(2025, 1, 1)));
+    GlobalUseLog = false;
 
-    EXPECT_EQ(All(), (std::map<Date, QString>{{Day(2024, 7, 4), "Fourth/Annual"},
-                                              {Day(2025, 3, 1), "Coming/Annual"},
-                                              {Day(2025, 7, 4), "Fourth again/Once"}}));
+    EXPECT_EQ(All(), (std::map<Date, QString>{{Day(2025, 3, 1), "Coming/Annual"},
+                                              {Day(2025, 7, 4), "Fourth again/Once"},
+                                              {Day(2026, 7, 4), "Fourth/Annual"}}))
+        << "never left behind in the past";
+    const QString said = "\"Fourth\" moves on to JUL 04,2026: its next date, JUL 04,2025, already holds \"Fourth again\".";
     ASSERT_EQ(prompt.Questions().size(), 1u);
     EXPECT_EQ(prompt.Questions()[0].kind, test::PromptKind::Notice);
-    EXPECT_EQ(prompt.Questions()[0].text,
-              "These holidays could not move on to their next date, because a day holds one holiday:|"
-              "\"Fourth\" stays on JUL 04,2024: its next date, JUL 04,2025, already holds \"Fourth again\".");
+    EXPECT_TRUE(prompt.Questions()[0].text.endsWith("|" + said)) << qPrintable(prompt.Questions()[0].text);
+    EXPECT_TRUE(test::ReadTextFile("VLMREVNT.LOG").contains(said.left(60)));
+}
+
+TEST_F(HolidayStoreTest, AnOldVictoriaDayTakesItsOwnRuleAndMemorialDayMovesOnBesideIt)
+{
+    // As older versions stored them: Victoria Day by week of the month, so
+    // that 2029's "fourth Monday" would be Memorial Day.
+    Stored(Day(2028, 5, 22), "Victoria Day (Canada)", "Day of Month");
+    Stored(Day(2028, 5, 29), "Memorial Day (U.S.)", "Last in Month");
+    ASSERT_TRUE(MendVictoriaDayRule(holidays));
+    ASSERT_TRUE(RollHolidaysForward(holidays, Day(2028, 6, 1)));
+    EXPECT_EQ(All(), (std::map<Date, QString>{{Day(2029, 5, 21), "Victoria Day (Canada)/On or Before 24"},
+                                              {Day(2029, 5, 28), "Memorial Day (U.S.)/Last in Month"}}));
+    EXPECT_TRUE(prompt.Questions().empty());
+}
+
+TEST_F(HolidayStoreTest, MendingPutsAnOldVictoriaDayOnItsMondayAndLeavesOtherHolidaysAlone)
+{
+    GlobalUseLog = true;
+    Stored(Day(2027, 5, 17), "VICTORIA DAY", "day of month"); // the third Monday: a week early
+    Stored(Day(2027, 5, 23), "Victoria Day Eve", "Day of Month"); // a Sunday
+    Stored(Day(2027, 5, 10), "Mother's Day Monday", "Day of Month");
+    ASSERT_TRUE(MendVictoriaDayRule(holidays));
+    GlobalUseLog = false;
+    EXPECT_EQ(All(), (std::map<Date, QString>{{Day(2027, 5, 10), "Mother's Day Monday/Day of Month"},
+                                              {Day(2027, 5, 23), "Victoria Day Eve/Day of Month"},
+                                              {Day(2027, 5, 24), "VICTORIA DAY/On or Before 24"}}));
+    EXPECT_TRUE(test::ReadTextFile("VLMREVNT.LOG").contains("now follows the rule \"On or Before 24\""));
 }
 
 TEST_F(HolidayStoreTest, TheProgramSeedsOnceAndRollsOnceADay)

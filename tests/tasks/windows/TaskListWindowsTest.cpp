@@ -5,8 +5,10 @@
 
 #include "core/base/Globals.h"
 #include "core/cycle/SchedulerRoutines.h"
+#include "core/dictionary/ProgramQueues.h"
 #include "core/dictionary/QueryFieldCatalogue.h"
 #include "core/engine/DueTask.h"
+#include "message/MessageActions.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/ui/ThreadPost.h"
 #include "platform/widgets/BrowseList.h"
@@ -332,6 +334,76 @@ TEST_F(TaskListWindowsTest, TaskActionsHandTheirTaskToTheFormAndTheProceduresThe
     ASSERT_EQ(prompt.Questions().size(), 1u);
     EXPECT_EQ(prompt.Questions()[0].text, kNoScriptingMessage);
     EXPECT_EQ(Stored(program.ID)->Command, "N/A") << "what the script list filled in is stored";
+}
+
+TEST_F(TaskListWindowsTest, EveryOpenListFollowsEveryChangeAndKeepsItsHighlightedTask)
+{
+    ASSERT_TRUE(OpenTable(d.Holidays));
+    RegisterTaskProcedures();
+    const ScheduleRecord later = Task("Later", kMonday, [](ScheduleRecord& t) { t.Time = MakeClock(11, 0); });
+    for (const char* procedure : {kBrowseScheduleProcedure, kExploreScheduleProcedure, kBrowseScheduleCategoriesProcedure})
+        ASSERT_TRUE(Procedures().Start(procedure, nullptr));
+    auto* browse = qobject_cast<BrowseSchedule*>(Threads().Window(Threads().ProcedureThread(kBrowseScheduleProcedure)));
+    auto* explore =
+        qobject_cast<ExploreSchedule*>(Threads().Window(Threads().ProcedureThread(kExploreScheduleProcedure)));
+    ASSERT_TRUE(browse && explore);
+    explore->StatusChoice()->setCurrentText("All");
+    ASSERT_EQ(Column(*explore), QStringList({"Later"}));
+
+    // A new task on the form "Scheduled Tasks" opened: the reserved task never
+    // shows as a blank row, and the stored one shows at once in both lists.
+    Click(browse, "&New");
+    auto* form = browse->findChild<UpdateSchedule*>();
+    ASSERT_TRUE(form);
+    explore->Refresh();
+    EXPECT_EQ(Column(*explore), QStringList({"Later"})) << "no blank row while the form is open";
+    form->findChild<QLineEdit*>("SCH:Description")->setText("Earlier");
+    Click(form, "&OK");
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(Column(*explore), QStringList({"Earlier", "Later"}));
+    EXPECT_EQ(explore->HighlightedTaskId(), later.ID) << "the highlighted task stays highlighted";
+    EXPECT_EQ(Column(*browse), QStringList({"Earlier", "Later"}));
+
+    // A message snoozed in a message window.
+    ASSERT_TRUE(SnoozeMessage({"Coffee", "Coffee", {}}, 10, d.Schedule));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(Column(*browse), QStringList({"Earlier", "Coffee", "Later"}));
+    EXPECT_EQ(Column(*explore), QStringList({"Earlier", "Coffee", "Later"}));
+
+    // The task categories list is a task list too.
+    EXPECT_EQ(CurrentThreadPost().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList), 3);
+    QCoreApplication::sendPostedEvents();
+    for (const char* procedure : {kBrowseHolidaysProcedure, kBrowseScheduleCategoriesProcedure,
+                                  kBrowseScheduleProcedure, kExploreScheduleProcedure})
+        Procedures().Unregister(QLatin1String(procedure));
+    TickRoutines() = {};
+}
+
+TEST_F(TaskListWindowsTest, ExecuteSaysSoWhenATaskThatRunsOnlyItsScriptHasNone)
+{
+    const ScheduleRecord script = Task("Script only", kMonday, [](ScheduleRecord& t) { t.Command = "N/A"; });
+    Task("Note", kMonday, [](ScheduleRecord& t) { t.TaskType = "Display Message"; });
+    BrowseSchedule list;
+    list.show();
+    const auto executeTold = [&] {
+        const size_t asked = prompt.Questions().size();
+        Click(&list, "E&xecute/Test");
+        return prompt.Questions().size() > asked && prompt.Questions().back().caption == "Execute/Test";
+    };
+    ScriptQueue.clear();
+    prompt.Answer(1);
+    EXPECT_TRUE(executeTold()) << "no script items: said so";
+    EXPECT_TRUE(prompt.Questions().back().text.startsWith("\"Script only\" runs only its script"));
+    EXPECT_TRUE(ScriptQueue.isEmpty());
+    AddItems(script.ID, 2);
+    EXPECT_FALSE(executeTold());
+    EXPECT_FALSE(ScriptQueue.isEmpty()) << "performed: its script is queued";
+    ScriptQueue.clear();
+    list.List()->SelectRow(1);
+    prompt.Answer(1);
+    EXPECT_FALSE(executeTold()) << "a message task needs no script";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prompt.Questions().back().caption, "Note") << "its message is shown";
 }
 
 TEST_F(TaskListWindowsTest, ATaskMadeOnTheFormIsListedPerformedWhenDueAndShownAtItsNextRun)

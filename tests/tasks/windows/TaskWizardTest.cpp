@@ -13,7 +13,11 @@
 #include "tasks/windows/TaskWizard.h"
 #include "tests/tasks/windows/TaskWindowFixture.h"
 
+#include <QApplication>
+#include <QFocusEvent>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QPushButton>
 
 #include <memory>
@@ -256,6 +260,32 @@ TEST_F(TaskWizardTest, AMessageWizardSeededFromAToDoItemFinishesWithTheItemsText
     EXPECT_EQ(task->Time, MakeClock(15, 0));
 }
 
+
+TEST_F(TaskWizardTest, ClickingIntoTheProposedMessageSelectsItSoTypingReplacesIt)
+{
+    auto wizard = Open(K::Message);
+    Edit(*wizard, "SCH:Description", "Wizard message");
+    auto* message = wizard->findChild<QPlainTextEdit*>("SCH:Message");
+    ASSERT_EQ(message->toPlainText(), "Wizard message");
+    QFocusEvent byMouse(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(message, &byMouse);
+    const QPointF atEnd = message->cursorRect(QTextCursor(message->document()->lastBlock())).center() + QPointF(40, 0);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, atEnd, message->viewport()->mapToGlobal(atEnd), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(message->viewport(), &click);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(message->textCursor().selectedText(), "Wizard message");
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_M, Qt::NoModifier, "Made with care");
+    QApplication::sendEvent(message, &typed);
+    EXPECT_EQ(message->toPlainText(), "Made with care") << "not run on after the description";
+
+    // A message the user wrote is left as it is.
+    QApplication::sendEvent(message, &byMouse);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(message->textCursor().hasSelection());
+}
 
 } // namespace
 } // namespace vl

@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -191,12 +193,55 @@ TEST_F(UpdateScheduleTest, SavingAScriptOnlyTaskFillsItsCommandAndDescription)
     });
     ASSERT_NE(form, nullptr);
     Click(form, "Run Program");
+    AddItems(form->Task().ID, 1); // the script is all it runs
     Click(form, "&OK");
     EXPECT_TRUE(completed);
     const ScheduleRecord stored = Stored(id).value_or(ScheduleRecord());
     EXPECT_EQ(stored.Command, "N/A");
     EXPECT_EQ(stored.Description, "Script: " + FormatUserDate(kMonday));
     EXPECT_EQ(stored.Category, "General");
+}
+
+TEST_F(UpdateScheduleTest, ATaskWithNothingToDoIsRefusedAndTheFormStaysOpen)
+{
+    // Each case: what the user gave the untouched new task ("Both", no
+    // description, command or message) before OK, and whether OK stores it.
+    const struct {
+        const char* given;
+        void (*fill)(UpdateSchedule&);
+        bool stored;
+    } cases[] = {
+        {"nothing", [](UpdateSchedule&) {}, false},
+        {"a reminder without text", [](UpdateSchedule& f) { Click(&f, "None"); }, false},
+        {"a message", [](UpdateSchedule& f) { f.findChild<QPlainTextEdit*>("SCH:Message")->setPlainText("Stretch"); }, true},
+        {"a description", [](UpdateSchedule& f) { f.findChild<QLineEdit*>("SCH:Description")->setText("Stretch"); }, true},
+        {"a command", [](UpdateSchedule& f) { f.findChild<QLineEdit*>("SCH:Command")->setText("xclock"); }, true},
+        {"a message on a program task", [](UpdateSchedule& f) {
+             f.findChild<QPlainTextEdit*>("SCH:Message")->setPlainText("Stretch");
+             Click(&f, "Run Program");
+         }, false},
+    };
+    for (const auto& c : cases) {
+        const size_t asked = prompt.Questions().size();
+        bool completed = false;
+        UpdateSchedule* form = OpenUpdateSchedule(nullptr, {FormRequest::Insert}, [&](bool done, int32_t) { completed = done; });
+        ASSERT_NE(form, nullptr);
+        const QPointer<UpdateSchedule> open(form);
+        const int32_t id = form->Task().ID;
+        c.fill(*form);
+        if (!c.stored)
+            prompt.Answer(1);
+        Click(form, "&OK");
+        EXPECT_EQ(completed, c.stored) << c.given;
+        EXPECT_EQ(Stored(id) && Stored(id)->Disabled == 0, c.stored) << c.given;
+        if (c.stored)
+            continue;
+        ASSERT_TRUE(open) << "the form stays open: " << c.given;
+        ASSERT_EQ(prompt.Questions().size(), asked + 1) << c.given;
+        EXPECT_EQ(prompt.Questions().back().caption, "Nothing to Do");
+        EXPECT_TRUE(prompt.Questions().back().text.startsWith("This task has nothing to do"));
+        form->reject();
+    }
 }
 
 TEST_F(UpdateScheduleTest, ViewShowsOnlyCloseAndDeleteRemovesTheTaskWithItsScript)
