@@ -167,6 +167,8 @@ ImportResult RunImport(const ImportMapping& mapping, bool stripHeader, const Mak
     case ExchangeTable::Todo: result = ImportInto(d.Todo, mapping, stripHeader, progress.Teller()); break;
     }
     if (result.ok) {
+        if (mapping.Info().table == ExchangeTable::Schedule) // the open task lists show the new tasks
+            CurrentThreadPost().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList);
         progress.Done(ImportCompletedText(result), kImportCompletedCaption);
         return result;
     }
@@ -176,8 +178,7 @@ ImportResult RunImport(const ImportMapping& mapping, bool stripHeader, const Mak
                        PromptIcon::Information);
     else
         Prompt::Message(result.error + QStringLiteral("|Nothing was imported."), result.caption, PromptIcon::Stop);
-    else if (mapping.Info().table == ExchangeTable::Schedule)
-        CurrentThreadPost().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList); // the open task lists show them
+    return result;
 }
 
 bool RunSyncSend(const MakeRunProgress& makeProgress)
