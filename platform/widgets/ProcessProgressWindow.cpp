@@ -13,6 +13,18 @@
 
 namespace vl {
 
+namespace {
+
+// The window's events, and input refused elsewhere; timers wait until the
+// work has ended: the frame's tick must not run (and write) inside the batch
+// of writes the work keeps open.
+void LetWindowEventsThrough()
+{
+    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+}
+
+} // namespace
+
 ProcessProgressWindow::ProcessProgressWindow(const ProgressTexts& texts, QWidget* parent)
     : QDialog(parent), suffix_(texts.percentSuffix)
 {
@@ -46,7 +58,7 @@ void ProcessProgressWindow::Tell(int64_t done, int64_t total)
         percent_->setText(QString::number(percent) + suffix_);
         bar_->setValue(percent);
     }
-    QCoreApplication::processEvents();
+    LetWindowEventsThrough();
 }
 
 namespace {
@@ -57,7 +69,7 @@ public:
         : window_(new ProcessProgressWindow(texts, QApplication::activeWindow()))
     {
         window_->show();
-        QCoreApplication::processEvents();
+        LetWindowEventsThrough();
     }
     ~WindowProgress() override
     {

@@ -26,7 +26,7 @@ public:
     explicit ProcessProgressWindow(const ProgressTexts& texts, QWidget* parent = nullptr);
 
     // Shows done of total as a percentage (capped at 100) and lets the
-    // window's events through.
+    // window's events through; timers wait until the work has ended.
     void Tell(int64_t done, int64_t total);
     bool CancelRequested() const { return cancelRequested_; }
 

@@ -1,5 +1,6 @@
-// The progress window of record work: the percentage it shows, the ways a
-// user cancels it, and the window the service shows while a tracker lives.
+// The progress window of record work: the percentage it shows, timers held
+// back while it lets its events through, the ways a user cancels it, and the
+// window the service shows while a tracker lives.
 
 #include "platform/widgets/ProcessProgressWindow.h"
 
@@ -7,6 +8,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +33,17 @@ TEST(ProcessProgressWindow, ShowsThePercentageAndTakesEveryCancel)
             EXPECT_EQ(window.PercentLine()->text(), step.shown) << step.done << "/" << step.total;
         }
         EXPECT_FALSE(window.CancelRequested());
+        // The scheduler's tick must not run inside the work.
+        bool ticked = false;
+        QTimer tick;
+        tick.setSingleShot(true);
+        tick.setInterval(0);
+        QObject::connect(&tick, &QTimer::timeout, [&ticked] { ticked = true; });
+        tick.start();
+        window.Tell(1, 3);
+        EXPECT_FALSE(ticked);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(ticked);
     }
 
     // Esc and the close button ask as Cancel does; the window stays until

@@ -1,6 +1,7 @@
 // The script item editor offscreen on real tables: the page of each action,
 // what opening and saving keep, the Wait mode, refusals, the template twin,
-// the start options window and the window-content picker.
+// the start options window, the window-content picker, the window picker's
+// choice by mouse and keyboard, and the key list in front of the modal editor.
 
 #include "core/base/Globals.h"
 #include "core/base/TextFileRecords.h"
