@@ -4,6 +4,7 @@
 #include "platform/zip/ZipNames.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -233,6 +234,11 @@ ZipResult RestoreDataFiles(const UnzipJob& job, ZipProgress& progress, QStringLi
             return result;
         }
     }
+    // Folders the archive holds, empty ones too.
+    for (QDirIterator folder(staging.targetDir, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+         folder.hasNext();)
+        QDir(job.targetDir).mkpath(QDir(staging.targetDir).relativeFilePath(folder.next()));
     if (restored) {
         for (const Swap& swap : swaps)
             *restored << swap.target;

@@ -312,8 +312,16 @@ TEST_F(BackupRunnerTest, ARestoreWithoutRoomToPutTheFilesInPlaceChangesNothing)
     } unmount{disk};
     MakeDataFile("disk/VLDB.TPS", 9);
     SQLite::Database live(TestPath("disk/VLDB.TPS").toStdString(), SQLite::OPEN_READWRITE);
-    // Room to extract the file, not to write it into the open one as well.
     const qint64 free = QStorageInfo(disk).bytesAvailable();
+    {
+        // No room even to extract the file.
+        test::WriteBytes(TestPath("disk/filler"), QByteArray(free - archived / 2, 'f'));
+        const QMap<QString, QByteArray> before = Folder(disk, false);
+        prompt.Answer(1);
+        EXPECT_EQ(RunRestore(zip, TestPath("archives/Daily.ZIP"), disk).code, kZipDiskFull);
+        EXPECT_EQ(Folder(disk, false), before);
+    }
+    // Room to extract the file, not to write it into the open one as well.
     test::WriteBytes(TestPath("disk/filler"), QByteArray(free - archived - 64 * 1024, 'f'));
     const QMap<QString, QByteArray> before = Folder(disk, false);
     prompt.Answer(1);
