@@ -88,6 +88,8 @@ protected:
         opened << window->windowTitle() + "|" + window->Text()->text() + "|" + window->Percent()->text();
         connect(window, &ExchangeProgressWindow::Told, this, [this, window](int percent) {
             percents << window->Percent()->text();
+            if (percents.size() == 1)
+                Grab(*window, "progress-running.png");
             if (percent >= cancelAt_)
                 window->Button()->click();
         });
