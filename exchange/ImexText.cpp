@@ -47,7 +47,7 @@ bool IsLineBreak(QChar c)
 
 PictureKind KindOfPicture(const QString& picture)
 {
-    const QString trimmed = picture.trimmed();
+    const QStringView trimmed = QStringView(picture).trimmed();
     const QChar kind = trimmed.size() > 1 ? trimmed[1].toUpper() : QChar();
     if (kind == QLatin1Char('S'))
         return PictureKind::Text;

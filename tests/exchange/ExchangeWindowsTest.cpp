@@ -12,6 +12,7 @@
 #include "exchange/windows/ImportFieldsWindow.h"
 #include "exchange/windows/SynchronizeWindow.h"
 #include "platform/widgets/FrameProcedures.h"
+#include "platform/widgets/WindowPosition.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
@@ -87,6 +88,8 @@ protected:
         opened << window->windowTitle() + "|" + window->Text()->text() + "|" + window->Percent()->text();
         connect(window, &ExchangeProgressWindow::Told, this, [this, window](int percent) {
             percents << window->Percent()->text();
+            if (percents.size() == 1)
+                Grab(*window, "progress-running.png");
             if (percent >= cancelAt_)
                 window->Button()->click();
         });
@@ -199,6 +202,7 @@ TEST_F(ExchangeWindowsTest, SynchronizeSendsAndReceivesThroughItsButtons)
     for (const char* button : {"&Send", "&Receive"}) {
         SynchronizeWindow window;
         Grab(window, "synchronize.png");
+        EXPECT_FALSE(window.windowIcon().isNull());
         prompt.AnswerPath(file + "\\!s");
         for (QPushButton* b : window.findChildren<QPushButton*>())
             if (b->text() == QLatin1String(button))
@@ -209,6 +213,9 @@ TEST_F(ExchangeWindowsTest, SynchronizeSendsAndReceivesThroughItsButtons)
                                      [](const test::PromptQuestion& q) { return q.kind == test::PromptKind::OpenFile; });
     ASSERT_NE(opened, prompt.Questions().end());
     EXPECT_EQ(opened->start, file); // the last file, without its table name
+    const IniFile positions(kPositionIniFile);
+    for (const char* kept : {"Synchronize", "SyncSend", "SyncReceive"})
+        EXPECT_TRUE(ReadWindowPlace(positions, QLatin1String(kept)).has_value()) << kept;
     TodoRecord todo;
     Cursor<TodoRecord> cursor(d.Todo, FileOrder);
     ASSERT_TRUE(cursor.Next(todo));
