@@ -80,9 +80,10 @@ void AcceptReportCriteria(const ReportCriteria& criteria, bool includeFuture)
     GlobalOrder = OrderKeyName(criteria.orderSelect);
 }
 
-void CancelReportCriteria(const ReportCriteria& criteria)
+void CancelReportCriteria(const ReportCriteria& criteria, bool includeFuture)
 {
     KeepChoice(criteria);
+    ReportIncludeFutureOccurances = includeFuture ? 1 : 0;
     GlobalFilter.clear();
     GlobalOrder.clear();
 }

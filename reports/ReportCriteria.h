@@ -48,8 +48,10 @@ void ApplyCriteriaDefaults(ReportCriteria& criteria, Date today);
 // Future occurrences need a date range: without one the run goes without
 // them, while the stored setting keeps the box as the user left it.
 void AcceptReportCriteria(const ReportCriteria& criteria, bool includeFuture);
-// Cancel: keeps the choice and blanks the order and the filter.
-void CancelReportCriteria(const ReportCriteria& criteria);
+// Cancel: keeps the choice and the future-occurrence box as the user left
+// them (the stored RIFO setting stays as it was) and blanks the order and
+// the filter.
+void CancelReportCriteria(const ReportCriteria& criteria, bool includeFuture);
 
 // The key name an order radio stands for ("Sch:KeyDate" for an unknown one).
 QString OrderKeyName(const QString& orderSelect);

@@ -2,7 +2,9 @@
 
 #include "core/schedule/NextRun.h"
 #include "platform/data/DataFileName.h"
+#include "platform/runtime/Calendar.h"
 #include "platform/runtime/FixedText.h"
+#include "reports/WorkfileInserter.h"
 
 #include <QFile>
 
@@ -11,8 +13,8 @@
 namespace vl {
 namespace {
 
-// Writes go in batches of this many records; progress is told between them
-// (never inside a batch, since a prompt may follow).
+// The emptying deletes in batches of this many records; the progress is
+// told between them, and every this many records of a filling.
 constexpr int kBatch = 500;
 
 constexpr char kScheduleTypeOnce[] = "Once";
@@ -22,68 +24,105 @@ bool Later(Date date, ClockTime time, Date thanDate, ClockTime thanTime)
     return date > thanDate || (date == thanDate && time > thanTime);
 }
 
-// Adds occurrences in batches, numbering them, and keeps count.
+// Adds occurrences, numbering them, and keeps count. The work file is
+// private to its report run: all of a filling goes in one batch, which stays
+// open while the progress is told (nobody else waits for the file).
 class WorkfileWriter {
 public:
     WorkfileWriter(Table<ScheduleRecord>& workfile, int64_t limit)
-        : workfile_(workfile), limit_(limit), next_(workfile.Records() + 1)
+        : workfile_(workfile), inserter_(workfile), limit_(limit), next_(workfile.Records() + 1)
     {
     }
 
+    bool Begin()
+    {
+        if (!inserter_.Ready())
+            return Fail(inserter_.Error());
+        if (!workfile_.Stream())
+            return Fail(workfile_.LastError());
+        open_ = true;
+        return inserter_.SetKeysAside() || Fail(inserter_.Error());
+    }
+
+    // The task whose occurrences follow.
+    void Task(const ScheduleRecord& task) { inserter_.BindTask(task); }
+
     // False once the limit is reached or a write failed.
-    bool Add(const ScheduleRecord& task)
+    bool Add(const ScheduleRecord& occurrence)
     {
         if (added_ >= limit_)
             return false;
-        if (inBatch_ == 0 && !workfile_.Stream())
-            return Fail();
-        ScheduleRecord copy = task;
-        copy.RecordPointer = 0;
-        copy.ID = int32_t(next_);
-        copy.Message.clear();
-        if (!workfile_.Add(copy)) {
-            const DataError error = workfile_.LastError();
-            workfile_.Rollback();
-            error_ = error;
-            inBatch_ = 0;
-            return false;
-        }
+        if (!inserter_.Add(occurrence, int32_t(next_)))
+            return Fail(inserter_.Error());
         ++next_;
         ++added_;
-        ++inBatch_;
         return true;
     }
 
-    // Commits the batch when it is full (or always); false when that failed.
-    bool Commit(bool always)
+    // Commits what was added (rolls it back after a failed write).
+    bool End()
     {
-        if (inBatch_ == 0 || (!always && inBatch_ < kBatch))
+        if (!open_)
             return true;
-        inBatch_ = 0;
-        return workfile_.Flush() || Fail();
+        open_ = false;
+        if (error_.code != kNoError) {
+            workfile_.Rollback();
+            added_ = 0;
+            return false;
+        }
+        if (!workfile_.RebuildKeys()) {
+            Fail(workfile_.LastError());
+            workfile_.Rollback();
+            added_ = 0;
+            return false;
+        }
+        return workfile_.Flush() || Fail(workfile_.LastError());
     }
 
-    bool BatchOpen() const { return inBatch_ > 0; }
     int64_t Added() const { return added_; }
     bool LimitReached() const { return added_ >= limit_; }
     const DataError& Error() const { return error_; }
 
 private:
-    bool Fail()
+    bool Fail(const DataError& error)
     {
-        error_ = workfile_.LastError();
+        error_ = error;
         return false;
     }
 
     Table<ScheduleRecord>& workfile_;
+    WorkfileInserter inserter_;
     int64_t limit_;
     int64_t next_;
     int64_t added_ = 0;
-    int inBatch_ = 0;
+    bool open_ = false;
     DataError error_;
 };
 
+// Moves a repeating task whose next run lies before `from` to its first
+// occurrence on or after that day: one step from the last moment of the day
+// before (the step rules take whole stretches at once), then single steps
+// while it is still short of the range. False when the task stops moving.
+bool StepIntoRange(ScheduleRecord& occurrence, Date from, NextRunOperation& operation)
+{
+    ComputeNextRun(occurrence, from - 1, kClockPerDay, operation);
+    while (occurrence.Date < from) {
+        const Date lastDate = occurrence.Date;
+        const ClockTime lastTime = occurrence.Time;
+        ComputeNextRun(occurrence, lastDate, lastTime + 1, operation);
+        if (!Later(occurrence.Date, occurrence.Time, lastDate, lastTime))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+QString RecordNotDeletedText(const DataError& error, const QString& file)
+{
+    return QStringLiteral("An error (%1) was experienced when deleting a record from the %2 file.")
+        .arg(error.text, file);
+}
 
 QString WorkfileName(ClockTime now)
 {
@@ -126,15 +165,12 @@ WorkfileResult CreateWorkfile(Table<ScheduleRecord>& schedule, Table<ScheduleRec
                               const WorkfileProgress& progress, int64_t limit)
 {
     WorkfileResult result;
-    DataError emptyError;
-    EmptyWorkfile(workfile, progress, emptyError); // its outcome does not stop the filling
-
     const int64_t total = schedule.Records();
     int64_t read = 0;
     WorkfileWriter writer(workfile, limit);
     NextRunOperation operation; // "Invalid Units" at most once per filling
     auto finish = [&](WorkfileOutcome outcome, DataError error = {}) {
-        if (!writer.Commit(true) && outcome != WorkfileOutcome::Failed) {
+        if (!writer.End() && outcome != WorkfileOutcome::Failed) {
             outcome = WorkfileOutcome::Failed;
             error = writer.Error();
         }
@@ -143,37 +179,47 @@ WorkfileResult CreateWorkfile(Table<ScheduleRecord>& schedule, Table<ScheduleRec
         result.added = writer.Added();
         return result;
     };
-    // After each record: commits a full batch and, between batches, asks
-    // whether to go on.
-    auto checkpoint = [&]() -> std::optional<WorkfileOutcome> {
-        if (!writer.Commit(false))
-            return WorkfileOutcome::Failed;
-        if (!writer.BatchOpen() && progress && !progress(read, total))
+    if (!writer.Begin())
+        return finish(WorkfileOutcome::Failed, writer.Error());
+    // The progress is told every kBatch records added or tasks read.
+    int64_t sinceTold = 0;
+    auto tell = [&]() -> std::optional<WorkfileOutcome> {
+        if (++sinceTold < kBatch)
+            return std::nullopt;
+        sinceTold = 0;
+        if (progress && !progress(read, total))
             return WorkfileOutcome::Cancelled;
         return std::nullopt;
     };
     auto add = [&](const ScheduleRecord& occurrence) -> std::optional<WorkfileOutcome> {
         if (!writer.Add(occurrence))
             return writer.LimitReached() ? WorkfileOutcome::Limited : WorkfileOutcome::Failed;
-        return checkpoint();
+        return tell();
     };
 
+    // Tasks whose next run lies before the range may repeat into it, so the
+    // walk starts at the first dated task.
     ScheduleRecord start;
-    start.Date = from;
+    start.Date = 1;
     schedule.Set(SCH_KEYDATE, start);
     ScheduleRecord task;
     while (schedule.Next(task)) {
         if (task.Date > to)
             break;
         ++read;
-        if (task.Date < from)
-            continue;
-        if (const auto stop = add(task))
-            return finish(*stop, writer.Error());
-        if (SameTextNoCase(Clip(task.ScheduleType), QLatin1String(kScheduleTypeOnce)))
-            continue;
-        // Later occurrences, stepped on a private copy of the task.
+        const bool once = SameTextNoCase(Clip(task.ScheduleType), QLatin1String(kScheduleTypeOnce));
+        // Occurrences are stepped on a private copy of the task.
         ScheduleRecord occurrence = task;
+        if ((occurrence.Date < from && (once || !StepIntoRange(occurrence, from, operation))) || occurrence.Date > to) {
+            if (const auto stop = tell())
+                return finish(*stop);
+            continue;
+        }
+        writer.Task(task);
+        if (const auto stop = add(occurrence))
+            return finish(*stop, writer.Error());
+        if (once)
+            continue;
         while (true) {
             const Date lastDate = occurrence.Date;
             const ClockTime lastTime = occurrence.Time;
@@ -186,6 +232,11 @@ WorkfileResult CreateWorkfile(Table<ScheduleRecord>& schedule, Table<ScheduleRec
     }
     if (schedule.ErrorCode() != kNoError && schedule.ErrorCode() != kRecordNotAvailable)
         return finish(WorkfileOutcome::Failed, schedule.LastError());
+    if (!writer.End())
+        return finish(WorkfileOutcome::Failed, writer.Error());
+    // The last word goes to the progress: all read.
+    if (progress && !progress(total, total))
+        return finish(WorkfileOutcome::Cancelled);
     return finish(WorkfileOutcome::Completed);
 }
 

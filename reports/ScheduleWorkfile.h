@@ -1,7 +1,9 @@
 #pragma once
-// The work file of future occurrences: for one report run, every task whose
-// next run lies in a date range, followed by each later occurrence of a
-// repeating task up to the end of the range. Each record is one occurrence:
+// The work file of future occurrences: for one report run, every occurrence
+// of every task within a date range. A task whose next run lies in the range
+// gives that run and each later one up to the end of the range; a repeating
+// task whose next run lies before the range gives the occurrences it steps
+// onto within it. Each record is one occurrence:
 // the task's fields with the occurrence's date and time, the records numbered
 // 1, 2, 3 ... in the order they were added, without the message text.
 // Schedule is only read; occurrences are stepped on a private copy.
@@ -26,6 +28,11 @@ inline constexpr char kWorkfileLimitText[] =
     "The tasks repeat more than %1 times within the date range, more than a report can sensibly hold.  "
     "Choose a shorter date range or a category.";
 
+// Said when a record of the work file could not be deleted while emptying it.
+inline constexpr char kRecordNotDeletedCaption[] = "Record was not deleted";
+// The engine's error text and the file's name filled in.
+QString RecordNotDeletedText(const DataError& error, const QString& file);
+
 enum class WorkfileOutcome { Completed, Cancelled, Limited, Failed };
 
 struct WorkfileResult {
@@ -37,11 +44,13 @@ struct WorkfileResult {
 // The work file's name for a run started at this clock value: its digits.
 QString WorkfileName(ClockTime now);
 
-// Deletes every record of the open work file; false when stopped or failed.
+// Deletes every record of the open work file; false when stopped or failed
+// (a failure leaves its error in `error`).
 bool EmptyWorkfile(Table<ScheduleRecord>& workfile, const WorkfileProgress& progress, DataError& error);
 
-// Empties the open work file, then fills it from the open Schedule table for
-// the range from..to (inclusive), stopping at `limit` records.
+// Fills the open work file (emptied first with EmptyWorkfile) from the open
+// Schedule table for the range from..to (inclusive), stopping at `limit`
+// records.
 WorkfileResult CreateWorkfile(Table<ScheduleRecord>& schedule, Table<ScheduleRecord>& workfile, Date from, Date to,
                               const WorkfileProgress& progress, int64_t limit = kWorkfileRecordLimit);
 

@@ -75,6 +75,14 @@ void HeaderSort::ShowSortMark(ColumnTable& columns)
     markedField_ = column->fieldNumber;
 }
 
+QString HeaderSort::UnmarkedHeader(const XploreColumn& column) const
+{
+    if (style_ == SortMarkStyle::Header && markedField_ != 0 && column.fieldNumber == markedField_ &&
+        column.header.startsWith(markedToken_))
+        return column.header.mid(1);
+    return column.header;
+}
+
 void HeaderSort::ClearSortMark(ColumnTable& columns)
 {
     if (markedField_ == 0)

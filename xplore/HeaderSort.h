@@ -67,6 +67,9 @@ public:
     // no column order is active.
     int OrderNumber(const ColumnTable& columns) const;
 
+    // The column's header without the mark this sort drew on it.
+    QString UnmarkedHeader(const XploreColumn& column) const;
+
     // Draws the mark on the sort column, once; removes it.
     void ShowSortMark(ColumnTable& columns);
     void ClearSortMark(ColumnTable& columns);

@@ -11,13 +11,13 @@ namespace {
 const QString kLineEnd = QStringLiteral("\r\n");
 const QString kEmptyHtmlCell = QStringLiteral("&nbsp");
 
-// The text without leading and trailing blanks, as the list's cell is
-// written: left-justified and clipped.
-QString Clipped(const QString& text)
+// The text without trailing blanks and, as a list's cell is written
+// (left-justified), without leading ones.
+QString Clipped(const QString& text, ExportBlanks blanks = ExportBlanks::Trim)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
+    while (blanks == ExportBlanks::Trim && first < last && text[first] == u' ')
         ++first;
     while (last > first && text[last - 1] == u' ')
         --last;
@@ -42,14 +42,16 @@ QString CountLine(int rows)
 QString Head(ListExportFormat format, const ListExportContent& content)
 {
     if (format == ListExportFormat::Delimited)
-        return content.headerRow ? DelimitedRow(content.headers, content.separator) + kLineEnd : QString();
+        return content.headerRow
+                   ? DelimitedRow(content.headers, content.separator, ExportBlanks::KeepLeading) + kLineEnd
+                   : QString();
     const QString caption = HtmlText(Clipped(content.caption));
     QString head = QStringLiteral("<HTML>") + kLineEnd +
                    QStringLiteral("<HEAD><META CHARSET=\"UTF-8\"><TITLE>%1</TITLE></HEAD>").arg(caption) + kLineEnd +
                    QStringLiteral("<H1>%1</H1><P>").arg(caption) + kLineEnd + QStringLiteral("<TABLE BORDER=2>") +
                    kLineEnd;
     if (content.headerRow)
-        head += HtmlRow(content.headers) + kLineEnd;
+        head += HtmlRow(content.headers, ExportBlanks::KeepLeading) + kLineEnd;
     return head;
 }
 
@@ -69,27 +71,27 @@ ListExportResult Failure(const QString& path, const QString& why)
 
 } // namespace
 
-QString DelimitedCell(const QString& text, QChar separator)
+QString DelimitedCell(const QString& text, QChar separator, ExportBlanks blanks)
 {
-    const QString cell = Clipped(text);
+    const QString cell = Clipped(text, blanks);
     if (!cell.contains(separator) && !cell.contains(u'"') && !cell.contains(u'\n') && !cell.contains(u'\r'))
         return cell;
     return u'"' + QString(cell).replace(QLatin1String("\""), QLatin1String("\"\"")) + u'"';
 }
 
-QString DelimitedRow(const QStringList& cells, QChar separator)
+QString DelimitedRow(const QStringList& cells, QChar separator, ExportBlanks blanks)
 {
     QStringList written;
     for (const QString& cell : cells)
-        written << DelimitedCell(cell, separator);
+        written << DelimitedCell(cell, separator, blanks);
     return written.join(separator);
 }
 
-QString HtmlRow(const QStringList& cells)
+QString HtmlRow(const QStringList& cells, ExportBlanks blanks)
 {
     QString row = QStringLiteral("<TR> ");
     for (const QString& cell : cells) {
-        const QString text = Clipped(cell);
+        const QString text = Clipped(cell, blanks);
         row += QStringLiteral("<TD>") + (text.isEmpty() ? kEmptyHtmlCell : HtmlText(text)) + QStringLiteral("</TD> ");
     }
     return row + QStringLiteral("</TR>");

@@ -3,7 +3,8 @@
 // text (a count line, a header line of column titles, one line per row) or
 // an HTML table (the list's caption as title and heading, a header row, one
 // table row per list row). Cells are the texts the list shows, without
-// leading and trailing blanks.
+// leading and trailing blanks; column titles keep their leading blanks,
+// which place a title over its column.
 //
 // A cell holding the separator, a double quote or a line break is enclosed
 // in double quotes with its double quotes doubled, so any spreadsheet reads
@@ -42,12 +43,16 @@ struct ListExportResult {
     QString error; // why nothing was written, naming the file
 };
 
+// Which blanks around a text are left out: leading and trailing ones (a
+// cell), or trailing ones only (a column title).
+enum class ExportBlanks { Trim, KeepLeading };
+
 // A cell as the delimited text holds it.
-QString DelimitedCell(const QString& text, QChar separator);
+QString DelimitedCell(const QString& text, QChar separator, ExportBlanks blanks = ExportBlanks::Trim);
 // The line of a row of delimited text, without its line end.
-QString DelimitedRow(const QStringList& cells, QChar separator);
+QString DelimitedRow(const QStringList& cells, QChar separator, ExportBlanks blanks = ExportBlanks::Trim);
 // The line of a table row: "<TR> <TD>a</TD> <TD>&nbsp</TD> </TR>".
-QString HtmlRow(const QStringList& cells);
+QString HtmlRow(const QStringList& cells, ExportBlanks blanks = ExportBlanks::Trim);
 
 // Writes the rows to the file at path in the format, with lines ending in
 // CR LF, in UTF-8. `expected` is the number of rows the list holds, for the

@@ -1,15 +1,20 @@
 #include "platform/print/ReportOutput.h"
 
+#include "platform/print/PreviewPlace.h"
 #include "platform/print/ReportPainter.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/WindowPosition.h"
 
+#include <QAction>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 
 namespace vl {
 namespace {
@@ -36,10 +41,25 @@ public:
         printer.setCopyCount(std::max(report.definition.copies, 1));
         QPrintPreviewDialog preview(&printer, parent);
         preview.setWindowTitle(report.definition.title);
-        KeepWindowPosition(preview, windowKey);
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                          [&report](QPrinter* target) { PrintReportOn(report, *target); });
+        IniFile positions(QString::fromLatin1(kPositionIniFile));
+        const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        QList<QRect> screens;
+        for (const QScreen* each : QGuiApplication::screens())
+            screens.append(each->availableGeometry());
+        preview.setGeometry(PreviewPlace(ReadWindowPlace(positions, windowKey),
+                                         screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768), screens));
+        // The page as wide as the window: its lines are read, not its shape.
+        // The dialog's own "Fit width" button does it, so the toolbar agrees.
+        if (auto* fitWidth = preview.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+            fitWidth->trigger();
+        else if (auto* pages = preview.findChild<QPrintPreviewWidget*>())
+            pages->fitToWidth();
         preview.exec();
+        const QRect place = preview.normalGeometry();
+        if (place.isValid() && UsablePreviewSize(place.size()))
+            WriteWindowPlace(positions, windowKey, place);
     }
 };
 
@@ -52,6 +72,13 @@ int PrintReportOn(const Report& report, QPrinter& printer)
     if (pages == 0)
         ShowFailure(error);
     return pages;
+}
+
+bool ReportColumnsFitPage(const Report& report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUp(printer, report.definition);
+    return ColumnsFitPage(report, printer);
 }
 
 bool WriteReportPdf(const Report& report, const QString& path)

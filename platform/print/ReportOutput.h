@@ -13,6 +13,10 @@ namespace vl {
 
 inline constexpr char kReportErrorCaption[] = "Print Error";
 
+// Whether the report's columns fit the width of its page (size, orientation
+// and margins as printed), those of width 0 each as wide as its widest text.
+bool ReportColumnsFitPage(const Report& report);
+
 // Writes the report to a PDF file (replacing one that is there).
 bool WriteReportPdf(const Report& report, const QString& path);
 

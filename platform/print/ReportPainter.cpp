@@ -61,6 +61,12 @@ public:
         return std::min(std::ceil(widest) + 1, width_ / 2);
     }
 
+    // The room the columns take beyond the page's width; 0 or less when they fit.
+    qreal Overflow() const
+    {
+        return columns_.isEmpty() ? -width_ : columns_.back().right() - width_;
+    }
+
     QFontMetricsF Metrics(const QFont& font) const { return QFontMetricsF(font, &device_); }
     qreal Line(const QFont& font) const { return Metrics(font).lineSpacing(); }
     qreal BodyHeight() const { return device_.height() - headerHeight_ - footerHeight_; }
@@ -218,6 +224,11 @@ private:
 };
 
 } // namespace
+
+bool ColumnsFitPage(const Report& report, QPaintDevice& device)
+{
+    return PageGeometry(report, device).Overflow() <= 0;
+}
 
 int PaintReport(const Report& report, QPagedPaintDevice& device, QString& error)
 {

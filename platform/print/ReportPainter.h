@@ -15,4 +15,8 @@ namespace vl {
 // printer that refuses the job).
 int PaintReport(const Report& report, QPagedPaintDevice& device, QString& error);
 
+// Whether the columns fit the width of the device's page, those of width 0
+// each as wide as its widest text, so that no cell of theirs is cut.
+bool ColumnsFitPage(const Report& report, QPaintDevice& device);
+
 } // namespace vl

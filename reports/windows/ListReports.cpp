@@ -37,6 +37,7 @@ void TaskListReport(KeyRef key, const char* procedure, QWidget* parent,
     ReportRunPlan plan;
     plan.windowKey = QLatin1String(procedure);
     plan.askPreview = false;
+    plan.progressTexts = std::pair(QString::fromLatin1(kReportProgressCaption), QString());
     plan.make = [&](const ReadProgress& progress) -> std::optional<Report> {
         const auto tasks = ReadReportRecords<ScheduleRecord>(Tables().Schedule, key, select, progress);
         return tasks ? std::optional<Report>(layout(*tasks)) : std::nullopt;
@@ -104,6 +105,7 @@ void PrintCAT_KeyCategory(QWidget* parent)
     ReportRunPlan plan;
     plan.windowKey = QLatin1String(kPrintCategories);
     plan.askPreview = false;
+    plan.progressTexts = std::pair(QString::fromLatin1(kReportProgressCaption), QString());
     plan.make = [](const ReadProgress& progress) -> std::optional<Report> {
         const auto categories =
             ReadReportRecords<CategoriesRecord>(Tables().Categories, CAT_KEYCATEGORY, {}, progress);

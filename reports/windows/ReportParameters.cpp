@@ -30,20 +30,37 @@ const QStringList kOrderRadios{QStringLiteral("Date"),      QStringLiteral("Cate
                                QStringLiteral("Adv. Warn"), QStringLiteral("Category/Date")};
 
 // A group box of radios, one per text, in a group; the one named current
-// is checked.
+// is checked. The box's layout holds rows: the radios one per row, or side
+// by side in the first row (RadioRow), so that controls can follow below.
 QGroupBox* RadioBox(const QString& title, const QStringList& texts, const QString& current, QButtonGroup*& group,
                     QWidget* owner, bool vertical)
 {
     auto* box = new QGroupBox(title);
     group = new QButtonGroup(owner);
-    QBoxLayout* layout = vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(box)) : new QHBoxLayout(box);
+    auto* rows = new QVBoxLayout(box);
+    QBoxLayout* radios = rows;
+    if (!vertical) {
+        radios = new QHBoxLayout;
+        rows->addLayout(radios);
+    }
     for (const QString& text : texts) {
         auto* radio = new QRadioButton(text);
         radio->setChecked(Clip(current) == text);
         group->addButton(radio);
-        layout->addWidget(radio);
+        radios->addWidget(radio);
     }
     return box;
+}
+
+QVBoxLayout* RowsOf(QGroupBox* box)
+{
+    return static_cast<QVBoxLayout*>(box->layout());
+}
+
+// The row of side-by-side radios of a box.
+QHBoxLayout* RadioRow(QGroupBox* box)
+{
+    return static_cast<QHBoxLayout*>(RowsOf(box)->itemAt(0)->layout());
 }
 
 QRadioButton* RadioOf(QButtonGroup* group, const QString& text)
@@ -95,7 +112,10 @@ ReportParameters::ReportParameters(QWidget* parent) : QDialog(parent)
     range->addWidget(toLabel, 1, 0);
     range->addWidget(to_, 1, 1);
     range->addWidget(toPick, 1, 2);
-    static_cast<QBoxLayout*>(dateBox->layout())->addLayout(range);
+    // The box needs a date range, so it stands with the range it depends on.
+    range->addWidget(future_, 2, 0, 1, 3);
+    RadioRow(dateBox)->addStretch();
+    RowsOf(dateBox)->addLayout(range);
 
     // Category
     QGroupBox* categoryBox =
@@ -110,8 +130,8 @@ ReportParameters::ReportParameters(QWidget* parent) : QDialog(parent)
         table.Close();
     }
     category_->setCurrentIndex(std::max(category_->findText(Clip(criteria.categorySelected)), 0));
-    categoryBox->layout()->addWidget(new QLabel(QStringLiteral("-")));
-    categoryBox->layout()->addWidget(category_);
+    // The list stands beside "Selected", the choice it belongs to.
+    RadioRow(categoryBox)->addWidget(category_, 1);
 
     QGroupBox* orderBox = RadioBox(QStringLiteral("Order"), kOrderRadios, criteria.orderSelect, orders_, this, true);
     if (!orders_->checkedButton())
@@ -135,8 +155,12 @@ ReportParameters::ReportParameters(QWidget* parent) : QDialog(parent)
     layout->addWidget(categoryBox, 1, 0);
     layout->addWidget(orderBox, 0, 1, 2, 1);
     layout->addLayout(buttons, 2, 0, 1, 2);
-    layout->addWidget(future_, 3, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Each date entry, then its calendar button, then the box below them.
+    setTabOrder(from_, fromPick);
+    setTabOrder(fromPick, to_);
+    setTabOrder(to_, toPick);
+    setTabOrder(toPick, future_);
     Enable();
 }
 
@@ -196,7 +220,7 @@ void ReportParameters::accept()
 
 void ReportParameters::reject()
 {
-    CancelReportCriteria(Choice());
+    CancelReportCriteria(Choice(), future_->isChecked());
     QDialog::reject();
 }
 

@@ -30,6 +30,8 @@ ReportProgressWindow::ReportProgressWindow(const QString& title, const QString& 
     layout->addWidget(percent_);
     layout->addWidget(bar_);
     layout->addWidget(cancel_, 0, Qt::AlignHCenter);
+    // Wide enough that the caption shows in full on the title bar.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 45);
 }
 
 void ReportProgressWindow::Tell(int64_t done, int64_t total)

@@ -21,8 +21,9 @@ bool RunReport(const ReportRunPlan& plan, QWidget* parent)
     std::optional<Report> report;
     CancelAnswer stop = CancelAnswer::GoOn;
     {
-        ReportProgressWindow progress(previewing ? texts.ProgWinTitlePrvw : texts.ProgWinTitlePrnt,
-                                      texts.ProgWinUsrText, texts.ProgWinPctText, plan.windowKey, parent);
+        const auto [title, text] = plan.progressTexts.value_or(
+            std::pair(previewing ? texts.ProgWinTitlePrvw : texts.ProgWinTitlePrnt, texts.ProgWinUsrText));
+        ReportProgressWindow progress(title, text, texts.ProgWinPctText, plan.windowKey, parent);
         progress.show();
         report = plan.make([&](int64_t read, int64_t total) {
             progress.Tell(read, total);

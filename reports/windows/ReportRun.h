@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QWidget;
 
@@ -26,7 +27,14 @@ struct ReportRunPlan {
     // run with nothing printed.
     std::function<bool()> prompts;
     ReportMaker make;
+    // The progress window's caption and line of text when the report has
+    // its own; nothing: those of the report texts.
+    std::optional<std::pair<QString, QString>> progressTexts;
 };
+
+// The progress window of the reports that print a table as it stands: its
+// caption, and a line of text left empty.
+inline constexpr char kReportProgressCaption[] = "Report Progress...";
 
 // Runs the report; true when it went to the preview or the printer.
 bool RunReport(const ReportRunPlan& plan, QWidget* parent);

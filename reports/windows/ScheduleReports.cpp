@@ -17,6 +17,8 @@ namespace {
 
 enum class ScheduleLayout { Brief, Checklist };
 
+constexpr char kProcessingRecords[] = "Processing Records";
+
 QString TitleOf(ScheduleLayout layout, bool workfile)
 {
     if (layout == ScheduleLayout::Brief)
@@ -62,17 +64,31 @@ void RunFromWorkfile(ScheduleLayout layout, const char* procedure, QWidget* pare
         RemoveWorkfile(workfile);
         return;
     }
+    const ReportTexts texts = LoadPreviewReportTexts();
+    // Tells a progress window and asks it whether the user pressed Cancel.
+    const auto tell = [](ReportProgressWindow& window) {
+        return [&window](int64_t done, int64_t total) {
+            window.Tell(done, total);
+            return !window.CancelRequested();
+        };
+    };
+    DataError emptyError;
+    {
+        ReportProgressWindow progress(QLatin1String(kProcessingRecords), QStringLiteral("Removing old work file..."),
+                                      texts.ProgWinPctText, QStringLiteral("EmptyWorkfile"), parent);
+        progress.show();
+        EmptyWorkfile(workfile, tell(progress), emptyError); // a stopped emptying still goes on to the filling
+    }
+    if (emptyError.code != kNoError)
+        Prompt::Message(RecordNotDeletedText(emptyError, workfile.Name()), QLatin1String(kRecordNotDeletedCaption),
+                        PromptIcon::Exclamation);
     WorkfileResult filled;
     {
-        const ReportTexts texts = LoadPreviewReportTexts();
-        ReportProgressWindow progress(QStringLiteral("Processing Records"),
+        ReportProgressWindow progress(QLatin1String(kProcessingRecords),
                                       QStringLiteral("Creating future occurance information"), texts.ProgWinPctText,
                                       QStringLiteral("CreateWorkfile"), parent);
         progress.show();
-        filled = CreateWorkfile(schedule, workfile, GLO::DateFrom, GLO::DateTo, [&](int64_t done, int64_t total) {
-            progress.Tell(done, total);
-            return !progress.CancelRequested();
-        });
+        filled = CreateWorkfile(schedule, workfile, GLO::DateFrom, GLO::DateTo, tell(progress));
     }
     schedule.Close();
     switch (filled.outcome) {

@@ -59,8 +59,10 @@ protected:
             definition.header = QLatin1String(column.header);
             definition.description = definition.header;
             definition.picture = QLatin1String(column.picture);
-            if (definition.field == QLatin1String("SCH:Date"))
+            if (definition.field == QLatin1String("SCH:Date")) {
                 definition.picture = UserDatePicture() + QLatin1Char('b');
+                definition.graph = true; // "Graph on" counts the tasks of each date
+            }
             definition.width = column.width;
             definition.displayed = column.displayed;
             definition.sortable = true;

@@ -131,6 +131,9 @@ std::vector<ColumnDefinition> TaskListXplore::DefineColumns()
     };
     columns[kStatusIconColumn].icon = true;
     columns[kTypeIconColumn].icon = true;
+    // The icon columns have no header: their descriptions name them to the user.
+    columns[kStatusIconColumn].description = QStringLiteral("Status");
+    columns[kTypeIconColumn].description = QStringLiteral("Task Type");
     columns[kDateColumn].colours = true;
     return columns;
 }

@@ -17,7 +17,11 @@ namespace {
 class ReportCriteriaTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(OpenTable(Tables().Configuration)); }
-    void TearDown() override { DictionaryEnd(); }
+    void TearDown() override
+    {
+        ReportIncludeFutureOccurances = 0;
+        DictionaryEnd();
+    }
     Dictionary& d = (DictionaryStart(), Tables());
 };
 
@@ -49,7 +53,11 @@ TEST_F(ReportCriteriaTest, OkSetsOrderFilterRangeAndFutureOccurrences)
         EXPECT_EQ(GLO::DateFrom, c.future ? from : 7) << "the range changes only when one is selected";
     }
     EXPECT_EQ(GLO::Category, "Work");
-    CancelReportCriteria({"All", from, from, "All", "", "Date"});
+    for (const bool box : {false, true}) {
+        CancelReportCriteria({"All", from, from, "All", "", "Date"}, box);
+        EXPECT_EQ(ReportIncludeFutureOccurances, box ? 1 : 0) << "the box is kept as the user left it";
+        EXPECT_EQ(GetConfigValue("RIFO"), "1") << "the stored setting stays";
+    }
     EXPECT_TRUE(GlobalOrder.isEmpty());
     EXPECT_TRUE(GlobalFilter.isEmpty());
     EXPECT_EQ(ReportCriteriaChoice.orderSelect, "Date") << "the choice is kept for the next run";

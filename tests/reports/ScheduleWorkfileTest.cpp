@@ -1,6 +1,6 @@
 // The work file of future occurrences on real tables: each schedule type
 // expands into the occurrences ComputeNextRun steps to within the range,
-// numbered in insertion order; a task every minute over a long range stops
+// also from a next run before the range, numbered in insertion order; a task every minute over a long range stops
 // at the limit instead of running away; the user's stop ends the filling;
 // and the run's work file leaves nothing behind.
 
@@ -76,7 +76,12 @@ TEST_F(ScheduleWorkfileTest, EachScheduleTypeExpandsAsNextRunStepsWithinTheRange
         {Task("Custom", kFrom + 2, "hour(s)", 12), 58},
         {Task("Day of Week", MakeDate(1, 5, 2026)), 8},
         {Task("Monthly", kFrom + 9), 1},
-        {Task("Custom", kFrom - 1, "day(s)", 1), 0}, // next run before the range: nothing at all
+        // Next run before the range: stepped into it.
+        {Task("Custom", kFrom - 1, "day(s)", 1), 31},
+        {Task("Custom", kFrom - 400, "hour(s)", 5), 148},
+        {Task("Day of Week", kFrom - 30), 9},
+        {Task("Monthly", kFrom - 50), 1},
+        {Task("Once", kFrom - 1), 0},
         {Task("Custom", kTo + 1, "day(s)", 1), 0},
     };
     for (const auto& c : cases) {
@@ -84,11 +89,15 @@ TEST_F(ScheduleWorkfileTest, EachScheduleTypeExpandsAsNextRunStepsWithinTheRange
         d.Schedule.Clear(stored);
         stored = c.task;
         ASSERT_TRUE(d.Schedule.Add(stored));
+        DataError error;
+        ASSERT_TRUE(EmptyWorkfile(workfile, {}, error));
         const WorkfileResult result = CreateWorkfile(d.Schedule, workfile, kFrom, kTo, {});
         ASSERT_EQ(result.outcome, WorkfileOutcome::Completed);
         const std::vector<ScheduleRecord> records = Stored();
         EXPECT_EQ(records.size(), c.expected) << c.task.Description.toStdString();
         ScheduleRecord expected = stored;
+        while (!records.empty() && expected.Date < kFrom)
+            ComputeNextRun(expected, expected.Date, expected.Time + 1);
         for (size_t i = 0; i < records.size(); ++i) {
             if (i > 0)
                 ComputeNextRun(expected, expected.Date, expected.Time + 1);
@@ -114,15 +123,34 @@ TEST_F(ScheduleWorkfileTest, EveryMinuteStopsAtTheLimitAndTheUserCanStop)
     EXPECT_EQ(limited.added, 2000);
     EXPECT_EQ(workfile.Records(), 2000);
 
+    DataError error;
+    ASSERT_TRUE(EmptyWorkfile(workfile, {}, error));
+    EXPECT_EQ(workfile.Records(), 0);
     const WorkfileResult day = CreateWorkfile(d.Schedule, workfile, kFrom, kFrom, {});
     EXPECT_EQ(day.outcome, WorkfileOutcome::Completed);
-    EXPECT_EQ(workfile.Records(), 15 * 60) << "09:00 to 23:59, the earlier file emptied first";
+    EXPECT_EQ(workfile.Records(), 15 * 60) << "09:00 to 23:59";
 
+    ASSERT_TRUE(EmptyWorkfile(workfile, {}, error));
     int asked = 0;
     const WorkfileResult stopped =
         CreateWorkfile(d.Schedule, workfile, kFrom, kTo, [&](int64_t, int64_t) { return ++asked < 3; });
     EXPECT_EQ(stopped.outcome, WorkfileOutcome::Cancelled);
     EXPECT_LT(stopped.added, 2000);
+}
+
+TEST_F(ScheduleWorkfileTest, AFailedDeleteStopsTheEmptyingAndSaysWhy)
+{
+    ScheduleRecord task = Task("Once", kFrom);
+    ASSERT_TRUE(d.Schedule.Add(task));
+    ASSERT_EQ(CreateWorkfile(d.Schedule, workfile, kFrom, kTo, {}).added, 1);
+    workfile.Close();
+    ASSERT_TRUE(workfile.Open(AccessMode::kReadOnly | AccessMode::kDenyNone));
+    DataError error;
+    EXPECT_FALSE(EmptyWorkfile(workfile, {}, error));
+    EXPECT_NE(error.code, kNoError);
+    EXPECT_EQ(workfile.Records(), 1);
+    EXPECT_EQ(RecordNotDeletedText(error, "4321"),
+              QStringLiteral("An error (%1) was experienced when deleting a record from the 4321 file.").arg(error.text));
 }
 
 TEST_F(ScheduleWorkfileTest, RemovedWorkfileLeavesNoFile)

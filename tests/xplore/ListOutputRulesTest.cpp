@@ -2,6 +2,7 @@
 // export file, the font size a printed list fits at, and its totals.
 #include "tests/support/TempDir.h"
 #include "xplore/ListExport.h"
+#include "xplore/ColumnTitles.h"
 #include "xplore/ListPrintFit.h"
 #include "xplore/ListTotals.h"
 
@@ -85,28 +86,8 @@ TEST(ListOutputRules, ExportsWriteTheWholeFileOrLeaveTheOldOne)
     EXPECT_TRUE(unwritable.error.contains("no such folder")) << unwritable.error.toStdString();
 }
 
-TEST(ListOutputRules, APrintedListTakesTheLargestFontItsColumnsFitAt)
+TEST(ListOutputRules, ColumnsKeepRoomBesideTheirTextAndAreNamedAsTheUserSeesThem)
 {
-    const struct {
-        std::vector<int> widths;
-        int borders;
-        int size, spare;
-    } cases[] = {
-        {{100, 100}, 2, 14, (9800 - 202 * 28) / 2},
-        {{180, 180}, 0, 12, (9800 - 360 * 24) / 2},
-        {{220, 220}, 0, 10, (9800 - 440 * 20) / 2},
-        {{300, 300}, 1, 8, (9800 - 601 * 16) / 2},
-        {{400, 300}, 0, 6, (9800 - 700 * 12) / 2},
-        {{450, 450}, 0, 6, (9800 - 900 * 12) / 2}, // does not fit: narrowed
-    };
-    for (const auto& c : cases) {
-        const PrintFontFit fit = FitPrintFont(c.widths, c.borders, 9800);
-        EXPECT_EQ(fit.size, c.size) << c.widths[0];
-        EXPECT_EQ(fit.unit, 2 * c.size);
-        EXPECT_EQ(fit.spare, c.spare) << c.widths[0];
-    }
-    EXPECT_LT(FitPrintFont({450, 450}, 0, 9800).spare, 0);
-
     XploreColumn right;
     right.dataJust = u'R';
     right.dataOffset = 3;
@@ -115,8 +96,25 @@ TEST(ListOutputRules, APrintedListTakesTheLargestFontItsColumnsFitAt)
     decimalWithIcon.hasIcon = true;
     EXPECT_EQ(ColumnPadding(right), 4);
     EXPECT_EQ(ColumnPadding(decimalWithIcon), 13);
-    EXPECT_EQ(PrintedColumnWidth(20, 30, 4), 30); // the title is wider
-    EXPECT_EQ(PrintedColumnWidth(30, 30, 4), 34);
+
+    std::vector<XploreColumn> columns(3);
+    columns[0].field = "SCH:Category";
+    columns[1].field = "SCH:Date";
+    columns[2].field = "Checkmark";
+    columns[2].description = "Status ";
+    const QStringList titles{ColumnTitle(columns[0], "  Category "), ColumnTitle(columns[1], "Date"),
+                             ColumnTitle(columns[2], " ")};
+    EXPECT_EQ(titles, QStringList({"Category", "Date", "Status"})) << "a blank header: the description";
+    const struct {
+        ViewOrder order;
+        const char* text;
+    } orders[] = {
+        {{}, ""},
+        {{{{"SCH:CATEGORY", false, true}}}, "Category (ascending)"},
+        {{{{"SCH:Date", true}, {"SCH:Time", false}}}, "Date (descending), Time (ascending)"},
+    };
+    for (const auto& o : orders)
+        EXPECT_EQ(OrderTitle(o.order, columns, titles), o.text);
 }
 
 TEST(ListOutputRules, TotalsAddTheNumbersTheCellsShow)

@@ -8,10 +8,23 @@
 #include "xplore/windows/Xplore.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QObject>
 
 namespace vl {
 namespace {
+
+// Which file could not be opened and why; the file itself was written.
+QString OpenFailureText(const QString& path, const RunResult& opened)
+{
+    // The file was just written, so a missing file is the opener's.
+    const QString why = opened.code == RunCode::FileNotFound && QFileInfo::exists(path)
+                            ? QObject::tr("no program to open documents was found (%1)").arg(opened.detail)
+                            : QStringLiteral("%1 (%2)").arg(opened.text, opened.detail);
+    return QObject::tr("The exported file %1 could not be opened: %2.|The file has been written; "
+                       "open it with a program of your choice.")
+        .arg(QDir::toNativeSeparators(path), why);
+}
 
 void Export(Xplore& list, const QString& fileName, ListExportFormat format)
 {
@@ -34,10 +47,7 @@ void Export(Xplore& list, const QString& fileName, ListExportFormat format)
     }
     const RunResult opened = ShellOpen(path);
     if (!opened.Started())
-        Prompt::Message(QObject::tr("Shell launching error: %1|%2|%3|No program could be started to open %4.")
-                            .arg(opened.code)
-                            .arg(opened.text, opened.detail, QDir::toNativeSeparators(path)),
-                        caption, PromptIcon::Exclamation);
+        Prompt::Message(OpenFailureText(path, opened), caption, PromptIcon::Exclamation);
 }
 
 } // namespace

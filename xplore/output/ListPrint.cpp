@@ -5,15 +5,14 @@
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Picture.h"
 #include "platform/ui/PromptService.h"
-#include "xplore/ListPrintFit.h"
+#include "xplore/ColumnTitles.h"
 #include "xplore/ListTotals.h"
 #include "xplore/output/ListRows.h"
-#include "xplore/windows/ListAppearanceIO.h"
 #include "xplore/windows/Xplore.h"
 
 #include <QFontMetrics>
-#include <QPageLayout>
-#include <QPrinter>
+
+#include <algorithm>
 
 namespace vl {
 namespace {
@@ -29,25 +28,6 @@ public:
     }
     bool Print(const Report& report, QWidget* parent) override { return PrintReport(report, parent); }
 };
-
-// The width a report's lines may take on the printer's page, in thousandths
-// of an inch.
-int PrintableWidth(const ReportDefinition& definition)
-{
-    const QPrinter printer(QPrinter::HighResolution);
-    const qreal margin = definition.marginMillimetres;
-    const QPageLayout layout(printer.pageLayout().pageSize(), QPageLayout::Portrait,
-                             QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
-    return int(layout.paintRect(QPageLayout::Inch).width() * 1000);
-}
-
-// A text's width in the list's width units, rounded up so it is never cut.
-int WidthInUnits(const QFontMetrics& metrics, const DialogUnits& units, const QString& text)
-{
-    const int pixels = metrics.horizontalAdvance(text);
-    const int width = units.FromPixelsX(pixels);
-    return units.ToPixelsX(width) < pixels ? width + 1 : width;
-}
 
 Qt::Alignment PrintedAlignment(QChar justification)
 {
@@ -98,6 +78,46 @@ void SetFonts(ReportFonts& fonts, const QFont& listFont, int size)
     fonts.footer = QFont(family, size, weight);
 }
 
+// Columns that show only an icon (their texts all blank) print nothing but
+// would take room: they are left out.
+std::vector<size_t> PrintedColumns(const std::vector<XploreColumn>& columns, const QList<QStringList>& rows)
+{
+    std::vector<size_t> printed;
+    for (size_t c = 0; c < columns.size(); ++c) {
+        const bool blank = std::all_of(rows.begin(), rows.end(), [c](const QStringList& cells) {
+            return cells.value(qsizetype(c)).trimmed().isEmpty();
+        });
+        if (!(columns[c].hasIcon && blank))
+            printed.push_back(c);
+    }
+    return printed;
+}
+
+// The largest font size from 14 points down to 6 at which every column is as
+// wide as its widest text on the page's width, upright or else turned; when
+// none fits, the columns share the turned page by their widest texts and
+// their texts wrap within them.
+int FitColumns(Report& report, const QFont& listFont)
+{
+    ReportDefinition& definition = report.definition;
+    for (const bool landscape : {false, true}) {
+        definition.landscape = landscape;
+        for (int size = 14; size >= 6; size -= 2) {
+            SetFonts(definition.fonts, listFont, size);
+            if (ReportColumnsFitPage(report))
+                return size;
+        }
+    }
+    const QFontMetrics metrics(definition.fonts.detail);
+    for (qsizetype c = 0; c < definition.columns.size(); ++c) {
+        int widest = metrics.horizontalAdvance(definition.columns[c].heading);
+        for (const ReportRow& row : report.rows)
+            widest = std::max(widest, metrics.horizontalAdvance(row.cells.value(c)));
+        definition.columns[c].width = std::max(widest, 1);
+    }
+    return 6;
+}
+
 } // namespace
 
 ListPrintOutput& CurrentListPrintOutput()
@@ -116,57 +136,44 @@ bool BuildPrintedList(Xplore& list, const QString& mode, Report& report, QString
         return false;
 
     const std::vector<XploreColumn>& columns = list.Columns().Shown();
-    const QFont listFont = list.List()->font();
-    const QFontMetrics metrics(listFont);
-    const DialogUnits units(listFont);
-    std::vector<int> widths;
-    int borders = 0;
-    for (size_t c = 0; c < columns.size(); ++c) {
-        int widest = 0;
-        for (const QStringList& cells : rows)
-            widest = std::max(widest, WidthInUnits(metrics, units, cells.value(qsizetype(c)).trimmed()));
-        const int title = WidthInUnits(metrics, units, columns[c].header.trimmed());
-        widths.push_back(PrintedColumnWidth(widest, title, ColumnPadding(columns[c])));
-        borders += columns[c].border ? 1 : 0;
-    }
-
+    QStringList titles;
+    for (const XploreColumn& column : columns)
+        titles << list.TitleOf(column);
+    const std::vector<size_t> printed = PrintedColumns(columns, rows);
     ReportDefinition& definition = report.definition;
-    const PrintFontFit fit = FitPrintFont(widths, borders, PrintableWidth(definition));
-    SetFonts(definition.fonts, listFont, fit.size);
-    definition.title = ListCaption(list);
-    const QString today = Picture::Format(Today(), QStringLiteral("@d17"));
-    definition.subtitles << QStringLiteral("Date: %1    Time: %2").arg(today, Picture::Format(Now(), QStringLiteral("@t7")))
-                         << QStringLiteral("Font: %1 %2 Point").arg(listFont.family()).arg(fit.size)
-                         << QStringLiteral("%1 Records").arg(rows.size());
-    const QString order = ViewOrderText(list.Model()->Order());
-    if (!order.isEmpty())
-        definition.subtitles << QStringLiteral("Order: %1").arg(order);
-    definition.date = today;
-    const QStringList titles = ColumnTitles(list);
-    for (size_t c = 0; c < columns.size(); ++c) {
-        const int share = std::max(widths[c] * fit.unit + fit.spare, 1);
-        definition.columns << ReportColumn{titles[qsizetype(c)], share, PrintedAlignment(columns[c].dataJust)};
-    }
-
+    for (const size_t c : printed)
+        definition.columns << ReportColumn{titles[qsizetype(c)], 0, PrintedAlignment(columns[c].dataJust)};
     ListTotals totals(columns);
     for (const QStringList& cells : rows) {
-        QStringList printed;
-        for (const QString& cell : cells)
-            printed << cell.trimmed();
-        report.rows << ReportRow{printed, {}};
+        QStringList shown;
+        for (const size_t c : printed)
+            shown << cells.value(qsizetype(c)).trimmed();
+        report.rows << ReportRow{shown, {}};
         totals.Add(cells);
     }
     if (all && totals.Any()) {
+        const QStringList sums = totals.Texts();
         definition.totalLabel = kTotalLabel;
-        definition.totals = totals.Texts();
         // The label goes in the first column that is not totalled.
-        for (size_t c = 0; c < columns.size(); ++c) {
-            if (!columns[c].totalOk) {
-                definition.totals[qsizetype(c)] = kTotalLabel;
-                break;
-            }
+        bool labelled = false;
+        for (const size_t c : printed) {
+            const bool label = !labelled && !columns[c].totalOk;
+            labelled = labelled || label;
+            definition.totals << (label ? kTotalLabel : sums.value(qsizetype(c)));
         }
     }
+
+    const QFont listFont = list.List()->font();
+    const int size = FitColumns(report, listFont);
+    definition.title = ListCaption(list);
+    const QString today = Picture::Format(Today(), QStringLiteral("@d17"));
+    definition.subtitles << QStringLiteral("Date: %1    Time: %2").arg(today, Picture::Format(Now(), QStringLiteral("@t7")))
+                         << QStringLiteral("Font: %1 %2 Point").arg(listFont.family()).arg(size)
+                         << QStringLiteral("%1 Records").arg(rows.size());
+    const QString order = OrderTitle(list.Model()->Order(), columns, titles);
+    if (!order.isEmpty())
+        definition.subtitles << QStringLiteral("Order: %1").arg(order);
+    definition.date = today;
     return true;
 }
 

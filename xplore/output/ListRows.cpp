@@ -1,6 +1,7 @@
 #include "xplore/output/ListRows.h"
 
 #include "platform/browse/BrowseModel.h"
+#include "platform/runtime/FixedText.h"
 #include "xplore/windows/Xplore.h"
 
 #include <QProgressDialog>
@@ -66,7 +67,7 @@ QStringList ColumnTitles(const Xplore& list)
 {
     QStringList titles;
     for (const XploreColumn& column : list.Columns().Shown())
-        titles << column.header.trimmed();
+        titles << Clip(column.header);
     return titles;
 }
 

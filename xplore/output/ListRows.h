@@ -25,7 +25,8 @@ QStringList RowCells(const Xplore& list, int row);
 ListRowReader AllRows(const Xplore& list);
 // The rows the list shows now, top to bottom.
 std::vector<int> RowsOnScreen(const Xplore& list);
-// The titles of the columns shown, without blanks around them.
+// The titles of the columns shown as their headers hold them, without
+// trailing blanks (leading ones stay: they place the title).
 QStringList ColumnTitles(const Xplore& list);
 // The caption of the list's window.
 QString ListCaption(const Xplore& list);

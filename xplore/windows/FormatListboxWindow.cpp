@@ -32,7 +32,7 @@ namespace vl {
 
 namespace {
 
-// Descriptions are shown cut to this many characters.
+// Column titles are shown cut to this many characters.
 constexpr int kDescriptionWidth = 30;
 constexpr int kListWidth = 120;
 
@@ -362,10 +362,17 @@ QWidget* FormatListboxWindow::BuildListControls()
 
 void FormatListboxWindow::EnableByFeatures()
 {
+    // A disabled control says why, so it is not taken for a fault.
+    const QString why = tr("Not available: this list keeps this setting as it is designed.");
     const quint32 features = list_.Settings().features;
     for (const auto& [name, bit] : FeatureBits()) {
-        if (QWidget* control = Control(name))
-            control->setEnabled((features & bit) != 0);
+        QWidget* control = Control(name);
+        if (!control)
+            continue;
+        const bool enabled = (features & bit) != 0;
+        control->setEnabled(enabled);
+        if (!enabled)
+            control->setToolTip(control->toolTip().isEmpty() ? why : control->toolTip() + u'\n' + why);
     }
 }
 
@@ -383,14 +390,15 @@ void FormatListboxWindow::Refresh()
     all_->clear();
     shown_->clear();
     const QIcon check = LoadIcon(QStringLiteral("~XpCheck.ICO"));
+    // The columns are named by the titles the list shows.
     for (const XploreColumn& column : columns.All()) {
-        auto* item = new QListWidgetItem(CutTo(Clip(column.description), kDescriptionWidth), all_);
+        auto* item = new QListWidgetItem(CutTo(list_.TitleOf(column), kDescriptionWidth), all_);
         item->setData(Qt::UserRole, column.fieldNumber);
         if (columns.PositionOf(column.fieldNumber) != 0)
             item->setIcon(check);
     }
     for (const XploreColumn& column : columns.Shown())
-        new QListWidgetItem(CutTo(Clip(column.description), kDescriptionWidth), shown_);
+        new QListWidgetItem(CutTo(list_.TitleOf(column), kDescriptionWidth), shown_);
     all_->setCurrentRow(std::min(allRow, all_->count() - 1));
     if (current_ > columns.ShownCount())
         current_ = columns.ShownCount();

@@ -3,6 +3,7 @@
 #include "platform/browse/BrowseModel.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/widgets/NumberedEvents.h"
+#include "xplore/ColumnTitles.h"
 #include "xplore/windows/ColumnDelegate.h"
 #include "xplore/windows/HeaderDrag.h"
 #include "xplore/windows/HeaderStyle.h"
@@ -18,6 +19,11 @@ namespace vl {
 Xplore::Xplore(QObject* parent) : QObject(parent) {}
 
 Xplore::~Xplore() = default;
+
+QString Xplore::TitleOf(const XploreColumn& column) const
+{
+    return ColumnTitle(column, sort_.UnmarkedHeader(column));
+}
 
 ViewOrder Xplore::DefineSortOrder(const ColumnOrder& column)
 {

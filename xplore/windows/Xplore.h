@@ -89,6 +89,9 @@ public:
     // The display position of the column the last mouse action or command
     // refers to, 0 for none.
     int CurrentColumn() const { return currentColumn_; }
+    // The column's name as the user sees it: its header without the sort
+    // mark, or its description when the header is blank.
+    QString TitleOf(const XploreColumn& column) const;
     // The filters built from cells that are in force.
     const ColumnFilters& CellFilters() const { return filters_; }
 

@@ -2,8 +2,9 @@
 // brief and checklist schedules carry their headings, statuses, day pages
 // and dates in the user's picture; a report with future occurrences prints
 // each occurrence from a work file that is gone afterwards; an empty
-// selection says so instead of printing an empty page; the criteria window
-// enables the range and category controls by its options.
+// selection says so instead of printing an empty page; the progress windows
+// show their texts and stop the work on Cancel; the criteria window enables
+// the range and category controls by its options.
 
 #include "core/base/Globals.h"
 #include "core/base/UserDate.h"
@@ -14,6 +15,7 @@
 #include "reports/windows/ReportLayouts.h"
 #include "reports/windows/ReportParameters.h"
 #include "reports/windows/ReportProcedures.h"
+#include "reports/windows/ReportProgressWindow.h"
 #include "tests/support/PdfText.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
@@ -22,6 +24,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -165,6 +169,78 @@ TEST_F(ReportsPrintTest, EmptySelectionSaysNothingToPrintAndCancelEndsAtOnce)
     EXPECT_EQ(prompt.Questions()[1].text, "Nothing to Preview.");
     EXPECT_EQ(prompt.Questions()[3].text, "Nothing to Print.");
     EXPECT_EQ(prompt.Questions()[3].caption, "NOTE...");
+}
+
+// The progress windows shown while a report runs: each caption with its
+// lines of text, as seen whenever the run lets events through.
+class ProgressWatch {
+public:
+    ProgressWatch()
+    {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* progress = qobject_cast<ReportProgressWindow*>(window);
+                if (!progress || !progress->isVisible())
+                    continue;
+                QStringList seen{progress->windowTitle()};
+                for (const QLabel* label : progress->findChildren<QLabel*>())
+                    seen << label->text();
+                if (!shown.contains(seen.join('|')))
+                    shown << seen.join('|');
+                if (progress->windowTitle() == cancelIn)
+                    progress->CancelButton()->click();
+            }
+        });
+        timer_.start();
+    }
+    QStringList shown;
+    QString cancelIn; // the caption of a window whose Cancel is pressed
+
+private:
+    QTimer timer_;
+};
+
+TEST_F(ReportsPrintTest, ProgressWindowsShowTheirTextsAndCancelStopsTheWork)
+{
+    ReportProgressWindow window("Processing Records", "Removing old work file...", "% Completed", "EmptyWorkfile");
+    window.show();
+    QStringList texts;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_EQ(texts, QStringList({"Removing old work file...", "0% Completed"}));
+    window.Tell(25, 100);
+    EXPECT_EQ(window.findChildren<QLabel*>().last()->text(), "25% Completed");
+    EXPECT_EQ(window.CancelButton()->text(), "Cancel");
+    window.CancelButton()->click();
+    EXPECT_TRUE(window.CancelRequested());
+
+    AddCategories();
+    ASSERT_TRUE(OpenTable(d.Schedule));
+    const Date from = MakeDate(2, 2, 2026);
+    ScheduleRecord daily = Task("Daily", from);
+    daily.ScheduleType = "Custom";
+    daily.EveryType = "day(s)";
+    daily.Every = 1;
+    ASSERT_TRUE(d.Schedule.Add(daily));
+    ProgressWatch watch;
+    ReportCriteriaChoice = {"Selected", from, from + 9, "All", "", "Date"};
+    ReportIncludeFutureOccurances = 1;
+    prompt.AnswerButton("Yes");
+    AcceptNextModal();
+    PrintScheduleInBrief(nullptr);
+    Print_SCH_AllDateOrder(nullptr);
+    EXPECT_EQ(kept.kept.size(), 2);
+    for (const char* seen : {"Processing Records|Removing old work file...|100% Completed",
+                             "Processing Records|Creating future occurance information|100% Completed",
+                             "Report Progress...||100% Completed"})
+        EXPECT_TRUE(watch.shown.contains(seen)) << seen << "\n" << watch.shown.join('\n').toStdString();
+
+    // Cancel while the work file fills: nothing is printed.
+    watch.cancelIn = "Processing Records";
+    AcceptNextModal();
+    PrintScheduleInBrief(nullptr);
+    EXPECT_EQ(kept.kept.size(), 2);
 }
 
 TEST_F(ReportsPrintTest, CriteriaWindowEnablesByItsOptionsAndCancelBlanksTheOrder)

@@ -190,6 +190,8 @@ TEST_F(TaskListsTest, TheTaskListShowsTheEnabledTasksOfTheHighlightedCategoryInE
     window.CategoryList()->SelectRow(2);
     EXPECT_EQ(Column(window.TaskList(), 2), QStringList({"Report", "Backup"})) << "date order, any case";
     EXPECT_EQ(Column(window.TaskList(), 0), QStringList({"MAR 14,2025", "MAR 20,2025"}));
+    for (const XploreColumn& column : window.Enhancement()->Columns().All())
+        EXPECT_EQ(column.graphOk, column.field == "SCH:Date") << "only the date is graphed";
 
     const int description = 2;
     QHeaderView* header = window.TaskList()->horizontalHeader();

@@ -82,12 +82,15 @@ TEST_F(ListFormat, ColumnsShownHiddenMovedAndTheDesignRestored)
     const auto behaviour = l.list->selectionBehavior();
     FormatListboxWindow window(l.xplore, &l.window);
     window.grab().save("/tmp/format_listbox.png");
-    EXPECT_EQ(Items(window.AllColumns()), (QStringList{"+The Date", "+The Name", "+The Kind", "+The Count"}));
+    EXPECT_EQ(Items(window.AllColumns()), (QStringList{"+Date", "+Name", "+Kind", "+Count"})) << "the titles shown";
     EXPECT_EQ(window.CurrentColumn(), 1);
     // The standard features leave every attribute control disabled.
     for (const char* name : {"HeaderText", "HeaderL", "DataOffset", "Width", "Fixed", "Resize", "LineHeight", "Font",
-                             "VScroll"})
+                             "VScroll"}) {
         EXPECT_FALSE(window.Control(name)->isEnabled()) << name;
+        EXPECT_TRUE(window.Control(name)->toolTip().contains("Not available: this list keeps")) << name;
+    }
+    EXPECT_FALSE(window.Control("Add")->toolTip().contains("Not available")) << "only disabled controls say why";
     for (const char* name : {"Add", "Hide", "Up", "Down", "Colors", "Default", "Close"})
         EXPECT_TRUE(window.Control(name)->isEnabled()) << name;
     EXPECT_TRUE(window.Control("ListX")->isHidden());
@@ -99,7 +102,7 @@ TEST_F(ListFormat, ColumnsShownHiddenMovedAndTheDesignRestored)
     EXPECT_EQ(l.list->currentIndex().column(), 1); // the current column is highlighted
     window.HideCurrent();
     EXPECT_EQ(Shown(l), (QStringList{"Date", "Kind", "Count"}));
-    EXPECT_EQ(Items(window.AllColumns())[1], "The Name");
+    EXPECT_EQ(Items(window.AllColumns())[1], "Name");
     window.ShownColumns()->setCurrentRow(0);
     window.MoveCurrent(-1); // at the edge: a beep
     EXPECT_EQ(sound.beeps, 1);
@@ -175,6 +178,7 @@ TEST_F(ListFormat, PropertiesFromThePopupKeepTheSortMarkOnItsField)
     TestList l;
     l.xplore.SortOnColumn(2);
     WithModal<FormatListboxWindow>(l, XploreCommand::kProperties, [](FormatListboxWindow& window) {
+        EXPECT_EQ(window.ShownColumns()->item(1)->text(), "Name") << "without the sort mark";
         window.ShownColumns()->setCurrentRow(1);
         window.MoveCurrent(1);
     });

@@ -14,6 +14,7 @@
 #include "xplore/output/ListPrint.h"
 #include "xplore/windows/XploreProcedures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -82,6 +83,21 @@ TEST(ListOutput, PrintAllPreviewsEveryRowWithTotalsAndPrintPageSendsTheRowsOnScr
     EXPECT_TRUE(std::is_sorted(places.begin(), places.end()) && places.front() >= 0) << output.text.toStdString();
     EXPECT_TRUE(QRegularExpression("Total\\s+15\\s").match(output.text).hasMatch()) << output.text.toStdString();
 
+    // Sorted on a column: the order named by its title and direction, the
+    // title printed without the sort mark, every date whole on its row's line.
+    l.xplore.SortOnColumn(2);
+    l.xplore.HandleListEvent(XploreCommand::kPrintAll);
+    EXPECT_TRUE(output.text.contains("Order: Name (ascending)")) << output.text.toStdString();
+    EXPECT_FALSE(output.text.contains(">Name")) << output.text.toStdString();
+    const QStringList dates = l.Column(0);
+    const QStringList names = l.Names();
+    for (qsizetype row = 0; row < names.size(); ++row) {
+        const QRegularExpression line(QRegularExpression::escape(dates[row].trimmed()) + " +" +
+                                      QRegularExpression::escape(names[row].left(10)));
+        EXPECT_TRUE(line.match(output.text).hasMatch()) << dates[row].toStdString() << "\n" << output.text.toStdString();
+    }
+    l.xplore.KeySequence(false); // back to date order
+
     l.window.resize(700, l.list->horizontalHeader()->height() + 2 * l.list->rowHeight(0) + 4);
     QApplication::processEvents();
     l.xplore.HandleListEvent(XploreCommand::kPrintPage);
@@ -102,6 +118,7 @@ TEST(ListOutput, ExportsWriteEveryRowSafelyAndOpenTheFile)
     ScriptedPrompt prompt;
     TestList l;
     l.window.setWindowTitle("Entries <b>list</b>");
+    l.xplore.ChangeColumns([](ColumnTable& columns) { columns.ShownAt(2)->header = "  Name  "; });
     l.xplore.HandleListEvent(XploreCommand::kExportAscii);
     l.xplore.HandleListEvent(XploreCommand::kExportHtml);
     EXPECT_TRUE(prompt.Questions().empty());
@@ -109,7 +126,7 @@ TEST(ListOutput, ExportsWriteEveryRowSafelyAndOpenTheFile)
     const QStringList lines = ReadTextFile(TestPath("XPort.CSV")).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 7) << lines.join('\n').toStdString();
     EXPECT_EQ(lines[0], "# Records=0000005");
-    EXPECT_EQ(lines[1], "Date,Name,Kind,Count");
+    EXPECT_EQ(lines[1], "Date,  Name,Kind,Count") << "a title keeps its leading blanks";
     QStringList names;
     for (int i = 2; i < lines.size(); ++i) {
         const QStringList cells = ParseDelimitedLine(lines[i]);
@@ -122,14 +139,20 @@ TEST(ListOutput, ExportsWriteEveryRowSafelyAndOpenTheFile)
     EXPECT_TRUE(html.contains("<TITLE>Entries &lt;b&gt;list&lt;/b&gt;</TITLE>")) << html.toStdString();
     EXPECT_TRUE(html.contains("<TD>O'Neil &quot;x&quot;) ; DROP TABLE Entries</TD>")) << html.toStdString();
     EXPECT_EQ(html.count("<TR>"), 6);
+    EXPECT_TRUE(html.contains("<TD>  Name</TD>")) << html.toStdString();
 
-    // No program to open the file with: said so, the file written all the same.
+    // No program to open the file with: says which file and why, the file
+    // written all the same.
     DocumentOpenerOverride missing(DocumentOpener{"no-such-opener-velmora", {}});
     QFile::remove(TestPath("XPort.CSV"));
     prompt.Answer(1);
     l.xplore.HandleListEvent(XploreCommand::kExportAscii);
     ASSERT_EQ(prompt.Questions().size(), 1u);
-    EXPECT_TRUE(prompt.Questions()[0].text.startsWith("Shell launching error: 2|")) << prompt.Questions()[0].text.toStdString();
+    const QString told = prompt.Questions()[0].text;
+    EXPECT_TRUE(told.startsWith("The exported file " + QDir::toNativeSeparators(TestPath("XPort.CSV")) +
+                                " could not be opened: no program to open documents was found ("))
+        << told.toStdString();
+    EXPECT_TRUE(told.contains("no-such-opener-velmora")) << told.toStdString();
     EXPECT_EQ(prompt.Questions()[0].caption, "Xplore");
     EXPECT_TRUE(QFile::exists(TestPath("XPort.CSV")));
 }

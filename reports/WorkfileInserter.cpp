@@ -1,0 +1,84 @@
+#include "reports/WorkfileInserter.h"
+
+#include "platform/data/Connection.h"
+#include "platform/data/FieldBinding.h"
+#include "platform/data/KeySql.h"
+
+#include <SQLiteCpp/Statement.h>
+
+namespace vl {
+
+WorkfileInserter::WorkfileInserter(Table<ScheduleRecord>& workfile)
+    : def_(workfile.Definition()), file_(workfile.Name()),
+      id_(def_.FieldIndex(QStringLiteral("SCW:ID"))), date_(def_.FieldIndex(QStringLiteral("SCW:Date"))),
+      time_(def_.FieldIndex(QStringLiteral("SCW:Time"))), every_(def_.FieldIndex(QStringLiteral("SCW:Every"))),
+      completed_(def_.FieldIndex(QStringLiteral("SCW:Completed")))
+{
+    QString table;
+    if (!workfile.Storage(connection_, table)) {
+        error_ = workfile.LastError();
+        return;
+    }
+    try {
+        const TableSql sql = BuildTableSql(def_, table);
+        for (const KeySql& key : sql.keys)
+            keyNames_.push_back(key.indexName);
+        statement_ = std::make_unique<SQLite::Statement>(connection_->Db(), sql.insert);
+    } catch (const std::exception& failure) {
+        error_ = EngineError(failure, file_);
+    }
+}
+
+WorkfileInserter::~WorkfileInserter() = default;
+
+bool WorkfileInserter::SetKeysAside()
+{
+    try {
+        connection_->NoteChange();
+        // Room to sort each key in memory when it is built, with helper
+        // threads; the work file's connection is its own.
+        connection_->Db().exec("PRAGMA cache_size = -65536");
+        connection_->Db().exec("PRAGMA threads = 4");
+        for (const std::string& name : keyNames_)
+            connection_->Db().exec("DROP INDEX IF EXISTS " + QuoteName(QString::fromStdString(name)));
+        return true;
+    } catch (const std::exception& failure) {
+        error_ = EngineError(failure, file_);
+        return false;
+    }
+}
+
+void WorkfileInserter::Bind(int field, const ScheduleRecord& record)
+{
+    BindFieldValue(*statement_, field + 1, def_.StoredValue(field, record));
+}
+
+void WorkfileInserter::BindTask(const ScheduleRecord& task)
+{
+    ScheduleRecord copy = task;
+    copy.Message.clear();
+    const int fields = int(def_.Fields().size());
+    for (int field = 0; field < fields; ++field)
+        Bind(field, copy);
+}
+
+bool WorkfileInserter::Add(const ScheduleRecord& occurrence, int32_t id)
+{
+    ScheduleRecord numbered;
+    numbered.ID = id;
+    Bind(id_, numbered);
+    for (const int field : {date_, time_, every_, completed_})
+        Bind(field, occurrence);
+    try {
+        connection_->NoteChange();
+        statement_->exec();
+        statement_->reset();
+        return true;
+    } catch (const std::exception& failure) {
+        statement_->tryReset();
+        error_ = EngineError(failure, file_);
+        return false;
+    }
+}
+
+} // namespace vl

@@ -1,0 +1,154 @@
+// Figures of the work file of future occurrences: 10,000 daily tasks over a
+// year, filled up to the 100,000-record limit, against SQLite copying the
+// same 100,000 rows from one work file into an empty one (same columns and
+// keys) in one statement and one transaction.
+
+#include "core/dictionary/TableDefinitions.h"
+#include "platform/data/DataFileName.h"
+#include "platform/data/NoCaseCollation.h"
+#include "reports/ScheduleWorkfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+#include <benchmark/benchmark.h>
+
+namespace vl {
+namespace {
+
+constexpr int kTasks = 10'000;
+const Date kFrom = MakeDate(1, 1, 2026);
+const Date kTo = MakeDate(12, 31, 2026);
+
+// The task table in a directory of its own, with daily tasks whose next
+// runs spread over the fortnight before the range.
+struct TaskFile {
+    TaskFile()
+    {
+        QDir::setCurrent(dir.path());
+        schedule.Open(TableFile::kDeclaredMode, true);
+        schedule.Stream();
+        for (int i = 1; i <= kTasks; ++i) {
+            ScheduleRecord task;
+            task.Description = QStringLiteral("Task %1").arg(i, 5, 10, QLatin1Char('0'));
+            task.Category = QStringLiteral("Cat %1").arg(i % 20);
+            task.TaskType = QStringLiteral("Run Program");
+            task.Command = QStringLiteral("/usr/bin/true");
+            task.ScheduleType = QStringLiteral("Custom");
+            task.EveryType = QStringLiteral("day(s)");
+            task.Every = 1;
+            task.Date = kFrom - i % 14;
+            task.Time = 1 + (i * 97) % 8'640'000;
+            schedule.Add(task);
+        }
+        schedule.Flush();
+    }
+    QTemporaryDir dir;
+    Table<ScheduleRecord> schedule{ScheduleDefinition()};
+};
+
+TaskFile& Tasks()
+{
+    static TaskFile file;
+    return file;
+}
+
+QString PathOf(const Table<ScheduleRecord>& workfile)
+{
+    return ResolveDataFileName(workfile.Name(), workfile.Definition().Label()).path;
+}
+
+void FillWorkfile(benchmark::State& state)
+{
+    int run = 0;
+    int64_t added = 0;
+    for (auto _ : state) {
+        Table<ScheduleRecord> workfile{ScheduleWorkfileDefinition()};
+        workfile.SetName(QStringLiteral("fill%1").arg(++run));
+        workfile.Open(TableFile::kDeclaredMode, true);
+        const WorkfileResult result = CreateWorkfile(Tasks().schedule, workfile, kFrom, kTo, {});
+        added = result.added;
+        state.PauseTiming();
+        RemoveWorkfile(workfile);
+        state.ResumeTiming();
+    }
+    state.counters["records"] = double(added);
+    state.counters["per_record"] = benchmark::Counter(double(added), benchmark::Counter::kIsIterationInvariantRate |
+                                                                         benchmark::Counter::kInvert);
+}
+
+// The same records copied by SQLite alone: a filled work file's rows into a
+// new file holding the same tables and keys.
+void RawSqliteCopy(benchmark::State& state)
+{
+    Table<ScheduleRecord> source{ScheduleWorkfileDefinition()};
+    source.SetName(QStringLiteral("source"));
+    source.Open(TableFile::kDeclaredMode, true);
+    CreateWorkfile(Tasks().schedule, source, kFrom, kTo, {});
+    const std::string sourcePath = PathOf(source).toStdString();
+    source.Close();
+
+    int run = 0;
+    int64_t copied = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::string copyPath = QDir::current().absoluteFilePath(QStringLiteral("copy%1.db").arg(++run)).toStdString();
+        std::string table;
+        {
+            SQLite::Database db(copyPath, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+            RegisterNoCaseCollation(db.getHandle());
+            db.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL");
+            db.exec("ATTACH DATABASE '" + sourcePath + "' AS src");
+            SQLite::Statement schema(db, "SELECT type, name, sql FROM src.sqlite_master WHERE sql IS NOT NULL "
+                                         "AND name NOT LIKE 'sqlite_%' ORDER BY type DESC");
+            std::vector<std::string> statements;
+            int64_t most = 0;
+            while (schema.executeStep()) {
+                statements.push_back(schema.getColumn(2).getString());
+                if (schema.getColumn(0).getString() == "table") {
+                    SQLite::Statement count(db, "SELECT count(*) FROM src.\"" + schema.getColumn(1).getString() + "\"");
+                    count.executeStep();
+                    if (count.getColumn(0).getInt64() > most) {
+                        most = count.getColumn(0).getInt64();
+                        table = schema.getColumn(1).getString();
+                    }
+                }
+            }
+            schema.reset();
+            for (const std::string& sql : statements)
+                db.exec(sql);
+            state.ResumeTiming();
+            SQLite::Transaction transaction(db);
+            copied = db.exec("INSERT INTO main.\"" + table + "\" SELECT * FROM src.\"" + table + "\"");
+            transaction.commit();
+            state.PauseTiming();
+        }
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(QString::fromStdString(copyPath) + QLatin1String(suffix));
+        state.ResumeTiming();
+    }
+    state.counters["records"] = double(copied);
+    state.counters["per_record"] = benchmark::Counter(double(copied), benchmark::Counter::kIsIterationInvariantRate |
+                                                                          benchmark::Counter::kInvert);
+}
+
+BENCHMARK(FillWorkfile)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(RawSqliteCopy)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+} // namespace
+} // namespace vl
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    vl::Tasks(); // built before any figure is taken
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
