@@ -14,7 +14,7 @@ bool UsablePreviewSize(const QSize& size)
 QRect PreviewPlace(const std::optional<QRect>& saved, const QRect& screen, const QList<QRect>& screens)
 {
     if (saved && UsablePreviewSize(saved->size()))
-        return KeepOnScreens(*saved, screens);
+        return FitOnScreens(*saved, screens);
     const QSize size(std::max(screen.width() * 3 / 4, std::min(kSmallestPreview.width(), screen.width())),
                      std::max(screen.height() * 9 / 10, std::min(kSmallestPreview.height(), screen.height())));
     QRect place(QPoint(0, 0), size);
