@@ -6,10 +6,11 @@
 // column may fill several fields; a field takes at most one column.
 //
 // The sample shown beside the columns starts at the first record and moves
-// on with NextSample(), reading the file no further than the record after it. Auto() assigns every unassigned field the first
-// column whose sample value is its name (a header line written by the
-// export), and gives an assigned date or time field's column the picture the
-// export writes that field with, so an exported file reads back as written.
+// on with NextSample(), reading the file no further than the record after
+// it. Auto() assigns every unassigned field the first column whose sample
+// value is its name (a header line written by the export), and gives an
+// assigned date or time field's column the picture the export writes that
+// field with, so an exported file reads back as written.
 
 #include "exchange/ExchangeFields.h"
 #include "exchange/ImexText.h"
