@@ -73,6 +73,10 @@ public:
     // The window's timer: when the day has changed since the last look, the
     // list follows it (DayChanged).
     void CheckDay();
+    // The window's timer too: tasks another program changed (a message the
+    // message program snoozed) are read again; that program cannot reach
+    // this list with the refresh event.
+    void CheckOtherPrograms();
 
 protected:
     struct Texts {
@@ -135,6 +139,7 @@ private:
     ScheduleRecord scriptTask_;
     Date lastDay_ = 0;
     int reservedWatcher_ = 0;
+    int64_t otherProgramsVersion_ = 0;
     QTimer* dayTimer_ = nullptr;
     QPushButton* special_ = nullptr;
     QPushButton* quick_ = nullptr;
