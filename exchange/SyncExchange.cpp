@@ -3,6 +3,8 @@
 #include "core/base/EventLog.h"
 #include "core/dictionary/Dictionary.h"
 #include "platform/runtime/FixedText.h"
+#include "platform/ui/EventNumbers.h"
+#include "platform/ui/ThreadPost.h"
 #include "scripting/items/WholeScript.h"
 
 #include <QFile>
@@ -292,8 +294,8 @@ SyncOutcome SyncReceive(const QString& file)
     Dictionary& d = Tables();
     SyncRun run(d);
     if (run.Open(outcome) && run.Stream(d.Schedule, outcome) && ReceiveTasks(d, run, outcome)
-        && ReceiveTodos(d, run, outcome))
-        run.Commit(outcome);
+        && ReceiveTodos(d, run, outcome) && run.Commit(outcome) && outcome.tasks > 0)
+        CurrentThreadPost().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList); // the open task lists show them
     return outcome;
 }
 
