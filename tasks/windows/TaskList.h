@@ -10,14 +10,17 @@
 //   script's text; each is enabled once its procedure is registered, with
 //   the list as the procedure's window (TaskListWindow.h).
 // - "&Quick" adds a one-time copy a little later; "E&xecute" performs the
-//   task at once.
+//   task at once (a task that runs only its script says so when it has no
+//   script items).
 // - "Show Active Only" / "Show All" hide or show disabled and completed tasks.
 // - "Query" opens the query dialog on the task fields; "Reset" drops the
 //   query.
 // The popup carries the list's own items, then these in that order.
 //
-// The list joins the open task lists: the scheduler's refresh (event 1090)
-// reads its rows again. One window per procedure (ThreadRegistry).
+// The list joins the open task lists: the refresh every change posts (event
+// 1090) reads its rows again, as does a change another program made; tasks
+// reserved for an open form or wizard are left out (ReservedTasks.h). One
+// window per procedure (ThreadRegistry).
 
 #include "platform/browse/BrowseModel.h"
 #include "platform/data/Table.h"
