@@ -3,6 +3,8 @@
 #include "core/base/EventLog.h"
 #include "core/dictionary/Dictionary.h"
 #include "platform/runtime/FixedText.h"
+#include "platform/ui/EventNumbers.h"
+#include "platform/ui/ThreadPost.h"
 #include "scripting/items/WholeScript.h"
 
 #include <QFile>
@@ -338,8 +340,9 @@ SyncOutcome SyncReceive(const QString& file, const SyncProgress& progress)
     if (!run.Open(outcome))
         return outcome;
     SyncPass pass(progress, d.SyncSchedule.Records() + d.SyncTodo.Records());
-    if (run.Stream(d.Schedule, outcome) && ReceiveTasks(d, run, pass, outcome) && ReceiveTodos(d, run, pass, outcome))
-        run.Commit(outcome);
+    if (run.Stream(d.Schedule, outcome) && ReceiveTasks(d, run, pass, outcome) && ReceiveTodos(d, run, pass, outcome)
+        && run.Commit(outcome) && outcome.tasks > 0)
+        CurrentThreadPost().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList); // the open task lists show them
     return outcome;
 }
 

@@ -187,8 +187,8 @@ bool RollHolidaysForward(Table<HolidaysRecord>& holidays, Date today)
         return Finish(batch, holidays, kHolidayRollCaption, true);
     if (!Finish(batch, holidays, kHolidayRollCaption))
         return false;
-    ShowRefusals(QStringLiteral("These holidays passed over a date that already holds another holiday, because a day "
-                                "holds one holiday:"),
+    ShowRefusals(QStringLiteral("These holidays moved past a date that already holds another holiday (a day holds "
+                                "one holiday):"),
                  passedOver, kHolidayRollCaption);
     ShowRefusals(QStringLiteral("These holidays could not move on to their next date, because a day holds one "
                                 "holiday:"),

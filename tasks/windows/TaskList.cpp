@@ -8,6 +8,7 @@
 #include "core/engine/DueTask.h"
 #include "core/startup/QueryWizardTexts.h"
 #include "core/windows/quickstart/QuickStartMenu.h"
+#include "platform/data/Connection.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/EventNumbers.h"
@@ -19,8 +20,8 @@
 #include "platform/widgets/QueryDialog.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "platform/widgets/WindowPosition.h"
-#include "tasks/TaskFormRules.h"
 #include "tasks/ReservedTasks.h"
+#include "tasks/TaskFormRules.h"
 #include "tasks/TaskListFilters.h"
 #include "tasks/TaskStore.h"
 #include "tasks/windows/ListButtons.h"
@@ -35,6 +36,25 @@
 #include <QVBoxLayout>
 
 namespace vl {
+
+namespace {
+
+// Changes when another program commits to the Schedule's data file; 0 when
+// the file cannot tell.
+int64_t ScheduleDataVersion()
+{
+    std::shared_ptr<DataConnection> connection;
+    QString table;
+    if (!Tables().Schedule.Storage(connection, table))
+        return 0;
+    try {
+        return connection->DataVersion();
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+} // namespace
 
 TaskList::TaskList(const Texts& texts, const TaskListLayout& layout, QWidget* parent)
     : QWidget(parent, Qt::Window), procedure_(texts.procedure),
@@ -95,6 +115,8 @@ TaskList::TaskList(const Texts& texts, const TaskListLayout& layout, QWidget* pa
     dayTimer_ = new QTimer(this);
     dayTimer_->setInterval(kDayCheckInterval);
     connect(dayTimer_, &QTimer::timeout, this, &TaskList::CheckDay);
+    connect(dayTimer_, &QTimer::timeout, this, &TaskList::CheckOtherPrograms);
+    otherProgramsVersion_ = ScheduleDataVersion();
     dayTimer_->start();
     KeepWindowPosition(*this, QLatin1String(procedure_));
 }
@@ -375,6 +397,15 @@ void TaskList::ResetQuery()
     query_.Reset();
     model_->RemoveFilter(QLatin1String(kQueryFilterName));
     UpdateButtons();
+}
+
+void TaskList::CheckOtherPrograms()
+{
+    const int64_t version = ScheduleDataVersion();
+    if (version == otherProgramsVersion_)
+        return;
+    otherProgramsVersion_ = version;
+    Refresh();
 }
 
 void TaskList::CheckDay()

@@ -10,14 +10,17 @@
 //   script's text; each is enabled once its procedure is registered, with
 //   the list as the procedure's window (TaskListWindow.h).
 // - "&Quick" adds a one-time copy a little later; "E&xecute" performs the
-//   task at once.
+//   task at once (a task that runs only its script says so when it has no
+//   script items).
 // - "Show Active Only" / "Show All" hide or show disabled and completed tasks.
 // - "Query" opens the query dialog on the task fields; "Reset" drops the
 //   query.
 // The popup carries the list's own items, then these in that order.
 //
-// The list joins the open task lists: the scheduler's refresh (event 1090)
-// reads its rows again. One window per procedure (ThreadRegistry).
+// The list joins the open task lists: the refresh every change posts (event
+// 1090) reads its rows again, as does a change another program made; tasks
+// reserved for an open form or wizard are left out (ReservedTasks.h). One
+// window per procedure (ThreadRegistry).
 
 #include "platform/browse/BrowseModel.h"
 #include "platform/data/Table.h"
@@ -73,6 +76,10 @@ public:
     // The window's timer: when the day has changed since the last look, the
     // list follows it (DayChanged).
     void CheckDay();
+    // The window's timer too: tasks another program changed (a message the
+    // message program snoozed) are read again; that program cannot reach
+    // this list with the refresh event.
+    void CheckOtherPrograms();
 
 protected:
     struct Texts {
@@ -135,6 +142,7 @@ private:
     ScheduleRecord scriptTask_;
     Date lastDay_ = 0;
     int reservedWatcher_ = 0;
+    int64_t otherProgramsVersion_ = 0;
     QTimer* dayTimer_ = nullptr;
     QPushButton* special_ = nullptr;
     QPushButton* quick_ = nullptr;

@@ -9,6 +9,7 @@
 #include "scripting/items/TaskScripts.h"
 #include "scripting/items/WholeScript.h"
 #include "scripting/windows/BrowseScripting.h"
+#include "tasks/TaskFormRules.h"
 #include "tasks/TaskWizardStore.h"
 #include "tasks/windows/SpecialEventWizard.h"
 #include "tasks/windows/TaskEditor.h"
@@ -249,6 +250,10 @@ void TaskWizard::accept()
         focused->clearFocus();
     editor_->Take();
     Dictionary& tables = Tables();
+    if (TaskHasNothingToDo(task_, TaskHasScriptItems(tables.Scripting, task_.ID))) {
+        Prompt::Message(QLatin1String(kNothingToDoText), QLatin1String(kNothingToDoCaption), PromptIcon::Exclamation);
+        return;
+    }
     TaskSaved saved = TaskSaved::Failed;
     if (kind_ == TaskWizardKind::SpecialEvent)
         saved = FinishSpecialEvent(tables, task_, base_, sourceId_);

@@ -3,6 +3,7 @@
 // and the yearly upkeep.
 
 #include "core/base/Globals.h"
+#include "core/base/UserDate.h"
 #include "core/config/ConfigStore.h"
 #include "core/cycle/SchedulerRoutines.h"
 #include "core/dictionary/Dictionary.h"
@@ -136,13 +137,19 @@ TEST_F(HolidayStoreTest, RollForwardRemovesPastOnceHolidaysAndPassesOverADateAno
 TEST_F(HolidayStoreTest, AnOldVictoriaDayTakesItsOwnRuleAndMemorialDayMovesOnBesideIt)
 {
     // As older versions stored them: Victoria Day by week of the month, so
-    // that 2029's "fourth Monday" would be Memorial Day.
-    Stored(Day(2028, 5, 22), "Victoria Day (Canada)", "Day of Month");
-    Stored(Day(2028, 5, 29), "Memorial Day (U.S.)", "Last in Month");
-    ASSERT_TRUE(MendVictoriaDayRule(holidays));
-    ASSERT_TRUE(RollHolidaysForward(holidays, Day(2028, 6, 1)));
-    EXPECT_EQ(All(), (std::map<Date, QString>{{Day(2029, 5, 21), "Victoria Day (Canada)/On or Before 24"},
-                                              {Day(2029, 5, 28), "Memorial Day (U.S.)/Last in Month"}}));
+    // that 2029's "fourth Monday" is Memorial Day's date; stored before that
+    // roll, or after it, with Memorial Day then left behind in 2028.
+    for (const Date victoria : {Day(2028, 5, 22), Day(2029, 5, 28)}) {
+        for (HolidaysRecord holiday; holidays.Set(HOL_KEYHOLIDAYDATE), holidays.Next(holiday);)
+            ASSERT_TRUE(holidays.Delete(holiday));
+        Stored(victoria, "Victoria Day (Canada)", "Day of Month");
+        Stored(Day(2028, 5, 29), "Memorial Day (U.S.)", "Last in Month");
+        ASSERT_TRUE(MendVictoriaDayRule(holidays));
+        ASSERT_TRUE(RollHolidaysForward(holidays, Day(2028, 6, 1)));
+        EXPECT_EQ(All(), (std::map<Date, QString>{{Day(2029, 5, 21), "Victoria Day (Canada)/On or Before 24"},
+                                                  {Day(2029, 5, 28), "Memorial Day (U.S.)/Last in Month"}}))
+            << FormatUserDate(victoria).toStdString();
+    }
     EXPECT_TRUE(prompt.Questions().empty());
 }
 

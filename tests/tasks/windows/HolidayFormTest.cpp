@@ -152,5 +152,20 @@ TEST_F(HolidayFormTest, ViewClosesAtOnceAndDeleteRemovesTheHoliday)
     EXPECT_EQ(d.Holidays.Records(), 0);
 }
 
+TEST_F(HolidayFormTest, AWeekdayOnOrBeforeADayKeepsItsRuleOnTheForm)
+{
+    const HolidaysRecord stored = Stored(Day(2025, 5, 19), "Victoria Day (Canada)", "On or Before 24");
+    UpdateHolidays form(FormRequest::Change, stored);
+    ASSERT_TRUE(form.RuleButton("On or Before 24"));
+    EXPECT_TRUE(form.RuleButton("On or Before 24")->isChecked());
+    form.OkButton()->click();
+    HolidaysRecord saved;
+    d.Holidays.Set(HOL_KEYHOLIDAYDATE);
+    ASSERT_TRUE(d.Holidays.Next(saved));
+    EXPECT_EQ(saved.HOLIDAYTYPE, "On or Before 24");
+    UpdateHolidays other(FormRequest::Insert, Holiday(Day(2025, 7, 1), "Canada Day"));
+    EXPECT_FALSE(other.RuleButton("On or Before 24")) << "offered only with a holiday that has it";
+}
+
 } // namespace
 } // namespace vl

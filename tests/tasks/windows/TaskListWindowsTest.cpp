@@ -9,6 +9,7 @@
 #include "core/dictionary/QueryFieldCatalogue.h"
 #include "core/engine/DueTask.h"
 #include "message/MessageActions.h"
+#include "platform/data/Connection.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/ui/ThreadPost.h"
 #include "platform/widgets/BrowseList.h"
@@ -369,6 +370,19 @@ TEST_F(TaskListWindowsTest, EveryOpenListFollowsEveryChangeAndKeepsItsHighlighte
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(Column(*browse), QStringList({"Earlier", "Coffee", "Later"}));
     EXPECT_EQ(Column(*explore), QStringList({"Earlier", "Coffee", "Later"}));
+
+    // A task another program changed: the lists look every few seconds.
+    std::shared_ptr<DataConnection> connection;
+    QString table;
+    ASSERT_TRUE(d.Schedule.Storage(connection, table));
+    DataError error;
+    const std::unique_ptr<DataConnection> otherProgram = DataConnection::ConnectPrivate(connection->Path(), error);
+    ASSERT_TRUE(otherProgram);
+    otherProgram->Db().exec(QStringLiteral("DELETE FROM \"%1\" WHERE rowid = %2").arg(table).arg(later.RecordPointer).toStdString());
+    browse->CheckOtherPrograms();
+    explore->CheckOtherPrograms();
+    EXPECT_EQ(Column(*browse), QStringList({"Earlier", "Coffee"}));
+    EXPECT_EQ(Column(*explore), QStringList({"Earlier", "Coffee"}));
 
     // The task categories list is a task list too.
     EXPECT_EQ(CurrentThreadPost().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList), 3);

@@ -261,6 +261,22 @@ TEST_F(TaskWizardTest, AMessageWizardSeededFromAToDoItemFinishesWithTheItemsText
 }
 
 
+TEST_F(TaskWizardTest, AnUntouchedTaskIsRefusedAndTheWizardStaysOpen)
+{
+    auto wizard = Open(K::Task);
+    const int32_t id = wizard->Task().ID;
+    prompt.Answer(1);
+    Finish(wizard.get());
+    EXPECT_NE(wizard->result(), QDialog::Accepted);
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].caption, "Nothing to Do");
+    EXPECT_EQ(Stored(id)->Disabled, 1) << "still only reserved";
+    wizard->findChild<QPlainTextEdit*>("SCH:Message")->setPlainText("Stretch");
+    Click(wizard.get(), "&Finish");
+    EXPECT_EQ(wizard->result(), QDialog::Accepted);
+    EXPECT_EQ(Stored(id)->Description, "Message/Run Program");
+}
+
 TEST_F(TaskWizardTest, ClickingIntoTheProposedMessageSelectsItSoTypingReplacesIt)
 {
     auto wizard = Open(K::Message);
