@@ -19,7 +19,6 @@ inline constexpr char kTemplateGoneCaption[] = "Script Templates";
 inline constexpr char kTemplateGoneText[] =
     "The script template no longer exists: another window or program has deleted it.";
 inline constexpr char kAddItemErrorCaption[] = "Error!";
-inline constexpr char kAddItemErrorText[] = "Error adding script item ";
 inline constexpr char kAddTemplateItemErrorCaption[] = "Error";
 inline constexpr char kAddTemplateItemErrorText[] = "Error adding script record:";
 

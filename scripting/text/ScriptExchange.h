@@ -35,7 +35,6 @@ inline constexpr char kImportErrorCaption[] = "Import Error";
 inline constexpr char kUnrecognizedActionText[] = "Unrecognized script action: ";
 inline constexpr char kExchangeErrorCaption[] = "Error!";
 inline constexpr char kExportItemErrorText[] = "Error exporting script item ";
-inline constexpr char kAddItemErrorText[] = "Error adding script item ";
 
 // The seven columns of an item; nothing for an action no column table
 // knows (such an item is not written).
