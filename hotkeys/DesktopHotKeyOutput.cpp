@@ -29,7 +29,9 @@ void DesktopHotKeyOutput::Pause(int milliseconds)
 
 bool DesktopHotKeyOutput::SendKeys(const QString& keys, QString* error)
 {
-    return vl::SendKeys(keys, CurrentDesktop(), error);
+    // The script's keystroke routine, pausing through Pause.
+    return SendScriptKeystrokes(keys, [this](int32_t hundredths) { Pause(hundredths * 10); }, CurrentDesktop(),
+                                error);
 }
 
 bool DesktopHotKeyOutput::PressPaste(QString* error)

@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace vl {
 namespace {
 
@@ -52,14 +54,11 @@ int32_t ParseUpper(QStringView text)
     default:
         break;
     }
-    const struct {
-        const char* word;
-        int32_t bit;
-    } words[] = {{"SHIFT", HotKeyBit::kShift}, {"CTRL", HotKeyBit::kCtrl}, {"ALT", HotKeyBit::kAlt},
-                 {"WIN", HotKeyBit::kWin}};
-    for (const auto& word : words) {
-        if (text.startsWith(QLatin1String(word.word)))
-            return ParseUpper(text.mid(qsizetype(qstrlen(word.word)))) | word.bit;
+    // A modifier word is known by its first three letters and takes the
+    // length of the whole word: "SHI" five characters, "CTR" four.
+    for (const ModifierWord& word : kModifierWords) {
+        if (text.startsWith(QLatin1String(word.prefix)))
+            return ParseUpper(text.mid(std::min(word.length, text.size()))) | word.bit;
     }
     QString name = text.toString();
     const qsizetype key = name.indexOf(QLatin1String("KEY"));

@@ -22,6 +22,19 @@ inline constexpr int32_t kShift = 1024;
 inline constexpr int32_t kWin = 2048;
 } // namespace HotKeyBit
 
+// A modifier word, known by its first three letters ("SHI", "CTR", "ALT",
+// "WIN"), stands for as many characters as the whole word has: "CtrlA" and
+// "CtrxA" are both Ctrl+A.
+struct ModifierWord {
+    const char* prefix;
+    qsizetype length;
+    int32_t bit;
+};
+inline constexpr ModifierWord kModifierWords[] = {{"SHI", 5, HotKeyBit::kShift},
+                                                  {"CTR", 4, HotKeyBit::kCtrl},
+                                                  {"ALT", 3, HotKeyBit::kAlt},
+                                                  {"WIN", 3, HotKeyBit::kWin}};
+
 // The code of a hot-key text; 0 when the text names no key. A modifier
 // followed by a name no key has gives the modifier bits alone (a code whose
 // grab the desktop refuses).

@@ -15,8 +15,10 @@ public:
     virtual void ReleaseModifiers() = 0;
     // Waits the milliseconds (the released keys reach the focused window).
     virtual void Pause(int milliseconds) = 0;
-    // Sends a keystroke text (key groups in square brackets) to the window
-    // that has the focus; false with the reason when it could not be sent.
+    // Types a keystroke text (key groups in square brackets) into the window
+    // that has the focus as a script's Send Keys step does, in the bursts
+    // and pauses of the settings; false with the reason when a key could not
+    // be sent.
     virtual bool SendKeys(const QString& keys, QString* error) = 0;
     // Presses Ctrl+V; false with the reason when it could not be sent.
     virtual bool PressPaste(QString* error) = 0;

@@ -2,6 +2,10 @@
 
 #include "hotkeys/HotKeyCodes.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace vl {
 
 const QStringList& HotKeyNames()
@@ -46,31 +50,38 @@ HotKeyParts SplitHotKeyText(const QString& text)
 {
     HotKeyParts parts;
     const QString trimmed = text.trimmed();
-    const QString upper = trimmed.toUpper();
-    const struct {
-        const char* word;
-        char sign;
-        bool HotKeyParts::*box;
-    } modifiers[] = {{"WIN", '*', &HotKeyParts::win}, {"CTRL", '^', &HotKeyParts::ctrl},
-                     {"ALT", '%', &HotKeyParts::alt}, {"SHIFT", '+', &HotKeyParts::shift}};
+    const auto tick = [&parts](int32_t bit) {
+        (bit == HotKeyBit::kWin ? parts.win : bit == HotKeyBit::kCtrl ? parts.ctrl
+                                          : bit == HotKeyBit::kAlt    ? parts.alt
+                                                                      : parts.shift) = true;
+    };
+    const std::pair<char, int32_t> signs[] = {
+        {'*', HotKeyBit::kWin}, {'^', HotKeyBit::kCtrl}, {'%', HotKeyBit::kAlt}, {'+', HotKeyBit::kShift}};
+    // The modifiers as the key parser reads them. Blanks between them are
+    // passed over as "-" is, so that the key shown never begins with a blank
+    // that writing the text back would drop.
     qsizetype at = 0;
-    while (at < upper.size()) {
-        if (upper[at] == QLatin1Char('-')) {
+    while (at < trimmed.size()) {
+        const QChar c = trimmed[at];
+        if (c == u'-' || c.isSpace()) {
             ++at;
             continue;
         }
-        bool modifier = false;
-        for (const auto& m : modifiers) {
-            const QLatin1String word(m.word);
-            if (upper[at] == QLatin1Char(m.sign) || QStringView(upper).mid(at).startsWith(word)) {
-                at += upper[at] == QLatin1Char(m.sign) ? 1 : word.size();
-                parts.*m.box = true;
-                modifier = true;
-                break;
-            }
+        const auto sign = std::find_if(std::begin(signs), std::end(signs),
+                                       [c](const auto& s) { return c == QLatin1Char(s.first); });
+        if (sign != std::end(signs)) {
+            tick(sign->second);
+            ++at;
+            continue;
         }
-        if (!modifier)
+        const QStringView rest = QStringView(trimmed).mid(at);
+        const auto word = std::find_if(std::begin(kModifierWords), std::end(kModifierWords), [rest](const auto& w) {
+            return rest.startsWith(QLatin1String(w.prefix), Qt::CaseInsensitive);
+        });
+        if (word == std::end(kModifierWords))
             break;
+        tick(word->bit);
+        at = std::min(at + word->length, trimmed.size());
     }
     parts.key = trimmed.mid(at);
     const int32_t code = ParseHotKey(parts.key);

@@ -1,8 +1,17 @@
 #include "scripting/SendKeys.h"
 
+#include "core/base/EventLog.h"
+#include "core/base/Globals.h"
+#include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "scripting/KeyNames.h"
+#include "scripting/KeystrokeBursts.h"
 #include "scripting/Keywords.h"
+
+#include <QThread>
+
+#include <algorithm>
+#include <limits>
 
 namespace vl {
 namespace {
@@ -63,22 +72,35 @@ int ParseUpper(QStringView text)
     return KeyNumber(name);
 }
 
-// A bracketed group as a step: a key combination, else the keyword's value.
-std::optional<KeyStroke> GroupStroke(const QString& group, QString* error)
+// Modifiers alone: prefixes and modifier words with nothing after them but
+// "-" and the word "Key" ("Ctrl", "^+", "Shift-Key").
+bool ModifiersOnly(QStringView upper)
 {
-    if (group.isEmpty()) {
-        Fail(error, QStringLiteral("Empty brackets \"[]\" name no key."));
-        return std::nullopt;
+    bool modifier = false;
+    while (!upper.isEmpty()) {
+        const QChar first = upper.front();
+        if (first == u'+' || first == u'^' || first == u'%') {
+            modifier = true;
+            upper = upper.mid(1);
+        } else if (first == u'-') {
+            upper = upper.mid(1);
+        } else if (upper.startsWith(u"CTR")) {
+            modifier = true;
+            upper = upper.mid(std::min<qsizetype>(4, upper.size()));
+        } else if (upper.startsWith(u"ALT")) {
+            modifier = true;
+            upper = upper.mid(3);
+        } else if (upper.startsWith(u"SHI")) {
+            modifier = true;
+            upper = upper.mid(std::min<qsizetype>(5, upper.size()));
+        } else {
+            return modifier && upper == u"KEY";
+        }
     }
-    if (const int code = ParseKeyString(group))
-        return KeyStroke{code, QString()};
-    const QString value = Clip(CutTo(EvaluateKeyword(group), kKeywordTextWidth));
-    if (value.isEmpty()) {
-        Fail(error, QStringLiteral("\"[%1]\" is neither a key name nor a keyword with a value.").arg(group));
-        return std::nullopt;
-    }
-    return KeyStroke{0, value};
+    return modifier;
 }
+
+const QString kScriptLabel = QStringLiteral("Script");
 
 } // namespace
 
@@ -136,66 +158,72 @@ bool TypeText(const QString& text, DesktopBackend& desktop, QString* error)
     return failure.isEmpty() || Fail(error, failure);
 }
 
-std::optional<QList<KeyStroke>> ParseKeystrokes(const QString& keys, QString* error)
+KeyStroke GroupStroke(const QString& group)
 {
-    const QString text = Clip(keys);
-    QList<KeyStroke> strokes;
-    QString plain;
-    const auto flushPlain = [&] {
-        if (!plain.isEmpty())
-            strokes.append({0, plain});
-        plain.clear();
-    };
-    qsizetype at = 0;
-    while (at < text.size()) {
-        const qsizetype open = text.indexOf(QLatin1Char('['), at);
-        if (open < 0) {
-            plain += text.mid(at);
-            break;
-        }
-        plain += text.mid(at, open - at);
-        const qsizetype close = text.indexOf(QLatin1Char(']'), open + 1);
-        if (close < 0) {
-            Fail(error, QStringLiteral("The \"[\" at position %1 has no \"]\" after it.").arg(open + 1));
-            return std::nullopt;
-        }
-        const QString group = text.mid(open + 1, close - open - 1);
-        at = close + 1;
-        if (group == QLatin1String("[")) {
-            plain += group;
-            continue;
-        }
-        const std::optional<KeyStroke> stroke = GroupStroke(group, error);
-        if (!stroke)
-            return std::nullopt;
-        flushPlain();
-        strokes.append(*stroke);
-    }
-    flushPlain();
-    return strokes;
-}
-
-bool SendKeyStroke(const KeyStroke& stroke, DesktopBackend& desktop, QString* error)
-{
-    return stroke.code != 0 ? PressKeyCombination(stroke.code, desktop, error)
-                            : TypeText(stroke.text, desktop, error);
+    if (group == QLatin1String("["))
+        return {0, group};
+    if (const int code = ParseKeyString(group))
+        return {code, QString()};
+    if (ModifiersOnly(UpperClip(group)))
+        return {};
+    const QString value = Clip(CutTo(EvaluateKeyword(group), kKeywordTextWidth));
+    if (!value.isEmpty() && value != group)
+        return {0, value};
+    return {0, QLatin1Char('[') + group + QLatin1Char(']')};
 }
 
 bool SendKeystrokes(const QString& group, DesktopBackend& desktop, QString* error)
 {
-    return SendKeys(QLatin1Char('[') + group + QLatin1Char(']'), desktop, error);
+    const KeyStroke stroke = GroupStroke(group);
+    if (stroke.code != 0)
+        return PressKeyCombination(stroke.code, desktop, error);
+    if (stroke.text.isEmpty()) {
+        WriteEventLog(kScriptLabel, QStringLiteral("Keys not sent:  [") + group + QStringLiteral("] names no key."));
+        return true;
+    }
+    return TypeText(stroke.text, desktop, error);
+}
+
+void SleepKeystrokePause(int32_t hundredths)
+{
+    if (hundredths <= 0)
+        return;
+    const ClockTime start = Now();
+    const unsigned long slice = static_cast<unsigned long>(std::max<int32_t>(1, hundredths / 10));
+    while (true) {
+        const ClockTime now = Now();
+        if (now < start || now - start >= hundredths)
+            return;
+        QThread::msleep(slice);
+    }
+}
+
+namespace {
+
+bool SendPieces(const QString& text, int burstSize, const KeystrokePause& pause, DesktopBackend& desktop,
+                QString* error)
+{
+    for (const KeystrokePiece& piece : KeystrokePieces(text, burstSize)) {
+        if (pause)
+            pause(GlobalDelay);
+        const bool sent = piece.group ? SendKeystrokes(piece.text, desktop, error)
+                                      : TypeText(piece.text, desktop, error);
+        if (!sent)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool SendScriptKeystrokes(const QString& text, const KeystrokePause& pause, DesktopBackend& desktop, QString* error)
+{
+    return SendPieces(text, BurstSize, pause, desktop, error);
 }
 
 bool SendKeys(const QString& keys, DesktopBackend& desktop, QString* error)
 {
-    const std::optional<QList<KeyStroke>> strokes = ParseKeystrokes(keys, error);
-    if (!strokes)
-        return false;
-    for (const KeyStroke& stroke : *strokes) {
-        if (!SendKeyStroke(stroke, desktop, error))
-            return false;
-    }
-    return true;
+    return SendPieces(keys, std::numeric_limits<int>::max(), KeystrokePause(), desktop, error);
 }
 
 } // namespace vl

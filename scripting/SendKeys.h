@@ -17,7 +17,8 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
+#include <cstdint>
+#include <functional>
 
 namespace vl {
 
@@ -40,35 +41,41 @@ bool PressKeyCombination(int code, DesktopBackend& desktop = CurrentDesktop(), Q
 // again afterwards. An empty text sends nothing.
 bool TypeText(const QString& text, DesktopBackend& desktop = CurrentDesktop(), QString* error = nullptr);
 
-// One step of a keystroke text: a key combination (code != 0), else a text
-// to type.
+// What one bracketed group (the text between "[" and "]") sends: a key
+// combination (code != 0) when it is a key string ("AltF4"), else the value
+// of a keyword that has one ("TODAY"), else the group as written, brackets
+// and all ("[at]"), so that a text that names no key loses nothing. "[" alone
+// ("[[]") types "[". Modifiers without a key ("Ctrl", "^+") send nothing:
+// code 0 and no text.
 struct KeyStroke {
     int code = 0;
     QString text;
     bool operator==(const KeyStroke&) const = default;
 };
+KeyStroke GroupStroke(const QString& group);
 
-// The steps of a keystroke text. Plain text is typed as written (trailing
-// blanks of the whole text dropped); a bracketed group is a key string
-// ("[AltF4]"), else a keyword whose value is typed ("[TODAY]"); "[[]" types
-// a "[" ("]" alone is plain text). Nothing when the text holds an "[" with
-// no "]" after it, an empty group, or a group that is neither a key string
-// nor a keyword with a value (a misspelt key name would otherwise be typed
-// as text); *error then says which.
-std::optional<QList<KeyStroke>> ParseKeystrokes(const QString& keys, QString* error = nullptr);
-
-// Sends one step: presses its combination or types its text.
-bool SendKeyStroke(const KeyStroke& stroke, DesktopBackend& desktop = CurrentDesktop(),
-                   QString* error = nullptr);
-
-// Sends one bracketed group (the text between "[" and "]") as a step of a
-// keystroke text.
+// Sends one bracketed group (GroupStroke). A group of modifiers without a
+// key sends nothing and is written to the event log. False, with the reason
+// in *error, only when an event failed.
 bool SendKeystrokes(const QString& group, DesktopBackend& desktop = CurrentDesktop(), QString* error = nullptr);
 
-// Parses a whole keystroke text and sends its steps to the window that has
-// the keyboard focus. A text that does not parse sends nothing. False, with
-// the reason in *error, when the text is wrong or an event failed (the
-// steps after it are not sent).
+// A pause of the given hundredths of a second before a piece of keystrokes.
+using KeystrokePause = std::function<void(int32_t hundredths)>;
+
+// Waits the hundredths on the clock, sleeping in tenths of the pause; stops
+// early when the clock went back past midnight.
+void SleepKeystrokePause(int32_t hundredths);
+
+// Types a keystroke text as a script's Send Keys step does, for the step and
+// for the text hot keys alike: plain text in bursts of at most BurstSize
+// characters, each bracketed group on its own (SendKeystrokes), every piece
+// after a pause of ScriptingDelay (KeystrokeBursts.h). A group that names no
+// key never stops the rest. False, with the reason in *error, when an event
+// failed; the pieces after it are not sent.
+bool SendScriptKeystrokes(const QString& text, const KeystrokePause& pause = SleepKeystrokePause,
+                          DesktopBackend& desktop = CurrentDesktop(), QString* error = nullptr);
+
+// The same text typed at once: no pauses, plain text not cut into bursts.
 bool SendKeys(const QString& keys, DesktopBackend& desktop = CurrentDesktop(), QString* error = nullptr);
 
 } // namespace vl

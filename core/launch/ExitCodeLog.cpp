@@ -2,6 +2,7 @@
 
 #include "core/dictionary/ProgramQueues.h"
 #include "core/base/EventLog.h"
+#include "core/launch/HiddenPasswords.h"
 #include "core/launch/ProcessHandles.h"
 #include "core/base/Globals.h"
 #include "platform/process/ChildProcesses.h"
@@ -33,7 +34,7 @@ void CollectExitCodes()
         if (code == kStillActive)
             continue;
         WriteEventLog(QLatin1String(kProgramExitLabel),
-                      QStringLiteral("Code %1 for %2").arg(code).arg(Clip(entry.COMMANDLINE)));
+                      QStringLiteral("Code %1 for %2").arg(code).arg(Clip(WithoutPasswords(entry.COMMANDLINE))));
         ExitCodeQueue.removeAt(i);
         CloseProcessHandle(entry.HPROCESS);
     }

@@ -4,6 +4,7 @@
 #include "core/base/EventLog.h"
 #include "core/launch/CommandStart.h"
 #include "core/launch/ExitCodeLog.h"
+#include "core/launch/HiddenPasswords.h"
 #include "core/launch/ProcessHandles.h"
 #include "core/launch/RunLock.h"
 #include "core/launch/ScriptLoading.h"
@@ -133,7 +134,7 @@ void RunTaskCommand(const LaunchRequest& request, LaunchOutcome& outcome)
     if (UpperClip(request.command) != QLatin1String(kNoProgram) && !StartAndReport(request, startIn, outcome))
         return;
     if (outcome.start.Started())
-        WriteEventLog(QLatin1String(kRunProgramLabel), Clip(request.command));
+        WriteEventLog(QLatin1String(kRunProgramLabel), Clip(WithoutPasswords(request.command)));
     if (request.taskId != 0)
         LoadTaskScript(request.taskId);
 }
@@ -143,7 +144,7 @@ void RunTaskCommand(const LaunchRequest& request, LaunchOutcome& outcome)
 // every task due after it.
 void ReportStartFailure(const QString& command, int code)
 {
-    const QString text = QStringLiteral("Could not start ") + Clip(command) + QLatin1Char('.');
+    const QString text = QStringLiteral("Could not start ") + Clip(WithoutPasswords(command)) + QLatin1Char('.');
     const QString caption = QStringLiteral("Error Code %1").arg(code);
     WriteEventLog(QLatin1String(kErrorLabel), caption + QStringLiteral(": ") + text);
     Prompt::Notify(text, caption);

@@ -5,6 +5,22 @@
 #include <algorithm>
 
 namespace vl {
+namespace {
+
+// A "[" is closed by the next "]"; a "]" with no "[" open is plain text.
+bool OpensAGroupItNeverCloses(const QString& text)
+{
+    int open = 0;
+    for (const QChar c : text) {
+        if (c == u'[')
+            ++open;
+        else if (c == u']' && open > 0)
+            --open;
+    }
+    return open > 0;
+}
+
+} // namespace
 
 QString StripQuotes(const QString& token)
 {
@@ -16,21 +32,22 @@ QString StripQuotes(const QString& token)
     return token;
 }
 
-QString QuoteScriptToken(const QString& token)
+QString QuotedScriptToken(const QString& token)
 {
-    const QString clipped = Clip(StripQuotes(token));
-    if (clipped.isEmpty())
-        return QStringLiteral("\"\"");
-    const bool quoted = std::any_of(clipped.cbegin(), clipped.cend(), [](QChar c) {
-        return c.isSpace() || c == QLatin1Char(',') || c == QLatin1Char('/') || c == QLatin1Char('\\')
-            || c == QLatin1Char('"');
-    });
-    if (!quoted)
-        return clipped;
     // Inside the quotes, three double quotes stand for one of the token's own.
-    QString inner = clipped;
+    QString inner = Clip(token);
     inner.replace(QLatin1Char('"'), QStringLiteral("\"\"\""));
     return QLatin1Char('"') + inner + QLatin1Char('"');
+}
+
+QString QuoteScriptToken(const QString& token)
+{
+    const QString clipped = Clip(token);
+    const bool quoted = clipped.isEmpty() || OpensAGroupItNeverCloses(clipped)
+                        || std::any_of(clipped.cbegin(), clipped.cend(), [](QChar c) {
+                               return c.isSpace() || c == u',' || c == u'/' || c == u'\\' || c == u'"';
+                           });
+    return quoted ? QuotedScriptToken(clipped) : clipped;
 }
 
 } // namespace vl

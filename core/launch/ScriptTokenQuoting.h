@@ -1,9 +1,10 @@
 #pragma once
-// The quoting of one token of a script's text form: a token with a blank
-// inside, a comma, a path separator or a double quote is written between
-// double quotes, so that SplitCommandLine reads it back as exactly one
-// argument. The script text writer and the loaders that build helper-program
-// command lines share these rules.
+// The quoting of one token of a script's text form: a token that the
+// tokenizer or SplitCommandLine would not read back as exactly itself is
+// written between double quotes, each of its own double quotes tripled. The
+// script text writer and the loaders that build helper-program command
+// lines share these rules, so a value comes back exactly as it was stored,
+// quotes, brackets and commas included.
 
 #include <QString>
 
@@ -11,13 +12,19 @@ namespace vl {
 
 // A token that is exactly two double quotes becomes empty; one that begins
 // with a double quote and (clipped) ends with one loses both; any other token
-// is returned unchanged.
+// is returned unchanged. (The reading side of QuoteScriptToken.)
 QString StripQuotes(const QString& token);
 
-// StripQuotes first; then an empty (or blank) token is written as two double
-// quotes, a token holding white space, a comma, "/", "\" or a double quote
-// as double quote + clipped token (each of its double quotes tripled) +
-// double quote, any other token clipped.
+// The clipped value as one token: two double quotes when it is empty;
+// between double quotes when it holds white space, a comma, "/", "\", a
+// double quote, or a "[" without its "]" (which would open a key group that
+// swallows the tokens after it); else as it stands. A value's own double
+// quotes are kept (tripled inside the quotes), never taken for quoting.
 QString QuoteScriptToken(const QString& token);
+
+// The clipped value always between double quotes, so that a reader takes it
+// for a value and never for a word of the text form ("Or", "/MODAL",
+// "WAIT=5", a number where a Wait reads its seconds).
+QString QuotedScriptToken(const QString& token);
 
 } // namespace vl

@@ -1,6 +1,7 @@
 #include "scripting/items/DescribeScriptItem.h"
 
 #include "core/dictionary/ScriptItemCopy.h"
+#include "core/launch/HiddenPasswords.h"
 #include "scripting/items/ScriptActions.h"
 
 namespace vl {
@@ -113,7 +114,9 @@ QString DescribeByAction(const ScriptingRecord& item)
 
 QString DescribeScriptItem(const ScriptingRecord& item)
 {
-    return Clip(DescribeByAction(item).left(kScriptItemDescriptionWidth));
+    // A file action's address may carry a password, and a queued transfer's
+    // command does: neither is ever shown.
+    return Clip(WithoutPasswords(DescribeByAction(item)).left(kScriptItemDescriptionWidth));
 }
 
 QString DescribeScriptItem(const ScriptTemplateDetailsRecord& item)

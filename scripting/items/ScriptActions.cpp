@@ -18,6 +18,24 @@ QString CanonicalAction(QStringView stored)
     return name.toString();
 }
 
+QString FileActionNamed(QStringView name)
+{
+    const QString upper = name.toString().trimmed().toUpper();
+    for (const char16_t* action : kFileActions) {
+        if (upper == QString::fromUtf16(action).toUpper())
+            return QString::fromUtf16(action);
+    }
+    static const std::pair<const char*, const char16_t*> kWords[] = {
+        {"FTPUPLOAD", u"FTP Upload"},       {"FTPDOWNLOAD", u"FTP Download"}, {"FTP", u"FTP Download"},
+        {"HTTPDOWNLOAD", u"HTTP Download"}, {"HTTP", u"HTTP Download"},       {"FILE EXISTS", u"If File Exists"},
+    };
+    for (const auto& [word, action] : kWords) {
+        if (upper == QLatin1String(word))
+            return QString::fromUtf16(action);
+    }
+    return QString();
+}
+
 bool IsAction(QStringView stored, const char16_t* action)
 {
     return CanonicalAction(stored) == QStringView(action);

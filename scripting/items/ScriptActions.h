@@ -5,6 +5,7 @@
 // choices other actions keep in their fields.
 
 #include <array>
+#include <utility>
 
 #include <QString>
 #include <QStringView>
@@ -81,6 +82,12 @@ inline constexpr std::array<const char16_t*, 2> kDdeTypes{u"Request", u"Execute"
 // The current name of a stored action: trailing blanks dropped and the older
 // names mapped to theirs; any other text is returned as it stands.
 QString CanonicalAction(QStringView stored);
+
+// The sub-action of "File Actions" a stored or typed name stands for, in
+// any case: one of kFileActions, a word of the text form ("FTPUPLOAD",
+// "FTP" for "FTP Download", "HTTP" for "HTTP Download") or the older "File
+// Exists"; empty when it names none.
+QString FileActionNamed(QStringView name);
 
 // Whether a stored action names the given one (older names included).
 bool IsAction(QStringView stored, const char16_t* action);

@@ -18,6 +18,9 @@ inline constexpr char kNoTaskCaption[] = "Internal Error";
 inline constexpr char kNoTaskText[] = "Unable to attach script to scheduled item.  Schedule ID is ";
 inline constexpr char kNoTemplateText[] = "Unable to attach script to template.  Template ID is ";
 inline constexpr char kStoreErrorCaption[] = "Script Action";
+// An item of an import or a template copy that could not be added; the
+// error follows.
+inline constexpr char kAddItemErrorText[] = "Error adding script item ";
 
 // The text shown when an item of the task (or template) cannot be stored.
 QString NoOwnerText(const char* text, int32_t ownerId);

@@ -1,7 +1,6 @@
 #include "scripting/run/FileTransfer.h"
 
 #include "core/launch/CommandLines.h"
-#include "core/launch/ScriptTokenQuoting.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -90,17 +89,6 @@ std::optional<TransferRequest> ParseTransferCommand(const QString& command)
     if (request.kind == TransferRequest::Kind::FtpDownload && request.target.isEmpty())
         return std::nullopt;
     return request;
-}
-
-QString WithoutPassword(const QString& command)
-{
-    const CommandLineParts parts = SplitCommandLine(command.trimmed());
-    if (parts.program.toUpper() != kFtpProgram || parts.arguments.size() <= kPasswordArgument)
-        return command;
-    QStringList shown{parts.program};
-    for (qsizetype i = 0; i < kPasswordArgument; ++i)
-        shown << QuoteScriptToken(parts.arguments.at(i));
-    return shown.join(u' ') + QStringLiteral(" ********");
 }
 
 FileTransfer::FileTransfer(TransferRequest request, TransferLimits limits)

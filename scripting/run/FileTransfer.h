@@ -31,10 +31,6 @@ struct TransferRequest {
 // transfer or misses its names.
 std::optional<TransferRequest> ParseTransferCommand(const QString& command);
 
-// The command as logs and status lines may show it: an FTP command without
-// its password; any other command unchanged.
-QString WithoutPassword(const QString& command);
-
 // Time limits of one transfer, in seconds: to connect, and without a single
 // byte moving before it is given up.
 struct TransferLimits {

@@ -5,6 +5,7 @@
 #include "core/cycle/SchedulerRoutines.h"
 #include "core/dictionary/ProgramQueues.h"
 #include "core/dictionary/ScheduleRecord.h"
+#include "core/launch/HiddenPasswords.h"
 #include "core/launch/LaunchProgram.h"
 #include "core/launch/ProcessHandles.h"
 #include "core/schedule/RunTimes.h"
@@ -24,14 +25,12 @@
 #include "scripting/run/DBusCommand.h"
 #include "scripting/run/FileActions.h"
 #include "scripting/run/FileTransfer.h"
-#include "scripting/run/KeystrokeBursts.h"
 #include "scripting/run/QueueSkips.h"
 #include "scripting/run/ScriptValues.h"
 #include "scripting/text/StartScript.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QThread>
 
 #include <vector>
 
@@ -72,20 +71,22 @@ std::pair<Date, ClockTime> FromNow(int64_t hundredths)
     return {static_cast<Date>(date), static_cast<ClockTime>(time)};
 }
 
-void SleepPause(int32_t hundredths)
+// The debug line of a program start: how it is started (a plain start, a
+// start with a verb, or one with the window mode and priority alone), then
+// the command, path, wait flag, window mode, priority and verb.
+QString StartDebugLine(bool wait, int32_t priority, const QString& codes, const QString& command, const QString& path,
+                       const QString& verb)
 {
-    // Sleeps in tenths of the pause until the clock has moved on by it, and
-    // stops early when the clock went back past midnight.
-    if (hundredths <= 0)
-        return;
-    const ClockTime start = Now();
-    const int64_t slice = std::max<int64_t>(1, hundredths / 10);
-    while (true) {
-        const ClockTime now = Now();
-        if (now < start || now - start >= hundredths)
-            return;
-        QThread::msleep(static_cast<unsigned long>(slice));
-    }
+    const QChar modeCode = codes.size() > 2 ? codes.at(2) : QChar();
+    const bool shownOtherwise = !modeCode.isNull() && QStringLiteral("2378").contains(modeCode);
+    const int windowMode = shownOtherwise ? modeCode.digitValue() : 1;
+    const QString kind = !wait && priority == 2 && windowMode == 1 && verb.isEmpty()
+                             ? QStringLiteral("Debug - Simple Run")
+                         : !wait && !verb.isEmpty() ? QStringLiteral("Debug - Full Command Sent")
+                                                    : QStringLiteral("Debug - No Operation Sent");
+    return kind + QStringLiteral(": ") + WithoutPasswords(Clip(command)) + QStringLiteral(" | ") + Clip(path)
+           + QStringLiteral(" | wait ") + (wait ? u'1' : u'0') + QStringLiteral(" | mode ") + QString::number(windowMode)
+           + QStringLiteral(" | priority ") + QString::number(priority) + QStringLiteral(" | verb ") + verb;
 }
 
 ScriptInterpreter* gInstalled = nullptr;
@@ -125,7 +126,7 @@ struct ScriptInterpreter::State {
     }
 };
 
-ScriptInterpreter::ScriptInterpreter() : ScriptInterpreter(SleepPause) {}
+ScriptInterpreter::ScriptInterpreter() : ScriptInterpreter(SleepKeystrokePause) {}
 
 ScriptInterpreter::ScriptInterpreter(Pause pause) : state_(std::make_unique<State>())
 {
@@ -153,16 +154,9 @@ void ScriptInterpreter::StopActiveScripts()
 
 void ScriptInterpreter::SendScriptKeystrokes(const QString& text)
 {
-    for (const KeystrokePiece& piece : KeystrokePieces(text, BurstSize)) {
-        state_->pause(GlobalDelay);
-        QString error;
-        const bool sent = piece.group ? SendKeystrokes(piece.text, CurrentDesktop(), &error)
-                                      : TypeText(piece.text, CurrentDesktop(), &error);
-        if (!sent) {
-            WriteEventLog(kScriptLabel, QStringLiteral("Keys not sent:  ") + error);
-            return;
-        }
-    }
+    QString error;
+    if (!vl::SendScriptKeystrokes(text, state_->pause, CurrentDesktop(), &error))
+        WriteEventLog(kScriptLabel, QStringLiteral("Keys not sent:  ") + error);
 }
 
 namespace {
@@ -308,15 +302,13 @@ void Dispatcher::StartProgram()
         command = ExpandKeywords(command, command.size() + kExpandedTextWidth);
         path = ExpandKeywords(path);
         if (translate)
-            Debug(QStringLiteral("Translated"), ScriptStepDescription(ScriptingRecord{.Command = command}));
+            Debug(QStringLiteral("Translated"), WithoutPasswords(Clip(command)));
     }
     s_.ForgetProgram();
     if (std::optional<TransferRequest> transfer = ParseTransferCommand(command)) {
         s_.transfer = std::make_unique<FileTransfer>(std::move(*transfer));
     } else {
-        Debug(kDebugLabel, QStringLiteral("Debug - Run: ") + Clip(command) + QStringLiteral(" | ") + Clip(path)
-                               + QStringLiteral(" | wait ") + (wait ? u'1' : u'0') + QStringLiteral(" | priority ")
-                               + QString::number(priority));
+        Debug(kDebugLabel, StartDebugLine(wait, priority, options, command, path, Clip(item.DDEApplicationTopic)));
         const LaunchOutcome outcome = LaunchProgram({.wantProcessHandle = true,
                                                      .useNormalPriority = priority == 2,
                                                      .priority = priority,
@@ -493,7 +485,7 @@ void ScriptInterpreter::RunDueScriptItem()
 QString ScriptStepDescription(const ScriptingRecord& item)
 {
     ScriptingRecord shown = item;
-    shown.Command = WithoutPassword(item.Command);
+    shown.Command = WithoutPasswords(item.Command);
     return DescribeScriptItem(shown);
 }
 

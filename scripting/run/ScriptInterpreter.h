@@ -79,12 +79,12 @@ private:
 };
 
 // The description of a step as the event log and the status line show it
-// (DescribeScriptItem), never with an FTP password.
+// (DescribeScriptItem), never with a password of a transfer.
 QString ScriptStepDescription(const ScriptingRecord& item);
 
 // Plugs the interpreter into the frame's tick: runDueScriptItem runs
 // CurrentScriptInterpreter().RunDueScriptItem(), describeScriptItem gives the
-// status line of a step (never an FTP password).
+// status line of a step (never a password).
 void InstallScriptInterpreter();
 
 } // namespace vl

@@ -1,6 +1,7 @@
 #include "scripting/run/ScriptQueueView.h"
 
 #include "core/base/UserDate.h"
+#include "core/launch/HiddenPasswords.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/runtime/Picture.h"
 #include "scripting/items/ScriptActions.h"
@@ -18,13 +19,13 @@ bool IsScriptEnd(const ScriptQueueEntry& entry)
     return Clip(entry.RECORD.Action) == QStringView(ScriptAction::End);
 }
 
-// The fields the item holds, as "name=value"; an FTP password never.
+// The fields the item holds, as "name=value"; a password never.
 QString RawFields(const ScriptingRecord& item)
 {
     QStringList fields;
     const auto text = [&fields](const char* name, const QString& value) {
         if (!Clip(value).isEmpty())
-            fields << QLatin1String(name) + QLatin1Char('=') + Clip(value);
+            fields << QLatin1String(name) + QLatin1Char('=') + Clip(WithoutPasswords(value));
     };
     const auto number = [&fields](const char* name, int32_t value) {
         if (value != 0)
@@ -40,7 +41,7 @@ QString RawFields(const ScriptingRecord& item)
     text("IfTimeElapsed", item.IfTimeElapsed);
     number("TimeElapsed", item.TimeElapsed);
     number("EmailID", item.EmailID);
-    text("Command", WithoutPassword(item.Command));
+    text("Command", item.Command);
     text("Path", item.Path);
     text("DDEType", item.DDEType);
     text("DDEApplicationName", item.DDEApplicationName);

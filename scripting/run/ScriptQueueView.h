@@ -15,7 +15,7 @@
 namespace vl {
 
 // The detail text of an entry: its due date (the user's date picture), due
-// time (@T6), action, description (never an FTP password) and raw fields,
+// time (@T6), action, description (never a password) and raw fields,
 // one a line, cut to the first 80 characters.
 QString ScriptQueueEntryDetail(const ScriptQueueEntry& entry);
 inline constexpr int kScriptQueueDetailWidth = 80;

@@ -124,7 +124,7 @@ TemplateCopied CopyScriptTemplateToScript(Dictionary& tables, int32_t templateId
     }
     std::vector<ScriptTemplateDetailsRecord> source;
     if (const DataError read = ReadScriptItems(tables.ScriptTemplateDetails, templateId, source); !read.Ok()) {
-        ShowError(kTemplateItemErrorText, read, kTemplateItemErrorCaption);
+        ShowError(kAddItemErrorText, read, kAddItemErrorCaption);
         return TemplateCopied::Failed;
     }
     std::vector<ScriptingRecord> items;
@@ -137,7 +137,7 @@ TemplateCopied CopyScriptTemplateToScript(Dictionary& tables, int32_t templateId
     if (progress->Cancelled())
         return TemplateCopied::Cancelled;
     if (!written.Ok()) {
-        ShowError(kTemplateItemErrorText, written, kTemplateItemErrorCaption);
+        ShowError(kAddItemErrorText, written, kAddItemErrorCaption);
         return TemplateCopied::Failed;
     }
     return TemplateCopied::Copied;

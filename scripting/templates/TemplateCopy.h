@@ -19,8 +19,7 @@ namespace vl {
 inline constexpr char kTemplateGoneCaption[] = "Script Templates";
 inline constexpr char kTemplateGoneText[] =
     "The script template no longer exists: another window or program has deleted it.";
-inline constexpr char kTemplateItemErrorCaption[] = "Error!";
-inline constexpr char kTemplateItemErrorText[] = "Error adding script item ";
+inline constexpr char kAddItemErrorCaption[] = "Error!";
 inline constexpr char kAddTemplateItemErrorCaption[] = "Error";
 inline constexpr char kAddTemplateItemErrorText[] = "Error adding script record:";
 inline constexpr char kTemplateProgressCaption[] = "Processing Records";

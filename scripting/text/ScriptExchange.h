@@ -36,7 +36,6 @@ inline constexpr char kImportErrorCaption[] = "Import Error";
 inline constexpr char kUnrecognizedActionText[] = "Unrecognized script action: ";
 inline constexpr char kExchangeErrorCaption[] = "Error!";
 inline constexpr char kExportItemErrorText[] = "Error exporting script item ";
-inline constexpr char kAddItemErrorText[] = "Error adding script item ";
 inline constexpr char kProgressCaption[] = "Processing Records";
 inline constexpr char kExportProgressText[] = "Exporting Script Items";
 inline constexpr char kImportProgressText[] = "Importing Script Items";

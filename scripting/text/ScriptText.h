@@ -48,6 +48,11 @@ enum class ScriptLineKind {
 // tells why the item would not be what the line says: an unknown command,
 // more values than the command takes, a number that is none, an unknown
 // file action; it is empty when the line reads whole.
+//
+// A token written between double quotes is a value, never a word of the
+// line: WAIT "Or" waits for a window titled Or, FILE "Tidy" x keeps the
+// sub-action Tidy, START x ACTION="runas" the verb runas. A WAIT line also
+// takes the option MODE=, for a mode that no mode word gives.
 ScriptLineKind ParseScriptLine(QStringView line, ScriptingRecord& item, QString* problem = nullptr);
 
 // One item as its line, without indentation or line end.
@@ -69,13 +74,17 @@ struct ScriptTextProblem {
 };
 
 // The lines that cannot be stored as typed, first to last: what
-// ParseScriptLine finds, a line longer than 1,024 characters, a value wider
-// than the field that would keep it, an END with no test open, and a test
-// (IF, IFWINDOW, IFNOTWINDOW, IFTIME, IFTIMELESS) left without its END.
+// ParseScriptLine finds in a line of a known command, and a value wider
+// than the field that would keep it. A line of an unknown command is no
+// problem (it is stored as an item of that action), nor is a test without
+// its END or an END without its test: the interpreter ends an open test at
+// the end of the script and passes over an END.
 std::vector<ScriptTextProblem> FindScriptTextProblems(const TableDef& scripting, const QString& text);
 
 // Replaces the task's script by the items of the text, numbered by line
-// (blank lines take a number and add nothing). A blank text shows "Nothing
+// (blank lines take a number and add nothing); a line of an unknown command
+// shows "Unknown script action:" with the command and its arguments and is
+// stored as an item of that action. A blank text shows "Nothing
 // to save."; a text with problems shows them, each with its line, and
 // *firstProblemLine is set to the first; either way the script is kept and
 // false is returned. The replacement is one batch: when a write fails, the

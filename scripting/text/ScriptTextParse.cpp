@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace vl {
 namespace {
@@ -19,6 +20,9 @@ class Tokens {
 public:
     explicit Tokens(QList<ScriptToken> tokens) : tokens_(std::move(tokens)) {}
     QString operator[](qsizetype index) const { return index < tokens_.size() ? tokens_[index].text : QString(); }
+    // The token was written between double quotes: a value, never a word
+    // of the text form.
+    bool Quoted(qsizetype index) const { return index < tokens_.size() && tokens_[index].quoted; }
     qsizetype size() const { return tokens_.size(); }
     const QList<ScriptToken>& All() const { return tokens_; }
 
@@ -49,18 +53,30 @@ QString RestOfLine(QStringView arguments, const Tokens& tokens, qsizetype from)
 
 int32_t Number(const QString& text)
 {
-    // The leading digits, as a runtime number conversion reads them.
+    // The leading digits (after a minus sign), as a runtime number
+    // conversion reads them.
     const QString trimmed = text.trimmed();
-    qsizetype digits = 0;
+    qsizetype digits = trimmed.startsWith(u'-') ? 1 : 0;
     while (digits < trimmed.size() && trimmed[digits].isDigit())
         ++digits;
-    return digits == 0 ? 0 : trimmed.left(digits).toInt();
+    return trimmed.left(digits).toInt();
 }
 
 bool IsNumber(const QString& text)
 {
     const QString trimmed = text.trimmed();
-    return !trimmed.isEmpty() && std::all_of(trimmed.cbegin(), trimmed.cend(), [](QChar c) { return c.isDigit(); });
+    const QStringView digits = QStringView(trimmed).mid(trimmed.startsWith(u'-') ? 1 : 0);
+    return !digits.isEmpty() && std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c.isDigit(); });
+}
+
+// The value of an option token ("MODE=..." after its "="): a value written
+// between double quotes is taken as it stands, quotes removed.
+QString OptionValue(const QString& written)
+{
+    if (!written.startsWith(u'"'))
+        return written;
+    const QList<ScriptToken> tokens = SplitTokens(written);
+    return tokens.isEmpty() ? QString() : tokens.front().text;
 }
 
 bool IsWaitMode(const QString& token)
@@ -106,24 +122,23 @@ struct LineReader {
     }
 };
 
+bool IsWaitModeOption(const QString& upper) { return upper.startsWith(QLatin1String("MODE=")); }
+
+// WAIT [mode] seconds title contents, or WAIT seconds title contents, or
+// WAIT title contents seconds. A mode word is one only when it comes first
+// ("WAIT 999 Or x" waits for a window titled "Or"); "MODE=" gives any other
+// mode. Without a mode, seconds and a title make it "Both".
 void ParseWait(LineReader& line)
 {
-    const Tokens& t = line.tokens;
+    const Tokens t = line.tokens.Without(IsWaitModeOption);
     ScriptingRecord& item = line.item;
-    line.AtMost(t, 4, "WAIT");
-    QString mode;
-    if (IsWaitMode(t[0])) {
-        mode = t[0];
+    const bool modeFirst = !t.Quoted(0) && IsWaitMode(t[0]);
+    if (modeFirst) {
+        line.AtMost(t, 4, "WAIT");
         item.SecondsToWait = line.NumberAt(t[1]);
         item.WaitForWindow = t[2];
         item.FocusOnWindow = t[3];
-    } else if (IsNumber(t[0]) && IsWaitMode(t[1])) {
-        // "WAIT 999 Or title content": the seconds before the mode.
-        item.SecondsToWait = Number(t[0]);
-        mode = t[1];
-        item.WaitForWindow = t[2];
-        item.FocusOnWindow = t[3];
-    } else if (IsNumber(t[0])) {
+    } else if (!t.Quoted(0) && IsNumber(t[0])) {
         line.AtMost(t, 3, "WAIT");
         item.SecondsToWait = Number(t[0]);
         item.WaitForWindow = t[1];
@@ -134,9 +149,17 @@ void ParseWait(LineReader& line)
         item.FocusOnWindow = t[1];
         item.SecondsToWait = line.NumberAt(t[2]);
     }
-    if (mode.isEmpty() && item.SecondsToWait > 0 && !Clip(item.WaitForWindow).isEmpty())
-        mode = QString::fromUtf16(A::Both);
-    item.DDEApplicationName = mode;
+    std::optional<QString> given;
+    for (const ScriptToken& token : line.tokens.All()) {
+        if (!token.quoted && IsWaitModeOption(token.text.toUpper()))
+            given = OptionValue(token.text.mid(5));
+    }
+    if (given)
+        item.DDEApplicationName = *given;
+    else if (modeFirst)
+        item.DDEApplicationName = t[0];
+    else if (item.SecondsToWait > 0 && !Clip(item.WaitForWindow).isEmpty())
+        item.DDEApplicationName = QString::fromUtf16(A::Both);
 }
 
 bool IsModal(const QString& upper) { return upper == QLatin1String("/MODAL"); }
@@ -164,8 +187,13 @@ bool IsStartOption(const QString& upper)
            || upper == QLatin1String("/TRANSLATE");
 }
 
-QString StartVerb(const QString& upperValue)
+// The verb of "ACTION=": a value in double quotes as it stands, else the
+// verb its first two letters name, else its first seven letters.
+QString StartVerb(const QString& written)
 {
+    if (written.startsWith(u'"'))
+        return OptionValue(written);
+    const QString upperValue = written.toUpper();
     static const std::map<QString, QString> kVerbs{
         {QStringLiteral("OP"), QStringLiteral("Open")},  {QStringLiteral("VI"), QStringLiteral("View")},
         {QStringLiteral("PR"), QStringLiteral("Print")}, {QStringLiteral("PL"), QStringLiteral("Play")},
@@ -191,7 +219,6 @@ void ParseStart(LineReader& line)
         if (token.quoted)
             continue;
         const QString upper = token.text.toUpper();
-        const auto value = [&upper](const char* option) { return upper.mid(qsizetype(qstrlen(option))); };
         if (upper.startsWith(QLatin1String("WAIT="))) {
             codes[0] = QLatin1Char('1');
             item.TimeElapsed = line.NumberAt(token.text.mid(5)); // "WAIT=" as typed
@@ -200,7 +227,7 @@ void ParseStart(LineReader& line)
         } else if (upper.startsWith(QLatin1String("MODE=")) && upper.size() > 5) {
             codes[2] = upper[5];
         } else if (upper.startsWith(QLatin1String("ACTION="))) {
-            item.DDEApplicationTopic = StartVerb(value("ACTION="));
+            item.DDEApplicationTopic = StartVerb(token.text.mid(7));
         } else if (upper == QLatin1String("/TRANSLATE")) {
             codes[3] = QLatin1Char('1');
         }
@@ -208,37 +235,28 @@ void ParseStart(LineReader& line)
     item.DDEApplicationName = codes;
 }
 
-bool IsTransfer(const QString& subAction)
-{
-    return subAction == QLatin1String("FTP Upload") || subAction == QLatin1String("FTP Download")
-           || subAction == QLatin1String("HTTP Download");
-}
-
 constexpr int kTopicHalf = 128;
-
-bool IsFileActionWord(const QString& word)
-{
-    const QString name = FileActionDisplayName(word);
-    return name != QLatin1String("Copy") || Clip(word).trimmed().toUpper() == QLatin1String("COPY");
-}
 
 void ParseFile(LineReader& line)
 {
     const Tokens& t = line.tokens;
     ScriptingRecord& item = line.item;
-    // An unknown word would otherwise copy files the line never meant to.
-    if (!IsFileActionWord(t[0]))
-        line.Fault(QStringLiteral("\"") + t[0] + QStringLiteral("\" is no file action."));
-    item.DDEType = FileActionDisplayName(t[0]);
+    const QString named = A::FileActionNamed(t[0]);
+    if (t.Quoted(0) && named.isEmpty()) {
+        // A sub-action in double quotes that names none is kept as written.
+        item.DDEType = t[0];
+    } else {
+        // An unknown word would otherwise copy files the line never meant to.
+        if (named.isEmpty())
+            line.Fault(QStringLiteral("\"") + t[0] + QStringLiteral("\" is no file action."));
+        item.DDEType = FileActionDisplayName(t[0]);
+    }
+    line.AtMost(t, 6, "FILE");
     item.Command = t[1];
     item.Path = t[2];
-    const bool http = item.DDEType == QLatin1String("HTTP Download");
-    line.AtMost(t, !IsTransfer(item.DDEType) ? 3 : http ? 4 : 6, "FILE");
-    if (IsTransfer(item.DDEType)) {
-        item.DDEApplicationName = t[3];
-        // User name in characters 1-128, password from 129 on.
-        item.DDEApplicationTopic = t[5].isEmpty() ? t[4] : PadTo(t[4], kTopicHalf) + t[5];
-    }
+    // Host, then the user name in characters 1-128 and the password from 129 on.
+    item.DDEApplicationName = t[3];
+    item.DDEApplicationTopic = t[5].isEmpty() ? t[4] : PadTo(t[4], kTopicHalf) + t[5];
 }
 
 void ParseScriptStart(LineReader& line)

@@ -8,9 +8,8 @@
 
 #include <QRegularExpression>
 
-#include <algorithm>
 #include <optional>
-#include <utility>
+#include <variant>
 
 namespace vl {
 namespace {
@@ -52,12 +51,6 @@ QStringList ScriptLines(const QString& text)
     return lines;
 }
 
-bool IsTestKeyword(const QString& upper)
-{
-    return upper == QLatin1String("IF") || upper == QLatin1String("IFWINDOW") || upper == QLatin1String("IFNOTWINDOW")
-           || upper == QLatin1String("IFTIME") || upper == QLatin1String("IFTIMELESS");
-}
-
 // The width of the first text field the item's value would be cut to.
 std::optional<int> CutWidth(const TableDef& scripting, const ScriptingRecord& item)
 {
@@ -94,44 +87,21 @@ QString ScriptItemsToText(Table<ScriptingRecord>& scripting, int32_t taskId)
 std::vector<ScriptTextProblem> FindScriptTextProblems(const TableDef& scripting, const QString& text)
 {
     std::vector<ScriptTextProblem> problems;
-    std::vector<std::pair<int, QString>> openTests; // line and keyword of each test not yet ended
     const QStringList lines = ScriptLines(text);
     for (int number = 1; number <= lines.size(); ++number) {
-        const QString& line = lines[number - 1];
-        const auto fault = [&](const QString& why) { problems.push_back({number, why}); };
-        if (line.size() > kScriptTextLineWidth) {
-            fault(QStringLiteral("the line is longer than 1,024 characters."));
-            continue;
-        }
         ScriptingRecord item;
         QString problem;
-        if (ParseScriptLine(line, item, &problem) == ScriptLineKind::Blank)
+        const ScriptLineKind kind = ParseScriptLine(lines[number - 1], item, &problem);
+        if (kind == ScriptLineKind::Blank)
             continue;
-        if (!problem.isEmpty()) {
-            fault(problem);
-            continue;
-        }
-        if (const std::optional<int> width = CutWidth(scripting, item)) {
-            fault(QStringLiteral("a value is longer than the ") + QString::number(*width)
-                  + QStringLiteral(" characters it can keep."));
+        if (kind == ScriptLineKind::Known && !problem.isEmpty()) {
+            problems.push_back({number, problem});
             continue;
         }
-        const QString keyword = line.trimmed().section(QLatin1Char(' '), 0, 0).toUpper();
-        if (IsTestKeyword(keyword)) {
-            openTests.emplace_back(number, keyword);
-        } else if (keyword == QLatin1String("END")) {
-            if (openTests.empty())
-                fault(QStringLiteral("END has no test (IF...) before it to end."));
-            else
-                openTests.pop_back();
-        }
+        if (const std::optional<int> width = CutWidth(scripting, item))
+            problems.push_back({number, QStringLiteral("a value is longer than the ") + QString::number(*width)
+                                            + QStringLiteral(" characters it can keep.")});
     }
-    // A test without its END would leave out everything after it, the
-    // scripts queued behind this one too, whenever it fails.
-    for (const auto& [number, keyword] : openTests)
-        problems.push_back({number, keyword + QStringLiteral(" has no END after it.")});
-    std::stable_sort(problems.begin(), problems.end(),
-                     [](const ScriptTextProblem& a, const ScriptTextProblem& b) { return a.line < b.line; });
     return problems;
 }
 
@@ -167,7 +137,11 @@ bool ScriptTextToItems(Table<ScriptingRecord>& scripting, int32_t taskId, const 
         ScriptingRecord item;
         item.ID = taskId;
         item.Sequence = number;
-        if (ParseScriptLine(lines[number - 1], item) != ScriptLineKind::Blank)
+        const ScriptLineKind kind = ParseScriptLine(lines[number - 1], item);
+        if (kind == ScriptLineKind::Unknown)
+            ShowError(QLatin1String(kUnknownScriptActionText) + QLatin1Char('|') + item.Action + QLatin1Char('|')
+                      + item.Command);
+        if (kind != ScriptLineKind::Blank)
             items.push_back(item);
     }
     const DataError error = ReplaceScript(scripting, taskId, items);

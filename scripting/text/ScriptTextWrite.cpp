@@ -18,31 +18,64 @@ constexpr int kMaxIndent = 24;
 constexpr int kTopicHalf = 128;
 const QString kEmptyToken = QStringLiteral("\"\"");
 
-// The keyword and its tokens, each through QuoteScriptToken, joined by
-// blanks; empty tokens at the end are left off.
-QString Line(const char* keyword, QStringList tokens, const QString& options = QString())
+// The keyword and its tokens, already quoted, joined by blanks; empty
+// tokens at the end are left off; the options follow.
+QString Joined(const char* keyword, QStringList tokens, const QString& options = QString())
 {
-    for (QString& token : tokens)
-        token = QuoteScriptToken(token);
     while (!tokens.isEmpty() && tokens.last() == kEmptyToken)
         tokens.removeLast();
     tokens.prepend(QLatin1String(keyword));
     return tokens.join(QLatin1Char(' ')) + options;
 }
 
+// The keyword and its tokens, each through QuoteScriptToken.
+QString Line(const char* keyword, QStringList tokens, const QString& options = QString())
+{
+    for (QString& token : tokens)
+        token = QuoteScriptToken(token);
+    return Joined(keyword, tokens, options);
+}
+
 QString Number(int32_t value) { return QString::number(value); }
+
+bool IsWaitMode(const QString& text)
+{
+    const QString upper = Clip(text).toUpper();
+    return upper == QLatin1String("AND") || upper == QLatin1String("OR") || upper == QLatin1String("EITHER")
+           || upper == QLatin1String("BOTH");
+}
+
+bool IsWholeNumber(const QString& text)
+{
+    bool number = false;
+    text.trimmed().toInt(&number);
+    return number;
+}
+
+// A value that the parser would take for a word of the line (a mode, the
+// seconds, an option) goes in double quotes.
+QString WaitValue(const QString& value)
+{
+    const bool misread = IsWaitMode(value) || IsWholeNumber(value)
+                         || value.trimmed().startsWith(QLatin1String("MODE="), Qt::CaseInsensitive);
+    return misread ? QuotedScriptToken(value) : QuoteScriptToken(value);
+}
 
 QString WaitLine(const ScriptingRecord& item)
 {
+    const QString mode = Clip(item.DDEApplicationName);
     const QString seconds = Number(item.SecondsToWait);
-    if (Clip(item.WaitForWindow).isEmpty())
-        return Line("WAIT", {seconds});
-    const bool noMode = Clip(item.DDEApplicationName).isEmpty();
-    if (noMode && item.SecondsToWait == 0)
-        return Line("WAIT", {item.WaitForWindow, item.FocusOnWindow});
-    if (noMode)
-        return Line("WAIT", {seconds, item.WaitForWindow, item.FocusOnWindow});
-    return Line("WAIT", {item.DDEApplicationName, seconds, item.WaitForWindow, item.FocusOnWindow});
+    const QString title = WaitValue(item.WaitForWindow);
+    const QString contents = WaitValue(item.FocusOnWindow);
+    if (IsWaitMode(mode))
+        return Joined("WAIT", {mode, seconds, title, contents});
+    // Seconds and a title without a mode read back as "Both".
+    const bool readAsBoth = item.SecondsToWait > 0 && !Clip(item.WaitForWindow).isEmpty();
+    if (!mode.isEmpty() || readAsBoth)
+        return Joined("WAIT", {seconds, title, contents}, QStringLiteral(" MODE=") + QuoteScriptToken(mode));
+    if (item.SecondsToWait == 0 && !Clip(item.WaitForWindow).isEmpty())
+        return Joined("WAIT", {title, contents});
+    return Joined("WAIT", {seconds, title, contents});
 }
 
 QString DisplayLine(const ScriptingRecord& item)
@@ -57,40 +90,61 @@ QString DisplayLine(const ScriptingRecord& item)
     return QStringLiteral("DISPLAY ") + quoted.join(QLatin1Char(' ')) + QStringLiteral(" /MODAL");
 }
 
+// A command or folder that reads like an option goes in double quotes.
+QString StartValue(const QString& value)
+{
+    const QString upper = value.trimmed().toUpper();
+    const bool option = upper.startsWith(QLatin1String("WAIT=")) || upper.startsWith(QLatin1String("PRIORITY="))
+                        || upper.startsWith(QLatin1String("MODE=")) || upper.startsWith(QLatin1String("ACTION="));
+    return option ? QuotedScriptToken(value) : QuoteScriptToken(value);
+}
+
+// The verbs "ACTION=" names by their first two letters are written as they
+// are; any other verb in double quotes, which the parser takes as written.
+QString StartVerbOption(const QString& verb)
+{
+    for (const char* named : {"Open", "View", "Print", "Play", "Explore", "Find", "Edit"}) {
+        if (verb == QLatin1String(named))
+            return verb;
+    }
+    return QuotedScriptToken(verb);
+}
+
 QString StartLine(const ScriptingRecord& item)
 {
+    // The codes are normalised: four digits.
     const QString codes = item.DDEApplicationName;
-    const auto code = [&codes](int index) { return index < codes.size() ? codes[index] : QLatin1Char(' '); };
     QString options;
-    if (code(0) > QLatin1Char('0'))
+    if (codes[0] == u'1')
         options += QStringLiteral(" WAIT=") + Number(item.TimeElapsed);
-    if (code(1) > QLatin1Char('0') && code(1) != QLatin1Char('2'))
-        options += QStringLiteral(" PRIORITY=") + code(1);
-    if (code(2) > QLatin1Char('1'))
-        options += QStringLiteral(" MODE=") + code(2);
-    const QString verb = Clip(item.DDEApplicationTopic).trimmed();
-    if (!verb.isEmpty() && !verb.contains(QLatin1Char(' ')))
-        options += QStringLiteral(" ACTION=") + verb;
-    if (code(3) > QLatin1Char('0'))
+    if (codes[1] != u'2')
+        options += QStringLiteral(" PRIORITY=") + codes[1];
+    if (codes[2] != u'1')
+        options += QStringLiteral(" MODE=") + codes[2];
+    const QString verb = Clip(item.DDEApplicationTopic);
+    if (!verb.isEmpty())
+        options += QStringLiteral(" ACTION=") + StartVerbOption(verb);
+    if (codes[3] == u'1')
         options += QStringLiteral(" /TRANSLATE");
     // A start-in folder left empty keeps its place when options follow.
     if (options.isEmpty())
-        return Line("START", {item.Command, item.Path});
-    return QStringLiteral("START ") + QuoteScriptToken(item.Command) + QLatin1Char(' ') + QuoteScriptToken(item.Path)
-           + options;
+        return Joined("START", {StartValue(item.Command), StartValue(item.Path)});
+    return QStringLiteral("START ") + StartValue(item.Command) + QLatin1Char(' ') + StartValue(item.Path) + options;
 }
 
 QString FileLine(const ScriptingRecord& item)
 {
     const QString subAction = Clip(item.DDEType);
-    if (subAction == QLatin1String("Delete") || subAction == QLatin1String("Recycle"))
-        return Line("FILE", {subAction, item.Command});
-    if (subAction == QLatin1String("FTP Upload") || subAction == QLatin1String("FTP Download"))
-        return Line("FILE", {subAction, item.Command, item.Path, item.DDEApplicationName,
-                             item.DDEApplicationTopic.left(kTopicHalf), item.DDEApplicationTopic.mid(kTopicHalf)});
-    if (subAction == QLatin1String("HTTP Download"))
-        return Line("FILE", {subAction, item.Command, item.Path, item.DDEApplicationName});
-    return Line("FILE", {subAction, item.Command, item.Path});
+    // A sub-action no word names is written in double quotes: read back as
+    // it stands.
+    const QString word =
+        ScriptAction::FileActionNamed(subAction).isEmpty() ? QuotedScriptToken(subAction) : QuoteScriptToken(subAction);
+    QStringList tokens;
+    for (const QString& value : {item.Command, item.Path, item.DDEApplicationName,
+                                 item.DDEApplicationTopic.left(kTopicHalf), item.DDEApplicationTopic.mid(kTopicHalf)})
+        tokens.append(QuoteScriptToken(value));
+    // The sub-action always stands, even blank: the values follow it.
+    return QStringLiteral("FILE ") + word + Joined("", tokens);
 }
 
 bool IsTest(const QString& action)

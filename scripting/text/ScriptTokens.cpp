@@ -2,10 +2,9 @@
 
 #include "core/launch/ScriptTokenQuoting.h"
 #include "platform/runtime/FixedText.h"
+#include "scripting/items/ScriptActions.h"
 #include "scripting/text/ScriptText.h"
 
-#include <array>
-#include <utility>
 
 namespace vl {
 namespace {
@@ -86,36 +85,8 @@ QStringList SplitScriptTokens(QStringView arguments)
 
 QString FileActionDisplayName(const QString& word)
 {
-    static const std::array<std::pair<const char*, const char*>, 18> kNames{{
-        {"COPY", "Copy"},
-        {"RENAME", "Rename"},
-        {"RECYCLE", "Recycle"},
-        {"MOVE", "Move"},
-        {"DELETE", "Delete"},
-        {"MAKE DIRECTORY", "Make Directory"},
-        {"REMOVE DIRECTORY", "Remove Directory"},
-        {"GET FILE DATE", "Get File Date"},
-        {"GET FILE TIME", "Get File Time"},
-        {"GET FILE SIZE", "Get File Size"},
-        {"LOG WINDOWS", "Log Windows"},
-        {"IF FILE EXISTS", "If File Exists"},
-        {"FTPUPLOAD", "FTP Upload"},
-        {"FTP UPLOAD", "FTP Upload"},
-        {"FTPDOWNLOAD", "FTP Download"},
-        {"FTP DOWNLOAD", "FTP Download"},
-        {"HTTPDOWNLOAD", "HTTP Download"},
-        {"HTTP DOWNLOAD", "HTTP Download"},
-    }};
-    const QString upper = Clip(word).trimmed().toUpper();
-    if (upper == QLatin1String("FTP"))
-        return QStringLiteral("FTP Download");
-    if (upper == QLatin1String("HTTP"))
-        return QStringLiteral("HTTP Download");
-    for (const auto& [key, name] : kNames) {
-        if (upper == QLatin1String(key))
-            return QLatin1String(name);
-    }
-    return QStringLiteral("Copy");
+    const QString named = ScriptAction::FileActionNamed(word);
+    return named.isEmpty() ? QStringLiteral("Copy") : named;
 }
 
 } // namespace vl

@@ -26,6 +26,7 @@ TEST(HotKeyCodes, TextsParseToKeyAndModifierBits)
         {"Win-Ctrl-Alt-Shift-PgDn", kWin + kCtrl + kAlt + kShift + 34},
         {"*Space", kWin + 32},         {"Ctrl-Bogus", kCtrl},        {"Bogus", 0},
         {"", 0},                       {"CtrlShift", kCtrl + kShift},
+        {"CtrxShixxA", kCtrl + kShift + 65}, {"WinnA", kWin}, {"Shi", kShift},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseHotKey(QString::fromLatin1(c.text)), c.code) << c.text;

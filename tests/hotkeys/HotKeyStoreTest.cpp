@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace vl {
 namespace {
 
@@ -56,9 +58,26 @@ TEST(HotKeyTextTest, StoredTextsInAnySpellingShowTheirBoxesAndKey)
         {"ShiftKeyPad1", {false, false, false, true, "KeyPad1"}}, // no list name: kept as written
         {"CtrlShift", {false, true, false, true, ""}},
         {"WinW", {true, false, false, false, "W"}},
+        {"ctrxshixxa", {false, true, false, true, "A"}}, // words known by their first three letters
+        {"- \x01^A", {false, false, false, false, "\x01^A"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SplitHotKeyText(c.text), c.parts) << c.text;
+}
+
+// Whatever a stored text holds (control characters, blanks, signs, words),
+// the parts shown, written back and read again are the same parts.
+TEST(HotKeyTextTest, ReadingWritingAndReadingAgainGivesTheSameParts)
+{
+    const QString alphabet = QString::fromUtf16(u"\x01\x1f\t \x0b\x85\xa0\x2028-+^%*CtrlShiftWinAltKeyA5");
+    std::mt19937 random(20261209);
+    for (int i = 0; i < 20000; ++i) {
+        QString text;
+        for (int length = static_cast<int>(random() % 9); length > 0; --length)
+            text += alphabet.at(static_cast<qsizetype>(random() % alphabet.size()));
+        const HotKeyParts parts = SplitHotKeyText(text);
+        ASSERT_EQ(SplitHotKeyText(BuildHotKeyText(parts)), parts) << qPrintable(text.toUtf8().toHex(' '));
+    }
 }
 
 class HotKeyStoreTest : public ::testing::Test {

@@ -5,8 +5,11 @@
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/ProgramQueues.h"
 #include "core/dictionary/TableDefinitions.h"
+#include "core/base/Globals.h"
+#include "hotkeys/DesktopHotKeyOutput.h"
 #include "hotkeys/HotKeyActions.h"
 #include "hotkeys/ProgramHotKeys.h"
+#include "platform/desktop/FakeDesktopBackend.h"
 #include "platform/desktop/FakeHotKeyBackend.h"
 #include "platform/desktop/X11HotKeyBackend.h"
 #include "tests/platform/desktop/PrivateXServer.h"
@@ -200,8 +203,8 @@ TEST_F(ProgramHotKeysTest, TextActionsTypeCopyOrPasteAndReportWhatFails)
         {"switched off", make("Text", "Type", "abc", 0), {}, {}, {}},
         {"unknown type", make("Text", "Shout", "abc"), {}, {}, "Unknown Text Automation:  Shout"},
         {"unknown action", make("Mail", "Type", "abc"), {}, {}, "Unknown Action:  Mail"},
-        {"typing fails", make("Text", "Type", "[Bogus"), "no ] after [", {"release", "pause 200", "keys [Bogus"},
-         "The text could not be typed: no ] after ["},
+        {"typing fails", make("Text", "Type", "[Enter]"), "The key Enter could not be pressed.",
+         {"release", "pause 200", "keys [Enter]"}, "The text could not be typed: The key Enter could not be pressed."},
     };
     for (const Case& c : cases) {
         test::ScriptedPrompt asked;
@@ -217,6 +220,37 @@ TEST_F(ProgramHotKeysTest, TextActionsTypeCopyOrPasteAndReportWhatFails)
             EXPECT_EQ(asked.Questions().at(0).caption, "Hot-Key Ctrl-T Error") << c.what;
         }
     }
+}
+
+// A "Type" text goes out as a script's Send Keys text does: in bursts after
+// pauses of the setting, a group that names no key typed as written or, a
+// modifier alone, left out, and the rest typed all the same.
+TEST_F(ProgramHotKeysTest, TypedTextGoesThroughTheScriptsKeystrokeRoutine)
+{
+    class PausingOutput : public DesktopHotKeyOutput {
+    public:
+        void Pause(int ms) override { pauses << ms; }
+        QList<int> pauses;
+    };
+    FakeDesktopBackend desktop;
+    DesktopOverride useDesktop(desktop);
+    BurstSize = 3;
+    GlobalDelay = 25;
+    PausingOutput typing;
+    SysHotKeysRecord record;
+    record.HotKey = "Ctrl-T";
+    record.Action = "Text";
+    record.TEXTTYPE = "Type";
+    record.Text = "mail[at]x[Ctrl]y[Enter]";
+    record.ACTIVE = 1;
+    RunHotKeyAction(record, typing);
+    QString typed;
+    for (const QString& event : desktop.Events())
+        typed += event.startsWith("type ") ? event.mid(5) : "<" + event + ">";
+    EXPECT_EQ(typed, "<up 16><up 17><up 18><up 19>mail[at]xy<down 13><up 13>");
+    // "mai", "l", "[at]", "x", "[Ctrl]", "y", "[Enter]", each after 250 ms.
+    EXPECT_EQ(typing.pauses, QList<int>({200, 250, 250, 250, 250, 250, 250, 250}));
+    BurstSize = 7;
 }
 
 TEST_F(ProgramHotKeysTest, TaskActionsQueueTheScriptOfTheirOwnTaskOnly)

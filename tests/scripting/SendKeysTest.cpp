@@ -3,7 +3,11 @@
 
 #include "scripting/SendKeys.h"
 
+#include "core/base/Globals.h"
 #include "platform/desktop/FakeDesktopBackend.h"
+#include "tests/support/TempDir.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -28,36 +32,57 @@ TEST(SendKeysTest, KeyStringsGiveKeyCodes)
         EXPECT_EQ(ParseKeyString(c.text), c.code) << c.text;
 }
 
-TEST(SendKeysTest, KeystrokeTextsSplitIntoStepsOrSayWhatIsWrong)
+// Every bracketed group types something or, modifiers without a key, is
+// logged; none stops the rest of the text. A pause comes before each piece.
+TEST(SendKeysTest, BracketedGroupsTypeTheirKeyTheirValueOrThemselves)
 {
-    using Steps = QList<KeyStroke>;
     const struct {
         const char* keys;
-        Steps steps;
-        const char* error; // part of the message when the text is refused
+        const char* events;
+        int pauses;
+        const char* logged; // the event-log line, when one is written
     } cases[] = {
-        {"Hello", {{0, "Hello"}}, ""},
-        {"Hi[Enter]there   ", {{0, "Hi"}, {13, ""}, {0, "there"}}, ""},
-        {"[AltF4][^c]", {{kAltBit + 115, ""}, {kCtrlBit + 'C', ""}}, ""},
-        {"a[[]b]c", {{0, "a[b]c"}}, ""},
-        {"x[=1+2]y", {{0, "x"}, {0, "3"}, {0, "y"}}, ""},
-        {"", {}, ""},
-        {"abc[Enter", {}, "position 4"},
-        {"[Backspace]", {}, "[Backspace]"},
-        {"ok[CtrlQQ]", {}, "[CtrlQQ]"},
-        {"[]", {}, "Empty"},
+        {"Hi[Enter]there   ", "Hi|down 13|up 13|there", 3, ""},
+        {"[AltF4][^c]", "down 18|down 115|up 115|up 18|down 17|down 67|up 67|up 17", 2, ""},
+        {"mail me [at] home", "mail me [at] home", 4, ""},
+        {"a[b", "a[b", 2, ""},
+        {"x]y[", "x]y[", 2, ""},
+        {"[]", "[]", 1, ""},
+        {"[Backspace]ok", "[Backspace]ok", 2, ""},
+        {"ok[CtrlQQ]", "ok[CtrlQQ]", 2, ""},
+        {"[a[b]c", "[a[b]c", 2, ""},
+        {"a[[]b]c", "a[b]c", 3, ""},
+        {"x[=1+2]y", "x3y", 3, ""},
+        {"[Ctrl]x", "x", 2, "Keys not sent:  [Ctrl] names no key."},
+        {"a[^+]b", "ab", 3, "Keys not sent:  [^+] names no key."},
+        {"", "", 0, ""},
     };
+    GlobalUseLog = true;
+    BurstSize = 7;
     for (const auto& c : cases) {
+        QFile::remove(QStringLiteral("VLMREVNT.LOG"));
+        FakeDesktopBackend desktop;
+        QList<int32_t> pauses;
         QString error;
-        const auto steps = ParseKeystrokes(c.keys, &error);
-        if (*c.error) {
-            EXPECT_FALSE(steps) << c.keys;
-            EXPECT_TRUE(error.contains(c.error)) << c.keys << ": " << error.toStdString();
-        } else {
-            ASSERT_TRUE(steps) << c.keys << ": " << error.toStdString();
-            EXPECT_EQ(*steps, c.steps) << c.keys;
+        EXPECT_TRUE(SendScriptKeystrokes(QString::fromUtf8(c.keys), [&](int32_t h) { pauses << h; }, desktop, &error))
+            << c.keys << ": " << error.toStdString();
+        QStringList events; // typed characters run together, key events apart
+        bool typing = false;
+        for (const QString& event : desktop.Events()) {
+            const bool typed = event.startsWith(QLatin1String("type "));
+            if (typed && typing)
+                events.last() += event.mid(5);
+            else
+                events << (typed ? event.mid(5) : event);
+            typing = typed;
         }
+        EXPECT_EQ(events.join(u'|'), QString::fromUtf8(c.events)) << c.keys;
+        EXPECT_EQ(pauses, QList<int32_t>(c.pauses, GlobalDelay)) << c.keys;
+        EXPECT_TRUE(test::ReadTextFile(QStringLiteral("VLMREVNT.LOG")).contains(QString::fromUtf8(c.logged))) << c.keys;
+        if (!*c.logged)
+            EXPECT_FALSE(QFile::exists(QStringLiteral("VLMREVNT.LOG"))) << c.keys;
     }
+    GlobalUseLog = false;
 }
 
 TEST(SendKeysTest, EventsSentAndModifiersAlwaysReleased)
@@ -77,8 +102,8 @@ TEST(SendKeysTest, EventsSentAndModifiersAlwaysReleased)
         {"[^+Home]", false, 36, 0, false, "down 16|down 17|up 16|up 17"},
         {"[^+Home]", false, 17, 0, false, "down 16|up 16"},
         {"Hi![Enter]", true, 0, U'i', false, "down 20|up 20|type H|down 20|up 20"},
-        {"ab[Backspace]", false, 0, 0, false, ""},
-        {"ab[Tab", false, 0, 0, false, ""},
+        {"ab[Backspace]", false, 0, 0, true, "type a|type b|type [|type B|type a|type c|type k|type s|type p|type a|type c|type e|type ]"},
+        {"ab[Tab", false, 0, 0, true, "type a|type b|type [|type T|type a|type b"},
     };
     for (const auto& c : cases) {
         FakeDesktopBackend desktop;

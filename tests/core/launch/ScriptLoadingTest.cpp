@@ -77,7 +77,7 @@ TEST(TransferFileActions, BecomeStartsOfTheHelperProgramsWithQuotedTokens)
         {"Copy", "File Actions host,1"},
     };
     for (const auto& [type, expected] : cases) {
-        ScriptingRecord item{.Action = "File Actions", .Command = "host,1", .Path = "\"/in box\"", .DDEType = type,
+        ScriptingRecord item{.Action = "File Actions", .Command = "host,1", .Path = "/in box", .DDEType = type,
                              .DDEApplicationTopic = half + "pass word"};
         ConvertFileActionCommand(item, {});
         const bool converted = item.Action == "Start Program";
@@ -90,7 +90,7 @@ TEST(TransferFileActions, BecomeStartsOfTheHelperProgramsWithQuotedTokens)
 
 TEST(TransferFileActions, EveryTokenReachesTheHelperAsExactlyOneArgument)
 {
-    const QString password = QStringLiteral("pa\" /AUTO \"ss");
+    const QString password = QStringLiteral("\"pa\" /AUTO \"ss\"");
     ScriptingRecord item{.Action = "File Actions", .Command = "host", .Path = "/in", .DDEType = "FTP Upload",
                          .DDEApplicationTopic = "user" + QString(124, ' ') + password};
     ConvertFileActionCommand(item, {});
@@ -98,10 +98,10 @@ TEST(TransferFileActions, EveryTokenReachesTheHelperAsExactlyOneArgument)
     EXPECT_EQ(parts.program, "VLFTP");
     EXPECT_EQ(parts.arguments, (QStringList{"U", "host", "/in", "", "user", password}));
 
-    // Any text comes back as one argument: the token clipped, with quotes
-    // around the whole of it dropped.
-    QStringList texts{"", "\"\"", "\"", "\"\"\"", "\"abc\"", " lead", "a\"\"b", "\"x", "x\"", "tab\tin", "line\nend"};
-    const QString alphabet = QString::fromUtf8("aZ0 \t\",/\\\n;'é日");
+    // Any text comes back as exactly one argument, clipped as stored fields
+    // are, its own quotes and brackets kept.
+    QStringList texts{"", "\"\"", "\"", "\"\"\"", "\"abc\"", " lead", "a\"\"b", "\"x", "x\"", "tab\tin", "line\nend", "a["};
+    const QString alphabet = QString::fromUtf8("aZ0 \t\",/\\\n;'é日[]");
     std::mt19937 random(20240601);
     for (int i = 0; i < 3000; ++i) {
         QString text;
@@ -111,7 +111,7 @@ TEST(TransferFileActions, EveryTokenReachesTheHelperAsExactlyOneArgument)
     }
     for (const QString& text : texts) {
         const QStringList arguments = SplitCommandLine("HELPER " + QuoteScriptToken(text) + " /AUTO").arguments;
-        ASSERT_EQ(arguments, (QStringList{Clip(StripQuotes(text)), "/AUTO"}))
+        ASSERT_EQ(arguments, (QStringList{Clip(text), "/AUTO"}))
             << text.toStdString() << " as " << QuoteScriptToken(text).toStdString();
     }
 }

@@ -47,7 +47,14 @@ TEST(ScriptItemRulesTest, OldFormsAreBroughtToTheCurrentVocabulary)
         {"Send Keystrokes  ", &ScriptingRecord::Keystrokes, "[AltF4]", "Send Keys", "[AltF4]"},
         {"DDE (Dynamic Data Exchange)", &ScriptingRecord::DDEApplicationName, "and", "DDE (Dynamic Data Exchange)",
          "and"},
-        {"Start Program", &ScriptingRecord::DDEApplicationName, "Either", "Start Program", "Either"},
+        {"Start Program", &ScriptingRecord::DDEApplicationName, "Either", "Start Program", "0210"},
+        {"Start Program", &ScriptingRecord::DDEApplicationName, "1", "Start Program", "1210"},
+        {"Start Program", &ScriptingRecord::DDEApplicationName, "0371", "Start Program", "0371"},
+        {"File Actions", &ScriptingRecord::DDEType, "ftpupload", "File Actions", "FTP Upload"},
+        {"File Actions", &ScriptingRecord::DDEType, "File Exists", "File Actions", "If File Exists"},
+        {"File Actions", &ScriptingRecord::DDEType, "Tidy", "File Actions", "Tidy"},
+        {"Start Script", &ScriptingRecord::Path, "jump", "Start Script", "Jump to (Execute and skip)"},
+        {"Start Script", &ScriptingRecord::Path, "Later", "Start Script", "Later"},
     };
     for (const auto& c : cases) {
         ScriptingRecord item = Item(c.action);

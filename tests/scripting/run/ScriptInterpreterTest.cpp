@@ -1,5 +1,5 @@
 #include "core/dictionary/Dictionary.h"
-#include "scripting/run/KeystrokeBursts.h"
+#include "scripting/KeystrokeBursts.h"
 #include "tests/peers/MailPeer.h"
 #include "tests/scripting/run/ScriptRunFixture.h"
 
@@ -170,6 +170,28 @@ TEST_F(ScriptRun, ProgramWaitsEndWithTheExitCodeOrTheirTimeout)
     }
 }
 
+// In debug mode a program start says how it was started: plainly, with a
+// verb, or with its window mode and priority alone.
+TEST_F(ScriptRun, ProgramStartsSayInTheirDebugLineHowTheyWereStarted)
+{
+    DebugMode = true;
+    Queue({{.Action = "Start Program", .Command = "true", .DDEApplicationName = "0210"},
+           {.Action = "Start Program", .Command = "true", .DDEApplicationName = "0210", .DDEApplicationTopic = "Open"},
+           {.Action = "Start Program", .Command = "true", .DDEApplicationName = "0310"},
+           {.Action = "Start Program", .Command = "true", .DDEApplicationName = "0230", .DDEApplicationTopic = "Open"},
+           End()});
+    RunOut();
+    QStringList starts;
+    for (const QString& line : Log()) {
+        if (line.startsWith("Debug|Debug - "))
+            starts << line.mid(6);
+    }
+    EXPECT_EQ(starts, QStringList({"Debug - Simple Run: true |  | wait 0 | mode 1 | priority 2 | verb",
+                                   "Debug - Full Command Sent: true |  | wait 0 | mode 1 | priority 2 | verb Open",
+                                   "Debug - No Operation Sent: true |  | wait 0 | mode 1 | priority 3 | verb",
+                                   "Debug - Full Command Sent: true |  | wait 0 | mode 3 | priority 2 | verb Open"}));
+}
+
 TEST_F(ScriptRun, ASelfStartingScriptCannotGrowTheQueueWithoutEnd)
 {
     for (int i = 0; i < kScriptQueueLimit; ++i)
@@ -190,7 +212,8 @@ TEST(KeystrokeBursts, PlainTextGoesInBurstsAndGroupsAlone)
     } cases[] = {
         {"abc[ENTER]def", 2, {{false, "ab"}, {false, "c"}, {true, "ENTER"}, {false, "def"}}},
         {"[[]x  ", 7, {{true, "["}, {false, "x"}}},
-        {"ab[open", 0, {{false, "a"}, {false, "b"}, {false, "open"}}},
+        {"ab[open", 0, {{false, "a"}, {false, "b"}, {false, "[open"}}},
+        {"[]x]", 7, {{true, ""}, {false, "x]"}}},
         {"   ", 3, {}},
     };
     for (const auto& c : cases)

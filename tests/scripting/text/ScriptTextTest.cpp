@@ -3,7 +3,10 @@
 // replaced from text in one batch.
 
 #include "core/dictionary/Dictionary.h"
+#include "core/launch/ScriptTokenQuoting.h"
 #include "platform/runtime/FixedText.h"
+#include "scripting/items/NormalizeScriptItem.h"
+#include "scripting/items/ScriptActions.h"
 #include "scripting/items/ScriptItemTables.h"
 #include "scripting/text/ScriptExchange.h"
 #include "scripting/text/ScriptText.h"
@@ -14,6 +17,8 @@
 #include <SQLiteCpp/Database.h>
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace vl {
 namespace {
@@ -106,13 +111,19 @@ TEST(ScriptTextFormat, TypedLinesKeepWhatTheUserWrote)
         {"KEYS [Alt F4],x", "Send Keys|Keystrokes=[Alt F4],x"},
         {"  ! note this   down", "Comment|Command=note this   down"},
         {"SET x 1,5", "Set Value|Command=1,5|Path=x"},
-        {"WAIT 999 Or Editor* Save", "Wait|SecondsToWait=999|WaitForWindow=Editor*|FocusOnWindow=Save|DDEApplicationName=Or"},
+        {"WAIT 999 Or Editor*", "Wait|SecondsToWait=999|WaitForWindow=Or|FocusOnWindow=Editor*|DDEApplicationName=Both"},
+        {"WAIT Or 9 Editor*", "Wait|SecondsToWait=9|WaitForWindow=Editor*|DDEApplicationName=Or"},
+        {"WAIT 0", "Wait"},
+        {R"(WAIT "5" x)", "Wait|WaitForWindow=5|FocusOnWindow=x"},
+        {"WAIT 5 Editor* MODE=later", "Wait|SecondsToWait=5|WaitForWindow=Editor*|DDEApplicationName=later"},
         {"WAIT Editor* Save 7", "Wait|SecondsToWait=7|WaitForWindow=Editor*|FocusOnWindow=Save|DDEApplicationName=Both"},
         {"WAIT and 4 Editor*", "Wait|SecondsToWait=4|WaitForWindow=Editor*|DDEApplicationName=and"},
         {"START editor WAIT=30", "Start Program|TimeElapsed=30|Command=editor|DDEApplicationName=1210"},
         {"start editor /tmp action=printto", "Start Program|Command=editor|Path=/tmp|DDEApplicationName=0210|DDEApplicationTopic=Print"},
         {"START editor ACTION=unlock", "Start Program|Command=editor|DDEApplicationName=0210|DDEApplicationTopic=UNLOCK"},
         {"FILE EXISTS /a /b", "File Actions|Command=/a|Path=/b|DDEType=Copy"},
+        {R"(FILE "Tidy" /a)", "File Actions|Command=/a|DDEType=Tidy"},
+        {R"(START editor ACTION="runas")", "Start Program|Command=editor|DDEApplicationName=0210|DDEApplicationTopic=runas"},
         {"FILE ftp /a /b host user", "File Actions|Command=/a|Path=/b|DDEType=FTP Download|DDEApplicationName=host|DDEApplicationTopic=user"},
         {"DISPLAY hello /modal", "Display Message|DDEApplicationName=hello"},
         {R"(DISPLAY hello "/MODAL")", "Display Message|SecondsToWait=1|DDEApplicationName=hello|DDEApplicationTopic=/MODAL"},
@@ -128,6 +139,30 @@ TEST(ScriptTextFormat, TypedLinesKeepWhatTheUserWrote)
         EXPECT_EQ(ItemFields(item), QString::fromUtf8(c.fields)) << c.line;
     }
     EXPECT_EQ(SplitScriptTokens(uR"(a,b  "c d" [x y] "")"), (QStringList{"a,", "b", "c d", "[x y]", ""}));
+}
+
+// Quoting and splitting give back exactly the values, for any text: its own
+// quotes, brackets, commas and blanks included (clipped, as stored fields are).
+TEST(ScriptTextFormat, QuotedTokensSplitBackIntoExactlyTheirValues)
+{
+    const QString alphabet = QStringLiteral("\"[], ab/\\\t");
+    std::mt19937 random(20261209);
+    const auto text = [&] {
+        QString value;
+        for (int length = static_cast<int>(random() % 8); length > 0; --length)
+            value += alphabet.at(static_cast<qsizetype>(random() % alphabet.size()));
+        return value;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const QStringList written{text(), text(), text()};
+        QStringList quoted;
+        QStringList expected;
+        for (const QString& value : written) {
+            quoted << QuoteScriptToken(value);
+            expected << Clip(value);
+        }
+        ASSERT_EQ(SplitScriptTokens(quoted.join(' ')), expected) << quoted.join(' ').toStdString();
+    }
 }
 
 class ScriptTextStoreTest : public ::testing::Test {
@@ -169,17 +204,14 @@ TEST_F(ScriptTextStoreTest, LinesThatDoNotReadWholeAreShownWithTheirNumbersAndNo
         QString text;
         QStringList shown; // the lines of the message after its first
     } cases[] = {
-        {"KEYS a\r\nBeep twice", {"Line 2: Unknown script action: Beep"}},
         {"FOCUS Untitled - Editor", {"Line 1: FOCUS takes 2 values; put a value that holds blanks or commas in double quotes."}},
         {"IFTIME 5\r\n  IF x = 1,5\r\n  END\r\nEND", {"Line 2: IF takes 3 values; put a value that holds blanks or commas in double quotes."}},
         {"EMAIL 12x\r\nEXIT now", {"Line 1: \"12x\" is not a whole number.", "Line 2: EXIT takes no values."}},
         {"START editor WAIT=soon", {"Line 1: \"soon\" is not a whole number."}},
         {"FILE Remove /tmp/x", {"Line 1: \"Remove\" is no file action."}},
-        {"IFWINDOW Editor*\r\nIFTIME 5\r\nEND", {"Line 1: IFWINDOW has no END after it."}},
-        {"KEYS a\r\nEND\r\nEND", {"Line 2: END has no test (IF...) before it to end.", "Line 3: END has no test (IF...) before it to end."}},
         {"KEYS " + QString(300, 'k'), {"Line 1: a value is longer than the 255 characters it can keep."}},
-        {"KEYS a\r\n! " + QString(1100, 'c'), {"Line 2: the line is longer than 1,024 characters."}},
-        {QString("Beep\r\n").repeated(12), {"Line 1: Unknown script action: Beep", "Line 2: Unknown script action: Beep"}},
+        {"KEYS a\r\n! " + QString(1100, 'c'), {"Line 2: a value is longer than the 255 characters it can keep."}},
+        {QString("EXIT now\r\n").repeated(12), {"Line 1: EXIT takes no values.", "Line 2: EXIT takes no values."}},
     };
     for (const auto& c : cases) {
         prompt.Answer(1);
@@ -193,6 +225,106 @@ TEST_F(ScriptTextStoreTest, LinesThatDoNotReadWholeAreShownWithTheirNumbersAndNo
     }
     EXPECT_EQ(prompt.Questions().back().text.split('|').size(), 12) << "ten lines and how many more";
     EXPECT_TRUE(prompt.Questions().back().text.endsWith("... and 2 more."));
+}
+
+// A line of an unknown command is shown and stored as an item of that
+// action; tests and their ENDs are stored as written, whether or not they
+// pair up (the interpreter ends an open test at the end of the script).
+TEST_F(ScriptTextStoreTest, UnknownCommandsAndUnpairedTestsAreStoredAsWritten)
+{
+    prompt.Answer(1);
+    EXPECT_TRUE(ScriptTextToItems(d.Scripting, 5, "KEYS a\r\nBeep twice  loudly\r\nEND\r\nIFWINDOW Editor*\r\nIFTIME 5\r\nEND"));
+    EXPECT_EQ(Stored(5), "1:Send Keys 2:Beep 3:...End If 4:If Window... 5:If Time Elapsed... 6:...End If");
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].text, "Unknown script action:|Beep|twice  loudly");
+    EXPECT_EQ(prompt.Questions()[0].caption, "Error");
+}
+
+// Whatever an item holds, in any of the spellings stored items have, its
+// line reads back as the same item (in the current names), and the text of
+// a whole script saves unchanged.
+TEST_F(ScriptTextStoreTest, EveryStoredItemWrittenAsTextAndSavedComesBackTheSame)
+{
+    const QStringList values{"", "plain", "two words", "a,b", "\"quoted\"", "say \"hi\" now", "a[", "[x y]", "x]",
+                             "Or", "either", "5", "-3", "MODE=x", "WAIT=5", "/MODAL", "ACTION=PR", "\"\"", "[",
+                             R"("a,b" x "c")", R"(a[" b")", "~Editor*"};
+    const struct {
+        const char* action;
+        QStringList fields; // the text fields the action keeps
+        QStringList choices; // "Field=value|..." spellings of its modes and numbers
+    } actions[] = {
+        {"Send Keys", {"Keystrokes"}, {""}},
+        {"Send Keystrokes", {"Keystrokes"}, {""}},
+        {"Set Focus", {"FocusOnWindow", "WaitForWindow"}, {""}},
+        {"Wait", {"WaitForWindow", "FocusOnWindow"},
+         {"", "SecondsToWait=5", "DDEApplicationName=Either", "DDEApplicationName=either|SecondsToWait=5",
+          "DDEApplicationName=Both|SecondsToWait=5", "DDEApplicationName=and", "DDEApplicationName=AND|SecondsToWait=3",
+          "DDEApplicationName=or|SecondsToWait=5", "DDEApplicationName=OR", "DDEApplicationName=later|SecondsToWait=5",
+          "DDEApplicationName=two words", "SecondsToWait=-2"}},
+        {"Display Message", {"DDEApplicationName", "DDEApplicationTopic", "FocusOnWindow"},
+         {"", "SecondsToWait=1", "SecondsToWait=5"}},
+        {"Start Program", {"Command", "Path", "DDEApplicationTopic"},
+         {"", "DDEApplicationName=0210", "DDEApplicationName=1371|TimeElapsed=30", "DDEApplicationName=0000",
+          "DDEApplicationName=2", "DDEApplicationName=1999|TimeElapsed=5", "DDEApplicationName=0280"}},
+        {"Start Program", {"Command", "Path"},
+         {"DDEApplicationTopic=Open", "DDEApplicationTopic=print", "DDEApplicationTopic=Properties"}},
+        {"Close Program", {"Command"}, {""}},
+        {"Exit Script", {}, {""}},
+        {"DDE", {"DDEApplicationName", "DDEApplicationTopic", "DDECommand", "DDEType", "DDELinkItem"}, {""}},
+        {"DDE (Dynamic Data Exchange)", {"DDEApplicationName", "DDEApplicationTopic", "DDECommand"}, {""}},
+        {"File Actions", {"Command", "Path", "DDEApplicationName", "DDEApplicationTopic"},
+         {"DDEType=Copy", "DDEType=copy", "DDEType=Move", "DDEType=Rename", "DDEType=Delete", "DDEType=RECYCLE",
+          "DDEType=FTP Upload", "DDEType=FTPUPLOAD", "DDEType=ftp download", "DDEType=FTP", "DDEType=HTTP Download",
+          "DDEType=http", "DDEType=Get File Date", "DDEType=get file time", "DDEType=Get File Size",
+          "DDEType=If File Exists", "DDEType=File Exists", "DDEType=Log Windows", "DDEType=make directory",
+          "DDEType=Remove Directory", "DDEType=Tidy", "DDEType=two words", ""}},
+        {"Send Email", {}, {"", "EmailID=42"}},
+        {"Set Value", {"Path", "Command"}, {""}},
+        {"If Value...", {"Command", "WindowTitleToCheckFor", "WaitForWindow"}, {""}},
+        {"Start Script", {"Command"},
+         {"", "Path=Insert (Execute and continue)", "Path=jump", "Path=A", "Path=Later on"}},
+        {"If Window...", {"WindowTitleToCheckFor", "FocusOnWindow"},
+         {"WindowExistance=Exists", "WindowExistance=Window Exists", "WindowExistance=Does not exist",
+          "WindowExistance=Window Doesn't Exist"}},
+        {"If Time Elapsed...", {},
+         {"IfTimeElapsed=Greater than|TimeElapsed=60", "IfTimeElapsed=greater", "IfTimeElapsed=Less than|TimeElapsed=-1",
+          "IfTimeElapsed=Is Less Than|TimeElapsed=5"}},
+        {"...End If", {}, {""}},
+        {"Comment", {"Command"}, {""}},
+    };
+    int sequence = 0;
+    for (const auto& a : actions) {
+        for (const QString& choice : a.choices) {
+            // Each value in every field, and the values spread over the fields.
+            for (qsizetype v = 0; v < values.size(); ++v) {
+                QStringList fields{choice};
+                for (qsizetype f = 0; f < a.fields.size(); ++f)
+                    fields << a.fields[f] + "=" + values[(v + f * 7) % values.size()];
+                ScriptingRecord item = MakeItem(a.action, fields.join('|'));
+                item.ID = 7;
+                item.Sequence = ++sequence;
+                ASSERT_TRUE(d.Scripting.Add(item));
+                if (a.fields.isEmpty())
+                    break;
+            }
+        }
+    }
+    std::vector<ScriptingRecord> stored;
+    ASSERT_TRUE(ReadScriptItems(d.Scripting, 7, stored).Ok());
+    const QString text = ScriptItemsToText(d.Scripting, 7);
+    ASSERT_TRUE(ScriptTextToItems(d.Scripting, 7, text)) << prompt.Questions().back().text.toStdString();
+    EXPECT_TRUE(prompt.Questions().empty());
+    std::vector<ScriptingRecord> saved;
+    ASSERT_TRUE(ReadScriptItems(d.Scripting, 7, saved).Ok());
+    ASSERT_EQ(saved.size(), stored.size());
+    const QStringList lines = text.split("\r\n");
+    for (size_t i = 0; i < stored.size(); ++i) {
+        ScriptingRecord expected = stored[i];
+        NormalizeScriptItem(expected);
+        expected.Action = ScriptAction::CanonicalAction(expected.Action);
+        EXPECT_EQ(ItemFields(saved[i]), ItemFields(expected)) << lines[qsizetype(i)].toStdString();
+    }
+    EXPECT_EQ(ScriptItemsToText(d.Scripting, 7), text);
 }
 
 TEST_F(ScriptTextStoreTest, ABlankTextOrAFailedWriteKeepsTheOldScript)

@@ -65,7 +65,7 @@ TEST_F(ScriptTextWindowTest, OkStoresOnlyAWholeTextAndCancelNothing)
         {nullptr, "Cancel", true, 0, nullptr, nullptr},
         {"EXIT", "Cancel", true, 0, nullptr, nullptr},
         {"", "OK", false, 0, nullptr, "Nothing to save."},
-        {"KEYS a\nWAIT 5\nBeep\nEXIT", "OK", false, 2, nullptr, "The script was not saved."},
+        {"KEYS a\nWAIT 5\nEXIT now\nEXIT", "OK", false, 2, nullptr, "The script was not saved."},
         {"KEYS a\n\nWAIT 5", "OK", true, 0, "KEYS a\r\nWAIT 5\r\n", nullptr},
     };
     for (const auto& c : cases) {

@@ -1,4 +1,4 @@
-#include "scripting/run/KeystrokeBursts.h"
+#include "scripting/KeystrokeBursts.h"
 
 #include "platform/runtime/FixedText.h"
 
@@ -13,17 +13,14 @@ QList<KeystrokePiece> KeystrokePieces(const QString& text, int burstSize)
     QString rest = text;
     while (!Clip(rest).isEmpty()) {
         const qsizetype open = rest.indexOf(u'[');
-        if (open < 0) {
+        const qsizetype close = open == 0 ? rest.indexOf(u']', 1) : -1;
+        if (open < 0 || (open == 0 && close < 0)) {
             pieces.append({false, Clip(rest)});
             break;
         }
         if (open == 0) {
-            rest.remove(0, 1);
-            const qsizetype close = rest.indexOf(u']', 1);
-            if (close >= 0) {
-                pieces.append({true, rest.left(close)});
-                rest.remove(0, close + 1);
-            }
+            pieces.append({true, rest.mid(1, close - 1)});
+            rest.remove(0, close + 1);
             continue;
         }
         const qsizetype length = std::min(open, burst);

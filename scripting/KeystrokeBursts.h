@@ -1,5 +1,5 @@
 #pragma once
-// How a Send Keys text goes out: plain text in bursts of at most BurstSize
+// How a keystroke text goes out: plain text in bursts of at most BurstSize
 // characters and each bracketed group on its own, every piece after one
 // pause. "abc[ENTER]def" with bursts of 2 is "ab", "c", group "ENTER",
 // "def" (the last plain piece goes whole).
@@ -15,7 +15,8 @@ struct KeystrokePiece {
     bool operator==(const KeystrokePiece&) const = default;
 };
 
-// A "[" without a "]" after it is dropped; a burst size below 1 counts as 1.
+// A "[" without a "]" after it opens no group: from it on the text is one
+// plain piece. A burst size below 1 counts as 1.
 QList<KeystrokePiece> KeystrokePieces(const QString& text, int burstSize);
 
 } // namespace vl
