@@ -49,11 +49,11 @@ TEST(ImportRefreshTest, ImportedTasksRefreshTheOpenTaskLists)
         prompt.AnswerPath(path);
         if (c.fails)
             prompt.Answer(1);
-        std::optional<ImexFile> file = ChooseImportFile();
-        ASSERT_TRUE(file) << c.text;
-        ImportMapping mapping(ExchangeInfo(c.table), *file);
-        mapping.Auto();
-        RunImport(mapping, *file, true);
+        if (std::optional<ImexReader> file = ChooseImportFile()) {
+            ImportMapping mapping(ExchangeInfo(c.table), std::move(*file));
+            mapping.Auto();
+            RunImport(mapping, true);
+        }
         EXPECT_EQ(post.refreshes, c.refreshes) << c.text;
     }
     EXPECT_EQ(d.Schedule.Records(), 1);
