@@ -5,6 +5,7 @@
 #include "core/cycle/SchedulerRoutines.h"
 #include "core/dictionary/Dictionary.h"
 #include "core/engine/DueTaskRules.h"
+#include "core/engine/TableStamp.h"
 #include "core/schedule/RunTimes.h"
 #include "message/MessageHandOff.h"
 #include "platform/runtime/Clock.h"
@@ -58,7 +59,7 @@ void SendAdvanceWarning(const ScheduleRecord& task, const QString& text)
     Prompt::Notify(text, QLatin1String(kAdvancedWarningLabel), PromptIcon::Information);
 }
 
-void CheckAdvanceWarnings(Date today, ClockTime now)
+AdvanceWarningOutlook CheckAdvanceWarnings(Date today, ClockTime now)
 {
     Table<ScheduleRecord>& schedule = Tables().Schedule;
     Cursor<ScheduleRecord> cursor(schedule);
@@ -67,21 +68,23 @@ void CheckAdvanceWarnings(Date today, ClockTime now)
     position.AdvanceWarnDate = 1;
     position.AdvanceWarnTime = std::numeric_limits<ClockTime>::min();
     if (!cursor.Set(SCH_KEYADVANCED, position))
-        return;
+        return {};
     ScheduleRecord task;
-    for (int read = 0; read < kMostWarningsChecked && cursor.Next(task); ++read) {
+    for (int read = 0; read < kMostWarningsChecked; ++read) {
+        if (!cursor.Next(task))
+            return {schedule.ErrorCode() == kRecordNotAvailable, std::nullopt};
         if (task.AdvanceWarned)
-            return; // the warned ones sort last
+            return {true, std::nullopt}; // the warned ones sort last
         // A record without a schedule is no task to warn of; it holds no
         // later warning back.
         if (Clip(task.ScheduleType).isEmpty())
             continue;
         const std::optional<WarningMoment> moment = AdvanceWarningMoment(task);
         if (moment && CompareRunTimes(moment->date, moment->time, today, now) >= 0)
-            return; // the warnings after it are later still
+            return {true, moment}; // the warnings after it are later still
         task.AdvanceWarned = 1;
         if (!schedule.Put(task))
-            return;
+            return {};
         // A history record, or a task that will not run, warns of nothing.
         if (!moment || task.Completed || task.Disabled)
             continue;
@@ -93,15 +96,29 @@ void CheckAdvanceWarnings(Date today, ClockTime now)
         WriteEventLog(QLatin1String(kAdvancedWarningLabel), Clip(task.Description));
         SendAdvanceWarning(task, AdvanceWarningText(task));
     }
+    return {};
 }
 
 void InstallAdvanceWarningCheck()
 {
-    TickRoutines().checkAdvanceWarnings = [] {
-        if (OpenTable(Tables().Schedule)) {
-            CheckAdvanceWarnings(Today(), Now());
-            Tables().Schedule.Close();
+    struct LastCheck {
+        std::optional<TableStamp> stamp; // the table as the last settled check read it
+        std::optional<WarningMoment> next;
+    };
+    TickRoutines().checkAdvanceWarnings = [last = LastCheck()]() mutable {
+        Table<ScheduleRecord>& schedule = Tables().Schedule;
+        if (!OpenTable(schedule))
+            return;
+        // Taken before the check: a commit that lands during it, or the
+        // check's own marks, make the next tick check again.
+        const std::optional<TableStamp> stamp = TableStamp::Of(schedule);
+        const bool nothingDue = !last.next || CompareRunTimes(last.next->date, last.next->time, Today(), Now()) >= 0;
+        if (!(stamp && last.stamp && *stamp == *last.stamp && nothingDue)) {
+            const AdvanceWarningOutlook outlook = CheckAdvanceWarnings(Today(), Now());
+            last.stamp = outlook.settled ? stamp : std::nullopt;
+            last.next = outlook.next;
         }
+        schedule.Close();
     };
 }
 

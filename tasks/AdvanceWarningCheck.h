@@ -9,8 +9,11 @@
 
 #include "core/dictionary/ScheduleRecord.h"
 #include "platform/runtime/Calendar.h"
+#include "tasks/AdvanceWarning.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace vl {
 
@@ -28,11 +31,20 @@ QString AdvanceWarningText(const ScheduleRecord& task);
 // is on and the hand-off works, else in a box titled "Advanced Warning".
 void SendAdvanceWarning(const ScheduleRecord& task, const QString& text);
 
+// What a check leaves to come: while the table stays as it is, no warning
+// falls due before `next` (none at all when it is empty). A check that
+// stopped early (a failure, or 10,000 warnings) is not settled.
+struct AdvanceWarningOutlook {
+    bool settled = false;
+    std::optional<WarningMoment> next;
+};
+
 // Warns of every task whose warning moment lies before (today, now), at most
 // 10,000 a check.
-void CheckAdvanceWarnings(Date today, ClockTime now);
+AdvanceWarningOutlook CheckAdvanceWarnings(Date today, ClockTime now);
 
-// Plugs the check into the frame's cycle.
+// Plugs the check into the frame's cycle. The cycle's check reads the table
+// only when it changed since the last check or the next warning came due.
 void InstallAdvanceWarningCheck();
 
 } // namespace vl

@@ -11,6 +11,7 @@ const char kStopCaption[] = "Velmora 2000";
 
 bool gRequested = false;
 QString gReason;
+QString gDamagedFile;
 
 } // namespace
 
@@ -24,6 +25,21 @@ void StopProgram(const QString& reason)
     // Before the event loop runs, start-up sees the request and returns;
     // inside it, the loop ends once the current handler has returned.
     QCoreApplication::exit(1);
+}
+
+void StopProgramForDamagedFile(const QString& path, const QString& reason)
+{
+    if (gRequested)
+        return;
+    gRequested = true;
+    gReason = reason;
+    gDamagedFile = path;
+    QCoreApplication::exit(1);
+}
+
+QString DamagedDataFile()
+{
+    return gDamagedFile;
 }
 
 bool ProgramStopRequested()
@@ -40,6 +56,7 @@ void ResetProgramStop()
 {
     gRequested = false;
     gReason.clear();
+    gDamagedFile.clear();
 }
 
 } // namespace vl

@@ -13,9 +13,17 @@ namespace vl {
 // Only the first request of a run counts; later ones are ignored.
 void StopProgram(const QString& reason);
 
+// A data file that cannot be read (damaged, or no data file at all): the
+// program stops as above, but without the box: the program body offers the
+// file's repair or its restore from a backup, which need the file closed,
+// with the reason as their text.
+void StopProgramForDamagedFile(const QString& path, const QString& reason);
+
 // Whether a stop has been asked for in this run, and its reason.
 bool ProgramStopRequested();
 QString ProgramStopReason();
+// The data file that stopped it as damaged (empty for any other stop).
+QString DamagedDataFile();
 
 // Forgets an earlier stop request (each test starts afresh).
 void ResetProgramStop();

@@ -2,6 +2,7 @@
 
 #include "core/cycle/SchedulerState.h"
 #include "core/base/Globals.h"
+#include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/runtime/Picture.h"
 
@@ -114,6 +115,11 @@ void SchedulerCycle::RunPhase()
             routines_.checkAdvanceWarnings();
         break;
     case 2:
+        // History expiry and the holidays' roll forward are daily work: the
+        // first phase 2 of a run and the first after the date changes.
+        if (Today() == dailyWorkDay_)
+            break;
+        dailyWorkDay_ = Today();
         if (routines_.removeExpiredHistory && routines_.removeExpiredHistory())
             surface_.NotifyTaskLists();
         if (routines_.rollHolidays)

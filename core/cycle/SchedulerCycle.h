@@ -11,6 +11,7 @@
 
 #include "core/dictionary/ProgramQueues.h"
 #include "core/cycle/SchedulerRoutines.h"
+#include "platform/runtime/Calendar.h"
 
 #include <QString>
 
@@ -86,6 +87,7 @@ private:
     int busyFrame_ = 0;
     bool scriptRunning_ = false;
     bool scriptWasRunning_ = false;
+    Date dailyWorkDay_ = 0; // the day phase 2's daily work last ran
 };
 
 } // namespace vl

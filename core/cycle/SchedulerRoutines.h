@@ -18,10 +18,12 @@ struct SchedulerRoutines {
     // The four phases of the cycle, one per tick, only while the scheduler
     // is active.
     std::function<void()> checkAdvanceWarnings; // phase 1
-    // Phase 2; true when the daily check ran, so the task lists refresh.
+    // Phase 2, once a day (at the run's first phase 2 and at the first after
+    // the date changes); true when the daily check ran, so the task lists
+    // refresh.
     std::function<bool()> removeExpiredHistory;
     // Phase 2 too, after the history check and whether or not it ran: the
-    // yearly upkeep of the holiday list (it keeps its own once-a-day rule).
+    // yearly upkeep of the holiday list, once a day as well.
     std::function<void()> rollHolidays;
     std::function<void()> findDueTask;          // phase 3
     std::function<void()> collectExitCodes;     // phase 4

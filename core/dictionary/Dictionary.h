@@ -83,10 +83,12 @@ public:
     // The label of the table whose file object carries this file name
     // ("vldb\!s" -> "Schedule"; without regard to case), or empty.
     QString LabelOfFileName(const QString& fileName);
+    // Closes every table, however often it was opened (before work that
+    // needs a data file to itself: its repair or restore).
+    void CloseAll();
 
 private:
     void DeclareRelations();
-    void CloseAll();
 };
 
 // Sets up the program-wide file objects (once; a second call does nothing).

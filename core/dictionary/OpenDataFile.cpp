@@ -24,18 +24,24 @@ const char kClipboardCaption[] = "Assistant";
 const char kCannotProceed[] = "Cannot proceed.";
 const char kDiskError[] = "Disk Error";
 
-// A damaged file, or one that is no data file: the user is told which file
-// and where help is, and the program ends. The file is left as it is, so a
-// repair or a restore still finds it.
+// The data file as its user knows it: its full path, never the name of a
+// table inside it.
+QString ShownFileName(const TableFile& file)
+{
+    return QDir::toNativeSeparators(
+        QFileInfo(ResolveDataFileName(file.Name(), file.Definition().Label()).path).absoluteFilePath());
+}
+
+// A damaged file, or one that is no data file: the start stops, and the
+// program offers to repair the file or restore it from a backup. The file
+// is left as it is, so the repair or the restore still finds it.
 void ReportInvalidDataFile(const TableFile& file)
 {
-    const QString path =
-        QFileInfo(ResolveDataFileName(file.Name(), file.Definition().Label()).path).absoluteFilePath();
-    StopProgram(QStringLiteral("The data file ") + QDir::toNativeSeparators(path) +
-                QStringLiteral(" cannot be used: it is damaged, or it is not a Velmora data file.|Error: ") +
-                file.LastError().Describe() +
-                QStringLiteral("||The file has been left as it is. Restore it from a backup (File, "
-                               "Backup/Restore) or repair it (File, Support Tools, File Manager)."));
+    StopProgramForDamagedFile(ResolveDataFileName(file.Name(), file.Definition().Label()).path,
+                              QStringLiteral("The data file ") + ShownFileName(file) +
+                                  QStringLiteral(" cannot be used: it is damaged, or it is not a Velmora data "
+                                                 "file.|Error: ") +
+                                  file.LastError().Describe() + QStringLiteral("||The file has been left as it is."));
 }
 
 void ReportUpgradeError(const TableFile& file)
@@ -74,22 +80,22 @@ bool OpenDataFile(TableFile& file, bool create, bool quiet, int accessMode, bool
         if (quiet)
             break;
         if (!create) {
-            ShowFileWarning(kWarnFileCreationError, file.Name(), file.LastError());
+            ShowFileWarning(kWarnFileCreationError, ShownFileName(file), file.LastError());
             return false;
         }
         if (!file.Create()) {
-            ShowFileWarning(kWarnFileCreationError, file.Name(), file.LastError());
+            ShowFileWarning(kWarnFileCreationError, ShownFileName(file), file.LastError());
             return false;
         }
         if (file.Open(mode))
             return true;
-        ShowFileWarning(kWarnCreatedFileOpenError, file.Name(), file.LastError());
+        ShowFileWarning(kWarnCreatedFileOpenError, ShownFileName(file), file.LastError());
         return false;
     case kKeysNeedRebuilding:
-        if (ShowFileWarning(kWarnInvalidKey, file.Name(), file.LastError()) != 2)
+        if (ShowFileWarning(kWarnInvalidKey, ShownFileName(file), file.LastError()) != 2)
             return false;
         if (!file.RebuildKeys()) {
-            ShowFileWarning(kWarnKeyRebuildError, file.Name(), file.LastError());
+            ShowFileWarning(kWarnKeyRebuildError, ShownFileName(file), file.LastError());
             return false;
         }
         file.Open(mode);
@@ -106,7 +112,7 @@ bool OpenDataFile(TableFile& file, bool create, bool quiet, int accessMode, bool
         break;
     }
 
-    if (ShowFileWarning(kWarnFileAccessError, file.Name(), file.LastError()) != 0)
+    if (ShowFileWarning(kWarnFileAccessError, ShownFileName(file), file.LastError()) != 0)
         StopProgram(QLatin1String(kDiskError));
     return false;
 }

@@ -3,7 +3,6 @@
 #include "core/dictionary/Dictionary.h"
 #include "core/engine/DueTaskRules.h"
 #include "core/engine/UnstoredRuns.h"
-#include "platform/data/Connection.h"
 #include "platform/runtime/Clock.h"
 
 #include <limits>
@@ -30,21 +29,15 @@ std::optional<ScheduleRecord> DueTaskLookup::Next(bool& failed)
 
 std::optional<DueTaskLookup::Stamp> DueTaskLookup::Current() const
 {
-    std::shared_ptr<DataConnection> connection;
-    QString table;
-    if (!Tables().Schedule.Storage(connection, table))
+    const std::optional<TableStamp> table = TableStamp::Of(Tables().Schedule);
+    if (!table)
         return std::nullopt;
-    try {
-        return Stamp{connection, connection->DataVersion(), connection->ChangeMark(), unstored_.Revision()};
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+    return Stamp{*table, unstored_.Revision()};
 }
 
 bool DueTaskLookup::StillValid(const Stamp& now) const
 {
-    return stamp_->connection.lock() == now.connection.lock() && stamp_->dataVersion == now.dataVersion
-           && stamp_->changeMark == now.changeMark && stamp_->unstoredRevision == now.unstoredRevision;
+    return stamp_->table == now.table && stamp_->unstoredRevision == now.unstoredRevision;
 }
 
 std::optional<ScheduleRecord> DueTaskLookup::Read(bool& failed) const

@@ -7,14 +7,13 @@
 // found last; otherwise the task found last is still the next one.
 
 #include "core/dictionary/ScheduleRecord.h"
+#include "core/engine/TableStamp.h"
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 
 namespace vl {
 
-class DataConnection;
 class UnstoredRuns;
 
 class DueTaskLookup {
@@ -28,9 +27,7 @@ public:
 
 private:
     struct Stamp {
-        std::weak_ptr<DataConnection> connection;
-        int64_t dataVersion = 0;
-        uint64_t changeMark = 0;
+        TableStamp table;
         uint64_t unstoredRevision = 0;
     };
     // The present state of the table; nothing when it cannot be told.

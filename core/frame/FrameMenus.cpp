@@ -10,9 +10,10 @@ constexpr bool kBackupRunnerBuilt = true;
 constexpr bool kBackupRunnerBuilt = false;
 #endif
 
-FrameMenuItem Item(const char* text, const char* command, const char* shortcut = "")
+FrameMenuItem Item(const char* text, const char* command, const char* statusText, const char* shortcut = "")
 {
-    return {QString::fromLatin1(text), QString::fromLatin1(shortcut), QString::fromLatin1(command), {}};
+    return {QString::fromLatin1(text), QString::fromLatin1(shortcut), QString::fromLatin1(command), {},
+            QString::fromLatin1(statusText)};
 }
 
 FrameMenuItem Separator()
@@ -20,9 +21,15 @@ FrameMenuItem Separator()
     return {};
 }
 
+FrameMenuItem Menu(const char* text, const char* statusText, QList<FrameMenuItem> items)
+{
+    return {QString::fromLatin1(text), QString(), QString(), std::move(items), QString::fromLatin1(statusText)};
+}
+
+// The menu bar's own titles need none: they open their menu at once.
 FrameMenuItem Menu(const char* text, QList<FrameMenuItem> items)
 {
-    return {QString::fromLatin1(text), QString(), QString(), std::move(items)};
+    return Menu(text, "", std::move(items));
 }
 
 } // namespace
@@ -33,103 +40,109 @@ QList<FrameMenuItem> FrameMenuBar()
     return {
         Menu("&File",
              {
-                 Menu("&Setup",
+                 Menu("&Setup", "Program options and the lists behind them",
                       {
-                          Item("&Options...", kOptions, "F10"),
-                          Item("&Task Categories", "BrowseScheduleCategories"),
-                          Item("&Contact Categories", "BrowseContactCategories2Pane"),
-                          Item("C&lipboard Categories", "BrowseClipboardCategories"),
-                          Item("&Holidays", "BrowseHolidays"),
-                          Item("Script &Templates", "BrowseScriptTemplates"),
+                          Item("&Options...", kOptions, "Set the program's options", "F10"),
+                          Item("&Task Categories", "BrowseScheduleCategories", "Maintain the task categories"),
+                          Item("&Contact Categories", "BrowseContactCategories2Pane",
+                               "Maintain the contact categories"),
+                          Item("C&lipboard Categories", "BrowseClipboardCategories",
+                               "Maintain the clipboard categories"),
+                          Item("&Holidays", "BrowseHolidays", "Maintain the holidays"),
+                          Item("Script &Templates", "BrowseScriptTemplates", "Maintain the script templates"),
                       }),
-                 Menu("&Import",
+                 Menu("&Import", "Import From Comma-Delimited Files",
                       {
-                          Item("&Schedule", "ImportSchedule"),
-                          Item("&Contacts", "ImportContacts"),
-                          Item("&To Do", "ImportTodo"),
+                          Item("&Schedule", "ImportSchedule", "Import Tasks From a Comma-Delimited File"),
+                          Item("&Contacts", "ImportContacts", "Import Contacts From a Comma-Delimited File"),
+                          Item("&To Do", "ImportTodo", "Import To Do Items From a Comma-Delimited File"),
                       }),
-                 Menu("&Export",
+                 Menu("&Export", "Export to Comma-Delimited Text Files",
                       {
-                          Item("&Schedule", "ExportSchedule"),
-                          Item("&Contacts", "ExportContacts"),
-                          Item("&To Do", "ExportTodo"),
+                          Item("&Schedule", "ExportSchedule", "Export to a Comma-Delimited Text File"),
+                          Item("&Contacts", "ExportContacts", "Export Contacts to Comma-Delimited Text File"),
+                          Item("&To Do", "ExportTodo", "Export To Do List to Comma-Delimited File"),
                       }),
-                 Item("S&ynchronization", "Synchronize", "F7"),
-                 Item("&View Log", "ViewAscii:Log", "F8"),
-                 Item("&Backup/Restore", kBackupRestore),
-                 Menu("Support T&ools",
+                 Item("S&ynchronization", "Synchronize", "Send/Receive between Velmora databases", "F7"),
+                 Item("&View Log", "ViewAscii:Log", "View the event log", "F8"),
+                 Item("&Backup/Restore", kBackupRestore, "Back up the data files or restore them from a backup"),
+                 Menu("Support T&ools", "Tools for checking the program and its data",
                       {
-                          Item("&View Current Script", kViewCurrentScript),
-                          Item("&Report Bug", "BugReport", "F9"),
-                          Item("&Explore Schedule", "ExploreSchedule", "Ctrl+Shift+X"),
-                          Item("&File Manager", "RepairFiles"),
+                          Item("&View Current Script", kViewCurrentScript, "View the script that is running"),
+                          Item("&Report Bug", "BugReport", "Report a bug by e-mail", "F9"),
+                          Item("&Explore Schedule", "ExploreSchedule", "Explore the schedule with filters",
+                               "Ctrl+Shift+X"),
+                          Item("&File Manager", "RepairFiles", "Check, repair and pack the data files"),
                       }),
                  Separator(),
-                 Item("P&rint Setup...", kPrintSetup),
+                 Item("P&rint Setup...", kPrintSetup, "Choose the printer and its settings"),
                  Separator(),
-                 Item("E&xit", kExit),
+                 Item("E&xit", kExit, "Close Velmora"),
              }),
         Menu("&Edit",
              {
-                 Item("Cu&t", kCut, "Ctrl+X"),
-                 Item("&Copy", kCopy, "Ctrl+C"),
-                 Item("&Paste", kPaste, "Ctrl+V"),
+                 Item("Cu&t", kCut, "Move the selection to the clipboard", "Ctrl+X"),
+                 Item("&Copy", kCopy, "Copy the selection to the clipboard", "Ctrl+C"),
+                 Item("&Paste", kPaste, "Insert the clipboard's text", "Ctrl+V"),
              }),
         Menu("&Lists",
              {
-                 Item("&Scheduled Tasks", "BrowseSchedule", "Ctrl+S"),
-                 Item("&Hot Keys", "BrowseHotKeys", "Ctrl+K"),
-                 Item("&To Do Items", "BrowseToDoList", "Ctrl+T"),
-                 Item("&Contacts", "BrowseContacts", "Ctrl+O"),
-                 Item("&E-mail Messages", "BrowseMessages", "Ctrl+E"),
-                 Item("Clip&board Saver", "BrowseClipboard"),
+                 Item("&Scheduled Tasks", "BrowseSchedule", "Browse the scheduled tasks", "Ctrl+S"),
+                 Item("&Hot Keys", "BrowseHotKeys", "Browse the hot keys", "Ctrl+K"),
+                 Item("&To Do Items", "BrowseToDoList", "Browse the to-do list", "Ctrl+T"),
+                 Item("&Contacts", "BrowseContacts", "Browse the contacts", "Ctrl+O"),
+                 Item("&E-mail Messages", "BrowseMessages", "Browse the stored e-mail messages", "Ctrl+E"),
+                 Item("Clip&board Saver", "BrowseClipboard", "Browse the saved clipboard entries"),
                  Separator(),
-                 Item("T&ask Categories", "BrowseScheduleCategories"),
-                 Item("Co&ntact Categories", "BrowseContactCategories2Pane"),
-                 Item("C&lipboard Categories", "BrowseClipboardCategories"),
+                 Item("T&ask Categories", "BrowseScheduleCategories", "Maintain the task categories"),
+                 Item("Co&ntact Categories", "BrowseContactCategories2Pane", "Maintain the contact categories"),
+                 Item("C&lipboard Categories", "BrowseClipboardCategories", "Maintain the clipboard categories"),
              }),
         Menu("&Actions",
              {
-                 Item("New &Message (Wizard)", "AddMessageWizard", "Ctrl+Shift+M"),
-                 Item("New &Program (Wizard)", "AddProgramWizard", "Ctrl+Shift+P"),
-                 Item("New &Script (Wizard)", "AddScriptWizard", "Ctrl+Shift+S"),
-                 Item("New &Task (Wizard)", "AddTaskWizard", "Ctrl+Shift+B"),
-                 Item("New &Hot Key", "UpdateHotKeys", "Ctrl+Shift+H"),
+                 Item("New &Message (Wizard)", "AddMessageWizard", "Schedule a new message with the wizard",
+                      "Ctrl+Shift+M"),
+                 Item("New &Program (Wizard)", "AddProgramWizard", "Schedule a new program with the wizard",
+                      "Ctrl+Shift+P"),
+                 Item("New &Script (Wizard)", "AddScriptWizard", "Schedule a new script with the wizard",
+                      "Ctrl+Shift+S"),
+                 Item("New &Task (Wizard)", "AddTaskWizard", "Schedule a new task with the wizard", "Ctrl+Shift+B"),
+                 Item("New &Hot Key", "UpdateHotKeys", "Add a new hot key", "Ctrl+Shift+H"),
              }),
         Menu("&Reports",
              {
-                 Menu("&Schedule",
+                 Menu("&Schedule", "Print the scheduled tasks",
                       {
-                          Item("&Brief Schedule", "PrintScheduleInBrief"),
-                          Item("Specific &Category", "Print:SCH:OneCategory"),
-                          Item("Check&list Style", "PrintSchedule"),
-                          Item("All in &Date Order", "Print:SCH:AllDateOrder"),
-                          Item("All in C&ategory Order", "Print:SCH:AllCategoryOrder"),
+                          Item("&Brief Schedule", "PrintScheduleInBrief", "Print the coming tasks in brief"),
+                          Item("Specific &Category", "Print:SCH:OneCategory", "Print schedule for one category only"),
+                          Item("Check&list Style", "PrintSchedule", "Print the coming tasks as a checklist"),
+                          Item("All in &Date Order", "Print:SCH:AllDateOrder", "Print ordered by Date"),
+                          Item("All in C&ategory Order", "Print:SCH:AllCategoryOrder", "Print ordered by Category"),
                       }),
-                 Menu("&To Do List",
+                 Menu("&To Do List", "Print the to-do list",
                       {
-                          Item("&Priority", "PrintTodoByPriority"),
-                          Item("&Category", "PrintTodoByCategory"),
+                          Item("&Priority", "PrintTodoByPriority", "Print the to-do list ordered by Priority"),
+                          Item("&Category", "PrintTodoByCategory", "Print the to-do list ordered by Category"),
                       }),
-                 Item("&Contacts", "PrintContacts"),
-                 Item("C&ategories", "PrintCAT:KeyCategory"),
+                 Item("&Contacts", "PrintContacts", "Print the contacts"),
+                 Item("C&ategories", "PrintCAT:KeyCategory", "Print ordered by Category"),
              }),
         Menu("&Window",
              {
-                 Item("&Tile", kTile),
-                 Item("&Cascade", kCascade),
-                 Item("&Arrange Icons", kArrangeIcons),
+                 Item("&Tile", kTile, "Arrange the open windows side by side"),
+                 Item("&Cascade", kCascade, "Arrange the open windows overlapping"),
+                 Item("&Arrange Icons", kArrangeIcons, "Arrange the minimised windows"),
              }),
         Menu("&Help",
              {
-                 Item("&Contents", kHelpContents),
-                 Item("&Search for Help On...", kHelpSearch),
-                 Item("&How to Use Help", kHelpOnHelp),
+                 Item("&Contents", kHelpContents, "Show the help's contents"),
+                 Item("&Search for Help On...", kHelpSearch, "Search the help for a topic"),
+                 Item("&How to Use Help", kHelpOnHelp, "How to use the help"),
                  Separator(),
-                 Item("&Email Us", kEmailUs),
-                 Item("&Home Page", kHomePage),
+                 Item("&Email Us", kEmailUs, "Write to us by e-mail"),
+                 Item("&Home Page", kHomePage, "Visit our home page"),
                  Separator(),
-                 Item("&About", kAbout),
+                 Item("&About", kAbout, "Program information, version and copyright"),
              }),
     };
 }

@@ -35,12 +35,14 @@ struct FrameMenuItem {
     QString shortcut; // portable key text ("F10", "Ctrl+Shift+X"), or empty
     QString command;  // empty for a separator or a submenu
     QList<FrameMenuItem> items; // a submenu's items
+    QString statusText; // shown in the status bar while the item is highlighted
 
     bool IsSeparator() const { return text.isEmpty(); }
     bool IsSubmenu() const { return !items.isEmpty(); }
 };
 
-// The menus of the menu bar, left to right.
+// The menus of the menu bar, left to right. Every item and submenu has a
+// status text.
 QList<FrameMenuItem> FrameMenuBar();
 
 struct ToolbarButton {

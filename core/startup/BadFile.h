@@ -1,9 +1,9 @@
 #pragma once
 // Entry "BadFile" of the program's section in the program INI file names the
-// table whose open has not finished: it is written before every physical
-// open of a table and emptied after it, each time durably, so that a run
-// that dies while opening (or converting) a file leaves the name behind for
-// the next start.
+// table whose open has not finished: it is written before an open that
+// creates or converts a table and emptied after it, each time durably, so
+// that a run that dies while changing a file leaves the name behind for the
+// next start. Opening tables that are as declared writes nothing.
 
 #include <QString>
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include "platform/data/Connection.h"
 #include "platform/ui/PromptService.h"
 
 namespace vl {
@@ -11,8 +12,12 @@ namespace {
 
 const char kCaption[] = "Data Directory Not Writable";
 
+// Asked of the data layer too, which opens a file it may not write for
+// reading only: the box and the opens agree.
 bool CanCreateFileIn(const QString& directory)
 {
+    if (!CurrentDataFileAccess().MayWrite(QDir(directory).filePath(QStringLiteral(".vlmr-write-check"))))
+        return false;
     QTemporaryFile probe(QDir(directory).filePath(QStringLiteral(".vlmr-write-check-XXXXXX")));
     return probe.open(); // removed again when it goes out of scope
 }
@@ -21,7 +26,7 @@ bool DataFilesWritable(const QString& directory)
 {
     // Name filters match without regard to case.
     for (const QFileInfo& file : QDir(directory).entryInfoList({QStringLiteral("*.TPS")}, QDir::Files)) {
-        if (!file.isWritable())
+        if (!CurrentDataFileAccess().MayWrite(file.absoluteFilePath()))
             return false;
     }
     return true;

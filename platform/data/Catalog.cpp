@@ -2,6 +2,7 @@
 
 #include "platform/data/FieldBinding.h"
 #include "platform/data/NoCaseCollation.h"
+#include "platform/data/OpenGuard.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -256,6 +257,24 @@ DataError Failure(int code, const QString& message)
 
 // Runs work on the stored table and turns what it throws into the error:
 // a unique key that existing records break is 40 naming the key.
+// Calls the open guard around work that changes a stored table, also when
+// the work fails.
+class OpenGuardScope {
+public:
+    explicit OpenGuardScope(const QString& fileName)
+    {
+        if (CurrentOpenGuard().beforeOpen)
+            CurrentOpenGuard().beforeOpen(fileName);
+    }
+    ~OpenGuardScope()
+    {
+        if (CurrentOpenGuard().afterOpen)
+            CurrentOpenGuard().afterOpen();
+    }
+    OpenGuardScope(const OpenGuardScope&) = delete;
+    OpenGuardScope& operator=(const OpenGuardScope&) = delete;
+};
+
 template <class Work>
 DataError Guarded(Work work)
 {
@@ -298,7 +317,7 @@ QString StoredKeyLayout(const TableDef& def)
 }
 
 DataError PrepareStoredTable(DataConnection& connection, const TableDef& def, const QString& table,
-                             const TableSql& sql, bool create)
+                             const TableSql& sql, bool create, const QString& fileName)
 {
     SQLite::Database& db = connection.Db();
     return Guarded([&]() -> DataError {
@@ -322,6 +341,7 @@ DataError PrepareStoredTable(DataConnection& connection, const TableDef& def, co
 
         // Creation or conversion: decided again inside the write transaction,
         // since another program may have done it meanwhile.
+        const OpenGuardScope guard(fileName);
         WriteTransaction transaction(connection);
         stored = ReadStoredTable(db, table);
         if (!stored.tableExists) {

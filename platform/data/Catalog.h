@@ -18,8 +18,11 @@ QString StoredFieldLayout(const TableDef& def);
 QString StoredKeyLayout(const TableDef& def);
 
 // Makes the stored table fit the declaration (see above); returns the error.
+// A creation or conversion runs inside the open guard (OpenGuard.h), which
+// is told the table's file name; an open that finds the table as declared
+// changes nothing and does not call it.
 DataError PrepareStoredTable(DataConnection& connection, const TableDef& def, const QString& table,
-                             const TableSql& sql, bool create);
+                             const TableSql& sql, bool create, const QString& fileName);
 
 // Recreates missing keys and rebuilds every key of the table.
 DataError RebuildStoredKeys(DataConnection& connection, const TableDef& def, const QString& table,

@@ -3,7 +3,9 @@
 #include "platform/data/NoCaseCollation.h"
 #include "platform/data/TableFile.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
@@ -45,7 +47,40 @@ int PrimaryCode(const std::exception& failure)
     return engine ? (engine->getErrorCode() & 0xff) : SQLITE_ERROR;
 }
 
+class SystemFileAccess : public DataFileAccess {
+public:
+    bool MayWrite(const QString& path) const override
+    {
+        const QFileInfo file(path);
+        return ::access(QFile::encodeName(file.absolutePath()).constData(), W_OK) == 0
+               && (!file.exists() || ::access(QFile::encodeName(file.absoluteFilePath()).constData(), W_OK) == 0);
+    }
+};
+
+// A data file the program may only read. Its write-ahead log needs a
+// directory it may write, or log files left there; without either, the file
+// is read as it stands, with no locks (nobody can have written a log).
+std::shared_ptr<DataConnection> ConnectReadOnly(const QString& path)
+{
+    try {
+        return std::make_shared<DataConnection>(path, SQLite::OPEN_READONLY);
+    } catch (const SQLite::Exception& failure) {
+        if (PrimaryCode(failure) != SQLITE_CANTOPEN)
+            throw;
+    }
+    QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    uri.setQuery(QStringLiteral("immutable=1"));
+    return std::make_shared<DataConnection>(path, SQLite::OPEN_READONLY | SQLite::OPEN_URI,
+                                            uri.toString(QUrl::FullyEncoded));
+}
+
 } // namespace
+
+const DataFileAccess& CurrentDataFileAccess()
+{
+    static const SystemFileAccess system;
+    return InstalledOr<const DataFileAccess>(system);
+}
 
 void SetLockWait(int milliseconds)
 {
@@ -57,8 +92,8 @@ int LockWait()
     return lockWaitMs;
 }
 
-DataConnection::DataConnection(const QString& path, int flags)
-    : path_(path), db_(path.toStdString(), flags, LockWait())
+DataConnection::DataConnection(const QString& path, int flags, const QString& uri)
+    : path_(path), db_((uri.isEmpty() ? path : uri).toStdString(), flags, LockWait())
 {
     if (!RegisterNoCaseCollation(db_.getHandle()))
         throw SQLite::Exception("cannot register the key collation");
@@ -85,6 +120,11 @@ DataConnection::DataConnection(const QString& path, int flags)
     // only a power failure may lose the last commits before a checkpoint.
     db_.exec("PRAGMA synchronous = NORMAL");
     NoteChange();
+}
+
+bool DataConnection::ReadOnly() const
+{
+    return sqlite3_db_readonly(db_.getHandle(), "main") == 1;
 }
 
 int64_t DataConnection::DataVersion()
@@ -127,7 +167,9 @@ std::shared_ptr<DataConnection> DataConnection::Connect(const QString& path, boo
     }
     try {
         const int flags = SQLite::OPEN_READWRITE | (create ? SQLite::OPEN_CREATE : 0);
-        auto connection = std::make_shared<DataConnection>(path, flags);
+        auto connection = info.exists() && !CurrentDataFileAccess().MayWrite(path)
+                              ? ConnectReadOnly(path)
+                              : std::make_shared<DataConnection>(path, flags);
         connections[key] = connection;
         return connection;
     } catch (const std::exception& failure) {

@@ -9,6 +9,7 @@
 // log, so a program that is killed loses no committed record.
 
 #include "platform/data/DataError.h"
+#include "platform/runtime/ServiceSlot.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -19,6 +20,19 @@
 
 namespace vl {
 
+// Whether this program may write a data file: the file, and its directory
+// (the write-ahead log lives beside it), writable for the user running it.
+// A data file it may not write is opened for reading only, and every write
+// to it fails with error 5. Tests install another answer, since root may
+// write anywhere.
+class DataFileAccess {
+public:
+    virtual ~DataFileAccess() = default;
+    virtual bool MayWrite(const QString& path) const = 0;
+};
+const DataFileAccess& CurrentDataFileAccess();
+using DataFileAccessOverride = ServiceOverride<const DataFileAccess>;
+
 class DataConnection {
 public:
     // This thread's connection to the data file at path. A missing file is
@@ -28,9 +42,12 @@ public:
     // A connection of its own (maintenance work), not shared.
     static std::unique_ptr<DataConnection> ConnectPrivate(const QString& path, DataError& error);
 
-    explicit DataConnection(const QString& path, int flags);
+    // uri: the name the engine opens, when not the path itself.
+    DataConnection(const QString& path, int flags, const QString& uri = QString());
     SQLite::Database& Db() { return db_; }
     const QString& Path() const { return path_; }
+    // Opened for reading only (the program may not write the file).
+    bool ReadOnly() const;
     bool InTransaction() const;
 
     // Changes whenever another connection, of this program or another, has

@@ -1,7 +1,13 @@
 #include "platform/data/TableFileImpl.h"
 
+#include "platform/data/NoCaseCollation.h"
+
+#include <QFileInfo>
+
 #include <algorithm>
+#include <cstring>
 #include <limits>
+#include <optional>
 
 namespace vl {
 
@@ -12,6 +18,33 @@ namespace {
 // more than it needs and a long walk seeks once per page.
 constexpr int kLargestPage = 256;
 constexpr int kPageGrowth = 4;
+
+// <0, 0, >0 as value a sorts before, with or after b in one key component,
+// as the engine orders them: numbers before texts, texts by the component's
+// collation (binary: byte by byte in UTF-8).
+int CompareComponent(const FieldValue& a, const FieldValue& b, bool noCase)
+{
+    const auto* text = std::get_if<QString>(&a);
+    const auto* otherText = std::get_if<QString>(&b);
+    if (text && otherText) {
+        const QByteArray left = text->toUtf8();
+        const QByteArray right = otherText->toUtf8();
+        if (noCase)
+            return CompareNoCase(left, right);
+        const int order = std::memcmp(left.constData(), right.constData(),
+                                      static_cast<size_t>(std::min(left.size(), right.size())));
+        return order != 0 ? order : (left.size() > right.size()) - (left.size() < right.size());
+    }
+    if (text || otherText)
+        return text ? 1 : -1;
+    const auto* whole = std::get_if<int64_t>(&a);
+    const auto* otherWhole = std::get_if<int64_t>(&b);
+    if (whole && otherWhole)
+        return (*whole > *otherWhole) - (*whole < *otherWhole);
+    const double left = whole ? static_cast<double>(*whole) : std::get<double>(a);
+    const double right = otherWhole ? static_cast<double>(*otherWhole) : std::get<double>(b);
+    return (left > right) - (left < right);
+}
 
 } // namespace
 
@@ -74,6 +107,43 @@ bool KeyCursor::AheadValid(bool forward)
     return connection.ChangeMark() == aheadMark_ && connection.DataVersion() == aheadVersion_;
 }
 
+int KeyCursor::Compare(const Row& row, const Row* before) const
+{
+    if (key_ >= 0) {
+        const std::vector<KeyComponent>& components = file_->impl_->def->Keys()[key_].components;
+        for (size_t i = 0; i < components.size(); ++i) {
+            const KeyComponent& component = components[i];
+            const FieldValue& other = before ? before->values[component.field] : values_[i];
+            const int order = CompareComponent(row.values[component.field], other, component.noCase);
+            if (order != 0)
+                return component.descending ? -order : order;
+        }
+    }
+    const int64_t pointer = before ? before->pointer : pointer_;
+    return (row.pointer > pointer) - (row.pointer < pointer);
+}
+
+bool KeyCursor::AheadMovesOn(bool forward) const
+{
+    // A damaged file can hand back a record the walk has passed already (a
+    // page of a key or of the records out of order): every row must lie
+    // beyond the one before it, the first beyond the position (or at it when
+    // the position itself may be read again). Otherwise the walk would go
+    // round for ever.
+    const int direction = forward ? 1 : -1;
+    // Backwards from a buffer without a pointer every record with its values
+    // lies before the position, which the first row's reading made sure of.
+    const bool checkFirst = state_ == State::Positioned && (forward || !inclusive_ || pointer_ != 0);
+    for (size_t i = 0; i < ahead_.size(); ++i) {
+        if (i == 0 && !checkFirst)
+            continue;
+        const int order = Compare(ahead_[i], i == 0 ? nullptr : &ahead_[i - 1]) * direction;
+        if (order < 0 || (order == 0 && !(i == 0 && inclusive_)))
+            return false;
+    }
+    return true;
+}
+
 void KeyCursor::ReadAhead(bool forward)
 {
     TableFile::Impl& d = *file_->impl_;
@@ -89,8 +159,12 @@ void KeyCursor::ReadAhead(bool forward)
     next_ = 0;
     aheadForward_ = forward;
 
-    // The parts and the data version are read in one state of the file.
-    ReadTransaction reading(connection);
+    // The parts and the data version are read in one state of the file. A
+    // read of one statement needs no transaction around it: a commit that
+    // lands after the version was taken only makes the next step seek again.
+    std::optional<ReadTransaction> reading;
+    if (state_ != State::Start)
+        reading.emplace(connection);
     aheadMark_ = connection.ChangeMark();
     aheadVersion_ = connection.DataVersion();
     const auto read = [&](SQLite::Statement& statement) {
@@ -128,7 +202,7 @@ void KeyCursor::Take(RecordBase& record)
     const Row& row = ahead_[next_++];
     SetValues(def, row.values, record);
     record.RecordPointer = row.pointer;
-    values_.clear();
+    values_.clear(); // keeps its room: a walk takes one row after another
     if (key_ >= 0) {
         for (const KeyComponent& component : def.Keys()[key_].components)
             values_.push_back(row.values[component.field]);
@@ -148,8 +222,17 @@ bool KeyCursor::Step(RecordBase& record, bool forward)
     if (state_ == State::Unset)
         return d.Fail(DataError::Make(kRecordNotAvailable));
     try {
-        if (!AheadValid(forward))
+        if (!AheadValid(forward)) {
             ReadAhead(forward);
+            if (!AheadMovesOn(forward)) {
+                ahead_.clear();
+                next_ = 0;
+                // Named by its path: the table's name says nothing to the user.
+                DataError damaged = DataError::Make(kInvalidDataFile);
+                damaged.text += QStringLiteral(": ") + QFileInfo(d.connection->Path()).absoluteFilePath();
+                return d.Fail(damaged);
+            }
+        }
         if (next_ >= ahead_.size())
             return d.Fail(DataError::Make(kRecordNotAvailable));
         Take(record);

@@ -1,8 +1,10 @@
 #pragma once
-// A process-wide hook around every physical open of a table: the program
-// records the table before the open and clears the record after it, so that
-// a run that dies while opening (or converting) a file leaves the name behind
-// and the next start can offer a repair.
+// A process-wide hook around every open of a table that changes its data
+// file (the table created, or converted from an older layout): the program
+// records the table before and clears the record after, so that a run that
+// dies in the middle leaves the name behind and the next start can offer a
+// repair. An open that finds the table as declared changes nothing and is
+// not announced, so a start writes nothing for it.
 
 #include <functional>
 

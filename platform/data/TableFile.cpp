@@ -2,7 +2,6 @@
 
 #include "platform/data/Catalog.h"
 #include "platform/data/DataFileName.h"
-#include "platform/data/OpenGuard.h"
 #include "platform/data/TableDeclaration.h"
 #include "platform/data/TableFileImpl.h"
 
@@ -21,23 +20,6 @@ bool CanWrite(int mode)
 {
     return (mode & 0x0f) != AccessMode::kReadOnly;
 }
-
-// Calls the open guard around a physical open, also when it fails.
-class GuardedOpen {
-public:
-    explicit GuardedOpen(const QString& name)
-    {
-        if (CurrentOpenGuard().beforeOpen)
-            CurrentOpenGuard().beforeOpen(name);
-    }
-    ~GuardedOpen()
-    {
-        if (CurrentOpenGuard().afterOpen)
-            CurrentOpenGuard().afterOpen();
-    }
-    GuardedOpen(const GuardedOpen&) = delete;
-    GuardedOpen& operator=(const GuardedOpen&) = delete;
-};
 
 } // namespace
 
@@ -238,13 +220,12 @@ bool TableFile::Open(int accessMode, bool createIfMissing)
     }
     const int mode = accessMode == kDeclaredMode ? d.def->AccessMode() : accessMode;
     const DataFileName file = ResolveDataFileName(d.name, d.def->Label());
-    GuardedOpen guard(d.name);
     DataError error;
     std::shared_ptr<DataConnection> connection = DataConnection::Connect(file.path, createIfMissing, error);
     if (!connection)
         return d.Fail(error);
     auto sql = std::make_unique<TableSql>(BuildTableSql(*d.def, file.table));
-    error = PrepareStoredTable(*connection, *d.def, file.table, *sql, createIfMissing);
+    error = PrepareStoredTable(*connection, *d.def, file.table, *sql, createIfMissing, d.name);
     if (!error.Ok())
         return d.Fail(error);
     d.connection = std::move(connection);

@@ -139,6 +139,13 @@ private:
     bool AheadValid(bool forward);
     // Reads the next page of rows from the position (throws on failure).
     void ReadAhead(bool forward);
+    // False when a row read ahead does not lie beyond the one before it
+    // (the first: beyond the position) in the walk's direction: the file is
+    // damaged.
+    bool AheadMovesOn(bool forward) const;
+    // <0, 0, >0 as the row lies before, at or after the row before it (the
+    // position when none) in the key's order: key values, then pointer.
+    int Compare(const Row& row, const Row* before) const;
     // Hands out the next row read ahead and moves the position to it.
     void Take(RecordBase& record);
 

@@ -355,6 +355,17 @@ bool IniFile::RemoveSection(const QString& section)
 
 bool IniFile::Rewrite(const std::function<void(IniDocument&)>& change)
 {
+    // A change that leaves the file as it is needs neither the lock nor a
+    // write: setting a value the file holds already costs one read.
+    {
+        QByteArray current;
+        if (ReadWholeFile(path_, current) == ReadStatus::Read) {
+            IniDocument doc = IniDocument::Parse(current);
+            change(doc);
+            if (doc.Serialise() == current)
+                return true;
+        }
+    }
     // The lock serialises read-change-write among processes (and threads).
     // It lives in a sidecar because the INI file itself is replaced by rename,
     // which a lock held on the old file would not survive.

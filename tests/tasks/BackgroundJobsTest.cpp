@@ -2,8 +2,10 @@
 // removal of old history.
 
 #include "core/base/Globals.h"
+#include "core/cycle/SchedulerRoutines.h"
 #include "core/dictionary/Dictionary.h"
 #include "message/MessageHandOff.h"
+#include "platform/runtime/Clock.h"
 #include "platform/runtime/Picture.h"
 #include "tasks/AdvanceWarningCheck.h"
 #include "tasks/HistoryExpiry.h"
@@ -119,6 +121,33 @@ TEST_F(BackgroundJobsTest, AdvanceWarningsAreGivenOnceForRealMomentsOnly)
         EXPECT_EQ(Logged().contains("Advanced Warning|" + name), c.outcome == Shown) << c.name;
         EXPECT_EQ(Logged().contains("Advanced Warning|Skipped:  " + name), c.outcome == Skipped) << c.name;
     }
+}
+
+TEST_F(BackgroundJobsTest, TheTicksCheckWarnsWhenAWarningComesDueOrTheTableChanges)
+{
+    SettableClock clock(kToday, kTen);
+    const ClockOverride useClock(clock);
+    InstallAdvanceWarningCheck();
+    const auto warn = [](ClockTime at) {
+        return [at](ScheduleRecord& t) {
+            t.AdvanceWarnDate = kToday;
+            t.AdvanceWarnTime = at;
+        };
+    };
+    Stored("Soon", kToday + 1, warn(kTen + 500));
+    TickRoutines().checkAdvanceWarnings();
+    TickRoutines().checkAdvanceWarnings();
+    EXPECT_TRUE(prompt.Questions().empty());
+
+    clock.Set(kToday, kTen + 501);
+    TickRoutines().checkAdvanceWarnings();
+    EXPECT_EQ(prompt.Questions().size(), 1u) << "due by the clock alone, the table as it was";
+
+    Stored("Added meanwhile", kToday + 1, warn(kTen - 100));
+    TickRoutines().checkAdvanceWarnings();
+    ASSERT_EQ(prompt.Questions().size(), 2u) << "a change to the table is read at the next tick";
+    EXPECT_TRUE(Logged().contains("Advanced Warning|Added meanwhile"));
+    TickRoutines().checkAdvanceWarnings = nullptr;
 }
 
 TEST_F(BackgroundJobsTest, AWarningGoesToTheMessageProgramWhenItIsUsed)

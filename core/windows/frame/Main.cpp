@@ -3,17 +3,25 @@
 
 #include "core/windows/frame/Main.h"
 
+#include "core/base/ProgramStop.h"
+#include "core/dictionary/Dictionary.h"
 #include "core/engine/DueTask.h"
+#include "core/startup/DamagedFileOffer.h"
+#include "core/windows/repair/RepairWindow.h"
 #include "core/windows/frame/CoreProcedures.h"
 #include "core/windows/frame/MainFrame.h"
 #include "core/startup/ProgramMain.h"
 #include "message/windows/LocalMessageWindow.h"
 #include "pim/ClipboardCapture.h"
 #include "platform/desktop/HotKeyBackend.h"
+#include "platform/ui/PromptService.h"
 #include "scripting/run/ScriptInterpreter.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QPointer>
+
+#include <optional>
 
 namespace vl {
 
@@ -35,7 +43,36 @@ void EndOtherWindows(const QWidget* frame, bool closeFirst)
         delete window.data();
 }
 
+// Runs the frame until it closes: its exit code, or nothing when its start
+// stopped (the reason is in ProgramStop).
+std::optional<int> RunFrame()
+{
+    MainFrame frame(PositionIni());
+    QObject::connect(&frame, &MainFrame::Closed, &frame, [] { QCoreApplication::exit(0); });
+    if (!frame.Open()) {
+        EndOtherWindows(&frame, false);
+        return std::nullopt;
+    }
+    const int exitCode = QApplication::exec();
+    EndOtherWindows(&frame, !frame.SessionEnded());
+    if (ProgramStopRequested() && !DamagedDataFile().isEmpty())
+        return std::nullopt;
+    return exitCode;
+}
+
 } // namespace
+
+void RepairDamagedFile(const QString& path)
+{
+    // The repair needs the file to itself.
+    Tables().CloseAll();
+    RepairWindow* window = RepairFiles();
+    window->TagDataFile(path);
+    QEventLoop closed;
+    QObject::connect(window, &QObject::destroyed, &closed, &QEventLoop::quit);
+    window->Start(RepairOperation::Fix);
+    closed.exec();
+}
 
 int Main()
 {
@@ -51,13 +88,28 @@ int Main()
     // may be hidden in the tray while a list is the only window shown.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    MainFrame frame(PositionIni());
-    QObject::connect(&frame, &MainFrame::Closed, &frame, [] { QCoreApplication::exit(0); });
-    if (!frame.Open())
-        return 1;
-    const int exitCode = QApplication::exec();
-    EndOtherWindows(&frame, !frame.SessionEnded());
-    return exitCode;
+    // A damaged main data file ends the frame's start (or its run): the
+    // user may repair it, after which the frame starts again, or restore it
+    // from a backup, for which the program ends.
+    for (;;) {
+        if (const std::optional<int> exitCode = RunFrame())
+            return *exitCode;
+        const QString damaged = DamagedDataFile();
+        if (damaged.isEmpty())
+            return 1;
+        switch (AskAboutDamagedFile(CurrentPromptService(), ProgramStopReason())) {
+        case DamagedFileChoice::Repair:
+            ResetProgramStop();
+            RepairDamagedFile(damaged);
+            break;
+        case DamagedFileChoice::Restore:
+            Tables().CloseAll();
+            StartRestore(CurrentPromptService(), damaged);
+            return 1;
+        case DamagedFileChoice::Exit:
+            return 1;
+        }
+    }
 }
 
 } // namespace vl

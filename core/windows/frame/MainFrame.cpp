@@ -180,16 +180,26 @@ void MainFrame::FrameStartUp()
     LoadProgramSettings();
     UpdateCommandStates();
 
-    for (const QString& list : StartUpLists())
-        Procedures().Start(list, this);
-
     // The settings are loaded now: minimise to the tray or the taskbar as
     // they say before the first iconize.
     ChooseTrayMinimising();
-    if (StartUpMinimized)
+    if (StartUpMinimized) {
         Iconize();
-    else
+    } else {
         show();
+        // On the screen before the lists: a long list never holds it back.
+        QGuiApplication::sync();
+    }
+    // The lists open once the frame's start is over.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (ended_)
+                return;
+            for (const QString& list : StartUpLists())
+                Procedures().Start(list, this);
+        },
+        Qt::QueuedConnection);
 
     WriteEventLog(QStringLiteral("Started"), windowTitle());
 }
@@ -211,10 +221,13 @@ void MainFrame::RestoreClipboard()
 
 // ---- menus, toolbar, status bar ----
 
-QAction* MainFrame::AddCommand(QMenu* menu, const QString& text, const QString& command, const QString& shortcut)
+QAction* MainFrame::AddCommand(QMenu* menu, const FrameMenuItem& item)
 {
-    QAction* action = menu->addAction(text);
+    const QString& command = item.command;
+    QAction* action = menu->addAction(item.text);
     action->setObjectName(command);
+    action->setStatusTip(item.statusText);
+    const QString& shortcut = item.shortcut;
     if (!shortcut.isEmpty())
         action->setShortcut(QKeySequence(shortcut, QKeySequence::PortableText));
     connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
@@ -230,10 +243,13 @@ void MainFrame::BuildMenus()
         for (const FrameMenuItem& item : items) {
             if (item.IsSeparator())
                 menu->addSeparator();
-            else if (item.IsSubmenu())
-                fill(menu->addMenu(item.text), item.items);
-            else
-                AddCommand(menu, item.text, item.command, item.shortcut);
+            else if (item.IsSubmenu()) {
+                QMenu* submenu = menu->addMenu(item.text);
+                submenu->menuAction()->setStatusTip(item.statusText);
+                fill(submenu, item.items);
+            } else {
+                AddCommand(menu, item);
+            }
         }
     };
     for (const FrameMenuItem& menu : FrameMenuBar())
@@ -275,6 +291,9 @@ void MainFrame::BuildToolBar()
         QAction* action = toolBar_->addAction(icon, button.text);
         action->setObjectName(button.command);
         action->setToolTip(button.text);
+        // A button says in the status bar what its menu item says.
+        if (const QAction* item = CommandAction(button.command))
+            action->setStatusTip(item->statusTip());
         connect(action, &QAction::triggered, this, [this, command = button.command] { RunCommand(command); });
         commands_[button.command] << action;
     }
@@ -315,7 +334,8 @@ void MainFrame::BuildStatusBar()
         label->setObjectName(QStringLiteral("StatusZone%1").arg(zone));
         zones_ << label;
     }
-    // Zone 1 gives way to menu hints; zones 2 to 4 always show.
+    // Zone 1 gives way to the status text of the highlighted menu item or
+    // toolbar button; zones 2 to 4 always show.
     bar->addWidget(zones_.at(0), 1);
     zones_.at(1)->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     bar->addPermanentWidget(zones_.at(1), 2);
@@ -536,8 +556,19 @@ void MainFrame::TimerEvent()
 
 void MainFrame::RefreshDateAndClock()
 {
-    SetZoneText(3, DateZoneText(Today()));
-    SetZoneText(4, ClockZoneText(Now()));
+    // The timer ticks four times a second: the texts are made again only
+    // when the second or the day they show has passed.
+    const Date today = Today();
+    const ClockTime now = Now();
+    const ClockTime second = now / 100;
+    if (today != shownDay_) {
+        shownDay_ = today;
+        SetZoneText(3, DateZoneText(today));
+    }
+    if (second != shownSecond_) {
+        shownSecond_ = second;
+        SetZoneText(4, ClockZoneText(now));
+    }
 }
 
 void MainFrame::SetZoneText(int zone, const QString& text)

@@ -35,6 +35,7 @@ class QToolButton;
 namespace vl {
 
 class TrayPopupMenu;
+struct FrameMenuItem;
 
 // The section of POSITION.INI that keeps the frame's place.
 inline constexpr char kFramePositionName[] = "Main";
@@ -116,7 +117,7 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void BuildTrayMenu();
-    QAction* AddCommand(QMenu* menu, const QString& text, const QString& command, const QString& shortcut);
+    QAction* AddCommand(QMenu* menu, const FrameMenuItem& item);
     void UpdateCommandStates();
     bool CommandEnabled(const QString& command) const;
 
@@ -163,6 +164,8 @@ private:
     QString workingIcon_;
     QHash<QString, QPixmap> workingPixmaps_;
     QList<QLabel*> zones_;
+    Date shownDay_ = -1;         // the day zone 3 shows
+    ClockTime shownSecond_ = -1; // the second zone 4 shows
     TrayPopupMenu* trayMenu_ = nullptr;
 
     bool opened_ = false;

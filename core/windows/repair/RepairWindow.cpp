@@ -1,9 +1,12 @@
 #include "core/windows/repair/RepairWindow.h"
 
+#include "core/dictionary/Dictionary.h"
+#include "platform/data/DataFileName.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/WindowPosition.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -179,6 +182,20 @@ void RepairWindow::ShowRows()
         list_->setItem(i, kRecordsColumn, records);
         list_->setItem(i, kInformationColumn, new QTableWidgetItem(row.information));
     }
+}
+
+void RepairWindow::TagDataFile(const QString& path)
+{
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (RepairRow& row : rows_) {
+        const TableFile* table = Tables().FindTable(row.label);
+        const bool inFile =
+            table && QFileInfo(ResolveDataFileName(table->Name(), row.label).path).absoluteFilePath() == wanted;
+        if (inFile != (row.tag == QLatin1String("1")))
+            ToggleTag(row);
+    }
+    RefreshTagIcons(rows_);
+    ShowRows();
 }
 
 void RepairWindow::SetRunning(bool running)

@@ -44,6 +44,8 @@ public:
 
     // Starts the operation over the tagged rows (or the highlighted one).
     void Start(RepairOperation operation);
+    // Tags the tables kept in the data file at path, and only them.
+    void TagDataFile(const QString& path);
 
 signals:
     // An operation has worked through its tables.

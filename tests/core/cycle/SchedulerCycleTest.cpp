@@ -5,6 +5,7 @@
 #include "core/cycle/SchedulerState.h"
 #include "core/cycle/SchedulerCycle.h"
 #include "core/base/Globals.h"
+#include "platform/runtime/Clock.h"
 #include "platform/runtime/Picture.h"
 
 #include <gmock/gmock.h>
@@ -106,6 +107,34 @@ TEST_F(SchedulerCycleTest, PhasesRunTheirRoutinesInTurnAndWrapToOne)
     EXPECT_EQ(surface.title, "Velmora 2000");
     EXPECT_EQ(surface.titleChanges, 1);
     EXPECT_EQ(surface.status, "Next: Backup");
+}
+
+TEST_F(SchedulerCycleTest, HistoryAndHolidaysRunAtStartAndWhenTheDateChanges)
+{
+    SettableClock clock(MakeDate(3, 14, 2026), MakeClock(23, 59, 58));
+    const ClockOverride useClock(clock);
+    routines.rollHolidays = [this] { calls << QStringLiteral("holidays"); };
+    const auto daily = [this] {
+        QStringList work;
+        for (const QString& call : std::as_const(calls))
+            if (call == "history" || call == "holidays")
+                work << call;
+        calls.clear();
+        return work;
+    };
+    Ticks(12);
+    EXPECT_THAT(daily(), ElementsAre("history", "holidays")) << "the first phase 2 of the run";
+    clock.Advance(100);
+    Ticks(8);
+    EXPECT_THAT(daily(), ElementsAre()) << "the same day";
+    clock.Advance(100); // midnight
+    Ticks(1);
+    EXPECT_EQ(cycle.Phase(), 1);
+    EXPECT_THAT(daily(), ElementsAre()) << "phase 1 does no daily work";
+    Ticks(1);
+    EXPECT_THAT(daily(), ElementsAre("history", "holidays")) << "the first phase 2 of the new day";
+    Ticks(4);
+    EXPECT_THAT(daily(), ElementsAre());
 }
 
 TEST_F(SchedulerCycleTest, PhasesWithoutARoutineAreSkipped)

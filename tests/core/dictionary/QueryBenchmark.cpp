@@ -27,11 +27,14 @@ constexpr int kTasks = 100'000;
 struct TaskFiles {
     TaskFiles()
     {
-        QDir::setCurrent(dir.path());
+        // The caller's directory stays current: the figures' output file may
+        // be named relative to it.
         for (TableFile* file : {static_cast<TableFile*>(&schedule), static_cast<TableFile*>(&scripting),
-                                static_cast<TableFile*>(&categories)})
+                                static_cast<TableFile*>(&categories)}) {
+            file->SetName(dir.filePath(file->Name()));
             file->Open(TableFile::kDeclaredMode, true);
-        SQLite::Database db("VLDB.TPS", SQLite::OPEN_READWRITE);
+        }
+        SQLite::Database db(dir.filePath(QStringLiteral("VLDB.TPS")).toStdString(), SQLite::OPEN_READWRITE);
         RegisterNoCaseCollation(db.getHandle());
         db.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(kTasks) +
                 ") INSERT INTO s (ID, TaskType, Category, Description, Command, Date, Time, Disabled, Alarm)"

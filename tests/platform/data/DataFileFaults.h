@@ -111,4 +111,44 @@ inline bool DamagePage(const QString& path, const QString& object, bool wholePag
     return file.write(QByteArray(wholePage ? pageSize : pageSize / 2 - keep, '\xA5')) > 0;
 }
 
+// Damages a closed data file as a failing disk can: in the middle of the
+// table's last page of records, one record's pointer becomes one the walk has
+// passed already (two less; same width on the page), so that page lists the
+// records out of order. False when the table has no such record.
+inline bool MisorderRecordPointer(const QString& path, const QString& table)
+{
+    int pageSize = 0;
+    int64_t pageNo = 0;
+    {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
+        pageSize = db.execAndGet("PRAGMA page_size").getInt();
+        SQLite::Statement pages(db, "SELECT MAX(pageno) FROM dbstat WHERE name = ? AND pagetype = 'leaf'");
+        pages.bind(1, table.toStdString());
+        if (pages.executeStep())
+            pageNo = pages.getColumn(0).getInt64();
+    }
+    QFile file(path);
+    if (pageNo <= 1 || !file.open(QIODevice::ReadWrite) || !file.seek((pageNo - 1) * pageSize))
+        return false;
+    QByteArray page = file.read(pageSize);
+    const auto byte = [&page](int at) { return static_cast<uint8_t>(page.at(at)); };
+    const int cells = byte(3) << 8 | byte(4);
+    if (byte(0) != 0x0D || cells < 3)
+        return false; // not a page of records
+    const int cellAt = 8 + 2 * (cells / 2);
+    int at = byte(cellAt) << 8 | byte(cellAt + 1);
+    while (byte(at) & 0x80) // the record's size
+        ++at;
+    ++at;
+    // The pointer, two bytes wide: 128 to 16383.
+    if (!(byte(at) & 0x80) || (byte(at + 1) & 0x80))
+        return false;
+    const int pointer = (byte(at) & 0x7F) << 7 | byte(at + 1);
+    if (pointer < 130)
+        return false;
+    page[at] = static_cast<char>(0x80 | ((pointer - 2) >> 7));
+    page[at + 1] = static_cast<char>((pointer - 2) & 0x7F);
+    return file.seek((pageNo - 1) * pageSize) && file.write(page) == pageSize;
+}
+
 } // namespace vl::test

@@ -1,3 +1,4 @@
+#include "DataFileFaults.h"
 #include "TestTables.h"
 
 #include "platform/data/FieldBinding.h"
@@ -7,6 +8,8 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
+
+#include <QFileInfo>
 
 namespace vl::test {
 namespace {
@@ -169,6 +172,37 @@ TEST_F(Scan, CursorsKeepPositionsOfTheirOwn)
     EXPECT_EQ(b.Name, "a");
     ASSERT_TRUE(one.Next(a));
     EXPECT_EQ(a.Name, "c");
+}
+
+TEST(DamagedScan, AStepThatDoesNotMoveOnIsAReadErrorNamingTheFile)
+{
+    constexpr int kItems = 600;
+    {
+        Table<ItemRecord> items{ItemDefinition()};
+        OpenCreated(items);
+        ASSERT_TRUE(items.Stream());
+        for (int i = 0; i < kItems; ++i) {
+            ItemRecord item = Item(QStringLiteral("item %1").arg(i));
+            ASSERT_TRUE(items.Add(item));
+        }
+        ASSERT_TRUE(items.Flush());
+        items.Close();
+    }
+    ASSERT_TRUE(MisorderRecordPointer("TEST.TPS", "Items"));
+
+    Table<ItemRecord> items{ItemDefinition()};
+    ASSERT_TRUE(items.Open());
+    for (const bool forward : {true, false}) {
+        items.Set(FileOrder);
+        ItemRecord item;
+        int steps = 0;
+        while ((forward ? items.Next(item) : items.Previous(item)) && steps <= 2 * kItems)
+            ++steps;
+        EXPECT_LT(steps, kItems) << "the walk stops at the damage, forward " << forward;
+        EXPECT_EQ(items.ErrorCode(), kInvalidDataFile);
+        EXPECT_EQ(items.LastError().Describe(),
+                  "Invalid Data File: " + QFileInfo("TEST.TPS").absoluteFilePath() + " (36)");
+    }
 }
 
 TEST_F(Scan, UnknownKeyAndClosedTableAreErrors)

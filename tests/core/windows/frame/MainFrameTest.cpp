@@ -22,6 +22,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QKeyEvent>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -141,6 +143,128 @@ TEST_F(MainFrameTest, MenusHoldEveryItemInOrderWithItsAccelerator)
                                      "Clipboard Saver", "Message Wizard", "Program Wizard", "Script Wizard"));
 }
 
+// Highlights every item of an open menu as the arrow keys do, submenus
+// opened with the right arrow, and notes what the frame's status bar then
+// shows. A disabled item cannot be highlighted: its status text is noted.
+void HighlightEach(MainFrame& frame, QMenu* menu, const QString& path, QStringList& out)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        const QString line = path + " > " + Plain(action->text());
+        if (!action->isEnabled()) {
+            out << line + ": " + action->statusTip();
+            continue;
+        }
+        menu->setActiveAction(action);
+        out << line + ": " + frame.statusBar()->currentMessage();
+        if (action->menu()) {
+            QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+            QCoreApplication::sendEvent(menu, &right);
+            HighlightEach(frame, action->menu(), line, out);
+            action->menu()->hide();
+            menu->setActiveAction(action);
+        }
+    }
+}
+
+TEST_F(MainFrameTest, HighlightedMenuItemShowsItsStatusTextInTheStatusBar)
+{
+    MakeFrame();
+    // As in the program, every window library has registered its procedures.
+    QStringList registered;
+    for (const QMenu* menu : frame->findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (!action->objectName().isEmpty() && !Procedures().Has(action->objectName())) {
+                Procedures().RegisterWindow(action->objectName(), [] { return new QWidget; });
+                registered << action->objectName();
+            }
+        }
+    }
+    frame->show();
+    QStringList shown;
+    for (QAction* top : frame->menuBar()->actions()) {
+        frame->menuBar()->setActiveAction(top);
+        HighlightEach(*frame, top->menu(), Plain(top->text()), shown);
+        top->menu()->close();
+    }
+    for (const QString& procedure : std::as_const(registered))
+        Procedures().Unregister(procedure);
+    const QStringList expected = {
+        "File > Setup: Program options and the lists behind them",
+        "File > Setup > Options...: Set the program's options",
+        "File > Setup > Task Categories: Maintain the task categories",
+        "File > Setup > Contact Categories: Maintain the contact categories",
+        "File > Setup > Clipboard Categories: Maintain the clipboard categories",
+        "File > Setup > Holidays: Maintain the holidays",
+        "File > Setup > Script Templates: Maintain the script templates",
+        "File > Import: Import From Comma-Delimited Files",
+        "File > Import > Schedule: Import Tasks From a Comma-Delimited File",
+        "File > Import > Contacts: Import Contacts From a Comma-Delimited File",
+        "File > Import > To Do: Import To Do Items From a Comma-Delimited File",
+        "File > Export: Export to Comma-Delimited Text Files",
+        "File > Export > Schedule: Export to a Comma-Delimited Text File",
+        "File > Export > Contacts: Export Contacts to Comma-Delimited Text File",
+        "File > Export > To Do: Export To Do List to Comma-Delimited File",
+        "File > Synchronization: Send/Receive between Velmora databases",
+        "File > View Log: View the event log",
+        "File > Backup/Restore: Back up the data files or restore them from a backup",
+        "File > Support Tools: Tools for checking the program and its data",
+        "File > Support Tools > View Current Script: View the script that is running",
+        "File > Support Tools > Report Bug: Report a bug by e-mail",
+        "File > Support Tools > Explore Schedule: Explore the schedule with filters",
+        "File > Support Tools > File Manager: Check, repair and pack the data files",
+        "File > Print Setup...: Choose the printer and its settings",
+        "File > Exit: Close Velmora",
+        "Edit > Cut: Move the selection to the clipboard",
+        "Edit > Copy: Copy the selection to the clipboard",
+        "Edit > Paste: Insert the clipboard's text",
+        "Lists > Scheduled Tasks: Browse the scheduled tasks",
+        "Lists > Hot Keys: Browse the hot keys",
+        "Lists > To Do Items: Browse the to-do list",
+        "Lists > Contacts: Browse the contacts",
+        "Lists > E-mail Messages: Browse the stored e-mail messages",
+        "Lists > Clipboard Saver: Browse the saved clipboard entries",
+        "Lists > Task Categories: Maintain the task categories",
+        "Lists > Contact Categories: Maintain the contact categories",
+        "Lists > Clipboard Categories: Maintain the clipboard categories",
+        "Actions > New Message (Wizard): Schedule a new message with the wizard",
+        "Actions > New Program (Wizard): Schedule a new program with the wizard",
+        "Actions > New Script (Wizard): Schedule a new script with the wizard",
+        "Actions > New Task (Wizard): Schedule a new task with the wizard",
+        "Actions > New Hot Key: Add a new hot key",
+        "Reports > Schedule: Print the scheduled tasks",
+        "Reports > Schedule > Brief Schedule: Print the coming tasks in brief",
+        "Reports > Schedule > Specific Category: Print schedule for one category only",
+        "Reports > Schedule > Checklist Style: Print the coming tasks as a checklist",
+        "Reports > Schedule > All in Date Order: Print ordered by Date",
+        "Reports > Schedule > All in Category Order: Print ordered by Category",
+        "Reports > To Do List: Print the to-do list",
+        "Reports > To Do List > Priority: Print the to-do list ordered by Priority",
+        "Reports > To Do List > Category: Print the to-do list ordered by Category",
+        "Reports > Contacts: Print the contacts",
+        "Reports > Categories: Print ordered by Category",
+        "Window > Tile: Arrange the open windows side by side",
+        "Window > Cascade: Arrange the open windows overlapping",
+        "Window > Arrange Icons: Arrange the minimised windows",
+        "Help > Contents: Show the help's contents",
+        "Help > Search for Help On...: Search the help for a topic",
+        "Help > How to Use Help: How to use the help",
+        "Help > Email Us: Write to us by e-mail",
+        "Help > Home Page: Visit our home page",
+        "Help > About: Program information, version and copyright",
+    };
+    EXPECT_THAT(shown, ElementsAreArray(expected));
+
+    for (QAction* button : frame->ToolBar()->actions()) {
+        if (button->text().isEmpty())
+            continue;
+        EXPECT_FALSE(button->statusTip().isEmpty()) << button->text().toStdString();
+        EXPECT_EQ(button->statusTip(), frame->CommandAction(button->objectName())->statusTip())
+            << "the button says what its menu item says: " << button->text().toStdString();
+    }
+}
+
 TEST_F(MainFrameTest, ItemsOfProceduresNotBuiltAreDisabledUntilRegistered)
 {
     MakeFrame();
@@ -184,6 +308,8 @@ TEST_F(MainFrameTest, StartUpStoresTheVersionLogsAndOpensTheStartUpLists)
     }
 
     OpenFrame();
+    EXPECT_TRUE(opened.isEmpty()) << "the frame shows before the lists open";
+    DeliverPostedEvents();
     EXPECT_THAT(opened, ElementsAre("BrowseContacts", "BrowseToDoList", "BrowseSchedule"));
     EXPECT_EQ(GetConfigValue("VLMRV"), "vlmr");
     EXPECT_EQ(GetConfigValue("Version"), "1.91");
