@@ -2,7 +2,7 @@
 
 #include "exchange/ExchangeProcedures.h"
 #include "exchange/windows/EnterPicture.h"
-#include "exchange/windows/ExchangeProgressWindow.h"
+#include "exchange/windows/RunProgressWindow.h"
 #include "platform/ui/PromptService.h"
 
 #include <QCheckBox>

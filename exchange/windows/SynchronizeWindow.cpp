@@ -1,7 +1,7 @@
 #include "exchange/windows/SynchronizeWindow.h"
 
 #include "exchange/ExchangeProcedures.h"
-#include "exchange/windows/ExchangeProgressWindow.h"
+#include "exchange/windows/RunProgressWindow.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 

@@ -30,6 +30,7 @@ struct ProgressTexts {
     QString text;      // "Importing Script Items"
     QString windowKey; // where the window keeps its place
     QString percentSuffix = QStringLiteral("% Completed");
+    int percentPlaces = 0; // the number padded with spaces to this width
 };
 
 class ProgressTracker {

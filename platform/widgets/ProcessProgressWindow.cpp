@@ -26,39 +26,65 @@ void LetWindowEventsThrough()
 } // namespace
 
 ProcessProgressWindow::ProcessProgressWindow(const ProgressTexts& texts, QWidget* parent)
-    : QDialog(parent), suffix_(texts.percentSuffix)
+    : QDialog(parent), suffix_(texts.percentSuffix), places_(texts.percentPlaces)
 {
     setWindowTitle(texts.caption);
     setWindowModality(Qt::ApplicationModal);
     if (!texts.windowKey.isEmpty())
         KeepWindowPosition(*this, texts.windowKey);
     text_ = new QLabel(texts.text);
-    percent_ = new QLabel(QStringLiteral("0") + suffix_);
+    text_->setWordWrap(true);
+    percent_ = new QLabel(QStringLiteral("%1").arg(0, places_) + suffix_);
     bar_ = new QProgressBar;
     bar_->setRange(0, 100);
     bar_->setValue(0);
     bar_->setTextVisible(false);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"));
-    cancel_->setAutoDefault(false);
-    connect(cancel_, &QPushButton::clicked, this, [this] { cancelRequested_ = true; });
+    button_ = new QPushButton(tr("Cancel"));
+    button_->setAutoDefault(false);
+    connect(button_, &QPushButton::clicked, this, &ProcessProgressWindow::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addWidget(percent_);
     layout->addWidget(bar_);
-    layout->addWidget(cancel_, 0, Qt::AlignHCenter);
-    // Room for the bar to move visibly, whatever the texts' length.
-    setMinimumWidth(fontMetrics().averageCharWidth() * 40);
+    layout->addWidget(button_, 0, Qt::AlignHCenter);
+    // Room for the bar to move visibly and for the caption on the title
+    // bar, whatever the texts' length; set on the wrapping line, so that its
+    // height is measured at the width it gets.
+    text_->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
 }
 
-void ProcessProgressWindow::Tell(int64_t done, int64_t total)
+bool ProcessProgressWindow::Tell(int64_t done, int64_t total)
 {
     const int percent = total > 0 ? int(std::clamp<int64_t>(done * 100 / total, 0, 100)) : 100;
     if (percent != shown_) {
         shown_ = percent;
-        percent_->setText(QString::number(percent) + suffix_);
+        percent_->setText(QStringLiteral("%1").arg(percent, places_) + suffix_);
         bar_->setValue(percent);
+        emit Told(percent);
     }
     LetWindowEventsThrough();
+    return !cancelRequested_;
+}
+
+void ProcessProgressWindow::Finish(const QString& done)
+{
+    finished_ = true;
+    bar_->setValue(100);
+    percent_->setText(tr("Process Completed"));
+    text_->setText(done);
+    button_->setText(tr("&Close"));
+    // Modality changes only while hidden.
+    hide();
+    setWindowModality(Qt::NonModal);
+    show();
+}
+
+void ProcessProgressWindow::reject()
+{
+    if (finished_)
+        QDialog::reject();
+    else
+        cancelRequested_ = true;
 }
 
 namespace {

@@ -7,6 +7,10 @@
 // keeps a batch of writes open, which nothing else may join. It keeps its
 // place under the window key it is given.
 //
+// Work that says what it did in the window itself finishes it: "Process
+// Completed" and what was done show, the window stops being modal and its
+// button becomes "Close".
+//
 // QtProgressService opens these for the logic's progress service
 // (platform/ui/ProgressService.h).
 
@@ -26,25 +30,36 @@ public:
     explicit ProcessProgressWindow(const ProgressTexts& texts, QWidget* parent = nullptr);
 
     // Shows done of total as a percentage (capped at 100) and lets the
-    // window's events through; timers wait until the work has ended.
-    void Tell(int64_t done, int64_t total);
+    // window's events through; timers wait until the work has ended. False
+    // once the user has asked to cancel.
+    bool Tell(int64_t done, int64_t total);
     bool CancelRequested() const { return cancelRequested_; }
+    // For work that asks the user what a cancel means and may go on.
+    void ClearCancel() { cancelRequested_ = false; }
+    void Finish(const QString& done);
 
     QLabel* TextLine() const { return text_; }
     QLabel* PercentLine() const { return percent_; }
-    QPushButton* CancelButton() const { return cancel_; }
+    // "Cancel"; "Close" once finished.
+    QPushButton* CancelButton() const { return button_; }
+
+signals:
+    // A new percentage is shown.
+    void Told(int percent);
 
 protected:
-    void reject() override { cancelRequested_ = true; }
+    void reject() override;
 
 private:
     QString suffix_;
+    int places_ = 0;
     QLabel* text_ = nullptr;
     QLabel* percent_ = nullptr;
     QProgressBar* bar_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    QPushButton* button_ = nullptr;
     int shown_ = -1;
     bool cancelRequested_ = false;
+    bool finished_ = false;
 };
 
 // The progress service of a program with windows: a ProcessProgressWindow

@@ -1,7 +1,7 @@
 #include "reports/windows/ReportRun.h"
 
+#include "platform/widgets/ProcessProgressWindow.h"
 #include "reports/windows/ReportDestination.h"
-#include "reports/windows/ReportProgressWindow.h"
 
 namespace vl {
 
@@ -23,11 +23,10 @@ bool RunReport(const ReportRunPlan& plan, QWidget* parent)
     {
         const auto [title, text] = plan.progressTexts.value_or(
             std::pair(previewing ? texts.ProgWinTitlePrvw : texts.ProgWinTitlePrnt, texts.ProgWinUsrText));
-        ReportProgressWindow progress(title, text, texts.ProgWinPctText, plan.windowKey, parent);
+        ProcessProgressWindow progress({title, text, plan.windowKey, texts.ProgWinPctText}, parent);
         progress.show();
         report = plan.make([&](int64_t read, int64_t total) {
-            progress.Tell(read, total);
-            if (!progress.CancelRequested())
+            if (progress.Tell(read, total))
                 return true;
             progress.ClearCancel();
             stop = AskReportCancel(texts, previewing, read > 0);

@@ -3,13 +3,13 @@
 // with future occurrences, from a work file filled for the run.
 #include "core/base/Globals.h"
 #include "platform/runtime/Clock.h"
+#include "platform/widgets/ProcessProgressWindow.h"
 #include "platform/ui/PromptService.h"
 #include "reports/ScheduleWorkfile.h"
 #include "reports/windows/ReadReportRecords.h"
 #include "reports/windows/ReportLayouts.h"
 #include "reports/windows/ReportParameters.h"
 #include "reports/windows/ReportProcedures.h"
-#include "reports/windows/ReportProgressWindow.h"
 #include "reports/windows/ReportRun.h"
 
 namespace vl {
@@ -66,16 +66,14 @@ void RunFromWorkfile(ScheduleLayout layout, const char* procedure, QWidget* pare
     }
     const ReportTexts texts = LoadPreviewReportTexts();
     // Tells a progress window and asks it whether the user pressed Cancel.
-    const auto tell = [](ReportProgressWindow& window) {
-        return [&window](int64_t done, int64_t total) {
-            window.Tell(done, total);
-            return !window.CancelRequested();
-        };
+    const auto tell = [](ProcessProgressWindow& window) {
+        return [&window](int64_t done, int64_t total) { return window.Tell(done, total); };
     };
     DataError emptyError;
     {
-        ReportProgressWindow progress(QLatin1String(kProcessingRecords), QStringLiteral("Removing old work file..."),
-                                      texts.ProgWinPctText, QStringLiteral("EmptyWorkfile"), parent);
+        ProcessProgressWindow progress({QLatin1String(kProcessingRecords), QStringLiteral("Removing old work file..."),
+                                        QStringLiteral("EmptyWorkfile"), texts.ProgWinPctText},
+                                       parent);
         progress.show();
         EmptyWorkfile(workfile, tell(progress), emptyError); // a stopped emptying still goes on to the filling
     }
@@ -84,9 +82,10 @@ void RunFromWorkfile(ScheduleLayout layout, const char* procedure, QWidget* pare
                         PromptIcon::Exclamation);
     WorkfileResult filled;
     {
-        ReportProgressWindow progress(QLatin1String(kProcessingRecords),
-                                      QStringLiteral("Creating future occurance information"), texts.ProgWinPctText,
-                                      QStringLiteral("CreateWorkfile"), parent);
+        ProcessProgressWindow progress({QLatin1String(kProcessingRecords),
+                                        QStringLiteral("Creating future occurance information"),
+                                        QStringLiteral("CreateWorkfile"), texts.ProgWinPctText},
+                                       parent);
         progress.show();
         filled = CreateWorkfile(schedule, workfile, GLO::DateFrom, GLO::DateTo, tell(progress));
     }

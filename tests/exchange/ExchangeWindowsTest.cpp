@@ -6,12 +6,12 @@
 #include "core/dictionary/Dictionary.h"
 #include "exchange/ExchangeProcedures.h"
 #include "exchange/windows/EnterPicture.h"
-#include "exchange/windows/ExchangeProgressWindow.h"
 #include "exchange/windows/ExchangeWindows.h"
 #include "exchange/windows/ExportFieldsWindow.h"
 #include "exchange/windows/ImportFieldsWindow.h"
 #include "exchange/windows/SynchronizeWindow.h"
 #include "platform/widgets/FrameProcedures.h"
+#include "platform/widgets/ProcessProgressWindow.h"
 #include "platform/widgets/WindowPosition.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
@@ -67,12 +67,12 @@ public:
     static QString Finished()
     {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* window = qobject_cast<ExchangeProgressWindow*>(widget);
+            auto* window = qobject_cast<ProcessProgressWindow*>(widget);
             if (!window || !window->isVisible())
                 continue;
             Grab(*window, "progress.png");
-            const QString shown = window->Percent()->text() + "|" + window->Text()->text();
-            window->Button()->click();
+            const QString shown = window->PercentLine()->text() + "|" + window->TextLine()->text();
+            window->CancelButton()->click();
             return shown;
         }
         return {};
@@ -81,17 +81,17 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        auto* window = qobject_cast<ExchangeProgressWindow*>(object);
+        auto* window = qobject_cast<ProcessProgressWindow*>(object);
         if (event->type() != QEvent::Show || !window || watched_.contains(window))
             return false;
         watched_ << window;
-        opened << window->windowTitle() + "|" + window->Text()->text() + "|" + window->Percent()->text();
-        connect(window, &ExchangeProgressWindow::Told, this, [this, window](int percent) {
-            percents << window->Percent()->text();
+        opened << window->windowTitle() + "|" + window->TextLine()->text() + "|" + window->PercentLine()->text();
+        connect(window, &ProcessProgressWindow::Told, this, [this, window](int percent) {
+            percents << window->PercentLine()->text();
             if (percents.size() == 1)
                 Grab(*window, "progress-running.png");
             if (percent >= cancelAt_)
-                window->Button()->click();
+                window->CancelButton()->click();
         });
         return false;
     }
@@ -109,7 +109,7 @@ public:
     {
         QCoreApplication::processEvents(); // the user takes time choosing
         for (QWidget* widget : QApplication::topLevelWidgets())
-            progressMeanwhile |= widget->inherits("vl::ExchangeProgressWindow") || widget->inherits("QProgressDialog");
+            progressMeanwhile |= widget->inherits("vl::ProcessProgressWindow") || widget->inherits("QProgressDialog");
         return ScriptedPrompt::SaveFile(caption, filter, start);
     }
 };

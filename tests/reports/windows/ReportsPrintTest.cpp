@@ -11,11 +11,11 @@
 #include "core/dictionary/Dictionary.h"
 #include "platform/print/ReportOutput.h"
 #include "platform/widgets/PictureSpinBox.h"
+#include "platform/widgets/ProcessProgressWindow.h"
 #include "reports/windows/ReportDestination.h"
 #include "reports/windows/ReportLayouts.h"
 #include "reports/windows/ReportParameters.h"
 #include "reports/windows/ReportProcedures.h"
-#include "reports/windows/ReportProgressWindow.h"
 #include "tests/support/PdfText.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
@@ -172,38 +172,38 @@ TEST_F(ReportsPrintTest, EmptySelectionSaysNothingToPrintAndCancelEndsAtOnce)
 }
 
 // The progress windows shown while a report runs: each caption with its
-// lines of text, as seen whenever the run lets events through.
-class ProgressWatch {
+// lines of text, as seen whenever the run shows a new percentage (timers
+// wait while the work runs).
+class ProgressWatch : public QObject {
 public:
-    ProgressWatch()
-    {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                auto* progress = qobject_cast<ReportProgressWindow*>(window);
-                if (!progress || !progress->isVisible())
-                    continue;
-                QStringList seen{progress->windowTitle()};
-                for (const QLabel* label : progress->findChildren<QLabel*>())
-                    seen << label->text();
-                if (!shown.contains(seen.join('|')))
-                    shown << seen.join('|');
-                if (progress->windowTitle() == cancelIn)
-                    progress->CancelButton()->click();
-            }
-        });
-        timer_.start();
-    }
+    ProgressWatch() { qApp->installEventFilter(this); }
+    ~ProgressWatch() override { qApp->removeEventFilter(this); }
     QStringList shown;
     QString cancelIn; // the caption of a window whose Cancel is pressed
 
-private:
-    QTimer timer_;
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* progress = qobject_cast<ProcessProgressWindow*>(object);
+        if (event->type() != QEvent::Show || !progress)
+            return false;
+        disconnect(progress, &ProcessProgressWindow::Told, this, nullptr);
+        connect(progress, &ProcessProgressWindow::Told, this, [this, progress] {
+            QStringList seen{progress->windowTitle()};
+            for (const QLabel* label : progress->findChildren<QLabel*>())
+                seen << label->text();
+            if (!shown.contains(seen.join('|')))
+                shown << seen.join('|');
+            if (progress->windowTitle() == cancelIn)
+                progress->CancelButton()->click();
+        });
+        return false;
+    }
 };
 
 TEST_F(ReportsPrintTest, ProgressWindowsShowTheirTextsAndCancelStopsTheWork)
 {
-    ReportProgressWindow window("Processing Records", "Removing old work file...", "% Completed", "EmptyWorkfile");
+    ProcessProgressWindow window({"Processing Records", "Removing old work file...", "EmptyWorkfile"});
     window.show();
     QStringList texts;
     for (const QLabel* label : window.findChildren<QLabel*>())
