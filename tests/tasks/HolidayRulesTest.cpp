@@ -134,8 +134,9 @@ TEST(HolidayRulesTest, VictoriaDayIsTheMondayBefore25MayAndNeverMeetsMemorialDay
         EXPECT_EQ(memorial.HolidayDate, LastWeekdayOfMonth(5, year, 1)) << year;
         EXPECT_NE(victoria.HolidayDate, memorial.HolidayDate) << year;
         for (const auto& k : known)
-            if (k.year == year)
+            if (k.year == year) {
                 EXPECT_EQ(victoria.HolidayDate, Day(year, 5, k.day)) << year;
+            }
     }
 }
 

@@ -79,8 +79,9 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(sound);
         }
-        if (!c.object.isEmpty())
+        if (!c.object.isEmpty()) {
             ASSERT_TRUE(DamagePage("TEST.TPS", c.object, c.wholePage));
+        }
         const QByteArray before = Bytes("TEST.TPS");
 
         DataFileRepair repair;

@@ -67,8 +67,9 @@ TEST(ReportPreviewTest, PreviewOpensReadableAndKeepsNoUnusableSize)
         PreviewReport(report, "PrintScheduleInBrief");
         EXPECT_TRUE(UsablePreviewSize(opened)) << opened.width() << "x" << opened.height();
         EXPECT_EQ(zoom, QPrintPreviewWidget::FitToWidth);
-        if (c.restored)
+        if (c.restored) {
             EXPECT_EQ(at.size(), c.saved.size());
+        }
         const auto kept = ReadWindowPlace(IniFile(kPositionIniFile), "PrintScheduleInBrief");
         ASSERT_TRUE(kept.has_value());
         EXPECT_TRUE(UsablePreviewSize(kept->size())) << kept->width() << "x" << kept->height();
