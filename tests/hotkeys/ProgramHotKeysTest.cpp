@@ -280,8 +280,9 @@ TEST_F(ProgramHotKeysTest, TaskActionsQueueTheScriptOfTheirOwnTaskOnly)
         record.ID = c.id;
         RunHotKeyAction(record, output);
         EXPECT_EQ(ScriptQueue.size(), c.queued) << c.what;
-        if (c.queued)
+        if (c.queued) {
             EXPECT_EQ(ScriptQueue.at(0).RECORD.ID, own) << c.what;
+        }
         ASSERT_EQ(asked.Questions().size(), c.queued ? 0u : 1u) << c.what;
         if (!c.queued) {
             EXPECT_EQ(asked.Questions().at(0).text, "Unable to retrieve associated task.") << c.what;
