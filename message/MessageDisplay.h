@@ -16,7 +16,7 @@ namespace vl {
 inline constexpr int kMaxMessageDisplays = 60;
 
 // This program's own message windows; the window layer installs them
-// (message/windows/LocalMessageWindow.h) with MessageWindowsOverride. Until
+// (windows/message/LocalMessageWindow.h) with MessageWindowsOverride. Until
 // then, and in tests that install none, a message is shown as a plain box.
 class MessageWindows {
 public:

@@ -3,7 +3,7 @@
 #include "core/base/Globals.h"
 #include "core/base/UserDate.h"
 #include "core/dictionary/TableDefinitions.h"
-#include "core/engine/DueTaskRules.h"
+#include "scheduler/engine/DueTaskRules.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "tasks/TaskFormRules.h"

@@ -4,7 +4,7 @@
 #include "core/base/Globals.h"
 #include "core/cycle/SchedulerRoutines.h"
 #include "core/dictionary/Dictionary.h"
-#include "core/engine/TaskScriptItems.h"
+#include "scheduler/engine/TaskScriptItems.h"
 #include "platform/runtime/Clock.h"
 #include "platform/ui/PromptService.h"
 

@@ -1,7 +1,7 @@
 #include "tasks/TaskFormRules.h"
 
 #include "core/dictionary/TableDefinitions.h"
-#include "core/engine/DueTaskRules.h"
+#include "scheduler/engine/DueTaskRules.h"
 #include "core/schedule/DateFit.h"
 #include "core/schedule/NextRun.h"
 #include "core/schedule/ScheduleRules.h"

@@ -1,6 +1,6 @@
 #include "tasks/TaskStore.h"
 
-#include "core/engine/TaskScriptItems.h"
+#include "scheduler/engine/TaskScriptItems.h"
 #include "core/eventlog/AddScheduleRecord.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"

@@ -1,7 +1,7 @@
 // Pivra, the message program: shows one message or reminder handed over by
 // VLMR. Command line: "ID=" and the number of the hand-over record.
 
-#include "message/windows/MessageProgramMain.h"
+#include "windows/message/MessageProgramMain.h"
 #include "platform/widgets/DesktopServices.h"
 
 #include <QApplication>

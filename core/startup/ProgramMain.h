@@ -15,7 +15,7 @@ inline constexpr char kPositionIniName[] = "POSITION.INI";
 
 // Runs once per process, after the application object exists; returns the
 // process's exit code. frame shows the main window and runs the event loop
-// (Main, core/windows/frame/Main.h); it is not run when start-up stopped.
+// (Main, windows/frame/frame/Main.h); it is not run when start-up stopped.
 int ProgramMain(const std::function<int()>& frame);
 
 // The window-position INI file (POSITION.INI in the data directory); only

@@ -5,6 +5,9 @@ Reads the manifest the build writes (layers.txt: name|layer|folder|recurse|deps)
 and fails, naming the fault, when
 - the libraries depend on each other in a cycle,
 - a library depends on one of a higher layer (platform < logic < windows),
+- a top-level folder is not one band of the layer order: a library of
+  another folder stands above some of its libraries and below others (the
+  platform/ folders count as one folder),
 - a logic library links Qt Widgets, directly or through another library,
 - a source file includes a header of a library its own does not depend on
   (directly or indirectly), or a header no library owns,
@@ -78,6 +81,24 @@ def closure(libraries, name, memo):
     return reached
 
 
+def top_folder(lib):
+    return lib["folder"].split("/")[0]
+
+
+def split_folders(libraries, memo):
+    """Each folder whose libraries are separated in the layer order by
+    libraries of other folders, with those libraries."""
+    split = {}
+    for name, lib in libraries.items():
+        folder = top_folder(lib)
+        for between in closure(libraries, name, memo):
+            if top_folder(libraries[between]) == folder:
+                continue
+            if any(top_folder(libraries[below]) == folder for below in closure(libraries, between, memo)):
+                split.setdefault(folder, set()).add(between)
+    return split
+
+
 def owner_of(header_dir, libraries):
     """The library that owns a folder: the one of that folder, else the
     nearest enclosing library built with RECURSE."""
@@ -124,6 +145,10 @@ def main():
                 faults.append(f"logic library {name} links Qt Widgets through {', '.join(sorted(linked))}")
 
     if not cycle:
+        for folder, between in sorted(split_folders(libraries, memo).items()):
+            faults.append(f"folder {folder}/ is not one band of the layer order: "
+                          + ", ".join(f"{b} ({libraries[b]['folder']})" for b in sorted(between))
+                          + " of other folders stand above some of its libraries and below others")
         for name in sorted(libraries):
             allowed = {name} | closure(libraries, name, memo)
             for path in files_of(name, libraries, source_dir):

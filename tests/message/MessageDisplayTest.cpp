@@ -2,10 +2,10 @@
 // program's own windows, each holding its own message.
 
 #include "core/dictionary/Dictionary.h"
-#include "message/windows/LocalMessageWindow.h"
+#include "windows/message/LocalMessageWindow.h"
 #include "message/MessageDisplay.h"
 #include "message/MessageHandOff.h"
-#include "message/windows/MessageView.h"
+#include "windows/message/MessageView.h"
 #include "core/base/Globals.h"
 #include "core/base/ProgramStop.h"
 #include "platform/runtime/Clock.h"

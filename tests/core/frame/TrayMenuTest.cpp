@@ -1,5 +1,5 @@
 #include "core/frame/TrayMenu.h"
-#include "core/windows/tray/TrayPopupMenu.h"
+#include "windows/frame/tray/TrayPopupMenu.h"
 #include "resources/ProgramIcons.h"
 
 #include <QAction>

@@ -1,0 +1,31 @@
+#include "scheduler/engine/TableStamp.h"
+
+#include "platform/data/Connection.h"
+
+namespace vl {
+
+std::optional<TableStamp> TableStamp::Of(TableFile& table)
+{
+    std::shared_ptr<DataConnection> connection;
+    QString name;
+    if (!table.Storage(connection, name))
+        return std::nullopt;
+    try {
+        TableStamp stamp;
+        stamp.connection_ = connection;
+        stamp.dataVersion_ = connection->DataVersion();
+        stamp.changeMark_ = connection->ChangeMark();
+        return stamp;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+bool TableStamp::operator==(const TableStamp& other) const
+{
+    // A table closed and opened again has another connection: a change.
+    return connection_.lock() == other.connection_.lock() && dataVersion_ == other.dataVersion_
+           && changeMark_ == other.changeMark_;
+}
+
+} // namespace vl

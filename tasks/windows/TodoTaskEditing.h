@@ -1,9 +1,0 @@
-#pragma once
-// Gives the to-do windows task editing (pim/windows/TaskEditingServices.h):
-// the category pick list, the calendar and the message task wizard.
-
-namespace vl {
-
-void InstallTodoTaskEditing();
-
-} // namespace vl

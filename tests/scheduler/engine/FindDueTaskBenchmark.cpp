@@ -1,0 +1,126 @@
+// How long the scheduler's lookup of the next task takes when 10,000 enabled
+// tasks without date and time come first in the due order, against the same
+// table without them: while the table stays as it is (the task found last
+// is kept), and when it changed before every lookup (the table is read
+// again), beside the floor of one read: getting one task by its pointer.
+
+#include "core/dictionary/Dictionary.h"
+#include "scheduler/engine/DueTask.h"
+#include "scheduler/engine/TaskFrame.h"
+#include "core/cycle/SchedulerState.h"
+#include "platform/runtime/Clock.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace vl {
+namespace {
+
+const Date kToday = MakeDate(3, 12, 2025);
+constexpr int kDatedTasks = 100;
+
+class QuietFrame : public TaskFrame {
+public:
+    void RestoreFromTray() override {}
+    void SetTrayTip(const QString&) override {}
+};
+
+void AddTasks(int count, const std::function<void(ScheduleRecord&, int)>& make)
+{
+    Table<ScheduleRecord>& schedule = Tables().Schedule;
+    schedule.Stream();
+    for (int i = 0; i < count; ++i) {
+        ScheduleRecord task;
+        schedule.Prime(task);
+        task.TaskType = "Run Program";
+        task.ScheduleType = "Day of Week";
+        task.Disabled = 0;
+        make(task, i);
+        if (!schedule.Add(task))
+            qFatal("add failed: %s", qPrintable(schedule.LastError().Describe()));
+    }
+    if (!schedule.Flush())
+        qFatal("commit failed: %s", qPrintable(schedule.LastError().Describe()));
+}
+
+// A data directory of its own with 100 dated tasks after `undated` tasks
+// without date and time, the clock before all of them.
+class DueTaskFiles {
+public:
+    explicit DueTaskFiles(int undated)
+    {
+        QDir::setCurrent(dir_.path());
+        DictionaryStart();
+        OpenTable(Tables().Schedule);
+        AddTasks(kDatedTasks, [](ScheduleRecord& task, int i) {
+            task.Description = QStringLiteral("Dated %1").arg(i);
+            task.Date = kToday + 1 + i;
+            task.Time = MakeClock(9, 0);
+        });
+        AddTasks(undated, [](ScheduleRecord& task, int i) {
+            task.Description = QStringLiteral("Undated %1").arg(i);
+        });
+    }
+    ~DueTaskFiles()
+    {
+        DictionaryEnd();
+        QDir::setCurrent(home_);
+    }
+    DueTaskFiles(const DueTaskFiles&) = delete;
+    DueTaskFiles& operator=(const DueTaskFiles&) = delete;
+
+private:
+    QString home_ = QDir::currentPath();
+    QTemporaryDir dir_;
+};
+
+void BM_FindDueTask(benchmark::State& state)
+{
+    const DueTaskFiles files(static_cast<int>(state.range(0)));
+    const bool changed = state.range(1) != 0;
+    SettableClock clock(kToday, MakeClock(10, 0));
+    ClockOverride useClock(clock);
+    QuietFrame frame;
+    TaskFrameOverride useFrame(frame);
+    ScheduleRecord last;
+    last.ID = kDatedTasks;
+    Tables().Schedule.Get(SCH_KEYID, last);
+
+    for (auto _ : state) {
+        if (changed) {
+            state.PauseTiming();
+            ++last.LASTCHANGETIME; // a change the lookup does not depend on
+            Tables().Schedule.Put(last);
+            state.ResumeTiming();
+        }
+        FindDueTask();
+    }
+    if (NextTaskText != QLatin1String("Next: Dated 0"))
+        state.SkipWithError(qPrintable("wrong next task: " + NextTaskText));
+}
+BENCHMARK(BM_FindDueTask)
+    ->ArgNames({"undated", "changed"})
+    ->ArgsProduct({{0, 10'000}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// The floor of a lookup that reads the table: one task got by its pointer.
+void BM_PointerSeek(benchmark::State& state)
+{
+    const DueTaskFiles files(static_cast<int>(state.range(0)));
+    Table<ScheduleRecord>& schedule = Tables().Schedule;
+    ScheduleRecord task;
+    int64_t pointer = 0;
+    for (auto _ : state) {
+        pointer = pointer % kDatedTasks + 1;
+        if (!schedule.Get(pointer, task))
+            state.SkipWithError("get failed");
+    }
+}
+BENCHMARK(BM_PointerSeek)->ArgName("undated")->Arg(0)->Arg(10'000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace vl
+
+BENCHMARK_MAIN();

@@ -1,0 +1,115 @@
+// The frame procedure: builds the main frame, runs the event loop until the
+// frame closes or the session ends, and leaves no other window behind.
+
+#include "windows/frame/frame/Main.h"
+
+#include "core/base/ProgramStop.h"
+#include "core/dictionary/Dictionary.h"
+#include "scheduler/engine/DueTask.h"
+#include "core/startup/DamagedFileOffer.h"
+#include "core/repair/windows/RepairWindow.h"
+#include "windows/frame/frame/CoreProcedures.h"
+#include "windows/frame/frame/MainFrame.h"
+#include "core/startup/ProgramMain.h"
+#include "windows/message/LocalMessageWindow.h"
+#include "pim/ClipboardCapture.h"
+#include "platform/desktop/HotKeyBackend.h"
+#include "platform/ui/PromptService.h"
+#include "scheduler/run/ScriptInterpreter.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPointer>
+
+#include <optional>
+
+namespace vl {
+
+namespace {
+
+// The program's other windows (lists, wizards, tools) once the frame is
+// gone: after File, Exit they close as their user would close them; when
+// the session ends they go without their close steps, as the frame does.
+void EndOtherWindows(const QWidget* frame, bool closeFirst)
+{
+    if (closeFirst)
+        QApplication::closeAllWindows();
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != frame && !window->parentWidget())
+            windows << window;
+    }
+    for (const QPointer<QWidget>& window : std::as_const(windows))
+        delete window.data();
+}
+
+// Runs the frame until it closes: its exit code, or nothing when its start
+// stopped (the reason is in ProgramStop).
+std::optional<int> RunFrame()
+{
+    MainFrame frame(PositionIni());
+    QObject::connect(&frame, &MainFrame::Closed, &frame, [] { QCoreApplication::exit(0); });
+    if (!frame.Open()) {
+        EndOtherWindows(&frame, false);
+        return std::nullopt;
+    }
+    const int exitCode = QApplication::exec();
+    EndOtherWindows(&frame, !frame.SessionEnded());
+    if (ProgramStopRequested() && !DamagedDataFile().isEmpty())
+        return std::nullopt;
+    return exitCode;
+}
+
+} // namespace
+
+void RepairDamagedFile(const QString& path)
+{
+    // The repair needs the file to itself.
+    Tables().CloseAll();
+    RepairWindow* window = RepairFiles();
+    window->TagDataFile(path);
+    QEventLoop closed;
+    QObject::connect(window, &QObject::destroyed, &closed, &QEventLoop::quit);
+    window->Start(RepairOperation::Fix);
+    closed.exec();
+}
+
+int Main()
+{
+    RegisterCoreProcedures();
+    const LocalMessageWindows messageWindows;
+    InstallDueTaskRoutines();
+    InstallClipboardCapture();
+    // The desktop's hot keys; they outlive the frame, which gives its keys back as it closes.
+    const std::unique_ptr<HotKeyBackend> hotKeys = MakeHotKeyBackend();
+    const HotKeyBackendOverride installHotKeys(*hotKeys);
+    InstallScriptInterpreter();
+    // The frame's close ends the program, not the last window: the frame
+    // may be hidden in the tray while a list is the only window shown.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // A damaged main data file ends the frame's start (or its run): the
+    // user may repair it, after which the frame starts again, or restore it
+    // from a backup, for which the program ends.
+    for (;;) {
+        if (const std::optional<int> exitCode = RunFrame())
+            return *exitCode;
+        const QString damaged = DamagedDataFile();
+        if (damaged.isEmpty())
+            return 1;
+        switch (AskAboutDamagedFile(CurrentPromptService(), ProgramStopReason())) {
+        case DamagedFileChoice::Repair:
+            ResetProgramStop();
+            RepairDamagedFile(damaged);
+            break;
+        case DamagedFileChoice::Restore:
+            Tables().CloseAll();
+            StartRestore(CurrentPromptService(), damaged);
+            return 1;
+        case DamagedFileChoice::Exit:
+            return 1;
+        }
+    }
+}
+
+} // namespace vl

@@ -1,0 +1,75 @@
+#include "windows/frame/tray/QtTrayBackend.h"
+
+namespace vl {
+
+QtTrayBackend::QtTrayBackend() : available_(QSystemTrayIcon::isSystemTrayAvailable())
+{
+    connect(&icon_, &QSystemTrayIcon::activated, this, &QtTrayBackend::Activated);
+    connect(&poll_, &QTimer::timeout, this, &QtTrayBackend::PollAvailability);
+    poll_.start(kPollMilliseconds);
+}
+
+bool QtTrayBackend::Available() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+bool QtTrayBackend::Show(const QIcon& icon, const QString& tip)
+{
+    icon_.setIcon(icon);
+    icon_.setToolTip(tip);
+    // Shown even without a tray: Qt docks the icon once a tray appears.
+    icon_.show();
+    return Available();
+}
+
+bool QtTrayBackend::SetTip(const QString& tip)
+{
+    icon_.setToolTip(tip);
+    return icon_.isVisible() && Available();
+}
+
+bool QtTrayBackend::SetIcon(const QIcon& icon)
+{
+    icon_.setIcon(icon);
+    return icon_.isVisible() && Available();
+}
+
+bool QtTrayBackend::Hide()
+{
+    const bool wasShown = icon_.isVisible();
+    icon_.hide();
+    return wasShown;
+}
+
+void QtTrayBackend::SetHandlers(Handlers handlers) { handlers_ = std::move(handlers); }
+
+void QtTrayBackend::Activated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (!handlers_.activated)
+        return;
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        handlers_.activated(TrayActivation::Click);
+        break;
+    case QSystemTrayIcon::DoubleClick:
+        handlers_.activated(TrayActivation::DoubleClick);
+        break;
+    case QSystemTrayIcon::Context:
+        handlers_.activated(TrayActivation::RightClick);
+        break;
+    default:
+        break;
+    }
+}
+
+void QtTrayBackend::PollAvailability()
+{
+    const bool available = Available();
+    if (available == available_)
+        return;
+    available_ = available;
+    if (handlers_.availabilityChanged)
+        handlers_.availabilityChanged(available);
+}
+
+std::unique_ptr<TrayBackend> MakeQtTrayBackend() { return std::make_unique<QtTrayBackend>(); }
+
+} // namespace vl

@@ -1,0 +1,396 @@
+#include "windows/pim/BrowseClipboard.h"
+
+#include "core/base/Globals.h"
+#include "core/base/UserDate.h"
+#include "core/dictionary/Dictionary.h"
+#include "core/dictionary/QueryFieldCatalogue.h"
+#include "core/launch/LaunchProgram.h"
+#include "core/startup/QueryWizardTexts.h"
+#include "pim/ClipboardEntries.h"
+#include "windows/pim/TableChangeWatch.h"
+#include "windows/pim/UpdateClipboard.h"
+#include "platform/runtime/Clock.h"
+#include "platform/runtime/FixedText.h"
+#include "platform/ui/PromptService.h"
+#include "platform/widgets/BrowseList.h"
+#include "platform/widgets/QueryDialog.h"
+#include "platform/widgets/WindowPosition.h"
+#include "resources/ProgramIcons.h"
+#include "xplore/windows/Xplore.h"
+
+#include <QClipboard>
+#include <QColor>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace vl {
+
+namespace {
+
+const QString kSavedOnlyFilter = QStringLiteral("Saved Only");
+constexpr int kKeepColumn = 0;
+constexpr char kRunTip[] = "Try to execute embedded programs/URLs";
+constexpr char kEmptyToggleTip[] = "Not available: the list is empty, there is no entry to keep.";
+constexpr char kEmptyRunTip[] = "Not available: the list is empty, there is no entry to run.";
+
+class ClipboardXplore : public Xplore {
+public:
+    using Xplore::Xplore;
+
+protected:
+    std::vector<ColumnDefinition> DefineColumns() override
+    {
+        const auto column = [](const char* field, const char* header, const char* description,
+                               const QString& picture, int width, QChar justification = u'L') {
+            ColumnDefinition c;
+            c.field = QLatin1String(field);
+            c.header = QLatin1String(header);
+            c.description = QLatin1String(description);
+            c.picture = picture;
+            c.width = width;
+            c.justification = justification;
+            c.sortable = true;
+            return c;
+        };
+        ColumnDefinition keep = column("CLI:ClipKeep", " ", "Keep", QStringLiteral("@s1"), 10);
+        keep.sortable = false;
+        keep.viewField = false;
+        return {keep, column("CLI:ClipContents", "Contents", "Contents", QStringLiteral("@s255"), 200),
+                column("CLI:Category", "Category", "Category", QStringLiteral("@s20"), 80),
+                column("CLI:ClipDate", "Date", "Date", UserDatePicture(), 50, u'R')};
+    }
+};
+
+std::vector<BrowseColumn> ClipboardColumns(const TableDef& clipboard)
+{
+    const int keepField = clipboard.FieldIndex(QStringLiteral("CLI:ClipKeep"));
+    const int contentsField = clipboard.FieldIndex(QStringLiteral("CLI:ClipContents"));
+    const QIcon kept = LoadIcon(QStringLiteral("~done.ico"));
+    const QIcon blank = LoadIcon(QStringLiteral("~blank.ico"));
+    BrowseColumn keep{QString(), QStringLiteral(" "), QString()};
+    keep.compute = [](const ViewRow&) { return FieldValue(QString()); };
+    keep.look = [keepField, kept, blank](const ViewRow& row, int role) -> QVariant {
+        if (role != Qt::DecorationRole)
+            return {};
+        return std::get<int64_t>(row.values[static_cast<size_t>(keepField)]) != 0 ? kept : blank;
+    };
+    // One line of the text; the rows that hold something to start in blue.
+    BrowseColumn contents{QString(), QStringLiteral("Contents"), QString()};
+    contents.compute = [contentsField](const ViewRow& row) {
+        return FieldValue(std::get<QString>(row.values[static_cast<size_t>(contentsField)])
+                              .left(255)
+                              .replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    };
+    contents.look = [contentsField](const ViewRow& row, int role) -> QVariant {
+        if (role != Qt::ForegroundRole && role != BrowseModel::kSelectedForegroundRole)
+            return {};
+        if (!ClipboardTextRunnable(std::get<QString>(row.values[static_cast<size_t>(contentsField)])))
+            return {};
+        return role == Qt::ForegroundRole ? QColor(Qt::blue) : QColor(Qt::cyan);
+    };
+    BrowseColumn date{QStringLiteral("CLI:ClipDate"), QStringLiteral("Date"), QStringLiteral("@d17b"), true};
+    date.alignment = Qt::AlignRight | Qt::AlignVCenter;
+    return {keep, contents, {QStringLiteral("CLI:Category"), QStringLiteral("Category"), QStringLiteral("@s20")}, date};
+}
+
+void StartTarget(const QString& target)
+{
+    LaunchProgram({.command = target});
+}
+
+} // namespace
+
+BrowseClipboard::BrowseClipboard(QWidget* parent)
+    : QWidget(parent, Qt::Window), starter_(StartTarget),
+      savedQueries_(QLatin1String(kSavedQueriesFile), QLatin1String(kClipboardQueryName))
+{
+    setWindowTitle(QStringLiteral("Clipboard Manager"));
+    setWindowIcon(LoadIcon(QStringLiteral("clipboard.ico")));
+    setObjectName(QLatin1String(kBrowseClipboardProcedure));
+    setAttribute(Qt::WA_DeleteOnClose);
+    Table<ClipboardRecord>& clipboard = Tables().Clipboard;
+    opened_ = OpenTable(clipboard);
+    query_.Open(clipboard);
+
+    model_ = std::make_unique<BrowseModel>(clipboard);
+    model_->SetColumns(ClipboardColumns(clipboard.Definition()));
+    model_->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
+    for (const auto& [name, key] : {std::pair{"By Date", CLI_KEYCLIPDATE}, std::pair{"By Content", CLI_KEYCLIPHASH},
+                                    std::pair{"By Category", CLI_KEYCATEGORY}, std::pair{"Saved Only", CLI_KEYCLIPKEEP}}) {
+        ViewOrder order;
+        QString error;
+        KeyOrder(clipboard.Definition(), key, order, error);
+        model_->AddOrder(QLatin1String(name), order);
+    }
+    list_ = new BrowseList(this);
+    list_->SetBrowseModel(model_.get());
+    connect(list_, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (index.column() == kKeepColumn)
+            ToggleKeep();
+    });
+
+    const auto make = [this](const char* text, const char* tip) {
+        auto* button = new QPushButton(QLatin1String(text), this);
+        button->setAutoDefault(false);
+        if (tip)
+            button->setToolTip(QLatin1String(tip));
+        buttons_ << button;
+        return button;
+    };
+    BrowseButtons buttons;
+    QPushButton* copy = make("&Copy to Clipboard", "Copy the highlighted record to the clipboard");
+    buttons.view = make("&View", "View the highlighted record");
+    buttons.insert = make("&New", nullptr);
+    buttons.change = make("&Edit", nullptr);
+    buttons.remove = make("&Delete", "Delete the highlighted record");
+    toggle_ = make("&Toggle Save", nullptr);
+    run_ = make("&Run", kRunTip);
+    QPushButton* close = make("Cl&ose", nullptr);
+    buttons.change->setDefault(true);
+    connect(copy, &QPushButton::clicked, this, &BrowseClipboard::CopyToClipboard);
+    connect(toggle_, &QPushButton::clicked, this, &BrowseClipboard::ToggleKeep);
+    connect(run_, &QPushButton::clicked, this, &BrowseClipboard::Run);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    viewCopy_ = new ViewCopyBrowse(list_, buttons, [this](FormRequest request, bool) { OpenForm(request); });
+
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : {copy, buttons.view, buttons.insert, buttons.change, buttons.remove, toggle_, run_})
+        row->addWidget(button);
+    row->addStretch();
+    row->addWidget(close);
+    captureOff_ = new QLabel(QLatin1String(kCaptureOffText), this);
+    captureOff_->setWordWrap(true);
+    captureOff_->setFrameShape(QFrame::StyledPanel);
+    captureOff_->setContentsMargins(4, 2, 4, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeTabs());
+    layout->addWidget(captureOff_);
+    layout->addWidget(list_, 1);
+    layout->addLayout(row);
+
+    xplore_ = new ClipboardXplore(this);
+    xplore_->SetupForBrowse(list_, model_.get(), this,
+                            {QLatin1String(kBrowseClipboardProcedure), QStringLiteral("?Browse:1"),
+                             SortMarkStyle::Header});
+    QMenu& popup = *xplore_->Popup();
+    viewCopy_->AddPopupItems(popup);
+    queryControls_ << popup.addAction(QStringLiteral("&Query"), this, &BrowseClipboard::OpenQuery);
+    resetControls_ << popup.addAction(QStringLiteral("&Reset"), this, &BrowseClipboard::ResetQuery);
+    popup.addSeparator();
+    popup.addAction(copy->text(), this, &BrowseClipboard::CopyToClipboard);
+    xplore_->Activate();
+    UpdateQueryControls();
+
+    connect(model_.get(), &QAbstractItemModel::modelReset, this, &BrowseClipboard::UpdateEntryControls);
+    connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &BrowseClipboard::UpdateEntryControls);
+    connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, &BrowseClipboard::UpdateEntryControls);
+    UpdateEntryControls();
+
+    // Texts the saver captures while the list is open appear as they come.
+    new TableChangeWatch(clipboard, *list_, *this);
+    resize(760, 420);
+    KeepWindowPosition(*this, QLatin1String(kBrowseClipboardProcedure));
+}
+
+BrowseClipboard::~BrowseClipboard()
+{
+    // The enhancement and the list go before the model they show.
+    delete xplore_;
+    delete list_;
+    if (opened_)
+        Tables().Clipboard.Close();
+}
+
+QWidget* BrowseClipboard::MakeTabs()
+{
+    auto* top = new QWidget(this);
+    auto* row = new QHBoxLayout(top);
+    row->setContentsMargins(0, 0, 0, 0);
+    tabs_ = new QTabBar(top);
+    for (const char* tab : {"By Date", "By Content", "By Category", "Saved Only"})
+        tabs_->addTab(QLatin1String(tab));
+    row->addWidget(tabs_);
+    row->addStretch();
+    for (const auto& [text, controls, command] :
+         {std::tuple{"&Query", &queryControls_, &BrowseClipboard::OpenQuery},
+          std::tuple{"&Reset", &resetControls_, &BrowseClipboard::ResetQuery}}) {
+        auto* button = new QPushButton(QLatin1String(text), top);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, command);
+        *controls << button;
+        buttons_ << button;
+        row->addWidget(button);
+    }
+    connect(tabs_, &QTabBar::currentChanged, this, &BrowseClipboard::ShowTab);
+    return top;
+}
+
+QPushButton* BrowseClipboard::Button(const QString& text) const
+{
+    for (QPushButton* button : buttons_) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+void BrowseClipboard::ShowTab(int tab)
+{
+    xplore_->UseKeyOrder(tab);
+    if (tab == kSavedOnlyTab)
+        model_->SetFilter(kSavedOnlyFilter, {{QStringLiteral("CLI:ClipKeep"), Compare::Equal, int64_t{1}}});
+    else
+        model_->RemoveFilter(kSavedOnlyFilter);
+    viewCopy_->UpdateButtons();
+    list_->setFocus();
+}
+
+void BrowseClipboard::changeEvent(QEvent* event)
+{
+    // Brought forward: the texts captured meanwhile appear.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        list_->Refresh();
+        UpdateEntryControls(); // Options may have switched the capture meanwhile
+    }
+    QWidget::changeEvent(event);
+}
+
+bool BrowseClipboard::Highlighted(ClipboardRecord& entry)
+{
+    return model_->Record(list_->CurrentRow(), entry) && Tables().Clipboard.Get(entry.RecordPointer, entry);
+}
+
+void BrowseClipboard::CopyToClipboard()
+{
+    ClipboardRecord entry;
+    if (Highlighted(entry))
+        QGuiApplication::clipboard()->setText(Clip(entry.ClipContents));
+}
+
+void BrowseClipboard::ToggleKeep()
+{
+    ClipboardRecord entry;
+    if (!model_->Record(list_->CurrentRow(), entry))
+        return;
+    ToggleClipboardKeep(Tables().Clipboard, entry);
+    ShowEntry(entry);
+    list_->setFocus();
+}
+
+void BrowseClipboard::Run()
+{
+    ClipboardRecord entry;
+    if (Highlighted(entry)) {
+        for (const QString& target : ClipboardRunTargets(entry.ClipContents))
+            starter_(target);
+    }
+    list_->setFocus();
+}
+
+void BrowseClipboard::OpenForm(FormRequest request)
+{
+    Table<ClipboardRecord>& clipboard = Tables().Clipboard;
+    ClipboardRecord entry;
+    if (request == FormRequest::Insert) {
+        entry = NewClipboardEntry(clipboard, QGuiApplication::clipboard()->text(), Today(), Now());
+    } else if (!Highlighted(entry)) {
+        // Gone meanwhile (trimmed by the saver, deleted elsewhere).
+        list_->Refresh();
+        return;
+    }
+    if (request == FormRequest::Delete && !ConfirmClipboardDelete(entry)) {
+        list_->setFocus();
+        return;
+    }
+    auto* form = new UpdateClipboard(request, entry, this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->setWindowModality(Qt::WindowModal);
+    connect(form, &QDialog::finished, this, [this, form](int) { ShowEntry(form->Record()); });
+    form->open();
+}
+
+void BrowseClipboard::OpenQuery()
+{
+    if (!query_.Available())
+        return;
+    auto* dialog = new QueryDialog(query_.Catalogue(), QueryTexts(QueryWizardDisplayTexts()), &savedQueries_,
+                                   query_.Current(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { ApplyQuery(dialog->Result()); });
+    dialog->open();
+}
+
+bool BrowseClipboard::ApplyQuery(const Query& query)
+{
+    const Query before = query_.Current();
+    Filter filter;
+    QString error;
+    if (!query_.Apply(query, filter, error)) {
+        Prompt::Message(error, QLatin1String(kQueryErrorCaption), PromptIcon::Exclamation);
+        return false;
+    }
+    if (!model_->SetFilter(QLatin1String(kQueryFilterName), filter)) {
+        const QString failure = model_->Error();
+        // The query it had holds again.
+        Filter kept;
+        if (before.empty() || !query_.Apply(before, kept, error) ||
+            !model_->SetFilter(QLatin1String(kQueryFilterName), kept))
+            ResetQuery();
+        Prompt::Message(failure, QLatin1String(kQueryErrorCaption), PromptIcon::Exclamation);
+        return false;
+    }
+    list_->SelectRow(0);
+    UpdateQueryControls();
+    viewCopy_->UpdateButtons();
+    return true;
+}
+
+void BrowseClipboard::ResetQuery()
+{
+    query_.Reset();
+    model_->RemoveFilter(QLatin1String(kQueryFilterName));
+    UpdateQueryControls();
+    viewCopy_->UpdateButtons();
+}
+
+void BrowseClipboard::UpdateQueryControls()
+{
+    const auto enable = [](const QList<QObject*>& controls, bool enabled) {
+        for (QObject* control : controls) {
+            if (auto* action = qobject_cast<QAction*>(control))
+                action->setEnabled(enabled);
+            else
+                static_cast<QWidget*>(control)->setEnabled(enabled);
+        }
+    };
+    enable(queryControls_, query_.Available());
+    enable(resetControls_, query_.Available() && !query_.Current().empty());
+}
+
+void BrowseClipboard::UpdateEntryControls()
+{
+    captureOff_->setVisible(MonitorClipboard == 0);
+    const bool empty = model_->rowCount() == 0;
+    toggle_->setEnabled(!empty);
+    toggle_->setToolTip(empty ? QLatin1String(kEmptyToggleTip) : QString());
+    run_->setEnabled(!empty);
+    run_->setToolTip(QLatin1String(empty ? kEmptyRunTip : kRunTip));
+}
+
+void BrowseClipboard::ShowEntry(const ClipboardRecord& entry)
+{
+    list_->Refresh();
+    const int row = model_->RowOf(ViewRow::From(model_->Definition(), entry));
+    if (row >= 0)
+        list_->SelectRow(row);
+    viewCopy_->UpdateButtons();
+}
+
+} // namespace vl

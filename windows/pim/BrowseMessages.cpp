@@ -1,0 +1,278 @@
+#include "windows/pim/BrowseMessages.h"
+
+#include "core/base/UserDate.h"
+#include "core/cycle/SchedulerRoutines.h"
+#include "core/dictionary/Dictionary.h"
+#include "pim/MessageForm.h"
+#include "pim/MessageQueue.h"
+#include "pim/StoredMessageSend.h"
+#include "windows/pim/TableChangeWatch.h"
+#include "windows/pim/UpdateMessages.h"
+#include "platform/ui/PromptService.h"
+#include "platform/widgets/BrowseList.h"
+#include "platform/widgets/WindowPosition.h"
+#include "resources/ProgramIcons.h"
+#include "xplore/windows/Xplore.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace vl {
+
+namespace {
+
+struct MessageColumn {
+    const char* field;
+    const char* header;
+    const char* picture; // a date column takes the user's date picture
+    const char* description;
+    int width;
+};
+
+// The list's columns; the contact ID is carried in the row, not shown.
+const MessageColumn kColumns[] = {
+    {"M_:EmailID", "E-mail ID", "@n11", "Unique ID", 44},
+    {"M_:EmailTo", "E-mail To", "@s254", "Recipient (Email Address)", 77},
+    {"M_:EMAILTONAME", "E-mail To Name", "@s254", "Recipient (Name)", 75},
+    {"M_:Subject", "Subject", "@s254", "Subject", 83},
+    {"M_:LastDateSent", "Last Date Sent", nullptr, "Last Date Sent", 54},
+    {"M_:CC", "CC", "@s254", "Carbon Copy", 80},
+    {"M_:BCC", "BCC", "@s254", "Blind Carbon Copy", 80},
+    {"M_:ATTACHMENT", "Attachment", "@s254", "Attachment file name", 80},
+    {"M_:CONTACTID", "Contact ID", "@n-13", "Related Contact (Internal System ID)", 50},
+};
+constexpr int kShownColumns = 8;
+
+QString PictureOf(const MessageColumn& column)
+{
+    return column.picture ? QLatin1String(column.picture) : UserDatePicture() + QLatin1Char('b');
+}
+
+class MessagesXplore : public Xplore {
+public:
+    using Xplore::Xplore;
+
+protected:
+    std::vector<ColumnDefinition> DefineColumns() override
+    {
+        std::vector<ColumnDefinition> columns;
+        for (const MessageColumn& column : kColumns) {
+            ColumnDefinition definition;
+            definition.field = QLatin1String(column.field);
+            definition.header = QLatin1String(column.header);
+            definition.description = QLatin1String(column.description);
+            definition.picture = PictureOf(column);
+            definition.width = column.width;
+            definition.displayed = columns.size() < kShownColumns;
+            definition.sortable = true;
+            columns.push_back(definition);
+        }
+        return columns;
+    }
+};
+
+// The tabs and the keys of their orders; "Controls" keeps the ID order.
+const std::pair<const char*, KeyRef> kTabs[] = {
+    {"E-mail ID", M_KEYEMAILID},   {"E-mail To (Contact)", M_KEYCONTACT}, {"Subject", M_KEYSUBJECT},
+    {"Last Date Sent", M_KEYLASTDATESENT}, {"Controls", M_KEYEMAILID},
+};
+
+QPushButton* Button(QWidget* parent, const char* text)
+{
+    auto* button = new QPushButton(QLatin1String(text), parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+BrowseMessages::BrowseMessages(bool selectMode, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QLatin1String(kMessagesCaption));
+    setWindowIcon(LoadIcon(QStringLiteral("MAIL.ICO")));
+    setObjectName(QLatin1String(kBrowseMessagesProcedure));
+    Table<MessagesRecord>& messages = Tables().Messages;
+    opened_ = OpenTable(messages);
+    if (!opened_)
+        Prompt::Message(messages.LastError().Describe(), QLatin1String(kMessagesCaption), PromptIcon::Stop);
+
+    model_ = std::make_unique<BrowseModel>(messages);
+    std::vector<BrowseColumn> columns;
+    for (const MessageColumn& column : kColumns)
+        columns.push_back({QLatin1String(column.field), QLatin1String(column.header), PictureOf(column),
+                           column.picture == nullptr});
+    model_->SetColumns(columns);
+    model_->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
+    tabs_ = new QTabBar(this);
+    for (const auto& [name, key] : kTabs) {
+        ViewOrder order;
+        QString error;
+        KeyOrder(messages.Definition(), key, order, error);
+        tabOrders_.push_back(model_->AddOrder(QLatin1String(name), order));
+        tabs_->addTab(QLatin1String(name));
+    }
+    list_ = new BrowseList(this);
+    list_->SetBrowseModel(model_.get());
+
+    send_ = Button(this, "Send E-&mail");
+    send_->setIcon(LoadIcon(QStringLiteral("MAIL.ICO")));
+    send_->setToolTip(QStringLiteral("Send highlighted e-mail message"));
+    send_->setVisible(!selectMode);
+    connect(send_, &QPushButton::clicked, this, &BrowseMessages::Send);
+    BrowseButtons buttons;
+    buttons.select = selectMode ? Button(this, "&Select") : nullptr;
+    buttons.insert = Button(this, "&New");
+    buttons.copy = Button(this, "Cop&y");
+    buttons.change = Button(this, "&Edit");
+    buttons.remove = Button(this, "&Delete");
+    (selectMode ? buttons.select : buttons.change)->setDefault(true);
+    if (buttons.select)
+        connect(buttons.select, &QPushButton::clicked, this, &BrowseMessages::Select);
+    auto* close = Button(this, "Cl&ose");
+    close->setIcon(LoadIcon(QStringLiteral("EXIT.ICO")));
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : {send_, buttons.select, buttons.insert, buttons.copy, buttons.change, buttons.remove}) {
+        if (button)
+            row->addWidget(button);
+    }
+    row->addStretch();
+    row->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(list_);
+    layout->addLayout(row);
+
+    viewCopy_ = new ViewCopyBrowse(list_, buttons, [this](FormRequest request, bool copy) { OpenForm(request, copy); });
+    viewCopy_->SetSelectMode(selectMode);
+    xplore_ = new MessagesXplore(this);
+    xplore_->SetupForBrowse(list_, model_.get(), this,
+                            {QLatin1String(kBrowseMessagesProcedure), QStringLiteral("?Browse:1"),
+                             SortMarkStyle::Underline});
+    viewCopy_->AddPopupItems(*xplore_->Popup());
+    xplore_->Activate();
+    connect(tabs_, &QTabBar::currentChanged, this, &BrowseMessages::ShowTab);
+    // The tick sends a queued message through the script runner; without one
+    // a queued message would wait for ever.
+    const bool runner = static_cast<bool>(TickRoutines().runDueScriptItem);
+    if (!runner)
+        send_->setToolTip(QLatin1String(kNoScriptRunnerTip));
+    const auto enableSend = [this, runner] { send_->setEnabled(runner && opened_ && list_->CurrentRow() >= 0); };
+    connect(model_.get(), &QAbstractItemModel::modelReset, this, enableSend);
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, enableSend);
+    if (model_->rowCount() > 0)
+        list_->SelectRow(0);
+    enableSend();
+    buttons.insert->setEnabled(opened_);
+    // A send stamps the date sent: the row shows it as soon as it is done.
+    changeWatch_ = new TableChangeWatch(messages, *list_, *this);
+    sendWatch_ = std::make_unique<StoredMessageSendWatch>(
+        [this](const MessagesRecord&, const StoredMessageOutcome&) { changeWatch_->Check(); });
+    resize(720, 380);
+    KeepWindowPosition(*this, QLatin1String(kBrowseMessagesProcedure));
+}
+
+BrowseMessages::~BrowseMessages()
+{
+    sendWatch_.reset();
+    // The enhancement and the list go before the model they show.
+    delete xplore_;
+    delete list_;
+    if (opened_)
+        Tables().Messages.Close();
+}
+
+void BrowseMessages::ShowTab(int tab)
+{
+    if (tab >= 0 && tab < static_cast<int>(tabOrders_.size()))
+        xplore_->UseKeyOrder(tabOrders_[tab]);
+    list_->setFocus();
+}
+
+std::optional<MessagesRecord> BrowseMessages::Current()
+{
+    MessagesRecord message;
+    if (!opened_ || !model_->Record(list_->CurrentRow(), message))
+        return std::nullopt;
+    if (Tables().Messages.Get(message.RecordPointer, message))
+        return message;
+    // Gone meanwhile (another window or program deleted it): show the list as it is.
+    list_->Refresh();
+    return std::nullopt;
+}
+
+void BrowseMessages::OpenForm(FormRequest request, bool copy)
+{
+    MessagesRecord message;
+    if (request == FormRequest::Insert && !copy) {
+        Tables().Messages.Prime(message);
+    } else if (const std::optional<MessagesRecord> current = Current()) {
+        message = *current;
+    } else {
+        return;
+    }
+    if (copy) {
+        // A new message: numbered when stored, never sent.
+        message.RecordPointer = 0;
+        message.EmailID = 0;
+        message.LastDateSent = 0;
+    }
+    auto* form = new UpdateMessages(request, message, 0, this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->setWindowModality(Qt::WindowModal);
+    connect(form, &QDialog::finished, this, [this, form](int result) {
+        if (result == QDialog::Accepted)
+            Stored(form->Record());
+        else
+            list_->Refresh();
+    });
+    form->open();
+}
+
+void BrowseMessages::Stored(const MessagesRecord& message)
+{
+    list_->Refresh();
+    const int row = model_->RowOf(ViewRow::From(model_->Definition(), message));
+    if (row >= 0)
+        list_->SelectRow(row);
+    list_->setFocus();
+}
+
+void BrowseMessages::Send()
+{
+    if (const std::optional<MessagesRecord> message = send_->isEnabled() ? Current() : std::nullopt)
+        QueueMessageSend(message->EmailID);
+}
+
+void BrowseMessages::Select()
+{
+    selected_ = Current();
+    if (selected_)
+        accept();
+}
+
+std::optional<MessagesRecord> SelectMessage(QWidget* parent)
+{
+    BrowseMessages list(true, parent);
+    if (list.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return list.Selected();
+}
+
+bool NewMessage(QWidget* parent)
+{
+    if (!OpenTable(Tables().Messages)) {
+        Prompt::Message(Tables().Messages.LastError().Describe(), QLatin1String(kMessagesCaption), PromptIcon::Stop);
+        return false;
+    }
+    MessagesRecord message;
+    Tables().Messages.Prime(message);
+    UpdateMessages form(FormRequest::Insert, message, 0, parent);
+    const bool stored = form.exec() == QDialog::Accepted;
+    Tables().Messages.Close();
+    return stored;
+}
+
+} // namespace vl

@@ -1,0 +1,11 @@
+#include "windows/tasks/TaskForm.h"
+
+namespace vl {
+
+TaskFormOpener& TaskForm()
+{
+    static TaskFormOpener opener;
+    return opener;
+}
+
+} // namespace vl
