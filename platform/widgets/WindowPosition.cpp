@@ -97,6 +97,9 @@ bool CentredByQt(const QSize& framed, const QRect& area)
 
 void FitWindow(QWidget& window)
 {
+    // The desktop places a maximised, full-screen or minimised window itself.
+    if (window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
+        return;
     const QMargins frame = FrameOf(window);
     if (!window.testAttribute(Qt::WA_Moved)) {
         const QScreen* screen = window.screen();

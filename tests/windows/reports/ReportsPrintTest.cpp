@@ -24,6 +24,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -254,6 +255,13 @@ TEST_F(ReportsPrintTest, CriteriaWindowEnablesByItsOptionsAndCancelBlanksTheOrde
     EXPECT_FALSE(window.FromBox()->isEnabled());
     EXPECT_FALSE(window.FutureBox()->isEnabled());
     EXPECT_FALSE(window.CategoryList()->isEnabled());
+    // The box stands with the range it needs; the list beside its choice.
+    auto* range = qobject_cast<QGroupBox*>(window.FutureBox()->parentWidget());
+    ASSERT_NE(range, nullptr);
+    EXPECT_EQ(range->title(), "Date Range");
+    EXPECT_EQ(window.CategoryList()->parentWidget(), window.CategoryRadio("Selected")->parentWidget());
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        EXPECT_NE(label->text(), "-");
     window.DateRadio("Selected")->click();
     window.CategoryRadio("Selected")->click();
     EXPECT_TRUE(window.FromBox()->isEnabled());
