@@ -126,6 +126,9 @@ def run(vlmr_binary, data_dir):
                                 stderr=subprocess.STDOUT)
     try:
         drive(vlmr, data_dir)
+        # Asked to end, VLMR closes its files and leaves with success.
+        vlmr.terminate()
+        assert vlmr.wait(10) == 0, "VLMR ended cleanly when terminated"
     finally:
         vlmr.terminate()
         try:
