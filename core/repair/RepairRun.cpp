@@ -20,6 +20,18 @@ QString MultiTableQuestion(const QString& path)
                           "sound; the damaged file is kept beside it.  Do you want to continue ? ");
 }
 
+// The program's tables kept in the data file at path.
+std::vector<DeclaredTable> TablesInFile(const QString& path)
+{
+    std::vector<DeclaredTable> tables;
+    for (TableFile* table : Tables().AllTables()) {
+        const DataFileName name = ResolveDataFileName(table->Name(), table->Definition().Label());
+        if (QFileInfo(name.path).absoluteFilePath() == path)
+            tables.push_back({name.table, table->DefinitionPtr()});
+    }
+    return tables;
+}
+
 } // namespace
 
 RepairRun::RepairRun(RepairOperation operation, std::vector<RepairRow>& rows, int highlighted)
@@ -44,6 +56,7 @@ std::optional<TableJob> RepairRun::Next(PromptService& prompt)
             // A data file is repaired whole, and asked about, once per run.
             if (!askedFiles_.insert(job.path).second)
                 continue;
+            job.declared = TablesInFile(job.path);
             if (job.fileName.contains(QLatin1String("\\!")) &&
                 prompt.Message(MultiTableQuestion(job.path), QLatin1String(kMultiTableCaption),
                                PromptIcon::Exclamation, QLatin1String(kYesNo), 2) != 1)

@@ -4,6 +4,7 @@
 // definition). What the user must be told comes back in the outcome.
 
 #include "core/repair/RepairTables.h"
+#include "platform/data/DataFileRepair.h"
 #include "platform/data/TableDef.h"
 
 #include <QString>
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace vl {
 
@@ -22,6 +24,9 @@ struct TableJob {
     std::shared_ptr<const TableDef> definition;
     QString fileName; // the file object's name ("VLDB\!s")
     QString path;     // its data file
+    // A repair's: the program's tables in that file, made again from their
+    // declarations where the damaged file no longer describes them.
+    std::vector<DeclaredTable> declared;
 };
 
 struct TableOutcome {
