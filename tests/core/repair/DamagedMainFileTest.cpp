@@ -227,5 +227,28 @@ TEST_F(DamagedMainFileTest, WhatIsOutsideTheDamagedPagesComesBackAndTheRowSaysWh
     }
 }
 
+TEST_F(DamagedMainFileTest, AFileOfWhichNothingCanBeReadIsLeftAsItWasAndTheUserIsTold)
+{
+    QByteArray bytes = sound_;
+    bytes.replace(100, bytes.size() - 100, QByteArray(bytes.size() - 100, '\xA5'));
+    {
+        QFile file(kFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    std::vector<RepairRow> rows = RepairTableRows();
+    test::ScriptedPrompt prompt;
+    prompt.AnswerButton("Yes").Answer(1);
+    RunRepair(RepairOperation::Fix, rows, 0, prompt);
+    ASSERT_EQ(prompt.Questions().size(), 2u);
+    EXPECT_EQ(prompt.Questions()[1].text, "The file " + QDir::toNativeSeparators(QDir::current().absoluteFilePath(kFile)) +
+                                              " could not be repaired: none of its records can be read any more."
+                                              "||The file has been left as it was.");
+    QFile file(kFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), bytes);
+    EXPECT_TRUE(QDir().entryList({"VLDB.TPS.*"}).isEmpty()) << "no copy is left beside it";
+}
+
 } // namespace
 } // namespace vl
