@@ -466,6 +466,13 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
         if (checkpoint != SQLITE_OK)
             throw SQLite::Exception(db.getHandle(), checkpoint);
         result.findings = Findings(db);
+        // Bytes after the last page are no part of the file: the repaired
+        // copy leaves them out.
+        if (result.findings.isEmpty()) {
+            const int64_t pages = db.execAndGet("PRAGMA page_count").getInt64() * db.execAndGet("PRAGMA page_size").getInt64();
+            if (QFileInfo(path).size() > pages)
+                result.findings.append(QStringLiteral("%1 bytes after the last page").arg(QFileInfo(path).size() - pages));
+        }
         if (result.findings.isEmpty())
             return DataError();
 

@@ -143,7 +143,8 @@ PageSalvage::PageSalvage(const QString& path) : file_(path)
     const std::string bytes = header.toStdString();
     const uint32_t size = Be(bytes, 16, 2);
     const int pageSize = size == 1 ? 65536 : static_cast<int>(size);
-    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
+    // Texts are taken over as they are stored: UTF-8, as the program writes them.
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0 || Be(bytes, 56, 4) > 1)
         return;
     pageSize_ = pageSize;
     usable_ = pageSize - static_cast<uint8_t>(bytes[20]);
