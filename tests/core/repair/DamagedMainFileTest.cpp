@@ -34,6 +34,7 @@ struct Page {
     int64_t number = 0;
     std::string table; // the object it belongs to
     int records = 0;   // records on it, when a leaf of a table
+    std::string path;  // from the object's first page: "/000/" a leaf, "/000/003+000000" an overflow page of its cell 3
 };
 
 class DamagedMainFileTest : public ::testing::Test {
@@ -53,7 +54,7 @@ protected:
         for (int i = 0; i < 300; ++i) {
             TodoRecord todo;
             todo.ToDo = QStringLiteral("to do %1").arg(i);
-            todo.Notes = QString(200 + i * 10, QChar('n'));
+            todo.Notes = QString(200 + i * 20, QChar('n')); // the longer ones go on overflow pages
             ASSERT_TRUE(Tables().Todo.Add(todo));
         }
         Tables().Todo.Close();
@@ -82,9 +83,10 @@ protected:
         original_ = ReadRows();
         SQLite::Database db(kFile, SQLite::OPEN_READONLY);
         pageSize_ = db.execAndGet("PRAGMA page_size").getInt();
-        SQLite::Statement pages(db, "SELECT pageno, name, CASE pagetype WHEN 'leaf' THEN ncell ELSE 0 END FROM dbstat");
+        SQLite::Statement pages(db, "SELECT pageno, name, CASE pagetype WHEN 'leaf' THEN ncell ELSE 0 END, path FROM dbstat");
         while (pages.executeStep())
-            pages_.push_back({pages.getColumn(0).getInt64(), pages.getColumn(1).getString(), pages.getColumn(2).getInt()});
+            pages_.push_back({pages.getColumn(0).getInt64(), pages.getColumn(1).getString(), pages.getColumn(2).getInt(),
+                              pages.getColumn(3).getString()});
     }
     void TearDown() override { DictionaryEnd(); }
 
@@ -118,6 +120,15 @@ protected:
         return found;
     }
 
+    int64_t PageAt(const std::string& table, const std::string& path) const
+    {
+        for (const Page& page : pages_) {
+            if (page.table == table && page.path == path)
+                return page.number;
+        }
+        return 0;
+    }
+
     int RecordsOn(int64_t number, const std::string& table) const
     {
         for (const Page& page : pages_) {
@@ -137,6 +148,9 @@ TEST_F(DamagedMainFileTest, WhatIsOutsideTheDamagedPagesComesBackAndTheRowSaysWh
 {
     ASSERT_GT(PagesOf("sqlite_schema", true).size(), 1u) << "the list of tables spans pages of its own";
     ASSERT_FALSE(PagesOf("s", false).empty());
+    ASSERT_TRUE(std::any_of(pages_.begin(), pages_.end(),
+                            [](const Page& page) { return page.table == "ToDo" && page.path.find('+') != std::string::npos; }))
+        << "records that go on overflow pages";
     struct Case {
         const char* name;
         std::vector<int64_t> destroyed; // pages overwritten with garbage
@@ -166,9 +180,18 @@ TEST_F(DamagedMainFileTest, WhatIsOutsideTheDamagedPagesComesBackAndTheRowSaysWh
         }
         if (c.cutTo > 0) {
             bytes.truncate(c.cutTo);
+            // The records on the pages cut off, and those whose overflow pages were.
+            const int64_t last = c.cutTo / pageSize_;
+            std::set<std::string> cells;
             for (const Page& page : pages_) {
-                if (page.number > c.cutTo / pageSize_)
+                const size_t overflow = page.path.find('+');
+                if (page.number <= last)
+                    continue;
+                if (overflow == std::string::npos)
                     lost[page.table] += page.records;
+                else if (PageAt(page.table, page.path.substr(0, page.path.rfind('/', overflow) + 1)) <= last &&
+                         cells.insert(page.table + page.path.substr(0, overflow)).second)
+                    ++lost[page.table];
             }
         }
         for (int64_t page : c.destroyed) {
