@@ -139,8 +139,10 @@ QString RepairSummary(const TableJob& job, const DataFileRepair& repair)
     QString text = QStringLiteral("Repaired: %1 records kept").arg(repair.recordsKept);
     QStringList lost;
     for (const auto& [table, places] : repair.unreadableIn) {
-        const QString where = table.isEmpty() ? QStringLiteral("of no table that can be told") : QStringLiteral("of ") + Described(job, table);
-        lost << QStringLiteral("%1 damaged %2 %3").arg(places).arg(places == 1 ? "place" : "places", where);
+        const QString where = table.isEmpty() ? QStringLiteral("whose table cannot be told")
+                                              : QStringLiteral("of ") + Described(job, table);
+        lost << QStringLiteral("%1 damaged %2 %3")
+                    .arg(QString::number(places), places == 1 ? QStringLiteral("place") : QStringLiteral("places"), where);
     }
     for (const QString& table : repair.tablesLost)
         lost << QStringLiteral("the table ") + table;

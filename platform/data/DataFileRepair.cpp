@@ -154,7 +154,8 @@ public:
             return true;
         } catch (const SQLite::Exception& failure) {
             insert.reset();
-            if ((failure.getErrorCode() & 0xff) != SQLITE_CONSTRAINT && (failure.getErrorCode() & 0xff) != SQLITE_MISMATCH)
+            const int primary = failure.getErrorCode() & 0xff;
+            if (primary != SQLITE_CONSTRAINT && primary != SQLITE_MISMATCH)
                 throw;
             return false;
         }
@@ -227,7 +228,8 @@ bool Described(SQLite::Database& fixed, const QString& table)
 {
     if (!Exists(fixed, "table", kCatalogTable))
         return false;
-    SQLite::Statement query(fixed, std::string("SELECT 1 FROM ") + kCatalogTable + " WHERE table_name = ? COLLATE NOCASE");
+    SQLite::Statement query(fixed,
+                            std::string("SELECT 1 FROM ") + kCatalogTable + " WHERE table_name = ? COLLATE NOCASE");
     query.bind(1, table.toStdString());
     return query.executeStep();
 }
@@ -297,27 +299,32 @@ void MakeKeys(SQLite::Database& fixed, const std::vector<SalvagedSchemaEntry>& s
     }
 }
 
+// Whether the records are the engine's numbering: each names a table of the
+// repaired file and the highest number given in it.
+bool IsNumbering(SQLite::Database& fixed, const std::vector<SalvagedRow>& rows)
+{
+    for (const SalvagedRow& row : rows) {
+        if (row.values.size() != 2 || row.values[0].type != SQLITE_TEXT || row.values[1].type != SQLITE_INTEGER ||
+            !Exists(fixed, "table", row.values[0].bytes))
+            return false;
+    }
+    return !rows.empty();
+}
+
 // Numbering goes on after the highest number ever given, where it can still
 // be read.
-void KeepNumbering(PageSalvage& pages, SQLite::Database& fixed, const std::vector<SalvagedSchemaEntry>& schema)
+void KeepNumbering(SQLite::Database& fixed, const std::vector<SalvagedRow>& rows)
 {
-    for (const SalvagedSchemaEntry& entry : schema) {
-        if (entry.name != "sqlite_sequence")
-            continue;
-        SQLite::Statement add(fixed, "INSERT INTO sqlite_sequence (name, seq) SELECT ?2, 0 WHERE NOT EXISTS "
-                                     "(SELECT 1 FROM sqlite_sequence WHERE name = ?2)");
-        SQLite::Statement raise(fixed, "UPDATE sqlite_sequence SET seq = max(seq, ?1) WHERE name = ?2");
-        pages.WalkTable(entry.root, [&](const SalvagedRow& row) {
-            if (row.values.size() != 2 || row.values[0].type != SQLITE_TEXT || row.values[1].type != SQLITE_INTEGER ||
-                !Exists(fixed, "table", row.values[0].bytes))
-                return;
-            for (SQLite::Statement* statement : {&add, &raise}) {
-                statement->bind(1, row.values[1].integer);
-                statement->bind(2, row.values[0].bytes);
-                statement->exec();
-                statement->reset();
-            }
-        });
+    SQLite::Statement add(fixed, "INSERT INTO sqlite_sequence (name, seq) SELECT ?2, 0 WHERE NOT EXISTS "
+                                 "(SELECT 1 FROM sqlite_sequence WHERE name = ?2)");
+    SQLite::Statement raise(fixed, "UPDATE sqlite_sequence SET seq = max(seq, ?1) WHERE name = ?2");
+    for (const SalvagedRow& row : rows) {
+        for (SQLite::Statement* statement : {&add, &raise}) {
+            statement->bind(1, row.values[1].integer);
+            statement->bind(2, row.values[0].bytes);
+            statement->exec();
+            statement->reset();
+        }
     }
 }
 
@@ -367,13 +374,23 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
         if (progress)
             progress(static_cast<int>((i + 1) * 90 / tables.size()));
     }
-    KeepNumbering(pages, fixed, schema);
+    for (const SalvagedSchemaEntry& entry : schema) {
+        std::vector<SalvagedRow> numbers;
+        if (entry.name == "sqlite_sequence")
+            pages.WalkTable(entry.root, [&numbers](const SalvagedRow& row) { numbers.push_back(row); });
+        if (IsNumbering(fixed, numbers))
+            KeepNumbering(fixed, numbers);
+    }
     // Pages of records no table reached: a page goes to the one table, among
     // those that miss pages, that every record on it fits.
     for (uint32_t page : pages.UnreachedLeaves()) {
         std::vector<SalvagedRow> rows;
         if (!pages.ReadLeaf(page, rows) || rows.empty())
             continue;
+        if (IsNumbering(fixed, rows)) { // the list no longer names it
+            KeepNumbering(fixed, rows);
+            continue;
+        }
         SalvageTarget* owner = nullptr;
         int owners = 0;
         for (const std::unique_ptr<SalvageTarget>& table : tables) {
@@ -469,9 +486,11 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
         // Bytes after the last page are no part of the file: the repaired
         // copy leaves them out.
         if (result.findings.isEmpty()) {
-            const int64_t pages = db.execAndGet("PRAGMA page_count").getInt64() * db.execAndGet("PRAGMA page_size").getInt64();
-            if (QFileInfo(path).size() > pages)
-                result.findings.append(QStringLiteral("%1 bytes after the last page").arg(QFileInfo(path).size() - pages));
+            const int64_t length =
+                db.execAndGet("PRAGMA page_count").getInt64() * db.execAndGet("PRAGMA page_size").getInt64();
+            const int64_t after = QFileInfo(path).size() - length;
+            if (after > 0)
+                result.findings.append(QStringLiteral("%1 bytes after the last page").arg(after));
         }
         if (result.findings.isEmpty())
             return DataError();

@@ -33,6 +33,7 @@ using Rows = std::map<std::string, std::multiset<std::string>>; // table: its re
 struct Page {
     int64_t number = 0;
     std::string table; // the object it belongs to
+    bool leaf = false;
     int records = 0;   // records on it, when a leaf of a table
     std::string path;  // from the object's first page: "/000/" a leaf, "/000/003+000000" an overflow page of its cell 3
 };
@@ -43,11 +44,13 @@ protected:
     {
         DictionaryStart();
         ASSERT_TRUE(OpenTable(Tables().Schedule));
-        for (int i = 0; i < 400; ++i) {
+        for (int i = 0; i < 403; ++i) {
             ScheduleRecord task;
             task.Description = QStringLiteral("task %1").arg(i);
             task.Command = QStringLiteral("/usr/bin/program-%1 --with arguments enough to fill pages").arg(i);
             ASSERT_TRUE(Tables().Schedule.Add(task));
+            if (i >= 400) // the numbering stays above what the file holds
+                ASSERT_TRUE(Tables().Schedule.Delete(task));
         }
         Tables().Schedule.Close();
         ASSERT_TRUE(OpenTable(Tables().Todo));
@@ -81,14 +84,28 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         sound_ = file.readAll();
         original_ = ReadRows();
+        numbering_ = Numbering();
         SQLite::Database db(kFile, SQLite::OPEN_READONLY);
         pageSize_ = db.execAndGet("PRAGMA page_size").getInt();
-        SQLite::Statement pages(db, "SELECT pageno, name, CASE pagetype WHEN 'leaf' THEN ncell ELSE 0 END, path FROM dbstat");
-        while (pages.executeStep())
-            pages_.push_back({pages.getColumn(0).getInt64(), pages.getColumn(1).getString(), pages.getColumn(2).getInt(),
-                              pages.getColumn(3).getString()});
+        SQLite::Statement pages(db, "SELECT pageno, name, pagetype = 'leaf', ncell, path FROM dbstat");
+        while (pages.executeStep()) {
+            const bool leaf = pages.getColumn(2).getInt() != 0;
+            pages_.push_back({pages.getColumn(0).getInt64(), pages.getColumn(1).getString(), leaf,
+                              leaf ? pages.getColumn(3).getInt() : 0, pages.getColumn(4).getString()});
+        }
     }
     void TearDown() override { DictionaryEnd(); }
+
+    // The highest record pointer given in each table.
+    static std::map<std::string, int64_t> Numbering()
+    {
+        SQLite::Database db(kFile, SQLite::OPEN_READONLY);
+        std::map<std::string, int64_t> numbering;
+        SQLite::Statement read(db, "SELECT name, seq FROM sqlite_sequence");
+        while (read.executeStep())
+            numbering[read.getColumn(0).getString()] = read.getColumn(1).getInt64();
+        return numbering;
+    }
 
     static Rows ReadRows()
     {
@@ -107,13 +124,12 @@ protected:
         return rows;
     }
 
-    // The pages of an object ("leaf" or "internal" ones), in file order.
+    // The leaves or the upper pages of an object, in file order.
     std::vector<int64_t> PagesOf(const std::string& object, bool leaves) const
     {
         std::vector<int64_t> found;
         for (const Page& page : pages_) {
-            if (page.table == object && (page.records > 0 || object.find('|') != std::string::npos ||
-                                         object.rfind("sqlite_", 0) == 0) == leaves)
+            if (page.table == object && page.leaf == leaves)
                 found.push_back(page.number);
         }
         std::sort(found.begin(), found.end());
@@ -140,6 +156,7 @@ protected:
 
     QByteArray sound_;
     Rows original_;
+    std::map<std::string, int64_t> numbering_;
     int pageSize_ = 0;
     std::vector<Page> pages_;
 };
@@ -148,9 +165,9 @@ TEST_F(DamagedMainFileTest, WhatIsOutsideTheDamagedPagesComesBackAndTheRowSaysWh
 {
     ASSERT_GT(PagesOf("sqlite_schema", true).size(), 1u) << "the list of tables spans pages of its own";
     ASSERT_FALSE(PagesOf("s", false).empty());
-    ASSERT_TRUE(std::any_of(pages_.begin(), pages_.end(),
-                            [](const Page& page) { return page.table == "ToDo" && page.path.find('+') != std::string::npos; }))
-        << "records that go on overflow pages";
+    ASSERT_TRUE(std::any_of(pages_.begin(), pages_.end(), [](const Page& page) {
+        return page.table == "ToDo" && page.path.find('+') != std::string::npos;
+    })) << "records that go on overflow pages";
     struct Case {
         const char* name;
         std::vector<int64_t> destroyed; // pages overwritten with garbage
@@ -239,6 +256,7 @@ TEST_F(DamagedMainFileTest, WhatIsOutsideTheDamagedPagesComesBackAndTheRowSaysWh
             total += original_[table].size();
         }
         EXPECT_EQ(QFileInfo(kFile).size() % pageSize_, 0) << "nothing after the last page";
+        EXPECT_EQ(Numbering(), numbering_) << "record pointers go on after the highest ever given";
         const QString information = rows[schedule].information;
         EXPECT_TRUE(information.startsWith(QStringLiteral("Repaired: %1 records kept").arg(total - lostInAll)))
             << information.toStdString();
