@@ -330,7 +330,9 @@ std::vector<SalvagedSchemaEntry> PageSalvage::Schema()
         if (SchemaEntry(row, entry) && names.insert(entry.name).second)
             schema.push_back(entry);
     };
-    WalkTable(1, take);
+    const Walked walked = WalkTable(1, take);
+    if (walked.damagedLeaves == 0 && !walked.missesPages)
+        return schema;
     // Pages of the list that its damaged upper page no longer reaches: pages
     // of records that all read as entries of the list.
     for (uint32_t number : UnreachedLeaves()) {
