@@ -32,7 +32,29 @@ std::vector<DeclaredTable> TablesInFile(const QString& path)
     return tables;
 }
 
+// The data file of a row's table; empty when the program has no such table.
+QString DataFileOf(const QString& label)
+{
+    const TableFile* file = Tables().FindTable(label);
+    return file ? QFileInfo(ResolveDataFileName(file->Name(), label).path).absoluteFilePath() : QString();
+}
+
 } // namespace
+
+int RepairRun::FilesLeft() const
+{
+    if (operation_ != RepairOperation::Fix)
+        return static_cast<int>(order_.size() - next_);
+    // A repair works on data files: those of the tables after the one in
+    // hand that no table before has taken in hand.
+    std::set<QString> files;
+    for (size_t i = next_; i < order_.size(); ++i) {
+        const QString path = DataFileOf(rows_[order_[i]].label);
+        if (!path.isEmpty() && !askedFiles_.count(path))
+            files.insert(path);
+    }
+    return static_cast<int>(files.size());
+}
 
 RepairRun::RepairRun(RepairOperation operation, std::vector<RepairRow>& rows, int highlighted)
     : operation_(operation), rows_(rows), order_(RowsToProcess(rows, highlighted))
@@ -51,7 +73,7 @@ std::optional<TableJob> RepairRun::Next(PromptService& prompt)
         job.label = row.label;
         job.definition = file->DefinitionPtr();
         job.fileName = file->Name();
-        job.path = QFileInfo(ResolveDataFileName(job.fileName, row.label).path).absoluteFilePath();
+        job.path = DataFileOf(row.label);
         if (operation_ == RepairOperation::Fix) {
             // A data file is repaired whole, and asked about, once per run.
             if (!askedFiles_.insert(job.path).second)
@@ -71,6 +93,10 @@ void RepairRun::Finish(const TableOutcome& outcome, PromptService& prompt)
 {
     if (current_ < 0)
         return;
+    for (RepairRow& other : rows_) {
+        if (const auto found = outcome.fileRecords.find(other.label); found != outcome.fileRecords.end())
+            other.records = QString::number(found->second);
+    }
     RepairRow& row = rows_[current_];
     if (outcome.counted)
         row.records = QString::number(outcome.records);

@@ -2,6 +2,7 @@
 
 #include "platform/data/Connection.h"
 #include "platform/data/DataFileRepair.h"
+#include "platform/data/KeySql.h"
 #include "platform/data/Maintenance.h"
 #include "platform/data/TableFile.h"
 
@@ -178,6 +179,18 @@ TableOutcome Fix(const TableJob& job, const RepairProgress& progress)
         return outcome;
     }
     outcome.information = RepairSummary(job, repair);
+    // Every table of the file was worked on: each row of it shows its count.
+    DataError opening;
+    if (std::unique_ptr<DataConnection> connection = DataConnection::ConnectPrivate(job.path, opening)) {
+        for (const DeclaredTable& table : job.declared) {
+            try {
+                outcome.fileRecords[table.definition->Label()] =
+                    connection->Db().execAndGet("SELECT COUNT(*) FROM " + QuoteName(table.table)).getInt64();
+            } catch (const std::exception&) {
+                // A table the file does not hold keeps its "?".
+            }
+        }
+    }
     std::unique_ptr<TableFile> file = FileOf(job);
     if (file->Open(kSharedRead)) {
         Count(*file, outcome);

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -36,6 +37,8 @@ struct TableOutcome {
     QString information;
     QString message;        // to show when not empty
     QString caption;
+    // A repair's: the records of every table of the repaired file, by label.
+    std::map<QString, int64_t> fileRecords;
 };
 
 using RepairProgress = std::function<void(int percent)>;

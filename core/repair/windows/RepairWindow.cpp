@@ -242,7 +242,9 @@ void RepairWindow::StartNextTable()
         return;
     }
     const RepairOperation operation = run_->Operation();
-    progress_->ShowTable(job->label, RepairActionText(operation), run_->FilesLeft());
+    // A repair works on the whole data file.
+    progress_->ShowTable(operation == RepairOperation::Fix ? QFileInfo(job->path).fileName() : job->label,
+                         RepairActionText(operation), run_->FilesLeft());
     // The worker reports progress through queued calls into this window's
     // thread; the progress window only ever changes there.
     QPointer<RepairProgressWindow> progress(progress_);

@@ -97,6 +97,7 @@ TEST_F(DamagedDataFileTest, RepairMendsTheFileInTheRepairWindowAndTheFrameStarts
     ResetProgramStop();
     QStringList tagged;
     QString information;
+    QString scheduleRecords;
     // Once the window is up: what it shows when its run has finished, and
     // the user's close.
     QMetaObject::invokeMethod(
@@ -111,9 +112,16 @@ TEST_F(DamagedDataFileTest, RepairMendsTheFileInTheRepairWindowAndTheFrameStarts
                         tagged << row.label;
                 }
                 EXPECT_TRUE(window->Running());
-                QObject::connect(window, &RepairWindow::Finished, window, [window, &information] {
-                    // The file is repaired once, on the first of its rows.
+                EXPECT_EQ(window->Progress()->CurrentFile(), "VLDB.TPS");
+                EXPECT_EQ(window->Progress()->FilesLeft(), "0") << "the tagged tables are all in that file";
+                QObject::connect(window, &RepairWindow::Finished, window, [window, &information, &scheduleRecords] {
+                    // The file is repaired once, on the first of its rows;
+                    // every row of it shows its count.
                     information = window->List()->item(0, 3)->text();
+                    for (int i = 0; i < window->List()->rowCount(); ++i) {
+                        if (window->List()->item(i, 1)->text() == "Schedule")
+                            scheduleRecords = window->List()->item(i, 2)->text();
+                    }
                     window->close();
                 });
             }
@@ -126,6 +134,7 @@ TEST_F(DamagedDataFileTest, RepairMendsTheFileInTheRepairWindowAndTheFrameStarts
     EXPECT_FALSE(tagged.contains("MsgLink")) << "a table of another file";
     EXPECT_TRUE(information.startsWith("Repaired: ")) << information.toStdString();
     EXPECT_FALSE(information.contains("lost")) << information.toStdString();
+    EXPECT_EQ(scheduleRecords, "50");
     EXPECT_TRUE(QFile::exists(MainDataFile() + ".damaged"));
     ASSERT_EQ(prompt.Questions().size(), 2u) << "the offer and the whole-file question, no failure";
 
