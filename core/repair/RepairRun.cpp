@@ -20,7 +20,41 @@ QString MultiTableQuestion(const QString& path)
                           "sound; the damaged file is kept beside it.  Do you want to continue ? ");
 }
 
+// The program's tables kept in the data file at path.
+std::vector<DeclaredTable> TablesInFile(const QString& path)
+{
+    std::vector<DeclaredTable> tables;
+    for (TableFile* table : Tables().AllTables()) {
+        const DataFileName name = ResolveDataFileName(table->Name(), table->Definition().Label());
+        if (QFileInfo(name.path).absoluteFilePath() == path)
+            tables.push_back({name.table, table->DefinitionPtr()});
+    }
+    return tables;
+}
+
+// The data file of a row's table; empty when the program has no such table.
+QString DataFileOf(const QString& label)
+{
+    const TableFile* file = Tables().FindTable(label);
+    return file ? QFileInfo(ResolveDataFileName(file->Name(), label).path).absoluteFilePath() : QString();
+}
+
 } // namespace
+
+int RepairRun::FilesLeft() const
+{
+    if (operation_ != RepairOperation::Fix)
+        return static_cast<int>(order_.size() - next_);
+    // A repair works on data files: those of the tables after the one in
+    // hand that no table before has taken in hand.
+    std::set<QString> files;
+    for (size_t i = next_; i < order_.size(); ++i) {
+        const QString path = DataFileOf(rows_[order_[i]].label);
+        if (!path.isEmpty() && !askedFiles_.count(path))
+            files.insert(path);
+    }
+    return static_cast<int>(files.size());
+}
 
 RepairRun::RepairRun(RepairOperation operation, std::vector<RepairRow>& rows, int highlighted)
     : operation_(operation), rows_(rows), order_(RowsToProcess(rows, highlighted))
@@ -39,11 +73,12 @@ std::optional<TableJob> RepairRun::Next(PromptService& prompt)
         job.label = row.label;
         job.definition = file->DefinitionPtr();
         job.fileName = file->Name();
-        job.path = QFileInfo(ResolveDataFileName(job.fileName, row.label).path).absoluteFilePath();
+        job.path = DataFileOf(row.label);
         if (operation_ == RepairOperation::Fix) {
             // A data file is repaired whole, and asked about, once per run.
             if (!askedFiles_.insert(job.path).second)
                 continue;
+            job.declared = TablesInFile(job.path);
             if (job.fileName.contains(QLatin1String("\\!")) &&
                 prompt.Message(MultiTableQuestion(job.path), QLatin1String(kMultiTableCaption),
                                PromptIcon::Exclamation, QLatin1String(kYesNo), 2) != 1)
@@ -58,6 +93,10 @@ void RepairRun::Finish(const TableOutcome& outcome, PromptService& prompt)
 {
     if (current_ < 0)
         return;
+    for (RepairRow& other : rows_) {
+        if (const auto found = outcome.fileRecords.find(other.label); found != outcome.fileRecords.end())
+            other.records = QString::number(found->second);
+    }
     RepairRow& row = rows_[current_];
     if (outcome.counted)
         row.records = QString::number(outcome.records);

@@ -33,9 +33,10 @@ public:
     void Finish(const TableOutcome& outcome, PromptService& prompt);
     void Cancel() { cancelled_ = true; }
 
-    // The row in hand (-1 before the first), and the tables after it.
+    // The row in hand (-1 before the first), and the tables (for a repair,
+    // the data files) after it.
     int CurrentRow() const { return current_; }
-    int FilesLeft() const { return static_cast<int>(order_.size() - next_); }
+    int FilesLeft() const;
 
 private:
     RepairOperation operation_;

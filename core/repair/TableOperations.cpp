@@ -2,6 +2,7 @@
 
 #include "platform/data/Connection.h"
 #include "platform/data/DataFileRepair.h"
+#include "platform/data/KeySql.h"
 #include "platform/data/Maintenance.h"
 #include "platform/data/TableFile.h"
 
@@ -121,13 +122,33 @@ TableOutcome Info(const TableJob& job)
     return outcome;
 }
 
-QString RepairSummary(const DataFileRepair& repair)
+// The description of a table of the file, by its name there.
+QString Described(const TableJob& job, const QString& table)
+{
+    for (const DeclaredTable& declared : job.declared) {
+        if (declared.table.compare(table, Qt::CaseInsensitive) == 0)
+            return declared.definition->Description();
+    }
+    return table;
+}
+
+// What the repair kept, and what it could not read, table by table.
+QString RepairSummary(const TableJob& job, const DataFileRepair& repair)
 {
     if (repair.findings.isEmpty())
         return QStringLiteral("No damage found");
     QString text = QStringLiteral("Repaired: %1 records kept").arg(repair.recordsKept);
-    if (repair.unreadablePlaces > 0)
-        text += QStringLiteral(", %1 damaged places passed over").arg(repair.unreadablePlaces);
+    QStringList lost;
+    for (const auto& [table, places] : repair.unreadableIn) {
+        const QString where = table.isEmpty() ? QStringLiteral("whose table cannot be told")
+                                              : QStringLiteral("of ") + Described(job, table);
+        lost << QStringLiteral("%1 damaged %2 %3")
+                    .arg(QString::number(places), places == 1 ? QStringLiteral("place") : QStringLiteral("places"), where);
+    }
+    for (const QString& table : repair.tablesLost)
+        lost << QStringLiteral("the table ") + table;
+    if (!lost.isEmpty())
+        text += QStringLiteral("; records lost in ") + lost.join(QStringLiteral(", "));
     return text + QStringLiteral("; the damaged file was kept as ") +
            QDir::toNativeSeparators(repair.damagedCopy);
 }
@@ -136,7 +157,7 @@ TableOutcome Fix(const TableJob& job, const RepairProgress& progress)
 {
     TableOutcome outcome;
     DataFileRepair repair;
-    const DataError error = RepairDataFile(job.path, repair, progress);
+    const DataError error = RepairDataFile(job.path, repair, progress, job.declared);
     outcome.informed = true;
     if (error.code == kFileNotFound) {
         outcome.information = QStringLiteral("Error : ") + error.text;
@@ -150,12 +171,26 @@ TableOutcome Fix(const TableJob& job, const RepairProgress& progress)
     if (!error.Ok()) {
         outcome.information = QStringLiteral("Error : ") + error.text;
         outcome.message = QStringLiteral("The file ") + QDir::toNativeSeparators(job.path) +
-                          QStringLiteral(" could not be repaired.|Error: ") + error.Describe() +
+                          (repair.nothingReadable
+                               ? QStringLiteral(" could not be repaired: none of its records can be read any more.")
+                               : QStringLiteral(" could not be repaired.|Error: ") + error.Describe()) +
                           QStringLiteral("||The file has been left as it was.");
         outcome.caption = QStringLiteral("Error");
         return outcome;
     }
-    outcome.information = RepairSummary(repair);
+    outcome.information = RepairSummary(job, repair);
+    // Every table of the file was worked on: each row of it shows its count.
+    DataError opening;
+    if (std::unique_ptr<DataConnection> connection = DataConnection::ConnectPrivate(job.path, opening)) {
+        for (const DeclaredTable& table : job.declared) {
+            try {
+                outcome.fileRecords[table.definition->Label()] =
+                    connection->Db().execAndGet("SELECT COUNT(*) FROM " + QuoteName(table.table)).getInt64();
+            } catch (const std::exception&) {
+                // A table the file does not hold keeps its "?".
+            }
+        }
+    }
     std::unique_ptr<TableFile> file = FileOf(job);
     if (file->Open(kSharedRead)) {
         Count(*file, outcome);

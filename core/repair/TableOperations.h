@@ -4,13 +4,16 @@
 // definition). What the user must be told comes back in the outcome.
 
 #include "core/repair/RepairTables.h"
+#include "platform/data/DataFileRepair.h"
 #include "platform/data/TableDef.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
+#include <vector>
 
 namespace vl {
 
@@ -22,6 +25,9 @@ struct TableJob {
     std::shared_ptr<const TableDef> definition;
     QString fileName; // the file object's name ("VLDB\!s")
     QString path;     // its data file
+    // A repair's: the program's tables in that file, made again from their
+    // declarations where the damaged file no longer describes them.
+    std::vector<DeclaredTable> declared;
 };
 
 struct TableOutcome {
@@ -31,6 +37,8 @@ struct TableOutcome {
     QString information;
     QString message;        // to show when not empty
     QString caption;
+    // A repair's: the records of every table of the repaired file, by label.
+    std::map<QString, int64_t> fileRecords;
 };
 
 using RepairProgress = std::function<void(int percent)>;

@@ -77,22 +77,6 @@ StoredTable ReadStoredTable(SQLite::Database& db, const QString& table)
     return stored;
 }
 
-void WriteCatalogRow(SQLite::Database& db, const TableDef& def, const QString& table)
-{
-    db.exec(std::string("CREATE TABLE IF NOT EXISTS ") + kCatalogTable +
-            " (table_name TEXT PRIMARY KEY COLLATE NOCASE, label TEXT NOT NULL, version INTEGER NOT NULL,"
-            " fields TEXT NOT NULL, keys TEXT NOT NULL, collation TEXT NOT NULL)");
-    SQLite::Statement write(db, std::string("INSERT OR REPLACE INTO ") + kCatalogTable +
-                                    " (table_name, label, version, fields, keys, collation) VALUES (?, ?, ?, ?, ?, ?)");
-    write.bind(1, table.toStdString());
-    write.bind(2, def.Label().toStdString());
-    write.bind(3, def.Version());
-    write.bind(4, StoredFieldLayout(def).toStdString());
-    write.bind(5, StoredKeyLayout(def).toStdString());
-    write.bind(6, NoCaseCollationVersion().toStdString());
-    write.exec();
-}
-
 void CreateIndexes(SQLite::Database& db, const TableDef& def, const TableSql& sql)
 {
     for (size_t i = 0; i < sql.keys.size(); ++i) {
@@ -288,6 +272,22 @@ DataError Guarded(Work work)
 }
 
 } // namespace
+
+void WriteCatalogRow(SQLite::Database& db, const TableDef& def, const QString& table)
+{
+    db.exec(std::string("CREATE TABLE IF NOT EXISTS ") + kCatalogTable +
+            " (table_name TEXT PRIMARY KEY COLLATE NOCASE, label TEXT NOT NULL, version INTEGER NOT NULL,"
+            " fields TEXT NOT NULL, keys TEXT NOT NULL, collation TEXT NOT NULL)");
+    SQLite::Statement write(db, std::string("INSERT OR REPLACE INTO ") + kCatalogTable +
+                                    " (table_name, label, version, fields, keys, collation) VALUES (?, ?, ?, ?, ?, ?)");
+    write.bind(1, table.toStdString());
+    write.bind(2, def.Label().toStdString());
+    write.bind(3, def.Version());
+    write.bind(4, StoredFieldLayout(def).toStdString());
+    write.bind(5, StoredKeyLayout(def).toStdString());
+    write.bind(6, NoCaseCollationVersion().toStdString());
+    write.exec();
+}
 
 QString StoredFieldLayout(const TableDef& def)
 {

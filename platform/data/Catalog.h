@@ -17,6 +17,10 @@ namespace vl {
 QString StoredFieldLayout(const TableDef& def);
 QString StoredKeyLayout(const TableDef& def);
 
+// Describes the stored table in the catalog as the declaration lays it out
+// (making the catalog when the file has none).
+void WriteCatalogRow(SQLite::Database& db, const TableDef& def, const QString& table);
+
 // Makes the stored table fit the declaration (see above); returns the error.
 // A creation or conversion runs inside the open guard (OpenGuard.h), which
 // is told the table's file name; an open that finds the table as declared

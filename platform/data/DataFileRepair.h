@@ -4,14 +4,25 @@
 // the new file is checked, the damaged file is kept as a copy, and only then
 // does the new content replace the old, in one transaction of the file
 // itself. Any failure on the way (a full disk, a file another program
-// holds) leaves the original exactly as it was.
+// holds, a file of which no record can be read) leaves the original exactly
+// as it was.
+//
+// The records are read from the file's pages directly (PageSalvage.h), so
+// that damage to the file's own list of tables loses only what is on the
+// damaged pages. Tables the program declares are made again from their
+// declarations where the file no longer describes them, and take back the
+// pages of records their damaged upper pages no longer reach.
 
 #include "platform/data/DataError.h"
+#include "platform/data/TableDef.h"
 
 #include <QStringList>
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <memory>
+#include <vector>
 
 namespace vl {
 
@@ -19,15 +30,28 @@ struct DataFileRepair {
     QStringList findings;     // what the check found; empty: the file is sound
     bool replaced = false;    // the file now holds the records read back
     int64_t recordsKept = 0;  // records copied into the repaired file
-    int unreadablePlaces = 0; // stretches of records that could not be read
+    int unreadablePlaces = 0; // damaged places where records could not be read
+    // The tables of those places (by their names in the file); a place
+    // whose table cannot be told is under an empty name.
+    std::map<QString, int> unreadableIn;
+    QStringList tablesLost;   // tables the file no longer describes, with their records
+    bool nothingReadable = false; // the repair failed: no record could be read
     QString damagedCopy;      // where the damaged file was kept
+};
+
+// A table the program keeps in the file: its name there and its declaration.
+struct DeclaredTable {
+    QString table;
+    std::shared_ptr<const TableDef> definition;
 };
 
 // Checks the data file at path and repairs it when damaged. The work needs
 // the file to itself: while another program (or another table of this one)
 // has it open, it fails with error 32 after the lock wait. progress, when
-// given, hears the share of the tables copied (0-100).
+// given, hears the share of the tables copied (0-100). declared: the tables
+// the program keeps in the file.
 DataError RepairDataFile(const QString& path, DataFileRepair& result,
-                         const std::function<void(int percent)>& progress = {});
+                         const std::function<void(int percent)>& progress = {},
+                         const std::vector<DeclaredTable>& declared = {});
 
 } // namespace vl

@@ -93,6 +93,7 @@ RepairWindow::RepairWindow(QWidget* parent)
     list_->verticalHeader()->hide();
     list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 8);
     list_->horizontalHeader()->setStretchLastSection(true);
+    list_->setWordWrap(true);
     // Ticking a row's box tags it; the list shows every row's tag again.
     connect(list_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (item->column() != kTagColumn || item->row() >= static_cast<int>(rows_.size()))
@@ -180,7 +181,17 @@ void RepairWindow::ShowRows()
         auto* records = new QTableWidgetItem(row.records);
         records->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         list_->setItem(i, kRecordsColumn, records);
-        list_->setItem(i, kInformationColumn, new QTableWidgetItem(row.information));
+        auto* information = new QTableWidgetItem(row.information);
+        information->setToolTip(row.information);
+        list_->setItem(i, kInformationColumn, information);
+    }
+    // A repair's account of what it kept and lost is read whole: its row
+    // grows to the lines it wraps to.
+    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
+        if (rows_[i].information.isEmpty())
+            list_->setRowHeight(i, list_->verticalHeader()->defaultSectionSize());
+        else
+            list_->resizeRowToContents(i);
     }
 }
 
@@ -231,7 +242,9 @@ void RepairWindow::StartNextTable()
         return;
     }
     const RepairOperation operation = run_->Operation();
-    progress_->ShowTable(job->label, RepairActionText(operation), run_->FilesLeft());
+    // A repair works on the whole data file.
+    progress_->ShowTable(operation == RepairOperation::Fix ? QFileInfo(job->path).fileName() : job->label,
+                         RepairActionText(operation), run_->FilesLeft());
     // The worker reports progress through queued calls into this window's
     // thread; the progress window only ever changes there.
     QPointer<RepairProgressWindow> progress(progress_);

@@ -68,6 +68,7 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
         {"sound file", QString(), false, true},
         {"damaged key page", KeyName(), false, true},
         {"damaged record page", QStringLiteral("Items"), true, false},
+        {"half a record page damaged", QStringLiteral("Items"), false, false},
     };
     const QByteArray sound = Bytes("TEST.TPS");
     for (const Case& c : cases) {

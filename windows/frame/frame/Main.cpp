@@ -18,7 +18,6 @@
 #include "scheduler/run/ScriptInterpreter.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QPointer>
 
 #include <optional>
@@ -68,10 +67,12 @@ void RepairDamagedFile(const QString& path)
     Tables().CloseAll();
     RepairWindow* window = RepairFiles();
     window->TagDataFile(path);
-    QEventLoop closed;
-    QObject::connect(window, &QObject::destroyed, &closed, &QEventLoop::quit);
+    // The stopped start has asked the application's loop to end, and a loop
+    // of our own would end at once: the window runs in the application's
+    // loop, which starts afresh, until the user closes it.
+    QObject::connect(window, &QObject::destroyed, qApp, [] { QCoreApplication::exit(0); });
     window->Start(RepairOperation::Fix);
-    closed.exec();
+    QApplication::exec();
 }
 
 int Main()

@@ -3,13 +3,17 @@
 // backup program.
 
 #include "core/base/ProgramStop.h"
+#include "core/repair/windows/RepairWindow.h"
 #include "core/startup/DamagedFileOffer.h"
+#include "windows/frame/frame/Main.h"
 #include "platform/process/ExecutableDirectory.h"
 #include "tests/windows/frame/frame/MainFrameFixture.h"
 #include "tests/support/ScriptedPrompt.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTableWidget>
 
 namespace vl {
 namespace {
@@ -60,6 +64,86 @@ TEST_F(DamagedDataFileTest, RestoreStartsTheBackupRunnerOnTheDataDirectory)
     EXPECT_EQ(started.program, QDir(ExecutableDirectory()).filePath("Halvex"));
     EXPECT_EQ(started.arguments, QStringList{"VLDB.TPS"});
     EXPECT_EQ(QDir(started.workingDirectory).absolutePath(), QDir::currentPath());
+}
+
+TEST_F(DamagedDataFileTest, RepairMendsTheFileInTheRepairWindowAndTheFrameStartsOverIt)
+{
+    ASSERT_TRUE(OpenTable(Tables().Schedule));
+    for (int i = 0; i < 50; ++i) {
+        ScheduleRecord task;
+        task.Description = QStringLiteral("task %1").arg(i);
+        ASSERT_TRUE(Tables().Schedule.Add(task));
+    }
+    Tables().Schedule.Close();
+    OpenFrame(); // makes every table of the file
+    frame.reset();
+    Tables().CloseAll();
+    {
+        // The page that starts the file's list of tables, after its header.
+        QFile file(MainDataFile());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.seek(100));
+        file.write(QByteArray(4096 - 100, '\xA5'));
+    }
+    test::ScriptedPrompt prompt;
+    MakeFrame();
+    ASSERT_FALSE(frame->Open());
+    frame.reset();
+
+    // What the program's main loop does with the answer "Repair".
+    const QString damaged = DamagedDataFile();
+    prompt.AnswerButton("Repair").AnswerButton("Yes");
+    ASSERT_EQ(AskAboutDamagedFile(prompt, ProgramStopReason()), DamagedFileChoice::Repair);
+    ResetProgramStop();
+    QStringList tagged;
+    QString information;
+    QString scheduleRecords;
+    // Once the window is up: what it shows when its run has finished, and
+    // the user's close.
+    QMetaObject::invokeMethod(
+        qApp,
+        [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* window = qobject_cast<RepairWindow*>(widget);
+                if (!window)
+                    continue;
+                for (const RepairRow& row : window->Rows()) {
+                    if (row.tag == "1")
+                        tagged << row.label;
+                }
+                EXPECT_TRUE(window->Running());
+                EXPECT_EQ(window->Progress()->CurrentFile(), "VLDB.TPS");
+                EXPECT_EQ(window->Progress()->FilesLeft(), "0") << "the tagged tables are all in that file";
+                QObject::connect(window, &RepairWindow::Finished, window, [window, &information, &scheduleRecords] {
+                    // The file is repaired once, on the first of its rows;
+                    // every row of it shows its count.
+                    information = window->List()->item(0, 3)->text();
+                    for (int i = 0; i < window->List()->rowCount(); ++i) {
+                        if (window->List()->item(i, 1)->text() == "Schedule")
+                            scheduleRecords = window->List()->item(i, 2)->text();
+                    }
+                    window->close();
+                });
+            }
+        },
+        Qt::QueuedConnection);
+    RepairDamagedFile(damaged);
+
+    EXPECT_TRUE(tagged.contains("Schedule"));
+    EXPECT_TRUE(tagged.contains("Todo"));
+    EXPECT_FALSE(tagged.contains("MsgLink")) << "a table of another file";
+    EXPECT_TRUE(information.startsWith("Repaired: ")) << information.toStdString();
+    EXPECT_FALSE(information.contains("lost")) << information.toStdString();
+    EXPECT_EQ(scheduleRecords, "50");
+    EXPECT_TRUE(QFile::exists(MainDataFile() + ".damaged"));
+    ASSERT_EQ(prompt.Questions().size(), 2u) << "the offer and the whole-file question, no failure";
+
+    MakeFrame();
+    EXPECT_TRUE(frame->Open());
+    EXPECT_FALSE(ProgramStopRequested());
+    ASSERT_TRUE(OpenTable(Tables().Schedule));
+    EXPECT_EQ(Tables().Schedule.Records(), 50);
+    Tables().Schedule.Close();
 }
 
 } // namespace

@@ -1,0 +1,356 @@
+#include "platform/data/PageSalvage.h"
+
+#include <sqlite3.h>
+
+#include <cstring>
+
+namespace vl {
+
+namespace {
+
+// The page kinds of the file format.
+constexpr uint8_t kTableInterior = 0x05;
+constexpr uint8_t kTableLeaf = 0x0D;
+constexpr uint8_t kIndexInterior = 0x02;
+constexpr uint8_t kIndexLeaf = 0x0A;
+
+constexpr int kDeepestTree = 24; // deeper than any real file; a loop of pages is damage
+constexpr char kMagic[] = "SQLite format 3";
+
+uint32_t Be(const std::string& bytes, size_t at, int width)
+{
+    uint32_t value = 0;
+    for (int i = 0; i < width; ++i)
+        value = value << 8 | static_cast<uint8_t>(bytes[at + i]);
+    return value;
+}
+
+bool Varint(const std::string& bytes, size_t& at, size_t end, uint64_t& value)
+{
+    value = 0;
+    for (int i = 0; i < 9; ++i) {
+        if (at >= end)
+            return false;
+        const uint8_t byte = static_cast<uint8_t>(bytes[at++]);
+        if (i == 8) {
+            value = value << 8 | byte;
+            return true;
+        }
+        value = value << 7 | (byte & 0x7F);
+        if (!(byte & 0x80))
+            return true;
+    }
+    return true;
+}
+
+// The length of a value of this serial type; false for the reserved ones.
+bool SerialLength(uint64_t type, uint64_t& length)
+{
+    static const uint8_t kFixed[] = {0, 1, 2, 3, 4, 6, 8, 8, 0, 0};
+    if (type == 10 || type == 11)
+        return false;
+    length = type < 10 ? kFixed[type] : (type - 12 - (type & 1)) / 2;
+    return true;
+}
+
+SalvagedValue Decode(const std::string& record, size_t at, uint64_t type, uint64_t length)
+{
+    SalvagedValue value;
+    if (type == 0)
+        return value;
+    if (type <= 6 || type == 8 || type == 9) {
+        value.type = SQLITE_INTEGER;
+        if (type >= 8) {
+            value.integer = static_cast<int64_t>(type - 8);
+            return value;
+        }
+        uint64_t bits = static_cast<uint8_t>(record[at]) & 0x80 ? ~uint64_t(0) : 0;
+        for (uint64_t i = 0; i < length; ++i)
+            bits = bits << 8 | static_cast<uint8_t>(record[at + i]);
+        value.integer = static_cast<int64_t>(bits);
+        return value;
+    }
+    if (type == 7) {
+        uint64_t bits = 0;
+        for (int i = 0; i < 8; ++i)
+            bits = bits << 8 | static_cast<uint8_t>(record[at + i]);
+        value.type = SQLITE_FLOAT;
+        std::memcpy(&value.real, &bits, sizeof bits);
+        return value;
+    }
+    value.type = type & 1 ? SQLITE_TEXT : SQLITE_BLOB;
+    value.bytes = record.substr(at, length);
+    return value;
+}
+
+// A record's values; false when its header and its length disagree.
+bool DecodeRecord(const std::string& record, std::vector<SalvagedValue>& values)
+{
+    size_t at = 0;
+    uint64_t headerLength = 0;
+    if (!Varint(record, at, record.size(), headerLength) || headerLength < at || headerLength > record.size())
+        return false;
+    std::vector<std::pair<uint64_t, uint64_t>> types; // serial type, length
+    uint64_t total = headerLength;
+    while (at < headerLength) {
+        uint64_t type = 0;
+        uint64_t length = 0;
+        if (!Varint(record, at, headerLength, type) || !SerialLength(type, length))
+            return false;
+        types.emplace_back(type, length);
+        total += length;
+        if (total > record.size())
+            return false;
+    }
+    if (at != headerLength || total != record.size())
+        return false;
+    size_t offset = headerLength;
+    for (const auto& [type, length] : types) {
+        values.push_back(Decode(record, offset, type, length));
+        offset += length;
+    }
+    return true;
+}
+
+bool IsText(const SalvagedValue& value) { return value.type == SQLITE_TEXT; }
+
+// An entry of the list of tables: type, name, table, first page, text.
+bool SchemaEntry(const SalvagedRow& row, SalvagedSchemaEntry& entry)
+{
+    const std::vector<SalvagedValue>& v = row.values;
+    if (v.size() != 5 || !IsText(v[0]) || !IsText(v[1]) || !IsText(v[2]) || v[3].type != SQLITE_INTEGER ||
+        !(IsText(v[4]) || v[4].type == SQLITE_NULL))
+        return false;
+    static const char* const kTypes[] = {"table", "index", "view", "trigger"};
+    bool known = false;
+    for (const char* type : kTypes)
+        known = known || v[0].bytes == type;
+    if (!known || v[3].integer < 0 || v[3].integer > UINT32_MAX)
+        return false;
+    entry = {v[0].bytes, v[1].bytes, v[2].bytes, static_cast<uint32_t>(v[3].integer), v[4].bytes};
+    return true;
+}
+
+} // namespace
+
+PageSalvage::PageSalvage(const QString& path) : file_(path)
+{
+    if (!file_.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray header = file_.read(100);
+    if (header.size() < 100 || std::memcmp(header.constData(), kMagic, sizeof kMagic) != 0)
+        return;
+    const std::string bytes = header.toStdString();
+    const uint32_t size = Be(bytes, 16, 2);
+    const int pageSize = size == 1 ? 65536 : static_cast<int>(size);
+    // Texts are taken over as they are stored: UTF-8, as the program writes them.
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0 || Be(bytes, 56, 4) > 1)
+        return;
+    pageSize_ = pageSize;
+    usable_ = pageSize - static_cast<uint8_t>(bytes[20]);
+    userVersion_ = static_cast<int>(Be(bytes, 60, 4));
+    // The page count of the header holds while the file's change counter
+    // says it was written with it; otherwise the file's length tells.
+    const uint32_t filePages = static_cast<uint32_t>((file_.size() + pageSize - 1) / pageSize);
+    const uint32_t headerPages = Be(bytes, 28, 4);
+    pageCount_ = headerPages > 0 && Be(bytes, 24, 4) == Be(bytes, 92, 4) ? headerPages : filePages;
+    ReadFreeList(Be(bytes, 32, 4), Be(bytes, 36, 4));
+}
+
+bool PageSalvage::Load(uint32_t number, Page& page)
+{
+    if (number < 1 || number > pageCount_ || !file_.seek(static_cast<qint64>(number - 1) * pageSize_))
+        return false;
+    page.bytes = file_.read(pageSize_).toStdString();
+    if (static_cast<int>(page.bytes.size()) != pageSize_)
+        return false; // the file ends early
+    page.header = number == 1 ? 100 : 0;
+    page.type = static_cast<uint8_t>(page.bytes[page.header]);
+    if (page.type != kTableInterior && page.type != kTableLeaf && page.type != kIndexInterior &&
+        page.type != kIndexLeaf)
+        return true; // not a page of a tree (an overflow or free page, or damage)
+    page.cells = static_cast<int>(Be(page.bytes, page.header + 3, 2));
+    const int headerSize = page.type == kTableInterior || page.type == kIndexInterior ? 12 : 8;
+    return page.header + headerSize + 2 * page.cells <= usable_;
+}
+
+void PageSalvage::ReadFreeList(uint32_t trunk, uint32_t count)
+{
+    std::set<uint32_t> seen;
+    Page page;
+    while (trunk != 0 && free_.size() < count && seen.insert(trunk).second && Load(trunk, page)) {
+        free_.insert(trunk);
+        const uint32_t leaves = Be(page.bytes, 4, 4);
+        for (uint32_t i = 0; i < leaves && 8 + 4 * (i + 1) <= static_cast<uint32_t>(usable_); ++i)
+            free_.insert(Be(page.bytes, 8 + 4 * i, 4));
+        trunk = Be(page.bytes, 0, 4);
+    }
+}
+
+bool PageSalvage::Overflow(uint32_t first, size_t length, std::string& payload)
+{
+    std::set<uint32_t> chain;
+    Page page;
+    for (uint32_t next = first; length > 0; next = Be(page.bytes, 0, 4)) {
+        if (next < 2 || !chain.insert(next).second || !Load(next, page))
+            return false;
+        const size_t take = std::min<size_t>(length, static_cast<size_t>(usable_ - 4));
+        payload.append(page.bytes, 4, take);
+        length -= take;
+    }
+    reached_.insert(chain.begin(), chain.end());
+    return true;
+}
+
+bool PageSalvage::Cell(const Page& page, int index, SalvagedRow& row)
+{
+    const size_t headerEnd = page.header + 8 + 2 * page.cells;
+    const size_t at0 = Be(page.bytes, page.header + 8 + 2 * index, 2);
+    if (at0 < headerEnd || at0 >= static_cast<size_t>(usable_))
+        return false;
+    size_t at = at0;
+    uint64_t length = 0;
+    uint64_t rowid = 0;
+    if (!Varint(page.bytes, at, usable_, length) || !Varint(page.bytes, at, usable_, rowid))
+        return false;
+    // How much of the record the page holds itself, the rest on overflow pages.
+    const uint64_t most = usable_ - 35;
+    uint64_t local = length;
+    if (length > most) {
+        const uint64_t least = (usable_ - 12) * 32 / 255 - 23;
+        const uint64_t spread = least + (length - least) % (usable_ - 4);
+        local = spread <= most ? spread : least;
+    }
+    if (at + local + (local < length ? 4 : 0) > static_cast<size_t>(usable_))
+        return false;
+    std::string record = page.bytes.substr(at, local);
+    if (local < length && !Overflow(Be(page.bytes, at + local, 4), length - local, record))
+        return false;
+    row.rowid = static_cast<int64_t>(rowid);
+    row.values.clear();
+    return DecodeRecord(record, row.values);
+}
+
+bool PageSalvage::LeafRows(const Page& page, std::vector<SalvagedRow>& rows)
+{
+    bool whole = true;
+    bool any = false;
+    int64_t last = 0;
+    for (int i = 0; i < page.cells; ++i) {
+        SalvagedRow row;
+        // Record pointers rise along a page: one that does not was not read right.
+        if (!Cell(page, i, row) || (any && row.rowid <= last)) {
+            whole = false;
+            continue;
+        }
+        last = row.rowid;
+        any = true;
+        rows.push_back(std::move(row));
+    }
+    return whole;
+}
+
+void PageSalvage::Walk(uint32_t number, int depth, std::vector<int>& damagedAt, int& leafDepth,
+                       const SalvagedRowSink& each)
+{
+    Page page;
+    if (depth > kDeepestTree || reached_.count(number) || !Load(number, page) ||
+        (page.type != kTableLeaf && page.type != kTableInterior)) {
+        damagedAt.push_back(depth);
+        return;
+    }
+    reached_.insert(number);
+    if (page.type == kTableLeaf) {
+        leafDepth = depth;
+        std::vector<SalvagedRow> rows;
+        if (!LeafRows(page, rows))
+            damagedAt.push_back(depth);
+        for (const SalvagedRow& row : rows)
+            each(row);
+        return;
+    }
+    std::vector<uint32_t> children;
+    for (int i = 0; i < page.cells; ++i) {
+        const size_t at = Be(page.bytes, page.header + 12 + 2 * i, 2);
+        if (at < static_cast<size_t>(page.header + 12 + 2 * page.cells) || at + 4 > static_cast<size_t>(usable_)) {
+            damagedAt.push_back(depth); // a child that cannot be told
+            continue;
+        }
+        children.push_back(Be(page.bytes, at, 4));
+    }
+    children.push_back(Be(page.bytes, page.header + 8, 4));
+    for (uint32_t child : children)
+        Walk(child, depth + 1, damagedAt, leafDepth, each);
+}
+
+PageSalvage::Walked PageSalvage::WalkTable(uint32_t root, const SalvagedRowSink& each)
+{
+    std::vector<int> damagedAt;
+    int leafDepth = -1;
+    Walk(root, 0, damagedAt, leafDepth, each);
+    Walked walked;
+    for (int depth : damagedAt) {
+        if (depth == leafDepth)
+            ++walked.damagedLeaves;
+        else
+            walked.missesPages = true;
+    }
+    return walked;
+}
+
+std::vector<uint32_t> PageSalvage::UnreachedLeaves()
+{
+    std::vector<uint32_t> leaves;
+    Page page;
+    for (uint32_t number = 1; number <= pageCount_; ++number) {
+        if (reached_.count(number) || free_.count(number))
+            continue;
+        if (Load(number, page) && page.type == kTableLeaf)
+            leaves.push_back(number);
+    }
+    return leaves;
+}
+
+bool PageSalvage::ReadLeaf(uint32_t number, std::vector<SalvagedRow>& rows)
+{
+    Page page;
+    if (!Load(number, page) || page.type != kTableLeaf)
+        return false;
+    reached_.insert(number);
+    LeafRows(page, rows);
+    return true;
+}
+
+std::vector<SalvagedSchemaEntry> PageSalvage::Schema()
+{
+    std::vector<SalvagedSchemaEntry> schema;
+    std::set<std::string> names;
+    const auto take = [&schema, &names](const SalvagedRow& row) {
+        SalvagedSchemaEntry entry;
+        if (SchemaEntry(row, entry) && names.insert(entry.name).second)
+            schema.push_back(entry);
+    };
+    const Walked walked = WalkTable(1, take);
+    if (walked.damagedLeaves == 0 && !walked.missesPages)
+        return schema;
+    // Pages of the list that its damaged upper page no longer reaches: pages
+    // of records that all read as entries of the list.
+    for (uint32_t number : UnreachedLeaves()) {
+        Page page;
+        std::vector<SalvagedRow> rows;
+        if (!Load(number, page) || !LeafRows(page, rows) || rows.empty())
+            continue;
+        SalvagedSchemaEntry entry;
+        bool all = true;
+        for (const SalvagedRow& row : rows)
+            all = all && SchemaEntry(row, entry);
+        if (!all)
+            continue;
+        reached_.insert(number);
+        for (const SalvagedRow& row : rows)
+            take(row);
+    }
+    return schema;
+}
+
+} // namespace vl
