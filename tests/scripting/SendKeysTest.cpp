@@ -79,8 +79,9 @@ TEST(SendKeysTest, BracketedGroupsTypeTheirKeyTheirValueOrThemselves)
         EXPECT_EQ(events.join(u'|'), QString::fromUtf8(c.events)) << c.keys;
         EXPECT_EQ(pauses, QList<int32_t>(c.pauses, GlobalDelay)) << c.keys;
         EXPECT_TRUE(test::ReadTextFile(QStringLiteral("VLMREVNT.LOG")).contains(QString::fromUtf8(c.logged))) << c.keys;
-        if (!*c.logged)
+        if (!*c.logged) {
             EXPECT_FALSE(QFile::exists(QStringLiteral("VLMREVNT.LOG"))) << c.keys;
+        }
     }
     GlobalUseLog = false;
 }

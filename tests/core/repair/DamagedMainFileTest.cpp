@@ -49,8 +49,9 @@ protected:
             task.Description = QStringLiteral("task %1").arg(i);
             task.Command = QStringLiteral("/usr/bin/program-%1 --with arguments enough to fill pages").arg(i);
             ASSERT_TRUE(Tables().Schedule.Add(task));
-            if (i >= 400) // the numbering stays above what the file holds
+            if (i >= 400) { // the numbering stays above what the file holds
                 ASSERT_TRUE(Tables().Schedule.Delete(task));
+            }
         }
         Tables().Schedule.Close();
         ASSERT_TRUE(OpenTable(Tables().Todo));

@@ -50,8 +50,9 @@ TEST_F(ScriptRun, FileActionsDoTheirWorkAndPublishTheirResults)
         const QStringList value = QString(c.value).split('=');
         EXPECT_EQ(Value(value[0]), value[1]);
         EXPECT_EQ(Value("Errorcode"), QString::number(c.errorcode));
-        if (c.done)
+        if (c.done) {
             EXPECT_TRUE(c.done());
+        }
     }
 }
 

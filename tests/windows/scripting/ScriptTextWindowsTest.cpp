@@ -82,8 +82,9 @@ TEST_F(ScriptTextWindowTest, OkStoresOnlyAWholeTextAndCancelNothing)
         window.Button(c.press)->click();
         EXPECT_EQ(window.isVisible(), !c.closed);
         EXPECT_EQ(Stored(), c.stored ? QString(c.stored) : before);
-        if (c.asked)
+        if (c.asked) {
             EXPECT_TRUE(prompt.Questions().back().text.startsWith(c.asked));
+        }
         if (!c.closed) {
             EXPECT_EQ(window.Text()->toPlainText(), c.typed) << "kept as typed";
             EXPECT_EQ(window.Text()->textCursor().blockNumber(), c.cursorLine);
@@ -209,8 +210,9 @@ TEST_F(ScriptQueueViewerTest, ShowsTheQueueAndRemovesTheHighlightedStepEvenAfter
             prompt.Answer(1);
         viewer.Button("Delete")->click();
         EXPECT_EQ(Rows(viewer), step.rows);
-        if (step.refused)
+        if (step.refused) {
             EXPECT_TRUE(prompt.Questions().back().text.startsWith(step.refused));
+        }
     }
     EXPECT_TRUE(ScriptQueue.isEmpty());
     EXPECT_EQ(viewer.DetailText(), "");
