@@ -12,6 +12,7 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <string>
 #include <unistd.h>
 #include <unordered_map>
 
@@ -107,8 +108,9 @@ DataConnection::DataConnection(const QString& path, int flags, const QString& ur
     SQLite::Statement probe(db_, "SELECT COUNT(*) FROM sqlite_master");
     probe.executeStep();
     probe.reset();
+    std::string journalMode;
     try {
-        db_.exec("PRAGMA journal_mode = WAL");
+        journalMode = db_.execAndGet("PRAGMA journal_mode = WAL").getString();
     } catch (const SQLite::Exception& failure) {
         // Another program holds the file in its old journal mode, or it may
         // not be written: it keeps that mode until a later open switches it.
@@ -119,6 +121,9 @@ DataConnection::DataConnection(const QString& path, int flags, const QString& ur
     // With the log, a commit is durable against a killed program at once;
     // only a power failure may lose the last commits before a checkpoint.
     db_.exec("PRAGMA synchronous = NORMAL");
+    // A connection that may only read can have a private log index, and asks
+    // for the data version instead.
+    logIndexPending_ = journalMode == "wal" && !ReadOnly();
     NoteChange();
 }
 
@@ -135,6 +140,33 @@ int64_t DataConnection::DataVersion()
     const int64_t version = dataVersion_->getColumn(0).getInt64();
     dataVersion_->reset();
     return version;
+}
+
+void DataConnection::MapLogIndex()
+{
+    // The engine sets the shared index up at the first read of a file with
+    // pages in the log mode (a new file gets them with its first table);
+    // with exclusive locking it keeps a private one. Asking it to map an
+    // index it has not set up would leave that index behind at the close.
+    if (db_.execAndGet("PRAGMA page_count").getInt64() == 0)
+        return; // tried again at the next stamp
+    logIndexPending_ = false;
+    if (db_.execAndGet("PRAGMA journal_mode").getString() == "wal" &&
+        db_.execAndGet("PRAGMA locking_mode").getString() == "normal")
+        logIndex_ = MapLogIndexHeader(db_.getHandle());
+}
+
+DataConnection::CommitStamp DataConnection::Committed()
+{
+    if (logIndexPending_)
+        MapLogIndex();
+    if (logIndex_)
+        return ReadLogIndexHeader(logIndex_);
+    const int64_t version = DataVersion();
+    CommitStamp stamp{};
+    stamp[0] = static_cast<uint32_t>(version);
+    stamp[1] = static_cast<uint32_t>(static_cast<uint64_t>(version) >> 32);
+    return stamp;
 }
 
 void DataConnection::NoteChange()

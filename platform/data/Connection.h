@@ -9,6 +9,7 @@
 // log, so a program that is killed loses no committed record.
 
 #include "platform/data/DataError.h"
+#include "platform/data/LogIndex.h"
 #include "platform/runtime/ServiceSlot.h"
 
 #include <SQLiteCpp/Database.h>
@@ -53,6 +54,13 @@ public:
     // Changes whenever another connection, of this program or another, has
     // committed to the file since (the engine's data version).
     int64_t DataVersion();
+    // A stamp of the file's committed state: it differs after any commit of
+    // another connection, of this program or another, and may after one of
+    // this connection. Cheap enough for every step of a walk where the file
+    // has a shared log index (read without a lock); otherwise it holds the
+    // data version. Stamps compare only with stamps of the same connection.
+    using CommitStamp = LogIndexHeader;
+    CommitStamp Committed();
     // Changes whenever a write goes through this connection, a rolled-back
     // one included; no two connections share a mark.
     uint64_t ChangeMark() const { return changeMark_; }
@@ -64,12 +72,17 @@ private:
     friend class ReadTransaction;
     // Runs one of the connection's own statements, prepared on first use.
     void Run(std::unique_ptr<SQLite::Statement>& statement, const char* text);
+    // Maps the header of the log's shared index once the engine has set the
+    // index up; clears logIndexPending_ once that is decided.
+    void MapLogIndex();
 
     QString path_;
     SQLite::Database db_;
     std::unique_ptr<SQLite::Statement> dataVersion_;
     std::unique_ptr<SQLite::Statement> begin_;
     std::unique_ptr<SQLite::Statement> commit_;
+    bool logIndexPending_ = false;                // in the log mode, writable: the index may be shared
+    const volatile uint32_t* logIndex_ = nullptr; // the shared index's header, once mapped
     uint64_t changeMark_ = 0;
 };
 

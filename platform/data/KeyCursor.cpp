@@ -104,7 +104,7 @@ bool KeyCursor::AheadValid(bool forward)
     if (next_ >= ahead_.size() || aheadForward_ != forward)
         return false;
     DataConnection& connection = *file_->impl_->connection;
-    return connection.ChangeMark() == aheadMark_ && connection.DataVersion() == aheadVersion_;
+    return connection.ChangeMark() == aheadMark_ && connection.Committed() == aheadStamp_;
 }
 
 int KeyCursor::Compare(const Row& row, const Row* before) const
@@ -159,14 +159,14 @@ void KeyCursor::ReadAhead(bool forward)
     next_ = 0;
     aheadForward_ = forward;
 
-    // The parts and the data version are read in one state of the file. A
-    // read of one statement needs no transaction around it: a commit that
-    // lands after the version was taken only makes the next step seek again.
+    // The stamp is taken before the reading: a commit that lands in between
+    // only makes the next step seek again. The parts are read in one state
+    // of the file; a read of one statement needs no transaction around it.
+    aheadMark_ = connection.ChangeMark();
+    aheadStamp_ = connection.Committed();
     std::optional<ReadTransaction> reading;
     if (state_ != State::Start)
         reading.emplace(connection);
-    aheadMark_ = connection.ChangeMark();
-    aheadVersion_ = connection.DataVersion();
     const auto read = [&](SQLite::Statement& statement) {
         while (static_cast<int>(ahead_.size()) < page_ && statement.executeStep()) {
             Row row;

@@ -8,6 +8,7 @@
 // of its own.
 
 #include "platform/data/DataError.h"
+#include "platform/data/LogIndex.h"
 #include "platform/data/TableDef.h"
 
 #include <memory>
@@ -159,7 +160,7 @@ private:
     std::vector<Row> ahead_; // rows read ahead, in walk order
     size_t next_ = 0;        // the next of them to hand out
     bool aheadForward_ = true;
-    int64_t aheadVersion_ = 0; // the file's data version when they were read
+    LogIndexHeader aheadStamp_{}; // the file's commit stamp from before they were read
     uint64_t aheadMark_ = 0;   // and the connection's change mark
     int page_ = 1;             // rows the next read asks for
 };
