@@ -143,8 +143,9 @@ TEST_F(ClipboardEntriesTest, ARenamedCategoryTakesItsEntriesAlongAndOneInUseStay
         EXPECT_EQ(StoreClipboardCategory(c.request, category, c.before ? *c.before : category), !c.refusal)
             << c.name.toStdString();
         ASSERT_EQ(prompt.Questions().size(), asked + (c.refusal ? 1 : 0)) << c.name.toStdString();
-        if (c.refusal)
+        if (c.refusal) {
             EXPECT_EQ(prompt.Questions().back().caption, c.refusal) << c.name.toStdString();
+        }
     }
     EXPECT_EQ(prompt.Questions().at(2).text, ClipboardCategoryTakenText("WORK"));
     ASSERT_TRUE(clipboard.Get(entry.RecordPointer, entry));

@@ -145,8 +145,9 @@ TEST_F(ContactRulesTest, ACategoryInUseStaysAndBadNamesAreRefused)
             prompt.Answer(1);
         EXPECT_EQ(StoreContactCategory(c.request, category, c.before ? *c.before : category), c.stored) << c.name.toStdString();
         EXPECT_EQ(prompt.Questions().size(), asked + (c.stored ? 0 : 1)) << c.name.toStdString();
-        if (!c.stored)
+        if (!c.stored) {
             EXPECT_EQ(prompt.Questions().back().caption, c.caption) << c.name.toStdString();
+        }
     }
     EXPECT_EQ(prompt.Questions().at(2).text, ContactCategoryTakenText("FAMILY"));
     EXPECT_TRUE(ContactCategoryExists("FRIENDS"));

@@ -184,8 +184,9 @@ TEST_F(StoredMessageSendTest, AFailedSendSaysWhyAndNeverStampsTheMessage)
             EXPECT_EQ(Var("MailError"), outcome.errorText.left(255).trimmed()) << c.name;
         }
         ASSERT_EQ(static_cast<int>(prompt.Questions().size()), notices + (c.notice ? 1 : 0)) << c.name;
-        if (c.notice)
+        if (c.notice) {
             EXPECT_EQ(prompt.Questions().back().text, c.notice) << c.name;
+        }
     }
     EXPECT_EQ(peer.Count("message-", ".json"), 0);
     EXPECT_EQ(SendStoredMessage(404, sender).result, kMessageNotSent);

@@ -104,10 +104,12 @@ TEST(GraphCount, PassEndsWithAGraphOrSaysWhyNot)
         const QString said = prompt.Questions().size() > asks ? prompt.Questions().back().text : QString();
         EXPECT_EQ(said, p.message);
         EXPECT_EQ(sound.beeps, p.answer ? 1 : 0);
-        if (p.answer)
+        if (p.answer) {
             EXPECT_EQ(prompt.Questions()[0].text, "Are you sure you want to quit this Graphing Procedure?");
-        if (p.texts.size() == 3 && p.graph && !p.answer)
+        }
+        if (p.texts.size() == 3 && p.graph && !p.answer) {
             EXPECT_EQ(progress, (QStringList{"1 33 x", "2 66 y", "3 100 x"}));
+        }
     }
 }
 
