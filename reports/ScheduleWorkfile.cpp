@@ -36,7 +36,7 @@ public:
 
     bool Begin()
     {
-        if (!inserter_.Ready())
+        if (!inserter_.Ready() || !inserter_.TreatAsScratch())
             return Fail(inserter_.Error());
         if (!workfile_.Stream())
             return Fail(workfile_.LastError());

@@ -4,7 +4,10 @@
 #include "platform/data/FieldBinding.h"
 #include "platform/data/KeySql.h"
 
+#include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
+
+#include <sqlite3.h>
 
 namespace vl {
 
@@ -31,14 +34,29 @@ WorkfileInserter::WorkfileInserter(Table<ScheduleRecord>& workfile)
 
 WorkfileInserter::~WorkfileInserter() = default;
 
+bool WorkfileInserter::TreatAsScratch()
+{
+    try {
+        SQLite::Database& db = connection_->Db();
+        db.exec("PRAGMA synchronous = OFF");
+        db.exec("PRAGMA wal_autocheckpoint = 0");
+        const int done = sqlite3_db_config(db.getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        if (done != SQLITE_OK)
+            throw SQLite::Exception(db.getHandle(), done);
+        return true;
+    } catch (const std::exception& failure) {
+        error_ = EngineError(failure, file_);
+        return false;
+    }
+}
+
 bool WorkfileInserter::SetKeysAside()
 {
     try {
         connection_->NoteChange();
-        // Room to sort each key in memory when it is built, with helper
-        // threads; the work file's connection is its own.
+        // Room to hold the file and sort each key in memory when it is
+        // built; the work file's connection is its own.
         connection_->Db().exec("PRAGMA cache_size = -65536");
-        connection_->Db().exec("PRAGMA threads = 4");
         for (const std::string& name : keyNames_)
             connection_->Db().exec("DROP INDEX IF EXISTS " + QuoteName(QString::fromStdString(name)));
         return true;

@@ -33,6 +33,12 @@ public:
     WorkfileInserter& operator=(const WorkfileInserter&) = delete;
 
     bool Ready() const { return statement_ != nullptr; }
+    // Before the caller's batch: the work file is scratch, removed after its
+    // report, so its commit is not forced to the disk and its log is never
+    // copied into the file. An interrupted filling still leaves the file as
+    // it was before (the log's uncommitted pages are ignored). False with
+    // Error() set when that failed.
+    bool TreatAsScratch();
     // Inside the caller's batch, before the first Add: drops the file's keys
     // (the caller rebuilds them with RebuildKeys before the batch ends, or
     // rolls the batch back). False with Error() set when that failed.
