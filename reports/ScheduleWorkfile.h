@@ -50,7 +50,9 @@ bool EmptyWorkfile(Table<ScheduleRecord>& workfile, const WorkfileProgress& prog
 
 // Fills the open work file (emptied first with EmptyWorkfile) from the open
 // Schedule table for the range from..to (inclusive), stopping at `limit`
-// records.
+// records. The work file is a data file of its own (named by WorkfileName)
+// and is filled as scratch: its commit is not forced to the disk, and a
+// filling cut short by a crash leaves it as it was before.
 WorkfileResult CreateWorkfile(Table<ScheduleRecord>& schedule, Table<ScheduleRecord>& workfile, Date from, Date to,
                               const WorkfileProgress& progress, int64_t limit = kWorkfileRecordLimit);
 
