@@ -2,7 +2,6 @@
 
 #include "platform/data/Connection.h"
 #include "platform/data/FieldBinding.h"
-#include "platform/data/KeySql.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -23,9 +22,8 @@ WorkfileInserter::WorkfileInserter(Table<ScheduleRecord>& workfile)
         return;
     }
     try {
-        const TableSql sql = BuildTableSql(def_, table);
-        for (const KeySql& key : sql.keys)
-            keyNames_.push_back(key.indexName);
+        TableSql sql = BuildTableSql(def_, table);
+        keys_ = std::move(sql.keys);
         statement_ = std::make_unique<SQLite::Statement>(connection_->Db(), sql.insert);
     } catch (const std::exception& failure) {
         error_ = EngineError(failure, file_);
@@ -57,8 +55,28 @@ bool WorkfileInserter::SetKeysAside()
         // Room to hold the file and sort each key in memory when it is
         // built; the work file's connection is its own.
         connection_->Db().exec("PRAGMA cache_size = -65536");
-        for (const std::string& name : keyNames_)
-            connection_->Db().exec("DROP INDEX IF EXISTS " + QuoteName(QString::fromStdString(name)));
+        for (const KeySql& key : keys_)
+            connection_->Db().exec("DROP INDEX IF EXISTS " + QuoteName(QString::fromStdString(key.indexName)));
+        return true;
+    } catch (const std::exception& failure) {
+        error_ = EngineError(failure, file_);
+        return false;
+    }
+}
+
+bool WorkfileInserter::BuildKey(KeyRef key)
+{
+    if (key.name == nullptr)
+        return true; // record order needs no key
+    const int index = def_.KeyIndex(QString::fromLatin1(key.name));
+    if (index < 0) {
+        error_ = DataError::Make(kFileSystemError);
+        error_.driverMessage = QStringLiteral("no key %1 in %2").arg(QString::fromLatin1(key.name), def_.Label());
+        return false;
+    }
+    try {
+        connection_->NoteChange();
+        connection_->Db().exec(keys_[index].createIndex);
         return true;
     } catch (const std::exception& failure) {
         error_ = EngineError(failure, file_);

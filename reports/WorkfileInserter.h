@@ -10,6 +10,7 @@
 
 #include "core/dictionary/ScheduleRecord.h"
 #include "platform/data/DataError.h"
+#include "platform/data/KeySql.h"
 #include "platform/data/Table.h"
 
 #include <memory>
@@ -40,9 +41,13 @@ public:
     // Error() set when that failed.
     bool TreatAsScratch();
     // Inside the caller's batch, before the first Add: drops the file's keys
-    // (the caller rebuilds them with RebuildKeys before the batch ends, or
-    // rolls the batch back). False with Error() set when that failed.
+    // (the caller rebuilds them with RebuildKeys or BuildKey before the batch
+    // ends, or rolls the batch back). False with Error() set when that failed.
     bool SetKeysAside();
+    // Inside the caller's batch, after the last Add: builds the one key the
+    // file will be read in (none for record order), leaving the others aside. False with Error() set
+    // when that failed.
+    bool BuildKey(KeyRef key);
     // Binds every field of the task (its message left out).
     void BindTask(const ScheduleRecord& task);
     // Adds the occurrence (the bound task stepped on) numbered `id`; false
@@ -57,7 +62,7 @@ private:
     QString file_;
     std::shared_ptr<DataConnection> connection_;
     std::unique_ptr<SQLite::Statement> statement_;
-    std::vector<std::string> keyNames_; // the keys' index names
+    std::vector<KeySql> keys_; // in the order of the definition's keys
     int id_, date_, time_, every_, completed_; // field indexes
     DataError error_;
 };
