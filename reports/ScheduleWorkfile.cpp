@@ -70,8 +70,8 @@ public:
             added_ = 0;
             return false;
         }
-        if (!(readKey_ ? inserter_.BuildKey(*readKey_) : workfile_.RebuildKeys())) {
-            Fail(readKey_ ? inserter_.Error() : workfile_.LastError());
+        const bool written = inserter_.Flush() || Fail(inserter_.Error());
+        if (!written || !BuildKeys()) {
             workfile_.Rollback();
             added_ = 0;
             return false;
@@ -88,6 +88,13 @@ private:
     {
         error_ = error;
         return false;
+    }
+
+    bool BuildKeys()
+    {
+        if (readKey_)
+            return inserter_.BuildKey(*readKey_) || Fail(inserter_.Error());
+        return workfile_.RebuildKeys() || Fail(workfile_.LastError());
     }
 
     Table<ScheduleRecord>& workfile_;

@@ -16,6 +16,8 @@
 
 #include <QFile>
 
+#include <map>
+
 #include <SQLiteCpp/Statement.h>
 
 #include <gtest/gtest.h>
@@ -144,18 +146,24 @@ TEST_F(ScheduleWorkfileTest, EveryMinuteStopsAtTheLimitAndTheUserCanStop)
 
 TEST_F(ScheduleWorkfileTest, AFillingForOneKeyBuildsThatKeyAloneAndReadsInItsOrder)
 {
-    for (const char* category : {"b", "C", "a"}) {
-        ScheduleRecord task = Task("Once", kFrom);
-        task.Category = QLatin1String(category);
+    // 31 occurrences each: the records go in across batches of several
+    // tasks, and each keeps its own task's fields beside its own time.
+    const std::map<QString, ClockTime> times{{"b", MakeClock(9, 0)}, {"C", MakeClock(10, 0)}, {"a", MakeClock(11, 0)}};
+    for (const auto& [category, time] : times) {
+        ScheduleRecord task = Task("Custom", kFrom, "day(s)", 1);
+        task.Category = category;
+        task.Time = time;
         ASSERT_TRUE(d.Schedule.Add(task));
     }
-    ASSERT_EQ(CreateWorkfile(d.Schedule, workfile, kFrom, kTo, {}, kWorkfileRecordLimit, SCW_KEYCATEGORY).outcome,
-              WorkfileOutcome::Completed);
+    ASSERT_EQ(CreateWorkfile(d.Schedule, workfile, kFrom, kTo, {}, kWorkfileRecordLimit, SCW_KEYCATEGORY).added, 93);
     QStringList categories;
     ScheduleRecord record;
     workfile.Set(SCW_KEYCATEGORY);
-    while (workfile.Next(record))
-        categories.append(record.Category);
+    while (workfile.Next(record)) {
+        if (categories.isEmpty() || categories.back() != record.Category)
+            categories.append(record.Category);
+        EXPECT_EQ(record.Time, times.at(record.Category)) << record.ID;
+    }
     EXPECT_EQ(categories, QStringList({"a", "b", "C"}));
 
     std::shared_ptr<DataConnection> connection;
