@@ -29,14 +29,14 @@ bool Later(Date date, ClockTime time, Date thanDate, ClockTime thanTime)
 // open while the progress is told (nobody else waits for the file).
 class WorkfileWriter {
 public:
-    WorkfileWriter(Table<ScheduleRecord>& workfile, int64_t limit)
-        : workfile_(workfile), inserter_(workfile), limit_(limit), next_(workfile.Records() + 1)
+    WorkfileWriter(Table<ScheduleRecord>& workfile, int64_t limit, std::optional<KeyRef> readKey)
+        : workfile_(workfile), inserter_(workfile), limit_(limit), readKey_(readKey), next_(workfile.Records() + 1)
     {
     }
 
     bool Begin()
     {
-        if (!inserter_.Ready())
+        if (!inserter_.Ready() || !inserter_.TreatAsScratch())
             return Fail(inserter_.Error());
         if (!workfile_.Stream())
             return Fail(workfile_.LastError());
@@ -70,8 +70,8 @@ public:
             added_ = 0;
             return false;
         }
-        if (!workfile_.RebuildKeys()) {
-            Fail(workfile_.LastError());
+        const bool written = inserter_.Flush() || Fail(inserter_.Error());
+        if (!written || !BuildKeys()) {
             workfile_.Rollback();
             added_ = 0;
             return false;
@@ -90,9 +90,17 @@ private:
         return false;
     }
 
+    bool BuildKeys()
+    {
+        if (readKey_)
+            return inserter_.BuildKey(*readKey_) || Fail(inserter_.Error());
+        return workfile_.RebuildKeys() || Fail(workfile_.LastError());
+    }
+
     Table<ScheduleRecord>& workfile_;
     WorkfileInserter inserter_;
     int64_t limit_;
+    std::optional<KeyRef> readKey_; // the only key built; all without
     int64_t next_;
     int64_t added_ = 0;
     bool open_ = false;
@@ -162,12 +170,12 @@ bool EmptyWorkfile(Table<ScheduleRecord>& workfile, const WorkfileProgress& prog
 }
 
 WorkfileResult CreateWorkfile(Table<ScheduleRecord>& schedule, Table<ScheduleRecord>& workfile, Date from, Date to,
-                              const WorkfileProgress& progress, int64_t limit)
+                              const WorkfileProgress& progress, int64_t limit, std::optional<KeyRef> readKey)
 {
     WorkfileResult result;
     const int64_t total = schedule.Records();
     int64_t read = 0;
-    WorkfileWriter writer(workfile, limit);
+    WorkfileWriter writer(workfile, limit, readKey);
     NextRunOperation operation; // "Invalid Units" at most once per filling
     auto finish = [&](WorkfileOutcome outcome, DataError error = {}) {
         if (!writer.End() && outcome != WorkfileOutcome::Failed) {

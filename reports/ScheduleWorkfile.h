@@ -13,6 +13,7 @@
 #include "platform/data/Table.h"
 
 #include <functional>
+#include <optional>
 
 namespace vl {
 
@@ -50,9 +51,17 @@ bool EmptyWorkfile(Table<ScheduleRecord>& workfile, const WorkfileProgress& prog
 
 // Fills the open work file (emptied first with EmptyWorkfile) from the open
 // Schedule table for the range from..to (inclusive), stopping at `limit`
-// records.
+// records. The work file is a data file of its own (named by WorkfileName)
+// and is filled as scratch: its commit is not forced to the disk, and a
+// filling cut short by a crash leaves it as it was before.
+// With `readKey`, that is the only key the filled file has: a report reads it
+// in that one order while it stays open and then removes it, and building
+// the other keys would take about three times as long as the rest of the
+// filling (reopened, such a file says its keys need rebuilding). Without,
+// every key is built.
 WorkfileResult CreateWorkfile(Table<ScheduleRecord>& schedule, Table<ScheduleRecord>& workfile, Date from, Date to,
-                              const WorkfileProgress& progress, int64_t limit = kWorkfileRecordLimit);
+                              const WorkfileProgress& progress, int64_t limit = kWorkfileRecordLimit,
+                              std::optional<KeyRef> readKey = std::nullopt);
 
 // Closes the work file and removes its data file from the disk.
 void RemoveWorkfile(Table<ScheduleRecord>& workfile);

@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace vl {
@@ -45,19 +47,32 @@ int CompareNoCase(const char* a, int aLength, const char* b, int bLength)
 {
     aLength = ClippedLength(a, aLength);
     bLength = ClippedLength(b, bLength);
-    // Upper-casing maps each character on its own, so an equal ASCII prefix
-    // can be passed over quickly and only the rest needs the full mapping.
+    // Upper-casing maps each character on its own, so equal bytes are passed
+    // over at once (keys compare many equal texts) and only the rest from the
+    // first character that differs beyond ASCII case needs the full mapping.
+    const int common = std::min(aLength, bLength);
     int i = 0;
-    while (i < aLength && i < bLength) {
+    for (uint64_t wordA = 0, wordB = 0; i + 8 <= common; i += 8) {
+        std::memcpy(&wordA, a + i, 8);
+        std::memcpy(&wordB, b + i, 8);
+        if (wordA != wordB)
+            break;
+    }
+    for (; i < common; ++i) {
         const auto ca = static_cast<unsigned char>(a[i]);
         const auto cb = static_cast<unsigned char>(b[i]);
-        if (ca >= 0x80 || cb >= 0x80)
+        if (ca == cb)
+            continue;
+        if (ca >= 0x80 || cb >= 0x80) {
+            // Back to the start of the character whose bytes differ.
+            while (i > 0 && (static_cast<unsigned char>(a[i]) & 0xC0) == 0x80)
+                --i;
             return CompareUpperSlow(a + i, aLength - i, b + i, bLength - i);
+        }
         const unsigned char ua = AsciiUpper(ca);
         const unsigned char ub = AsciiUpper(cb);
         if (ua != ub)
             return ua < ub ? -1 : 1;
-        ++i;
     }
     // One text is a prefix of the other; upper-casing never empties a character.
     return aLength == bLength ? 0 : (aLength < bLength ? -1 : 1);

@@ -1,18 +1,24 @@
 // The work file of future occurrences on real tables: each schedule type
 // expands into the occurrences ComputeNextRun steps to within the range,
 // also from a next run before the range, numbered in insertion order; a task every minute over a long range stops
-// at the limit instead of running away; the user's stop ends the filling;
-// and the run's work file leaves nothing behind.
+// at the limit instead of running away; the user's stop ends the filling; a
+// filling for one key builds that key alone; and the run's work file leaves
+// nothing behind.
 
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/TableDefinitions.h"
 #include "core/schedule/NextRun.h"
+#include "platform/data/Connection.h"
 #include "platform/data/DataFileName.h"
 #include "reports/ScheduleWorkfile.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
 #include <QFile>
+
+#include <map>
+
+#include <SQLiteCpp/Statement.h>
 
 #include <gtest/gtest.h>
 
@@ -136,6 +142,39 @@ TEST_F(ScheduleWorkfileTest, EveryMinuteStopsAtTheLimitAndTheUserCanStop)
         CreateWorkfile(d.Schedule, workfile, kFrom, kTo, [&](int64_t, int64_t) { return ++asked < 3; });
     EXPECT_EQ(stopped.outcome, WorkfileOutcome::Cancelled);
     EXPECT_LT(stopped.added, 2000);
+}
+
+TEST_F(ScheduleWorkfileTest, AFillingForOneKeyBuildsThatKeyAloneAndReadsInItsOrder)
+{
+    // 31 occurrences each: the records go in across batches of several
+    // tasks, and each keeps its own task's fields beside its own time.
+    const std::map<QString, ClockTime> times{{"b", MakeClock(9, 0)}, {"C", MakeClock(10, 0)}, {"a", MakeClock(11, 0)}};
+    for (const auto& [category, time] : times) {
+        ScheduleRecord task = Task("Custom", kFrom, "day(s)", 1);
+        task.Category = category;
+        task.Time = time;
+        ASSERT_TRUE(d.Schedule.Add(task));
+    }
+    ASSERT_EQ(CreateWorkfile(d.Schedule, workfile, kFrom, kTo, {}, kWorkfileRecordLimit, SCW_KEYCATEGORY).added, 93);
+    QStringList categories;
+    ScheduleRecord record;
+    workfile.Set(SCW_KEYCATEGORY);
+    while (workfile.Next(record)) {
+        if (categories.isEmpty() || categories.back() != record.Category)
+            categories.append(record.Category);
+        EXPECT_EQ(record.Time, times.at(record.Category)) << record.ID;
+    }
+    EXPECT_EQ(categories, QStringList({"a", "b", "C"}));
+
+    std::shared_ptr<DataConnection> connection;
+    QString table;
+    ASSERT_TRUE(workfile.Storage(connection, table));
+    SQLite::Statement keys(connection->Db(), "SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = ?");
+    keys.bind(1, table.toStdString());
+    QStringList built;
+    while (keys.executeStep())
+        built.append(QString::fromStdString(keys.getColumn(0).getString()));
+    EXPECT_EQ(built, QStringList({table + "|SCW:KEYCATEGORY"}));
 }
 
 TEST_F(ScheduleWorkfileTest, AFailedDeleteStopsTheEmptyingAndSaysWhy)

@@ -87,7 +87,8 @@ void RunFromWorkfile(ScheduleLayout layout, const char* procedure, QWidget* pare
                                         QStringLiteral("CreateWorkfile"), texts.ProgWinPctText},
                                        parent);
         progress.show();
-        filled = CreateWorkfile(schedule, workfile, GLO::DateFrom, GLO::DateTo, tell(progress));
+        filled = CreateWorkfile(schedule, workfile, GLO::DateFrom, GLO::DateTo, tell(progress), kWorkfileRecordLimit,
+                                ScheduleOrderKey(GlobalOrder, true));
     }
     schedule.Close();
     switch (filled.outcome) {

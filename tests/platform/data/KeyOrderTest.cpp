@@ -26,6 +26,9 @@ TEST(NoCaseCollation, ComparesClippedUpperCaseText)
     EXPECT_GT(CompareNoCase(U("ähnlich").toUtf8(), QByteArray("zulu")), 0);
     EXPECT_LT(CompareNoCase(U("äpfel").toUtf8(), U("Émile").toUtf8()), 0);
     EXPECT_LT(CompareNoCase(U("xä").toUtf8(), U("XÖ").toUtf8()), 0);
+    // Same first byte, different second: the whole character is upper-cased.
+    EXPECT_LT(CompareNoCase(U("Gä").toUtf8(), U("gÅ").toUtf8()), 0);
+    EXPECT_EQ(CompareNoCase(U("Brücke").toUtf8(), U("BRÜCKE").toUtf8()), 0);
 }
 
 class KeyOrder : public ::testing::Test {
