@@ -3,15 +3,37 @@
 #include "core/dictionary/Dictionary.h"
 #include "scheduler/engine/DueTaskRules.h"
 #include "scheduler/engine/UnstoredRuns.h"
+#include "platform/data/Connection.h"
 #include "platform/runtime/Clock.h"
 
 #include <limits>
 
 namespace vl {
 
+namespace {
+
+// One read transaction over the stamp and the read that may follow: the
+// engine takes its read lock once for both, and both see the same state of
+// the file. Nothing when the table cannot be read (the read reports it).
+std::optional<ReadTransaction> Reading(TableFile& table)
+{
+    std::shared_ptr<DataConnection> connection;
+    QString name;
+    if (!table.Storage(connection, name))
+        return std::nullopt;
+    try {
+        return std::optional<ReadTransaction>(std::in_place, *connection);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
 std::optional<ScheduleRecord> DueTaskLookup::Next(bool& failed)
 {
     failed = false;
+    const std::optional<ReadTransaction> reading = Reading(Tables().Schedule);
     const std::optional<Stamp> now = Current();
     if (now && stamp_ && StillValid(*now)) {
         // The clock decides alone while the table stays as it was; once the
@@ -44,12 +66,19 @@ std::optional<ScheduleRecord> DueTaskLookup::Read(bool& failed) const
 {
     Table<ScheduleRecord>& schedule = Tables().Schedule;
     Cursor<ScheduleRecord> cursor(schedule);
-    failed = !cursor.Set(SCH_KEYDATEENABLED);
+    // The enabled tasks without date and time come first in the key (day
+    // numbers and clock times are never below zero) and share their key
+    // values: the walk starts past all of them in one seek.
     ScheduleRecord task;
+    task.Disabled = 0;
+    task.Date = 0;
+    task.Time = 0;
+    task.RecordPointer = std::numeric_limits<int64_t>::max();
+    failed = !cursor.Set(SCH_KEYDATEENABLED, task);
     while (!failed && cursor.Next(task)) {
         if (task.Date == 0 && task.Time == 0) {
-            // The tasks without date and time share their key values: one
-            // seek passes over all of them, however many there are.
+            // The disabled tasks without date and time share their key
+            // values too: one seek passes over all of them.
             task.RecordPointer = std::numeric_limits<int64_t>::max();
             failed = !cursor.Set(SCH_KEYDATEENABLED, task);
         } else if (!unstored_.Holds(task)) {

@@ -6,6 +6,7 @@
 #include "core/dictionary/Dictionary.h"
 #include "scheduler/engine/DueTaskLookup.h"
 #include "scheduler/engine/DueTaskRules.h"
+#include "scheduler/engine/NextTaskTexts.h"
 #include "scheduler/engine/TaskFrame.h"
 #include "scheduler/engine/UnstoredRuns.h"
 #include "core/base/EventLog.h"
@@ -46,14 +47,12 @@ void FindDueTask()
     if (failed)
         return;
     // Disabled tasks sort after every enabled one: none is pending.
-    if (!next || next->Disabled) {
-        NextTaskText = QLatin1String(kNoTasksPending);
-        CurrentTaskFrame().SetTrayTip(Clip(ProductName));
-        return;
-    }
-    NextTaskText = NextTaskStatus(next->Description);
-    CurrentTaskFrame().SetTrayTip(NextTaskTrayTip(*next));
-    if (!IsDue(*next, Today(), Now()))
+    const ScheduleRecord* pending = next && !next->Disabled ? &*next : nullptr;
+    static NextTaskTexts texts;
+    texts.Show(pending);
+    NextTaskText = texts.Status();
+    CurrentTaskFrame().SetTrayTip(texts.TrayTip());
+    if (!pending || !IsDue(*pending, Today(), Now()))
         return;
     ExecuteTask(*next);
     NotifyBrowseThreads();
