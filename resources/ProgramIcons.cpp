@@ -3,10 +3,13 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+
+#include <memory>
 
 // The resources live in a static library: initialising them by name pulls
 // them into every program that looks up an icon.
@@ -19,7 +22,7 @@ namespace vl {
 namespace {
 
 const QString kIconRoot = QStringLiteral(":/icons");
-// Sizes rendered into each icon; others are scaled from the nearest.
+// The sizes an icon says it has; it is drawn at any size asked for.
 constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128};
 
 QString LookupKey(const QString& name)
@@ -46,15 +49,67 @@ const QHash<QString, QString>& IconPaths()
     return paths;
 }
 
-QPixmap Render(QSvgRenderer& renderer, int size)
+QPixmap Render(QSvgRenderer& renderer, const QSize& size)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
     return QPixmap::fromImage(image);
 }
+
+// Draws an icon from its SVG only when a size of it is first asked for, and
+// keeps what it drew: most icons of menus and toolbars are shown at one size
+// or never, and drawing every size up front cost start-up time and memory.
+// The disabled and other modes are made from the drawn picture as for any
+// icon of pictures.
+class SvgIconEngine : public QIconEngine {
+public:
+    explicit SvgIconEngine(QByteArray svg) : svg_(std::move(svg)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap picture = pixmap(rect.size() * scale, mode, state);
+        picture.setDevicePixelRatio(scale);
+        painter->drawPixmap(rect, picture);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        if (size.isEmpty() || isNull())
+            return {};
+        if (!drawnSizes_.contains(size)) {
+            drawn_.addPixmap(Render(*renderer_, size));
+            drawnSizes_ << size;
+        }
+        return drawn_.pixmap(size, 1.0, mode, state);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int size : kIconSizes)
+            sizes << QSize(size, size);
+        return sizes;
+    }
+
+    bool isNull() override
+    {
+        if (!renderer_)
+            renderer_ = std::make_shared<QSvgRenderer>(svg_);
+        return !renderer_->isValid();
+    }
+
+    QIconEngine* clone() const override { return new SvgIconEngine(*this); }
+
+private:
+    QByteArray svg_;
+    std::shared_ptr<QSvgRenderer> renderer_; // read from svg_ when first needed
+    QIcon drawn_;                            // the sizes drawn so far
+    QList<QSize> drawnSizes_;
+};
 
 } // namespace
 
@@ -81,13 +136,7 @@ QIcon LoadIcon(const QString& name)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QSvgRenderer renderer(file.readAll());
-    if (!renderer.isValid())
-        return {};
-    QIcon icon;
-    for (const int size : kIconSizes)
-        icon.addPixmap(Render(renderer, size));
-    return icon;
+    return QIcon(new SvgIconEngine(file.readAll()));
 }
 
 } // namespace vl

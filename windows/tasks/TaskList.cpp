@@ -76,6 +76,15 @@ TaskList::TaskList(const Texts& texts, const TaskListLayout& layout, QWidget* pa
     QString error;
     KeyOrder(tables.Schedule.Definition(), SCH_KEYDATE, byDate, error);
     model_->AddOrder(QStringLiteral("Date"), byDate);
+    // A task reserved for an open form or wizard is left out until it is stored.
+    // Set before the list shows the model, which counts its rows at each
+    // change it is shown.
+    const auto leaveOutReserved = [this] {
+        model_->SetFilters({{QLatin1String(kReservedFilterName), NotReservedFilter(ProgramReservedTasks().Ids())}});
+    };
+    leaveOutReserved();
+    reservedWatcher_ = ProgramReservedTasks().Watch(leaveOutReserved);
+
     list_ = new BrowseList(this);
     list_->SetBrowseModel(model_.get());
 
@@ -94,13 +103,6 @@ TaskList::TaskList(const Texts& texts, const TaskListLayout& layout, QWidget* pa
 
     if (!query_.Open(tables.Schedule, tables.Scripting, tables.Categories))
         queryButton_->setToolTip(QStringLiteral("The query is not available"));
-
-    // A task reserved for an open form or wizard is left out until it is stored.
-    const auto leaveOutReserved = [this] {
-        model_->SetFilters({{QLatin1String(kReservedFilterName), NotReservedFilter(ProgramReservedTasks().Ids())}});
-    };
-    leaveOutReserved();
-    reservedWatcher_ = ProgramReservedTasks().Watch(leaveOutReserved);
 
     const int thread = Threads().Register(this);
     Threads().Join(ThreadGroup::TaskLists, thread);

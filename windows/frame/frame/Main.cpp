@@ -47,12 +47,19 @@ void EndOtherWindows(const QWidget* frame, bool closeFirst)
 std::optional<int> RunFrame()
 {
     MainFrame frame(PositionIni());
-    QObject::connect(&frame, &MainFrame::Closed, &frame, [] { QCoreApplication::exit(0); });
+    // The frame may close while it opens (a termination signal handled as
+    // its first window is made sure on the screen): an exit asked for before
+    // the event loop runs would be lost, and the program would stay.
+    bool closed = false;
+    QObject::connect(&frame, &MainFrame::Closed, &frame, [&closed] {
+        closed = true;
+        QCoreApplication::exit(0);
+    });
     if (!frame.Open()) {
         EndOtherWindows(&frame, false);
         return std::nullopt;
     }
-    const int exitCode = QApplication::exec();
+    const int exitCode = closed ? 0 : QApplication::exec();
     EndOtherWindows(&frame, !frame.SessionEnded());
     if (ProgramStopRequested() && !DamagedDataFile().isEmpty())
         return std::nullopt;
