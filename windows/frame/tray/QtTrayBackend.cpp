@@ -1,12 +1,16 @@
 #include "windows/frame/tray/QtTrayBackend.h"
 
+#include "platform/widgets/SecondBeat.h"
+
 namespace vl {
 
 QtTrayBackend::QtTrayBackend() : available_(QSystemTrayIcon::isSystemTrayAvailable())
 {
     connect(&icon_, &QSystemTrayIcon::activated, this, &QtTrayBackend::Activated);
-    connect(&poll_, &QTimer::timeout, this, &QtTrayBackend::PollAvailability);
-    poll_.start(kPollMilliseconds);
+    connect(&SecondBeat::Instance(), &SecondBeat::Beat, this, [this] {
+        if (++beats_ % kPollBeats == 0)
+            PollAvailability();
+    });
 }
 
 bool QtTrayBackend::Available() const { return QSystemTrayIcon::isSystemTrayAvailable(); }

@@ -1,12 +1,13 @@
 #pragma once
 // QSystemTrayIcon behind the tray backend. Qt has no signal for a tray that
-// starts after the program (or restarts), so availability is polled.
+// starts after the program (or restarts), so availability is polled, every
+// other second on the program's beat (SecondBeat.h) rather than on a wake-up
+// of its own.
 
 #include "core/frame/TrayBackend.h"
 
 #include <QObject>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 namespace vl {
 
@@ -26,10 +27,10 @@ private:
     void Activated(QSystemTrayIcon::ActivationReason reason);
     void PollAvailability();
 
-    static constexpr int kPollMilliseconds = 2000;
+    static constexpr int kPollBeats = 2;
 
     QSystemTrayIcon icon_;
-    QTimer poll_;
+    int beats_ = 0;
     bool available_ = false;
     Handlers handlers_;
 };
