@@ -1,20 +1,14 @@
-#include "windows/pim/TableChangeWatch.h"
+#include "platform/widgets/TableChangeWatch.h"
 
 #include "platform/data/Connection.h"
 #include "platform/data/TableFile.h"
 #include "platform/widgets/BrowseList.h"
+#include "platform/widgets/SecondBeat.h"
 
 #include <QEvent>
-#include <QTimer>
 #include <QWidget>
 
 namespace vl {
-
-namespace {
-
-constexpr int kLookMilliseconds = 1000;
-
-} // namespace
 
 TableChangeWatch::TableChangeWatch(TableFile& file, BrowseList& list, QWidget& window)
     : QObject(&window), file_(file), list_(list), read_(Mark())
@@ -22,9 +16,7 @@ TableChangeWatch::TableChangeWatch(TableFile& file, BrowseList& list, QWidget& w
     // Every read of the list, whoever asked for it, is a read of the file as
     // it is now.
     connect(list.Model(), &QAbstractItemModel::modelReset, this, [this] { read_ = Mark(); });
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, &TableChangeWatch::Check);
-    timer->start(kLookMilliseconds);
+    connect(&SecondBeat::Instance(), &SecondBeat::Beat, this, &TableChangeWatch::Check);
     window.installEventFilter(this);
 }
 
