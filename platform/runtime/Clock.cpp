@@ -7,16 +7,16 @@
 namespace vl {
 namespace {
 
-// The local time now. The time zone is looked up again at most once a second
-// rather than on every read (each lookup asks the file system whether the
-// zone changed): the scheduler reads the clock several times a tick, and a
-// change of the system's zone still shows within a second.
+// The local time now. The time zone is looked up again once a minute rather
+// than on every read (each lookup asks the file system whether the zone
+// changed): the scheduler reads the clock several times a second, and a
+// change of the system's zone still shows within a minute.
 std::tm LocalNow(long& milliseconds)
 {
-    static std::atomic<std::time_t> zoneSecond{-1};
+    static std::atomic<std::time_t> zoneMinute{-1};
     std::timespec now{};
     std::timespec_get(&now, TIME_UTC);
-    if (zoneSecond.exchange(now.tv_sec) != now.tv_sec)
+    if (zoneMinute.exchange(now.tv_sec / 60) != now.tv_sec / 60)
         tzset();
     std::tm local{};
     localtime_r(&now.tv_sec, &local);

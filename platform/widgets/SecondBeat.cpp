@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QMetaMethod>
 
+#include <cstdlib>
+
 namespace vl {
 
 namespace {
@@ -10,12 +12,16 @@ namespace {
 // Just past the turn of the second, so a clock read on the beat shows the new
 // second even when the timer fires a little early.
 constexpr int kPastTheSecondMs = 5;
+constexpr int kSecondMs = 1000;
+// How far a beat may stray from the turn of the second before the timer is
+// set again (a late wake-up on a busy machine, or a clock that was set).
+constexpr int kStrayMs = 50;
 
 } // namespace
 
 int MillisecondsToNextBeat(int64_t msSinceEpoch)
 {
-    return 1000 - int(msSinceEpoch % 1000) + kPastTheSecondMs;
+    return kSecondMs - int(msSinceEpoch % kSecondMs) + kPastTheSecondMs;
 }
 
 SecondBeat& SecondBeat::Instance()
@@ -26,7 +32,8 @@ SecondBeat& SecondBeat::Instance()
 
 SecondBeat::SecondBeat()
 {
-    timer_.setSingleShot(true);
+    // A precise timer keeps its schedule from one second to the next, so it
+    // is set again only when the beat strays.
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &SecondBeat::Fire);
 }
@@ -39,9 +46,15 @@ void SecondBeat::connectNotify(const QMetaMethod& signal)
 
 void SecondBeat::Fire()
 {
-    if (!isSignalConnected(QMetaMethod::fromSignal(&SecondBeat::Beat)))
-        return; // nobody listens: the timer stays off until someone connects
-    Arm();
+    if (!isSignalConnected(QMetaMethod::fromSignal(&SecondBeat::Beat))) {
+        timer_.stop(); // nobody listens: off until someone connects
+        return;
+    }
+    const int wait = MillisecondsToNextBeat(QDateTime::currentMSecsSinceEpoch());
+    if (std::abs(wait - kSecondMs) > kStrayMs)
+        timer_.start(wait);
+    else if (timer_.interval() != kSecondMs)
+        timer_.start(kSecondMs);
     emit Beat();
 }
 

@@ -347,6 +347,9 @@ void MainFrame::BuildToolBar()
     workingIconLabel_->setObjectName(QStringLiteral("WorkingIcon"));
     workingIconLabel_->setFixedSize(kToolIconSize + 8, kToolIconSize + 8);
     workingIconLabel_->setAlignment(Qt::AlignCenter);
+    // It changes every second: drawn on its own background (the toolbar's
+    // plain one), so the toolbar under it is not drawn again each time.
+    workingIconLabel_->setAutoFillBackground(true);
     toolBar_->addWidget(workingIconLabel_);
     SetWorkingIcon(QString::fromLatin1(kBlankIcon));
 }
@@ -367,10 +370,12 @@ void MainFrame::BuildStatusBar()
     bar->addPermanentWidget(zones_.at(2));
     bar->addPermanentWidget(zones_.at(3));
     // The clock changes every second: at a size that fits every time of day,
-    // a new text repaints the zone without laying out the whole frame again.
+    // and on a background of its own, a new text repaints the zone alone,
+    // without laying out or drawing the rest of the frame again.
     QLabel* clock = zones_.at(3);
     clock->setText(WidestClockText(clock->fontMetrics()));
     clock->setFixedSize(clock->sizeHint());
+    clock->setAutoFillBackground(true);
     RefreshDateAndClock();
 }
 
