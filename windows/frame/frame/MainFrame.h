@@ -66,8 +66,6 @@ public:
 
     // One timer event: refreshes the date and clock, then runs the tick.
     void TimerEvent();
-    // The ticks of one second, at once (the program's beat while idle).
-    void SecondOfTicks();
     // The frame's timer in hundredths of a second; PrepareDisplay brings a
     // value outside 1 to 100 back to 100.
     int Timer() const { return timerHundredths_; }
@@ -137,6 +135,8 @@ private:
     void TrayRestore();
     void StopScripts();
     void RefreshDateAndClock();
+    // The ticks of one second, at once (the program's beat while idle).
+    void SecondOfTicks();
     // Ticks on the frame's own timer while a script runs, otherwise on the
     // beat; nothing once the frame has closed.
     void ChooseTicking();
