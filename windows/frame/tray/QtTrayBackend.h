@@ -1,8 +1,10 @@
 #pragma once
-// QSystemTrayIcon behind the tray backend. Qt has no signal for a tray that
-// starts after the program (or restarts), so availability is polled, every
-// other second on the program's beat (SecondBeat.h) rather than on a wake-up
-// of its own.
+// QSystemTrayIcon behind the tray backend. QSystemTrayIcon has no signal for
+// a tray that starts after the program (or goes), so availability is looked
+// at when the X11 platform says the tray's window came or went (the signal of
+// its native interface that Qt's own tray icon follows), and polled on the
+// program's beat (SecondBeat.h): every other second where no such signal
+// exists, every tenth for a tray that is not an X11 window (one on D-Bus).
 
 #include "core/frame/TrayBackend.h"
 
@@ -23,14 +25,18 @@ public:
     bool Hide() override;
     void SetHandlers(Handlers handlers) override;
 
-private:
-    void Activated(QSystemTrayIcon::ActivationReason reason);
+private slots:
     void PollAvailability();
 
+private:
+    void Activated(QSystemTrayIcon::ActivationReason reason);
+
     static constexpr int kPollBeats = 2;
+    static constexpr int kToldPollBeats = 10;
 
     QSystemTrayIcon icon_;
     int beats_ = 0;
+    int pollBeats_ = kPollBeats;
     bool available_ = false;
     Handlers handlers_;
 };
