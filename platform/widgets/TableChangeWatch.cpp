@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <exception>
+
 namespace vl {
 
 TableChangeWatch::TableChangeWatch(TableFile& file, BrowseList& list, QWidget& window)
@@ -42,7 +44,11 @@ std::pair<int64_t, uint64_t> TableChangeWatch::Mark()
     QString table;
     if (!file_.IsOpen() || !file_.Storage(connection, table) || !connection)
         return {0, 0};
-    return {connection->DataVersion(), connection->ChangeMark()};
+    try {
+        return {connection->DataVersion(), connection->ChangeMark()};
+    } catch (const std::exception&) {
+        return {0, 0}; // cannot tell: looked at again once it can
+    }
 }
 
 } // namespace vl

@@ -34,7 +34,7 @@ public:
 
 private:
     // The file's data version and this program's change mark of it; both
-    // zero while the file is not open.
+    // zero while the file is not open or cannot tell.
     std::pair<int64_t, uint64_t> Mark();
 
     TableFile& file_;
