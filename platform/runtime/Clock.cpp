@@ -1,20 +1,44 @@
 #include "platform/runtime/Clock.h"
 
-#include <QDateTime>
+#include <algorithm>
+#include <atomic>
+#include <ctime>
 
 namespace vl {
 namespace {
+
+// The local time now. The time zone is looked up again once a minute rather
+// than on every read (each lookup asks the file system whether the zone
+// changed): the scheduler reads the clock several times a second, and a
+// change of the system's zone still shows within a minute.
+std::tm LocalNow(long& milliseconds)
+{
+    static std::atomic<std::time_t> zoneMinute{-1};
+    std::timespec now{};
+    std::timespec_get(&now, TIME_UTC);
+    if (zoneMinute.exchange(now.tv_sec / 60) != now.tv_sec / 60)
+        tzset();
+    std::tm local{};
+    localtime_r(&now.tv_sec, &local);
+    milliseconds = now.tv_nsec / 1'000'000;
+    return local;
+}
 
 class SystemClock : public Clock {
 public:
     Date Today() const override
     {
-        const QDate d = QDate::currentDate();
-        return MakeDate(d.month(), d.day(), d.year());
+        long milliseconds = 0;
+        const std::tm local = LocalNow(milliseconds);
+        return MakeDate(local.tm_mon + 1, local.tm_mday, local.tm_year + 1900);
     }
     ClockTime Now() const override
     {
-        return QTime::currentTime().msecsSinceStartOfDay() / 10 + 1;
+        long milliseconds = 0;
+        const std::tm local = LocalNow(milliseconds);
+        // A leap second (60) counts as the last hundredths of the minute.
+        const int seconds = std::min(local.tm_sec, 59);
+        return MakeClock(local.tm_hour, local.tm_min, seconds, int(milliseconds / 10));
     }
 };
 

@@ -7,7 +7,7 @@
 #include "core/launch/LaunchProgram.h"
 #include "core/startup/QueryWizardTexts.h"
 #include "pim/ClipboardEntries.h"
-#include "windows/pim/TableChangeWatch.h"
+#include "platform/widgets/TableChangeWatch.h"
 #include "windows/pim/UpdateClipboard.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"

@@ -4,7 +4,7 @@
 #include "core/dictionary/Dictionary.h"
 #include "pim/ClipboardEntries.h"
 #include "windows/pim/CategoryPanes.h"
-#include "windows/pim/TableChangeWatch.h"
+#include "platform/widgets/TableChangeWatch.h"
 #include "windows/pim/UpdateClipboard.h"
 #include "windows/pim/UpdateClipboardCategories.h"
 #include "platform/runtime/Clock.h"

@@ -4,7 +4,7 @@
 #include "pim/ContactOrders.h"
 #include "windows/pim/CategoryPanes.h"
 #include "windows/pim/ContactColumns.h"
-#include "windows/pim/TableChangeWatch.h"
+#include "platform/widgets/TableChangeWatch.h"
 #include "windows/pim/UpdateContactCategories.h"
 #include "windows/pim/UpdateContacts.h"
 #include "platform/runtime/FixedText.h"

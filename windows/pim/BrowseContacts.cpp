@@ -6,7 +6,7 @@
 #include "pim/ContactText.h"
 #include "windows/pim/ContactColumns.h"
 #include "windows/pim/SelectContactCategories.h"
-#include "windows/pim/TableChangeWatch.h"
+#include "platform/widgets/TableChangeWatch.h"
 #include "windows/pim/UpdateContacts.h"
 #include "windows/pim/UpdateMessages.h"
 #include "platform/runtime/FixedText.h"

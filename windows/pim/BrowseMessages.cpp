@@ -6,7 +6,7 @@
 #include "pim/MessageForm.h"
 #include "pim/MessageQueue.h"
 #include "pim/StoredMessageSend.h"
-#include "windows/pim/TableChangeWatch.h"
+#include "platform/widgets/TableChangeWatch.h"
 #include "windows/pim/UpdateMessages.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/BrowseList.h"

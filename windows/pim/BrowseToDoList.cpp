@@ -4,7 +4,7 @@
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
 #include "pim/TodoRules.h"
-#include "windows/pim/TableChangeWatch.h"
+#include "platform/widgets/TableChangeWatch.h"
 #include "windows/pim/TaskEditingServices.h"
 #include "windows/pim/UpdateTodo.h"
 #include "platform/runtime/Clock.h"

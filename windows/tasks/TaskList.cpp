@@ -8,7 +8,6 @@
 #include "scheduler/engine/DueTask.h"
 #include "core/startup/QueryWizardTexts.h"
 #include "windows/frame/quickstart/QuickStartMenu.h"
-#include "platform/data/Connection.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/EventNumbers.h"
@@ -18,6 +17,8 @@
 #include "platform/widgets/FrameProcedures.h"
 #include "platform/widgets/NumberedEvents.h"
 #include "platform/widgets/QueryDialog.h"
+#include "platform/widgets/SecondBeat.h"
+#include "platform/widgets/TableChangeWatch.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "platform/widgets/WindowPosition.h"
 #include "tasks/ReservedTasks.h"
@@ -32,29 +33,9 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vl {
-
-namespace {
-
-// Changes when another program commits to the Schedule's data file; 0 when
-// the file cannot tell.
-int64_t ScheduleDataVersion()
-{
-    std::shared_ptr<DataConnection> connection;
-    QString table;
-    if (!Tables().Schedule.Storage(connection, table))
-        return 0;
-    try {
-        return connection->DataVersion();
-    } catch (const std::exception&) {
-        return 0;
-    }
-}
-
-} // namespace
 
 TaskList::TaskList(const Texts& texts, const TaskListLayout& layout, QWidget* parent)
     : QWidget(parent, Qt::Window), procedure_(texts.procedure),
@@ -114,12 +95,11 @@ TaskList::TaskList(const Texts& texts, const TaskListLayout& layout, QWidget* pa
     });
     connect(&Procedures(), &FrameProcedures::Changed, this, &TaskList::UpdateButtons);
     connect(model_.get(), &QAbstractItemModel::modelReset, this, &TaskList::UpdateButtons);
-    dayTimer_ = new QTimer(this);
-    dayTimer_->setInterval(kDayCheckInterval);
-    connect(dayTimer_, &QTimer::timeout, this, &TaskList::CheckDay);
-    connect(dayTimer_, &QTimer::timeout, this, &TaskList::CheckOtherPrograms);
-    otherProgramsVersion_ = ScheduleDataVersion();
-    dayTimer_->start();
+    // Tasks another program changed (a message the message program snoozed)
+    // are read again: that program cannot reach this list with the refresh
+    // event. The day is looked at on the same once-a-second beat.
+    new TableChangeWatch(tables.Schedule, *list_, *this);
+    connect(&SecondBeat::Instance(), &SecondBeat::Beat, this, &TaskList::CheckDay);
     KeepWindowPosition(*this, QLatin1String(procedure_));
 }
 
@@ -399,15 +379,6 @@ void TaskList::ResetQuery()
     query_.Reset();
     model_->RemoveFilter(QLatin1String(kQueryFilterName));
     UpdateButtons();
-}
-
-void TaskList::CheckOtherPrograms()
-{
-    const int64_t version = ScheduleDataVersion();
-    if (version == otherProgramsVersion_)
-        return;
-    otherProgramsVersion_ = version;
-    Refresh();
 }
 
 void TaskList::CheckDay()

@@ -18,7 +18,8 @@
 // The popup carries the list's own items, then these in that order.
 //
 // The list joins the open task lists: the refresh every change posts (event
-// 1090) reads its rows again, as does a change another program made; tasks
+// 1090) reads its rows again, as does a change another program made
+// (TableChangeWatch.h, looking once a second and on activation); tasks
 // reserved for an open form or wizard are left out (ReservedTasks.h). One
 // window per procedure (ThreadRegistry).
 
@@ -37,7 +38,6 @@
 class QBoxLayout;
 class QMenu;
 class QPushButton;
-class QTimer;
 
 namespace vl {
 
@@ -48,8 +48,6 @@ inline constexpr char kSpecialEventProcedure[] = "SpecialEventWizard";
 inline constexpr char kEditScriptAsTextProcedure[] = "Script:EditAsText";
 inline constexpr char kNoScriptingCaption[] = "Error";
 inline constexpr char kNoScriptingMessage[] = "This schedule type does not support scripting.";
-// How often a list looks whether the day has changed (milliseconds).
-inline constexpr int kDayCheckInterval = 10'000;
 
 class TaskList : public QWidget, public TaskListWindow {
     Q_OBJECT
@@ -73,13 +71,9 @@ public:
     // Applies a query as the dialog's OK does; false (the user told) when
     // it cannot be applied.
     bool ApplyQuery(const vl::Query& query);
-    // The window's timer: when the day has changed since the last look, the
-    // list follows it (DayChanged).
+    // Once a second (SecondBeat.h): when the day has changed since the last
+    // look, the list follows it (DayChanged).
     void CheckDay();
-    // The window's timer too: tasks another program changed (a message the
-    // message program snoozed) are read again; that program cannot reach
-    // this list with the refresh event.
-    void CheckOtherPrograms();
 
 protected:
     struct Texts {
@@ -142,8 +136,6 @@ private:
     ScheduleRecord scriptTask_;
     Date lastDay_ = 0;
     int reservedWatcher_ = 0;
-    int64_t otherProgramsVersion_ = 0;
-    QTimer* dayTimer_ = nullptr;
     QPushButton* special_ = nullptr;
     QPushButton* quick_ = nullptr;
     QPushButton* execute_ = nullptr;

@@ -14,6 +14,7 @@
 #include "platform/ui/ThreadPost.h"
 #include "platform/widgets/BrowseList.h"
 #include "platform/widgets/FrameProcedures.h"
+#include "platform/widgets/SecondBeat.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "tasks/TaskListRows.h"
 #include "windows/tasks/BrowseHolidays.h"
@@ -371,7 +372,7 @@ TEST_F(TaskListWindowsTest, EveryOpenListFollowsEveryChangeAndKeepsItsHighlighte
     EXPECT_EQ(Column(*browse), QStringList({"Earlier", "Coffee", "Later"}));
     EXPECT_EQ(Column(*explore), QStringList({"Earlier", "Coffee", "Later"}));
 
-    // A task another program changed: the lists look every few seconds.
+    // A task another program changed: the lists look on the once-a-second beat.
     std::shared_ptr<DataConnection> connection;
     QString table;
     ASSERT_TRUE(d.Schedule.Storage(connection, table));
@@ -379,8 +380,7 @@ TEST_F(TaskListWindowsTest, EveryOpenListFollowsEveryChangeAndKeepsItsHighlighte
     const std::unique_ptr<DataConnection> otherProgram = DataConnection::ConnectPrivate(connection->Path(), error);
     ASSERT_TRUE(otherProgram);
     otherProgram->Db().exec(QStringLiteral("DELETE FROM \"%1\" WHERE rowid = %2").arg(table).arg(later.RecordPointer).toStdString());
-    browse->CheckOtherPrograms();
-    explore->CheckOtherPrograms();
+    emit SecondBeat::Instance().Beat();
     EXPECT_EQ(Column(*browse), QStringList({"Earlier", "Coffee"}));
     EXPECT_EQ(Column(*explore), QStringList({"Earlier", "Coffee"}));
 

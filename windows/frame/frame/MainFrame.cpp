@@ -23,6 +23,7 @@
 #include "platform/runtime/Clock.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/widgets/NumberedEvents.h"
+#include "platform/widgets/SecondBeat.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "resources/ProgramIcons.h"
@@ -106,6 +107,29 @@ QLabel* ZoneLabel(QWidget* parent)
     return label;
 }
 
+// The widest text the clock zone can show in this font: every digit made the
+// widest one, in the morning and in the afternoon, with one- and two-digit
+// hours.
+QString WidestClockText(const QFontMetrics& metrics)
+{
+    QChar widestDigit = QLatin1Char('0');
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widestDigit))
+            widestDigit = QLatin1Char(digit);
+    }
+    QString widest;
+    for (const int hours : {1, 11, 13, 23}) {
+        QString text = ClockZoneText(MakeClock(hours, 0));
+        for (QChar& c : text) {
+            if (c.isDigit())
+                c = widestDigit;
+        }
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest))
+            widest = text;
+    }
+    return widest;
+}
+
 } // namespace
 
 MainFrame::MainFrame(IniFile& positions, std::unique_ptr<TrayBackend> tray)
@@ -170,7 +194,8 @@ bool MainFrame::Open()
         return false;
     RestoreClipboard();
     PrepareDisplay();
-    timer_.start();
+    ticking_ = true;
+    ChooseTicking();
     return true;
 }
 
@@ -322,6 +347,9 @@ void MainFrame::BuildToolBar()
     workingIconLabel_->setObjectName(QStringLiteral("WorkingIcon"));
     workingIconLabel_->setFixedSize(kToolIconSize + 8, kToolIconSize + 8);
     workingIconLabel_->setAlignment(Qt::AlignCenter);
+    // It changes every second: drawn on its own background (the toolbar's
+    // plain one), so the toolbar under it is not drawn again each time.
+    workingIconLabel_->setAutoFillBackground(true);
     toolBar_->addWidget(workingIconLabel_);
     SetWorkingIcon(QString::fromLatin1(kBlankIcon));
 }
@@ -341,6 +369,13 @@ void MainFrame::BuildStatusBar()
     bar->addPermanentWidget(zones_.at(1), 2);
     bar->addPermanentWidget(zones_.at(2));
     bar->addPermanentWidget(zones_.at(3));
+    // The clock changes every second: at a size that fits every time of day,
+    // and on a background of its own, a new text repaints the zone alone,
+    // without laying out or drawing the rest of the frame again.
+    QLabel* clock = zones_.at(3);
+    clock->setText(WidestClockText(clock->fontMetrics()));
+    clock->setFixedSize(clock->sizeHint());
+    clock->setAutoFillBackground(true);
     RefreshDateAndClock();
 }
 
@@ -552,12 +587,46 @@ void MainFrame::TimerEvent()
         // The scheduler goes on with the next tick.
         qWarning("Scheduler tick failed: %s", error.what());
     }
+    ChooseTicking();
+}
+
+void MainFrame::SecondOfTicks()
+{
+    const int ticks = std::max(1, (100 + timerHundredths_ / 2) / std::max(1, timerHundredths_));
+    // A script that starts on one of them takes the rest of the second at the
+    // frame's own timer.
+    for (int tick = 0; tick < ticks && !ended_ && !cycle_.ScriptRunning(); ++tick)
+        TimerEvent();
+}
+
+void MainFrame::ChooseTicking()
+{
+    // Inside a tick (a prompt's loop delivering timer events) the script
+    // state is that of a tick half done: the tick decides when it ends.
+    if (!ticking_ || cycle_.InTick())
+        return;
+    if (cycle_.ScriptRunning()) {
+        disconnect(beat_);
+        if (!timer_.isActive())
+            timer_.start();
+    } else {
+        timer_.stop();
+        if (!beat_)
+            beat_ = connect(&SecondBeat::Instance(), &SecondBeat::Beat, this, &MainFrame::SecondOfTicks);
+    }
+}
+
+void MainFrame::StopTicking()
+{
+    ticking_ = false;
+    timer_.stop();
+    disconnect(beat_);
 }
 
 void MainFrame::RefreshDateAndClock()
 {
-    // The timer ticks four times a second: the texts are made again only
-    // when the second or the day they show has passed.
+    // Several ticks a second: the texts are made again only when the second
+    // or the day they show has passed.
     const Date today = Today();
     const ClockTime now = Now();
     const ClockTime second = now / 100;
@@ -573,7 +642,7 @@ void MainFrame::RefreshDateAndClock()
 
 void MainFrame::SetZoneText(int zone, const QString& text)
 {
-    // Four ticks a second: an unchanged zone is not laid out or painted again.
+    // Several ticks a second: an unchanged zone is not laid out or painted again.
     QLabel* label = zones_.at(zone - 1);
     if (label->text() != text)
         label->setText(text);
@@ -693,7 +762,7 @@ void MainFrame::closeEvent(QCloseEvent* event)
 void MainFrame::MainClose()
 {
     WriteEventLog(QStringLiteral("Exit Velmora"), QString());
-    timer_.stop();
+    StopTicking();
     if (opened_) {
         for (TableFile* table : FrameTables())
             table->Close();
@@ -711,7 +780,7 @@ void MainFrame::SessionEnding()
     // The program ends without its close steps; what must survive is saved
     // now. The event log is written line by line and needs nothing.
     SavePosition();
-    timer_.stop();
+    StopTicking();
     hotKeys_.reset();
     ended_ = true;
     sessionEnded_ = true;

@@ -7,6 +7,13 @@
 //
 // Status zones: 1 menu hints, 2 the next task or the running script's step
 // ("Inactive" while the scheduler is off), 3 weekday and date, 4 the clock.
+//
+// Idle, the frame wakes once a second, on the program's beat (SecondBeat.h),
+// and runs a second's worth of ticks at once: at the usual timer of 25
+// hundredths that is the whole four-phase cycle, so every phase still runs
+// once a second and the clock turns with the second. While a script runs,
+// the frame's own timer ticks at the set interval, so the script's steps
+// come when they are due.
 
 #include "core/cycle/SchedulerCycle.h"
 #include "scheduler/engine/TaskFrame.h"
@@ -128,6 +135,12 @@ private:
     void TrayRestore();
     void StopScripts();
     void RefreshDateAndClock();
+    // The ticks of one second, at once (the program's beat while idle).
+    void SecondOfTicks();
+    // Ticks on the frame's own timer while a script runs, otherwise on the
+    // beat; nothing once the frame has closed.
+    void ChooseTicking();
+    void StopTicking();
     // Status zone 1-4.
     void SetZoneText(int zone, const QString& text);
     void SavePosition();
@@ -152,6 +165,8 @@ private:
     EndSessionHook sessionHook_;
     SchedulerCycle cycle_;
     QTimer timer_;
+    QMetaObject::Connection beat_;
+    bool ticking_ = false;
     int timerHundredths_ = kFrameTimer;
     CompanionPrograms companions_;
     QTimer companionWatch_; // runs while a companion program does

@@ -1,12 +1,26 @@
 #include "windows/frame/tray/QtTrayBackend.h"
 
+#include "platform/widgets/SecondBeat.h"
+
+#include <QGuiApplication>
+
 namespace vl {
 
 QtTrayBackend::QtTrayBackend() : available_(QSystemTrayIcon::isSystemTrayAvailable())
 {
     connect(&icon_, &QSystemTrayIcon::activated, this, &QtTrayBackend::Activated);
-    connect(&poll_, &QTimer::timeout, this, &QtTrayBackend::PollAvailability);
-    poll_.start(kPollMilliseconds);
+    // The signal is the X11 platform's own, so it is named, not typed; the
+    // native interface is a QObject whose class Qt keeps private, and its
+    // QObject is its only base.
+    auto* platform = reinterpret_cast<QObject*>(QGuiApplication::platformNativeInterface());
+    if (platform && platform->metaObject()->indexOfSignal("systemTrayWindowChanged(QScreen*)") >= 0) {
+        connect(platform, SIGNAL(systemTrayWindowChanged(QScreen*)), this, SLOT(PollAvailability()));
+        pollBeats_ = kToldPollBeats;
+    }
+    connect(&SecondBeat::Instance(), &SecondBeat::Beat, this, [this] {
+        if (++beats_ % pollBeats_ == 0)
+            PollAvailability();
+    });
 }
 
 bool QtTrayBackend::Available() const { return QSystemTrayIcon::isSystemTrayAvailable(); }

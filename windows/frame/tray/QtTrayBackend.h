@@ -1,12 +1,15 @@
 #pragma once
-// QSystemTrayIcon behind the tray backend. Qt has no signal for a tray that
-// starts after the program (or restarts), so availability is polled.
+// QSystemTrayIcon behind the tray backend. QSystemTrayIcon has no signal for
+// a tray that starts after the program (or goes), so availability is looked
+// at when the X11 platform says the tray's window came or went (the signal of
+// its native interface that Qt's own tray icon follows), and polled on the
+// program's beat (SecondBeat.h): every other second where no such signal
+// exists, every tenth for a tray that is not an X11 window (one on D-Bus).
 
 #include "core/frame/TrayBackend.h"
 
 #include <QObject>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 namespace vl {
 
@@ -22,14 +25,18 @@ public:
     bool Hide() override;
     void SetHandlers(Handlers handlers) override;
 
-private:
-    void Activated(QSystemTrayIcon::ActivationReason reason);
+private slots:
     void PollAvailability();
 
-    static constexpr int kPollMilliseconds = 2000;
+private:
+    void Activated(QSystemTrayIcon::ActivationReason reason);
+
+    static constexpr int kPollBeats = 2;
+    static constexpr int kToldPollBeats = 10;
 
     QSystemTrayIcon icon_;
-    QTimer poll_;
+    int beats_ = 0;
+    int pollBeats_ = kPollBeats;
     bool available_ = false;
     Handlers handlers_;
 };

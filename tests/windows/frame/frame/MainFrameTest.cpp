@@ -9,6 +9,7 @@
 #include "platform/runtime/Clock.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/widgets/NumberedEvents.h"
+#include "platform/widgets/SecondBeat.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "tests/windows/frame/frame/MainFrameFixture.h"
@@ -17,6 +18,7 @@
 #include <gmock/gmock.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -357,6 +359,76 @@ TEST_F(MainFrameTest, ActiveFrameLooksForTheDueTaskEveryFourthTick)
     EXPECT_EQ(lookups, 2);
     EXPECT_EQ(frame->windowTitle(), "Velmora 2000");
     EXPECT_EQ(frame->StatusZone(2)->text(), "Next: Weekly backup");
+}
+
+// Idle, the frame wakes once a second and runs the whole cycle then; a running
+// script takes its steps at the frame's own timer, and the beat adds none.
+TEST_F(MainFrameTest, IdleFrameRunsTheWholeCycleOnEachBeat)
+{
+    int lookups = 0;
+    int warnings = 0;
+    int steps = 0;
+    TickRoutines().findDueTask = [&] { ++lookups; };
+    TickRoutines().checkAdvanceWarnings = [&] { ++warnings; };
+    TickRoutines().runDueScriptItem = [&] { ++steps; };
+    OpenFrame();
+    emit SecondBeat::Instance().Beat();
+    EXPECT_EQ(lookups, 1);
+    EXPECT_EQ(warnings, 1);
+    EXPECT_EQ(frame->Cycle().Phase(), 4);
+
+    ScriptQueue << ScriptQueueEntry{};
+    emit SecondBeat::Instance().Beat();
+    EXPECT_EQ(steps, 1) << "the tick that finds the script runs its step";
+    EXPECT_EQ(frame->Cycle().Phase(), 1) << "and leaves the rest of the second to the timer";
+    emit SecondBeat::Instance().Beat();
+    EXPECT_EQ(steps, 1);
+    frame->TimerEvent();
+    EXPECT_EQ(steps, 2);
+
+    ScriptQueue.clear();
+    frame->TimerEvent(); // phase 3
+    emit SecondBeat::Instance().Beat();
+    EXPECT_EQ(lookups, 3) << "back on the beat once the script has ended";
+    EXPECT_EQ(frame->Cycle().Phase(), 3);
+    frame->close();
+    emit SecondBeat::Instance().Beat();
+    EXPECT_EQ(lookups, 3) << "a closed frame ticks no more";
+}
+
+// A beat within the same second repaints none of the status texts; the next
+// second repaints the clock alone.
+TEST_F(MainFrameTest, StatusTextsRepaintOnlyWhenTheyChange)
+{
+    SettableClock clock(MakeDate(3, 2, 2026), MakeClock(10, 0));
+    ClockOverride install(clock);
+    TickRoutines().findDueTask = [] { NextTaskText = "Next: Weekly backup"; };
+    OpenFrame();
+    emit SecondBeat::Instance().Beat();
+    QApplication::processEvents();
+
+    struct PaintCount : QObject {
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++painted[watched];
+            return false;
+        }
+        QHash<QObject*, int> painted;
+    } paints;
+    for (int zone = 2; zone <= 4; ++zone)
+        frame->StatusZone(zone)->installEventFilter(&paints);
+    emit SecondBeat::Instance().Beat();
+    QApplication::processEvents();
+    EXPECT_TRUE(paints.painted.isEmpty());
+
+    clock.Advance(100);
+    emit SecondBeat::Instance().Beat();
+    QApplication::processEvents();
+    EXPECT_EQ(paints.painted.value(frame->StatusZone(2)), 0);
+    EXPECT_EQ(paints.painted.value(frame->StatusZone(3)), 0);
+    EXPECT_EQ(paints.painted.value(frame->StatusZone(4)), 1);
+    EXPECT_EQ(frame->StatusZone(4)->text(), ClockZoneText(MakeClock(10, 0) + 100));
 }
 
 TEST_F(MainFrameTest, TimerOutsideOneToAHundredIsResetWhenDrawn)

@@ -2,16 +2,18 @@
 // Keeps a list up to date with its table: whenever the table's data file has
 // changed since the list last read it (a write of this program, from any of
 // its windows or its timer work, or a commit of another program), the list
-// is read again, keeping the highlighted record. The watch looks once a
-// second and whenever its window comes forward; callers that know of a
-// change look at once (Check).
+// is read again, keeping the highlighted record. The watch looks on the
+// program's once-a-second beat (SecondBeat.h), which every open list shares,
+// and whenever its window comes forward; callers that know of a change look
+// at once (Check). A look that finds nothing changed reads only the file's
+// data version.
 
 #include <QObject>
 
-class QWidget;
-
 #include <cstdint>
 #include <utility>
+
+class QWidget;
 
 namespace vl {
 
@@ -32,7 +34,7 @@ public:
 
 private:
     // The file's data version and this program's change mark of it; both
-    // zero while the file is not open.
+    // zero while the file is not open or cannot tell.
     std::pair<int64_t, uint64_t> Mark();
 
     TableFile& file_;

@@ -1,20 +1,16 @@
-#include "windows/pim/TableChangeWatch.h"
+#include "platform/widgets/TableChangeWatch.h"
 
 #include "platform/data/Connection.h"
 #include "platform/data/TableFile.h"
 #include "platform/widgets/BrowseList.h"
+#include "platform/widgets/SecondBeat.h"
 
 #include <QEvent>
-#include <QTimer>
 #include <QWidget>
 
+#include <exception>
+
 namespace vl {
-
-namespace {
-
-constexpr int kLookMilliseconds = 1000;
-
-} // namespace
 
 TableChangeWatch::TableChangeWatch(TableFile& file, BrowseList& list, QWidget& window)
     : QObject(&window), file_(file), list_(list), read_(Mark())
@@ -22,9 +18,7 @@ TableChangeWatch::TableChangeWatch(TableFile& file, BrowseList& list, QWidget& w
     // Every read of the list, whoever asked for it, is a read of the file as
     // it is now.
     connect(list.Model(), &QAbstractItemModel::modelReset, this, [this] { read_ = Mark(); });
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, &TableChangeWatch::Check);
-    timer->start(kLookMilliseconds);
+    connect(&SecondBeat::Instance(), &SecondBeat::Beat, this, &TableChangeWatch::Check);
     window.installEventFilter(this);
 }
 
@@ -50,7 +44,11 @@ std::pair<int64_t, uint64_t> TableChangeWatch::Mark()
     QString table;
     if (!file_.IsOpen() || !file_.Storage(connection, table) || !connection)
         return {0, 0};
-    return {connection->DataVersion(), connection->ChangeMark()};
+    try {
+        return {connection->DataVersion(), connection->ChangeMark()};
+    } catch (const std::exception&) {
+        return {0, 0}; // cannot tell: looked at again once it can
+    }
 }
 
 } // namespace vl
