@@ -6,6 +6,8 @@
 
 #include <QStringView>
 
+#include <algorithm>
+
 namespace vl {
 
 QString EvaluateKeyword(const QString& name)
@@ -37,7 +39,14 @@ QString ExpandKeywords(const QString& text, int maxLength)
             if (close >= 0) {
                 const QString value = EvaluateKeyword(source.mid(p + 1, close));
                 if (!Clip(value).isEmpty()) {
-                    output = Clip(CutTo(output + value, maxLength));
+                    // Cut and clipped in place: a long text of many
+                    // keywords is not copied whole at each of them.
+                    output += value;
+                    output.truncate(std::max(maxLength, 0));
+                    qsizetype end = output.size();
+                    while (end > 0 && output.at(end - 1) == u' ')
+                        --end;
+                    output.truncate(end);
                     p += close + 1; // onto the "]"; the loop steps past it
                     continue;
                 }
