@@ -127,6 +127,14 @@ DataConnection::DataConnection(const QString& path, int flags, const QString& ur
     NoteChange();
 }
 
+void DataConnection::ReleaseCachedPages()
+{
+    for (const auto& [path, weak] : ThreadConnections()) {
+        if (const std::shared_ptr<DataConnection> connection = weak.lock())
+            sqlite3_db_release_memory(connection->db_.getHandle());
+    }
+}
+
 bool DataConnection::ReadOnly() const
 {
     return sqlite3_db_readonly(db_.getHandle(), "main") == 1;

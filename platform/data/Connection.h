@@ -42,6 +42,10 @@ public:
     static std::shared_ptr<DataConnection> Connect(const QString& path, bool create, DataError& error);
     // A connection of its own (maintenance work), not shared.
     static std::unique_ptr<DataConnection> ConnectPrivate(const QString& path, DataError& error);
+    // Gives back the cached pages no statement uses of this thread's
+    // connections (once start-up has read what it needs: the cache fills
+    // again as later reads ask for pages).
+    static void ReleaseCachedPages();
 
     // uri: the name the engine opens, when not the path itself.
     DataConnection(const QString& path, int flags, const QString& uri = QString());

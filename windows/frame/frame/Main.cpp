@@ -13,13 +13,16 @@
 #include "core/startup/ProgramMain.h"
 #include "windows/message/LocalMessageWindow.h"
 #include "pim/ClipboardCapture.h"
+#include "platform/data/Connection.h"
 #include "platform/desktop/HotKeyBackend.h"
 #include "platform/ui/PromptService.h"
 #include "scheduler/run/ScriptInterpreter.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 
+#include <malloc.h>
 #include <optional>
 
 namespace vl {
@@ -59,6 +62,13 @@ std::optional<int> RunFrame()
         EndOtherWindows(&frame, false);
         return std::nullopt;
     }
+    // Start-up is over when the loop first runs: the cached pages it read
+    // and the heap it freed go back, so the waiting program holds only what
+    // it uses (reads fill the cache again as they need it).
+    QTimer::singleShot(0, &frame, [] {
+        DataConnection::ReleaseCachedPages();
+        malloc_trim(0);
+    });
     const int exitCode = closed ? 0 : QApplication::exec();
     EndOtherWindows(&frame, !frame.SessionEnded());
     if (ProgramStopRequested() && !DamagedDataFile().isEmpty())
