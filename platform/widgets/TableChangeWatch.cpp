@@ -38,16 +38,16 @@ bool TableChangeWatch::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-std::pair<int64_t, uint64_t> TableChangeWatch::Mark()
+TableChangeWatch::FileMark TableChangeWatch::Mark()
 {
     std::shared_ptr<DataConnection> connection;
     QString table;
     if (!file_.IsOpen() || !file_.Storage(connection, table) || !connection)
-        return {0, 0};
+        return {};
     try {
-        return {connection->DataVersion(), connection->ChangeMark()};
+        return {connection->Committed(), connection->ChangeMark()};
     } catch (const std::exception&) {
-        return {0, 0}; // cannot tell: looked at again once it can
+        return {}; // cannot tell: looked at again once it can
     }
 }
 

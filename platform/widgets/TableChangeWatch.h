@@ -6,7 +6,9 @@
 // program's once-a-second beat (SecondBeat.h), which every open list shares,
 // and whenever its window comes forward; callers that know of a change look
 // at once (Check). A look that finds nothing changed reads only the file's
-// data version.
+// commit stamp, which takes no lock where the file has a shared log index.
+
+#include "platform/data/Connection.h"
 
 #include <QObject>
 
@@ -33,13 +35,14 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The file's data version and this program's change mark of it; both
+    // The file's commit stamp and this program's change mark of it; both
     // zero while the file is not open or cannot tell.
-    std::pair<int64_t, uint64_t> Mark();
+    using FileMark = std::pair<DataConnection::CommitStamp, uint64_t>;
+    FileMark Mark();
 
     TableFile& file_;
     BrowseList& list_;
-    std::pair<int64_t, uint64_t> read_; // the mark when the list was last read
+    FileMark read_; // the mark when the list was last read
 };
 
 } // namespace vl
