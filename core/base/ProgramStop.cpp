@@ -1,6 +1,7 @@
 #include "core/base/ProgramStop.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include "platform/ui/PromptService.h"
 
@@ -13,6 +14,17 @@ bool gRequested = false;
 QString gReason;
 QString gDamagedFile;
 
+// Inside the event loop, the loop ends once the current handler has
+// returned. Before it runs, start-up sees the request and returns by
+// itself: an exit asked for then would also end at once every loop opened
+// later, so that a question put to the user afterwards (what to do with a
+// damaged file) would be answered by its default without being shown.
+void EndRunningLoops()
+{
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(1);
+}
+
 } // namespace
 
 void StopProgram(const QString& reason)
@@ -22,9 +34,7 @@ void StopProgram(const QString& reason)
     gRequested = true;
     gReason = reason;
     Prompt::Message(reason, QLatin1String(kStopCaption), PromptIcon::Stop);
-    // Before the event loop runs, start-up sees the request and returns;
-    // inside it, the loop ends once the current handler has returned.
-    QCoreApplication::exit(1);
+    EndRunningLoops();
 }
 
 void StopProgramForDamagedFile(const QString& path, const QString& reason)
@@ -34,7 +44,7 @@ void StopProgramForDamagedFile(const QString& path, const QString& reason)
     gRequested = true;
     gReason = reason;
     gDamagedFile = path;
-    QCoreApplication::exit(1);
+    EndRunningLoops();
 }
 
 QString DamagedDataFile()

@@ -40,7 +40,14 @@ protected:
         todo.ToDo = "milk, \"fresh\"";
         ASSERT_TRUE(d.Todo.Add(todo));
     }
-    void TearDown() override { DictionaryEnd(); }
+    void TearDown() override
+    {
+        // A finished run leaves its window for the user to close.
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<ProcessProgressWindow*>(widget); window && window->isVisible())
+                window->CancelButton()->click();
+        DictionaryEnd();
+    }
 
     Dictionary& d = (DictionaryStart(), Tables());
     test::ScriptedPrompt prompt;
@@ -49,7 +56,7 @@ protected:
 void Grab(QWidget& window, const char* name)
 {
     window.show();
-    window.grab().save(QStringLiteral("/tmp/vl-exchange-") + QLatin1String(name));
+    window.grab().save(QStringLiteral("vl-exchange-") + QLatin1String(name));
 }
 
 // Watches the progress windows a run opens: what each shows when it opens
@@ -109,7 +116,8 @@ public:
     {
         QCoreApplication::processEvents(); // the user takes time choosing
         for (QWidget* widget : QApplication::topLevelWidgets())
-            progressMeanwhile |= widget->inherits("vl::ProcessProgressWindow") || widget->inherits("QProgressDialog");
+            progressMeanwhile |= widget->isVisible() &&
+                                 (widget->inherits("vl::ProcessProgressWindow") || widget->inherits("QProgressDialog"));
         return ScriptedPrompt::SaveFile(caption, filter, start);
     }
 };

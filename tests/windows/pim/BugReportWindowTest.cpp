@@ -155,7 +155,9 @@ TEST_F(BugReportWindowTest, SaveWritesTheReportToTheChosenFile)
     prompt.AnswerPath(test::TestPath("report.txt"));
     window.SaveButton()->click();
     const QString saved = test::ReadTextFile(test::TestPath("report.txt"));
-    EXPECT_TRUE(saved.startsWith("The list froze.\r\n--------------Internal Information------------\r\nBurstSize="))
+    // The settings that follow depend on what the program has set so far.
+    EXPECT_TRUE(saved.startsWith("The list froze.\r\n--------------Internal Information------------\r\n") &&
+                saved.contains("\r\nBurstSize="))
         << saved.toStdString();
     prompt.Cancel();
     window.SaveButton()->click();

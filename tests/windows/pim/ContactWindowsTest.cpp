@@ -37,7 +37,12 @@ protected:
         ASSERT_TRUE(OpenTable(d.Contact));
         ASSERT_TRUE(OpenTable(d.ContactCategories));
     }
-    void TearDown() override { DictionaryEnd(); }
+    void TearDown() override
+    {
+        // The lists the frame's procedures opened go before their tables.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DictionaryEnd();
+    }
 
     void Contact(const char* last, const char* first, const char* work, const char* category)
     {

@@ -2,7 +2,7 @@
 // each type with its remembered defaults, the entry rules, required fields,
 // "&Send Now" through a local server, the list's tabs, select mode, copy and
 // queued send, and a message that script items send kept from deletion.
-// Each window is rendered to /tmp for a look.
+// Each window is rendered into the test's directory for a look.
 
 #include "core/config/ConfigStore.h"
 #include "core/cycle/SchedulerRoutines.h"
@@ -11,6 +11,7 @@
 #include "core/dictionary/ProgramQueues.h"
 #include "pim/MailSender.h"
 #include "pim/MessageForm.h"
+#include "pim/MessageQueue.h"
 #include "pim/StoredMessageSend.h"
 #include "windows/pim/BrowseContacts.h"
 #include "windows/pim/BrowseMessages.h"
@@ -123,7 +124,7 @@ TEST_F(MessageWindowsTest, EachTypeLaysTheFormOutAndFillsItsRememberedDefault)
         EXPECT_TRUE(form.ContactButton()->isEnabled());
         EXPECT_EQ(form.ContactButton()->toolTip(), "Select Contact to email");
         EXPECT_EQ(form.CategoryEntry()->toolTip(), "Email to Contact Group");
-        form.grab().save(QStringLiteral("/tmp/messages-form-%1.png").arg(QString(c.type).replace(' ', '-')));
+        form.grab().save(QStringLiteral("messages-form-%1.png").arg(QString(c.type).replace(' ', '-')));
     }
 }
 
@@ -253,7 +254,7 @@ TEST_F(MessageWindowsTest, TheListOrdersByTabCopiesQueuesAndSelects)
     EXPECT_EQ(subjectAt(0), "Zebra"); // by ID
     list.Tabs()->setCurrentIndex(2);
     EXPECT_EQ(subjectAt(0), "Apple"); // by subject
-    list.grab().save("/tmp/messages-list.png");
+    list.grab().save("messages-list.png");
 
     // Without a script runner a queued message would never go.
     EXPECT_FALSE(list.SendButton()->isEnabled());
@@ -271,6 +272,8 @@ TEST_F(MessageWindowsTest, TheListOrdersByTabCopiesQueuesAndSelects)
     EXPECT_EQ(ScriptQueue.first().RECORD.EmailID, first.EmailID);
     EXPECT_TRUE(TempScriptingActive);
     EXPECT_EQ(MailProgressText, "Sending Email...");
+    EXPECT_TRUE(TakeQueuedMessageSend(first.EmailID)) << "its send will say how it went";
+    EXPECT_FALSE(TakeQueuedMessageSend(first.EmailID)) << "once";
 
     running.Buttons().copy->click();
     auto* copy = running.findChild<UpdateMessages*>();
@@ -284,7 +287,7 @@ TEST_F(MessageWindowsTest, TheListOrdersByTabCopiesQueuesAndSelects)
         auto* picker = qobject_cast<BrowseMessages*>(QApplication::activeModalWidget());
         ASSERT_NE(picker, nullptr);
         EXPECT_FALSE(picker->SendButton()->isVisibleTo(picker));
-        picker->grab().save("/tmp/messages-select.png");
+        picker->grab().save("messages-select.png");
         picker->Buttons().select->click();
     });
     const std::optional<MessagesRecord> chosen = SelectMessage(nullptr);

@@ -302,6 +302,7 @@ TEST_F(TaskListWindowsTest, TaskActionsHandTheirTaskToTheFormAndTheProceduresThe
         calls.push_back(call);
         done();
     };
+    Procedures().Unregister(kScriptListProcedure); // an earlier test may have left the program's one
     BrowseSchedule list;
     list.show();
     for (const char* button : {"Cop&y", "&Edit", "&Delete", "&Quick", "E&xecute/Test"})

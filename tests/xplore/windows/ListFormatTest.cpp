@@ -1,5 +1,6 @@
 // "Format Listbox...", "Column Colors", the graph and its preferences on a
-// real list, offscreen; each window is also rendered to /tmp for a look.
+// real list, offscreen; each window is also rendered into the
+// test's directory for a look.
 #include "tests/xplore/windows/TestList.h"
 
 #include "platform/runtime/IniFile.h"
@@ -81,7 +82,7 @@ TEST_F(ListFormat, ColumnsShownHiddenMovedAndTheDesignRestored)
     l.list->setCurrentIndex(l.model.index(0, 0));
     const auto behaviour = l.list->selectionBehavior();
     FormatListboxWindow window(l.xplore, &l.window);
-    window.grab().save("/tmp/format_listbox.png");
+    window.grab().save("format_listbox.png");
     EXPECT_EQ(Items(window.AllColumns()), (QStringList{"+Date", "+Name", "+Kind", "+Count"})) << "the titles shown";
     EXPECT_EQ(window.CurrentColumn(), 1);
     // The standard features leave every attribute control disabled.
@@ -147,7 +148,7 @@ TEST_F(ListFormat, ColoursPickedResetAndKeptWithTheSavedLayout)
         TestList l;
         l.xplore.ChangeColumns([](ColumnTable& columns) { columns.ShownAt(2)->colours[kNormalText] = 0x123456; });
         ColumnColorsWindow window(l.xplore, 2, &l.window);
-        window.grab().save("/tmp/column_colors.png");
+        window.grab().save("column_colors.png");
         EXPECT_EQ(window.windowTitle(), "Colors for Column: The Name");
         EXPECT_EQ(window.Pick(kNormalText)->currentIndex(), -1); // not a colour of the table
         EXPECT_EQ(window.Pick(kNormalBack)->currentText(), "None");
@@ -192,7 +193,7 @@ TEST_F(ListFormat, PreferencesOrderResetAndWhatEachCloseWrites)
     ASSERT_TRUE(ini.Put("XplorePreferences", "FontStyle", "701"));
     {
         GraphPreferencesWindow window("POSITION.INI", nullptr);
-        window.grab().save("/tmp/graph_preferences.png");
+        window.grab().save("graph_preferences.png");
         EXPECT_EQ(window.Sample()->text(), "Arial8 pt "); // a style without a name
         EXPECT_EQ(window.Colours()->item(0, 0)->text(), "Mauve");
         window.MoveSelected(-1);
@@ -241,7 +242,7 @@ TEST_F(ListFormat, GraphCountsTheColumnAndDrawsIt)
         EXPECT_EQ(window.Title(), "5 Categories of Field: The Kind");
         EXPECT_EQ(window.FilterLine(), "Filter: ");
         window.resize(900, 600);
-        window.grab().save("/tmp/graph.png");
+        window.grab().save("graph.png");
         EXPECT_EQ(window.Chart()->BarColours()[0], 0x000080); // Maroon
     });
     // Rows of one category, or none, give no graph and say so.

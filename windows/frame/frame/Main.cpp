@@ -84,9 +84,7 @@ void RepairDamagedFile(const QString& path)
     Tables().CloseAll();
     RepairWindow* window = RepairFiles();
     window->TagDataFile(path);
-    // The stopped start has asked the application's loop to end, and a loop
-    // of our own would end at once: the window runs in the application's
-    // loop, which starts afresh, until the user closes it.
+    // The window runs in the application's loop until the user closes it.
     QObject::connect(window, &QObject::destroyed, qApp, [] { QCoreApplication::exit(0); });
     window->Start(RepairOperation::Fix);
     QApplication::exec();

@@ -53,8 +53,8 @@ TEST_F(RepairWindowTest, ShowsTheTablesTagsThemAndReportsOnTheTaggedOnes)
     EXPECT_EQ(window.Progress()->CurrentFile(), "Schedule");
     EXPECT_EQ(window.Progress()->FilesLeft(), "0");
     EXPECT_FALSE(window.CloseButton()->isEnabled()) << "the window stays while a table is in hand";
-    window.grab().save("/tmp/repair-window-running.png");
-    window.Progress()->grab().save("/tmp/repair-progress.png");
+    window.grab().save("repair-window-running.png");
+    window.Progress()->grab().save("repair-progress.png");
     loop.exec();
 
     EXPECT_FALSE(window.Running());
@@ -63,7 +63,7 @@ TEST_F(RepairWindowTest, ShowsTheTablesTagsThemAndReportsOnTheTaggedOnes)
     EXPECT_EQ(window.List()->item(schedule, 2)->text(), "1");
     EXPECT_EQ(window.List()->item(schedule, 3)->text(), "VLDB\\!s");
     EXPECT_EQ(window.List()->item(0, 2)->text(), "?") << "untagged rows are left alone";
-    window.grab().save("/tmp/repair-window.png");
+    window.grab().save("repair-window.png");
 }
 
 } // namespace

@@ -7,12 +7,16 @@
 #include "core/startup/DamagedFileOffer.h"
 #include "windows/frame/frame/Main.h"
 #include "platform/process/ExecutableDirectory.h"
+#include "platform/widgets/QtPromptService.h"
 #include "tests/windows/frame/frame/MainFrameFixture.h"
 #include "tests/support/ScriptedPrompt.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QTableWidget>
 
 namespace vl {
@@ -45,6 +49,17 @@ TEST_F(DamagedDataFileTest, RestoreStartsTheBackupRunnerOnTheDataDirectory)
     EXPECT_FALSE(frame->Open());
     EXPECT_TRUE(prompt.Questions().empty());
     ASSERT_EQ(QFileInfo(DamagedDataFile()).absoluteFilePath(), MainDataFile());
+
+    // The stopped start leaves no loop ending: the question waits for the user.
+    QTimer::singleShot(0, [] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == "E&xit")
+                        button->click();
+    });
+    QtPromptService onScreen;
+    EXPECT_EQ(AskAboutDamagedFile(onScreen, ProgramStopReason()), DamagedFileChoice::Exit);
 
     prompt.AnswerButton("Restore");
     EXPECT_EQ(AskAboutDamagedFile(prompt, ProgramStopReason()), DamagedFileChoice::Restore);
