@@ -18,10 +18,21 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QThreadPool>
+
+#include <malloc.h>
 
 int main(int argc, char** argv)
 {
+    // Every thread allocates from the one heap: the program's threads are
+    // few and short (the painter's helpers, a child reaper, a transfer), and
+    // an arena of their own each would keep its pages while the program waits.
+    // Set before any thread starts.
+    mallopt(M_ARENA_MAX, 1);
     QApplication app(argc, argv);
+    // The painter's helper threads end soon after the paint that needed
+    // them instead of waiting half a minute with their stacks.
+    QThreadPool::globalInstance()->setExpiryTimeout(2000);
     QApplication::setApplicationName(QStringLiteral("VLMR"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     // Icons the program has none of its own for come from the desktop's
