@@ -10,6 +10,7 @@
 #include "windows/pim/ContactProcedures.h"
 #include "windows/pim/MessageProcedures.h"
 #include "windows/pim/TodoProcedures.h"
+#include "platform/widgets/BuiltInIconStyle.h"
 #include "platform/widgets/DesktopServices.h"
 #include "windows/reports/ReportProcedures.h"
 #include "windows/tasks/TaskProcedures.h"
@@ -33,6 +34,9 @@ int main(int argc, char** argv)
     // The painter's helper threads end soon after the paint that needed
     // them instead of waiting half a minute with their stacks.
     QThreadPool::globalInstance()->setExpiryTimeout(2000);
+    // Before the first window: no image-format plugin loads for Qt's own
+    // pictures of the menu bar and toolbar buttons.
+    QApplication::setStyle(new vl::BuiltInIconStyle(QApplication::style()));
     QApplication::setApplicationName(QStringLiteral("VLMR"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     // Icons the program has none of its own for come from the desktop's
