@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
-#include <memory>
+#include <optional>
 
 // The resources live in a static library: initialising them by name pulls
 // them into every program that looks up an icon.
@@ -62,6 +62,8 @@ QPixmap Render(QSvgRenderer& renderer, const QSize& size)
 // Draws an icon from its SVG only when a size of it is first asked for, and
 // keeps what it drew: most icons of menus and toolbars are shown at one size
 // or never, and drawing every size up front cost start-up time and memory.
+// The SVG is read again for each size drawn, not kept read: a read document
+// is many times the size of the few pictures drawn from it.
 // The disabled and other modes are made from the drawn picture as for any
 // icon of pictures.
 class SvgIconEngine : public QIconEngine {
@@ -81,7 +83,8 @@ public:
         if (size.isEmpty() || isNull())
             return {};
         if (!drawnSizes_.contains(size)) {
-            drawn_.addPixmap(Render(*renderer_, size));
+            QSvgRenderer renderer(svg_);
+            drawn_.addPixmap(Render(renderer, size));
             drawnSizes_ << size;
         }
         return drawn_.pixmap(size, 1.0, mode, state);
@@ -97,17 +100,17 @@ public:
 
     bool isNull() override
     {
-        if (!renderer_)
-            renderer_ = std::make_shared<QSvgRenderer>(svg_);
-        return !renderer_->isValid();
+        if (!valid_)
+            valid_ = QSvgRenderer(svg_).isValid();
+        return !*valid_;
     }
 
     QIconEngine* clone() const override { return new SvgIconEngine(*this); }
 
 private:
     QByteArray svg_;
-    std::shared_ptr<QSvgRenderer> renderer_; // read from svg_ when first needed
-    QIcon drawn_;                            // the sizes drawn so far
+    std::optional<bool> valid_; // whether svg_ reads, once asked
+    QIcon drawn_;               // the sizes drawn so far
     QList<QSize> drawnSizes_;
 };
 

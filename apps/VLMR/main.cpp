@@ -10,6 +10,7 @@
 #include "windows/pim/ContactProcedures.h"
 #include "windows/pim/MessageProcedures.h"
 #include "windows/pim/TodoProcedures.h"
+#include "platform/widgets/BuiltInIconStyle.h"
 #include "platform/widgets/DesktopServices.h"
 #include "windows/reports/ReportProcedures.h"
 #include "windows/tasks/TaskProcedures.h"
@@ -18,10 +19,24 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QThreadPool>
+
+#include <malloc.h>
 
 int main(int argc, char** argv)
 {
+    // Every thread allocates from the one heap: the program's threads are
+    // few and short (the painter's helpers, a child reaper, a transfer), and
+    // an arena of their own each would keep its pages while the program waits.
+    // Set before any thread starts.
+    mallopt(M_ARENA_MAX, 1);
     QApplication app(argc, argv);
+    // The painter's helper threads end soon after the paint that needed
+    // them instead of waiting half a minute with their stacks.
+    QThreadPool::globalInstance()->setExpiryTimeout(2000);
+    // Before the first window: no image-format plugin loads for Qt's own
+    // pictures of the menu bar and toolbar buttons.
+    QApplication::setStyle(new vl::BuiltInIconStyle(QApplication::style()));
     QApplication::setApplicationName(QStringLiteral("VLMR"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     // Icons the program has none of its own for come from the desktop's

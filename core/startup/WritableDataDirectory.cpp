@@ -24,8 +24,12 @@ bool CanCreateFileIn(const QString& directory)
 
 bool DataFilesWritable(const QString& directory)
 {
-    // Name filters match without regard to case.
-    for (const QFileInfo& file : QDir(directory).entryInfoList({QStringLiteral("*.TPS")}, QDir::Files)) {
+    // The suffix is compared here rather than through a name filter: a
+    // filter is a regular expression, whose compiler would stay in the
+    // waiting program's memory for this one look at start.
+    for (const QFileInfo& file : QDir(directory).entryInfoList(QDir::Files)) {
+        if (file.suffix().compare(QLatin1String("TPS"), Qt::CaseInsensitive) != 0)
+            continue;
         if (!CurrentDataFileAccess().MayWrite(file.absoluteFilePath()))
             return false;
     }

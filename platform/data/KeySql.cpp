@@ -6,11 +6,7 @@ namespace vl {
 
 namespace {
 
-struct Part {
-    std::string column; // quoted
-    std::string collate; // " COLLATE VL_NOCASE" or empty
-    bool descending = false;
-};
+using Part = KeySqlPart;
 
 // The numbered parameter ?number.
 std::string Parameter(size_t number)
@@ -80,19 +76,14 @@ std::vector<std::string> StepParts(const std::string& select, const std::vector<
     return selects;
 }
 
-KeySql BuildKeySql(const std::string& columns, const std::string& table, const std::vector<Part>& parts, bool unique)
+// The texts of the key that are not its walk's.
+KeySql BuildKeySql(const std::string& table, const std::vector<Part>& parts, bool unique)
 {
     KeySql sql;
-    const std::string select = "SELECT " + columns + " FROM " + table;
+    sql.parts = parts;
+    sql.unique = unique;
     const std::string ptr = std::string("\"") + kPointerColumn + "\"";
     const size_t n = parts.size();
-    for (int direction = 0; direction < 2; ++direction) {
-        const bool backward = direction == 1;
-        sql.first[direction] = select + OrderBy(parts, 0, backward) + " LIMIT ?1";
-        for (int inclusive = 0; inclusive < 2; ++inclusive)
-            sql.step[direction][inclusive] = StepParts(select, parts, backward, inclusive == 1, unique);
-    }
-    sql.getEqual = select + " WHERE " + Equalities(parts, n) + " ORDER BY " + ptr + " ASC LIMIT 1";
     sql.uniqueProbe = "SELECT 1 FROM " + table + " WHERE " + Equalities(parts, n) + " AND " + ptr + " <> " + Parameter(n + 1) +
                       " LIMIT 1";
     if (n > 0)
@@ -102,6 +93,23 @@ KeySql BuildKeySql(const std::string& columns, const std::string& table, const s
 }
 
 } // namespace
+
+const KeySql& MadeWalk(const TableSql& table, KeySql& key)
+{
+    if (key.walkMade)
+        return key;
+    const std::string select = "SELECT " + table.columnList + " FROM " + table.table;
+    const std::string ptr = std::string("\"") + kPointerColumn + "\"";
+    for (int direction = 0; direction < 2; ++direction) {
+        const bool backward = direction == 1;
+        key.first[direction] = select + OrderBy(key.parts, 0, backward) + " LIMIT ?1";
+        for (int inclusive = 0; inclusive < 2; ++inclusive)
+            key.step[direction][inclusive] = StepParts(select, key.parts, backward, inclusive == 1, key.unique);
+    }
+    key.getEqual = select + " WHERE " + Equalities(key.parts, key.parts.size()) + " ORDER BY " + ptr + " ASC LIMIT 1";
+    key.walkMade = true;
+    return key;
+}
 
 std::string QuoteName(const QString& name)
 {
@@ -131,8 +139,8 @@ TableSql BuildTableSql(const TableDef& def, const QString& tableName)
                                : " INTEGER NOT NULL DEFAULT 0";
         definitions.push_back(column + type);
     }
-    const std::string columnList = ptr + ", " + Join(columns, ", ");
-    const std::string select = "SELECT " + columnList + " FROM " + sql.table;
+    sql.columnList = ptr + ", " + Join(columns, ", ");
+    const std::string select = "SELECT " + sql.columnList + " FROM " + sql.table;
     sql.selectByPointer = select + " WHERE " + ptr + " = ?";
     std::vector<std::string> marks(columns.size(), "?");
     sql.insert = "INSERT INTO " + sql.table + " (" + Join(columns, ", ") + ") VALUES (" + Join(marks, ", ") + ")";
@@ -143,7 +151,7 @@ TableSql BuildTableSql(const TableDef& def, const QString& tableName)
     sql.deleteByPointer = "DELETE FROM " + sql.table + " WHERE " + ptr + " = ?";
     sql.count = "SELECT COUNT(*) FROM " + sql.table;
     sql.createTable = "CREATE TABLE " + sql.table + " (" + Join(definitions, ", ") + ")";
-    sql.fileOrder = BuildKeySql(columnList, sql.table, {}, false);
+    sql.fileOrder = BuildKeySql(sql.table, {}, false);
 
     const std::string collate = std::string(" COLLATE ") + kNoCaseCollation;
     for (const KeyDef& key : def.Keys()) {
@@ -157,7 +165,7 @@ TableSql BuildTableSql(const TableDef& def, const QString& tableName)
             indexTerms.push_back(part.column + part.collate + (part.descending ? " DESC" : ""));
             parts.push_back(part);
         }
-        KeySql keySql = BuildKeySql(columnList, sql.table, parts, key.unique);
+        KeySql keySql = BuildKeySql(sql.table, parts, key.unique);
         keySql.indexName = IndexName(tableName, key).toStdString();
         keySql.createIndex = std::string(key.unique ? "CREATE UNIQUE INDEX " : "CREATE INDEX ") +
                              QuoteName(IndexName(tableName, key)) + " ON " + sql.table + " (" +

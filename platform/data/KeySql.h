@@ -23,7 +23,20 @@ inline constexpr const char* kCatalogTable = "vl_catalog";
 
 std::string QuoteName(const QString& name);
 
+// A component of a key as the SQL names it.
+struct KeySqlPart {
+    std::string column;  // quoted
+    std::string collate; // " COLLATE VL_NOCASE" or empty
+    bool descending = false;
+};
+
 struct KeySql {
+    // The texts of a walk (first, step, getEqual) repeat the table's whole
+    // column list: they are made when the key is first walked (MadeWalk),
+    // since most keys of an open file are never walked in a run.
+    bool walkMade = false;
+    std::vector<KeySqlPart> parts;
+    bool unique = false;
     // [0 forward, 1 backward]: the first records of the order; binds the
     // number of records to read as ?1.
     std::string first[2];
@@ -40,6 +53,7 @@ struct KeySql {
 
 struct TableSql {
     std::string table;        // quoted table name
+    std::string columnList;   // the columns read, in order
     std::string selectByPointer;
     std::string insert;       // binds every field in order
     std::string update;       // binds every field, then the pointer
@@ -51,6 +65,9 @@ struct TableSql {
 };
 
 TableSql BuildTableSql(const TableDef& def, const QString& tableName);
+
+// The key (fileOrder or one of keys) with the texts of its walk made.
+const KeySql& MadeWalk(const TableSql& table, KeySql& key);
 
 // The index name of a key of a table in its data file.
 QString IndexName(const QString& tableName, const KeyDef& key);

@@ -433,7 +433,7 @@ bool TableFile::GetByKey(KeyRef key, RecordBase& record)
         return GetByPointer(record.RecordPointer, record);
     try {
         const KeyDef& keyDef = d.def->Keys()[index];
-        StatementUse get(d.Prepare(d.sql->keys[index].getEqual));
+        StatementUse get(d.Prepare(d.SqlFor(index).getEqual));
         BindKeyValues(*d.def, &keyDef, record, *get, 1, static_cast<int>(keyDef.components.size()));
         if (!get->executeStep())
             return d.Fail(DataError::Make(kRecordNotFound));

@@ -36,7 +36,8 @@ struct TableFile::Impl {
     bool EnsureWritable();
     // The key's index, -1 for file order; false (error set) for an unknown key.
     bool ResolveKey(KeyRef key, int& index);
-    const KeySql& SqlFor(int key) const { return key < 0 ? sql->fileOrder : sql->keys[key]; }
+    // The key's texts, its walk's made (-1: file order).
+    const KeySql& SqlFor(int key) { return MadeWalk(*sql, key < 0 ? sql->fileOrder : sql->keys[key]); }
     // The prepared statement for one of sql's texts.
     SQLite::Statement& Prepare(const std::string& text);
     void ReleaseStatements();

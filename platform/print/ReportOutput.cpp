@@ -1,71 +1,54 @@
 #include "platform/print/ReportOutput.h"
 
 #include "platform/print/PreviewPlace.h"
+#include "platform/print/PrintOutputModule.h"
 #include "platform/print/ReportPainter.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/WindowPosition.h"
 
-#include <QAction>
 #include <QDir>
 #include <QGuiApplication>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QScreen>
+#include <QWidget>
+
+#include <memory>
 
 namespace vl {
 namespace {
-
-void SetUp(QPrinter& printer, const ReportDefinition& def)
-{
-    const qreal margin = def.marginMillimetres;
-    printer.setPageOrientation(def.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
-    printer.setDocName(def.title);
-}
 
 void ShowFailure(const QString& text)
 {
     Prompt::Message(text, QLatin1String(kReportErrorCaption), PromptIcon::Stop);
 }
 
-class PreviewViewer : public ReportViewer {
-public:
-    void Show(const Report& report, const QString& windowKey, QWidget* parent) override
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        SetUp(printer, report.definition);
-        printer.setCopyCount(std::max(report.definition.copies, 1));
-        QPrintPreviewDialog preview(&printer, parent);
-        preview.setWindowTitle(report.definition.title);
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                         [&report](QPrinter* target) { PrintReportOn(report, *target); });
-        IniFile positions(QString::fromLatin1(kPositionIniFile));
-        const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-        QList<QRect> screens;
-        for (const QScreen* each : QGuiApplication::screens())
-            screens.append(each->availableGeometry());
-        preview.setGeometry(PreviewPlace(ReadWindowPlace(positions, windowKey),
-                                         screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768), screens));
-        // The page as wide as the window: its lines are read, not its shape.
-        // The dialog's own "Fit width" button does it, so the toolbar agrees.
-        if (auto* fitWidth = preview.findChild<QAction*>(QStringLiteral("fitWidthAction")))
-            fitWidth->trigger();
-        else if (auto* pages = preview.findChild<QPrintPreviewWidget*>())
-            pages->fitToWidth();
-        preview.exec();
-        const QRect place = preview.normalGeometry();
-        if (place.isValid() && UsablePreviewSize(place.size()))
-            WriteWindowPlace(positions, windowKey, place);
-    }
-};
+// The print module; nullptr, after saying so when `tell`, without it.
+const PrintOutput* Output(bool tell)
+{
+    QString error;
+    const PrintOutput* output = LoadPrintOutput(PrintOutputFolders(), error);
+    if (!output && tell)
+        ShowFailure(error);
+    return output;
+}
 
-} // namespace
+PrinterSetup SetupFor(const ReportDefinition& def)
+{
+    PrinterSetup setup;
+    setup.docName = def.title;
+    setup.landscape = def.landscape;
+    setup.marginMillimetres = def.marginMillimetres;
+    return setup;
+}
 
-int PrintReportOn(const Report& report, QPrinter& printer)
+std::unique_ptr<QPagedPaintDevice> MakePrinter(const PrintOutput& output, const PrinterSetup& setup)
+{
+    return std::unique_ptr<QPagedPaintDevice>(output.makePrinter(&setup));
+}
+
+// Paints the report on a printer set up for it, with the report's copies;
+// a failure is shown. The pages painted, or 0.
+int PrintReportOn(const Report& report, QPagedPaintDevice& printer)
 {
     QString error;
     const int pages = PaintReport(report, printer, error);
@@ -74,21 +57,56 @@ int PrintReportOn(const Report& report, QPrinter& printer)
     return pages;
 }
 
+class PreviewViewer : public ReportViewer {
+public:
+    void Show(const Report& report, const QString& windowKey, QWidget* parent) override
+    {
+        const PrintOutput* output = Output(true);
+        if (!output)
+            return;
+        PrinterSetup setup = SetupFor(report.definition);
+        setup.copies = std::max(report.definition.copies, 1);
+        const std::unique_ptr<QPagedPaintDevice> printer = MakePrinter(*output, setup);
+        IniFile positions(QString::fromLatin1(kPositionIniFile));
+        const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        QList<QRect> screens;
+        for (const QScreen* each : QGuiApplication::screens())
+            screens.append(each->availableGeometry());
+        const QRect opened = PreviewPlace(ReadWindowPlace(positions, windowKey),
+                                          screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768), screens);
+        const auto paint = [](void* context, QPagedPaintDevice* target) {
+            PrintReportOn(*static_cast<const Report*>(context), *target);
+        };
+        const QRect place = output->showPreview(printer.get(), &report.definition.title, opened, parent, paint,
+                                                const_cast<Report*>(&report));
+        if (place.isValid() && UsablePreviewSize(place.size()))
+            WriteWindowPlace(positions, windowKey, place);
+    }
+};
+
+} // namespace
+
 bool ReportColumnsFitPage(const Report& report)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    SetUp(printer, report.definition);
-    return ColumnsFitPage(report, printer);
+    // Without the print module nothing can be printed: the print that
+    // follows says so, and the columns are taken as they are.
+    const PrintOutput* output = Output(false);
+    if (!output)
+        return true;
+    const std::unique_ptr<QPagedPaintDevice> printer = MakePrinter(*output, SetupFor(report.definition));
+    return ColumnsFitPage(report, *printer);
 }
 
 bool WriteReportPdf(const Report& report, const QString& path)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    SetUp(printer, report.definition);
+    const PrintOutput* output = Output(true);
+    if (!output)
+        return false;
+    PrinterSetup setup = SetupFor(report.definition);
+    setup.pdfPath = path;
+    const std::unique_ptr<QPagedPaintDevice> printer = MakePrinter(*output, setup);
     QString error;
-    if (PaintReport(report, printer, error) == 0) {
+    if (PaintReport(report, *printer, error) == 0) {
         ShowFailure(QStringLiteral("The report could not be written to %1.").arg(QDir::toNativeSeparators(path)));
         return false;
     }
@@ -97,13 +115,15 @@ bool WriteReportPdf(const Report& report, const QString& path)
 
 bool PrintReport(const Report& report, QWidget* parent)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    SetUp(printer, report.definition);
-    printer.setCopyCount(std::max(report.definition.copies, 1));
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    const PrintOutput* output = Output(true);
+    if (!output)
         return false;
-    return PrintReportOn(report, printer) > 0;
+    PrinterSetup setup = SetupFor(report.definition);
+    setup.copies = std::max(report.definition.copies, 1);
+    const std::unique_ptr<QPagedPaintDevice> printer = MakePrinter(*output, setup);
+    if (!output->choosePrinter(printer.get(), parent))
+        return false;
+    return PrintReportOn(report, *printer) > 0;
 }
 
 ReportViewer& CurrentReportViewer()

@@ -1,12 +1,12 @@
 #pragma once
 // Where a finished report goes: a PDF file, the printer the user picks in
 // the print dialog, or the print preview, from which the user prints. A
-// failure is shown to the user through the prompt service and returned.
+// failure is shown to the user through the prompt service and returned; so
+// is a missing print module (PrintOutputModule.h).
 
 #include "platform/print/Report.h"
 #include "platform/runtime/ServiceSlot.h"
 
-class QPrinter;
 class QWidget;
 
 namespace vl {
@@ -23,10 +23,6 @@ bool WriteReportPdf(const Report& report, const QString& path);
 // Asks for the printer in the print dialog, then prints; false when the user
 // cancelled or printing failed.
 bool PrintReport(const Report& report, QWidget* parent = nullptr);
-
-// Paints the report on a printer set up by the caller (or by the preview),
-// with the report's copies; a failure is shown. The pages painted, or 0.
-int PrintReportOn(const Report& report, QPrinter& printer);
 
 // Shows a finished report; the program's viewer is the print preview, whose
 // window keeps its place under the window key.

@@ -233,7 +233,10 @@ TEST(ScanPlan, EveryStepSeeksTheKeysIndex)
     ASSERT_TRUE(items.Get(1000, middle));
 
     const TableDef& def = items.Definition();
-    const TableSql sql = BuildTableSql(def, "Items");
+    TableSql sql = BuildTableSql(def, "Items");
+    for (KeySql& key : sql.keys)
+        MadeWalk(sql, key);
+    MadeWalk(sql, sql.fileOrder);
     SQLite::Database db("TEST.TPS", SQLite::OPEN_READWRITE);
     ASSERT_TRUE(RegisterNoCaseCollation(db.getHandle()));
     // The lines of a query plan that read the table.

@@ -1,0 +1,53 @@
+#pragma once
+// The part of printing that needs Qt's print support (the printer, the print
+// dialog, the print preview window) is the module libvl_print_output.so
+// beside the programs, loaded at the first print: Qt PrintSupport then loads
+// with it instead of with every program start. The module makes printers
+// and shows Qt's print windows; the program lays out and paints the pages.
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QPagedPaintDevice;
+class QWidget;
+
+namespace vl {
+
+// How a printer is set up for one report.
+struct PrinterSetup {
+    QString docName;
+    bool landscape = false;
+    qreal marginMillimetres = 15;
+    int copies = 0;  // 0: the printer's own
+    QString pdfPath; // not empty: the printer writes this PDF file
+};
+
+// Paints every page of a report on the preview's printer.
+using PaintPages = void (*)(void* context, QPagedPaintDevice* printer);
+
+// The module's entry points; the module's function kPrintOutputEntry
+// answers them.
+struct PrintOutput {
+    // A high-resolution printer set up as asked; the caller deletes it.
+    QPagedPaintDevice* (*makePrinter)(const PrinterSetup* setup);
+    // The print dialog on the printer: whether the user chose to print.
+    bool (*choosePrinter)(QPagedPaintDevice* printer, QWidget* parent);
+    // The print preview of the printer's pages, painted by paint, at place
+    // (width-fitted pages); the window's place when it closed.
+    QRect (*showPreview)(QPagedPaintDevice* printer, const QString* title, QRect place, QWidget* parent,
+                         PaintPages paint, void* context);
+};
+
+inline constexpr char kPrintOutputEntry[] = "VlPrintOutput";
+inline constexpr char kPrintOutputFile[] = "libvl_print_output.so";
+
+// The module from the first folder that has it, kept loaded from then on;
+// nullptr without it, and `error` says what is missing where.
+const PrintOutput* LoadPrintOutput(const QStringList& folders, QString& error);
+
+// The folders a program looks in: its own, then the programs' folder of the
+// build (for tests, which run beside it).
+QStringList PrintOutputFolders();
+
+} // namespace vl
