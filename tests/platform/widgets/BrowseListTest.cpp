@@ -169,7 +169,8 @@ TEST_F(List, TheFirstRowTheListChoseItselfIsKeptOnlyOnceShownOrChosen)
         Add(name);
     SQLite::Database other = OtherConnection();
     const auto insertAndRefresh = [&](int id, const char* name) {
-        other.exec("INSERT INTO Items (ID, Seq, Name) VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", '" + name + "')");
+        const std::string number = std::to_string(id);
+        other.exec("INSERT INTO Items (ID, Seq, Name) VALUES (" + number + ", " + number + ", '" + name + "')");
         model.Refresh();
     };
     BrowseList opening; // not shown yet
