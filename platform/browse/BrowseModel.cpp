@@ -65,7 +65,9 @@ bool BrowseModel::SetColumns(std::vector<BrowseColumn> columns)
 void BrowseModel::SetUserDatePicture(const QString& picture)
 {
     userDatePicture_ = picture;
-    if (rowCount() > 0 && columnCount() > 0)
+    // Only rows a view has counted can show the old picture: a model no view
+    // has asked yet is not counted for this.
+    if (count_ > 0 && columnCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
 }
 

@@ -224,12 +224,14 @@ bool TableFile::Open(int accessMode, bool createIfMissing)
     std::shared_ptr<DataConnection> connection = DataConnection::Connect(file.path, createIfMissing, error);
     if (!connection)
         return d.Fail(error);
-    auto sql = std::make_unique<TableSql>(BuildTableSql(*d.def, file.table));
-    error = PrepareStoredTable(*connection, *d.def, file.table, *sql, createIfMissing, d.name);
+    if (!d.sql || d.sqlTable != file.table) {
+        d.sql = std::make_unique<TableSql>(BuildTableSql(*d.def, file.table));
+        d.sqlTable = file.table;
+    }
+    error = PrepareStoredTable(*connection, *d.def, file.table, *d.sql, createIfMissing, d.name);
     if (!error.Ok())
         return d.Fail(error);
     d.connection = std::move(connection);
-    d.sql = std::move(sql);
     d.table = file.table;
     d.accessMode = mode;
     d.openCount = 1;
@@ -273,7 +275,6 @@ void TableFile::Close()
     }
     d.ReleaseStatements();
     d.connection.reset();
-    d.sql.reset();
     d.lastKeyName = nullptr;
     if (!failure.Ok()) {
         d.Fail(failure);

@@ -20,7 +20,10 @@ struct TableFile::Impl {
     int accessMode = AccessMode::kReadWrite;
     std::shared_ptr<DataConnection> connection;
     QString table;
+    // The statement texts, made for the table sqlTable; kept when the file
+    // closes: lists and ticks open the same tables again and again.
     std::unique_ptr<TableSql> sql;
+    QString sqlTable;
     // Prepared once per open, by the address of their text in sql.
     std::unordered_map<const std::string*, std::unique_ptr<SQLite::Statement>> statements;
     int streams = 0; // batches this file object started and has not flushed

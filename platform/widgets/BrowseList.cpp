@@ -57,6 +57,11 @@ void BrowseList::SelectRow(int row)
     const QModelIndex current = currentIndex();
     const QModelIndex target = model_->index(row, current.isValid() ? current.column() : 0);
     setCurrentIndex(target);
+    ownFirstRow_ = false; // chosen, even where it was selected already
+    // The record chosen is the one at that row now: read, so that a reset
+    // looks for it even when the table changes before the row is shown.
+    ViewRow chosen;
+    model_->RowValues(row, chosen);
     scrollTo(target);
 }
 
@@ -69,7 +74,10 @@ void BrowseList::Refresh()
 void BrowseList::KeepSelection()
 {
     const int row = CurrentRow();
-    keeping_ = row >= 0 && model_->RowValues(row, kept_);
+    // Until the list is first shown, the first row it selected by itself is
+    // nobody's choice: the new first row takes its place, and the old one is
+    // neither read nor looked for.
+    keeping_ = row >= 0 && !(ownFirstRow_ && !shown_) && model_->RowValues(row, kept_);
     keptColumn_ = currentIndex().isValid() ? currentIndex().column() : 0;
 }
 
@@ -77,13 +85,28 @@ void BrowseList::RestoreSelection()
 {
     if (!model_)
         return;
-    const int row = keeping_ ? model_->RowOf(kept_) : 0;
+    const bool keeping = keeping_;
+    const int row = keeping ? model_->RowOf(kept_) : 0;
     keeping_ = false;
     if (row < 0 || row >= model_->rowCount() || model_->columnCount() == 0)
         return;
     const QModelIndex target = model_->index(row, std::min(keptColumn_, model_->columnCount() - 1));
+    choosingFirstRow_ = !keeping;
     setCurrentIndex(target);
+    choosingFirstRow_ = false;
     scrollTo(target, QAbstractItemView::PositionAtCenter);
+}
+
+void BrowseList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    ownFirstRow_ = choosingFirstRow_;
+}
+
+void BrowseList::showEvent(QShowEvent* event)
+{
+    shown_ = true;
+    QTableView::showEvent(event);
 }
 
 void BrowseList::keyboardSearch(const QString& search)

@@ -2,7 +2,9 @@
 // The list control of every browse list: a table view over a BrowseModel
 // that turns the list events the lists act on into signals and keeps the
 // selected record across every reset of the model (a new order, filter or
-// refresh). Home, End, PgUp and PgDn move through the model's rows without
+// refresh); until the list is first shown, the first row it selected by
+// itself is not looked for again (nobody has seen it): a reset selects the
+// new first row without reading the old one. Home, End, PgUp and PgDn move through the model's rows without
 // loading the table; typing a text locates it in the current order. Header
 // sections are resizable and movable (QTableView::setColumnWidth sets a
 // width), and the list scrolls sideways.
@@ -50,6 +52,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -60,6 +64,9 @@ private:
     ViewRow kept_;
     bool keeping_ = false;
     int keptColumn_ = 0;
+    bool choosingFirstRow_ = false; // RestoreSelection selects the first row by itself
+    bool ownFirstRow_ = false;      // the selected row is that row
+    bool shown_ = false;
     QPoint headerPress_; // where the last left press on the header was
     QString search_;
     QElapsedTimer searchTimer_;

@@ -5,6 +5,7 @@
 #include "core/cycle/SchedulerRoutines.h"
 #include "core/dictionary/Dictionary.h"
 #include "message/MessageHandOff.h"
+#include "platform/data/NoCaseCollation.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Picture.h"
 #include "tasks/AdvanceWarningCheck.h"
@@ -13,6 +14,7 @@
 #include "tests/support/TempDir.h"
 #include "tests/tasks/TaskTestRecords.h"
 
+#include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 
 namespace vl {
@@ -147,6 +149,14 @@ TEST_F(BackgroundJobsTest, TheTicksCheckWarnsWhenAWarningComesDueOrTheTableChang
     TickRoutines().checkAdvanceWarnings();
     ASSERT_EQ(prompt.Questions().size(), 2u) << "a change to the table is read at the next tick";
     EXPECT_TRUE(Logged().contains("Advanced Warning|Added meanwhile"));
+
+    Stored("Moved by another program", kToday + 1, warn(kTen + 900));
+    TickRoutines().checkAdvanceWarnings();
+    SQLite::Database other("VLDB.TPS", SQLite::OPEN_READWRITE);
+    ASSERT_TRUE(RegisterNoCaseCollation(other.getHandle()));
+    other.exec("UPDATE s SET AdvanceWarnTime = " + std::to_string(kTen) + " WHERE Description LIKE 'Moved%'");
+    TickRoutines().checkAdvanceWarnings();
+    EXPECT_EQ(prompt.Questions().size(), 3u) << "another program's commit is read at the next tick";
     TickRoutines().checkAdvanceWarnings = nullptr;
 }
 

@@ -37,12 +37,21 @@ QWidget* Page(std::initializer_list<QWidget*> controls)
     return page;
 }
 
+// The filters of a tab.
+std::map<QString, Filter> TabFilters(int tab, Date day, const QString& category, bool activeOnly)
+{
+    return {{kDayFilter, tab == BrowseSchedule::kDayTab ? DayFilter(day) : Filter{}},
+            {kCategoryFilter, tab == BrowseSchedule::kCategoryTab ? CategoryFilter(category) : Filter{}},
+            {kActiveFilter, activeOnly ? ActiveFilter() : Filter{}}};
+}
+
 } // namespace
 
 BrowseSchedule::BrowseSchedule(QWidget* parent)
     : TaskList({kBrowseScheduleProcedure, kBrowseScheduleCaption, kBrowseScheduleUserCaption, "E&xecute/Test",
                 "Q&uery"},
-               kLayout, parent),
+               kLayout,
+               TabFilters(FullSchedule ? kAllByDateTab : kDayTab, Today(), QString(), GlobalActiveOnly != 0), parent),
       selectedDay_(Today()), activeOnly_(GlobalActiveOnly != 0)
 {
     ViewOrder byCategory;
@@ -91,10 +100,7 @@ void BrowseSchedule::ShowTab(int tab)
 
 void BrowseSchedule::ApplyFilters()
 {
-    const int tab = tabs_->currentIndex();
-    Model()->SetFilters({{kDayFilter, tab == kDayTab ? DayFilter(selectedDay_) : Filter{}},
-                         {kCategoryFilter, tab == kCategoryTab ? CategoryFilter(category_) : Filter{}},
-                         {kActiveFilter, activeOnly_ ? ActiveFilter() : Filter{}}});
+    Model()->SetFilters(TabFilters(tabs_->currentIndex(), selectedDay_, category_, activeOnly_));
 }
 
 void BrowseSchedule::SetSelectedDay(Date day)

@@ -41,6 +41,32 @@ QComboBox* Choice(const QStringList& choices, const QString& current, const char
     return box;
 }
 
+// The choices the list opens with.
+QString FirstStatus()
+{
+    return QLatin1String(GlobalActiveOnly ? kActiveStatus : kAllChoice);
+}
+
+QString FirstDay()
+{
+    return QLatin1String(FullSchedule ? kAllChoice : kTodayChoice);
+}
+
+// The filters of the choices; a choice without one leaves its filter out
+// (the list keeps the filter it has).
+std::map<QString, Filter> ChoiceFilters(const QString& status, const std::optional<DaySelection>& days,
+                                        const QString& category)
+{
+    std::map<QString, Filter> filters{{QLatin1String(kTaskTypeFilterName), NoHotKeyFilter()}};
+    if (const std::optional<Filter> filter = StatusFilter(status))
+        filters[QLatin1String(kStatusFilterName)] = *filter;
+    if (days)
+        filters[QLatin1String(kDateFilterName)] = days->filter;
+    filters[QLatin1String(kCategoryFilterName)] =
+        category == QLatin1String(kAllChoice) ? Filter{} : CategoryFilter(category);
+    return filters;
+}
+
 QLabel* Prompt(const char* text, QWidget* buddy)
 {
     auto* label = new QLabel(QString::fromUtf8(text));
@@ -52,7 +78,8 @@ QLabel* Prompt(const char* text, QWidget* buddy)
 
 ExploreSchedule::ExploreSchedule(QWidget* parent)
     : TaskList({kExploreScheduleProcedure, kExploreScheduleCaption, kExploreScheduleUserCaption, "E&xecute", "Query"},
-               kLayout, parent),
+               kLayout, ChoiceFilters(FirstStatus(), SelectDays(FirstDay(), Today(), 0, 0), QLatin1String(kAllChoice)),
+               parent),
       dateToUse_(Today())
 {
     QWidget* filters = MakeFilters();
@@ -70,9 +97,8 @@ ExploreSchedule::ExploreSchedule(QWidget* parent)
 
 QWidget* ExploreSchedule::MakeFilters()
 {
-    status_ = Choice(StatusChoices(), QLatin1String(GlobalActiveOnly ? kActiveStatus : kAllChoice),
-                     "Select records by status");
-    day_ = Choice(DayChoices(), QLatin1String(FullSchedule ? kAllChoice : kTodayChoice), kAnyDateTip);
+    status_ = Choice(StatusChoices(), FirstStatus(), "Select records by status");
+    day_ = Choice(DayChoices(), FirstDay(), kAnyDateTip);
     category_ = Choice(CategoryChoices(), QLatin1String(kAllChoice), "Select records by category");
     category_->setMinimumContentsLength(12);
     shown_ = new QLabel;
@@ -105,11 +131,8 @@ QString ExploreSchedule::Shown() const
 
 void ExploreSchedule::ApplyFilters()
 {
-    std::map<QString, Filter> filters{{QLatin1String(kTaskTypeFilterName), NoHotKeyFilter()}};
-    if (const std::optional<Filter> status = StatusFilter(status_->currentText()))
-        filters[QLatin1String(kStatusFilterName)] = *status;
-    if (const std::optional<DaySelection> days = SelectDays(day_->currentText(), Today(), rangeFrom_, rangeTo_)) {
-        filters[QLatin1String(kDateFilterName)] = days->filter;
+    const std::optional<DaySelection> days = SelectDays(day_->currentText(), Today(), rangeFrom_, rangeTo_);
+    if (days) {
         shown_->setText(days->shown);
         day_->setToolTip(days->shown.isEmpty() ? QLatin1String(kAnyDateTip) : days->shown);
         dateToUse_ = days->dateToUse;
@@ -118,10 +141,7 @@ void ExploreSchedule::ApplyFilters()
             rangeTo_ = days->rangeTo;
         }
     }
-    const QString category = category_->currentText();
-    filters[QLatin1String(kCategoryFilterName)] =
-        category == QLatin1String(kAllChoice) ? Filter{} : CategoryFilter(category);
-    Model()->SetFilters(filters);
+    Model()->SetFilters(ChoiceFilters(status_->currentText(), days, category_->currentText()));
 }
 
 void ExploreSchedule::DayChosen()

@@ -37,7 +37,8 @@
 
 namespace vl {
 
-TaskList::TaskList(const Texts& texts, const TaskListLayout& layout, QWidget* parent)
+TaskList::TaskList(const Texts& texts, const TaskListLayout& layout, const std::map<QString, Filter>& firstFilters,
+                   QWidget* parent)
     : QWidget(parent, Qt::Window), procedure_(texts.procedure),
       savedQueries_(QLatin1String(kSavedQueriesFile), QLatin1String(kScheduleQueryName)), lastDay_(Today())
 {
@@ -57,6 +58,9 @@ TaskList::TaskList(const Texts& texts, const TaskListLayout& layout, QWidget* pa
     QString error;
     KeyOrder(tables.Schedule.Definition(), SCH_KEYDATE, byDate, error);
     model_->AddOrder(QStringLiteral("Date"), byDate);
+    // The list counts its rows and reads the first of them as soon as it
+    // shows the model: the view that opens is set up before.
+    model_->SetFilters(firstFilters);
     // A task reserved for an open form or wizard is left out until it is stored.
     // Set before the list shows the model, which counts its rows at each
     // change it is shown.

@@ -83,7 +83,11 @@ protected:
         const char* execute;
         const char* query;
     };
-    TaskList(const Texts& texts, const TaskListLayout& layout, QWidget* parent);
+    // The filters the derived list opens with (its first ApplyFilters')
+    // are in place before the list counts and reads rows, so that opening
+    // reads the rows of the view shown, not those of the whole table.
+    TaskList(const Texts& texts, const TaskListLayout& layout, const std::map<QString, Filter>& firstFilters,
+             QWidget* parent);
 
     // The controls of the derived list go above the list; the keyboard
     // focus visits them in the order given, then the list.

@@ -64,8 +64,12 @@ TEST_F(Model, ColumnsShowFieldsThroughTheirPictures)
     const QStringList shown{"5/09/2026", "5/09/2026", "1:00", "  indented", "7", "x", "42"};
     for (int column = 0; column < model.columnCount(); ++column)
         EXPECT_EQ(Text(0, column), shown[column]) << column;
-    // The user's date picture replaces the picture of the columns that ask for it.
+    // The user's date picture replaces the picture of the columns that ask
+    // for it, in the rows shown too.
+    int changed = 0;
+    QObject::connect(&model, &QAbstractItemModel::dataChanged, [&] { ++changed; });
     model.SetUserDatePicture("@d4");
+    EXPECT_EQ(changed, 1);
     EXPECT_EQ(Text(0, 0), "May 9, 2026");
     EXPECT_EQ(Text(0, 1), "5/09/2026");
     EXPECT_EQ(model.data(model.index(0, 0), BrowseModel::kRawValueRole).toLongLong(), MakeDate(5, 9, 2026));

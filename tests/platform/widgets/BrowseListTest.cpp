@@ -163,5 +163,32 @@ TEST_F(List, TheSelectedRecordStaysSelectedAcrossRefreshOrderAndFilter)
     EXPECT_EQ(Selected(), "d"); // the neighbour in the current order
 }
 
+TEST_F(List, TheFirstRowTheListChoseItselfIsKeptOnlyOnceShownOrChosen)
+{
+    for (const char* name : {"c", "e"})
+        Add(name);
+    SQLite::Database other = OtherConnection();
+    const auto insertAndRefresh = [&](int id, const char* name) {
+        const std::string number = std::to_string(id);
+        other.exec("INSERT INTO Items (ID, Seq, Name) VALUES (" + number + ", " + number + ", '" + name + "')");
+        model.Refresh();
+    };
+    BrowseList opening; // not shown yet
+    opening.SetBrowseModel(&model);
+    const auto selected = [&] { return model.data(model.index(opening.CurrentRow(), 0)).toString(); };
+    ASSERT_EQ(selected(), "c");
+    insertAndRefresh(10, "b");
+    EXPECT_EQ(selected(), "b") << "the new first row";
+    opening.SelectRow(1);
+    insertAndRefresh(11, "a");
+    EXPECT_EQ(selected(), "c") << "a row chosen stays";
+    opening.SelectRow(0);
+    opening.show();
+    opening.SetBrowseModel(&model);
+    ASSERT_EQ(selected(), "a");
+    insertAndRefresh(12, "0");
+    EXPECT_EQ(selected(), "a") << "the first row shown stays";
+}
+
 } // namespace
 } // namespace vl::test
