@@ -184,7 +184,14 @@ void KeyCursor::ReadAhead(bool forward)
     // Backwards from a buffer without a pointer: every record with its values
     // counts as at or before it.
     const bool everyEqual = !forward && inclusive_ && pointer_ == 0;
-    for (const std::string& part : sql.step[direction][inclusive_ ? 1 : 0]) {
+    // A pointer beyond every record's in the walk's direction leaves no
+    // record with the position's values to read: that part's seek is saved.
+    const bool unique = key_ >= 0 && d.def->Keys()[key_].unique;
+    const bool equalPart = inclusive_ || !unique;
+    const bool noneEqual = forward ? pointer_ == std::numeric_limits<int64_t>::max() : !inclusive_ && pointer_ == 0;
+    const std::vector<std::string>& parts = sql.step[direction][inclusive_ ? 1 : 0];
+    for (size_t p = equalPart && noneEqual ? 1 : 0; p < parts.size(); ++p) {
+        const std::string& part = parts[p];
         if (static_cast<int>(ahead_.size()) >= page_)
             break;
         StatementUse step(d.Prepare(part));

@@ -12,9 +12,9 @@ namespace vl {
 
 namespace {
 
-// One read transaction over the stamp and the read that may follow: the
-// engine takes its read lock once for both, and both see the same state of
-// the file. Nothing when the table cannot be read (the read reports it).
+// One read transaction over the statements of a read: they see one state of
+// the file, and the engine takes its read lock once for all of them. Nothing
+// when the table cannot be read (the read reports it).
 std::optional<ReadTransaction> Reading(TableFile& table)
 {
     std::shared_ptr<DataConnection> connection;
@@ -33,7 +33,7 @@ std::optional<ReadTransaction> Reading(TableFile& table)
 std::optional<ScheduleRecord> DueTaskLookup::Next(bool& failed)
 {
     failed = false;
-    const std::optional<ReadTransaction> reading = Reading(Tables().Schedule);
+    // The stamp takes no lock: a table that stays as it was is not touched.
     const std::optional<Stamp> now = Current();
     if (now && stamp_ && StillValid(*now)) {
         // The clock decides alone while the table stays as it was; once the
@@ -65,6 +65,7 @@ bool DueTaskLookup::StillValid(const Stamp& now) const
 std::optional<ScheduleRecord> DueTaskLookup::Read(bool& failed) const
 {
     Table<ScheduleRecord>& schedule = Tables().Schedule;
+    const std::optional<ReadTransaction> reading = Reading(schedule);
     Cursor<ScheduleRecord> cursor(schedule);
     // The enabled tasks without date and time come first in the key (day
     // numbers and clock times are never below zero) and share their key

@@ -1,7 +1,5 @@
 #include "scheduler/engine/TableStamp.h"
 
-#include "platform/data/Connection.h"
-
 namespace vl {
 
 std::optional<TableStamp> TableStamp::Of(TableFile& table)
@@ -13,7 +11,7 @@ std::optional<TableStamp> TableStamp::Of(TableFile& table)
     try {
         TableStamp stamp;
         stamp.connection_ = connection;
-        stamp.dataVersion_ = connection->DataVersion();
+        stamp.committed_ = connection->Committed();
         stamp.changeMark_ = connection->ChangeMark();
         return stamp;
     } catch (const std::exception&) {
@@ -24,7 +22,7 @@ std::optional<TableStamp> TableStamp::Of(TableFile& table)
 bool TableStamp::operator==(const TableStamp& other) const
 {
     // A table closed and opened again has another connection: a change.
-    return connection_.lock() == other.connection_.lock() && dataVersion_ == other.dataVersion_
+    return connection_.lock() == other.connection_.lock() && committed_ == other.committed_
            && changeMark_ == other.changeMark_;
 }
 
