@@ -80,6 +80,19 @@ std::vector<std::string> StepParts(const std::string& select, const std::vector<
     return selects;
 }
 
+// The parts from the first as one statement, each in its own order.
+std::string AllParts(const std::vector<std::string>& parts, size_t first, size_t count)
+{
+    if (first >= parts.size())
+        return std::string();
+    if (parts.size() - first == 1)
+        return parts[first];
+    std::vector<std::string> selects;
+    for (size_t i = first; i < parts.size(); ++i)
+        selects.push_back("SELECT * FROM (" + parts[i] + ")");
+    return Join(selects, " UNION ALL ") + " LIMIT " + Parameter(count + 2);
+}
+
 KeySql BuildKeySql(const std::string& columns, const std::string& table, const std::vector<Part>& parts, bool unique)
 {
     KeySql sql;
@@ -89,8 +102,13 @@ KeySql BuildKeySql(const std::string& columns, const std::string& table, const s
     for (int direction = 0; direction < 2; ++direction) {
         const bool backward = direction == 1;
         sql.first[direction] = select + OrderBy(parts, 0, backward) + " LIMIT ?1";
-        for (int inclusive = 0; inclusive < 2; ++inclusive)
-            sql.step[direction][inclusive] = StepParts(select, parts, backward, inclusive == 1, unique);
+        for (int inclusive = 0; inclusive < 2; ++inclusive) {
+            const std::vector<std::string>& stepParts = sql.step[direction][inclusive] =
+                StepParts(select, parts, backward, inclusive == 1, unique);
+            const bool equalPart = inclusive == 1 || !unique;
+            sql.stepAll[direction][inclusive][0] = AllParts(stepParts, 0, n);
+            sql.stepAll[direction][inclusive][1] = AllParts(stepParts, equalPart ? 1 : 0, n);
+        }
     }
     sql.getEqual = select + " WHERE " + Equalities(parts, n) + " ORDER BY " + ptr + " ASC LIMIT 1";
     sql.uniqueProbe = "SELECT 1 FROM " + table + " WHERE " + Equalities(parts, n) + " AND " + ptr + " <> " + Parameter(n + 1) +

@@ -3,32 +3,11 @@
 #include "core/dictionary/Dictionary.h"
 #include "scheduler/engine/DueTaskRules.h"
 #include "scheduler/engine/UnstoredRuns.h"
-#include "platform/data/Connection.h"
 #include "platform/runtime/Clock.h"
 
 #include <limits>
 
 namespace vl {
-
-namespace {
-
-// One read transaction over the statements of a read: they see one state of
-// the file, and the engine takes its read lock once for all of them. Nothing
-// when the table cannot be read (the read reports it).
-std::optional<ReadTransaction> Reading(TableFile& table)
-{
-    std::shared_ptr<DataConnection> connection;
-    QString name;
-    if (!table.Storage(connection, name))
-        return std::nullopt;
-    try {
-        return std::optional<ReadTransaction>(std::in_place, *connection);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
-} // namespace
 
 std::optional<ScheduleRecord> DueTaskLookup::Next(bool& failed)
 {
@@ -65,7 +44,6 @@ bool DueTaskLookup::StillValid(const Stamp& now) const
 std::optional<ScheduleRecord> DueTaskLookup::Read(bool& failed) const
 {
     Table<ScheduleRecord>& schedule = Tables().Schedule;
-    const std::optional<ReadTransaction> reading = Reading(schedule);
     Cursor<ScheduleRecord> cursor(schedule);
     // The enabled tasks without date and time come first in the key (day
     // numbers and clock times are never below zero) and share their key
