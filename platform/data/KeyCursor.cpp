@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <optional>
 
 namespace vl {
 
@@ -160,13 +159,10 @@ void KeyCursor::ReadAhead(bool forward)
     aheadForward_ = forward;
 
     // The stamp is taken before the reading: a commit that lands in between
-    // only makes the next step seek again. The parts are read in one state
-    // of the file; a read of one statement needs no transaction around it.
+    // only makes the next step seek again. The parts are read by one
+    // statement, in one state of the file.
     aheadMark_ = connection.ChangeMark();
     aheadStamp_ = connection.Committed();
-    std::optional<ReadTransaction> reading;
-    if (state_ != State::Start)
-        reading.emplace(connection);
     const auto read = [&](SQLite::Statement& statement) {
         while (static_cast<int>(ahead_.size()) < page_ && statement.executeStep()) {
             Row row;
@@ -180,20 +176,22 @@ void KeyCursor::ReadAhead(bool forward)
         read(*first);
         return;
     }
-    const int n = static_cast<int>(values_.size());
     // Backwards from a buffer without a pointer: every record with its values
     // counts as at or before it.
     const bool everyEqual = !forward && inclusive_ && pointer_ == 0;
-    for (const std::string& part : sql.step[direction][inclusive_ ? 1 : 0]) {
-        if (static_cast<int>(ahead_.size()) >= page_)
-            break;
-        StatementUse step(d.Prepare(part));
-        for (int i = 0; i < n; ++i)
-            BindFieldValue(*step, i + 1, values_[i]);
-        step->bind(n + 1, static_cast<int64_t>(everyEqual ? std::numeric_limits<int64_t>::max() : pointer_));
-        step->bind(n + 2, page_ - static_cast<int>(ahead_.size()));
-        read(*step);
-    }
+    // A pointer beyond every record's in the walk's direction leaves no
+    // record with the position's values to read: that part's seek is saved.
+    const bool noneEqual = forward ? pointer_ == std::numeric_limits<int64_t>::max() : !inclusive_ && pointer_ == 0;
+    const std::string& parts = sql.stepAll[direction][inclusive_ ? 1 : 0][noneEqual ? 1 : 0];
+    if (parts.empty())
+        return;
+    StatementUse step(d.Prepare(parts));
+    const int n = static_cast<int>(values_.size());
+    for (int i = 0; i < n; ++i)
+        BindFieldValue(*step, i + 1, values_[i]);
+    step->bind(n + 1, static_cast<int64_t>(everyEqual ? std::numeric_limits<int64_t>::max() : pointer_));
+    step->bind(n + 2, page_);
+    read(*step);
 }
 
 void KeyCursor::Take(RecordBase& record)

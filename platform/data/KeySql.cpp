@@ -76,6 +76,19 @@ std::vector<std::string> StepParts(const std::string& select, const std::vector<
     return selects;
 }
 
+// The parts from the first as one statement, each in its own order.
+std::string AllParts(const std::vector<std::string>& parts, size_t first, size_t count)
+{
+    if (first >= parts.size())
+        return std::string();
+    if (parts.size() - first == 1)
+        return parts[first];
+    std::vector<std::string> selects;
+    for (size_t i = first; i < parts.size(); ++i)
+        selects.push_back("SELECT * FROM (" + parts[i] + ")");
+    return Join(selects, " UNION ALL ") + " LIMIT " + Parameter(count + 2);
+}
+
 // The texts of the key that are not its walk's.
 KeySql BuildKeySql(const std::string& table, const std::vector<Part>& parts, bool unique)
 {
@@ -103,8 +116,14 @@ const KeySql& MadeWalk(const TableSql& table, KeySql& key)
     for (int direction = 0; direction < 2; ++direction) {
         const bool backward = direction == 1;
         key.first[direction] = select + OrderBy(key.parts, 0, backward) + " LIMIT ?1";
-        for (int inclusive = 0; inclusive < 2; ++inclusive)
-            key.step[direction][inclusive] = StepParts(select, key.parts, backward, inclusive == 1, key.unique);
+        for (int inclusive = 0; inclusive < 2; ++inclusive) {
+            const std::vector<std::string>& stepParts = key.step[direction][inclusive] =
+                StepParts(select, key.parts, backward, inclusive == 1, key.unique);
+            const bool equalPart = inclusive == 1 || !key.unique;
+            const size_t n = key.parts.size();
+            key.stepAll[direction][inclusive][0] = AllParts(stepParts, 0, n);
+            key.stepAll[direction][inclusive][1] = AllParts(stepParts, equalPart ? 1 : 0, n);
+        }
     }
     key.getEqual = select + " WHERE " + Equalities(key.parts, key.parts.size()) + " ORDER BY " + ptr + " ASC LIMIT 1";
     key.walkMade = true;

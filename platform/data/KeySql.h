@@ -44,6 +44,11 @@ struct KeySql {
     // position, in order. Each binds the position's n key values as ?1..?n,
     // its record pointer as ?n+1 and the number of records to read as ?n+2.
     std::vector<std::string> step[2][2];
+    // [direction][inclusive][beyond]: the parts as one statement that reads
+    // them in order (UNION ALL), with the same parameters: a step is one
+    // statement and sees one state of the file. beyond = 1 leaves out the
+    // part with the position's own values. Empty when no part is left.
+    std::string stepAll[2][2][2];
     std::string getEqual;      // first record with equal values
     std::string uniqueProbe;   // another record (pointer <> ?) with equal values
     std::string maxAutoNumber; // highest last component within equal other components

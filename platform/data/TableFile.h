@@ -119,7 +119,8 @@ public:
     bool Set(KeyRef key);
     // At the position of a record buffer: Next reads the first record at or
     // after its key values and record pointer, Previous the last at or
-    // before them (a pointer of 0 stands for all records with those values).
+    // before them (a pointer of 0 stands for all records with those values;
+    // for Next, the largest pointer stands past all of them).
     bool Set(KeyRef key, const RecordBase& position);
     // Error 33 at the end of the key (the position stays where it was).
     bool Next(RecordBase& record);

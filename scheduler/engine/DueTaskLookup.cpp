@@ -3,37 +3,16 @@
 #include "core/dictionary/Dictionary.h"
 #include "scheduler/engine/DueTaskRules.h"
 #include "scheduler/engine/UnstoredRuns.h"
-#include "platform/data/Connection.h"
 #include "platform/runtime/Clock.h"
 
 #include <limits>
 
 namespace vl {
 
-namespace {
-
-// One read transaction over the stamp and the read that may follow: the
-// engine takes its read lock once for both, and both see the same state of
-// the file. Nothing when the table cannot be read (the read reports it).
-std::optional<ReadTransaction> Reading(TableFile& table)
-{
-    std::shared_ptr<DataConnection> connection;
-    QString name;
-    if (!table.Storage(connection, name))
-        return std::nullopt;
-    try {
-        return std::optional<ReadTransaction>(std::in_place, *connection);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
 std::optional<ScheduleRecord> DueTaskLookup::Next(bool& failed)
 {
     failed = false;
-    const std::optional<ReadTransaction> reading = Reading(Tables().Schedule);
+    // The stamp takes no lock: a table that stays as it was is not touched.
     const std::optional<Stamp> now = Current();
     if (now && stamp_ && StillValid(*now)) {
         // The clock decides alone while the table stays as it was; once the

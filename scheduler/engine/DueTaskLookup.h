@@ -1,7 +1,7 @@
 #pragma once
 // The next task in due order, read again only when it may have changed.
 // The Schedule table is read afresh when another connection has committed
-// to its data file (the engine's data version), when this program wrote
+// to its data file (the file's commit stamp), when this program wrote
 // through its own connection (the connection's change mark), when a run
 // joined or left the unstored runs, and when the clock reaches the task
 // found last; otherwise the task found last is still the next one.

@@ -1,7 +1,5 @@
 #include "scheduler/engine/TableStamp.h"
 
-#include "platform/data/Connection.h"
-
 namespace vl {
 
 std::optional<TableStamp> TableStamp::Of(TableFile& table)

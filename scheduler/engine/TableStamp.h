@@ -2,12 +2,12 @@
 // The state of a table's data file at one moment, to tell cheaply whether
 // anything may have changed since: another connection committed to the file
 // (the file's commit stamp, read without a lock where the file has a shared
-// log index: cheap enough for every tick), or this program wrote through its
-// own connection (the connection's change mark). Work that depends only on a
-// table's records keeps the stamp it read under and skips a repeat while
-// the stamp stays the same.
+// log index), or this program wrote through its own connection (the
+// connection's change mark). Work that depends only on a table's records
+// keeps the stamp it read under and skips a repeat while the stamp stays the
+// same.
 
-#include "platform/data/LogIndex.h"
+#include "platform/data/Connection.h"
 #include "platform/data/TableFile.h"
 
 #include <cstdint>
@@ -15,8 +15,6 @@
 #include <optional>
 
 namespace vl {
-
-class DataConnection;
 
 class TableStamp {
 public:
@@ -28,7 +26,7 @@ public:
 
 private:
     std::weak_ptr<DataConnection> connection_;
-    LogIndexHeader committed_{};
+    DataConnection::CommitStamp committed_{};
     uint64_t changeMark_ = 0;
 };
 

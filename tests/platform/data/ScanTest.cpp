@@ -276,6 +276,15 @@ TEST(ScanPlan, EveryStepSeeksTheKeysIndex)
                 if (!key.unique) {
                     EXPECT_TRUE(tableReads(parts.front())[0].contains("rowid")) << name;
                 }
+                // The parts as one statement: each still a seek, read in turn.
+                for (int beyond = 0; beyond < 2; ++beyond) {
+                    const std::string& all = sql.keys[k].stepAll[direction][inclusive][beyond];
+                    const int seeks = static_cast<int>(tableReads(all).filter("SEARCH Items USING INDEX").size());
+                    EXPECT_EQ(seeks, static_cast<int>(parts.size()) - (beyond && (inclusive || !key.unique) ? 1 : 0))
+                        << name << ": " << all;
+                    EXPECT_TRUE(tableReads(all).filter("SCAN Items").isEmpty()) << name;
+                    EXPECT_LT(costFromMiddle(all, key), 200 * static_cast<int>(parts.size())) << name << ": " << all;
+                }
             }
             const QStringList first = tableReads(sql.keys[k].first[direction]);
             ASSERT_EQ(first.size(), 1);
