@@ -46,8 +46,4 @@ inline constexpr char kPrintOutputFile[] = "libvl_print_output.so";
 // nullptr without it, and `error` says what is missing where.
 const PrintOutput* LoadPrintOutput(const QStringList& folders, QString& error);
 
-// The folders a program looks in: its own, then the programs' folder of the
-// build (for tests, which run beside it).
-QStringList PrintOutputFolders();
-
 } // namespace vl

@@ -3,6 +3,7 @@
 #include "platform/print/PreviewPlace.h"
 #include "platform/print/PrintOutputModule.h"
 #include "platform/print/ReportPainter.h"
+#include "platform/runtime/ProgramModule.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/WindowPosition.h"
 
@@ -26,7 +27,7 @@ void ShowFailure(const QString& text)
 const PrintOutput* Output(bool tell)
 {
     QString error;
-    const PrintOutput* output = LoadPrintOutput(PrintOutputFolders(), error);
+    const PrintOutput* output = LoadPrintOutput(ProgramModuleFolders(), error);
     if (!output && tell)
         ShowFailure(error);
     return output;

@@ -1,10 +1,10 @@
 #include "platform/widgets/QtSoundPlayer.h"
 
+#include "platform/runtime/ProgramModule.h"
 #include "platform/sound/WaveFile.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibrary>
 
 namespace vl {
 
@@ -12,17 +12,11 @@ namespace {
 
 using PlayWaveFile = bool (*)(const QString* path);
 
-// The module's player, found beside the program or in the programs' folder
-// of the build (for tests); nullptr without the module.
+// The module's player; nullptr without the module.
 PlayWaveFile LoadSoundOutput()
 {
-    const QString programs = QCoreApplication::applicationDirPath();
-    for (const QString& folder : {programs, programs + QStringLiteral("/../bin")}) {
-        QLibrary module(folder + QStringLiteral("/vl_sound_output"));
-        if (const auto play = reinterpret_cast<PlayWaveFile>(module.resolve("VlPlayWaveFile")))
-            return play; // a loaded module stays loaded
-    }
-    return nullptr;
+    return reinterpret_cast<PlayWaveFile>(
+        ResolveProgramModule(ProgramModuleFolders(), QStringLiteral("vl_sound_output"), "VlPlayWaveFile"));
 }
 
 } // namespace
