@@ -2,6 +2,8 @@
 
 #include "platform/data/NoCaseCollation.h"
 
+#include <algorithm>
+
 namespace vl {
 
 namespace {
@@ -14,6 +16,12 @@ std::string Parameter(size_t number)
     std::string mark("?");
     mark += std::to_string(number);
     return mark;
+}
+
+// Whether the field's column holds whole numbers.
+bool StoredWhole(const FieldDef& field)
+{
+    return !field.IsText() && field.type != FieldType::Real && field.type != FieldType::Decimal;
 }
 
 std::string Join(const std::vector<std::string>& items, const char* separator)
@@ -52,6 +60,17 @@ std::string Equalities(const std::vector<Part>& parts, size_t count)
     return terms.empty() ? std::string("1") : Join(terms, " AND ");
 }
 
+// Whether the records beyond a position's values can be sought as one
+// row-value bound: the engine seeks such a bound only in an index whose
+// columns all ascend, and only at or past its values (it would pass over the
+// records equal to them one by one), so the last component must be a whole
+// number whose next value stands in for "beyond".
+bool SeeksBeyondAsOne(const std::vector<Part>& parts)
+{
+    return parts.size() > 1 && parts.back().whole &&
+           std::none_of(parts.begin(), parts.end(), [](const Part& part) { return part.descending; });
+}
+
 // The parts of a step (see KeySql.h), each a seek of its own. A unique key
 // holds no other record with the position's values: a step past the position
 // skips that part.
@@ -66,6 +85,18 @@ std::vector<std::string> StepParts(const std::string& select, const std::vector<
         const char* op = backward ? (inclusive ? " <= " : " < ") : (inclusive ? " >= " : " > ");
         selects.push_back(select + " WHERE " + Equalities(parts, n) + " AND " + ptr + op + Parameter(n + 1) +
                           OrderBy(parts, n, backward) + limit);
+    }
+    if (SeeksBeyondAsOne(parts)) {
+        std::vector<std::string> columns;
+        std::vector<std::string> values;
+        for (size_t i = 0; i < n; ++i) {
+            columns.push_back(parts[i].column);
+            values.push_back(Parameter(i + 1) + parts[i].collate);
+        }
+        values.back() += backward ? " - 1" : " + 1";
+        selects.push_back(select + " WHERE (" + Join(columns, ", ") + ")" + (backward ? " <= (" : " >= (") +
+                          Join(values, ", ") + ")" + OrderBy(parts, 0, backward) + limit);
+        return selects;
     }
     for (size_t level = n; level >= 1; --level) {
         const Part& part = parts[level - 1];
@@ -152,10 +183,9 @@ TableSql BuildTableSql(const TableDef& def, const QString& tableName)
     for (const FieldDef& field : def.Fields()) {
         const std::string column = QuoteName(field.column);
         columns.push_back(column);
-        const char* type = field.IsText() ? " TEXT NOT NULL DEFAULT ''"
-                           : (field.type == FieldType::Real || field.type == FieldType::Decimal)
-                               ? " REAL NOT NULL DEFAULT 0"
-                               : " INTEGER NOT NULL DEFAULT 0";
+        const char* type = field.IsText()      ? " TEXT NOT NULL DEFAULT ''"
+                           : StoredWhole(field) ? " INTEGER NOT NULL DEFAULT 0"
+                                                : " REAL NOT NULL DEFAULT 0";
         definitions.push_back(column + type);
     }
     sql.columnList = ptr + ", " + Join(columns, ", ");
@@ -177,10 +207,12 @@ TableSql BuildTableSql(const TableDef& def, const QString& tableName)
         std::vector<Part> parts;
         std::vector<std::string> indexTerms;
         for (const KeyComponent& component : key.components) {
+            const FieldDef& field = def.Fields()[component.field];
             Part part;
-            part.column = QuoteName(def.Fields()[component.field].column);
+            part.column = QuoteName(field.column);
             part.collate = component.noCase ? collate : std::string();
             part.descending = component.descending;
+            part.whole = StoredWhole(field);
             indexTerms.push_back(part.column + part.collate + (part.descending ? " DESC" : ""));
             parts.push_back(part);
         }

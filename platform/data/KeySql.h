@@ -5,11 +5,13 @@
 //
 // Key steps walk the key's index from a position (key values, record
 // pointer) in parts that follow each other in key order: the records with the
-// same key values and a greater pointer; then, component by component from
-// the last, the records with the same leading values whose component lies
-// beyond the position's. Each part is one index seek on equal leading values
-// and one bound, so a step costs the same however many records share their
-// key values (a row-value comparison would pass over those one by one).
+// same key values and a greater pointer; then the records whose values lie
+// beyond the position's, as one row-value bound where the index allows it
+// (KeySql.cpp), else component by component from the last (the records with
+// the same leading values whose component lies beyond the position's). Each
+// part is one index seek, so a step costs the same however many records
+// share their key values (a row-value bound that took in the pointer would
+// pass over those one by one).
 
 #include "platform/data/TableDef.h"
 
@@ -28,6 +30,7 @@ struct KeySqlPart {
     std::string column;  // quoted
     std::string collate; // " COLLATE VL_NOCASE" or empty
     bool descending = false;
+    bool whole = false; // an integer column
 };
 
 struct KeySql {

@@ -84,8 +84,10 @@ TEST_F(KeyOrder, DuplicatesComeInRecordPointerOrderInEveryDirection)
 TEST_F(KeyOrder, EveryKeyWalksInKeyOrderThenPointer)
 {
     for (int i = 0; i < 60; ++i) {
-        ItemRecord item = Item(QStringLiteral("n%1").arg((i * 7) % 5), QStringLiteral("c%1").arg(i % 3),
-                               (i * 13) % 4, (i * 5) % 3);
+        // Names and codes differ in case too: a case-insensitive key must
+        // take them as equal wherever a walk resumes.
+        ItemRecord item = Item(QStringLiteral("%1%2").arg(i % 2 ? 'N' : 'n').arg((i * 7) % 5),
+                               QStringLiteral("%1%2").arg(i % 3 ? 'c' : 'C').arg(i % 3), (i * 13) % 4, (i * 5) % 3);
         item.Flag = static_cast<uint8_t>(i % 2);
         item.Grp = i % 4;
         Add(item);
@@ -118,6 +120,13 @@ TEST_F(KeyOrder, EveryKeyWalksInKeyOrderThenPointer)
     });
     check(ITM_KEYGROUPSEQ, [](const ItemRecord& a, const ItemRecord& b) {
         return std::tie(a.Grp, a.Seq) < std::tie(b.Grp, b.Seq);
+    });
+    check(ITM_KEYFLAGDATE, [](const ItemRecord& a, const ItemRecord& b) {
+        return std::tie(a.Flag, a.Date) < std::tie(b.Flag, b.Date);
+    });
+    check(ITM_KEYNAMECODE, [](const ItemRecord& a, const ItemRecord& b) {
+        const int name = CompareNoCase(a.Name.toUtf8(), b.Name.toUtf8());
+        return name != 0 ? name < 0 : CompareNoCase(a.Code.toUtf8(), b.Code.toUtf8()) < 0;
     });
 }
 

@@ -11,6 +11,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace vl::test {
 namespace {
 
@@ -265,7 +267,14 @@ TEST(ScanPlan, EveryStepSeeksTheKeysIndex)
         for (int direction = 0; direction < 2; ++direction) {
             for (int inclusive = 0; inclusive < 2; ++inclusive) {
                 const std::vector<std::string>& parts = sql.keys[k].step[direction][inclusive];
-                EXPECT_EQ(parts.size(), key.components.size() + (key.unique && !inclusive ? 0 : 1)) << name;
+                // One part past the position's values when every component
+                // ascends and the last is a whole number, else one per
+                // component.
+                const bool ascending = std::none_of(key.components.begin(), key.components.end(),
+                                                    [](const KeyComponent& c) { return c.descending; });
+                const bool wholeLast = !def.Fields()[key.components.back().field].IsText();
+                const size_t beyondParts = ascending && wholeLast ? 1 : key.components.size();
+                EXPECT_EQ(parts.size(), beyondParts + (key.unique && !inclusive ? 0 : 1)) << name;
                 for (const std::string& part : parts) {
                     const QStringList reads = tableReads(part);
                     ASSERT_EQ(reads.size(), 1) << name << ": " << reads.join(" / ").toStdString();

@@ -31,6 +31,8 @@ inline constexpr KeyRef ITM_KEYCODE{"ITM:KEYCODE"};
 inline constexpr KeyRef ITM_KEYNEWEST{"ITM:KEYNEWEST"};
 inline constexpr KeyRef ITM_KEYFLAGNEWEST{"ITM:KEYFLAGNEWEST"};
 inline constexpr KeyRef ITM_KEYGROUPSEQ{"ITM:KEYGROUPSEQ"};
+inline constexpr KeyRef ITM_KEYNAMECODE{"ITM:KEYNAMECODE"};
+inline constexpr KeyRef ITM_KEYFLAGDATE{"ITM:KEYFLAGDATE"};
 
 inline std::shared_ptr<const TableDef> ItemDefinition(const QString& fileName = QStringLiteral("TEST\\!Items"))
 {
@@ -55,6 +57,8 @@ inline std::shared_ptr<const TableDef> ItemDefinition(const QString& fileName = 
         .Key(ITM_KEYNEWEST, "Newest first", {Descending("ITM:Date"), Descending("ITM:Time")})
         .Key(ITM_KEYFLAGNEWEST, "Flag, newest first", {"ITM:Flag", Descending("ITM:Date")})
         .Key(ITM_KEYGROUPSEQ, "Sequence", {"ITM:Grp", "ITM:Seq"}, kUnique | kAutoNumber)
+        .Key(ITM_KEYNAMECODE, "Name and code", {"ITM:Name", "ITM:Code"})
+        .Key(ITM_KEYFLAGDATE, "Flag and date", {"ITM:Flag", "ITM:Date"})
         .InsertDefaults([](ItemRecord& r) { r.Flag = 1; r.Priority = 5; })
         .RangeCheck("ITM:Priority", 1, 10)
         .Build();
