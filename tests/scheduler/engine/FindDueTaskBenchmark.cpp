@@ -88,6 +88,13 @@ private:
 // costs more than a microsecond itself, which would count as the read's.
 enum Change : int64_t { kNoChange = 0, kOwnChange = 1, kOtherChange = 2 };
 
+using Moment = std::chrono::steady_clock::time_point;
+
+double SecondsSince(Moment start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
 class TableChange {
 public:
     TableChange(Change change) : change_(change)
@@ -142,9 +149,9 @@ void BM_FindDueTask(benchmark::State& state)
     for (auto _ : state) {
         if (changed)
             change.Make();
-        const auto start = std::chrono::steady_clock::now();
+        const Moment start = std::chrono::steady_clock::now();
         FindDueTask();
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.SetIterationTime(SecondsSince(start));
     }
     if (NextTaskText != QLatin1String("Next: Dated 0"))
         state.SkipWithError(qPrintable("wrong next task: " + NextTaskText));
@@ -183,10 +190,10 @@ void BM_PointerSeekAfterChange(benchmark::State& state)
     for (auto _ : state) {
         change.Make();
         pointer = pointer % kDatedTasks + 1;
-        const auto start = std::chrono::steady_clock::now();
+        const Moment start = std::chrono::steady_clock::now();
         if (!schedule.Get(pointer, task))
             state.SkipWithError("get failed");
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.SetIterationTime(SecondsSince(start));
     }
 }
 BENCHMARK(BM_PointerSeekAfterChange)
