@@ -124,8 +124,13 @@ void ShowRefusals(const QString& heading, const QStringList& refusals, const cha
 
 bool SeedDefaultHolidays(Table<HolidaysRecord>& holidays, Date today)
 {
-    QStringList refusals;
     Batch batch(holidays);
+    // Holidays already there are the user's (kept, say, through a repair that
+    // lost the configuration): the defaults never go on top of them.
+    const int64_t stored = holidays.Records();
+    if (stored > 0 || holidays.ErrorCode() != kNoError)
+        return Finish(batch, holidays, kDefaultHolidaysCaption, stored == 0);
+    QStringList refusals;
     for (const DefaultHoliday& holiday : DefaultHolidays(YearOf(today))) {
         const QString name = QLatin1String(holiday.name);
         switch (AddHoliday(holidays, holiday.date, name, holiday.rule)) {

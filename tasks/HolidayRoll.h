@@ -20,10 +20,11 @@ inline constexpr char kDefaultHolidaysKey[] = "DEFHOL";
 inline constexpr char kDefaultHolidaysCaption[] = "Default Holidays";
 inline constexpr char kHolidayRollCaption[] = "Holidays";
 
-// Adds the default holidays dated by the year of today (Christmas, New
-// Year, national days, the Easter holidays of this year; some with past
-// dates, which the roll-forward brings up to date). False when a file error
-// stopped it (a notice says which).
+// Fills an empty holiday list with the default holidays dated by the year
+// of today (Christmas, New Year, national days, the Easter holidays of this
+// year; some with past dates, which the roll-forward brings up to date); a
+// list that holds holidays is left as it is. False when a file error stopped
+// it (a notice says which).
 bool SeedDefaultHolidays(Table<HolidaysRecord>& holidays, Date today);
 
 // Moves every holiday dated before today on to its next date. One whose next

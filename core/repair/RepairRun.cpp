@@ -61,9 +61,14 @@ RepairRun::RepairRun(RepairOperation operation, std::vector<RepairRow>& rows, in
 {
 }
 
+void RepairRun::Agreed(const QString& path)
+{
+    agreedFiles_.insert(QFileInfo(path).absoluteFilePath());
+}
+
 std::optional<TableJob> RepairRun::Next(PromptService& prompt)
 {
-    while (!cancelled_ && next_ < order_.size()) {
+    while (!*cancelled_ && next_ < order_.size()) {
         current_ = order_[next_++];
         const RepairRow& row = rows_[current_];
         TableFile* file = Tables().FindTable(row.label);
@@ -74,12 +79,13 @@ std::optional<TableJob> RepairRun::Next(PromptService& prompt)
         job.definition = file->DefinitionPtr();
         job.fileName = file->Name();
         job.path = DataFileOf(row.label);
+        job.cancelled = cancelled_;
         if (operation_ == RepairOperation::Fix) {
             // A data file is repaired whole, and asked about, once per run.
             if (!askedFiles_.insert(job.path).second)
                 continue;
             job.declared = TablesInFile(job.path);
-            if (job.fileName.contains(QLatin1String("\\!")) &&
+            if (job.fileName.contains(QLatin1String("\\!")) && !agreedFiles_.count(job.path) &&
                 prompt.Message(MultiTableQuestion(job.path), QLatin1String(kMultiTableCaption),
                                PromptIcon::Exclamation, QLatin1String(kYesNo), 2) != 1)
                 continue;

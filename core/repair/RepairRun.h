@@ -10,6 +10,8 @@
 #include "core/repair/RepairTables.h"
 #include "core/repair/TableOperations.h"
 
+#include <atomic>
+#include <memory>
 #include <optional>
 #include <set>
 #include <vector>
@@ -26,12 +28,16 @@ public:
     RepairRun(RepairOperation operation, std::vector<RepairRow>& rows, int highlighted);
 
     RepairOperation Operation() const { return operation_; }
+    // The user has agreed to the repair of the data file at path already:
+    // it is not asked about again.
+    void Agreed(const QString& path);
     // The next table to work on, after any question it needs; none when the
     // run is over or cancelled. Needs the program's dictionary.
     std::optional<TableJob> Next(PromptService& prompt);
     // Takes the outcome of the table Next handed out.
     void Finish(const TableOutcome& outcome, PromptService& prompt);
-    void Cancel() { cancelled_ = true; }
+    // Stops the run; a repair in hand stops on the way.
+    void Cancel() { *cancelled_ = true; }
 
     // The row in hand (-1 before the first), and the tables (for a repair,
     // the data files) after it.
@@ -44,8 +50,9 @@ private:
     std::vector<int> order_;
     size_t next_ = 0;
     int current_ = -1;
-    bool cancelled_ = false;
+    std::shared_ptr<std::atomic<bool>> cancelled_ = std::make_shared<std::atomic<bool>>(false);
     std::set<QString> askedFiles_; // data files a repair has taken in hand
+    std::set<QString> agreedFiles_;
 };
 
 // Runs the operation to its end on this thread.

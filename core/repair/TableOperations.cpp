@@ -157,8 +157,13 @@ TableOutcome Fix(const TableJob& job, const RepairProgress& progress)
 {
     TableOutcome outcome;
     DataFileRepair repair;
-    const DataError error = RepairDataFile(job.path, repair, progress, job.declared);
+    const DataError error = RepairDataFile(job.path, repair, progress, job.declared,
+                                           [cancelled = job.cancelled] { return cancelled && *cancelled; });
     outcome.informed = true;
+    if (repair.cancelled) {
+        outcome.information = QStringLiteral("Cancelled: the file has been left as it was");
+        return outcome;
+    }
     if (error.code == kFileNotFound) {
         outcome.information = QStringLiteral("Error : ") + error.text;
         return outcome; // nothing to repair

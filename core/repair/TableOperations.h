@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -28,6 +29,8 @@ struct TableJob {
     // A repair's: the program's tables in that file, made again from their
     // declarations where the damaged file no longer describes them.
     std::vector<DeclaredTable> declared;
+    // Set when the user cancels: a repair stops on the way.
+    std::shared_ptr<const std::atomic<bool>> cancelled;
 };
 
 struct TableOutcome {

@@ -15,7 +15,11 @@
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <chrono>
+#include <iterator>
 #include <map>
+#include <thread>
 #include <vector>
 
 namespace vl {
@@ -153,9 +157,11 @@ public:
             insert.reset();
             return true;
         } catch (const SQLite::Exception& failure) {
-            insert.reset();
+            // A statement whose step failed fails its reset too: the next
+            // record gets a fresh one.
+            inserts_.erase(row.values.size());
             const int primary = failure.getErrorCode() & 0xff;
-            if (primary != SQLITE_CONSTRAINT && primary != SQLITE_MISMATCH)
+            if (primary != SQLITE_CONSTRAINT && primary != SQLITE_MISMATCH && primary != SQLITE_TOOBIG)
                 throw;
             return false;
         }
@@ -311,6 +317,22 @@ bool IsNumbering(SQLite::Database& fixed, const std::vector<SalvagedRow>& rows)
     return !rows.empty();
 }
 
+// Whether the records are the data layer's own descriptions of tables of the
+// repaired file (written again for the declared tables).
+bool IsCatalog(SQLite::Database& fixed, const std::vector<SalvagedRow>& rows)
+{
+    static const int kTypes[] = {SQLITE_TEXT, SQLITE_TEXT, SQLITE_INTEGER, SQLITE_TEXT, SQLITE_TEXT, SQLITE_TEXT};
+    for (const SalvagedRow& row : rows) {
+        if (row.values.size() != std::size(kTypes) || !Exists(fixed, "table", row.values[0].bytes))
+            return false;
+        for (size_t i = 0; i < row.values.size(); ++i) {
+            if (row.values[i].type != kTypes[i])
+                return false;
+        }
+    }
+    return !rows.empty();
+}
+
 // Numbering goes on after the highest number ever given, where it can still
 // be read.
 void KeepNumbering(SQLite::Database& fixed, const std::vector<SalvagedRow>& rows)
@@ -328,15 +350,27 @@ void KeepNumbering(SQLite::Database& fixed, const std::vector<SalvagedRow>& rows
     }
 }
 
+// Ends the repair when the user has cancelled it.
+void StopWhenCancelled(const std::function<bool()>& cancelled, DataFileRepair& result)
+{
+    if (cancelled && cancelled()) {
+        result.cancelled = true;
+        throw SQLite::Exception("the repair was cancelled", SQLITE_INTERRUPT);
+    }
+}
+
 // Writes every readable record of the file at source into a new file at
 // target, with the source's tables, keys and numbering, and checks the
 // result.
 void Salvage(const QString& source, const QString& target, const std::vector<DeclaredTable>& declared,
-             DataFileRepair& result, const std::function<void(int)>& progress)
+             DataFileRepair& result, const std::function<void(int)>& progress,
+             const std::function<bool()>& cancelled)
 {
     PageSalvage pages(source);
-    if (!pages.Readable())
-        throw SQLite::Exception("the file's header cannot be read", SQLITE_NOTADB);
+    if (!pages.Readable()) {
+        result.nothingReadable = true;
+        throw SQLite::Exception("no page of the file can be read", SQLITE_NOTADB);
+    }
     const std::vector<SalvagedSchemaEntry> schema = pages.Schema();
     SQLite::Database fixed(target.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     if (!RegisterNoCaseCollation(fixed.getHandle()))
@@ -360,9 +394,13 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
     };
     for (size_t i = 0; i < tables.size(); ++i) {
         SalvageTarget& table = *tables[i];
+        StopWhenCancelled(cancelled, result);
         if (table.Root() != 0) {
             int refused = 0;
+            int64_t read = 0;
             const PageSalvage::Walked walked = pages.WalkTable(table.Root(), [&](const SalvagedRow& row) {
+                if (++read % 1024 == 0)
+                    StopWhenCancelled(cancelled, result);
                 if (table.Add(row))
                     kept(table);
                 else
@@ -384,6 +422,7 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
     // Pages of records no table reached: a page goes to the one table, among
     // those that miss pages, that every record on it fits.
     for (uint32_t page : pages.UnreachedLeaves()) {
+        StopWhenCancelled(cancelled, result);
         std::vector<SalvagedRow> rows;
         if (!pages.ReadLeaf(page, rows) || rows.empty())
             continue;
@@ -391,6 +430,8 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
             KeepNumbering(fixed, rows);
             continue;
         }
+        if (IsCatalog(fixed, rows))
+            continue;
         SalvageTarget* owner = nullptr;
         int owners = 0;
         for (const std::unique_ptr<SalvageTarget>& table : tables) {
@@ -407,10 +448,15 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
             continue;
         }
         ++owner->placedPages;
+        bool refused = false;
         for (const SalvagedRow& row : rows) {
             if (owner->Add(row))
                 kept(*owner);
+            else
+                refused = true;
         }
+        if (refused)
+            lost(QString::fromStdString(owner->Name()), 1);
     }
     // A damaged first page of a table that no page was found for: it held
     // the records itself.
@@ -431,87 +477,287 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
         throw SQLite::Exception("the repaired copy is still damaged: " + left.first().toStdString());
 }
 
-// Keeps the damaged file under a name of its own beside it.
+QString LogOf(const QString& path) { return path + QStringLiteral("-wal"); }
+
+bool HasLog(const QString& path) { return QFileInfo(LogOf(path)).size() > 0; }
+
+bool CopyFile(const QString& from, const QString& to)
+{
+    QFile::remove(to);
+    if (QFile::copy(from, to))
+        return true;
+    QFile::remove(to); // what a full disk left of it
+    return false;
+}
+
+// Keeps the damaged file, byte for byte, under a name of its own beside it;
+// with its log, when it has one, beside the copy, so that the pair reads as
+// the file did.
 QString KeepDamagedCopy(const QString& path)
 {
     QString copy = path + QStringLiteral(".damaged");
-    for (int n = 2; QFile::exists(copy); ++n)
+    for (int n = 2; QFile::exists(copy) || QFile::exists(LogOf(copy)); ++n)
         copy = path + QStringLiteral(".damaged%1").arg(n);
-    QFile original(path);
-    if (!original.copy(copy))
-        throw SQLite::Exception("cannot keep a copy of the damaged file: " + original.errorString().toStdString());
+    if (!CopyFile(path, copy) || (HasLog(path) && !CopyFile(LogOf(path), LogOf(copy)))) {
+        QFile::remove(copy);
+        throw SQLite::Exception("cannot keep a copy of the damaged file " + path.toStdString());
+    }
     return copy;
 }
+
+void RemoveCopy(const QString& copy)
+{
+    QFile::remove(copy);
+    QFile::remove(LogOf(copy));
+    QFile::remove(copy + QStringLiteral("-shm"));
+}
+
+bool SameBytes(const QString& one, const QString& other)
+{
+    QFile a(one);
+    QFile b(other);
+    const bool openA = a.open(QIODevice::ReadOnly);
+    const bool openB = b.open(QIODevice::ReadOnly);
+    if (!openA || !openB)
+        return openA == openB;
+    if (a.size() != b.size())
+        return false;
+    while (!a.atEnd()) {
+        if (a.read(1 << 20) != b.read(1 << 20))
+            return false;
+    }
+    return true;
+}
+
+// What the header of the file says that its length belies: a page count
+// past the end of the file (the engine reads such a file only as far as it
+// goes, and the program's connections refuse it).
+QStringList HeaderFindings(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray header = file.read(100);
+    const auto be = [&header](int at) {
+        uint32_t value = 0;
+        for (int i = 0; i < 4; ++i)
+            value = value << 8 | static_cast<uint8_t>(header[at + i]);
+        return value;
+    };
+    if (header.size() < 100 || !header.startsWith("SQLite format 3"))
+        return {};
+    const uint32_t size = static_cast<uint8_t>(header[16]) << 8 | static_cast<uint8_t>(header[17]);
+    const int64_t pageSize = size == 1 ? 65536 : size;
+    const int64_t pages = be(28);
+    if (pageSize < 512 || be(24) != be(92) || pages * pageSize <= file.size())
+        return {};
+    return {QStringLiteral("the header gives %1 pages, the file holds %2").arg(pages).arg(file.size() / pageSize)};
+}
+
+// The file in hand: a connection of its own, which holds it alone from its
+// first read on, so that nobody writes between the copy and the
+// replacement. It reads, and writes only the replacement: it does not fold
+// a log into the file on closing, and an empty log it made goes with it.
+class HeldFile {
+public:
+    explicit HeldFile(const QString& path)
+        : path_(path), hadLog_(QFileInfo::exists(LogOf(path))),
+          db_(std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE, LockWait()))
+    {
+        sqlite3_db_config(db_->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        if (!RegisterNoCaseCollation(db_->getHandle()))
+            throw SQLite::Exception("cannot register the key collation");
+        db_->exec("PRAGMA locking_mode = EXCLUSIVE");
+        // A damaged list of tables does not stop the repair: the records are
+        // read from the pages. (Statements other than these need the list
+        // read; a transaction ended by rolling back does not.) A file cut
+        // short is read as far as it goes, where the engine would refuse to
+        // open it at all.
+        db_->exec("PRAGMA writable_schema = ON");
+        try {
+            db_->exec("BEGIN EXCLUSIVE");
+            try {
+                db_->execAndGet("SELECT COUNT(*) FROM sqlite_master");
+                db_->exec("COMMIT");
+            } catch (const SQLite::Exception& failure) {
+                if (!IsDamage(failure))
+                    throw;
+                db_->exec("ROLLBACK");
+            }
+        } catch (const SQLite::Exception& failure) {
+            if (!IsDamage(failure))
+                throw;
+            LockWholly(); // the header does not read: no transaction starts
+        }
+    }
+    ~HeldFile()
+    {
+        db_.reset(); // the log is the connection's until it closes
+        if (!hadLog_ && QFileInfo::exists(LogOf(path_)) && QFileInfo(LogOf(path_)).size() == 0)
+            QFile::remove(LogOf(path_));
+    }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+    SQLite::Database& Db() { return *db_; }
+
+    // Replaces the content of the file with that of the file at from, in
+    // one transaction of the file; a file whose header no longer reads is
+    // written over directly (the damaged copy is kept).
+    void Replace(const QString& from)
+    {
+        try {
+            SQLite::Database fixed(from.toStdString(), SQLite::OPEN_READONLY);
+            SQLite::Backup replace(*db_, fixed);
+            replace.executeStep(-1);
+        } catch (const SQLite::Exception& failure) {
+            if (!IsDamage(failure))
+                throw;
+            Overwrite(from);
+            return;
+        }
+        // The replacement is in: the log goes into the file on closing.
+        sqlite3_db_config(db_->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
+    }
+
+private:
+    sqlite3_file* File()
+    {
+        sqlite3_file* file = nullptr;
+        sqlite3_file_control(db_->getHandle(), "main", SQLITE_FCNTL_FILE_POINTER, &file);
+        if (!file || !file->pMethods)
+            throw SQLite::Exception("cannot open the file", SQLITE_CANTOPEN);
+        return file;
+    }
+
+    // Takes the file's exclusive lock through the connection's own handle,
+    // waiting for another user as long as the program's lock wait; the
+    // connection keeps it (its locking mode is exclusive).
+    void LockWholly()
+    {
+        sqlite3_file* file = File();
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(LockWait());
+        for (;;) {
+            int code = file->pMethods->xLock(file, SQLITE_LOCK_SHARED);
+            if (code == SQLITE_OK)
+                code = file->pMethods->xLock(file, SQLITE_LOCK_EXCLUSIVE);
+            if (code == SQLITE_OK)
+                return;
+            if (code != SQLITE_BUSY || std::chrono::steady_clock::now() >= until)
+                throw SQLite::Exception("the file is in use", code);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+
+    // Writes the bytes of the file at from over the file, through this
+    // connection's own handle (which holds the lock), and empties its log,
+    // whose pages belong to the content replaced.
+    void Overwrite(const QString& from)
+    {
+        QFile source(from);
+        if (!source.open(QIODevice::ReadOnly))
+            throw SQLite::Exception("cannot read the repaired copy");
+        const QByteArray bytes = source.readAll();
+        sqlite3_file* file = File();
+        sqlite3_file* log = nullptr;
+        sqlite3_file_control(db_->getHandle(), "main", SQLITE_FCNTL_JOURNAL_POINTER, &log);
+        // The handle writes a page at a time (at most 64 KiB).
+        constexpr qsizetype kChunk = 65536;
+        int code = SQLITE_OK;
+        for (qsizetype at = 0; code == SQLITE_OK && at < bytes.size(); at += kChunk)
+            code = file->pMethods->xWrite(file, bytes.constData() + at,
+                                          static_cast<int>(std::min(kChunk, bytes.size() - at)), at);
+        if (code == SQLITE_OK)
+            code = file->pMethods->xTruncate(file, bytes.size());
+        if (code == SQLITE_OK)
+            code = file->pMethods->xSync(file, SQLITE_SYNC_FULL);
+        if (code == SQLITE_OK && log && log->pMethods)
+            code = log->pMethods->xTruncate(log, 0);
+        if (code != SQLITE_OK)
+            throw SQLite::Exception("cannot write the file", code);
+    }
+
+    QString path_;
+    bool hadLog_;
+    std::unique_ptr<SQLite::Database> db_;
+};
 
 } // namespace
 
 DataError RepairDataFile(const QString& path, DataFileRepair& result, const std::function<void(int)>& progress,
-                         const std::vector<DeclaredTable>& declared)
+                         const std::vector<DeclaredTable>& declared, const std::function<bool()>& cancelled)
 {
     result = DataFileRepair();
     if (!QFileInfo::exists(path))
         return DataError::Make(kFileNotFound, path);
     const QString fixPath = path + QStringLiteral(".fix");
+    const QString workPath = path + QStringLiteral(".work");
+    QString kept;
+    bool overwriting = false;
     try {
-        // A connection of its own that does not read the file's list of
-        // tables on opening, as the program's connections do.
-        SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE, LockWait());
-        if (!RegisterNoCaseCollation(db.getHandle()))
-            throw SQLite::Exception("cannot register the key collation");
-        // From the first read on, this connection holds the file alone until
-        // it closes: nobody writes between the copy and the replacement.
-        // A damaged list of tables does not stop the repair: the records
-        // are read from the pages.
-        db.exec("PRAGMA locking_mode = EXCLUSIVE");
-        // (Statements other than these need the list read; a transaction
-        // ended by rolling back does not.) A file cut short is read as far
-        // as it goes, where the engine would refuse to open it at all.
-        db.exec("PRAGMA writable_schema = ON");
-        db.exec("BEGIN EXCLUSIVE");
-        try {
-            db.execAndGet("SELECT COUNT(*) FROM sqlite_master");
-            db.exec("COMMIT");
-        } catch (const SQLite::Exception& failure) {
-            if (!IsDamage(failure))
-                throw;
-            db.exec("ROLLBACK");
+        // The damaged file is kept before anything opens it; a failure on
+        // the way removes the copy and leaves the file as it was.
+        kept = KeepDamagedCopy(path);
+        HeldFile held(path);
+        // Another program may have written between the copy and the lock.
+        if (!SameBytes(path, kept) || HasLog(path) != HasLog(kept) ||
+            (HasLog(path) && !SameBytes(LogOf(path), LogOf(kept)))) {
+            RemoveCopy(kept);
+            kept = KeepDamagedCopy(path);
         }
-        // Everything committed moves from the log into the file, so that the
-        // kept copy of the file holds it too, and the pages read hold it.
-        const int checkpoint =
-            sqlite3_wal_checkpoint_v2(db.getHandle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
-        if (checkpoint != SQLITE_OK)
-            throw SQLite::Exception(db.getHandle(), checkpoint);
-        result.findings = Findings(db);
+        result.findings = HeaderFindings(path) + Findings(held.Db());
         // Bytes after the last page are no part of the file: the repaired
         // copy leaves them out.
         if (result.findings.isEmpty()) {
+            SQLite::Database& db = held.Db();
             const int64_t length =
                 db.execAndGet("PRAGMA page_count").getInt64() * db.execAndGet("PRAGMA page_size").getInt64();
             const int64_t after = QFileInfo(path).size() - length;
             if (after > 0)
                 result.findings.append(QStringLiteral("%1 bytes after the last page").arg(after));
         }
-        if (result.findings.isEmpty())
+        if (result.findings.isEmpty()) {
+            RemoveCopy(kept);
             return DataError();
+        }
 
         QFile::remove(fixPath); // left by a repair that was interrupted
-        Salvage(path, fixPath, declared, result, progress);
-        result.damagedCopy = KeepDamagedCopy(path);
-        {
-            SQLite::Database fixed(fixPath.toStdString(), SQLite::OPEN_READONLY);
-            SQLite::Backup replace(db, fixed);
-            replace.executeStep(-1);
+        // Records still in the log are read from a copy into which it is
+        // folded; the file itself stays as it is.
+        QString source = path;
+        if (HasLog(kept)) {
+            RemoveCopy(workPath);
+            if (!CopyFile(kept, workPath) || !CopyFile(LogOf(kept), LogOf(workPath)))
+                throw SQLite::Exception("cannot copy the damaged file to read it");
+            SQLite::Database work(workPath.toStdString(), SQLite::OPEN_READWRITE);
+            const int checkpoint =
+                sqlite3_wal_checkpoint_v2(work.getHandle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+            if (checkpoint != SQLITE_OK && checkpoint != SQLITE_CORRUPT && checkpoint != SQLITE_NOTADB)
+                throw SQLite::Exception(work.getHandle(), checkpoint);
+            source = workPath;
         }
+        Salvage(source, fixPath, declared, result, progress, cancelled);
+        RemoveCopy(workPath);
+        StopWhenCancelled(cancelled, result);
+        overwriting = true;
+        held.Replace(fixPath);
+        result.damagedCopy = kept;
         result.replaced = true;
         QFile::remove(fixPath);
         return DataError();
     } catch (const std::exception& failure) {
         QFile::remove(fixPath);
         QFile::remove(fixPath + QStringLiteral("-journal"));
-        if (!result.damagedCopy.isEmpty())
-            QFile::remove(result.damagedCopy); // the original is still in place
+        RemoveCopy(workPath);
+        // A replacement that stopped part way is taken back from the copy,
+        // which stays where that fails.
+        if (overwriting && !kept.isEmpty() && !SameBytes(path, kept))
+            CopyFile(kept, path);
         result.damagedCopy.clear();
+        if (!kept.isEmpty() && (!overwriting || SameBytes(path, kept)))
+            RemoveCopy(kept);
+        else
+            result.damagedCopy = kept;
         result.replaced = false;
         result.recordsKept = 0;
         return EngineError(failure, path);

@@ -1,11 +1,13 @@
 #pragma once
-// Repair of a damaged data file. The file is checked; when it is damaged,
-// every record that can still be read is copied into a new file beside it,
-// the new file is checked, the damaged file is kept as a copy, and only then
-// does the new content replace the old, in one transaction of the file
-// itself. Any failure on the way (a full disk, a file another program
-// holds, a file of which no record can be read) leaves the original exactly
-// as it was.
+// Repair of a damaged data file. The file is kept as a copy, byte for byte,
+// before anything opens it, then checked; when it is damaged, every record
+// that can still be read is copied into a new file beside it, the new file
+// is checked, and only then does the new content replace the old, in one
+// transaction of the file itself (written over directly when its header no
+// longer reads). Nothing else writes to the file. Any failure on the way (a
+// full disk, a file another program holds, a file of which no page can be
+// read, a cancel) removes the copy and leaves the original exactly as it
+// was.
 //
 // The records are read from the file's pages directly (PageSalvage.h), so
 // that damage to the file's own list of tables loses only what is on the
@@ -36,6 +38,7 @@ struct DataFileRepair {
     std::map<QString, int> unreadableIn;
     QStringList tablesLost;   // tables the file no longer describes, with their records
     bool nothingReadable = false; // the repair failed: no record could be read
+    bool cancelled = false;       // the user stopped the repair
     QString damagedCopy;      // where the damaged file was kept
 };
 
@@ -49,9 +52,11 @@ struct DeclaredTable {
 // the file to itself: while another program (or another table of this one)
 // has it open, it fails with error 32 after the lock wait. progress, when
 // given, hears the share of the tables copied (0-100). declared: the tables
-// the program keeps in the file.
+// the program keeps in the file. cancelled, when given, is asked on the way;
+// once it says so the repair stops and leaves the file as it was.
 DataError RepairDataFile(const QString& path, DataFileRepair& result,
                          const std::function<void(int percent)>& progress = {},
-                         const std::vector<DeclaredTable>& declared = {});
+                         const std::vector<DeclaredTable>& declared = {},
+                         const std::function<bool()>& cancelled = {});
 
 } // namespace vl

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace vl {
@@ -131,6 +132,28 @@ bool SchemaEntry(const SalvagedRow& row, SalvagedSchemaEntry& entry)
     return true;
 }
 
+// Whether a page reads as a page of a tree holding at least one entry: its
+// kind, its count of entries and where they start agree with its size, and
+// every entry lies within the page.
+bool TreePage(const std::string& page, int usable)
+{
+    const uint8_t type = static_cast<uint8_t>(page[0]);
+    if (type != kTableInterior && type != kTableLeaf && type != kIndexInterior && type != kIndexLeaf)
+        return false;
+    const int headerSize = type == kTableInterior || type == kIndexInterior ? 12 : 8;
+    const int cells = static_cast<int>(Be(page, 3, 2));
+    const uint32_t start = Be(page, 5, 2);
+    const int content = start == 0 ? 65536 : static_cast<int>(start);
+    if (cells == 0 || headerSize + 2 * cells > content || content > usable)
+        return false;
+    for (int i = 0; i < cells; ++i) {
+        const int at = static_cast<int>(Be(page, headerSize + 2 * i, 2));
+        if (at < content || at >= usable)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 PageSalvage::PageSalvage(const QString& path) : file_(path)
@@ -138,23 +161,52 @@ PageSalvage::PageSalvage(const QString& path) : file_(path)
     if (!file_.open(QIODevice::ReadOnly))
         return;
     const QByteArray header = file_.read(100);
-    if (header.size() < 100 || std::memcmp(header.constData(), kMagic, sizeof kMagic) != 0)
-        return;
     const std::string bytes = header.toStdString();
-    const uint32_t size = Be(bytes, 16, 2);
+    const uint32_t size = header.size() == 100 ? Be(bytes, 16, 2) : 0;
     const int pageSize = size == 1 ? 65536 : static_cast<int>(size);
-    // Texts are taken over as they are stored: UTF-8, as the program writes them.
-    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0 || Be(bytes, 56, 4) > 1)
+    if (header.size() == 100 && std::memcmp(header.constData(), kMagic, sizeof kMagic) == 0 && pageSize >= 512 &&
+        (pageSize & (pageSize - 1)) == 0 && static_cast<uint8_t>(bytes[20]) < pageSize - 480) {
+        // Texts are taken over as they are stored: UTF-8, as the program writes them.
+        if (Be(bytes, 56, 4) > 1)
+            return;
+        pageSize_ = pageSize;
+        usable_ = pageSize - static_cast<uint8_t>(bytes[20]);
+        userVersion_ = static_cast<int>(Be(bytes, 60, 4));
+        // The page count of the header holds while the file's change
+        // counter says it was written with it and the file is that long;
+        // otherwise the file's length tells.
+        const uint32_t filePages = static_cast<uint32_t>(std::min<qint64>(file_.size() / pageSize, UINT32_MAX));
+        const uint32_t headerPages = Be(bytes, 28, 4);
+        pageCount_ = headerPages > 0 && headerPages <= filePages && Be(bytes, 24, 4) == Be(bytes, 92, 4)
+                         ? headerPages
+                         : filePages;
+        ReadFreeList(Be(bytes, 32, 4), Be(bytes, 36, 4));
         return;
-    pageSize_ = pageSize;
-    usable_ = pageSize - static_cast<uint8_t>(bytes[20]);
-    userVersion_ = static_cast<int>(Be(bytes, 60, 4));
-    // The page count of the header holds while the file's change counter
-    // says it was written with it; otherwise the file's length tells.
-    const uint32_t filePages = static_cast<uint32_t>((file_.size() + pageSize - 1) / pageSize);
-    const uint32_t headerPages = Be(bytes, 28, 4);
-    pageCount_ = headerPages > 0 && Be(bytes, 24, 4) == Be(bytes, 92, 4) ? headerPages : filePages;
-    ReadFreeList(Be(bytes, 32, 4), Be(bytes, 36, 4));
+    }
+    pageSize_ = GuessPageSize();
+    usable_ = pageSize_;
+    pageCount_ = pageSize_ > 0 ? static_cast<uint32_t>(std::min<qint64>(file_.size() / pageSize_, UINT32_MAX)) : 0;
+}
+
+int PageSalvage::GuessPageSize()
+{
+    int best = 0;
+    int64_t bestPages = 0;
+    for (int size = 512; size <= 65536; size *= 2) {
+        int64_t pages = 0;
+        const qint64 count = file_.size() / size;
+        for (qint64 number = 1; number < count; ++number) { // page 1 is the damaged one
+            if (!file_.seek(number * size))
+                break;
+            const std::string bytes = file_.read(size).toStdString();
+            pages += static_cast<int>(bytes.size()) == size && TreePage(bytes, size) ? 1 : 0;
+        }
+        if (pages > bestPages) {
+            best = size;
+            bestPages = pages;
+        }
+    }
+    return best;
 }
 
 bool PageSalvage::Load(uint32_t number, Page& page)
@@ -228,7 +280,8 @@ bool PageSalvage::Cell(const Page& page, int index, SalvagedRow& row)
         return false;
     row.rowid = static_cast<int64_t>(rowid);
     row.values.clear();
-    return DecodeRecord(record, row.values);
+    // A record without values is no record: zeroed bytes read as one.
+    return DecodeRecord(record, row.values) && !row.values.empty();
 }
 
 bool PageSalvage::LeafRows(const Page& page, std::vector<SalvagedRow>& rows)

@@ -6,6 +6,10 @@
 // or a record that does not decode is passed over and counted, never guessed
 // at. Pages that no table reaches any longer (their parent page is damaged)
 // are offered apart, so that their records can still be placed.
+//
+// Every read stays within the file's real length, whatever its header says.
+// A file whose header no longer reads is read under the page size at which
+// most of its pages read as pages of a tree.
 
 #include <QFile>
 #include <QString>
@@ -45,7 +49,7 @@ class PageSalvage {
 public:
     explicit PageSalvage(const QString& path);
 
-    // The file starts with a readable header (its page size is known).
+    // The file's page size is known: from its header, or from its pages.
     bool Readable() const { return pageSize_ > 0; }
     int PageSize() const { return pageSize_; }
     int UserVersion() const { return userVersion_; }
@@ -82,6 +86,9 @@ private:
     };
 
     bool Load(uint32_t number, Page& page);
+    // The page size under which most pages of a file without a readable
+    // header read as pages of a tree; 0 when none does.
+    int GuessPageSize();
     // The records of a leaf, each checked; false when one did not decode.
     bool LeafRows(const Page& page, std::vector<SalvagedRow>& rows);
     bool Cell(const Page& page, int index, SalvagedRow& row);
@@ -94,7 +101,7 @@ private:
     QFile file_;
     int pageSize_ = 0;
     int usable_ = 0;
-    uint32_t pageCount_ = 0;
+    uint32_t pageCount_ = 0; // whole pages within the file's length
     int userVersion_ = 0;
     std::set<uint32_t> reached_; // pages a walk has read (overflow pages included)
     std::set<uint32_t> free_;

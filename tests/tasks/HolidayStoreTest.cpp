@@ -183,6 +183,13 @@ TEST_F(HolidayStoreTest, TheProgramSeedsOnceAndRollsOnceADay)
     TickRoutines().rollHolidays(); // no second default list, and the passed holiday goes
     EXPECT_EQ(holidays.Records(), 16);
     EXPECT_FALSE(HolidayOn(holidays, Day(2025, 6, 1)));
+
+    // The configuration lost (a repair kept the holidays only): no defaults on top.
+    PutConfigValue(kDefaultHolidaysKey, QString());
+    clock.Set(Day(2025, 6, 3), 1);
+    TickRoutines().rollHolidays();
+    EXPECT_EQ(holidays.Records(), 16);
+    EXPECT_EQ(GetConfigValue(kDefaultHolidaysKey), "Y");
     TickRoutines() = {};
 }
 

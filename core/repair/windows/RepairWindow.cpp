@@ -223,10 +223,25 @@ void RepairWindow::SetRunning(bool running)
 
 void RepairWindow::Start(RepairOperation operation)
 {
+    StartRun(operation, QString());
+}
+
+void RepairWindow::RepairAgreedFile(const QString& path)
+{
+    if (run_)
+        return;
+    TagDataFile(path);
+    StartRun(RepairOperation::Fix, path);
+}
+
+void RepairWindow::StartRun(RepairOperation operation, const QString& agreedFile)
+{
     if (run_)
         return;
     RefreshTagIcons(rows_);
     run_ = std::make_unique<RepairRun>(operation, rows_, list_->currentRow());
+    if (!agreedFile.isEmpty())
+        run_->Agreed(agreedFile);
     SetRunning(true);
     StartNextTable();
 }

@@ -44,6 +44,9 @@ public:
 
     // Starts the operation over the tagged rows (or the highlighted one).
     void Start(RepairOperation operation);
+    // Tags the tables of the data file at path and repairs it, asking
+    // nothing more: the user has chosen its repair already.
+    void RepairAgreedFile(const QString& path);
     // Tags the tables kept in the data file at path, and only them.
     void TagDataFile(const QString& path);
 
@@ -55,6 +58,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void StartRun(RepairOperation operation, const QString& agreedFile);
     void StartNextTable();
     void TableDone();
     void ShowRows();

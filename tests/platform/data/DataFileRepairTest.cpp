@@ -1,5 +1,6 @@
-// Repair of damaged data files: real files with pages overwritten, a file
-// another connection holds, and a disk that fills up during the repair.
+// Repair of damaged data files: real files with pages zeroed or overwritten,
+// cut short or lengthened, a file another connection holds, a disk that
+// fills up during the repair, and a repair cancelled.
 
 #include "DataFileFaults.h"
 #include "TestTables.h"
@@ -9,8 +10,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 namespace vl::test {
@@ -56,21 +59,110 @@ protected:
     }
 };
 
+// Where the records and keys of the test file lie.
+struct Layout {
+    int pageSize = 0;
+    std::vector<std::pair<int64_t, int>> itemLeaves; // page, records on it
+    int64_t keyLeaf = 0;
+
+    int64_t Offset(int64_t page) const { return (page - 1) * pageSize; }
+    std::pair<int64_t, int> MiddleLeaf() const { return itemLeaves[itemLeaves.size() / 2]; }
+    // The records on the pages before the offset.
+    int64_t RecordsBefore(int64_t offset) const
+    {
+        int64_t records = 0;
+        for (const auto& [page, count] : itemLeaves)
+            records += Offset(page + 1) <= offset ? count : 0;
+        return records;
+    }
+};
+
+Layout LayoutOf(const QString& path, const QString& key)
+{
+    Layout layout;
+    SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
+    layout.pageSize = db.execAndGet("PRAGMA page_size").getInt();
+    SQLite::Statement leaves(db, "SELECT pageno, ncell, name FROM dbstat WHERE pagetype = 'leaf' ORDER BY pageno");
+    while (leaves.executeStep()) {
+        if (leaves.getColumn(2).getString() == "Items")
+            layout.itemLeaves.emplace_back(leaves.getColumn(0).getInt64(), leaves.getColumn(1).getInt());
+        else if (leaves.getColumn(2).getString() == key.toStdString())
+            layout.keyLeaf = leaves.getColumn(0).getInt64();
+    }
+    return layout;
+}
+
+// Bytes no page of the file format reads as (the same on every run).
+QByteArray Noise(int64_t size)
+{
+    QRandomGenerator random(7);
+    QByteArray bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random.bounded(256));
+    return bytes;
+}
+
+void Overwrite(const QString& path, int64_t offset, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(offset));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
 TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
 {
+    const QByteArray sound = Bytes("TEST.TPS");
+    const Layout at = LayoutOf("TEST.TPS", KeyName());
+    ASSERT_GT(at.itemLeaves.size(), 4u);
+    ASSERT_GT(at.keyLeaf, 0);
+    const int page = at.pageSize;
+    const int64_t leaf = at.Offset(at.MiddleLeaf().first);
+    const int64_t end = sound.size();
+    const int64_t cut = at.Offset(at.MiddleLeaf().first + 1);
+    const QByteArray zeros(page, '\0');
+    // How many records come back: every one, every one off the damaged page
+    // (lost: those on it), more than those, or those before the offset.
+    enum class Kept { All, OffTheLeaf, AtLeastOffTheLeaf, Before, None };
     struct Case {
         const char* name;
-        QString object; // what gets damaged; empty: nothing
-        bool wholePage;
-        bool allKept;   // every record is read back
+        std::function<void()> damage; // none: a sound file
+        Kept kept;
+        int64_t offset = 0; // for Before
     };
+    const auto write = [](int64_t offset, QByteArray bytes) { return [=] { Overwrite("TEST.TPS", offset, bytes); }; };
+    const auto cutAt = [](int64_t size) { return [=] { ASSERT_TRUE(QFile::resize("TEST.TPS", size)); }; };
     const Case cases[] = {
-        {"sound file", QString(), false, true},
-        {"damaged key page", KeyName(), false, true},
-        {"damaged record page", QStringLiteral("Items"), true, false},
-        {"half a record page damaged", QStringLiteral("Items"), false, false},
+        {"sound file", nullptr, Kept::All},
+        {"damaged key page", [&] { ASSERT_TRUE(DamagePage("TEST.TPS", KeyName(), false)); }, Kept::All},
+        {"key page zeroed", write(at.Offset(at.keyLeaf), zeros), Kept::All},
+        {"key page of random bytes", write(at.Offset(at.keyLeaf), Noise(page)), Kept::All},
+        {"damaged record page", [&] { ASSERT_TRUE(DamagePage("TEST.TPS", "Items", true)); }, Kept::OffTheLeaf},
+        {"half a record page damaged", [&] { ASSERT_TRUE(DamagePage("TEST.TPS", "Items", false)); },
+         Kept::AtLeastOffTheLeaf},
+        {"record page zeroed", write(leaf, zeros), Kept::OffTheLeaf},
+        {"record page's records zeroed", write(leaf + page / 2, zeros.left(page / 2)), Kept::AtLeastOffTheLeaf},
+        {"record page of random bytes", write(leaf, Noise(page)), Kept::OffTheLeaf},
+        {"record page copied over the next", write(leaf, sound.mid(at.Offset(at.itemLeaves[at.itemLeaves.size() / 2 - 1].first), page)),
+         Kept::OffTheLeaf},
+        {"list of tables zeroed", write(100, zeros.left(page - 100)), Kept::All},
+        {"list of tables of random bytes", write(100, Noise(page - 100)), Kept::All},
+        {"first page zeroed", write(0, zeros), Kept::All},
+        {"first page of random bytes", write(0, Noise(page)), Kept::All},
+        {"page count past the end", write(28, QByteArray(4, '\xFF')), Kept::All},
+        {"page count past the end, list of tables zeroed",
+         [&] {
+             Overwrite("TEST.TPS", 28, QByteArray::fromHex("FFFFFF00"));
+             Overwrite("TEST.TPS", 100, zeros.left(page - 100));
+         },
+         Kept::All},
+        {"file cut in the middle of a page", cutAt(cut + page / 2), Kept::Before, cut},
+        {"file cut after a page", cutAt(cut), Kept::Before, cut},
+        {"zeros after the end", write(end, zeros.left(page / 2)), Kept::All},
+        {"random bytes after the end", write(end, Noise(3 * page)), Kept::All},
+        {"every page zeroed", write(0, QByteArray(end, '\0')), Kept::None},
     };
-    const QByteArray sound = Bytes("TEST.TPS");
+    const std::vector<DeclaredTable> declared = {{QStringLiteral("Items"), ItemDefinition()}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         for (const QString& name : QDir().entryList({"TEST.TPS*"}))
@@ -80,20 +172,29 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(sound);
         }
-        if (!c.object.isEmpty()) {
-            ASSERT_TRUE(DamagePage("TEST.TPS", c.object, c.wholePage));
-        }
+        if (c.damage)
+            c.damage();
         const QByteArray before = Bytes("TEST.TPS");
 
         DataFileRepair repair;
         std::vector<int> progress;
-        const DataError error = RepairDataFile("TEST.TPS", repair, [&](int percent) { progress.push_back(percent); });
+        const DataError error =
+            RepairDataFile("TEST.TPS", repair, [&](int percent) { progress.push_back(percent); }, declared);
+        if (c.kept == Kept::None) {
+            EXPECT_FALSE(error.Ok());
+            EXPECT_TRUE(repair.nothingReadable);
+            EXPECT_FALSE(repair.replaced);
+            EXPECT_EQ(Bytes("TEST.TPS"), before) << "left as it was";
+            EXPECT_EQ(QDir().entryList({"TEST.TPS*"}), QStringList({"TEST.TPS"})) << "nothing is left beside it";
+            continue;
+        }
         ASSERT_TRUE(error.Ok()) << error.Describe().toStdString();
 
-        if (c.object.isEmpty()) {
+        if (!c.damage) {
             EXPECT_TRUE(repair.findings.isEmpty());
             EXPECT_FALSE(repair.replaced);
             EXPECT_EQ(Bytes("TEST.TPS"), before) << "a sound file is left alone";
+            EXPECT_EQ(QDir().entryList({"TEST.TPS*"}), QStringList({"TEST.TPS"}));
             continue;
         }
         EXPECT_FALSE(repair.findings.isEmpty());
@@ -103,25 +204,38 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
         EXPECT_FALSE(QFile::exists("TEST.TPS.fix"));
         ASSERT_FALSE(progress.empty());
         EXPECT_EQ(progress.back(), 100);
-        if (c.allKept) {
+        const int64_t offTheLeaf = kItems - at.MiddleLeaf().second;
+        switch (c.kept) {
+        case Kept::All:
             EXPECT_EQ(repair.recordsKept, kItems);
             EXPECT_EQ(repair.unreadablePlaces, 0);
-        } else {
-            EXPECT_GT(repair.recordsKept, kItems / 2);
+            break;
+        case Kept::OffTheLeaf:
+            EXPECT_EQ(repair.recordsKept, offTheLeaf);
+            EXPECT_GE(repair.unreadablePlaces, 1);
+            break;
+        case Kept::AtLeastOffTheLeaf:
+            EXPECT_GE(repair.recordsKept, offTheLeaf);
             EXPECT_LT(repair.recordsKept, kItems);
             EXPECT_GE(repair.unreadablePlaces, 1);
+            break;
+        case Kept::Before:
+            EXPECT_EQ(repair.recordsKept, at.RecordsBefore(c.offset));
+            break;
+        case Kept::None:
+            break;
         }
         QStringList left;
         ASSERT_TRUE(CheckDataFile("TEST.TPS", &left).Ok());
         EXPECT_TRUE(left.isEmpty()) << left.join('\n').toStdString();
         EXPECT_EQ(Records(), repair.recordsKept);
 
-        // The numbering goes on past the highest number given, and the keys work.
+        // The numbering goes on past the highest number kept, and the keys work.
         Table<ItemRecord> items(ItemDefinition());
         ASSERT_TRUE(items.Open());
         ItemRecord added = Item("after the repair", "new");
         ASSERT_TRUE(items.Add(added));
-        EXPECT_EQ(added.ID, kItems + 1);
+        EXPECT_EQ(added.ID, c.kept == Kept::Before ? repair.recordsKept + 1 : kItems + 1);
         ItemRecord found;
         found.Code = QStringLiteral("new");
         EXPECT_TRUE(items.Get(ITM_KEYCODE, found));
@@ -129,7 +243,7 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
     }
 }
 
-TEST_F(DataFileRepairTest, AHeldFileOrAFullDiskLeavesTheOriginalAsItWas)
+TEST_F(DataFileRepairTest, AHeldFileAFullDiskOrACancelLeavesTheOriginalAsItWas)
 {
     ASSERT_TRUE(DamagePage("TEST.TPS", KeyName(), false));
     const QByteArray before = Bytes("TEST.TPS");
@@ -158,6 +272,13 @@ TEST_F(DataFileRepairTest, AHeldFileOrAFullDiskLeavesTheOriginalAsItWas)
         EXPECT_FALSE(error.Ok());
         EXPECT_FALSE(repair.replaced);
         EXPECT_TRUE(repair.damagedCopy.isEmpty());
+    }
+    {
+        DataFileRepair repair;
+        const DataError error = RepairDataFile("TEST.TPS", repair, {}, {}, [] { return true; });
+        EXPECT_FALSE(error.Ok());
+        EXPECT_TRUE(repair.cancelled);
+        EXPECT_FALSE(repair.replaced);
     }
     EXPECT_EQ(Bytes("TEST.TPS"), before);
     EXPECT_EQ(QDir().entryList({"TEST.TPS*"}), QStringList({"TEST.TPS"})) << "nothing is left beside it";

@@ -83,10 +83,9 @@ void RepairDamagedFile(const QString& path)
     // The repair needs the file to itself.
     Tables().CloseAll();
     RepairWindow* window = RepairFiles();
-    window->TagDataFile(path);
     // The window runs in the application's loop until the user closes it.
     QObject::connect(window, &QObject::destroyed, qApp, [] { QCoreApplication::exit(0); });
-    window->Start(RepairOperation::Fix);
+    window->RepairAgreedFile(path);
     QApplication::exec();
 }
 
