@@ -572,18 +572,19 @@ public:
         // read from the pages. (Statements other than these need the list
         // read; a transaction ended by rolling back does not.) A file cut
         // short is read as far as it goes, where the engine would refuse to
-        // open it at all.
+        // open it at all. The transaction that takes the lock is rolled
+        // back: its commit would write a page count mended on the way.
         db_->exec("PRAGMA writable_schema = ON");
         try {
             db_->exec("BEGIN EXCLUSIVE");
             try {
                 db_->execAndGet("SELECT COUNT(*) FROM sqlite_master");
-                db_->exec("COMMIT");
             } catch (const SQLite::Exception& failure) {
                 if (!IsDamage(failure))
                     throw;
-                db_->exec("ROLLBACK");
             }
+            if (!sqlite3_get_autocommit(db_->getHandle())) // damage may have ended it already
+                db_->exec("ROLLBACK");
         } catch (const SQLite::Exception& failure) {
             if (!IsDamage(failure))
                 throw;
@@ -730,6 +731,13 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
             if (!CopyFile(kept, workPath) || !CopyFile(LogOf(kept), LogOf(workPath)))
                 throw SQLite::Exception("cannot copy the damaged file to read it");
             SQLite::Database work(workPath.toStdString(), SQLite::OPEN_READWRITE);
+            work.exec("PRAGMA writable_schema = ON");
+            try {
+                work.execAndGet("SELECT COUNT(*) FROM sqlite_master"); // opens the log
+            } catch (const SQLite::Exception& failure) {
+                if (!IsDamage(failure))
+                    throw;
+            }
             const int checkpoint =
                 sqlite3_wal_checkpoint_v2(work.getHandle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
             if (checkpoint != SQLITE_OK && checkpoint != SQLITE_CORRUPT && checkpoint != SQLITE_NOTADB)

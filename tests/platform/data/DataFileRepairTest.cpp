@@ -7,6 +7,7 @@
 
 #include "platform/data/DataFileRepair.h"
 #include "platform/data/Maintenance.h"
+#include "platform/data/NoCaseCollation.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,14 +122,15 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
     const int64_t end = sound.size();
     const int64_t cut = at.Offset(at.MiddleLeaf().first + 1);
     const QByteArray zeros(page, '\0');
+    const int64_t offTheLeaf = kItems - at.MiddleLeaf().second;
     // How many records come back: every one, every one off the damaged page
-    // (lost: those on it), more than those, or those before the offset.
-    enum class Kept { All, OffTheLeaf, AtLeastOffTheLeaf, Before, None };
+    // (lost: those on it), more than those, exactly so many, or none.
+    enum class Kept { All, OffTheLeaf, AtLeastOffTheLeaf, Exactly, None };
     struct Case {
         const char* name;
         std::function<void()> damage; // none: a sound file
         Kept kept;
-        int64_t offset = 0; // for Before
+        int64_t records = 0; // for Exactly
     };
     const auto write = [](int64_t offset, QByteArray bytes) { return [=] { Overwrite("TEST.TPS", offset, bytes); }; };
     const auto cutAt = [](int64_t size) { return [=] { ASSERT_TRUE(QFile::resize("TEST.TPS", size)); }; };
@@ -156,8 +158,23 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
              Overwrite("TEST.TPS", 100, zeros.left(page - 100));
          },
          Kept::All},
-        {"file cut in the middle of a page", cutAt(cut + page / 2), Kept::Before, cut},
-        {"file cut after a page", cutAt(cut), Kept::Before, cut},
+        {"file cut in the middle of a page", cutAt(cut + page / 2), Kept::Exactly, at.RecordsBefore(cut)},
+        {"file cut after a page", cutAt(cut), Kept::Exactly, at.RecordsBefore(cut)},
+        {"records in the log, record page zeroed",
+         [&] {
+             {
+                 SQLite::Database db("TEST.TPS", SQLite::OPEN_READWRITE);
+                 ASSERT_TRUE(RegisterNoCaseCollation(db.getHandle()));
+                 db.exec("PRAGMA wal_autocheckpoint = 0");
+                 db.exec("DELETE FROM Items WHERE ID <= 10");
+                 // What a program that ended without closing leaves: the file and its log.
+                 ASSERT_TRUE(QFile::copy("TEST.TPS", "ended") && QFile::copy("TEST.TPS-wal", "ended-wal"));
+             }
+             ASSERT_TRUE(QFile::remove("TEST.TPS") && QFile::rename("ended", "TEST.TPS") &&
+                         QFile::rename("ended-wal", "TEST.TPS-wal"));
+             Overwrite("TEST.TPS", leaf, zeros);
+         },
+         Kept::Exactly, offTheLeaf - 10},
         {"zeros after the end", write(end, zeros.left(page / 2)), Kept::All},
         {"random bytes after the end", write(end, Noise(3 * page)), Kept::All},
         {"every page zeroed", write(0, QByteArray(end, '\0')), Kept::None},
@@ -204,7 +221,6 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
         EXPECT_FALSE(QFile::exists("TEST.TPS.fix"));
         ASSERT_FALSE(progress.empty());
         EXPECT_EQ(progress.back(), 100);
-        const int64_t offTheLeaf = kItems - at.MiddleLeaf().second;
         switch (c.kept) {
         case Kept::All:
             EXPECT_EQ(repair.recordsKept, kItems);
@@ -219,8 +235,8 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
             EXPECT_LT(repair.recordsKept, kItems);
             EXPECT_GE(repair.unreadablePlaces, 1);
             break;
-        case Kept::Before:
-            EXPECT_EQ(repair.recordsKept, at.RecordsBefore(c.offset));
+        case Kept::Exactly:
+            EXPECT_EQ(repair.recordsKept, c.records);
             break;
         case Kept::None:
             break;
@@ -231,11 +247,13 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
         EXPECT_EQ(Records(), repair.recordsKept);
 
         // The numbering goes on past the highest number kept, and the keys work.
+        const int64_t highest =
+            SQLite::Database("TEST.TPS", SQLite::OPEN_READONLY).execAndGet("SELECT MAX(ID) FROM Items").getInt64();
         Table<ItemRecord> items(ItemDefinition());
         ASSERT_TRUE(items.Open());
         ItemRecord added = Item("after the repair", "new");
         ASSERT_TRUE(items.Add(added));
-        EXPECT_EQ(added.ID, c.kept == Kept::Before ? repair.recordsKept + 1 : kItems + 1);
+        EXPECT_EQ(added.ID, highest + 1);
         ItemRecord found;
         found.Code = QStringLiteral("new");
         EXPECT_TRUE(items.Get(ITM_KEYCODE, found));
