@@ -275,32 +275,51 @@ std::vector<std::unique_ptr<SalvageTarget>> MakeTables(SQLite::Database& fixed,
     return targets;
 }
 
-// The keys, and the other entries of the file's list, once the records are
-// in; a declared table gets the keys it declares and its description.
+// The keys of the repaired file's tables, made before the records go in: a
+// record that breaks a unique key is refused like any other the table
+// refuses. A declared table gets the keys it declares.
 void MakeKeys(SQLite::Database& fixed, const std::vector<SalvagedSchemaEntry>& schema,
               const std::vector<DeclaredTable>& declared)
 {
     for (const SalvagedSchemaEntry& entry : schema) {
-        if (entry.type == "table" || entry.sql.empty() || !Exists(fixed, "table", entry.table))
+        if (entry.type != "index" || entry.sql.empty() || !Exists(fixed, "table", entry.table))
             continue;
         try {
             fixed.exec(entry.sql);
-        } catch (const SQLite::Exception& failure) {
-            // A key of a declared table is made from its declaration below.
-            if ((failure.getErrorCode() & 0xff) == SQLITE_CONSTRAINT)
-                throw;
+        } catch (const SQLite::Exception&) {
+            // A key that no longer reads: a declared table's is made from its
+            // declaration below.
         }
     }
     for (const DeclaredTable& table : declared) {
         const TableSql sql = BuildTableSql(*table.definition, table.table);
-        const std::string name = table.table.toStdString();
-        if (!LaidOutAsDeclared(fixed, name, sql.createTable))
+        if (!LaidOutAsDeclared(fixed, table.table.toStdString(), sql.createTable))
             continue; // another layout: its open says so
         for (const KeySql& key : sql.keys) {
             if (!Exists(fixed, "index", key.indexName))
                 fixed.exec(key.createIndex);
         }
-        if (!Described(fixed, table.table))
+    }
+}
+
+// The other entries of the file's list once the records are in, and the
+// descriptions of the declared tables it no longer has.
+void Describe(SQLite::Database& fixed, const std::vector<SalvagedSchemaEntry>& schema,
+              const std::vector<DeclaredTable>& declared)
+{
+    for (const SalvagedSchemaEntry& entry : schema) {
+        if (entry.type == "table" || entry.type == "index" || entry.sql.empty() ||
+            !Exists(fixed, "table", entry.table))
+            continue;
+        try {
+            fixed.exec(entry.sql);
+        } catch (const SQLite::Exception&) {
+            // An entry that no longer reads is left out.
+        }
+    }
+    for (const DeclaredTable& table : declared) {
+        const TableSql sql = BuildTableSql(*table.definition, table.table);
+        if (LaidOutAsDeclared(fixed, table.table.toStdString(), sql.createTable) && !Described(fixed, table.table))
             WriteCatalogRow(fixed, *table.definition, table.table);
     }
 }
@@ -380,6 +399,7 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
     fixed.exec("PRAGMA user_version = " + std::to_string(pages.UserVersion()));
     fixed.exec("BEGIN");
     std::vector<std::unique_ptr<SalvageTarget>> tables = MakeTables(fixed, schema, declared, result);
+    MakeKeys(fixed, schema, declared);
     const auto kept = [&result](const SalvageTarget& table) {
         if (table.Name() != kCatalogTable)
             ++result.recordsKept;
@@ -464,7 +484,7 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
         if (table->Root() != 0 && table->missesPages && table->placedPages == 0)
             lost(QString::fromStdString(table->Name()), 1);
     }
-    MakeKeys(fixed, schema, declared);
+    Describe(fixed, schema, declared);
     fixed.exec("COMMIT");
     if (progress)
         progress(100);
