@@ -1,6 +1,7 @@
 // The repair of the program's main data file after the damage a failing
 // disk does: pages of records, of keys, of the file's own list of tables and
-// of the catalog overwritten, the file cut short, garbage after its end.
+// of the catalog overwritten or zeroed (the file's header with them), the
+// file cut short, garbage after its end.
 // Whatever is outside the damaged pages comes back, the file checks sound,
 // every table opens, and the row says what was lost.
 
@@ -174,6 +175,7 @@ TEST_F(DamagedMainFileTest, WhatIsOutsideTheDamagedPagesComesBackAndTheRowSaysWh
         std::vector<int64_t> destroyed; // pages overwritten with garbage
         qint64 cutTo = 0;               // the file's length after, when cut short
         int extra = 0;                  // bytes of garbage after its end
+        bool zeroed = false;            // the pages are zeroed instead, the file's header too
     };
     const qint64 cut = sound_.size() * 6 / 10 / pageSize_ * pageSize_;
     const std::vector<int64_t> scheduleLeaves = PagesOf("s", true);
@@ -187,14 +189,16 @@ TEST_F(DamagedMainFileTest, WhatIsOutsideTheDamagedPagesComesBackAndTheRowSaysWh
         {"the upper page of a table", {PagesOf("s", false).front()}},
         {"the file cut short", {}, cut},
         {"garbage after the end", {}, 0, 3 * pageSize_ + 100},
+        {"a page of records zeroed", {scheduleLeaves[scheduleLeaves.size() / 3]}, 0, 0, true},
+        {"the first page zeroed, header and all", {1}, 0, 0, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QByteArray bytes = sound_;
         std::map<std::string, int> lost;
         for (int64_t page : c.destroyed) {
-            const qint64 from = (page - 1) * pageSize_ + (page == 1 ? 100 : 0);
-            bytes.replace(from, page * pageSize_ - from, QByteArray(page * pageSize_ - from, '\xA5'));
+            const qint64 from = (page - 1) * pageSize_ + (page == 1 && !c.zeroed ? 100 : 0);
+            bytes.replace(from, page * pageSize_ - from, QByteArray(page * pageSize_ - from, c.zeroed ? '\0' : '\xA5'));
         }
         if (c.cutTo > 0) {
             bytes.truncate(c.cutTo);
