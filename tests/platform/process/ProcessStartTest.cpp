@@ -232,7 +232,7 @@ TEST(StartDetached, RunsTheProgramWithoutKeepingIt)
     const QStringList lines = WaitForFile(TestPath("detached work/child.out")).split('\n');
     EXPECT_EQ(lines.value(0), Canonical(TestPath("detached work")));
     EXPECT_EQ(lines.value(1), "19");
-    EXPECT_EQ(lines.value(2), "[only one]");
+    EXPECT_EQ(lines.value(3), "[only one]");
     EXPECT_EQ(Canonical(QDir::currentPath()), Canonical(TestDir()));
 }
 
