@@ -77,12 +77,17 @@ bool GiveNewFileMode(int descriptor, const QString& directory)
     return ::fchmod(descriptor, ModeForNewFile(directory)) == 0;
 }
 
-bool KeepMode(const QString& from, const QString& to)
+bool KeepMode(const QString& replaced, const QString& replacement)
 {
     struct stat old {};
-    if (::stat(QFile::encodeName(from).constData(), &old) != 0)
-        return errno == ENOENT;
-    return ::chmod(QFile::encodeName(to).constData(), old.st_mode & 07777) == 0;
+    mode_t mode;
+    if (::stat(QFile::encodeName(replaced).constData(), &old) == 0)
+        mode = old.st_mode & 07777;
+    else if (errno == ENOENT)
+        mode = ModeForNewFile(QFileInfo(replaced).absolutePath());
+    else
+        return false;
+    return ::chmod(QFile::encodeName(replacement).constData(), mode) == 0;
 }
 
 bool MakePrivateDirectory(const QString& path)

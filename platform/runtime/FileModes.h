@@ -35,9 +35,11 @@ bool CreatePrivateFile(const QString& path);
 // directory (for a file written under a temporary name first).
 bool GiveNewFileMode(int descriptor, const QString& directory);
 
-// Gives `to` the permission bits of `from` (the file it is about to
-// replace). True when `from` does not exist or the mode was set.
-bool KeepMode(const QString& from, const QString& to);
+// Gives the replacement (a restored or repaired file, written elsewhere
+// first) the mode of the file it is about to replace, or, where there is
+// none yet, the mode ModeForNewFile gives a new file beside it. Call it
+// before the replacement is moved into place.
+bool KeepMode(const QString& replaced, const QString& replacement);
 
 // Creates the directory, 0700 before the umask, with any missing parents
 // made as usual; a directory that exists keeps its mode. True when the

@@ -93,6 +93,8 @@ TEST(IniFile, WriteChangesOnlyItsOwnLineAndReplacesTheFile)
     EXPECT_EQ(QFileInfo(path).permissions().toInt() & 0x7077, 0x6064) << "it keeps the replaced file's mode";
     ASSERT_TRUE(CreatePrivateFile(TestPath("copy")) && KeepMode(path, TestPath("copy")));
     EXPECT_EQ(QFileInfo(TestPath("copy")).permissions(), QFileInfo(path).permissions());
+    ASSERT_TRUE(KeepMode(TestPath("none yet"), TestPath("copy"))); // the test's directory is private
+    EXPECT_EQ(QFileInfo(TestPath("copy")).permissions().toInt() & 0x7077, 0x6000);
 
     ASSERT_TRUE(ini.Put("Settings", "Debug", "1"));
     ASSERT_TRUE(ini.Put("New Section", "Key", "v"));
