@@ -51,7 +51,7 @@ bool DataFilesWritable(const QString& directory)
 }
 
 // Only the owner of the directory and its files can give the write access
-// back to himself; anyone else has to ask for it or work on a copy.
+// back to themselves; anyone else has to ask for it or work on a copy.
 bool OwnedByUser(const QString& directory)
 {
     const uint user = ::geteuid();
@@ -85,11 +85,6 @@ bool CheckDataDirectoryWritable(PromptService& prompt, const QString& directory)
                        remedy,
                    QLatin1String(kCaption), PromptIcon::Exclamation, QString(), 1);
     return false;
-}
-
-bool DataIsReadOnly()
-{
-    return gReadOnly;
 }
 
 QString MarkedTitle(const QString& title)

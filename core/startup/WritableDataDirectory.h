@@ -20,11 +20,8 @@ inline constexpr char kReadOnlyDataCaption[] = "Data Is Read-Only";
 // only to the user who owns it), and returns false; the program goes on.
 bool CheckDataDirectoryWritable(PromptService& prompt, const QString& directory);
 
-// The last answer of CheckDataDirectoryWritable was false: the data files
-// are open for reading only.
-bool DataIsReadOnly();
-
-// The title with " (read-only)" after it while the data is read-only.
+// The title with " (read-only)" after it while the data is read-only (the
+// last answer of CheckDataDirectoryWritable was false).
 QString MarkedTitle(const QString& title);
 
 // The text for a write refused because the data is read-only ("what" names
