@@ -14,7 +14,9 @@ program="$PWD/build/release/bin/VLMR"
 data_home="${XDG_DATA_HOME:-}"
 [[ "$data_home" == /* ]] || data_home="$HOME/.local/share"
 data_dir="$data_home/velmora"
-mkdir -p "$data_dir"
+# Created private to the user (an existing one keeps its mode): it holds
+# the user's tasks, contacts and stored passwords.
+mkdir -p -m 700 "$data_dir"
 cd "$data_dir"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display is set: starting VLMR on a virtual display (xvfb-run)."

@@ -2,6 +2,7 @@
 
 #include "core/base/EventLog.h"
 #include "core/dictionary/Dictionary.h"
+#include "platform/runtime/FileModes.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/ui/ThreadPost.h"
@@ -315,6 +316,9 @@ SyncOutcome SyncSend(const QString& file, const SyncProgress& progress)
     const QString part = name + QStringLiteral(".sending");
     WriteEventLog(QStringLiteral("SyncSend"), name + kTableSeparator + QStringLiteral("scr"));
     QFile::remove(part);
+    // The file carries the tasks and to-do items wherever it is written:
+    // it is its owner's only.
+    CreatePrivateFile(part);
     SyncOutcome outcome = SendInto(part, progress);
     PointAt(name);
     if (outcome.ok && ((QFile::exists(name) && !QFile::remove(name)) || !QFile::rename(part, name))) {

@@ -25,16 +25,26 @@ void EndRunningLoops()
         QCoreApplication::exit(1);
 }
 
-} // namespace
-
-void StopProgram(const QString& reason)
+void Stop(const QString& reason, const QString& text, const QString& caption)
 {
     if (gRequested)
         return;
     gRequested = true;
     gReason = reason;
-    Prompt::Message(reason, QLatin1String(kStopCaption), PromptIcon::Stop);
+    Prompt::Message(text, caption, PromptIcon::Stop);
     EndRunningLoops();
+}
+
+} // namespace
+
+void StopProgram(const QString& reason)
+{
+    Stop(reason, reason, QLatin1String(kStopCaption));
+}
+
+void StopProgram(const QString& reason, const QString& text)
+{
+    Stop(reason, text, reason);
 }
 
 void StopProgramForDamagedFile(const QString& path, const QString& reason)

@@ -12,6 +12,9 @@ namespace vl {
 // Shows the reason (caption "Velmora 2000") and asks the program to end.
 // Only the first request of a run counts; later ones are ignored.
 void StopProgram(const QString& reason);
+// The same, with the reason as the box's caption over a text that says what
+// failed and what the user can do.
+void StopProgram(const QString& reason, const QString& text);
 
 // A data file that cannot be read (damaged, or no data file at all): the
 // program stops as above, but without the box: the program body offers the

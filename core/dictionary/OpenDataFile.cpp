@@ -44,6 +44,35 @@ void ReportInvalidDataFile(const TableFile& file)
                                   file.LastError().Describe() + QStringLiteral("||The file has been left as it is."));
 }
 
+// The text of the stop after a data file could not be opened: what failed,
+// and what the user can do about it.
+QString DiskErrorText(const TableFile& file)
+{
+    const QString path = ShownFileName(file);
+    QString advice;
+    switch (file.ErrorCode()) {
+    case kAccessDenied:
+        advice = QStringLiteral("Your user may not read or create this file. Make the data directory and its "
+                                "files readable (and writable, to keep changes) for your user, or start Velmora "
+                                "in a data directory of your own.");
+        break;
+    case kIsLocked:
+        advice = QStringLiteral("Another program holds the file. Close it, or wait until it is done, then start "
+                                "Velmora again.");
+        break;
+    case kFileNotFound:
+        advice = QStringLiteral("The file is missing. Restore it from a backup, or start Velmora in the data "
+                                "directory that holds it.");
+        break;
+    default:
+        advice = QStringLiteral("Check that the disk has room and can be read, then start Velmora again. If the "
+                                "file itself is at fault, restore it from a backup.");
+        break;
+    }
+    return QStringLiteral("Velmora cannot go on without the data file|") + path + QStringLiteral("|Error: ") +
+           file.LastError().Describe() + QStringLiteral("||") + advice + QStringLiteral("||Velmora will now close.");
+}
+
 void ReportUpgradeError(const TableFile& file)
 {
     Prompt::Message(QLatin1String(kUpgradeText), QLatin1String(kUpgradeCaption), PromptIcon::Stop);
@@ -113,7 +142,7 @@ bool OpenDataFile(TableFile& file, bool create, bool quiet, int accessMode, bool
     }
 
     if (ShowFileWarning(kWarnFileAccessError, ShownFileName(file), file.LastError()) != 0)
-        StopProgram(QLatin1String(kDiskError));
+        StopProgram(QLatin1String(kDiskError), DiskErrorText(file));
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/runtime/FileModes.h"
 #include "platform/runtime/IniFile.h"
 #include "platform/ui/PromptService.h"
 
@@ -67,15 +68,23 @@ bool HoldsMainDataFile(const QString& directory)
 
 QString ChooseDataDirectory(PromptService& prompt, const QString& installationDirectory)
 {
+    // The directory whose PATHS.INI names where the user keeps the data. A
+    // named directory without the main data file is offered in the dialog,
+    // and the answer goes back to that PATHS.INI: the data meant for the
+    // named directory never goes silently into another one.
+    QString namingDirectory;
     if (!HoldsMainDataFile(QDir::currentPath())) {
         const QString named = PathsIniEntry(QDir::currentPath());
-        if (!named.isEmpty())
+        if (!named.isEmpty()) {
+            namingDirectory = QDir::currentPath();
             QDir::setCurrent(named);
+        }
     }
 
     bool movedToInstallation = false;
-    if (!HoldsMainDataFile(QDir::currentPath()) && !IsInside(QDir::currentPath(), installationDirectory)) {
-        QDir().mkpath(installationDirectory);
+    if (namingDirectory.isEmpty() && !HoldsMainDataFile(QDir::currentPath())
+        && !IsInside(QDir::currentPath(), installationDirectory)) {
+        MakePrivateDirectory(installationDirectory);
         movedToInstallation = QDir::setCurrent(installationDirectory);
         // Started elsewhere: the data an earlier start chose is found as a
         // start in the installation directory finds it, in that directory or
@@ -88,14 +97,17 @@ QString ChooseDataDirectory(PromptService& prompt, const QString& installationDi
 
     // Started in the installation directory itself, the program keeps its
     // data there without asking: that is the default data directory.
-    const bool installationChosen = !movedToInstallation && IsSameDirectory(QDir::currentPath(), installationDirectory);
+    const bool installationChosen = namingDirectory.isEmpty() && !movedToInstallation
+                                    && IsSameDirectory(QDir::currentPath(), installationDirectory);
     if (!HoldsMainDataFile(QDir::currentPath()) && !installationChosen) {
         const QString chosen =
             prompt.SelectDirectory(QLatin1String(kSelectCaption), QDir::currentPath());
         if (!chosen.isEmpty()) {
-            IniFile paths{QLatin1String(kPathsIniName)};
+            const QString answerDirectory = namingDirectory.isEmpty() ? QDir::currentPath() : namingDirectory;
+            IniFile paths{QDir(answerDirectory).filePath(QLatin1String(kPathsIniName))};
             paths.Put(QLatin1String(kPathsSection), QLatin1String(kPathsDataEntry),
                       QDir::toNativeSeparators(chosen));
+            MakePrivateDirectory(chosen);
             QDir::setCurrent(chosen);
         } else {
             prompt.Message(QLatin1String(kNewDataText) + QStringLiteral(" in ") +

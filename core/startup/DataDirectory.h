@@ -25,16 +25,19 @@ bool HoldsMainDataFile(const QString& directory);
 // Makes the data directory current and returns its path:
 // 1. the current directory when it holds VLDB.TPS;
 // 2. else the directory named by entry DATA of section PATH of PATHS.INI in
-//    the current directory, when that file exists;
+//    the current directory, when that file exists; when it does not hold
+//    VLDB.TPS, the dialog of step 4 starts there and its answer is written
+//    back to that PATHS.INI;
 // 3. else, when the current directory lies outside the installation
-//    directory, the installation directory (created when missing) becomes
-//    current and is taken as a start there would take it: when it holds
-//    VLDB.TPS, or its PATHS.INI names a directory that does, that directory
-//    is the data directory. So a program started from anywhere finds the
-//    data it chose before;
+//    directory, the installation directory (created, private to the user,
+//    when missing) becomes current and is taken as a start there would take
+//    it: when it holds VLDB.TPS, or its PATHS.INI names a directory that
+//    does, that directory is the data directory. So a program started from
+//    anywhere finds the data it chose before;
 // 4. else, still without VLDB.TPS, the user picks one in the dialog
 //    "Select data directory", started in the current directory. The choice
-//    is written back to PATHS.INI of the directory the dialog started in.
+//    (created private to the user when missing) is written back to PATHS.INI
+//    of the directory the dialog started in, or of step 2.
 //    When the dialog is cancelled, the notice "Application data will be
 //    created in " and the directory says that new data files will be created
 //    there as they are first opened.

@@ -2,6 +2,7 @@
 
 #include "platform/data/NoCaseCollation.h"
 #include "platform/data/TableFile.h"
+#include "platform/runtime/FileModes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -59,14 +60,16 @@ public:
 };
 
 // A data file the program may only read. Its write-ahead log needs a
-// directory it may write, or log files left there; without either, the file
-// is read as it stands, with no locks (nobody can have written a log).
+// directory it may write, or log files left there; without either (the
+// engine refuses the open as read-only or as not openable), the file is read
+// as it stands, with no locks: nobody can have written a log there.
 std::shared_ptr<DataConnection> ConnectReadOnly(const QString& path)
 {
     try {
         return std::make_shared<DataConnection>(path, SQLite::OPEN_READONLY);
     } catch (const SQLite::Exception& failure) {
-        if (PrimaryCode(failure) != SQLITE_CANTOPEN)
+        const int primary = PrimaryCode(failure);
+        if (primary != SQLITE_CANTOPEN && primary != SQLITE_READONLY)
             throw;
     }
     QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
@@ -207,6 +210,10 @@ std::shared_ptr<DataConnection> DataConnection::Connect(const QString& path, boo
     }
     try {
         const int flags = SQLite::OPEN_READWRITE | (create ? SQLite::OPEN_CREATE : 0);
+        // The engine gives a new file the umask's mode and its log files the
+        // file's: made empty first, the file takes its directory's access.
+        if (!info.exists())
+            CreateFileForItsDirectory(path);
         auto connection = info.exists() && !CurrentDataFileAccess().MayWrite(path)
                               ? ConnectReadOnly(path)
                               : std::make_shared<DataConnection>(path, flags);

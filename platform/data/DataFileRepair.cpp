@@ -6,6 +6,7 @@
 #include "platform/data/NoCaseCollation.h"
 #include "platform/data/PageSalvage.h"
 #include "platform/data/TableFile.h"
+#include "platform/runtime/FileModes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -391,6 +392,7 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
         throw SQLite::Exception("no page of the file can be read", SQLITE_NOTADB);
     }
     const std::vector<SalvagedSchemaEntry> schema = pages.Schema();
+    CreateFileForItsDirectory(target); // it holds the records: no more open than the data directory
     SQLite::Database fixed(target.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     if (!RegisterNoCaseCollation(fixed.getHandle()))
         throw SQLite::Exception("cannot register the key collation");

@@ -1,6 +1,7 @@
 #include "platform/data/Maintenance.h"
 
 #include "platform/data/Connection.h"
+#include "platform/runtime/FileModes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -113,6 +114,7 @@ DataError CopyDataFileSnapshot(const QString& path, const QString& target)
     // complete, so an old copy survives a failed one.
     const QString partial = target + QStringLiteral(".part");
     QFile::remove(partial);
+    CreateFileForItsDirectory(partial);
     try {
         SQLite::Database destination(partial.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         try {

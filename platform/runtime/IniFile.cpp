@@ -1,5 +1,7 @@
 #include "platform/runtime/IniFile.h"
 
+#include "platform/runtime/FileModes.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -386,6 +388,12 @@ bool IniFile::Rewrite(const std::function<void(IniDocument&)>& change)
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    // A file written anew takes its directory's access; one rewritten keeps
+    // its own mode (the save file copies it).
+    if (status != ReadStatus::Read && !GiveNewFileMode(file.handle(), QFileInfo(path_).absolutePath())) {
+        file.cancelWriting();
+        return false;
+    }
     if (file.write(updated) != updated.size() || !file.flush() || ::fsync(file.handle()) != 0) {
         file.cancelWriting();
         return false;

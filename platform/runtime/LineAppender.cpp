@@ -1,6 +1,9 @@
 #include "platform/runtime/LineAppender.h"
 
+#include "platform/runtime/FileModes.h"
+
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <thread>
@@ -36,7 +39,11 @@ bool AppendLine(const QString& path, const QString& line, std::chrono::milliseco
     bytes.replace('\r', ' ').replace('\n', ' ');
     bytes += '\n';
 
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    const QByteArray name = QFile::encodeName(path);
+    int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+        fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC,
+                    ModeForNewFile(QFileInfo(path).absolutePath()));
     if (fd < 0)
         return false;
 

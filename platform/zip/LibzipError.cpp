@@ -1,6 +1,7 @@
 #include "platform/zip/LibzipError.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 
@@ -74,7 +75,13 @@ zip_t* OpenArchive(const QString& archive, bool create, ZipResult& result)
         return nullptr;
     }
     int code = ZIP_ER_OK;
-    zip_t* zip = zip_open(QFile::encodeName(archive).constData(), ZIP_CHECKCONS | (create ? ZIP_CREATE : 0), &code);
+    int flags = ZIP_CHECKCONS | (create ? ZIP_CREATE : 0);
+    // An empty file (made first to give a new archive its mode) holds
+    // nothing to lose: it becomes a new archive.
+    const QFileInfo file(archive);
+    if (create && file.exists() && file.size() == 0)
+        flags |= ZIP_TRUNCATE;
+    zip_t* zip = zip_open(QFile::encodeName(archive).constData(), flags, &code);
     if (!zip)
         result = FromLibzipCode(code, archive);
     return zip;

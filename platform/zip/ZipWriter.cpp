@@ -3,6 +3,7 @@
 #include "platform/zip/LibzipError.h"
 #include "platform/zip/ZipArchive.h"
 #include "platform/zip/ZipNames.h"
+#include "platform/runtime/FileModes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -129,9 +130,7 @@ ZipResult AddOne(zip_t* zip, const ZipAddFile& file, const ZipAddJob& job, bool&
     return {};
 }
 
-} // namespace
-
-ZipResult AddToArchive(const ZipAddJob& job, ZipProgress& progress)
+ZipResult AddMembers(const ZipAddJob& job, ZipProgress& progress)
 {
     ZipResult result;
     zip_t* zip = OpenArchive(job.archive, true, result);
@@ -165,6 +164,21 @@ ZipResult AddToArchive(const ZipAddJob& job, ZipProgress& progress)
     }
     WriteProgress writing(progress, items);
     return Close(zip, writing, job.archive);
+}
+
+} // namespace
+
+ZipResult AddToArchive(const ZipAddJob& job, ZipProgress& progress)
+{
+    // An archive carries the contents of the files it holds wherever it is
+    // written: a new one is its owner's only. Made empty first, it keeps
+    // that mode when the library writes it in place.
+    const bool made = !job.archive.trimmed().isEmpty() && !QFileInfo::exists(job.archive)
+                      && CreatePrivateFile(job.archive);
+    ZipResult result = AddMembers(job, progress);
+    if (made && !result.Ok() && QFileInfo(job.archive).size() == 0)
+        QFile::remove(job.archive);
+    return result;
 }
 
 ZipResult DeleteFromArchive(const QString& archive, const QStringList& patterns, ZipProgress& progress,

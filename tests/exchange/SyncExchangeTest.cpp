@@ -11,6 +11,9 @@
 #include "tests/support/TempDir.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -97,10 +100,15 @@ TEST_F(SyncExchangeTest, ReceivedFileMergesByChangeStamp)
     AddTodo("y", 100);
     AddTodo("bad", 100, 0);
     const QString file = test::WriteTextFile(test::TestPath("Sync.syn"), "an earlier file");
+    const mode_t mask = ::umask(022);
     const SyncOutcome send = SyncSend(file + "\\!ignored");
+    ::umask(mask);
     ASSERT_TRUE(send.ok) << send.error.toStdString();
     EXPECT_EQ(send.tasks, 1);
     EXPECT_EQ(send.todos, 3);
+    EXPECT_EQ(QFileInfo(file).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                                 QFileDevice::WriteUser)
+        << "0600: it carries the tasks wherever it is written";
     EXPECT_EQ(QDir(test::TestDir()).entryList({"Sync.syn?*"}), QStringList()) << "nothing left beside the file";
 
     // One's own file: every task and item meets itself and nothing changes.

@@ -1,6 +1,7 @@
 #include "windows/tasks/UpdateSchedule.h"
 
 #include "core/base/UserDate.h"
+#include "core/startup/WritableDataDirectory.h"
 #include "core/dictionary/Dictionary.h"
 #include "scheduler/engine/DueTask.h"
 #include "windows/frame/tabs/TabColourer.h"
@@ -90,8 +91,12 @@ bool UpdateSchedule::LoadTask()
         task_.Category = request_.category;
     }
     if (!ReserveTask(tables.Schedule, task_, base_)) {
-        Prompt::Message(QLatin1String(kAutoIncrementText) + QLatin1Char('|') + tables.Schedule.LastError().Describe(),
-                        QLatin1String(kInternalErrorCaption), PromptIcon::Stop);
+        const QString refused = RefusedWriteText(QStringLiteral("A new task"), tables.Schedule.LastError());
+        if (!refused.isEmpty())
+            Prompt::Message(refused, QLatin1String(kReadOnlyDataCaption), PromptIcon::Exclamation);
+        else
+            Prompt::Message(QLatin1String(kAutoIncrementText) + QLatin1Char('|') + tables.Schedule.LastError().Describe(),
+                            QLatin1String(kInternalErrorCaption), PromptIcon::Stop);
         return false;
     }
     reserved_ = true;

@@ -78,7 +78,12 @@ TEST_F(OpenDataFileTest, AMissingFileOpenedQuietlyIsNotCreatedAndStopsTheProgram
     EXPECT_EQ(prompt.Questions()[0].text,
               "File (" + DataFilePath() + ") could not be opened.  Error: File Not Found (2).")
         << "the data file by its path, never by a table's name inside it";
-    EXPECT_EQ(prompt.Questions()[1].text, "Disk Error");
+    EXPECT_EQ(prompt.Questions()[1].caption, "Disk Error");
+    EXPECT_EQ(prompt.Questions()[1].text, "Velmora cannot go on without the data file|" + DataFilePath() +
+                                              "|Error: File Not Found (2)||The file is missing. Restore it from a "
+                                              "backup, or start Velmora in the data directory that holds it.||"
+                                              "Velmora will now close.")
+        << "what failed and what the user can do";
     EXPECT_EQ(ProgramStopReason(), "Disk Error");
 }
 
@@ -190,6 +195,7 @@ TEST_F(OpenDataFileTest, AFileLockedByAnotherProgramIsTriedTwiceThenReported)
     ASSERT_EQ(prompt.Questions().size(), 2u);
     EXPECT_EQ(prompt.Questions()[0].caption, "File Access Error");
     EXPECT_TRUE(prompt.Questions()[0].text.contains("(32)")) << qPrintable(prompt.Questions()[0].text);
+    EXPECT_TRUE(prompt.Questions()[1].text.contains("Another program holds the file."));
     EXPECT_EQ(ProgramStopReason(), "Disk Error");
 }
 

@@ -8,9 +8,12 @@
 
 #include "core/startup/DataDirectory.h"
 #include "core/startup/WritableDataDirectory.h"
+#include "platform/data/Connection.h"
 #include "platform/runtime/IniFile.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
+
+#include <unistd.h>
 
 namespace vl {
 namespace {
@@ -28,6 +31,10 @@ QString MakeDir(const QString& name, bool withData)
         test::WriteTextFile(path + QStringLiteral("/VLDB.TPS"), QString());
     return path;
 }
+
+struct NoWriteAccess : DataFileAccess { // a user who may not write (tests run as root)
+    bool MayWrite(const QString&) const override { return false; }
+};
 
 void WritePathsIni(const QString& dir, const QString& data)
 {
@@ -68,9 +75,11 @@ TEST(DataDirectoryTest, PathsIniLeadsToTheDataDirectory)
 TEST(DataDirectoryTest, PathsIniNamingADirectoryWithoutDataStillAsksAndRemembersTheAnswer)
 {
     const QString start = MakeDir("start", false);
-    WritePathsIni(start, MakeDir("empty", false));
-    const QString chosen = MakeDir("chosen", false);
-    const QString install = test::TestPath("share/velmora");
+    const QString named = MakeDir("empty", false);
+    WritePathsIni(start, named);
+    const QString chosen = test::TestPath("chosen/new");
+    // The data meant for the named directory never goes into the default one.
+    const QString install = MakeDir("share/velmora", true);
     QDir::setCurrent(start);
 
     test::ScriptedPrompt prompt;
@@ -80,9 +89,10 @@ TEST(DataDirectoryTest, PathsIniNamingADirectoryWithoutDataStillAsksAndRemembers
     ASSERT_EQ(prompt.Questions().size(), 1u);
     EXPECT_EQ(prompt.Questions()[0].kind, test::PromptKind::Directory);
     EXPECT_EQ(prompt.Questions()[0].caption, "Select data directory");
-    EXPECT_EQ(Canonical(prompt.Questions()[0].start), Canonical(install)); // created for the dialog
-    // The answer is written where the dialog started.
-    EXPECT_EQ(IniFile(install + QStringLiteral("/PATHS.INI")).Get("PATH", "DATA"), chosen);
+    EXPECT_EQ(Canonical(prompt.Questions()[0].start), Canonical(named)); // offered
+    EXPECT_EQ(QFileInfo(chosen).permissions().toInt() & 0x0077, 0) << "created private";
+    // The answer takes the place of the name that led nowhere.
+    EXPECT_EQ(IniFile(start + QStringLiteral("/PATHS.INI")).Get("PATH", "DATA"), chosen);
 }
 
 TEST(DataDirectoryTest, CancellingTheDialogAnnouncesNewDataInTheInstallationDirectory)
@@ -99,6 +109,7 @@ TEST(DataDirectoryTest, CancellingTheDialogAnnouncesNewDataInTheInstallationDire
     EXPECT_EQ(prompt.Questions()[1].text, "Application data will be created in " + Canonical(install) + ".");
     EXPECT_EQ(prompt.Questions()[1].caption, "New Database");
     EXPECT_FALSE(QFileInfo::exists(install + QStringLiteral("/PATHS.INI")));
+    EXPECT_EQ(QFileInfo(install).permissions().toInt() & 0x0077, 0) << "the default data directory is created private";
 }
 
 TEST(DataDirectoryTest, StartedInsideTheInstallationDirectoryTheDialogStartsThere)
@@ -119,6 +130,7 @@ TEST(DataDirectoryTest, StartedAnywhereTheDataChosenBeforeIsFoundWithoutAQuestio
     // or its PATHS.INI names the directory the dialog chose.
     const QString install = MakeDir("install", false);
     const QString chosen = MakeDir("chosen", true);
+    const int shared = QFileInfo(install).permissions().toInt() & 0x0077;
     for (const bool dataInInstallation : {false, true}) {
         if (dataInInstallation)
             test::WriteTextFile(install + QStringLiteral("/VLDB.TPS"), QString());
@@ -127,6 +139,7 @@ TEST(DataDirectoryTest, StartedAnywhereTheDataChosenBeforeIsFoundWithoutAQuestio
         QDir::setCurrent(MakeDir("home", false));
         test::ScriptedPrompt prompt; // any question fails the test
         EXPECT_EQ(Canonical(ChooseDataDirectory(prompt, install)), Canonical(dataInInstallation ? install : chosen));
+        EXPECT_EQ(QFileInfo(install).permissions().toInt() & 0x0077, shared) << "an existing one keeps its mode";
     }
 }
 
@@ -151,7 +164,18 @@ TEST(DataDirectoryTest, ADataDirectoryThatCannotBeWrittenIsNamedWithWhatToDo)
     ASSERT_EQ(prompt.Questions().size(), 1u);
     EXPECT_EQ(prompt.Questions()[0].caption, "Data Directory Not Writable");
     EXPECT_TRUE(prompt.Questions()[0].text.startsWith("Velmora cannot write in its data directory|/proc||"));
-    EXPECT_TRUE(prompt.Questions()[0].text.contains("chmod -R u+w \"/proc\""));
+    // The chmod advice only to the owner: /proc is root's; a directory of
+    // the user nobody is someone else's.
+    EXPECT_EQ(prompt.Questions()[0].text.contains("chmod -R u+w \"/proc\""), ::geteuid() == 0);
+    const QString foreign = MakeDir("foreign", false);
+    if (::geteuid() != 0 || ::chown(QFile::encodeName(foreign).constData(), 65534, 65534) != 0)
+        return;
+    const NoWriteAccess noWrites;
+    const DataFileAccessOverride useAccess(noWrites);
+    prompt.Answer(1);
+    EXPECT_FALSE(CheckDataDirectoryWritable(prompt, foreign));
+    EXPECT_TRUE(prompt.Questions().at(1).text.endsWith("belong to another user: ask that user for write access, or "
+                                                       "copy the directory to a place of your own and start Velmora there."));
 }
 
 TEST(DataDirectoryTest, TheInstallationDirectoryFollowsXdgDataHome)

@@ -1,5 +1,6 @@
 #include "platform/process/ChildProcesses.h"
 #include "platform/process/ProcessStart.h"
+#include "platform/runtime/FileModes.h"
 #include "tests/platform/process/ChildScripts.h"
 #include "tests/support/TempDir.h"
 
@@ -25,10 +26,11 @@ using test::WaitForExit;
 using test::WaitForFile;
 using test::WriteScript;
 
-// Reports its working directory, its nice value and its arguments, one per
-// line, into "child.out" of its working directory, then exits with 3.
+// Reports its working directory, its nice value, its umask and its
+// arguments, one per line, into "child.out" of its working directory, then
+// exits with 3.
 const QString kReportScript = QStringLiteral(
-    "{ pwd -P; nice; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } > child.tmp\n"
+    "{ pwd -P; nice; umask; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } > child.tmp\n"
     "mv child.tmp child.out\n"
     "exit 3\n");
 
@@ -99,7 +101,11 @@ TEST(StartProgram, RunsInItsOwnWorkingDirectoryWithArgumentsAsGivenAndKeepsTheEx
 {
     ProgramStart start = ReportStart("work dir");
     start.arguments = {"two words", "semi;colon", "$HOME", "'quoted'", ""};
+    // Files made private on the way leave the user's umask to what starts.
+    const mode_t mask = ::umask(027);
+    ASSERT_TRUE(CreateFileForItsDirectory(TestPath("VLDB.TPS")));
     const RunResult result = StartProgram(start);
+    ::umask(mask);
     ASSERT_TRUE(result.Started()) << result.detail.toStdString();
     EXPECT_GT(result.pid, 0);
     EXPECT_EQ(Canonical(QDir::currentPath()), Canonical(TestDir())); // ours never changes
@@ -108,7 +114,8 @@ TEST(StartProgram, RunsInItsOwnWorkingDirectoryWithArgumentsAsGivenAndKeepsTheEx
     EXPECT_EQ(ChildExitCode(result.pid), 3); // asked again: the same code
     const QStringList lines = WaitForFile(TestPath("work dir/child.out")).split('\n');
     EXPECT_EQ(lines.value(0), Canonical(TestPath("work dir")));
-    EXPECT_EQ(lines.mid(2, 5), QStringList({"[two words]", "[semi;colon]", "[$HOME]", "['quoted']", "[]"}));
+    EXPECT_EQ(lines.value(2), "0027");
+    EXPECT_EQ(lines.mid(3, 5), QStringList({"[two words]", "[semi;colon]", "[$HOME]", "['quoted']", "[]"}));
 
     ReleaseChild(result.pid);
     EXPECT_EQ(ChildExitCode(result.pid), kExitCodeUnknown);
@@ -225,7 +232,7 @@ TEST(StartDetached, RunsTheProgramWithoutKeepingIt)
     const QStringList lines = WaitForFile(TestPath("detached work/child.out")).split('\n');
     EXPECT_EQ(lines.value(0), Canonical(TestPath("detached work")));
     EXPECT_EQ(lines.value(1), "19");
-    EXPECT_EQ(lines.value(2), "[only one]");
+    EXPECT_EQ(lines.value(3), "[only one]");
     EXPECT_EQ(Canonical(QDir::currentPath()), Canonical(TestDir()));
 }
 

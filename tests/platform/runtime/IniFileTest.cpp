@@ -1,4 +1,5 @@
 #include "platform/runtime/IniFile.h"
+#include "platform/runtime/FileModes.h"
 
 #include "tests/support/TempDir.h"
 
@@ -83,11 +84,17 @@ TEST(IniFile, WriteChangesOnlyItsOwnLineAndReplacesTheFile)
                                        "[Warning]\nActive=0");
     IniFile ini(path);
     const ino_t before = InodeOf(path);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0664), 0);
 
     ASSERT_TRUE(ini.Put("settings", "logevents", "0"));
     EXPECT_EQ(ReadBytes(path), "; Velmora settings\n\n[SETTINGS]\nLogEvents = 0\n; keep me\nodd line\n\n"
                                "[Warning]\nActive=0");
     EXPECT_NE(InodeOf(path), before); // a new file renamed into place, not rewritten in place
+    EXPECT_EQ(QFileInfo(path).permissions().toInt() & 0x7077, 0x6064) << "it keeps the replaced file's mode";
+    ASSERT_TRUE(CreatePrivateFile(TestPath("copy")) && KeepMode(path, TestPath("copy")));
+    EXPECT_EQ(QFileInfo(TestPath("copy")).permissions(), QFileInfo(path).permissions());
+    ASSERT_TRUE(KeepMode(TestPath("none yet"), TestPath("copy"))); // the test's directory is private
+    EXPECT_EQ(QFileInfo(TestPath("copy")).permissions().toInt() & 0x7077, 0x6000);
 
     ASSERT_TRUE(ini.Put("Settings", "Debug", "1"));
     ASSERT_TRUE(ini.Put("New Section", "Key", "v"));

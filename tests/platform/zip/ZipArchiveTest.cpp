@@ -49,8 +49,13 @@ TEST(ZipArchive, AddListTestAndExtractRoundTrip)
         job.setArchiveComment = true;
         job.archiveComment = "Backup of the data";
         Recording added;
+        const mode_t mask = ::umask(022);
         ASSERT_TRUE(AddToArchive(job, added).Ok());
+        ::umask(mask);
         EXPECT_THAT(added.items, ::testing::Contains("cfg/small.ini"));
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(job.archive).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u) << "it carries the files' contents: its owner's only";
 
         ZipListing listing;
         ASSERT_TRUE(ListArchive(job.archive, listing).Ok());
@@ -236,6 +241,10 @@ TEST(ZipArchive, AFailedWriteLeavesTheOldArchiveAndNoTemporaryFile)
         EXPECT_EQ(FileBytes(job.archive), before);
         EXPECT_EQ(QDir(TestPath("a")).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.zip"});
     }
+    Aborting abort;
+    EXPECT_EQ(AddToArchive(TwoFiles("a/new.zip"), abort).code, kZipAborted);
+    EXPECT_EQ(QDir(TestPath("a")).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.zip"})
+        << "a new archive that failed leaves no empty file behind";
 }
 
 } // namespace

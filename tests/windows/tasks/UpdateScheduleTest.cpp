@@ -4,6 +4,8 @@
 
 #include "core/base/UserDate.h"
 #include "core/config/ConfigStore.h"
+#include "core/startup/WritableDataDirectory.h"
+#include "platform/data/Connection.h"
 #include "platform/runtime/IniFile.h"
 #include "platform/sound/RecordingSoundPlayer.h"
 #include "platform/widgets/FrameProcedures.h"
@@ -11,6 +13,7 @@
 #include "tests/windows/tasks/TaskWindowFixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFocusEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -18,6 +21,7 @@
 #include <QTabWidget>
 
 #include <memory>
+#include <optional>
 
 namespace vl {
 namespace {
@@ -242,6 +246,27 @@ TEST_F(UpdateScheduleTest, ATaskWithNothingToDoIsRefusedAndTheFormStaysOpen)
         EXPECT_TRUE(prompt.Questions().back().text.startsWith("This task has nothing to do"));
         form->reject();
     }
+}
+
+struct NoWriteAccess : DataFileAccess { // a user who may not write (tests run as root)
+    bool MayWrite(const QString&) const override { return false; }
+};
+
+TEST_F(UpdateScheduleTest, ANewTaskOnReadOnlyDataIsRefusedAsWhatItIs)
+{
+    ASSERT_TRUE(OpenTable(d.Categories) && OpenTable(d.Holidays));
+    d.CloseAll();
+    const NoWriteAccess noWrites;
+    std::optional<DataFileAccessOverride> useAccess(std::in_place, noWrites);
+    prompt.Answer(1).Answer(1);
+    EXPECT_FALSE(CheckDataDirectoryWritable(prompt, QDir::currentPath()));
+    EXPECT_FALSE(UpdateSchedule({FormRequest::Insert}).Opened());
+    ASSERT_EQ(prompt.Questions().size(), 2u);
+    EXPECT_EQ(prompt.Questions()[1].caption, "Data Is Read-Only");
+    EXPECT_TRUE(prompt.Questions()[1].text.startsWith("A new task cannot be stored: the data directory is read-only"));
+    d.CloseAll();
+    useAccess.reset();
+    EXPECT_TRUE(CheckDataDirectoryWritable(prompt, QDir::currentPath()));
 }
 
 TEST_F(UpdateScheduleTest, ViewShowsOnlyCloseAndDeleteRemovesTheTaskWithItsScript)

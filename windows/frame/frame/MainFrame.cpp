@@ -15,6 +15,7 @@
 #include "windows/frame/options/OptionsWindow.h"
 #include "core/base/Globals.h"
 #include "core/base/ProgramStop.h"
+#include "core/startup/WritableDataDirectory.h"
 #include "windows/frame/tray/TrayPopupMenu.h"
 #include "platform/desktop/HotKeyBackend.h"
 #include "platform/process/ExecutableDirectory.h"
@@ -136,7 +137,7 @@ MainFrame::MainFrame(IniFile& positions, std::unique_ptr<TrayBackend> tray)
     : positions_(positions), tray_(std::move(tray)), cycle_(*this)
 {
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(Clip(ProductName));
+    SetTitle(Clip(ProductName));
     setWindowIcon(LoadIcon(QString::fromLatin1(kIdleTrayIcon)));
     BuildMenus();
     BuildToolBar();
@@ -201,7 +202,7 @@ bool MainFrame::Open()
 
 void MainFrame::FrameStartUp()
 {
-    setWindowTitle(StartUpTitle());
+    SetTitle(StartUpTitle());
     LoadProgramSettings();
     UpdateCommandStates();
 
@@ -652,12 +653,14 @@ void MainFrame::SetZoneText(int zone, const QString& text)
 
 QString MainFrame::Title() const
 {
-    return windowTitle();
+    return title_;
 }
 
 void MainFrame::SetTitle(const QString& title)
 {
-    setWindowTitle(title);
+    // Read-only data stays marked in every title the frame shows.
+    title_ = title;
+    setWindowTitle(MarkedTitle(title));
 }
 
 void MainFrame::SetScriptStatus(const QString& text)

@@ -166,6 +166,7 @@ private:
     SchedulerCycle cycle_;
     QTimer timer_;
     QMetaObject::Connection beat_;
+    QString title_; // the title as the frame sets it, without the read-only mark
     bool ticking_ = false;
     int timerHundredths_ = kFrameTimer;
     CompanionPrograms companions_;

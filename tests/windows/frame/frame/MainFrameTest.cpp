@@ -7,6 +7,7 @@
 #include "core/frame/FrameRules.h"
 #include "windows/frame/tray/TrayPopupMenu.h"
 #include "platform/runtime/Clock.h"
+#include "platform/runtime/IniFile.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/widgets/NumberedEvents.h"
 #include "platform/widgets/SecondBeat.h"
@@ -19,6 +20,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -28,6 +32,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <sys/stat.h>
 
 namespace vl {
 namespace {
@@ -329,6 +335,43 @@ TEST_F(MainFrameTest, StartUpStoresTheVersionLogsAndOpensTheStartUpLists)
 
     for (const char* list : {"BrowseContacts", "BrowseClipboard", "BrowseToDoList", "BrowseSchedule"})
         Procedures().Unregister(list);
+}
+
+TEST_F(MainFrameTest, EveryFileAStartCreatesTakesItsDirectorysAccessAndWhatExistsKeepsItsMode)
+{
+    // A private data directory under the usual umask or none, one shared
+    // with a group on purpose, and what the umask takes away (owner, group
+    // and others' bits of QFileDevice).
+    const struct {
+        mode_t directory, umask;
+        int file;
+    } cases[] = {{0700, 022, 0x6000}, {0700, 000, 0x6000}, {0755, 022, 0x6044}, {0777, 027, 0x6040}, {0770, 002, 0x6060}};
+    for (const auto& c : cases) {
+        const QString dir = test::TestPath(QStringLiteral("%1-%2").arg(c.directory, 0, 8).arg(c.umask, 0, 8));
+        ASSERT_TRUE(QDir().mkdir(dir) && ::chmod(QFile::encodeName(dir).constData(), c.directory) == 0);
+        QDir::setCurrent(dir);
+        const mode_t mask = ::umask(c.umask);
+        ASSERT_TRUE(IniFile(QStringLiteral("vlmr.INI")).Put("Settings", "LogEvents", "1"));
+        OpenFrame();
+        ::umask(mask);
+        const QFileInfoList files = QDir(dir).entryInfoList(QDir::Files | QDir::Hidden);
+        ASSERT_GE(files.size(), 5) << "VLDB.TPS with its logs, vlmr.INI, VLMREVNT.LOG at least";
+        for (const QFileInfo& file : files)
+            EXPECT_EQ(file.permissions().toInt() & 0x7077, c.file) << file.fileName().toStdString();
+        frame.reset();
+        Tables().CloseAll();
+    }
+    // A start in a directory that exists, under a narrower umask.
+    const QStringList names = QDir().entryList(QDir::Files | QDir::Hidden);
+    for (const QString& name : names)
+        ASSERT_EQ(::chmod(QFile::encodeName(name).constData(), 0644), 0);
+    const mode_t mask = ::umask(077);
+    OpenFrame();
+    ::umask(mask);
+    for (const QString& name : names)
+        EXPECT_EQ(QFileInfo(name).permissions().toInt() & 0x7077, 0x6044) << name.toStdString();
+    EXPECT_EQ(QFileInfo(".").permissions().toInt() & 0x7077, 0x7070);
+    QDir::setCurrent(test::TestDir());
 }
 
 TEST_F(MainFrameTest, InactiveFrameSaysSoAndPerformsNoTask)

@@ -40,6 +40,7 @@ TEST_F(ReadOnlyDataTest, TheFrameReadsItsTablesAndGoesOnAfterTheFirstBox)
         frame->TimerEvent();
     ASSERT_EQ(prompt.Questions().size(), 1u) << "only the box that says the directory cannot be written";
     EXPECT_EQ(prompt.Questions()[0].caption, "Data Directory Not Writable");
+    EXPECT_TRUE(frame->windowTitle().endsWith(" (read-only)")) << "after the ticks' own titles too";
 
     CategoriesRecord category;
     category.Category = QStringLiteral("Not kept");
