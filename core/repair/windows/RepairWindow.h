@@ -7,6 +7,7 @@
 // in hand.
 
 #include "core/repair/RepairRun.h"
+#include "core/repair/windows/RepairAccess.h"
 #include "platform/runtime/IniFile.h"
 
 #include <QWidget>
@@ -43,7 +44,10 @@ public:
     bool Running() const { return run_ != nullptr; }
 
     // Starts the operation over the tagged rows (or the highlighted one).
-    void Start(RepairOperation operation);
+    // A repair first has the program let go of its data files, after asking
+    // unless the user agreed already (accessAgreed: the offer of a damaged
+    // file); they are given back when the run ends.
+    void Start(RepairOperation operation, bool accessAgreed = false);
     // Tags the tables kept in the data file at path, and only them.
     void TagDataFile(const QString& path);
 
@@ -64,6 +68,8 @@ private:
     std::unique_ptr<RepairRun> run_;
     QThread* worker_ = nullptr;
     TableOutcome outcome_;
+    QString jobPath_; // the data file of the table in hand
+    RepairAccess access_;
     QTableWidget* list_ = nullptr;
     std::vector<std::pair<RepairOperation, QPushButton*>> operations_;
     QPushButton* tagAll_ = nullptr;
