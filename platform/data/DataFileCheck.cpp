@@ -52,7 +52,7 @@ QuickCheckResult QuickCheckDataFile(const QString& path, const std::atomic<bool>
             const QString finding = QString::fromUtf8(text ? text : "");
             if (finding != QLatin1String("ok")) {
                 result.damaged = true;
-                result.finding = finding;
+                result.finding = finding.simplified(); // its lines in one
             }
         }
     }

@@ -6,6 +6,7 @@
 #include "core/repair/windows/RepairWindow.h"
 #include "core/startup/DamagedFileOffer.h"
 #include "platform/data/Connection.h"
+#include "platform/widgets/FrameProcedures.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "windows/frame/frame/Main.h"
 #include "platform/process/ExecutableDirectory.h"
@@ -282,6 +283,52 @@ TEST_F(DamagedDataFileTest, DamageMetWhileTheFrameRunsIsOfferedOnceAndRepairedUn
         Tables().CloseAll();
         QDir::setCurrent(home);
     }
+}
+
+// "Repair Files" opened from the menu while the frame runs and a list is
+// open: after asking, the program lets go of the file itself, repairs it,
+// and the list opens again over the repaired file.
+TEST_F(DamagedDataFileTest, TheRepairWindowClosesTheProgramsOwnWindowsAndTablesAndOpensThemAgain)
+{
+    ASSERT_TRUE(OpenTable(Tables().Schedule));
+    ScheduleRecord task;
+    ASSERT_TRUE(Tables().Schedule.Add(task));
+    OpenFrame();
+    const QString list = QStringLiteral("DamagedDataFileTest.List");
+    Procedures().RegisterWindow(list, [] { return new QWidget; });
+    Procedures().RegisterWindow(QLatin1String(kRepairWindowProcedure), [] { return RepairFiles(); });
+    ASSERT_TRUE(Procedures().Start(list, frame.get()));
+    ASSERT_TRUE(Procedures().Start(QLatin1String(kRepairWindowProcedure), frame.get()));
+    QPointer<RepairWindow> window = qobject_cast<RepairWindow*>(
+        Threads().Window(Threads().ProcedureThread(QLatin1String(kRepairWindowProcedure))));
+    ASSERT_TRUE(window);
+    window->TagDataFile(MainDataFile());
+
+    test::ScriptedPrompt prompt;
+    prompt.AnswerButton("No");
+    window->Button(RepairOperation::Fix)->click();
+    EXPECT_FALSE(window->Running()) << "answered No, nothing is closed";
+    EXPECT_NE(Threads().ProcedureThread(list), 0);
+
+    prompt.AnswerButton("Yes").AnswerButton("Yes");
+    QEventLoop loop;
+    QObject::connect(window, &RepairWindow::Finished, &loop, &QEventLoop::quit);
+    window->Button(RepairOperation::Fix)->click();
+    ASSERT_TRUE(window->Running());
+    EXPECT_EQ(Threads().ProcedureThread(list), 0) << "the list closed for the repair";
+    EXPECT_FALSE(Tables().Schedule.IsOpen());
+    loop.exec();
+
+    ASSERT_EQ(prompt.Questions().size(), 3u) << "asked twice, then the whole-file question; no access error";
+    EXPECT_EQ(prompt.Questions()[0].caption, "Repair Files");
+    EXPECT_NE(Threads().ProcedureThread(list), 0) << "the list opens again";
+    EXPECT_TRUE(Tables().Schedule.IsOpen()) << "and the table it had open";
+    EXPECT_EQ(Tables().Schedule.Records(), 1);
+    EXPECT_FALSE(frame->Ended());
+    window->close();
+    Procedures().Unregister(list);
+    Procedures().Unregister(QLatin1String(kRepairWindowProcedure));
+    Tables().Schedule.Close();
 }
 
 } // namespace
