@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QSet>
+#include <QTimer>
 
 namespace vl {
 
@@ -37,16 +38,25 @@ void NoteDataFileFailure(const QString& path, const DataError& error)
             return;
         Noticed().insert(file);
     }
-    const QString described = error.Describe();
-    QMetaObject::invokeMethod(
-        application,
-        [file, described] {
-            if (DamagedFileListener* listener = InstalledService<DamagedFileListener>())
-                listener->DamagedFileFound(file, described);
-            else
-                ForgetDamagedFile(file);
-        },
-        Qt::QueuedConnection);
+    PostDamagedFile(file, error.Describe(), 0);
+}
+
+void PostDamagedFile(const QString& path, const QString& error, int delayMs)
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application)
+        return;
+    const auto tell = [path, error] {
+        if (DamagedFileListener* listener = InstalledService<DamagedFileListener>())
+            listener->DamagedFileFound(path, error);
+        else
+            ForgetDamagedFile(path);
+    };
+    // A worker thread posts; only the application's thread waits on a timer.
+    if (delayMs == 0)
+        QMetaObject::invokeMethod(application, tell, Qt::QueuedConnection);
+    else
+        QTimer::singleShot(delayMs, application, tell);
 }
 
 void ForgetDamagedFile(const QString& path)

@@ -27,6 +27,11 @@ using DamagedFileListenerOverride = ServiceOverride<DamagedFileListener>;
 // error 36 is a damaged file. Any thread.
 void NoteDataFileFailure(const QString& path, const DataError& error);
 
+// Tells the listener of a noticed file on the application's thread: at once
+// (any thread), or after delayMs (on the application's thread only: a
+// listener that cannot offer it now asks to be told again later).
+void PostDamagedFile(const QString& path, const QString& error, int delayMs);
+
 // The file has been repaired or replaced: damage found in it from now on is
 // passed on again.
 void ForgetDamagedFile(const QString& path);

@@ -13,6 +13,12 @@
 
 namespace vl {
 
+namespace {
+
+constexpr int kOfferRetryMs = 1000;
+
+} // namespace
+
 DamageWatch::DamageWatch(FrameHooks hooks)
     : hooks_(std::move(hooks)), listener_(static_cast<DamagedFileListener&>(*this)),
       pause_(static_cast<RepairPause&>(*this))
@@ -53,6 +59,12 @@ void DamageWatch::DamagedFileFound(const QString& path, const QString& error)
     if (ProgramStopRequested() || offering_ ||
         Threads().ProcedureThread(QLatin1String(kRepairWindowProcedure))) {
         ForgetDamagedFile(path);
+        return;
+    }
+    // The repair closes the tables a tick half done still uses: the offer
+    // waits until the tick has finished.
+    if (hooks_.busy()) {
+        PostDamagedFile(path, error, kOfferRetryMs);
         return;
     }
     offering_ = true;

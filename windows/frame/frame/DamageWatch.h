@@ -20,6 +20,7 @@ namespace vl {
 class DamageWatch : private DamagedFileListener, private RepairPause {
 public:
     struct FrameHooks {
+        std::function<bool()> busy;       // inside the timer work (a prompt of a tick is open)
         std::function<void()> pause;      // stop the timer work
         std::function<void()> resume;     // and go on with it
         std::function<void()> endProgram; // the frame closes, the program ends

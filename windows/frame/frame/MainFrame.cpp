@@ -179,6 +179,7 @@ bool MainFrame::Open()
     }
     opened_ = true;
     damageWatch_ = std::make_unique<DamageWatch>(DamageWatch::FrameHooks{
+        [this] { return cycle_.InTick(); },
         [this] { StopTicking(); },
         [this] {
             ticking_ = true;
