@@ -185,6 +185,7 @@ void BrowseModel::Reset()
     count_ = -1;
     refreshQueued_ = false;
     failureReported_ = false;
+    emptyQueued_ = false;
     endResetModel();
 }
 
@@ -203,11 +204,27 @@ int64_t BrowseModel::Total() const
 void BrowseModel::Fail() const
 {
     error_ = QStringLiteral("%1: %2").arg(view_.LastError().file, view_.Error());
+    // Rows counted that cannot be read are not shown as blank rows: the view
+    // is told (once it has finished asking) that there are none.
+    if (count_ > 0 && !emptyQueued_) {
+        emptyQueued_ = true;
+        QMetaObject::invokeMethod(const_cast<BrowseModel*>(this), &BrowseModel::ShowNoRows, Qt::QueuedConnection);
+    }
     // Once until the next reset: a failing table fails every row a view asks for.
     if (failureReported_)
         return;
     failureReported_ = true;
     emit const_cast<BrowseModel*>(this)->readFailed(error_);
+}
+
+void BrowseModel::ShowNoRows()
+{
+    beginResetModel();
+    cache_.clear();
+    cacheStart_ = 0;
+    count_ = 0;
+    emptyQueued_ = false;
+    endResetModel();
 }
 
 void BrowseModel::Stale() const

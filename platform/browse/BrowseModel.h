@@ -151,6 +151,8 @@ private:
     int Anchor(const ViewRow& anchor);
     // A read failed: keeps the message and reports it.
     void Fail() const;
+    // After a failed read: no rows until the next reset.
+    void ShowNoRows();
     void Stale() const;
     QString Format(int column, const ViewRow& row) const;
 
@@ -168,6 +170,7 @@ private:
     mutable QString error_;
     mutable bool refreshQueued_ = false;
     mutable bool failureReported_ = false;
+    mutable bool emptyQueued_ = false;
 };
 
 } // namespace vl

@@ -1,6 +1,7 @@
 #include "platform/data/TableFile.h"
 
 #include "platform/data/Catalog.h"
+#include "platform/data/DamagedFileNotice.h"
 #include "platform/data/DataFileName.h"
 #include "platform/data/TableDeclaration.h"
 #include "platform/data/TableFileImpl.h"
@@ -30,6 +31,7 @@ bool TableFile::Impl::Fail(DataError failure)
     failure.file = name;
     if (failure.text.isEmpty())
         failure.text = DataErrorText(failure.code);
+    NoteDataFileFailure(connection ? connection->Path() : ResolveDataFileName(name, def->Label()).path, failure);
     error = std::move(failure);
     return false;
 }

@@ -1,6 +1,7 @@
 #include "platform/data/TableView.h"
 
 #include "platform/data/Connection.h"
+#include "platform/data/DamagedFileNotice.h"
 #include "platform/data/NoCaseCollation.h"
 #include "platform/data/TableFileImpl.h"
 #include "platform/data/ViewSql.h"
@@ -188,6 +189,7 @@ bool TableView::Run(const MakeQuery& make, const EachRow& each)
             each(statement, query.firstColumn);
     } catch (const std::exception& failure) {
         error_ = EngineError(failure, file_->Name());
+        NoteDataFileFailure(connection->Path(), error_);
         return false;
     }
     error_ = DataError();

@@ -88,6 +88,21 @@ int ThreadRegistry::ProcedureThread(const QString& procedure) const
     return procedures_.value(procedure, 0);
 }
 
+QString ThreadRegistry::ProcedureOf(int thread) const
+{
+    return procedures_.key(thread);
+}
+
+QList<int> ThreadRegistry::OpenThreads() const
+{
+    QList<int> open;
+    for (const auto& [thread, window] : windows_) {
+        if (window)
+            open << thread;
+    }
+    return open;
+}
+
 void ThreadRegistry::Join(ThreadGroup group, int thread)
 {
     QList<int>& members = groups_[group];

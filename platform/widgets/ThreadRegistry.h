@@ -55,6 +55,10 @@ public:
     ProcedureStart StartProcedure(const QString& procedure, const WindowFactory& create);
     // The thread of the open procedure, or 0.
     int ProcedureThread(const QString& procedure) const;
+    // The procedure the thread's window was started as, or empty.
+    QString ProcedureOf(int thread) const;
+    // The threads of the windows now open, the frame's included.
+    QList<int> OpenThreads() const;
 
     void Join(ThreadGroup group, int thread);
     void Leave(ThreadGroup group, int thread);

@@ -1,6 +1,7 @@
 #include "core/repair/windows/RepairWindow.h"
 
 #include "core/dictionary/Dictionary.h"
+#include "platform/data/DamagedFileNotice.h"
 #include "platform/data/DataFileName.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/WindowPosition.h"
@@ -238,6 +239,14 @@ void RepairWindow::StartRun(RepairOperation operation, const QString& agreedFile
 {
     if (run_)
         return;
+    if (operation == RepairOperation::Fix && !access_.Released() && RepairAccess::Needed(this)) {
+        if (agreedFile.isEmpty() &&
+            CurrentPromptService().Message(RepairAccess::Question(), QLatin1String(kRepairAccessCaption),
+                                           PromptIcon::Question, QStringLiteral("&Yes|&No"), 1) != 1)
+            return;
+        if (!access_.Release(this))
+            return;
+    }
     RefreshTagIcons(rows_);
     run_ = std::make_unique<RepairRun>(operation, rows_, list_->currentRow());
     if (!agreedFile.isEmpty())
@@ -251,6 +260,7 @@ void RepairWindow::StartNextTable()
     const std::optional<TableJob> job = run_->Next(CurrentPromptService());
     if (!job) {
         run_.reset();
+        access_.GiveBack();
         SetRunning(false);
         ShowRows();
         emit Finished();
@@ -262,6 +272,7 @@ void RepairWindow::StartNextTable()
                          RepairActionText(operation), run_->FilesLeft());
     // The worker reports progress through queued calls into this window's
     // thread; the progress window only ever changes there.
+    jobPath_ = job->path;
     QPointer<RepairProgressWindow> progress(progress_);
     worker_ = QThread::create([this, operation, job = *job, progress] {
         outcome_ = RunTableOperation(operation, job, [progress](int percent) {
@@ -283,6 +294,10 @@ void RepairWindow::TableDone()
     delete worker_;
     worker_ = nullptr;
     progress_->SetPercent(100);
+    // A file repaired (or found sound) is offered again should it be found
+    // damaged later.
+    if (run_->Operation() == RepairOperation::Fix && outcome_.message.isEmpty())
+        ForgetDamagedFile(jobPath_);
     run_->Finish(outcome_, CurrentPromptService());
     ShowRows();
     StartNextTable();

@@ -7,6 +7,7 @@
 // in hand.
 
 #include "core/repair/RepairRun.h"
+#include "core/repair/windows/RepairAccess.h"
 #include "platform/runtime/IniFile.h"
 
 #include <QWidget>
@@ -43,6 +44,9 @@ public:
     bool Running() const { return run_ != nullptr; }
 
     // Starts the operation over the tagged rows (or the highlighted one).
+    // Starts the operation over the tagged rows (or the highlighted one). A
+    // repair first has the program let go of its data files, after asking;
+    // they are given back when the run ends.
     void Start(RepairOperation operation);
     // Tags the tables of the data file at path and repairs it, asking
     // nothing more: the user has chosen its repair already.
@@ -68,6 +72,8 @@ private:
     std::unique_ptr<RepairRun> run_;
     QThread* worker_ = nullptr;
     TableOutcome outcome_;
+    QString jobPath_; // the data file of the table in hand
+    RepairAccess access_;
     QTableWidget* list_ = nullptr;
     std::vector<std::pair<RepairOperation, QPushButton*>> operations_;
     QPushButton* tagAll_ = nullptr;

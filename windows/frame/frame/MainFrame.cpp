@@ -1,6 +1,7 @@
 #include "windows/frame/frame/MainFrame.h"
 
 #include "windows/frame/about/AboutWindow.h"
+#include "windows/frame/frame/DamageWatch.h"
 #include "platform/widgets/WindowPosition.h"
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/OpenDataFile.h"
@@ -178,6 +179,17 @@ bool MainFrame::Open()
         table->MarkForUse();
     }
     opened_ = true;
+    damageWatch_ = std::make_unique<DamageWatch>(DamageWatch::FrameHooks{
+        [this] { return cycle_.InTick(); },
+        [this] { StopTicking(); },
+        [this] {
+            ticking_ = true;
+            ChooseTicking();
+        },
+        [this] {
+            exitConfirmed_ = true;
+            close();
+        }});
 
     Threads().RegisterFrame(this);
     setAttribute(Qt::WA_DeleteOnClose, false); // the frame belongs to Main, not to the registry
@@ -582,6 +594,8 @@ void MainFrame::PrepareDisplay()
 void MainFrame::TimerEvent()
 {
     RefreshDateAndClock();
+    if (damageWatch_)
+        damageWatch_->Tick(Today());
     try {
         cycle_.Tick();
     } catch (const std::exception& error) {
@@ -766,6 +780,7 @@ void MainFrame::MainClose()
 {
     WriteEventLog(QStringLiteral("Exit Velmora"), QString());
     StopTicking();
+    damageWatch_.reset();
     if (opened_) {
         for (TableFile* table : FrameTables())
             table->Close();
@@ -784,6 +799,7 @@ void MainFrame::SessionEnding()
     // now. The event log is written line by line and needs nothing.
     SavePosition();
     StopTicking();
+    damageWatch_.reset();
     hotKeys_.reset();
     ended_ = true;
     sessionEnded_ = true;

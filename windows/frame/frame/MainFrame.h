@@ -41,6 +41,7 @@ class QToolButton;
 
 namespace vl {
 
+class DamageWatch;
 class TrayPopupMenu;
 struct FrameMenuItem;
 
@@ -159,6 +160,8 @@ private:
     IniFile& positions_;
     TrayIcon tray_;
     std::optional<TaskFrameOverride> taskFrameOverride_;
+    // Damage found while the frame runs, and the background check.
+    std::unique_ptr<DamageWatch> damageWatch_;
     // Win+W and the hot keys of the table, held while the frame is open.
     DesktopHotKeyOutput hotKeyOutput_;
     std::unique_ptr<ProgramHotKeys> hotKeys_;

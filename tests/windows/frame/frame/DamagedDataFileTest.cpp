@@ -5,6 +5,9 @@
 #include "core/base/ProgramStop.h"
 #include "core/repair/windows/RepairWindow.h"
 #include "core/startup/DamagedFileOffer.h"
+#include "platform/data/Connection.h"
+#include "platform/widgets/FrameProcedures.h"
+#include "platform/widgets/ThreadRegistry.h"
 #include "windows/frame/frame/Main.h"
 #include "platform/process/ExecutableDirectory.h"
 #include "platform/widgets/QtPromptService.h"
@@ -13,11 +16,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTimer>
 #include <QTableWidget>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 
 namespace vl {
 namespace {
@@ -36,6 +45,30 @@ protected:
     }
     static QString MainDataFile() { return QDir::current().absoluteFilePath("VLDB.TPS"); }
 };
+
+// The leaf page of a table or key that holds its highest entries (where the
+// next task's number is read and its record goes), with its entry count.
+struct LastLeaf {
+    int64_t page = 0;
+    int entries = 0;
+    int pageSize = 0;
+};
+
+LastLeaf FindLastLeaf(const QString& path, const QString& object)
+{
+    SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE);
+    db.exec("PRAGMA wal_checkpoint(TRUNCATE)"); // every page in the file itself
+    LastLeaf leaf;
+    leaf.pageSize = db.execAndGet("PRAGMA page_size").getInt();
+    SQLite::Statement pages(db, "SELECT pageno, ncell FROM dbstat WHERE name = ? AND pagetype = 'leaf' "
+                                "ORDER BY path DESC LIMIT 1");
+    pages.bind(1, object.toStdString());
+    if (pages.executeStep()) {
+        leaf.page = pages.getColumn(0).getInt64();
+        leaf.entries = pages.getColumn(1).getInt();
+    }
+    return leaf;
+}
 
 TEST_F(DamagedDataFileTest, RestoreStartsTheBackupRunnerOnTheDataDirectory)
 {
@@ -158,6 +191,143 @@ TEST_F(DamagedDataFileTest, RepairMendsTheFileInTheRepairWindowAndTheFrameStarts
     EXPECT_FALSE(ProgramStopRequested());
     ASSERT_TRUE(OpenTable(Tables().Schedule));
     EXPECT_EQ(Tables().Schedule.Records(), 50);
+    Tables().Schedule.Close();
+}
+
+// Damage met while the frame runs: the new task's number cannot be read, or
+// its record cannot be placed. The offer comes once; Repair mends the file
+// with the frame still running, and the frame goes on over the repaired file.
+TEST_F(DamagedDataFileTest, DamageMetWhileTheFrameRunsIsOfferedOnceAndRepairedUnderTheRunningFrame)
+{
+    struct Case {
+        const char* name;
+        const char* object; // in the file
+        bool zeros;         // else random bytes
+    };
+    const Case cases[] = {
+        {"zeros in a key page", "s|SCH:KEYID", true},
+        {"random bytes in a key page", "s|SCH:KEYID", false},
+        {"zeros in the task table's page", "s", true},
+        {"random bytes in the task table's page", "s", false},
+    };
+    constexpr int kTasks = 400;
+    const QString home = QDir::currentPath();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(QDir(home).mkpath(c.name));
+        QDir::setCurrent(QDir(home).filePath(c.name));
+        ASSERT_TRUE(OpenTable(Tables().Schedule));
+        for (int i = 0; i < kTasks; ++i) {
+            ScheduleRecord task;
+            task.Description = QStringLiteral("task %1 of the list that fills its pages").arg(i);
+            ASSERT_TRUE(Tables().Schedule.Add(task));
+        }
+        OpenFrame();
+
+        const LastLeaf leaf = FindLastLeaf(MainDataFile(), QLatin1String(c.object));
+        ASSERT_GT(leaf.page, 1);
+        {
+            QByteArray bytes(leaf.pageSize, '\0');
+            if (!c.zeros) {
+                QRandomGenerator noise(7);
+                for (char& byte : bytes)
+                    byte = static_cast<char>(noise.bounded(256));
+                bytes[0] = '\x01'; // no kind of page
+            }
+            QFile file(MainDataFile());
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.seek((leaf.page - 1) * leaf.pageSize));
+            ASSERT_EQ(file.write(bytes), leaf.pageSize);
+        }
+        DataConnection::ReleaseCachedPages(); // the pages are read from the file again
+
+        test::ScriptedPrompt prompt;
+        prompt.AnswerButton("Repair").AnswerButton("Yes");
+        ScheduleRecord added;
+        EXPECT_FALSE(Tables().Schedule.Add(added));
+        EXPECT_EQ(Tables().Schedule.ErrorCode(), kInvalidDataFile);
+        EXPECT_FALSE(Tables().Schedule.Add(added)) << "met again before the offer: still one offer";
+
+        // The offer comes when the frame's loop runs, and the repair runs
+        // in the window it opens.
+        DeliverPostedEvents();
+        QPointer<RepairWindow> window = qobject_cast<RepairWindow*>(
+            Threads().Window(Threads().ProcedureThread(QLatin1String(kRepairWindowProcedure))));
+        if (window && window->Running()) {
+            QEventLoop loop;
+            QObject::connect(window, &RepairWindow::Finished, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        ASSERT_TRUE(window) << "Repair opens the repair window";
+        ASSERT_GE(prompt.Questions().size(), 1u);
+        EXPECT_EQ(prompt.Questions()[0].caption, "Damaged Data File");
+        EXPECT_TRUE(prompt.Questions()[0].text.startsWith("The data file " + QDir::toNativeSeparators(MainDataFile())))
+            << prompt.Questions()[0].text.toStdString();
+        EXPECT_EQ(prompt.Questions()[0].buttons, "&Repair|Re&store|E&xit");
+        ASSERT_EQ(prompt.Questions().size(), 2u) << "the offer and the whole-file question, no failure";
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        EXPECT_TRUE(QFile::exists(MainDataFile() + ".damaged"));
+        EXPECT_FALSE(frame->Ended());
+        frame->TimerEvent();
+        EXPECT_EQ(Tables().Schedule.Records(), kTasks - (QLatin1String(c.object) == "s" ? leaf.entries : 0))
+            << "every task on a sound page is back";
+        ScheduleRecord task;
+        task.Description = QStringLiteral("after the repair");
+        EXPECT_TRUE(Tables().Schedule.Add(task)) << Tables().Schedule.Error().toStdString();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(prompt.Questions().size(), 2u) << "the repaired file is sound";
+
+        frame.reset();
+        Tables().CloseAll();
+        QDir::setCurrent(home);
+    }
+}
+
+// "Repair Files" opened from the menu while the frame runs and a list is
+// open: after asking, the program lets go of the file itself, repairs it,
+// and the list opens again over the repaired file.
+TEST_F(DamagedDataFileTest, TheRepairWindowClosesTheProgramsOwnWindowsAndTablesAndOpensThemAgain)
+{
+    ASSERT_TRUE(OpenTable(Tables().Schedule));
+    ScheduleRecord task;
+    ASSERT_TRUE(Tables().Schedule.Add(task));
+    OpenFrame();
+    const QString list = QStringLiteral("DamagedDataFileTest.List");
+    Procedures().RegisterWindow(list, [] { return new QWidget; });
+    Procedures().RegisterWindow(QLatin1String(kRepairWindowProcedure), [] { return RepairFiles(); });
+    ASSERT_TRUE(Procedures().Start(list, frame.get()));
+    ASSERT_TRUE(Procedures().Start(QLatin1String(kRepairWindowProcedure), frame.get()));
+    QPointer<RepairWindow> window = qobject_cast<RepairWindow*>(
+        Threads().Window(Threads().ProcedureThread(QLatin1String(kRepairWindowProcedure))));
+    ASSERT_TRUE(window);
+    window->TagDataFile(MainDataFile());
+
+    test::ScriptedPrompt prompt;
+    prompt.AnswerButton("No");
+    window->Button(RepairOperation::Fix)->click();
+    EXPECT_FALSE(window->Running()) << "answered No, nothing is closed";
+    EXPECT_NE(Threads().ProcedureThread(list), 0);
+
+    prompt.AnswerButton("Yes").AnswerButton("Yes");
+    QEventLoop loop;
+    QObject::connect(window, &RepairWindow::Finished, &loop, &QEventLoop::quit);
+    window->Button(RepairOperation::Fix)->click();
+    ASSERT_TRUE(window->Running());
+    EXPECT_EQ(Threads().ProcedureThread(list), 0) << "the list closed for the repair";
+    EXPECT_FALSE(Tables().Schedule.IsOpen());
+    loop.exec();
+
+    ASSERT_EQ(prompt.Questions().size(), 3u) << "asked twice, then the whole-file question; no access error";
+    EXPECT_EQ(prompt.Questions()[0].caption, "Repair Files");
+    EXPECT_NE(Threads().ProcedureThread(list), 0) << "the list opens again";
+    EXPECT_TRUE(Tables().Schedule.IsOpen()) << "and the table it had open";
+    EXPECT_EQ(Tables().Schedule.Records(), 1);
+    EXPECT_FALSE(frame->Ended());
+    window->close();
+    Procedures().Unregister(list);
+    Procedures().Unregister(QLatin1String(kRepairWindowProcedure));
     Tables().Schedule.Close();
 }
 

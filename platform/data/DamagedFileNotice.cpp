@@ -1,0 +1,68 @@
+#include "platform/data/DamagedFileNotice.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMutex>
+#include <QSet>
+#include <QTimer>
+
+namespace vl {
+
+namespace {
+
+QMutex gMutex;
+QSet<QString>& Noticed()
+{
+    static QSet<QString> noticed;
+    return noticed;
+}
+
+QString Canonical(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
+
+void NoteDataFileFailure(const QString& path, const DataError& error)
+{
+    if (error.code != kInvalidDataFile || path.isEmpty())
+        return;
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application)
+        return;
+    const QString file = Canonical(path);
+    {
+        const QMutexLocker lock(&gMutex);
+        if (Noticed().contains(file))
+            return;
+        Noticed().insert(file);
+    }
+    PostDamagedFile(file, error.Describe(), 0);
+}
+
+void PostDamagedFile(const QString& path, const QString& error, int delayMs)
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application)
+        return;
+    const auto tell = [path, error] {
+        if (DamagedFileListener* listener = InstalledService<DamagedFileListener>())
+            listener->DamagedFileFound(path, error);
+        else
+            ForgetDamagedFile(path);
+    };
+    // A worker thread posts; only the application's thread waits on a timer.
+    if (delayMs == 0)
+        QMetaObject::invokeMethod(application, tell, Qt::QueuedConnection);
+    else
+        QTimer::singleShot(delayMs, application, tell);
+}
+
+void ForgetDamagedFile(const QString& path)
+{
+    const QMutexLocker lock(&gMutex);
+    Noticed().remove(Canonical(path));
+}
+
+} // namespace vl
