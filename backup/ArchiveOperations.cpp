@@ -18,7 +18,7 @@ namespace vl {
 namespace {
 
 constexpr char kAppError[] = "Application Error";
-constexpr char kPatternError[] = "Wildcard pattern error.";
+constexpr char kPatternError[] = "Wildcard specification error.";
 
 ZipResult Refused()
 {
@@ -63,7 +63,7 @@ bool FilterByDate(ZipPreferences& preferences, QStringList& files)
     const bool valid = FilterDate(preferences.beforeDate, before) && (!hasAfter || FilterDate(preferences.afterDate, after));
     preferences.beforeDate.clear();
     if (!valid)
-        return Prompt::Message(QStringLiteral("The date is not valid. Process anyway?"), QStringLiteral("Warning"),
+        return Prompt::Message(QStringLiteral("Date specification error. Process anyway?"), QStringLiteral("Warning"),
                                PromptIcon::Exclamation, QStringLiteral("&Yes|&No"), 2)
                == 1;
     QStringList kept;
@@ -194,7 +194,8 @@ ZipResult AddFiles(ZipObject& zip, ZipPreferences& preferences, const QStringLis
         if (!file.trimmed().isEmpty() && ((options & kOptSystemHidden) || !QFileInfo(file).isHidden()))
             chosen << file;
     }
-    if (files.isEmpty())
+    // Hidden files the preferences leave out may leave nothing to add.
+    if (chosen.isEmpty())
         return Refused();
     if (!FilterByDate(preferences, chosen))
         return {};

@@ -68,6 +68,15 @@ int32_t NextTodoIdentity(Table<TodoRecord>& todo)
     return highest + 1;
 }
 
+bool CheckTodoPriority(const Table<TodoRecord>& todo, const TodoRecord& item)
+{
+    const auto failure = todo.Validate(item);
+    if (!failure || failure->field != QLatin1String("TDO:Priority"))
+        return true;
+    Prompt::Message(failure->message, QLatin1String(kTodoRangeErrorCaption), PromptIcon::Exclamation);
+    return false;
+}
+
 bool StoreTodo(Table<TodoRecord>& todo, FormRequest request, TodoRecord& item, const QString& userId)
 {
     if (request == FormRequest::Delete)

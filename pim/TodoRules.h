@@ -51,6 +51,11 @@ void DoneTicked(TodoRecord& item, bool doneAtOpen, Date today, ClockTime now);
 // the table cannot be read.
 int32_t NextTodoIdentity(Table<TodoRecord>& todo);
 
+// The table's check of the priority alone, as the form runs it when the
+// user leaves the priority: false, after its range message ("Range Error"),
+// when the priority lies outside 1 to 10.
+bool CheckTodoPriority(const Table<TodoRecord>& todo, const TodoRecord& item);
+
 // Completes the form's request. Insert and change: the priority must lie in
 // 1 to 10 (else the table's range message, "Range Error", and nothing is
 // stored); the item is stamped with the user, today and now, and takes an

@@ -126,10 +126,10 @@ bool StepIntoRange(ScheduleRecord& occurrence, Date from, NextRunOperation& oper
 
 } // namespace
 
-QString RecordNotDeletedText(const DataError& error, const QString& file)
+QString RecordNotDeletedText(const DataError& error)
 {
-    return QStringLiteral("An error (%1) was experienced when deleting a record from the %2 file.")
-        .arg(error.text, file);
+    return QStringLiteral("An error (%1) was experienced when deleting a record from the Process:View file.")
+        .arg(error.text);
 }
 
 QString WorkfileName(ClockTime now)

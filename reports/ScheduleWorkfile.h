@@ -31,8 +31,9 @@ inline constexpr char kWorkfileLimitText[] =
 
 // Said when a record of the work file could not be deleted while emptying it.
 inline constexpr char kRecordNotDeletedCaption[] = "Record was not deleted";
-// The engine's error text and the file's name filled in.
-QString RecordNotDeletedText(const DataError& error, const QString& file);
+// The engine's error text filled in; the file is named as the emptying
+// reads it, "Process:View".
+QString RecordNotDeletedText(const DataError& error);
 
 enum class WorkfileOutcome { Completed, Cancelled, Limited, Failed };
 

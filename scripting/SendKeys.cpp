@@ -169,7 +169,7 @@ KeyStroke GroupStroke(const QString& group)
     const QString value = Clip(CutTo(EvaluateKeyword(group), kKeywordTextWidth));
     if (!value.isEmpty() && value != group)
         return {0, value};
-    return {0, QLatin1Char('[') + group + QLatin1Char(']')};
+    return {0, group};
 }
 
 bool SendKeystrokes(const QString& group, DesktopBackend& desktop, QString* error)

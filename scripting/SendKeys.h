@@ -43,10 +43,10 @@ bool TypeText(const QString& text, DesktopBackend& desktop = CurrentDesktop(), Q
 
 // What one bracketed group (the text between "[" and "]") sends: a key
 // combination (code != 0) when it is a key string ("AltF4"), else the value
-// of a keyword that has one ("TODAY"), else the group as written, brackets
-// and all ("[at]"), so that a text that names no key loses nothing. "[" alone
-// ("[[]") types "[". Modifiers without a key ("Ctrl", "^+") send nothing:
-// code 0 and no text.
+// of a keyword that has one ("TODAY"), else the group's own text without
+// its brackets ("[at]" types "at", a keyword with a blank value its name).
+// "[" alone ("[[]") types "[". Modifiers without a key ("Ctrl", "^+") send
+// nothing: code 0 and no text.
 struct KeyStroke {
     int code = 0;
     QString text;

@@ -1,5 +1,6 @@
 #include "scripting/WindowMatch.h"
 
+#include "core/base/Globals.h"
 #include "platform/runtime/FixedText.h"
 
 namespace vl {
@@ -43,9 +44,8 @@ WindowHandle FindWindowByTitle(const QString& title, const QString& contents, De
     if (Clip(pattern).isEmpty())
         return 0;
     const QString wanted = UpperClip(contents);
-    // Hidden windows are left out whatever the lists show.
     TopWindowQueue windows;
-    ListTopWindows(windows, true, desktop);
+    ListTopWindows(windows, ExclHidden != 0, desktop);
     const auto accepts = [&](WindowHandle window) {
         return wanted.isEmpty() || ChildHolds(window, wanted, desktop);
     };

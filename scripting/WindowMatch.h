@@ -14,9 +14,9 @@
 // window's program file name ("gedit", or "gedit" for "/usr/bin/gedit")
 // matches that window.
 //
-// Hidden windows (withdrawn or never shown) and windows that are gone by the
-// time they are read never match: keys sent or focus given to them would go
-// nowhere. With contents, a matching window counts only when the title of
+// Hidden windows (withdrawn or never shown) match only while the setting
+// ExclHidden is off, as the window lists show them; windows that are gone by
+// the time they are read never match. With contents, a matching window counts only when the title of
 // one of its descendants contains them; otherwise the next one is tried.
 
 #include "scripting/WindowLists.h"

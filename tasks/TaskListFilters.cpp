@@ -95,8 +95,11 @@ std::optional<DaySelection> SelectDays(const QString& day, Date today, Date rang
     if (day == QLatin1String(kThisWeekChoice))
         return Range(today, today + 6, today);
     if (day == QLatin1String(kThisMonthChoice)) {
+        // The month is compared, not the year: the range shown is this year's.
         const DayMonthYear now = SplitDate(today);
-        return Range(MakeDate(now.month, 1, now.year), MakeDate(now.month + 1, 0, now.year), today);
+        DaySelection month = Range(MakeDate(now.month, 1, now.year), MakeDate(now.month + 1, 0, now.year), today);
+        month.filter = {{kDate, Compare::SameMonth, int64_t{today}}};
+        return month;
     }
     if (day == QLatin1String(kCustomChoice)) {
         const Date from = rangeFrom != 0 ? rangeFrom : DefaultRangeFrom();

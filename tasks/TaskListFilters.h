@@ -63,8 +63,8 @@ struct DaySelection {
 };
 inline constexpr char kAnyDateTip[] = "Select records by date";
 
-// The selection of a day choice on a day (today). "This Month" is this
-// month of this year. "Custom" runs from rangeFrom to rangeTo inclusive
+// The selection of a day choice on a day (today). "This Month" selects
+// this month in every year; its range is this year's. "Custom" runs from rangeFrom to rangeTo inclusive
 // (the defaults above where they are 0); its new tasks take its first day,
 // or today when that has passed. Nothing for an unknown choice.
 std::optional<DaySelection> SelectDays(const QString& day, Date today, Date rangeFrom, Date rangeTo);

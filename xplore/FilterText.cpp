@@ -27,6 +27,8 @@ QString Operator(Compare compare)
         return QStringLiteral("does not begin with");
     case Compare::NotContains:
         return QStringLiteral("does not contain");
+    case Compare::SameMonth:
+        return QStringLiteral("in the month of");
     }
     return QString();
 }

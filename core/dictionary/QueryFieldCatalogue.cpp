@@ -35,7 +35,7 @@ const char kCatalogue[] =
     "Basic - Next Time to Perform Task¦0¦SCH:Time¦@t7b¦4¦2¦1¦¦«"
     "Status - Date Last Performed¦0¦SCH:LastRunDate¦@d17b¦4¦2¦1¦¦«"
     "Status - Time Last Performed¦0¦SCH:LastRunTime¦@t7b¦4¦2¦1¦¦«"
-    "Option - Skip next occurance of this task (True/False)¦0¦SCH:SkipNextTime¦@n3¦1¦2¦2¦¦Skip Next Time«"
+    "Option - Skip next occurrence of this task (True/False)¦0¦SCH:SkipNextTime¦@n3¦1¦2¦2¦¦Skip Next Time«"
     "Alarm - Play a Sound (True/False)¦0¦SCH:Alarm¦@n3¦1¦2¦2¦¦Alarm«"
     "Alarm - Sound File¦0¦SCH:AlarmFile¦@s255¦255¦1¦1¦¦«"
     "Advance Warning - Date¦0¦SCH:AdvanceWarnDate¦@d17b¦4¦2¦1¦¦«"

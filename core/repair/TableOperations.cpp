@@ -209,7 +209,7 @@ TableOutcome Fix(const TableJob& job, const RepairProgress& progress)
 QString ExclusiveAccessText(const QString& errorText)
 {
     return QStringLiteral("This option requires exclusive file access.|Please ensure no other users are in the "
-                          "system. |An error occured trying to open the file : Error ") +
+                          "system. |An error occurred trying to open the file : Error ") +
            errorText;
 }
 

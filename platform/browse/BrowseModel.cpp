@@ -71,14 +71,21 @@ void BrowseModel::SetUserDatePicture(const QString& picture)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
 }
 
-int BrowseModel::AddOrder(const QString& name, const ViewOrder& order)
+bool BrowseModel::KnowsFields(const QString& name, const ViewOrder& order)
 {
     for (const OrderPart& part : order.parts) {
         if (Definition().FieldIndex(part.field) < 0) {
             error_ = QStringLiteral("Order \"%1\": %2 has no field %3").arg(name, Definition().Label(), part.field);
-            return -1;
+            return false;
         }
     }
+    return true;
+}
+
+int BrowseModel::AddOrder(const QString& name, const ViewOrder& order)
+{
+    if (!KnowsFields(name, order))
+        return -1;
     orders_.push_back({name, order});
     const int number = static_cast<int>(orders_.size()) - 1;
     if (number == 0 && !SelectOrder(0)) {
@@ -98,6 +105,18 @@ bool BrowseModel::SelectOrder(int number)
         return false;
     currentOrder_ = number;
     return true;
+}
+
+bool BrowseModel::ReplaceOrder(int number, const QString& name, const ViewOrder& order)
+{
+    if (number < 0 || number >= static_cast<int>(orders_.size())) {
+        error_ = QStringLiteral("There is no order %1 (the list has %2)").arg(number).arg(orders_.size());
+        return false;
+    }
+    if (!KnowsFields(name, order))
+        return false;
+    orders_[static_cast<size_t>(number)] = {name, order};
+    return number != currentOrder_ || SelectOrder(number);
 }
 
 bool BrowseModel::SetOrder(const ViewOrder& order)

@@ -78,6 +78,9 @@ public:
     int AddOrder(const QString& name, const ViewOrder& order);
     const std::vector<BrowseOrder>& Orders() const { return orders_; }
     bool SelectOrder(int number);
+    // Puts another order in place of a registered one (the current one shows
+    // at once); false, with a message, for an unknown number or field.
+    bool ReplaceOrder(int number, const QString& name, const ViewOrder& order);
     int CurrentOrder() const { return currentOrder_; } // -1 after SetOrder
     // An order that is not registered (a header sort, file sequence).
     bool SetOrder(const ViewOrder& order);
@@ -142,6 +145,8 @@ signals:
 private:
     // After a change of the view: reset when it was taken, else keep its message.
     bool Apply(bool ok);
+    // False, with a message, when the order names a field the table lacks.
+    bool KnowsFields(const QString& name, const ViewOrder& order);
     void Reset();
     int64_t Total() const;
     const ViewRow* Cached(int row) const;

@@ -36,6 +36,7 @@ enum class Compare {
     Contains,   // text fields: the value occurs anywhere in the field's text
     NotBeginsWith,
     NotContains,
+    SameMonth,  // day numbers: the field's date falls in the value's month, in any year
 };
 
 enum class Join { And, Or };

@@ -217,8 +217,11 @@ void TableDefBuilder::AddRangeCheck(TableDef& def, const QString& field, int64_t
     if (index < 0)
         DeclarationError(def, QStringLiteral("range check on the unknown field %1").arg(field));
     const FieldDef& fieldDef = def.fields_[index];
+    // The field is named as the user knows it: without its table's prefix.
     const QString message = QStringLiteral("The value of %1 must be between %2 and %3.")
-                                .arg(fieldDef.name).arg(low).arg(high);
+                                .arg(fieldDef.name.mid(fieldDef.name.indexOf(QLatin1Char(':')) + 1))
+                                .arg(low)
+                                .arg(high);
     auto get = fieldDef.get;
     def.checks_.push_back(FieldCheck{index, [get, low, high, message](const RecordBase& record) {
         const int64_t value = ToInteger(get(record));

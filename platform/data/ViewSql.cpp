@@ -96,12 +96,20 @@ bool FindOperand(const TableDef& def, const std::string& table, const Condition&
     return true;
 }
 
+// A day number's month as SQL: day 0, 28 December 1800, is Julian day 2378857.5.
+std::string MonthOf(const std::string& day)
+{
+    return "strftime('%m', " + day + " + 2378857.5)";
+}
+
 // The comparison of two operands (columns or parameter marks).
 std::string Comparison(Compare compare, const std::string& left, const std::string& right, bool noCase,
                        bool& usesUpper)
 {
     if (const char* op = Operator(compare))
         return (noCase ? Collated(left) : left) + op + right;
+    if (compare == Compare::SameMonth)
+        return MonthOf(left) + " = " + MonthOf(right);
     const bool negated = compare == Compare::NotBeginsWith || compare == Compare::NotContains;
     std::string sql;
     if (compare == Compare::BeginsWith || compare == Compare::NotBeginsWith) {
@@ -147,7 +155,7 @@ bool ConditionSql(const TableDef& def, const std::string& table, const Condition
     if (!FindOperand(def, table, condition, condition.field, left, error))
         return false;
     const FieldDef& field = *left.field;
-    const bool byText = !Operator(condition.compare);
+    const bool byText = !Operator(condition.compare) && condition.compare != Compare::SameMonth;
     if (byText && !field.IsText()) {
         error = QStringLiteral("%1 is a number: it cannot be compared as text").arg(field.name);
         return false;

@@ -1,6 +1,5 @@
 #include "scheduler/run/ScriptQueueView.h"
 
-#include "core/base/UserDate.h"
 #include "core/launch/HiddenPasswords.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/runtime/Picture.h"
@@ -84,7 +83,8 @@ int BlockStart(const QList<ScriptQueueEntry>& queue, int index)
 
 QString ScriptQueueEntryDetail(const ScriptQueueEntry& entry)
 {
-    const QStringList lines{FormatUserDate(entry.DATE), Picture::Format(qint64{entry.TIME}, QStringLiteral("@T6")),
+    const QStringList lines{Picture::Format(qint64{entry.DATE}, QStringLiteral("@D17")),
+                            Picture::Format(qint64{entry.TIME}, QStringLiteral("@T6")),
                             Clip(entry.RECORD.Action), Clip(ScriptStepDescription(entry.RECORD)),
                             RawFields(entry.RECORD)};
     return lines.join(QLatin1Char('\n')).left(kScriptQueueDetailWidth);

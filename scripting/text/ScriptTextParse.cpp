@@ -69,6 +69,14 @@ bool IsNumber(const QString& text)
     return !digits.isEmpty() && std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c.isDigit(); });
 }
 
+// A whole number that a stored number field holds.
+bool InRange(const QString& number)
+{
+    bool ok = false;
+    number.trimmed().toInt(&ok);
+    return ok;
+}
+
 // The value of an option token ("MODE=..." after its "="): a value written
 // between double quotes is taken as it stands, quotes removed.
 QString OptionValue(const QString& written)
@@ -113,34 +121,43 @@ struct LineReader {
                   + QStringLiteral("; put a value that holds blanks or commas in double quotes."));
     }
     // The number a token holds; a token that is neither empty nor a whole
-    // number would otherwise be read as its leading digits or as 0.
+    // number would otherwise be read as its leading digits or as 0, and one
+    // out of range as 0 (written back as another number).
     int32_t NumberAt(const QString& token)
     {
         if (!token.trimmed().isEmpty() && !IsNumber(token))
             Fault(QStringLiteral("\"") + token + QStringLiteral("\" is not a whole number."));
+        else if (IsNumber(token) && !InRange(token))
+            Fault(QStringLiteral("\"") + token.trimmed() + QStringLiteral("\" lies outside -2147483648 to 2147483647."));
         return Number(token);
     }
 };
 
 bool IsWaitModeOption(const QString& upper) { return upper.startsWith(QLatin1String("MODE=")); }
 
-// WAIT [mode] seconds title contents, or WAIT seconds title contents, or
-// WAIT title contents seconds. A mode word is one only when it comes first
-// ("WAIT 999 Or x" waits for a window titled "Or"); "MODE=" gives any other
+// WAIT mode seconds title contents, WAIT seconds mode title contents (the
+// reference's "WAIT 999 Or window_title optional_content"), WAIT seconds
+// title contents, or WAIT title contents seconds. A mode word ("And", "Or",
+// "Either", "Both") unquoted before or after the seconds is the mode; a
+// title that is such a word goes in double quotes. "MODE=" gives any other
 // mode. Without a mode, seconds and a title make it "Both".
 void ParseWait(LineReader& line)
 {
     const Tokens t = line.tokens.Without(IsWaitModeOption);
     ScriptingRecord& item = line.item;
+    const bool secondsFirst = !t.Quoted(0) && IsNumber(t[0]);
     const bool modeFirst = !t.Quoted(0) && IsWaitMode(t[0]);
-    if (modeFirst) {
+    const bool modeSecond = secondsFirst && !t.Quoted(1) && IsWaitMode(t[1]);
+    std::optional<QString> modeWord;
+    if (modeFirst || modeSecond) {
         line.AtMost(t, 4, "WAIT");
-        item.SecondsToWait = line.NumberAt(t[1]);
+        modeWord = t[modeFirst ? 0 : 1];
+        item.SecondsToWait = line.NumberAt(t[modeFirst ? 1 : 0]);
         item.WaitForWindow = t[2];
         item.FocusOnWindow = t[3];
-    } else if (!t.Quoted(0) && IsNumber(t[0])) {
+    } else if (secondsFirst) {
         line.AtMost(t, 3, "WAIT");
-        item.SecondsToWait = Number(t[0]);
+        item.SecondsToWait = line.NumberAt(t[0]);
         item.WaitForWindow = t[1];
         item.FocusOnWindow = t[2];
     } else {
@@ -156,8 +173,8 @@ void ParseWait(LineReader& line)
     }
     if (given)
         item.DDEApplicationName = *given;
-    else if (modeFirst)
-        item.DDEApplicationName = t[0];
+    else if (modeWord)
+        item.DDEApplicationName = *modeWord;
     else if (item.SecondsToWait > 0 && !Clip(item.WaitForWindow).isEmpty())
         item.DDEApplicationName = QString::fromUtf16(A::Both);
 }

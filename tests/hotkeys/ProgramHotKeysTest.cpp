@@ -247,7 +247,7 @@ TEST_F(ProgramHotKeysTest, TypedTextGoesThroughTheScriptsKeystrokeRoutine)
     QString typed;
     for (const QString& event : desktop.Events())
         typed += event.startsWith("type ") ? event.mid(5) : "<" + event + ">";
-    EXPECT_EQ(typed, "<up 16><up 17><up 18><up 19>mail[at]xy<down 13><up 13>");
+    EXPECT_EQ(typed, "<up 16><up 17><up 18><up 19>mailatxy<down 13><up 13>");
     // "mai", "l", "[at]", "x", "[Ctrl]", "y", "[Enter]", each after 250 ms.
     EXPECT_EQ(typing.pauses, QList<int>({200, 250, 250, 250, 250, 250, 250, 250}));
     BurstSize = 7;

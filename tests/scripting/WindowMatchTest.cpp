@@ -3,6 +3,7 @@
 
 #include "scripting/WindowMatch.h"
 
+#include "core/base/Globals.h"
 #include "platform/desktop/FakeDesktopBackend.h"
 
 #include <gtest/gtest.h>
@@ -34,14 +35,17 @@ TEST(WindowMatchTest, WindowsAreFoundByTitlePatternContentsAndProgram)
         {"Untitled*", "save", 2},
         {"Untitled*", "cancel", 0},
         {"*Note*", "", 4},
-        {"*Report", "", 0},       // hidden: never matched
+        {"*Report", "", 0},       // hidden, and hidden windows are left out
         {"Hidden Report", "", 0},
         {"EDITOR-BIN", "", 1},    // no title matches: the program's file name
         {"calculator", "", 7},    // a title match wins over a program match
         {"", "", 0},
     };
+    ExclHidden = 1;
     for (const auto& c : cases)
         EXPECT_EQ(FindWindowByTitle(c.title, c.contents, desktop), c.found) << c.title << " / " << c.contents;
+    ExclHidden = 0;
+    EXPECT_EQ(FindWindowByTitle("*Report", "", desktop), 5u) << "hidden windows count unless left out";
 }
 
 TEST(WindowMatchTest, ActivationTakesOnlyAWindowThatIsStillThere)

@@ -90,8 +90,6 @@ TEST(TaskListRulesTest, DayChoicesSelectTheirDaysAndDateNewTasks)
         {"Yesterday", 0, 0, today - 1, today - 1, today - 1, "FEB 19,2024"},
         {"Tomorrow", 0, 0, today + 1, today + 1, today + 1, "FEB 21,2024"},
         {"This Week", 0, 0, today, today + 6, today, "FEB 20,2024-FEB 26,2024"},
-        // This month of this year only, to its 29th day.
-        {"This Month", 0, 0, MakeDate(2, 1, 2024), MakeDate(2, 29, 2024), today, "FEB 01,2024-FEB 29,2024"},
         // The defaults: a new task takes today, not 1 January 1995.
         {"Custom", 0, 0, MakeDate(1, 1, 1995), MakeDate(1, 1, 2099), today, "JAN 01,1995-JAN 01,2099"},
         {"Custom", future, future + 9, future, future + 9, future, "JUN 01,2024-JUN 10,2024"},
@@ -104,6 +102,13 @@ TEST(TaskListRulesTest, DayChoicesSelectTheirDaysAndDateNewTasks)
         EXPECT_EQ(selection->dateToUse, row.dateToUse) << row.day << " " << row.from;
         EXPECT_EQ(selection->shown, row.shown) << row.day;
     }
+    // This month in every year (the filter holds today's month); the range is this year's, to its 29th day.
+    const std::optional<DaySelection> month = SelectDays("This Month", today, 0, 0);
+    EXPECT_EQ(month->filter.size(), 1u);
+    EXPECT_EQ(month->filter.at(0).compare, Compare::SameMonth);
+    EXPECT_EQ(Bounds(month->filter).first, today);
+    EXPECT_EQ(std::make_pair(month->rangeFrom, month->rangeTo), std::make_pair(MakeDate(2, 1, 2024), MakeDate(2, 29, 2024)));
+    EXPECT_EQ(month->shown, "FEB 01,2024-FEB 29,2024");
     EXPECT_FALSE(SelectDays("Next Year", today, 0, 0));
     EXPECT_FALSE(StatusFilter("Pending"));
     EXPECT_TRUE(StatusFilter("All")->empty());

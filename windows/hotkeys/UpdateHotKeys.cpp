@@ -173,7 +173,7 @@ QWidget* UpdateHotKeys::MakeBasicPage(const HotKeyParts& parts)
 
     description_ = new QLineEdit(Clip(hotKey_.Description), page);
     description_->setMaxLength(kDescriptionWidth);
-    auto* prompt = new QLabel(QStringLiteral("Enter a &description for this hot key (optional):"), page);
+    auto* prompt = new QLabel(QStringLiteral("Enter a description for this hot key (optional):"), page);
     prompt->setBuddy(description_);
 
     auto* layout = new QVBoxLayout(page);

@@ -32,7 +32,21 @@ class TodoXplore : public Xplore {
 public:
     using Xplore::Xplore;
 
+    // A header click sorts by the selected tab's key, then by the column.
+    void FollowTab(const ViewOrder& key)
+    {
+        tabKey_ = key;
+        RebuildColumnOrders();
+    }
+
 protected:
+    ViewOrder DefineSortOrder(const ColumnOrder& column) override
+    {
+        ViewOrder order = tabKey_;
+        order.parts.push_back(OrderPart{column.field, column.descending, column.noCase});
+        return order;
+    }
+
     std::vector<ColumnDefinition> DefineColumns() override
     {
         const auto column = [](const char* field, const char* header, const QString& picture, int width,
@@ -51,15 +65,18 @@ protected:
         done.description = QStringLiteral("Done");
         done.sortable = false;
         done.viewField = false;
-        ColumnDefinition text = column("TDO:ToDo", "To Do", QStringLiteral("@s80"), 150, u'L');
+        ColumnDefinition text = column("TDO:ToDo", "To Do", QStringLiteral("@s80"), 80, u'L');
         text.description = QStringLiteral("To Do (Description)");
         return {done,
                 column("TDO:Priority", "Priority", QStringLiteral("@n2"), 25, u'R'),
                 text,
-                column("TDO:Category", "Category", QStringLiteral("@s20"), 60, u'L'),
-                column("TDO:CompletionDate", "Completion Date", UserDatePicture() + QLatin1Char('b'), 64, u'R'),
-                column("TDO:CompletionTime", "Completion Time", QStringLiteral("@t3b"), 64, u'R')};
+                column("TDO:Category", "Category", QStringLiteral("@s20"), 76, u'L'),
+                column("TDO:CompletionDate", "Completion Date", UserDatePicture() + QLatin1Char('b'), 80, u'R'),
+                column("TDO:CompletionTime", "Completion Time", QStringLiteral("@t3b"), 80, u'R')};
     }
+
+private:
+    ViewOrder tabKey_;
 };
 
 std::vector<BrowseColumn> TodoColumns(const TableDef& todo)
@@ -155,6 +172,7 @@ BrowseToDoList::BrowseToDoList(QWidget* parent) : QWidget(parent, Qt::Window)
         pick_->setEnabled(false);
         pick_->setToolTip(QLatin1String(kNoTaskEditingTip));
     }
+    static_cast<TodoXplore*>(xplore_)->FollowTab(model_->Orders().front().order);
     xplore_->Activate();
     // Items also come from the message windows, imports and synchronisation.
     new TableChangeWatch(todo, *list_, *this);
@@ -208,6 +226,7 @@ QPushButton* BrowseToDoList::ToggleButton(Tab tab) const
 void BrowseToDoList::ShowTab(int tab)
 {
     xplore_->UseKeyOrder(tab);
+    static_cast<TodoXplore*>(xplore_)->FollowTab(model_->Orders().at(static_cast<size_t>(tab)).order);
     if (tab == kCategoryTab) {
         model_->SetFilter(kCategoryFilter, {{QStringLiteral("TDO:Category"), Compare::Equal, Clip(category_),
                                              Join::And, true}});

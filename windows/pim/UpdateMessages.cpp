@@ -67,6 +67,9 @@ UpdateMessages::UpdateMessages(FormRequest request, const MessagesRecord& messag
     contactsOpened_ = OpenTable(Tables().Contact);
     if (contactId != 0 && contactsOpened_)
         TakeContactById(Tables().Contact, editing_, contactId);
+    // A stored message opened for a change fills a blank newsgroup or category as a new one does.
+    if (request == FormRequest::Insert || request == FormRequest::Change)
+        FillRememberedDefault(editing_);
 
     tabs_ = new QTabWidget(this);
     tabs_->addTab(GeneralPage(), QStringLiteral("General"));
@@ -130,7 +133,7 @@ QWidget* UpdateMessages::GeneralPage()
     type_->setToolTip(QStringLiteral("Mail Type"));
     type_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(type_, &QComboBox::activated, this, &UpdateMessages::TypeChosen);
-    addRow(new QLabel(QStringLiteral("Mail &Type:"), page), type_);
+    addRow(new QLabel(QStringLiteral("Mail Type:"), page), type_);
 
     toPrompt_ = new QLabel(page);
     to_ = Entry(page, kWideEntry, "Recipient (Email Address)");

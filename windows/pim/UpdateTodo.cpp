@@ -13,6 +13,7 @@
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -23,11 +24,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <optional>
+#include <utility>
 
 namespace vl {
 
@@ -125,6 +128,8 @@ QWidget* UpdateTodo::GeneralPage()
     // table's check and its message instead of being changed unseen.
     priority_->setRange(0, 255);
     priority_->setToolTip(QStringLiteral("Priority"));
+    connect(priority_, &QSpinBox::editingFinished, this, &UpdateTodo::PriorityLeft);
+    connect(priority_, &QSpinBox::valueChanged, this, [this] { priorityRefused_ = false; });
     category_ = new QComboBox;
     category_->setEditable(true);
     category_->setInsertPolicy(QComboBox::NoInsert);
@@ -257,6 +262,21 @@ void UpdateTodo::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+void UpdateTodo::PriorityLeft()
+{
+    // Leaving for "Cancel" is no reason to be kept in the priority.
+    if (checkingPriority_ || request_ == FormRequest::View || request_ == FormRequest::Delete
+        || QApplication::focusWidget() == cancel_)
+        return;
+    checkingPriority_ = true;
+    priorityRefused_ = !CheckTodoPriority(Tables().Todo, Taken());
+    checkingPriority_ = false;
+    if (!priorityRefused_)
+        return;
+    tabs_->setCurrentIndex(0);
+    priority_->setFocus();
+}
+
 void UpdateTodo::accept()
 {
     if (request_ == FormRequest::View) {
@@ -264,8 +284,16 @@ void UpdateTodo::accept()
         return;
     }
     // A date or time still being typed is taken first.
-    if (QWidget* focused = focusWidget())
+    if (QWidget* focused = focusWidget()) {
+        const QSignalBlocker quiet(priority_);
         focused->clearFocus();
+    }
+    // The priority was refused as the user left it (by this very click or
+    // Enter): its message is not shown twice.
+    if (std::exchange(priorityRefused_, false) && request_ != FormRequest::Delete) {
+        priority_->setFocus();
+        return;
+    }
     TodoRecord edited = request_ == FormRequest::Delete ? item_ : Taken();
     if (!StoreTodo(Tables().Todo, request_, edited, UserID)) {
         if (request_ != FormRequest::Delete && Tables().Todo.Validate(edited)) {

@@ -66,12 +66,16 @@ private:
     // The controls' values in a copy of the item.
     TodoRecord Taken() const;
     void DoneChanged();
+    // The user left the priority: a value out of range is refused there.
+    void PriorityLeft();
     void PickCompletionDate();
     void PutBackLastSaved();
 
     FormRequest request_;
     TodoRecord item_;
     bool doneAtOpen_ = false;
+    bool checkingPriority_ = false; // its message box takes the focus from it too
+    bool priorityRefused_ = false;  // refused on leaving, since its last change
     bool todoOpened_ = false;
     bool categoriesOpened_ = false;
     QTabWidget* tabs_ = nullptr;

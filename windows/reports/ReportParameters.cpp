@@ -101,8 +101,8 @@ ReportParameters::ReportParameters(QWidget* parent) : QDialog(parent)
     toLabel->setBuddy(to_);
     QPushButton* fromPick = CalendarButton(from_, QStringLiteral("Select \"From\" Date"));
     QPushButton* toPick = CalendarButton(to_, QStringLiteral("Select \"To\" Date"));
-    future_ = new QCheckBox(QStringLiteral("Include future occurances of tasks"));
-    future_->setToolTip(QStringLiteral("Include future occurances"));
+    future_ = new QCheckBox(QStringLiteral("Include future occurrences of tasks"));
+    future_->setToolTip(QStringLiteral("Include future occurrences"));
     future_->setChecked(ReportIncludeFutureOccurances != 0);
     rangeControls_ = {fromLabel, from_, fromPick, toLabel, to_, toPick, future_};
     auto* range = new QGridLayout;

@@ -78,12 +78,12 @@ void RunFromWorkfile(ScheduleLayout layout, const char* procedure, QWidget* pare
         EmptyWorkfile(workfile, tell(progress), emptyError); // a stopped emptying still goes on to the filling
     }
     if (emptyError.code != kNoError)
-        Prompt::Message(RecordNotDeletedText(emptyError, workfile.Name()), QLatin1String(kRecordNotDeletedCaption),
+        Prompt::Message(RecordNotDeletedText(emptyError), QLatin1String(kRecordNotDeletedCaption),
                         PromptIcon::Exclamation);
     WorkfileResult filled;
     {
         ProcessProgressWindow progress({QLatin1String(kProcessingRecords),
-                                        QStringLiteral("Creating future occurance information"),
+                                        QStringLiteral("Creating future occurrence information"),
                                         QStringLiteral("CreateWorkfile"), texts.ProgWinPctText},
                                        parent);
         progress.show();

@@ -32,6 +32,12 @@ QGroupBox* RadioGroup(const QString& title, QButtonGroup* buttons, const QList<Q
     return box;
 }
 
+// What the desktop cannot do with a choice that is still stored with the item.
+constexpr char kWindowModeTip[] =
+    "Not on this desktop: a program's first window shows as the program chooses (the choice is kept with the item)";
+constexpr char kVerbTip[] =
+    "Not on this desktop: documents only open with the desktop's default action (the choice is kept with the item)";
+
 } // namespace
 
 StartOptionsWindow::StartOptionsWindow(const ScriptingRecord& item, QWidget* parent) : QDialog(parent)
@@ -66,6 +72,14 @@ StartOptionsWindow::StartOptionsWindow(const ScriptingRecord& item, QWidget* par
     for (size_t i = 0; i < kStartVerbs.size(); ++i)
         verbChoices.append({QLatin1String(kStartVerbs[i]), static_cast<int>(i)});
     verbGroup_ = RadioGroup(QStringLiteral("Start type"), verbs_, verbChoices, 2, this);
+    for (QAbstractButton* mode : modes_->buttons()) {
+        if (modes_->id(mode) != static_cast<int>(StartWindowMode::Focus))
+            mode->setToolTip(QLatin1String(kWindowModeTip));
+    }
+    for (QAbstractButton* verb : verbs_->buttons()) {
+        if (verbs_->id(verb) != 0) // "Open"
+            verb->setToolTip(QLatin1String(kVerbTip));
+    }
 
     priorities_ = new QButtonGroup(this);
     QGroupBox* priorityGroup = RadioGroup(QStringLiteral("Process Priority"), priorities_,

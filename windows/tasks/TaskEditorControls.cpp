@@ -234,6 +234,7 @@ QGroupBox* TaskEditor::EveryGroup()
         {"Saturday", &ScheduleRecord::Saturday}};
     for (const auto& [text, field] : dayFlags) {
         weekdayBoxes_.push_back(Flag(QLatin1String(text), field));
+        weekdayBoxes_.back()->setStatusTip(QStringLiteral("Day - ") + QLatin1String(text));
         const int index = static_cast<int>(weekdayBoxes_.size()) - 1;
         weekdays->addWidget(weekdayBoxes_.back(), index / 4, index % 4);
     }
@@ -256,7 +257,9 @@ QGroupBox* TaskEditor::EveryGroup()
     auto* repeat = new QWidget;
     Choice({QStringLiteral("Once"), QStringLiteral("Twice - 1st, 15th"), QStringLiteral("Twice - 15th, Last")},
            &ScheduleRecord::MonthRepeat, repeat);
+    repeat->setToolTip(QStringLiteral("Type of semi-monthly repetition"));
     QSpinBox* offset = Number(&ScheduleRecord::Offset, -kMostOffset, kMostOffset);
+    offset->setToolTip(QStringLiteral("Number of days to offset"));
     QLabel* offsetLabel = Label(QStringLiteral("Days to Offset:"), offset);
     QPushButton* tips = Button(QStringLiteral("Ti&ps"), QString(), [this] { ShowOffsetTips(); });
     auto* offsetRow = new QHBoxLayout;

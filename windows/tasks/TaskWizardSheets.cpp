@@ -202,10 +202,10 @@ QWidget* TaskWizard::WhenPage()
     warnDate.spin->setToolTip(QStringLiteral("Leave blank for no warning that this task will occur."));
     const bool specialEvent = kind_ == TaskWizardKind::SpecialEvent;
     QCheckBox* skip = editor_->Flag(
-        QLatin1String(specialEvent ? "Skip next regular occurance of task being copied" : "&Skip First Time"),
+        QLatin1String(specialEvent ? "Skip next regular occurrence of task being copied" : "&Skip First Time"),
         &ScheduleRecord::SkipNextTime);
     if (!specialEvent)
-        skip->setToolTip(QStringLiteral("Skip next occurance of this task"));
+        skip->setToolTip(QStringLiteral("Skip next occurrence of this task"));
 
     auto* moments = new QGridLayout;
     moments->addWidget(date.prompt, 0, 0);

@@ -121,6 +121,9 @@ public:
     // that number shows now when no column sort is in force, else once the
     // column sort ends.
     void SetTabOrder(int number);
+    // Registers the header-click orders again from DefineSortOrder, for a
+    // list whose column orders follow the order of its selected tab.
+    void RebuildColumnOrders();
 
     // Layout: restored when the window first shows, saved when it closes.
     void RestoreLayout();

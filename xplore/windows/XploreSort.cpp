@@ -67,6 +67,18 @@ void Xplore::SetTabOrder(int number)
     SelectListOrder();
 }
 
+void Xplore::RebuildColumnOrders()
+{
+    for (const XploreColumn& column : columns_.All()) {
+        if (!column.sortable || column.sortOrder <= 0)
+            continue;
+        for (const bool descending : {false, true}) {
+            const ViewOrder order = DefineSortOrder(OrderOfColumn(column, descending, options_.upper));
+            model_->ReplaceOrder(column.sortOrder + (descending ? 1 : 0), ViewOrderText(order), order);
+        }
+    }
+}
+
 void Xplore::HandleHeaderRightClick(const QPoint& globalPos)
 {
     headerMenu_->popup(globalPos);

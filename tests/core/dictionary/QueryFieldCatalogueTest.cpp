@@ -33,7 +33,7 @@ QueryCondition Cond(Join join, const char* field, Op op, const QString& value = 
 TEST(QueryFieldCatalogueTest, SeventyEntriesWithTheTellingRowsAndEveryUsableFieldInTheTables)
 {
     const QString text = QueryFieldCatalogue();
-    EXPECT_EQ(text.size(), 4753);
+    EXPECT_EQ(text.size(), 4754);
     QueryCatalogue catalogue;
     ASSERT_TRUE(catalogue.Parse(text)) << catalogue.Error().toStdString();
     ASSERT_EQ(catalogue.Fields().size(), 70u);

@@ -90,7 +90,7 @@ TEST_F(TableKeysTest, ToDoPriorityMustLieBetweenOneAndTen)
         todo.Priority = static_cast<uint8_t>(priority);
         const auto failure = d.Todo.Validate(todo);
         ASSERT_TRUE(failure.has_value()) << priority;
-        EXPECT_EQ(failure->message, "The value of TDO:Priority must be between 1 and 10.");
+        EXPECT_EQ(failure->message, "The value of Priority must be between 1 and 10.");
     }
     for (int priority : {1, 10}) {
         todo.Priority = static_cast<uint8_t>(priority);

@@ -5,6 +5,7 @@
 #include "TestTables.h"
 
 #include "platform/data/NoCaseCollation.h"
+#include "platform/runtime/Calendar.h"
 #include "platform/data/TableView.h"
 #include "platform/data/ViewSql.h"
 
@@ -103,6 +104,8 @@ TEST_F(LinkedFilter, FieldsCompareWithFieldsAndLinkedRecordsSelectTheirOwners)
         {"a linked record by case", {On("PRT:Label", Compare::Equal, QString("Bolt"), true)}, {2}},
         {"quotes in a linked value", {On("PRT:Label", Compare::Equal, QString("it's \"x\""), true)}, {3}},
         {"some linked record differs", {On("PRT:Label", Compare::NotEqual, QString("bolt"), true)}, {1, 2, 3}},
+        {"a date in the same month of another year", {On("ITM:Date", Compare::SameMonth, int64_t(MakeDate(1, 20, 2026)))}, {1, 2, 5}},
+        {"dates in the same month", {Fields("ITM:Date", Compare::SameMonth, "ITM:Time")}, {1, 3, 5}},
         {"linked number", {On("PRT:Count", Compare::GreaterEqual, int64_t(3), true)}, {1, 3}},
         {"linked field with an owner field", {Fields("PRT:Count", Compare::Equal, "ITM:Time", true)}, {3}},
         {"linked, then OR an owner condition",

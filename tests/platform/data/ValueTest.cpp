@@ -61,7 +61,7 @@ TEST(Records, PrimeAppliesInsertDefaultsAndValidateRunsTheRangeCheck)
         const auto failure = items.Validate(item);
         ASSERT_TRUE(failure.has_value());
         EXPECT_EQ(failure->field, "ITM:Priority");
-        EXPECT_EQ(failure->message, "The value of ITM:Priority must be between 1 and 10.");
+        EXPECT_EQ(failure->message, "The value of Priority must be between 1 and 10.");
     }
 }
 

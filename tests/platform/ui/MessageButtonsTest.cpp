@@ -51,9 +51,9 @@ TEST(MessageButtons, DefaultAndEscapeButtons)
 TEST(MessageButtons, BarInTheTextIsALineBreak)
 {
     EXPECT_EQ(MessageLines("This option requires exclusive file access.|Please ensure no other users are in the "
-                           "system. |An error occured"),
+                           "system. |An error occurred"),
               "This option requires exclusive file access.\nPlease ensure no other users are in the system. \n"
-              "An error occured");
+              "An error occurred");
     EXPECT_EQ(MessageLines("Sorry!||"), "Sorry!\n\n");
     EXPECT_EQ(MessageLines("no breaks"), "no breaks");
 }

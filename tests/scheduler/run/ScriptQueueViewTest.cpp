@@ -2,9 +2,12 @@
 // takes with it or why it stays, and that the interpreter then runs every
 // script that should run; the detail text of an entry.
 
-#include "core/base/UserDate.h"
+#include "core/base/Globals.h"
+#include "platform/runtime/Picture.h"
 #include "scheduler/run/ScriptQueueView.h"
 #include "tests/scheduler/run/ScriptRunFixture.h"
+
+#include <QDate>
 
 namespace vl {
 namespace {
@@ -82,10 +85,13 @@ TEST_F(ScriptRun, AnEntrysDetailShowsWhenAndWhatInEightyCharacters)
           .DDEApplicationTopic = QString("bob").leftJustified(128) + "s3cret"},
          "\n10:05:07AM\nFile Actions\nFTP Upload /f to /up\nCommand=/f Path=/up DDE"},
     };
+    GlobalDateFormat = "d10"; // the desktop's short date, whatever the user's date picture
     for (const auto& c : cases) {
         const ScriptQueueEntry entry{.RECORD = c.item, .DATE = MakeDate(3, 14, 2024), .TIME = MakeClock(10, 5, 7)};
-        EXPECT_EQ(ScriptQueueEntryDetail(entry), FormatUserDate(MakeDate(3, 14, 2024)) + c.shown);
+        EXPECT_EQ(ScriptQueueEntryDetail(entry),
+                  Picture::DesktopLocale().toString(QDate(2024, 3, 14), QLocale::ShortFormat) + c.shown);
     }
+    GlobalDateFormat = "d3";
 }
 
 } // namespace

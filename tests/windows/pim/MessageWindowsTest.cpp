@@ -126,6 +126,13 @@ TEST_F(MessageWindowsTest, EachTypeLaysTheFormOutAndFillsItsRememberedDefault)
         EXPECT_EQ(form.CategoryEntry()->toolTip(), "Email to Contact Group");
         form.grab().save(QStringLiteral("messages-form-%1.png").arg(QString(c.type).replace(' ', '-')));
     }
+    // A stored message opened for a change fills its blank newsgroup or category too.
+    MessagesRecord news;
+    news.MAILTYPE = "News";
+    EXPECT_EQ(UpdateMessages(FormRequest::Change, news).RecipientEntry()->text(), "alt.old");
+    MessagesRecord mass;
+    mass.MAILTYPE = "Mass Mailing";
+    EXPECT_EQ(UpdateMessages(FormRequest::Change, mass).CategoryEntry()->text(), "Club");
 }
 
 TEST_F(MessageWindowsTest, EntriesFillWhatTheyImplyAndOkStoresOnlyAWholeMessage)

@@ -13,6 +13,7 @@
 #include "platform/runtime/Clock.h"
 #include "platform/widgets/BrowseList.h"
 #include "platform/widgets/PictureSpinBox.h"
+#include "xplore/windows/Xplore.h"
 #include "tests/support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +123,22 @@ TEST_F(TodoWindowsTest, TabsOrderTheItemsAndTheCategoryTabShowsTheCategoryPicked
     EXPECT_EQ(Texts(list), QStringList({"Call plumber", "Buy milk"}));
     list.Tabs()->setCurrentIndex(BrowseToDoList::kDoneTab);
     EXPECT_EQ(Texts(list).size(), 3);
+
+    // A header click sorts by the tab's key first, then by the column (here
+    // the category of two items equal on the key), both ways.
+    Stored("Water plants", "Work", 5);
+    Stored("Water plants", "Home", 5);
+    list.Tabs()->setCurrentIndex(BrowseToDoList::kPriorityTab);
+    const auto rows = [&list] {
+        QStringList shown;
+        for (int row = 0; row < list.Model()->rowCount(); ++row)
+            shown << list.Model()->index(row, 3).data().toString().trimmed() + " " + Texts(list).at(row);
+        return shown.join(", ");
+    };
+    list.Enhancement()->SortOnColumn(4); // "Category"
+    EXPECT_EQ(rows(), "Home Call plumber, Home Buy milk, Home Water plants, Work Water plants, Work Answer mail");
+    list.Enhancement()->SortOnColumn(4);
+    EXPECT_EQ(rows(), "Home Call plumber, Home Buy milk, Work Water plants, Home Water plants, Work Answer mail");
 }
 
 TEST_F(TodoWindowsTest, ToggleWritesTheDoneMarkBackAndTransferHandsTheItemToTheWizard)
@@ -253,9 +270,17 @@ TEST_F(TodoWindowsTest, APriorityOutOfRangeKeepsTheFormOpenAndTheHistoryKeyRecal
     EXPECT_EQ(prompt.Questions().at(0).caption, "Range Error");
     EXPECT_EQ(form.focusWidget(), form.PrioritySpin());
     EXPECT_EQ(d.Todo.Records(), 0);
+    // Leaving the priority refuses a value out of range there, once, and keeps the user in it.
+    form.PrioritySpin()->setValue(0);
+    prompt.Answer(1);
+    emit form.PrioritySpin()->editingFinished();
+    ASSERT_EQ(prompt.Questions().size(), 2u);
+    EXPECT_EQ(prompt.Questions().back().text, "The value of Priority must be between 1 and 10.");
+    EXPECT_EQ(form.focusWidget(), form.PrioritySpin());
     form.PrioritySpin()->setValue(9);
     form.OkButton()->click();
     ASSERT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(prompt.Questions().size(), 2u);
 
     UpdateTodo next(FormRequest::Insert, NewTodoItem(d.Todo, "Home"));
     next.show();

@@ -233,7 +233,7 @@ TEST_F(ReportsPrintTest, ProgressWindowsShowTheirTextsAndCancelStopsTheWork)
     Print_SCH_AllDateOrder(nullptr);
     EXPECT_EQ(kept.kept.size(), 2);
     for (const char* seen : {"Processing Records|Removing old work file...|100% Completed",
-                             "Processing Records|Creating future occurance information|100% Completed",
+                             "Processing Records|Creating future occurrence information|100% Completed",
                              "Report Progress...||100% Completed"})
         EXPECT_TRUE(watch.shown.contains(seen)) << seen << "\n" << watch.shown.join('\n').toStdString();
 

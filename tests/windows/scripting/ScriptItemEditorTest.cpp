@@ -396,6 +396,11 @@ TEST_F(ScriptItemEditorTest, StartOptionsWriteTheirFourCodes)
     item.DDEApplicationName = "0251";
     StartOptionsWindow window(item);
     EXPECT_TRUE(window.Verbs()->button(0)->isChecked());
+    // The choices this desktop cannot act on say so; the plain start and "Open" need no word.
+    EXPECT_TRUE(window.WindowModes()->button('1')->toolTip().isEmpty());
+    EXPECT_TRUE(window.WindowModes()->button('7')->toolTip().startsWith("Not on this desktop"));
+    EXPECT_TRUE(window.Verbs()->button(0)->toolTip().isEmpty());
+    EXPECT_TRUE(window.Verbs()->button(2)->toolTip().startsWith("Not on this desktop"));
     EXPECT_FALSE(window.SecondsSpin()->isEnabled());
     window.WaitBox()->click();
     EXPECT_TRUE(window.SecondsSpin()->isEnabled());

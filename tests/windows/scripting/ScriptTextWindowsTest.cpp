@@ -5,10 +5,10 @@
 // queue that the interpreter moves on meanwhile.
 
 #include "core/base/Globals.h"
-#include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
 #include "windows/pim/BugReportWindow.h"
 #include "platform/runtime/Clock.h"
+#include "platform/runtime/Picture.h"
 #include "platform/widgets/FrameProcedures.h"
 #include "scripting/items/ScriptItemTables.h"
 #include "scripting/text/ScriptText.h"
@@ -185,7 +185,8 @@ TEST_F(ScriptQueueViewerTest, ShowsTheQueueAndRemovesTheHighlightedStepEvenAfter
     Queue({"Send Keys", "If Window...", "Wait", "...End If", "Exit Script", "**End**", "Send Keys", "**End**"});
     ScriptQueueViewer viewer;
     EXPECT_EQ(Rows(viewer), "[1:Send Keys] 2:If Window... 3:Wait 4:...End If 5:Exit Script 6:**End** 7:Send Keys 8:**End**");
-    EXPECT_TRUE(viewer.DetailText().startsWith(FormatUserDate(MakeDate(5, 1, 2026)) + "\n9:00:00AM\nSend Keys"));
+    EXPECT_TRUE(viewer.DetailText().startsWith(Picture::Format(qint64{MakeDate(5, 1, 2026)}, "@D17")
+                                               + "\n9:00:00AM\nSend Keys"));
     const struct {
         int row;
         int ranMeanwhile; // steps the interpreter took from the head before the press

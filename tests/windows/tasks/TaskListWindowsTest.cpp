@@ -216,7 +216,7 @@ TEST_F(TaskListWindowsTest, ExploreFiltersByStatusDayAndCategoryButNeverShowsHot
         {"All", "Yesterday", "All", {"Yesterday"}},
         {"All", "Tomorrow", "All", {"Tomorrow"}},
         {"All", "This Week", "All", {"Today", "Tomorrow"}},
-        {"All", "This Month", "All", {"Yesterday", "Today", "Tomorrow", "Next week"}},
+        {"All", "This Month", "All", {"Last March", "Yesterday", "Today", "Tomorrow", "Next week"}},
         {"All", "All", "Home", {"Tomorrow"}},
     };
     for (const Row& row : rows) {
@@ -230,7 +230,7 @@ TEST_F(TaskListWindowsTest, ExploreFiltersByStatusDayAndCategoryButNeverShowsHot
     EXPECT_EQ(list.Shown(), "MAR 01,2026-MAR 31,2026");
     Click(&list, "Show Active Only");
     EXPECT_EQ(list.StatusChoice()->currentText(), "Active");
-    EXPECT_EQ(Column(list), QStringList({"Today", "Tomorrow"}));
+    EXPECT_EQ(Column(list), QStringList({"Last March", "Today", "Tomorrow"}));
     Click(&list, "Show All");
     EXPECT_EQ(list.StatusChoice()->currentText(), "All");
 

@@ -214,7 +214,7 @@ TEST_F(TaskWizardTest, SpecialEventIsAOneTimeCopyWithItsOwnScriptAndMovesTheSkip
         Click(w, "&Scripting");
         EXPECT_EQ(listed, copy) << "the copy's script is edited, never the source's";
         if (skip)
-            Click(w, "Skip next regular occurance of task being copied");
+            Click(w, "Skip next regular occurrence of task being copied");
         Type(w->findChild<PictureSpinBox*>("SCH:Date"), FormatUserDate(kMonday + 5)); // a Saturday: fits "Once"
         Finish(w);
         const ScheduleRecord stored = Stored(copy).value_or(ScheduleRecord());
