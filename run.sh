@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the programs (Release; not the tests) and
 # starts VLMR in the default data directory, where it keeps its data without
-# asking. Without a display it runs under a virtual one (Xvfb) and says so.
+# asking. Without a display it runs under a virtual one (Xvfb), says so and
+# how to end it.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -20,6 +21,7 @@ mkdir -p -m 700 "$data_dir"
 cd "$data_dir"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display is set: starting VLMR on a virtual display (xvfb-run)."
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$program" "$@"
+  echo "Its windows show nowhere; press Ctrl+C here to end VLMR (it closes as at the end of a session)."
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$program" "$@"
 fi
 exec "$program" "$@"

@@ -7,5 +7,5 @@ source scripts/setup.sh
 vl_install
 vl_build Debug build/debug
 cd build/debug
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
   ctest --output-on-failure --parallel "$(nproc)" --timeout 300 "$@"

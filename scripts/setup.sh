@@ -5,6 +5,7 @@
 VL_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
+  libxkbcommon-dev # looked for by Qt's CMake files (the xcb platform's keymaps): found, not reported missing
   qt6-svg-dev
   libsqlite3-dev libsqlitecpp-dev libzip-dev libcurl4-openssl-dev
   libx11-dev libxtst-dev

@@ -146,8 +146,10 @@ bool TaskRunsOnlyItsScript(const ScheduleRecord& task)
 
 QString TaskFormTitle(FormRequest request, const QString& description)
 {
-    return FormCaption(request, QLatin1String(kNewTaskCaption), QLatin1String(kChangeTaskCaption))
-        + QStringLiteral("  (") + Clip(description) + QLatin1Char(')');
+    const QString caption = FormCaption(request, QLatin1String(kNewTaskCaption), QLatin1String(kChangeTaskCaption));
+    // A task not yet described shows the caption alone, not empty parentheses.
+    const QString described = Clip(description);
+    return described.isEmpty() ? caption : caption + QStringLiteral("  (") + described + QLatin1Char(')');
 }
 
 } // namespace vl

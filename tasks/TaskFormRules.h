@@ -97,7 +97,7 @@ QString NoScriptItemsText(const QString& description);
 bool TaskRunsOnlyItsScript(const ScheduleRecord& task);
 
 // "New Task", "Edit Task", "View Task" or "Delete Task", two blanks and the
-// clipped description in parentheses.
+// clipped description in parentheses (the caption alone while it is blank).
 QString TaskFormTitle(FormRequest request, const QString& description);
 
 } // namespace vl

@@ -1,5 +1,9 @@
 #include "xplore/FilterText.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 namespace vl {
 
 namespace {
@@ -60,6 +64,20 @@ QString FilterText(const Filter& filter)
         text += field + u' ' + Operator(condition.compare) + u' ' + Value(condition);
     }
     return text;
+}
+
+QString FilterText(const std::vector<Filter>& filters)
+{
+    QStringList parts;
+    for (const Filter& filter : filters) {
+        if (filter.empty())
+            continue;
+        const bool hasOr = std::any_of(filter.begin() + 1, filter.end(),
+                                       [](const Condition& condition) { return condition.join == Join::Or; });
+        const QString text = FilterText(filter);
+        parts << (hasOr && filters.size() > 1 ? u'(' + text + u')' : text);
+    }
+    return parts.join(QStringLiteral(" AND "));
 }
 
 } // namespace vl

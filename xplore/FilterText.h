@@ -7,8 +7,13 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace vl {
 
 QString FilterText(const Filter& filter);
+// Several filters a row passes all of, joined with AND; a filter that joins
+// its own conditions with OR is put in parentheses.
+QString FilterText(const std::vector<Filter>& filters);
 
 } // namespace vl

@@ -143,6 +143,18 @@ bool ColumnCheck(const QString& name, const XploreColumn& column)
     return false;
 }
 
+// Why "Graph on" is disabled; empty when it can act.
+QString GraphReason(const XploreColumn* column, const PopupContext& context)
+{
+    if (!column)
+        return QStringLiteral("Right-click the column to graph.");
+    if (!context.graph)
+        return QStringLiteral("This list draws no graphs.");
+    if (!column->graphOk)
+        return QStringLiteral("Graphs are drawn only for the columns made for them; this column is not one.");
+    return {};
+}
+
 } // namespace
 
 std::vector<PopupItem> BuildPopupItems(quint32 mask, const QString& asciiFile, const QString& htmlFile)
@@ -193,6 +205,7 @@ void PrepareItems(std::vector<PopupItem>& items, const PopupContext& context)
         const QString& name = item.name;
         item.enabled = true;
         item.checked = false;
+        item.reason.clear();
         if (name.startsWith(u"ADDF")) {
             static const QString kCompare[] = {QStringLiteral("="), QStringLiteral("<"), QStringLiteral(">"),
                                                QStringLiteral("<>")};
@@ -207,7 +220,8 @@ void PrepareItems(std::vector<PopupItem>& items, const PopupContext& context)
             item.enabled = column && column->sortable;
         } else if (name == u"GBR") {
             item.text = column ? QStringLiteral("Graph on ") + description : QStringLiteral("Graph on");
-            item.enabled = column && context.graph && column->graphOk && available(item.command);
+            item.reason = GraphReason(column, context);
+            item.enabled = item.reason.isEmpty() && available(item.command);
         } else if (name == u"PVW") {
             item.enabled = context.printAll && available(item.command);
         } else if (name == u"PPG") {

@@ -33,6 +33,7 @@ struct PopupItem {
     bool checkable = false;
     bool enabled = true;
     bool checked = false;
+    QString reason;      // why a disabled item cannot act; shown as its tip
     std::vector<PopupItem> items; // of a submenu
 };
 

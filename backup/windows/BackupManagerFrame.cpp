@@ -66,10 +66,10 @@ void BackupManagerFrame::BuildMenus()
     QAction* openArchive = MakeAction(QStringLiteral("&Open Archive..."), QStringLiteral("Open Archive"), &BackupManagerFrame::OpenArchive);
     closeArchive_ = MakeAction(QStringLiteral("&Close Archive"), QString(), &BackupManagerFrame::CloseArchive);
     QAction* information = MakeAction(QStringLiteral("&Information..."), QStringLiteral("Archive Information"), &BackupManagerFrame::Statistics);
-    QAction* add = MakeAction(QStringLiteral("Add..."), QStringLiteral("Zip Items"), &BackupManagerFrame::Add);
-    QAction* remove = MakeAction(QStringLiteral("Delete..."), QStringLiteral("Delete Items"), &BackupManagerFrame::Delete);
-    QAction* extract = MakeAction(QStringLiteral("Extract..."), QStringLiteral("Unzip Items"), &BackupManagerFrame::Extract);
-    QAction* test = MakeAction(QStringLiteral("Test..."), QStringLiteral("Test Data Integrity"), &BackupManagerFrame::Test);
+    QAction* add = MakeAction(QStringLiteral("&Add..."), QStringLiteral("Zip Items"), &BackupManagerFrame::Add);
+    QAction* remove = MakeAction(QStringLiteral("&Delete..."), QStringLiteral("Delete Items"), &BackupManagerFrame::Delete);
+    QAction* extract = MakeAction(QStringLiteral("E&xtract..."), QStringLiteral("Unzip Items"), &BackupManagerFrame::Extract);
+    QAction* test = MakeAction(QStringLiteral("&Test..."), QStringLiteral("Test Data Integrity"), &BackupManagerFrame::Test);
     QAction* comment = MakeAction(QStringLiteral("Archive Comment"), QStringLiteral("Archive Comment"), &BackupManagerFrame::ArchiveComment);
     QAction* about = new QAction(QStringLiteral("&About..."), this);
     about->setToolTip(QStringLiteral("About LSZip"));

@@ -12,7 +12,7 @@ namespace vl {
 
 namespace {
 
-constexpr std::array<int, 2> kCaughtSignals = {SIGTERM, SIGHUP};
+constexpr std::array<int, 3> kCaughtSignals = {SIGTERM, SIGHUP, SIGINT};
 
 // The pipe's write end for the handler; -1 while no object catches.
 volatile sig_atomic_t gWriteEnd = -1;

@@ -1,6 +1,7 @@
 #pragma once
 // SIGTERM and SIGHUP (the desktop session or the system ending the program)
-// reach the GUI thread as a Qt signal. The handler only writes the signal's
+// and SIGINT (Ctrl+C in the terminal it was started from) reach the GUI
+// thread as a Qt signal. The handler only writes the signal's
 // number to a pipe; a socket notifier reads it on the GUI thread, where it
 // is safe to act. One object at a time catches the signals; the handlers it
 // replaced are put back when it is destroyed.

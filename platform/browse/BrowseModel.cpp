@@ -132,6 +132,31 @@ bool BrowseModel::SetRange(const ViewRange& range)
     return Apply(view_.SetRange(range));
 }
 
+std::vector<Filter> BrowseModel::ViewFilters() const
+{
+    std::vector<Filter> filters;
+    const ViewRange& range = view_.Range();
+    const std::vector<OrderPart>& parts = view_.Order().parts;
+    Filter limits;
+    const auto limit = [&](size_t part, Compare compare, const FieldValue& value) {
+        if (part < parts.size())
+            limits.push_back(Condition{parts[part].field, compare, value});
+    };
+    for (size_t i = 0; i < range.equal.size(); ++i)
+        limit(i, Compare::Equal, range.equal[i]);
+    if (range.low)
+        limit(range.equal.size(), Compare::GreaterEqual, *range.low);
+    if (range.high)
+        limit(range.equal.size(), Compare::LessEqual, *range.high);
+    if (!limits.empty())
+        filters.push_back(std::move(limits));
+    for (const auto& [name, filter] : view_.Filters()) {
+        if (!filter.empty())
+            filters.push_back(filter);
+    }
+    return filters;
+}
+
 bool BrowseModel::SetFilter(const QString& name, const Filter& filter)
 {
     return Apply(view_.SetFilter(name, filter));

@@ -94,6 +94,9 @@ public:
     // before it are set).
     bool SetFilters(const std::map<QString, Filter>& filters);
     QStringList FilterNames() const { return view_.FilterNames(); }
+    // Everything the view's rows pass: the range as conditions on the
+    // order's leading fields (one filter), then each named filter.
+    std::vector<Filter> ViewFilters() const;
 
     // Reset fields: a function giving the values the list depends on (the
     // highlighted category of a master list). CheckResetFields refreshes the

@@ -82,6 +82,7 @@ public:
     void RemoveFilter(const QString& name);
     void ClearFilters();
     QStringList FilterNames() const;
+    const std::map<QString, Filter>& Filters() const { return filters_; }
 
     // Pages, each in view order (at most count rows, fewer at an end).
     bool First(int count, std::vector<ViewRow>& rows);

@@ -5,6 +5,7 @@
 // with it instead of with every program start. The module makes printers
 // and shows Qt's print windows; the program lays out and paints the pages.
 
+#include <QPageLayout>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,11 @@ struct PrinterSetup {
     qreal marginMillimetres = 15;
     int copies = 0;  // 0: the printer's own
     QString pdfPath; // not empty: the printer writes this PDF file
+    // The user's page setup (paper and margins; its orientation is taken
+    // by the caller into `landscape`) and the printer it was made for; an
+    // invalid page leaves the printer's paper and the margin above.
+    QPageLayout page;
+    QString printerName;
 };
 
 // Paints every page of a report on the preview's printer.
@@ -33,6 +39,10 @@ struct PrintOutput {
     QPagedPaintDevice* (*makePrinter)(const PrinterSetup* setup);
     // The print dialog on the printer: whether the user chose to print.
     bool (*choosePrinter)(QPagedPaintDevice* printer, QWidget* parent);
+    // The page setup dialog, opened on the page and printer given (an
+    // invalid page: the printer's own); whether the user took a choice,
+    // which then replaces both.
+    bool (*setupPage)(QPageLayout* page, QString* printerName, QWidget* parent);
     // The print preview of the printer's pages, painted by paint, at place
     // (width-fitted pages); the window's place when it closed.
     QRect (*showPreview)(QPagedPaintDevice* printer, const QString* title, QRect place, QWidget* parent,

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace vl {
 
 // What a column adds up in group footers and the report's total line.
@@ -22,6 +24,15 @@ struct ReportColumn {
     int width = 10;
     Qt::Alignment alignment = Qt::AlignLeft;
     ColumnSummary summary = ColumnSummary::None;
+    // The heading's alignment where it differs from the cells'.
+    std::optional<Qt::Alignment> headingAlignment;
+    // Room between the column's edge and the heading's (the cells') text on
+    // the side it is aligned to, in quarters of the detail font's average
+    // character; none for centred text.
+    int headingOffset = 0;
+    int cellOffset = 0;
+    // A line down the column's right edge, beside its heading and its rows.
+    bool border = false;
 };
 
 // A level of grouping: consecutive rows with the same value at this level

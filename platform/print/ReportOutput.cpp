@@ -33,12 +33,23 @@ const PrintOutput* Output(bool tell)
     return output;
 }
 
+std::optional<ChosenPage>& Chosen()
+{
+    static std::optional<ChosenPage> chosen;
+    return chosen;
+}
+
 PrinterSetup SetupFor(const ReportDefinition& def)
 {
     PrinterSetup setup;
     setup.docName = def.title;
     setup.landscape = def.landscape;
     setup.marginMillimetres = def.marginMillimetres;
+    if (const std::optional<ChosenPage>& chosen = Chosen()) {
+        setup.page = chosen->page;
+        setup.printerName = chosen->printerName;
+        setup.landscape = def.landscape || chosen->page.orientation() == QPageLayout::Landscape;
+    }
     return setup;
 }
 
@@ -86,6 +97,28 @@ public:
 };
 
 } // namespace
+
+const std::optional<ChosenPage>& CurrentChosenPage()
+{
+    return Chosen();
+}
+
+void SetChosenPage(std::optional<ChosenPage> chosen)
+{
+    Chosen() = std::move(chosen);
+}
+
+bool ChoosePageSetup(QWidget* parent)
+{
+    const PrintOutput* output = Output(true);
+    if (!output)
+        return false;
+    ChosenPage choice = Chosen().value_or(ChosenPage{});
+    if (!output->setupPage(&choice.page, &choice.printerName, parent))
+        return false;
+    Chosen() = std::move(choice);
+    return true;
+}
 
 bool ReportColumnsFitPage(const Report& report)
 {

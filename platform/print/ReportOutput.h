@@ -7,11 +7,28 @@
 #include "platform/print/Report.h"
 #include "platform/runtime/ServiceSlot.h"
 
+#include <QPageLayout>
+
+#include <optional>
+
 class QWidget;
 
 namespace vl {
 
 inline constexpr char kReportErrorCaption[] = "Print Error";
+
+// The page setup of File › Print Setup…, held for the rest of the run: every
+// later print uses its printer, paper and margins, and its orientation for
+// the reports laid out upright (a report laid out across stays so).
+struct ChosenPage {
+    QPageLayout page;
+    QString printerName;
+};
+const std::optional<ChosenPage>& CurrentChosenPage();
+void SetChosenPage(std::optional<ChosenPage> chosen);
+// Opens the page setup dialog on the current choice; a choice taken holds
+// from then on. False when cancelled or the print module is missing (said).
+bool ChoosePageSetup(QWidget* parent = nullptr);
 
 // Whether the report's columns fit the width of its page (size, orientation
 // and margins as printed), those of width 0 each as wide as its widest text.

@@ -53,10 +53,11 @@ public:
     {
         const QFontMetricsF heading = Metrics(report.definition.fonts.heading);
         const QFontMetricsF detail = Metrics(report.definition.fonts.detail);
-        qreal widest = heading.horizontalAdvance(report.definition.columns[column].heading);
+        const ReportColumn& shown = report.definition.columns[column];
+        qreal widest = heading.horizontalAdvance(shown.heading) + Offset(shown, true);
         for (const ReportRow& row : report.rows) {
             if (column < row.cells.size())
-                widest = std::max(widest, detail.horizontalAdvance(row.cells[column]));
+                widest = std::max(widest, detail.horizontalAdvance(row.cells[column]) + Offset(shown, false));
         }
         return std::min(std::ceil(widest) + 1, width_ / 2);
     }
@@ -68,6 +69,23 @@ public:
     }
 
     QFontMetricsF Metrics(const QFont& font) const { return QFontMetricsF(font, &device_); }
+
+    Qt::Alignment AlignmentOf(const ReportColumn& column, bool heading) const
+    {
+        return heading ? column.headingAlignment.value_or(column.alignment) : column.alignment;
+    }
+
+    // The room before the heading's (a cell's) text on its aligned side.
+    qreal Offset(const ReportColumn& column, bool heading) const
+    {
+        if (AlignmentOf(column, heading) & Qt::AlignHCenter)
+            return 0;
+        const int units = heading ? column.headingOffset : column.cellOffset;
+        return std::max(units, 0) * Metrics(def_.fonts.detail).averageCharWidth() / 4;
+    }
+
+    // Where a column's border line runs: halfway into the gap after it.
+    qreal BorderX(qsizetype column) const { return std::min(columns_[column].right() + gap_ / 2, width_); }
     qreal Line(const QFont& font) const { return Metrics(font).lineSpacing(); }
     qreal BodyHeight() const { return device_.height() - headerHeight_ - footerHeight_; }
     qreal BodyTop() const { return headerHeight_; }
@@ -140,15 +158,30 @@ public:
     }
 
 private:
-    void PaintCells(const QStringList& cells, qreal y, qreal height, const QFont& font)
+    // A line of cells (headings when `heading`), each aligned and offset as
+    // its column says, and the columns' border lines beside it.
+    void PaintCells(const QStringList& cells, qreal y, qreal height, const QFont& font, bool heading = false)
     {
         painter_.setFont(font);
         const QList<QRectF>& columns = geometry_.Columns();
         for (qsizetype c = 0; c < std::min(cells.size(), columns.size()); ++c) {
+            const ReportColumn& column = def_.columns[c];
             const qreal pad = geometry_.Padding(font);
-            const QRectF cell(columns[c].x(), y + pad / 2, columns[c].width(), height - pad);
-            painter_.drawText(cell, kCellFlags | int(def_.columns[c].alignment), cells[c]);
+            const Qt::Alignment alignment = geometry_.AlignmentOf(column, heading);
+            const qreal offset = geometry_.Offset(column, heading);
+            QRectF cell(columns[c].x(), y + pad / 2, columns[c].width(), height - pad);
+            if (alignment & Qt::AlignRight)
+                cell.setRight(cell.right() - offset);
+            else
+                cell.setLeft(cell.left() + offset);
+            painter_.drawText(cell, kCellFlags | int(alignment), cells[c]);
         }
+        painter_.setPen(QPen(kRuleColour, 0));
+        for (qsizetype c = 0; c < columns.size(); ++c) {
+            if (def_.columns[c].border)
+                painter_.drawLine(QPointF(geometry_.BorderX(c), y), QPointF(geometry_.BorderX(c), y + height));
+        }
+        painter_.setPen(Qt::black);
     }
 
     void Rule(qreal y)
@@ -174,7 +207,7 @@ private:
         if (def_.columnHeadings) {
             y += geometry_.Line(def_.fonts.heading) * 0.5;
             const qreal height = geometry_.CellsHeight(geometry_.Headings(), def_.fonts.heading);
-            PaintCells(geometry_.Headings(), y, height, def_.fonts.heading);
+            PaintCells(geometry_.Headings(), y, height, def_.fonts.heading, true);
             y += height;
         }
         Rule(y + geometry_.Line(def_.fonts.detail) * 0.2);

@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -83,6 +86,24 @@ void SetBoxText(QMessageBox& box, const QString& lines)
         box.setDetailedText(lines);
 }
 
+// The window manager writes the caption in the title bar beside its icon and
+// buttons, and cuts it short where the box is narrower: a box of a short text
+// ("Backup complete.") is made as wide as its caption in a bold title font
+// with room for an icon and three buttons. Called once the box is set up: its
+// layout is made anew whenever its parts change.
+void MakeRoomForCaption(QMessageBox& box)
+{
+    auto* layout = qobject_cast<QGridLayout*>(box.layout());
+    if (!layout)
+        return;
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const int titleBar = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    const int width = QFontMetrics(font).horizontalAdvance(box.windowTitle()) + 4 * titleBar;
+    layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), layout->rowCount(), 0,
+                    1, layout->columnCount());
+}
+
 // Only the descriptions are shown; the patterns are spelled in both cases.
 constexpr QFileDialog::Options kFileDialogOptions = QFileDialog::HideNameFilterDetails;
 
@@ -105,6 +126,7 @@ int QtPromptService::Message(const QString& text, const QString& caption, Prompt
     box.setDefaultButton(pushButtons.at(ValidDefaultButton(defaultButton, labels.size()) - 1));
     if (const int escape = EscapeButton(labels))
         box.setEscapeButton(pushButtons.at(escape - 1));
+    MakeRoomForCaption(box);
 
     box.exec();
     const int pressed = static_cast<int>(pushButtons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
@@ -127,6 +149,7 @@ void QtPromptService::Notify(const QString& text, const QString& caption, Prompt
             box->setTextFormat(Qt::PlainText);
             box->setWindowModality(Qt::NonModal);
             box->setAttribute(Qt::WA_DeleteOnClose);
+            MakeRoomForCaption(*box);
             box->show();
         },
         Qt::QueuedConnection);

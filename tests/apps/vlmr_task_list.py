@@ -152,7 +152,7 @@ def drive(vlmr, data_dir):
     eventually("the day tab showing today", lambda: find(tasks, pyatspi.ROLE_PAGE_TAB, user_date(today)))
 
     press(tasks, pyatspi.ROLE_PUSH_BUTTON, "New")
-    form = window(app, "New Task  ()")
+    form = window(app, "New Task")
     press(form, pyatspi.ROLE_RADIO_BUTTON, "Run Program", "Toggle")
     type_into(form, pyatspi.ROLE_TEXT, "Description:", DESCRIPTION)
     press(form, pyatspi.ROLE_PAGE_TAB, "Command")

@@ -13,7 +13,7 @@ VLMR=$BUILD/bin/VLMR
 # Runs the calling script again on a display of its own.
 on_virtual_display() {
     if [ -z "${PERF_DISPLAY:-}" ]; then
-        PERF_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+        PERF_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
     fi
 }
 

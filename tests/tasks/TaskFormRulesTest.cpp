@@ -139,7 +139,7 @@ TEST(TaskFormRules, ANewTaskWhoseDateDoesNotFitMovesToItsNextOccurrence)
 TEST(TaskFormRules, TitleFollowsTheRequestAndTheDescription)
 {
     EXPECT_EQ(TaskFormTitle(FormRequest::Insert, "Backup   "), "New Task  (Backup)");
-    EXPECT_EQ(TaskFormTitle(FormRequest::Change, ""), "Edit Task  ()");
+    EXPECT_EQ(TaskFormTitle(FormRequest::Change, "  "), "Edit Task");
     EXPECT_EQ(TaskFormTitle(FormRequest::View, "Mail"), "View Task  (Mail)");
     ScheduleRecord task;
     task.Description = "Call";

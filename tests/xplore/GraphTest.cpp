@@ -151,6 +151,10 @@ TEST(GraphTexts, LabelsTitleAndFilter)
     const Filter filter{{"ENT:Kind", Compare::Equal, QString("O'Neil "), Join::And, true},
                         {"ENT:Date", Compare::LessEqual, int64_t(80020)}};
     EXPECT_EQ(FilterText(filter), "UPPER(ENT:Kind) = 'O''NEIL' AND ENT:Date <= 80020");
+    const Filter either{{"ENT:Count", Compare::Less, int64_t(3)}, {"ENT:Count", Compare::Greater, int64_t(9), Join::Or}};
+    EXPECT_EQ(FilterText(std::vector<Filter>{filter, either}),
+              "UPPER(ENT:Kind) = 'O''NEIL' AND ENT:Date <= 80020 AND (ENT:Count < 3 OR ENT:Count > 9)")
+        << "each filter holds on its own";
 }
 
 TEST(GraphPreferences, DefaultsStoredValuesAndDamagedOnes)

@@ -101,11 +101,17 @@ TEST(PopupItems, TextsAndStatesFollowTheColumnAndRow)
               "!ADDF1 !ADDF4 - !ADDF2 !ADDF3 *EQL - VOID");
     EXPECT_FALSE(FindPopupItem(items, "SRT")->enabled);
     EXPECT_FALSE(FindPopupItem(items, "GBR")->enabled);
+    EXPECT_EQ(FindPopupItem(items, "GBR")->reason,
+              "Graphs are drawn only for the columns made for them; this column is not one.");
     EXPECT_FALSE(FindPopupItem(items, "HID")->enabled);
     EXPECT_TRUE(FindPopupItem(items, "ULI")->checked);
 
     context.column = &date;
     PrepareItems(items, context);
+    EXPECT_TRUE(FindPopupItem(items, "GBR")->reason.isEmpty()) << "a former reason is not kept";
+    context.graph = false;
+    PrepareItems(items, context);
+    EXPECT_EQ(FindPopupItem(items, "GBR")->reason, "This list draws no graphs.");
     EXPECT_EQ(FindPopupItem(items, "ADDF2")->text, "Add Filter of (Date of the holiday<=12/05/2026)");
     EXPECT_EQ(FindPopupItem(items, "ADDF3")->text, "Add Filter of (Date of the holiday>=12/05/2026)");
 }

@@ -1,5 +1,7 @@
 #include "windows/reports/ReportProcedures.h"
 
+#include "core/frame/FrameMenus.h"
+#include "platform/print/ReportOutput.h"
 #include "platform/widgets/FrameProcedures.h"
 
 #include <utility>
@@ -17,6 +19,7 @@ void RegisterReportProcedures()
     };
     for (const auto& [name, run] : reports)
         Procedures().RegisterModal(QLatin1String(name), run);
+    Procedures().RegisterModal(QLatin1String(FrameCommand::kPrintSetup), [](QWidget* frame) { ChoosePageSetup(frame); });
 }
 
 } // namespace vl

@@ -32,7 +32,8 @@ void Print_SCH_AllDateOrder(QWidget* parent);
 void Print_SCH_AllCategoryOrder(QWidget* parent);
 void Print_SCH_OneCategory(QWidget* parent);
 
-// Registers every report with the frame's procedures.
+// Registers every report with the frame's procedures, and File › Print
+// Setup… (the page setup every later print of the run uses).
 void RegisterReportProcedures();
 
 } // namespace vl

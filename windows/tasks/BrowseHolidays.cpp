@@ -35,7 +35,8 @@ protected:
         name.header = QStringLiteral("Description");
         name.description = QStringLiteral("Description");
         name.picture = QStringLiteral("@s30");
-        name.width = 120;
+        // 30 characters of a name, wide letters included ("Veteran's Day/Remembrance Day").
+        name.width = 160;
         name.sortable = true;
         return {date, name};
     }

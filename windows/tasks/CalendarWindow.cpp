@@ -130,8 +130,10 @@ void CalendarWindow::Show(const CalendarMonth& month)
     for (QToolButton* button : cells_) {
         button->setText(QString());
         button->setToolTip(QString());
+        button->setFont(font());
         button->hide();
     }
+    const Date today = Today();
     for (int day = 1; day <= month.Days(); ++day) {
         QToolButton* button = DayButton(day);
         const Date date = month.DateOfDay(day);
@@ -141,6 +143,14 @@ void CalendarWindow::Show(const CalendarMonth& month)
         button->setText(QString::number(day));
         button->setToolTip(FormatUserDate(date));
         button->setEnabled(DayEnabled(date));
+        if (date == today) {
+            // Today stands out in bold and underlined, in every month shown.
+            QFont marked = font();
+            marked.setBold(true);
+            marked.setUnderline(true);
+            button->setFont(marked);
+            button->setToolTip(FormatUserDate(date) + QStringLiteral(" (today)"));
+        }
         button->show();
     }
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The month date picker of every date field ("Calendar"): six weeks of day
 // buttons, Sunday first, with buttons for the year and month before and
-// after, "&Today" and "Cancel". A day before today is taken only after the
-// user confirms it. With a task to fit, the days on which the task cannot
-// run by its repetition are disabled (filter "None" enables every day).
+// after, "&Today" and "Cancel"; today's day is bold and underlined. A day
+// before today is taken only after the user confirms it. With a task to fit,
+// the days on which the task cannot run by its repetition are disabled
+// (filter "None" enables every day).
 //
 // The picker is window-modal to its caller; Result() holds the chosen date
 // once it has closed, or the date it was given when it was cancelled.

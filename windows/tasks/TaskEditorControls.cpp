@@ -284,6 +284,11 @@ QPushButton* TaskEditor::ExceptButton()
 {
     except_ = Button(QStringLiteral("E&xcept"), QStringLiteral("Days and times on which the task must not run"),
                      [this] { EditExceptions(); });
+    // Its room is kept while it is hidden: the window keeps its size when a
+    // schedule type shows it.
+    QSizePolicy policy = except_->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    except_->setSizePolicy(policy);
     return except_;
 }
 

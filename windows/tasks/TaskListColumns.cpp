@@ -124,7 +124,8 @@ std::vector<ColumnDefinition> TaskListXplore::DefineColumns()
         Column(kStatusColumn, "", 12, QStringLiteral("@s1")),
         Column(kTaskTypeColumn, "", 12, QStringLiteral("@s1")),
         Column("SCH:Date", "Date", layout_.dateWidth, date),
-        Column("SCH:Time", "Time", 32, QStringLiteral("@t3b"), QChar::fromLatin1(layout_.timeJustification)),
+        // Wide enough for "12:58PM" with the cell's offset in any usual font.
+        Column("SCH:Time", "Time", 40, QStringLiteral("@t3b"), QChar::fromLatin1(layout_.timeJustification)),
         Column("SCH:Category", "Category", layout_.categoryWidth, QStringLiteral("@s20")),
         Column("SCH:Description", "Description", layout_.descriptionWidth, QStringLiteral("@s40")),
         Column(kRecurrenceColumn, "Schedule Type", 60, QStringLiteral("@s%1").arg(layout_.recurrenceWidth)),

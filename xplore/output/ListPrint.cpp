@@ -141,8 +141,15 @@ bool BuildPrintedList(Xplore& list, const QString& mode, Report& report, QString
         titles << list.TitleOf(column);
     const std::vector<size_t> printed = PrintedColumns(columns, rows);
     ReportDefinition& definition = report.definition;
-    for (const size_t c : printed)
-        definition.columns << ReportColumn{titles[qsizetype(c)], 0, PrintedAlignment(columns[c].dataJust)};
+    for (const size_t c : printed) {
+        // Aligned, offset and bordered as the list shows the column.
+        ReportColumn column{titles[qsizetype(c)], 0, PrintedAlignment(columns[c].dataJust)};
+        column.headingAlignment = PrintedAlignment(columns[c].headerJust);
+        column.headingOffset = columns[c].headerOffset;
+        column.cellOffset = columns[c].dataOffset;
+        column.border = columns[c].border;
+        definition.columns << column;
+    }
     ListTotals totals(columns);
     for (const QStringList& cells : rows) {
         QStringList shown;

@@ -137,6 +137,9 @@ FormatListboxWindow::FormatListboxWindow(Xplore& list, QWidget* parent) : QDialo
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     controls_[restore->objectName()] = restore;
     controls_[close->objectName()] = close;
+    unavailable_ = new QLabel(this);
+    unavailable_->setObjectName(QStringLiteral("Unavailable"));
+    closing->addWidget(unavailable_);
     closing->addStretch();
     closing->addWidget(restore);
     closing->addWidget(close);
@@ -365,6 +368,7 @@ void FormatListboxWindow::EnableByFeatures()
     // A disabled control says why, so it is not taken for a fault.
     const QString why = tr("Not available: this list keeps this setting as it is designed.");
     const quint32 features = list_.Settings().features;
+    bool anyDisabled = false;
     for (const auto& [name, bit] : FeatureBits()) {
         QWidget* control = Control(name);
         if (!control)
@@ -373,7 +377,11 @@ void FormatListboxWindow::EnableByFeatures()
         control->setEnabled(enabled);
         if (!enabled)
             control->setToolTip(control->toolTip().isEmpty() ? why : control->toolTip() + u'\n' + why);
+        anyDisabled = anyDisabled || (!enabled && !control->isHidden());
     }
+    // Said in the window too: a tip is read only by the one who points there.
+    unavailable_->setText(tr("Greyed settings: this list keeps them as it is designed."));
+    unavailable_->setVisible(anyDisabled);
 }
 
 QWidget* FormatListboxWindow::Control(const QString& name) const
@@ -390,15 +398,20 @@ void FormatListboxWindow::Refresh()
     all_->clear();
     shown_->clear();
     const QIcon check = LoadIcon(QStringLiteral("~XpCheck.ICO"));
-    // The columns are named by the titles the list shows.
+    // The columns are named by their descriptions; one without a description
+    // by the title the list shows.
+    const auto name = [this](const XploreColumn& column) {
+        const QString description = Clip(column.description).trimmed();
+        return CutTo(description.isEmpty() ? list_.TitleOf(column) : description, kDescriptionWidth);
+    };
     for (const XploreColumn& column : columns.All()) {
-        auto* item = new QListWidgetItem(CutTo(list_.TitleOf(column), kDescriptionWidth), all_);
+        auto* item = new QListWidgetItem(name(column), all_);
         item->setData(Qt::UserRole, column.fieldNumber);
         if (columns.PositionOf(column.fieldNumber) != 0)
             item->setIcon(check);
     }
     for (const XploreColumn& column : columns.Shown())
-        new QListWidgetItem(CutTo(list_.TitleOf(column), kDescriptionWidth), shown_);
+        new QListWidgetItem(name(column), shown_);
     all_->setCurrentRow(std::min(allRow, all_->count() - 1));
     if (current_ > columns.ShownCount())
         current_ = columns.ShownCount();

@@ -22,6 +22,7 @@
 
 class QAbstractButton;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -82,6 +83,7 @@ private:
     int selectionBehaviour_ = 0;
     QListWidget* all_ = nullptr;
     QListWidget* shown_ = nullptr;
+    QLabel* unavailable_ = nullptr; // why the greyed controls are
     std::map<QString, QWidget*> controls_;
 };
 

@@ -210,7 +210,7 @@ void OpenGraph(Xplore& list, QWidget* parent)
     progress.close();
     if (!graph)
         return;
-    GraphWindow window(std::move(count), description, FilterText(list.CellFilters().ToFilter()),
+    GraphWindow window(std::move(count), description, FilterText(model->ViewFilters()),
                        list.Settings().iniFile, parent);
     window.setWindowState(Qt::WindowMaximized);
     window.exec();

@@ -56,6 +56,8 @@ void XploreMenu::Update(const std::vector<PopupItem>& items)
             action->setText(Shown(item.text));
             action->setEnabled(item.enabled);
             action->setChecked(item.checked);
+            action->setToolTip(item.reason);
+            action->setStatusTip(item.reason);
         }
     }
 }

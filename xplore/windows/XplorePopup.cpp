@@ -77,10 +77,11 @@ void Xplore::PrepareItems()
     menu_->Update(items_);
     // Say why a window that is not part of this program yet cannot open.
     for (const ProcedureOf& procedure : kProcedures) {
-        if (QAction* action = menu_->ActionFor(procedure.command))
-            action->setToolTip(XploreWindowProcedures().Has(QString::fromLatin1(procedure.name))
-                                   ? QString()
-                                   : tr("Not available in this version of the program."));
+        QAction* action = menu_->ActionFor(procedure.command);
+        if (action && !XploreWindowProcedures().Has(QString::fromLatin1(procedure.name))) {
+            action->setToolTip(tr("Not available in this version of the program."));
+            action->setStatusTip(action->toolTip());
+        }
     }
 }
 

@@ -1,11 +1,13 @@
-// Qt's printer, print dialog and print preview for the program's reports
-// (platform/print/PrintOutputModule.h); the program paints the pages.
+// Qt's printer, print dialog, page setup dialog and print preview for the
+// program's reports (platform/print/PrintOutputModule.h); the program paints
+// the pages.
 
 #include "platform/print/PrintOutputModule.h"
 
 #include <QAction>
 #include <QMarginsF>
 #include <QPageLayout>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -19,10 +21,17 @@ QPagedPaintDevice* MakePrinter(const vl::PrinterSetup* setup)
     if (!setup->pdfPath.isEmpty()) {
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(setup->pdfPath);
+    } else if (!setup->printerName.isEmpty()) {
+        printer->setPrinterName(setup->printerName);
     }
-    const qreal margin = setup->marginMillimetres;
+    // The printer is chosen first: choosing one sets its own paper.
+    if (setup->page.isValid()) {
+        printer->setPageLayout(setup->page);
+    } else {
+        const qreal margin = setup->marginMillimetres;
+        printer->setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+    }
     printer->setPageOrientation(setup->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer->setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
     printer->setDocName(setup->docName);
     if (setup->copies > 0)
         printer->setCopyCount(setup->copies);
@@ -33,6 +42,21 @@ bool ChoosePrinter(QPagedPaintDevice* printer, QWidget* parent)
 {
     QPrintDialog dialog(static_cast<QPrinter*>(printer), parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool SetupPage(QPageLayout* page, QString* printerName, QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printerName->isEmpty())
+        printer.setPrinterName(*printerName);
+    if (page->isValid())
+        printer.setPageLayout(*page);
+    QPageSetupDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *page = printer.pageLayout();
+    *printerName = printer.printerName();
+    return true;
 }
 
 QRect ShowPreview(QPagedPaintDevice* printer, const QString* title, QRect place, QWidget* parent,
@@ -57,6 +81,6 @@ QRect ShowPreview(QPagedPaintDevice* printer, const QString* title, QRect place,
 
 extern "C" Q_DECL_EXPORT const vl::PrintOutput* VlPrintOutput()
 {
-    static const vl::PrintOutput output{MakePrinter, ChoosePrinter, ShowPreview};
+    static const vl::PrintOutput output{MakePrinter, ChoosePrinter, SetupPage, ShowPreview};
     return &output;
 }

@@ -71,7 +71,7 @@ TEST(BackupManagerFrame, OpensAnArchiveListsItAndAcceptingAnEntryExtractsTheMark
     EXPECT_EQ(frame.windowTitle(), "Olvo Backup Module");
     const QRect screen = frame.screen()->availableGeometry();
     EXPECT_TRUE(screen.contains(frame.frameGeometry())) << "opens inside the screen";
-    for (const char* command : {"Add...", "Delete...", "Extract...", "Test...", "&Information...", "&Close Archive"})
+    for (const char* command : {"&Add...", "&Delete...", "E&xtract...", "&Test...", "&Information...", "&Close Archive"})
         EXPECT_FALSE(Action(frame, command)->isEnabled()) << command;
     EXPECT_FALSE(Action(frame, "&Contents")->toolTip().isEmpty()) << "no help file, and it says so";
 
@@ -85,7 +85,7 @@ TEST(BackupManagerFrame, OpensAnArchiveListsItAndAcceptingAnEntryExtractsTheMark
     ASSERT_EQ(list.topLevelItemCount(), 2);
     EXPECT_EQ(list.topLevelItem(0)->text(1), "a.txt");
     EXPECT_EQ(list.topLevelItem(0)->text(7), "DeflatedN");
-    for (const char* command : {"Add...", "Extract...", "&Close Archive"})
+    for (const char* command : {"&Add...", "E&xtract...", "&Close Archive"})
         EXPECT_TRUE(Action(frame, command)->isEnabled()) << command;
 
     list.topLevelItem(1)->setSelected(true);
@@ -104,7 +104,7 @@ TEST(BackupManagerFrame, OpensAnArchiveListsItAndAcceptingAnEntryExtractsTheMark
     Action(frame, "&Close Archive")->trigger();
     EXPECT_EQ(frame.windowTitle(), "Olvo Backup Module");
     EXPECT_FALSE(frame.Contents());
-    EXPECT_FALSE(Action(frame, "Extract...")->isEnabled());
+    EXPECT_FALSE(Action(frame, "E&xtract...")->isEnabled());
     EXPECT_TRUE(frame.Zip().archiveName.isEmpty());
 }
 

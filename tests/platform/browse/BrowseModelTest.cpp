@@ -196,6 +196,13 @@ TEST_F(Model, OrdersRangesFiltersAndResetFieldsResetTheModel)
     EXPECT_EQ(Texts(), (QStringList{"cy", "O'N\"); DROP TABLE x", "bob"}));
     ASSERT_TRUE(model.SetRange({{}, int64_t(3), int64_t(3)}));
     EXPECT_EQ(Texts(), (QStringList{"O'N\"); DROP TABLE x"}));
+    // Everything the rows pass: the range on the order's field, then the filters.
+    const std::vector<Filter> passed = model.ViewFilters();
+    ASSERT_EQ(passed.size(), 2u);
+    ASSERT_EQ(passed[0].size(), 2u);
+    EXPECT_EQ(passed[0][0].field, "ITM:ID");
+    EXPECT_EQ(passed[0][1].compare, Compare::LessEqual);
+    EXPECT_EQ(passed[1][0].compare, Compare::GreaterEqual);
     // Reset fields: the model reads again only when their values changed.
     int category = 1;
     model.SetResetFields([&] { return QVariantList{category}; });

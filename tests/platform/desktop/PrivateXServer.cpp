@@ -20,7 +20,7 @@ PrivateXServer::PrivateXServer()
     // makes only system calls.
     const std::string writeFd = std::to_string(fds[1]);
     const char* argv[] = {"Xvfb", "-displayfd", writeFd.c_str(), "-nolisten", "tcp",
-                          "-screen", "0", "800x600x24", nullptr};
+                          "-screen", "0", "800x600x24", "-noreset", nullptr};
     const pid_t parent = getpid();
     pid_ = fork();
     if (pid_ == 0) {

@@ -25,7 +25,7 @@ TEST(PrintOutputModuleTest, LoadsFromTheFirstFolderThatHasItElseSaysWhatIsMissin
         const PrintOutput* output = LoadPrintOutput(c.folders, error);
         ASSERT_EQ(output != nullptr, c.loaded) << error.toStdString();
         if (output) {
-            EXPECT_TRUE(output->makePrinter && output->choosePrinter && output->showPreview);
+            EXPECT_TRUE(output->makePrinter && output->choosePrinter && output->setupPage && output->showPreview);
             continue;
         }
         EXPECT_TRUE(error.contains(QLatin1String("libvl_print_output.so"))) << error.toStdString();

@@ -5,6 +5,8 @@
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
+#include <QMarginsF>
+#include <QPageSize>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
@@ -77,6 +79,32 @@ TEST(ReportPdfTest, AWideReportTurnsThePage)
         ASSERT_FALSE(page.isEmpty()) << path.toStdString();
         EXPECT_EQ(page.width() > page.height(), landscape);
     }
+}
+
+// The page setup chosen once holds for every later print of the run: its
+// paper, and its orientation for upright reports only.
+TEST(ReportPdfTest, AChosenPageSetupHoldsForLaterPrints)
+{
+    const QPageLayout a5(QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                         QPageLayout::Millimeter);
+    QPageLayout across = a5;
+    across.setOrientation(QPageLayout::Landscape);
+    const struct {
+        QPageLayout chosen;
+        bool reportLandscape;
+        QSizeF page; // points
+    } cases[] = {{a5, false, {420, 595}}, {a5, true, {595, 420}}, {across, false, {595, 420}}};
+    for (const auto& c : cases) {
+        SetChosenPage(ChosenPage{c.chosen, {}});
+        Report report = Sales(1);
+        report.definition.landscape = c.reportLandscape;
+        const QString path = test::TestPath("chosen.pdf");
+        ASSERT_TRUE(WriteReportPdf(report, path));
+        const QSizeF page = PageSize(path);
+        EXPECT_NEAR(page.width(), c.page.width(), 1) << c.reportLandscape;
+        EXPECT_NEAR(page.height(), c.page.height(), 1) << c.reportLandscape;
+    }
+    SetChosenPage(std::nullopt);
 }
 
 TEST(ReportPdfTest, UnwritableFileIsReported)

@@ -8,6 +8,7 @@
 #include "platform/widgets/WindowPosition.h"
 
 #include <QApplication>
+#include <QPageSetupDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTimer>
@@ -16,6 +17,27 @@
 
 namespace vl {
 namespace {
+
+// File › Print Setup… opens Qt's page setup dialog; what it takes is kept,
+// a cancel keeps the former choice.
+TEST(ReportPreviewTest, PageSetupKeepsTheChoiceTaken)
+{
+    SetChosenPage(std::nullopt);
+    for (const bool take : {false, true}) {
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            shown = true;
+            take ? dialog->accept() : dialog->reject();
+        });
+        EXPECT_EQ(ChoosePageSetup(), take);
+        EXPECT_TRUE(shown);
+        EXPECT_EQ(CurrentChosenPage().has_value(), take);
+    }
+    EXPECT_TRUE(CurrentChosenPage()->page.isValid());
+    SetChosenPage(std::nullopt);
+}
 
 TEST(ReportPreviewTest, PreviewShowsEveryPageAndKeepsItsPlace)
 {

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -100,6 +101,26 @@ TEST(QtPromptService, ANoticeWaitsForNobodyAndOpensOnceFromTheEventLoop)
     box->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(notices().isEmpty()) << "closed and gone";
+}
+
+// The title bar holds the caption beside the window manager's icon and
+// buttons: a box of a short text is wide enough for both.
+TEST(QtPromptService, AShortTextLeavesRoomForTheWholeCaption)
+{
+    QtPromptService service;
+    service.Notify("Backup complete.", "Information", PromptIcon::Information);
+    QApplication::processEvents();
+    QMessageBox* box = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* open = qobject_cast<QMessageBox*>(widget); open && open->isVisible())
+            box = open;
+    }
+    ASSERT_NE(box, nullptr);
+    QFont title = QApplication::font("QMdiSubWindowTitleBar");
+    title.setBold(true);
+    const int buttons = 3 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box);
+    EXPECT_GE(box->width(), QFontMetrics(title).horizontalAdvance("Information") + buttons);
+    box->close();
 }
 
 // A text taller than the screen shows its first lines in the box and the

@@ -46,6 +46,11 @@ TEST_F(CalendarTest, AMonthFromSaturdayWithThirtyOneDaysUsesTheSixthRow)
     }
     EXPECT_EQ(calendar.DayButton(31)->toolTip(), "MAR 31,2025");
     EXPECT_EQ(calendar.focusWidget(), calendar.DayButton(20));
+    EXPECT_TRUE(calendar.DayButton(12)->font().bold()) << "today stands out";
+    EXPECT_EQ(calendar.DayButton(12)->toolTip(), "MAR 12,2025 (today)");
+    EXPECT_FALSE(calendar.DayButton(20)->font().bold());
+    Button(calendar, "Next month")->click();
+    EXPECT_FALSE(calendar.DayButton(12)->font().bold()) << "only in today's month";
 }
 
 TEST_F(CalendarTest, MonthAndYearButtonsStepAndWrapInsideTheCalendarYears)

@@ -57,7 +57,7 @@ TEST_F(UpdateScheduleTest, ANewTaskStartsFromItsDefaultsWhateverWasEditedBefore)
 
     auto form = Open({FormRequest::Insert, 0, 0, kMonday + 3, "Home"});
     const ScheduleRecord& task = form->Task();
-    EXPECT_EQ(form->windowTitle(), "New Task  ()");
+    EXPECT_EQ(form->windowTitle(), "New Task");
     EXPECT_EQ(task.TaskType, "Both");
     EXPECT_EQ(task.ScheduleType, "Day of Week");
     EXPECT_EQ(task.Date, kMonday + 3) << "the list's date";
@@ -89,9 +89,14 @@ TEST_F(UpdateScheduleTest, TaskTypeAndScheduleTypeShowTheirControls)
     EXPECT_TRUE(time->isVisibleTo(form->Tabs()->widget(3)));
 
     struct Case { const char* type; bool except, weekdays, every; };
+    QSize withoutExcept;
     for (const Case& c : {Case{"Once", false, false, false}, Case{"Day of Week", false, true, false},
                           Case{"Yearly", true, false, false}, Case{"Custom", true, false, true}}) {
         Click(form.get(), c.type);
+        if (QLatin1String(c.type) == "Once")
+            withoutExcept = form->minimumSizeHint();
+        if (QLatin1String(c.type) == "Yearly")
+            EXPECT_EQ(form->minimumSizeHint(), withoutExcept) << "E&xcept appears in room kept for it";
         EXPECT_EQ(Shown(*form, "E&xcept"), c.except) << c.type;
         EXPECT_EQ(Shown(*form, "Monday"), c.weekdays) << c.type;
         EXPECT_EQ(Shown(*form, "minute(s)"), c.every) << c.type;

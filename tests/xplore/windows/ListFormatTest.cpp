@@ -83,7 +83,8 @@ TEST_F(ListFormat, ColumnsShownHiddenMovedAndTheDesignRestored)
     const auto behaviour = l.list->selectionBehavior();
     FormatListboxWindow window(l.xplore, &l.window);
     window.grab().save("format_listbox.png");
-    EXPECT_EQ(Items(window.AllColumns()), (QStringList{"+Date", "+Name", "+Kind", "+Count"})) << "the titles shown";
+    EXPECT_EQ(Items(window.AllColumns()), (QStringList{"+The Date", "+The Name", "+The Kind", "+The Count"}))
+        << "the descriptions shown";
     EXPECT_EQ(window.CurrentColumn(), 1);
     // The standard features leave every attribute control disabled.
     for (const char* name : {"HeaderText", "HeaderL", "DataOffset", "Width", "Fixed", "Resize", "LineHeight", "Font",
@@ -92,6 +93,7 @@ TEST_F(ListFormat, ColumnsShownHiddenMovedAndTheDesignRestored)
         EXPECT_TRUE(window.Control(name)->toolTip().contains("Not available: this list keeps")) << name;
     }
     EXPECT_FALSE(window.Control("Add")->toolTip().contains("Not available")) << "only disabled controls say why";
+    EXPECT_TRUE(window.findChild<QLabel*>("Unavailable")->isVisibleTo(&window)) << "the window says it too";
     for (const char* name : {"Add", "Hide", "Up", "Down", "Colors", "Default", "Close"})
         EXPECT_TRUE(window.Control(name)->isEnabled()) << name;
     EXPECT_TRUE(window.Control("ListX")->isHidden());
@@ -103,7 +105,7 @@ TEST_F(ListFormat, ColumnsShownHiddenMovedAndTheDesignRestored)
     EXPECT_EQ(l.list->currentIndex().column(), 1); // the current column is highlighted
     window.HideCurrent();
     EXPECT_EQ(Shown(l), (QStringList{"Date", "Kind", "Count"}));
-    EXPECT_EQ(Items(window.AllColumns())[1], "Name");
+    EXPECT_EQ(Items(window.AllColumns())[1], "The Name");
     window.ShownColumns()->setCurrentRow(0);
     window.MoveCurrent(-1); // at the edge: a beep
     EXPECT_EQ(sound.beeps, 1);
@@ -179,7 +181,7 @@ TEST_F(ListFormat, PropertiesFromThePopupKeepTheSortMarkOnItsField)
     TestList l;
     l.xplore.SortOnColumn(2);
     WithModal<FormatListboxWindow>(l, XploreCommand::kProperties, [](FormatListboxWindow& window) {
-        EXPECT_EQ(window.ShownColumns()->item(1)->text(), "Name") << "without the sort mark";
+        EXPECT_EQ(window.ShownColumns()->item(1)->text(), "The Name") << "without the sort mark";
         window.ShownColumns()->setCurrentRow(1);
         window.MoveCurrent(1);
     });
@@ -238,9 +240,12 @@ TEST_F(ListFormat, GraphCountsTheColumnAndDrawsIt)
     l.list->setCurrentIndex(l.model.index(0, 2));
     l.xplore.HandleRightClick(2, QPoint()); // Kind: Annual twice, Easter, Once twice
     l.xplore.Popup()->hide();
+    // A filter of the list's own, not one of the cells: the line names it too.
+    ASSERT_TRUE(l.model.SetFilter("Tab", {{"ENT:Count", Compare::Less, int64_t(99)},
+                                          {"ENT:Count", Compare::Equal, int64_t(99), Join::Or}}));
     WithModal<GraphWindow>(l, XploreCommand::kGraph, [](GraphWindow& window) {
         EXPECT_EQ(window.Title(), "5 Categories of Field: The Kind");
-        EXPECT_EQ(window.FilterLine(), "Filter: ");
+        EXPECT_EQ(window.FilterLine(), "Filter: ENT:Count < 99 OR ENT:Count = 99");
         window.resize(900, 600);
         window.grab().save("graph.png");
         EXPECT_EQ(window.Chart()->BarColours()[0], 0x000080); // Maroon

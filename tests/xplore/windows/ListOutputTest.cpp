@@ -48,10 +48,12 @@ public:
     }
     QString how;
     QString text;
+    QList<ReportColumn> columns;
 
 private:
     void Write(const Report& report)
     {
+        columns = report.definition.columns;
         ASSERT_TRUE(WriteReportPdf(report, TestPath("list.pdf")));
         text = PdfPages(TestPath("list.pdf")).join("\f");
     }
@@ -82,6 +84,12 @@ TEST(ListOutput, PrintAllPreviewsEveryRowWithTotalsAndPrintPageSendsTheRowsOnScr
         Places(output.text, {"Carnival", "apple", "O'Neil \"x\") ; DROP TABLE Entries", "Boxing Day"});
     EXPECT_TRUE(std::is_sorted(places.begin(), places.end()) && places.front() >= 0) << output.text.toStdString();
     EXPECT_TRUE(QRegularExpression("Total\\s+15\\s").match(output.text).hasMatch()) << output.text.toStdString();
+    // Each column as the list shows it: Count's data right, its heading as set.
+    ASSERT_EQ(output.columns.size(), 4);
+    EXPECT_EQ(output.columns[3].alignment, Qt::AlignRight);
+    EXPECT_EQ(output.columns[3].headingAlignment, Qt::AlignRight);
+    EXPECT_TRUE(output.columns[0].border);
+    EXPECT_EQ(output.columns[0].cellOffset, l.xplore.Columns().Shown()[0].dataOffset);
 
     // Sorted on a column: the order named by its title and direction, the
     // title printed without the sort mark, every date whole on its row's line.

@@ -353,6 +353,7 @@ TEST_F(XploreList, OutputItemsRunTheirProceduresOnceRegistered)
     RightClick(l, 0, 1);
     l.xplore.Popup()->hide();
     EXPECT_FALSE(Item(l, "GBR")->isEnabled()); // Name may not be graphed
+    EXPECT_TRUE(Item(l, "GBR")->statusTip().startsWith("Graphs are drawn only")) << "and says why";
     EXPECT_EQ(Item(l, "PVW")->toolTip(), "Print All");
     XploreWindowProcedures().Unregister(XploreProcedure::kGraphWindow);
     XploreWindowProcedures().Unregister(XploreProcedure::kPrintList);

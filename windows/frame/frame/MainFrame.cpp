@@ -41,6 +41,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -375,8 +376,9 @@ void MainFrame::BuildStatusBar()
         label->setObjectName(QStringLiteral("StatusZone%1").arg(zone));
         zones_ << label;
     }
-    // Zone 1 gives way to the status text of the highlighted menu item or
-    // toolbar button; zones 2 to 4 always show.
+    // Zone 1 shows the status text of the highlighted menu item or toolbar
+    // button, in zone 2's room while it does (event()); zones 3 and 4 always
+    // show.
     bar->addWidget(zones_.at(0), 1);
     zones_.at(1)->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     bar->addPermanentWidget(zones_.at(1), 2);
@@ -758,6 +760,20 @@ void MainFrame::SavePosition()
 {
     if (opened_ && !ended_)
         SaveWindowPosition(positions_, *this, QString::fromLatin1(kFramePositionName));
+}
+
+bool MainFrame::event(QEvent* event)
+{
+    // The status bar's own message would be drawn in the room its widgets
+    // leave it, which the zones take: the text goes to zone 1 instead, which
+    // takes zone 2's room while it shows one.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        SetZoneText(1, tip);
+        zones_.at(1)->setVisible(tip.isEmpty());
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event)

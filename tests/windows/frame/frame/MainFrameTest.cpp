@@ -151,6 +151,19 @@ TEST_F(MainFrameTest, MenusHoldEveryItemInOrderWithItsAccelerator)
                                      "Clipboard Saver", "Message Wizard", "Program Wizard", "Script Wizard"));
 }
 
+// The text on screen at the status bar's left end: the label drawn there,
+// whole; "(covered)" when nothing shows there or it is cut.
+QString StatusShown(MainFrame& frame)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); // laid out as when painted
+    QStatusBar* bar = frame.statusBar();
+    const auto* label = qobject_cast<QLabel*>(bar->childAt(8, bar->height() / 2));
+    if (!label || !label->isVisible()
+        || label->contentsRect().width() < label->fontMetrics().horizontalAdvance(label->text()))
+        return "(covered)";
+    return label->text();
+}
+
 // Highlights every item of an open menu as the arrow keys do, submenus
 // opened with the right arrow, and notes what the frame's status bar then
 // shows. A disabled item cannot be highlighted: its status text is noted.
@@ -165,7 +178,7 @@ void HighlightEach(MainFrame& frame, QMenu* menu, const QString& path, QStringLi
             continue;
         }
         menu->setActiveAction(action);
-        out << line + ": " + frame.statusBar()->currentMessage();
+        out << line + ": " + StatusShown(frame);
         if (action->menu()) {
             QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
             QCoreApplication::sendEvent(menu, &right);
@@ -270,6 +283,9 @@ TEST_F(MainFrameTest, HighlightedMenuItemShowsItsStatusTextInTheStatusBar)
         EXPECT_FALSE(button->statusTip().isEmpty()) << button->text().toStdString();
         EXPECT_EQ(button->statusTip(), frame->CommandAction(button->objectName())->statusTip())
             << "the button says what its menu item says: " << button->text().toStdString();
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QCoreApplication::sendEvent(frame->ToolBar()->widgetForAction(button), &enter);
+        EXPECT_EQ(StatusShown(*frame), button->statusTip()) << "shown while pointed at";
     }
 }
 

@@ -95,8 +95,11 @@ TEST_F(EndSessionHookTest, TerminationSignalsEndTheProgramWhileAttached)
     EXPECT_TRUE(ProcessUntil([&] { return quits == 1; }));
     ASSERT_EQ(std::raise(SIGHUP), 0);
     EXPECT_TRUE(ProcessUntil([&] { return quits == 2; }));
-    EXPECT_EQ(ending, 2);
+    ASSERT_EQ(std::raise(SIGINT), 0);
+    EXPECT_TRUE(ProcessUntil([&] { return quits == 3; }));
+    EXPECT_EQ(ending, 3);
     EXPECT_THAT(received, ElementsAre(EventNumber::kSessionEndQuery, EventNumber::kSessionEnd,
+                                      EventNumber::kSessionEndQuery, EventNumber::kSessionEnd,
                                       EventNumber::kSessionEndQuery, EventNumber::kSessionEnd));
 }
 
