@@ -41,6 +41,7 @@ class QToolButton;
 
 namespace vl {
 
+class SchedulerService;
 class TrayPopupMenu;
 struct FrameMenuItem;
 
@@ -133,6 +134,9 @@ private:
     void UserEvent(int number);
     void TrayCommand(const QString& name);
     void TrayRestore();
+    // Another start of VLMR handed its command line over: the frame comes
+    // forward, and "/CONFIG" opens Options.
+    void SecondStart(const QStringList& arguments);
     void StopScripts();
     void RefreshDateAndClock();
     // The ticks of one second, at once (the program's beat while idle).
@@ -182,6 +186,7 @@ private:
     Date shownDay_ = -1;         // the day zone 3 shows
     ClockTime shownSecond_ = -1; // the second zone 4 shows
     TrayPopupMenu* trayMenu_ = nullptr;
+    SchedulerService* schedulerService_ = nullptr;
 
     bool opened_ = false;
     bool viewScriptEnabled_ = false;
