@@ -53,7 +53,9 @@ QString ProgramSchedulerBusName();
 // True when the start could not make sure that no other VLMR performs the
 // tasks of this data directory.
 bool ProgramSchedulerUnsure();
-inline constexpr char kSchedulerUnsureText[] =
-    "Could not make sure that no other VLMR performs the tasks of this data directory";
+// The frame's status bar says so, its tip why.
+inline constexpr char kSchedulerUnsureText[] = "Could not make sure it is the only VLMR";
+inline constexpr char kSchedulerUnsureTip[] =
+    "No lock file can be made in the data directory: another VLMR may perform the same tasks.";
 
 } // namespace vl

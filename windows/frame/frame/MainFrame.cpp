@@ -196,7 +196,7 @@ bool MainFrame::Open()
     connect(schedulerService_, &SchedulerService::HandedOver, this, &MainFrame::SecondStart);
     if (ProgramSchedulerUnsure()) {
         SetZoneText(1, QLatin1String(kSchedulerUnsureText));
-        zones_.at(0)->setToolTip(QLatin1String(kSchedulerUnsureText));
+        zones_.at(0)->setToolTip(QLatin1String(kSchedulerUnsureTip));
     }
 
     FrameStartUp();

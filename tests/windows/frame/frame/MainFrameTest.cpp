@@ -5,6 +5,8 @@
 #include "core/frame/FrameMenus.h"
 #include "platform/widgets/FrameProcedures.h"
 #include "core/frame/FrameRules.h"
+#include "core/startup/SchedulerHandOver.h"
+#include "windows/frame/frame/SchedulerService.h"
 #include "windows/frame/tray/TrayPopupMenu.h"
 #include "platform/runtime/Clock.h"
 #include "platform/ui/EventNumbers.h"
@@ -20,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -545,6 +548,18 @@ TEST_F(MainFrameTest, TrayDoubleClickRestoresTheIconizedFrame)
     EXPECT_TRUE(frame->Iconized());
     tray->Click(TrayActivation::DoubleClick);
     DeliverPostedEvents();
+    EXPECT_FALSE(frame->Iconized());
+}
+
+TEST_F(MainFrameTest, AStartUnsureOfBeingTheOnlySchedulerSaysSoAndASecondStartRestoresTheFrame)
+{
+    QDir().mkdir(SchedulerLockName(QString())); // no lock file can be made
+    EXPECT_EQ(ClaimProgramScheduler(CurrentPromptService(), ".", QString()), SchedulerStart::RunUnsure);
+    OpenFrame();
+    ReleaseProgramScheduler();
+    EXPECT_EQ(frame->StatusZone(1)->text(), kSchedulerUnsureText);
+    frame->Iconize();
+    frame->findChild<SchedulerService*>()->HandOver({"/I"});
     EXPECT_FALSE(frame->Iconized());
 }
 
