@@ -5,6 +5,7 @@
 #include "core/frame/FrameMenus.h"
 #include "platform/widgets/FrameProcedures.h"
 #include "core/frame/FrameRules.h"
+#include "core/settings/CommandLine.h"
 #include "core/startup/SchedulerHandOver.h"
 #include "windows/frame/frame/SchedulerService.h"
 #include "windows/frame/tray/TrayPopupMenu.h"
@@ -22,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -30,6 +32,7 @@
 #include <QKeyEvent>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 
 namespace vl {
@@ -559,8 +562,24 @@ TEST_F(MainFrameTest, AStartUnsureOfBeingTheOnlySchedulerSaysSoAndASecondStartRe
     ReleaseProgramScheduler();
     EXPECT_EQ(frame->StatusZone(1)->text(), kSchedulerUnsureText);
     frame->Iconize();
-    frame->findChild<SchedulerService*>()->HandOver({"/I"});
+    SchedulerService* service = frame->findChild<SchedulerService*>();
+    service->HandOver({"/I"});
     EXPECT_FALSE(frame->Iconized());
+
+    // "/CONFIG" handed over opens Options, even where this program's own "/I" refuses them.
+    const CommandLineOverride inactive({"VLMR", "/I"});
+    QString shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = modal->windowTitle();
+            modal->reject();
+        }
+    });
+    closer.start(10);
+    service->HandOver({"/config"});
+    DeliverPostedEvents();
+    EXPECT_EQ(shown, "Options");
 }
 
 TEST_F(MainFrameTest, ViewCurrentScriptFollowsTheRunningScript)
