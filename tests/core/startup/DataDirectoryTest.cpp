@@ -213,7 +213,6 @@ TEST(DataDirectoryTest, ASecondStartHandsOverOrNamesAHolderOutOfReach)
     SchedulerLock second(data, QString());
     EXPECT_EQ(StartScheduler(prompt, second, {"/CONFIG"}, reached(true)), SchedulerStart::HandedOver);
     EXPECT_EQ(calls, QStringList{running.BusName() + " /CONFIG"});
-    EXPECT_TRUE(prompt.Questions().empty());
 
     // The lock's holder on another computer: said once, without waiting for it.
     const QString lockPath = QDir(data).filePath(SchedulerLockName(QString()));
