@@ -2,8 +2,8 @@
 // A start of VLMR where another one already performs the tasks of the data
 // directory (SchedulerLock.h): its command line goes over the session bus to
 // the running one, which brings its frame forward, and this start ends
-// without opening a table. The running one serves the hand-over under the
-// bus name of its lock.
+// before any frame or task of its own. The running one serves the hand-over
+// under the bus name of its lock.
 
 #include "core/startup/SchedulerLock.h"
 

@@ -192,8 +192,8 @@ bool MainFrame::Open()
     RestoreWindowPosition(positions_, *this, QString::fromLatin1(kFramePositionName));
     BuildTrayMenu();
     // Served before "Started" is logged: a second start from then on finds this frame.
-    schedulerService_ = new SchedulerService(ProgramSchedulerBusName(), this);
-    connect(schedulerService_, &SchedulerService::HandedOver, this, &MainFrame::SecondStart);
+    connect(new SchedulerService(ProgramSchedulerBusName(), this), &SchedulerService::HandedOver, this,
+            &MainFrame::SecondStart);
     if (ProgramSchedulerUnsure()) {
         SetZoneText(1, QLatin1String(kSchedulerUnsureText));
         zones_.at(0)->setToolTip(QLatin1String(kSchedulerUnsureTip));

@@ -41,7 +41,6 @@ class QToolButton;
 
 namespace vl {
 
-class SchedulerService;
 class TrayPopupMenu;
 struct FrameMenuItem;
 
@@ -186,7 +185,6 @@ private:
     Date shownDay_ = -1;         // the day zone 3 shows
     ClockTime shownSecond_ = -1; // the second zone 4 shows
     TrayPopupMenu* trayMenu_ = nullptr;
-    SchedulerService* schedulerService_ = nullptr;
 
     bool opened_ = false;
     bool viewScriptEnabled_ = false;
