@@ -8,6 +8,7 @@
 #include "core/startup/DataDirectory.h"
 #include "core/base/ProgramStop.h"
 #include "core/startup/QueryWizardTexts.h"
+#include "core/startup/SchedulerHandOver.h"
 #include "core/startup/WritableDataDirectory.h"
 #include "platform/ui/PromptService.h"
 
@@ -15,6 +16,18 @@ namespace vl {
 namespace {
 
 std::unique_ptr<IniFile> gPositionIni;
+
+// A start that found its scheduler running elsewhere ends: 0 when that one
+// took the command line.
+bool Ends(SchedulerStart start)
+{
+    return start == SchedulerStart::HandedOver || start == SchedulerStart::RunsElsewhere;
+}
+
+int EndCode(SchedulerStart start)
+{
+    return start == SchedulerStart::HandedOver ? 0 : 1;
+}
 
 } // namespace
 
@@ -28,6 +41,8 @@ IniFile& PositionIni()
 int ProgramMain(const std::function<int()>& frame)
 {
     const QString dataDirectory = ChooseDataDirectory(CurrentPromptService(), InstallationDirectory());
+    if (const SchedulerStart probe = ProbeDirectoryScheduler(CurrentPromptService(), dataDirectory); Ends(probe))
+        return EndCode(probe);
     CheckDataDirectoryWritable(CurrentPromptService(), dataDirectory);
     gPositionIni = std::make_unique<IniFile>(QLatin1String(kPositionIniName));
 
@@ -35,10 +50,14 @@ int ProgramMain(const std::function<int()>& frame)
     const QString programIni = ProgramIniPath();
     OfferBadFileRepairAtStart(CurrentPromptService(), programIni);
     InstallBadFileGuard(programIni);
+    const SchedulerStart start =
+        ProgramStopRequested() ? SchedulerStart::Run
+                               : ClaimProgramScheduler(CurrentPromptService(), dataDirectory, SchedulerUserName());
     LoadQueryWizardTexts();
 
-    const int exitCode = ProgramStopRequested() ? 1 : frame();
+    const int exitCode = ProgramStopRequested() ? 1 : Ends(start) ? EndCode(start) : frame();
 
+    ReleaseProgramScheduler();
     RemoveBadFileGuard();
     DictionaryEnd();
     gPositionIni.reset();

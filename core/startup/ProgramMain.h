@@ -1,9 +1,10 @@
 #pragma once
 // The body of the main program: finds the data directory (and says so when
-// it cannot be written), sets up the program-wide objects (window-position
-// INI file, data dictionary, the BadFile record of table opens, the query
-// dialog's texts), runs the frame procedure it is handed and releases
-// everything again when it returns.
+// it cannot be written), makes sure it is the only scheduler there (a start
+// where another already runs hands over to it and ends), sets up the
+// program-wide objects (window-position INI file, data dictionary, the
+// BadFile record of table opens, the query dialog's texts), runs the frame
+// procedure it is handed and releases everything again when it returns.
 
 #include "platform/runtime/IniFile.h"
 

@@ -1,18 +1,26 @@
 // VLMR as a process performs a task that falls due while it runs: the
 // task's program starts, the task moves to its next day, and the run is kept
-// as history and in the event log.
+// as history and in the event log. One VLMR performs the tasks of a data
+// directory: another started there hands over to it and ends.
 
 #include "core/dictionary/Dictionary.h"
 #include "core/schedule/RunTimes.h"
 #include "platform/runtime/Clock.h"
+#include "tests/support/PrivateBus.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <csignal>
 
 namespace vl {
 namespace {
@@ -30,56 +38,108 @@ std::vector<ScheduleRecord> StoredTasks()
     return tasks;
 }
 
-class VlmrDueTaskTest : public ::testing::Test {
-protected:
-    void TearDown() override
-    {
-        vlmr.kill();
-        vlmr.waitForFinished();
-    }
-
-    // Waits for the condition within a minute, or until the program ends.
-    template <class Condition>
-    bool Eventually(Condition condition)
-    {
-        for (const QDeadlineTimer deadline(60'000); !deadline.hasExpired();) {
-            if (condition())
-                return true;
-            if (vlmr.waitForFinished(100))
-                break;
-        }
-        return condition();
-    }
-
-    QProcess vlmr;
-};
-
-TEST_F(VlmrDueTaskTest, ATaskDueInAFewSecondsRunsOnceAndMovesToItsNextDay)
+// Adds a daily task due in a few seconds to the data of the directory, which
+// logs its events and opens no list at start; the task appends a line to
+// ran.txt there.
+ScheduleRecord AddDueTask(const QString& directory)
 {
+    const QString current = QDir::currentPath();
+    QDir().mkpath(directory);
+    QDir::setCurrent(directory);
+    test::WriteTextFile("vlmr.INI", "[Settings]\nLogEvents=1\nStartUpSchedule=1\n");
     ScheduleRecord task;
     task.Description = "Write the marker";
     task.TaskType = "Run Program";
     task.Command = "/bin/sh -c \"echo ran >> ran.txt\"";
-    task.Path = test::TestDir();
+    task.Path = directory;
     task.ScheduleType = "Day of Week"; // daily
     task.Date = Today();
     task.Time = Now() + 3 * kClockPerSecond;
     CarryDays(task.Date, task.Time);
     DictionaryStart();
-    ASSERT_TRUE(OpenTable(Tables().Schedule) && Tables().Schedule.Add(task));
+    EXPECT_TRUE(OpenTable(Tables().Schedule) && Tables().Schedule.Add(task));
     DictionaryEnd();
-    test::WriteTextFile("vlmr.INI", "[Settings]\nLogEvents=1\n");
+    QDir::setCurrent(current);
+    return task;
+}
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("XDG_DATA_HOME", test::TestPath("xdg"));
-    vlmr.setProcessEnvironment(environment);
-    vlmr.setWorkingDirectory(test::TestDir());
-    vlmr.start(QStringLiteral(VL_BIN_DIR "/VLMR"), {});
-    ASSERT_TRUE(vlmr.waitForStarted()) << vlmr.errorString().toStdString();
+QString Log(const QString& directory)
+{
+    return test::ReadTextFile(directory + "/VLMREVNT.LOG");
+}
+
+// Whether a shown top-level window of the process lies above the window on
+// the X display (the root's children come bottom to top).
+bool ShownAbove(Display* display, qint64 pid, Window window)
+{
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+        return false;
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    bool passed = false, above = false;
+    for (unsigned int i = 0; i < count; ++i) {
+        passed = passed || children[i] == window;
+        XWindowAttributes shown;
+        Atom type = 0;
+        int format = 0;
+        unsigned long items = 0, left = 0;
+        unsigned char* value = nullptr;
+        if (passed && XGetWindowAttributes(display, children[i], &shown) && shown.map_state == IsViewable
+            && XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items,
+                                  &left, &value) == Success && value) {
+            above = above || (items == 1 && *reinterpret_cast<unsigned long*>(value) == static_cast<unsigned long>(pid));
+            XFree(value);
+        }
+    }
+    XFree(children);
+    return above;
+}
+
+class VlmrDueTaskTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        for (QProcess* process : {&vlmr, &second}) {
+            process->kill();
+            process->waitForFinished();
+        }
+    }
+
+    void Start(QProcess& process, const QString& directory, const char* platform = "offscreen")
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", platform);
+        environment.insert("XDG_DATA_HOME", test::TestPath("xdg"));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(directory);
+        process.start(QStringLiteral(VL_BIN_DIR "/VLMR"), {});
+        ASSERT_TRUE(process.waitForStarted()) << process.errorString().toStdString();
+    }
+
+    // Waits for the condition within a minute, or until the program ends.
+    template <class Condition>
+    bool Eventually(Condition condition, QProcess* process = nullptr)
+    {
+        for (const QDeadlineTimer deadline(60'000); !deadline.hasExpired();) {
+            if (condition())
+                return true;
+            if ((process ? process : &vlmr)->waitForFinished(100))
+                break;
+        }
+        return condition();
+    }
+
+    QProcess vlmr, second;
+};
+
+TEST_F(VlmrDueTaskTest, ATaskDueInAFewSecondsRunsOnceAndMovesToItsNextDay)
+{
+    const ScheduleRecord task = AddDueTask(test::TestDir());
+    Start(vlmr, test::TestDir());
 
     ASSERT_TRUE(Eventually([] { return QFile::exists("ran.txt"); }))
-        << test::ReadTextFile("VLMREVNT.LOG").toStdString() << vlmr.readAllStandardError().toStdString();
+        << Log(".").toStdString() << vlmr.readAllStandardError().toStdString();
     ASSERT_TRUE(Eventually([] { return StoredTasks().size() == 2; })) << "the history record";
     const std::vector<ScheduleRecord> tasks = StoredTasks();
     EXPECT_EQ(tasks[0].Date, task.Date + 1);
@@ -88,10 +148,64 @@ TEST_F(VlmrDueTaskTest, ATaskDueInAFewSecondsRunsOnceAndMovesToItsNextDay)
     EXPECT_EQ(tasks[1].Date, task.Date);
     EXPECT_EQ(tasks[1].Completed, 1);
 
-    const QString log = test::ReadTextFile("VLMREVNT.LOG");
+    const QString log = Log(".");
     EXPECT_TRUE(log.contains("Started")) << log.toStdString();
     EXPECT_EQ(log.count("Run Program"), 1) << log.toStdString();
     EXPECT_EQ(test::ReadTextFile("ran.txt"), "ran\n");
+}
+
+TEST_F(VlmrDueTaskTest, ASecondStartRaisesTheFirstAndEndsAlsoThroughALinkSoEachTaskRunsOnce)
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        GTEST_SKIP() << "needs an X display";
+    const test::PrivateBus bus;
+    AddDueTask(test::TestDir());
+    ASSERT_TRUE(QFile::link(test::TestDir(), test::TestPath("link")));
+    Start(vlmr, test::TestDir(), "xcb");
+    ASSERT_TRUE(Eventually([] { return Log(".").contains("Started"); })) << vlmr.readAllStandardError().toStdString();
+
+    // A window over the frame, as the user's other programs lie over it.
+    const Window cover = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 800, 600, 0, 0, 0);
+    XMapRaised(display, cover);
+    XSync(display, False);
+    EXPECT_FALSE(ShownAbove(display, vlmr.processId(), cover));
+
+    for (const QString& directory : {test::TestDir(), test::TestPath("link")}) {
+        Start(second, directory);
+        ASSERT_TRUE(second.waitForFinished(60'000)) << directory.toStdString();
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    }
+    EXPECT_TRUE(Eventually([&] { return ShownAbove(display, vlmr.processId(), cover); }));
+    XDestroyWindow(display, cover);
+    XCloseDisplay(display);
+
+    ASSERT_TRUE(Eventually([] { return StoredTasks().size() == 2; })) << Log(".").toStdString();
+    EXPECT_EQ(test::ReadTextFile("ran.txt"), "ran\n");
+    EXPECT_EQ(Log(".").count("Started"), 1) << "the second start opened no frame";
+}
+
+TEST_F(VlmrDueTaskTest, TwoDirectoriesHaveTwoSchedulersAndNeitherAKilledHolderNorAnUnmadeLockStopsAStart)
+{
+    const test::PrivateBus bus;
+    const QString one = test::TestPath("one"), two = test::TestPath("two");
+    AddDueTask(two);
+    // Something else where the second directory's lock file would be made.
+    ASSERT_TRUE(QDir(two).mkdir("VLMR.LCK"));
+    ASSERT_TRUE(QDir().mkpath(one));
+    test::WriteTextFile(one + "/VLDB.TPS", QString());
+    test::WriteTextFile(one + "/vlmr.INI", "[Settings]\nLogEvents=1\n");
+    Start(vlmr, one);
+    ASSERT_TRUE(Eventually([&] { return Log(one).contains("Started"); }));
+    ASSERT_EQ(::kill(static_cast<pid_t>(vlmr.processId()), SIGKILL), 0);
+    ASSERT_TRUE(vlmr.waitForFinished());
+
+    AddDueTask(one);
+    Start(vlmr, one);
+    Start(second, two);
+    EXPECT_TRUE(Eventually([&] { return QFile::exists(one + "/ran.txt"); })) << Log(one).toStdString();
+    EXPECT_TRUE(Eventually([&] { return QFile::exists(two + "/ran.txt"); }, &second)) << Log(two).toStdString();
 }
 
 } // namespace

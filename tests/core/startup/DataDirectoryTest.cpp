@@ -1,12 +1,16 @@
-// Finding the data directory at start, with scripted dialogs.
+// Finding the data directory at start, with scripted dialogs, and the one
+// scheduler that performs its tasks.
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 
 #include "core/startup/DataDirectory.h"
+#include "core/startup/SchedulerHandOver.h"
 #include "core/startup/WritableDataDirectory.h"
 #include "platform/data/Connection.h"
 #include "platform/runtime/IniFile.h"
@@ -189,6 +193,65 @@ TEST(DataDirectoryTest, TheInstallationDirectoryFollowsXdgDataHome)
         qunsetenv("XDG_DATA_HOME");
     else
         qputenv("XDG_DATA_HOME", saved);
+}
+
+TEST(DataDirectoryTest, OneSchedulerLockPerDirectoryWhateverItsPathAndOnePerUserName)
+{
+    const QString data = MakeDir("data", true);
+    ASSERT_TRUE(QFile::link(data, test::TestPath("link")));
+    const QString viaLink = CanonicalDirectory(test::TestPath("link"));
+    EXPECT_EQ(viaLink, CanonicalDirectory(data));
+
+    SchedulerLock first(CanonicalDirectory(data), QString());
+    SchedulerLock throughLink(viaLink, QString());
+    SchedulerLock otherDirectory(CanonicalDirectory(MakeDir("other", true)), QString());
+    SchedulerLock ann(CanonicalDirectory(data), "Ann"), annAgain(viaLink, "Ann"), bob(viaLink, "Bob");
+    EXPECT_EQ(first.Claim(), SchedulerClaim::Ours);
+    EXPECT_EQ(throughLink.Claim(), SchedulerClaim::Taken);
+    EXPECT_EQ(throughLink.LockHolder().pid, QCoreApplication::applicationPid());
+    EXPECT_EQ(throughLink.BusName(), first.BusName());
+    EXPECT_EQ(otherDirectory.Claim(), SchedulerClaim::Ours);
+    EXPECT_NE(otherDirectory.BusName(), first.BusName());
+    EXPECT_EQ(ann.Claim(), SchedulerClaim::Ours);
+    EXPECT_EQ(annAgain.Claim(), SchedulerClaim::Taken);
+    EXPECT_EQ(bob.Claim(), SchedulerClaim::Ours);
+    EXPECT_NE(ann.BusName(), bob.BusName());
+    first.Release();
+    EXPECT_EQ(throughLink.Claim(), SchedulerClaim::Ours);
+}
+
+TEST(DataDirectoryTest, ASecondStartHandsOverOrNamesAHolderOutOfReach)
+{
+    const QString data = CanonicalDirectory(MakeDir("data", true));
+    SchedulerLock running(data, QString());
+    ASSERT_EQ(running.Claim(), SchedulerClaim::Ours);
+
+    QStringList calls;
+    const auto reached = [&](bool answers) {
+        return [&calls, answers](const QString& busName, const QStringList& arguments) {
+            calls << busName + u' ' + arguments.join(u' ');
+            return answers;
+        };
+    };
+    test::ScriptedPrompt prompt;
+    SchedulerLock second(data, QString());
+    EXPECT_EQ(StartScheduler(prompt, second, {"/CONFIG"}, reached(true)), SchedulerStart::HandedOver);
+    EXPECT_EQ(calls, QStringList{running.BusName() + " /CONFIG"});
+
+    // The lock's holder on another computer: said once, without waiting for it.
+    const QString lockPath = QDir(data).filePath(SchedulerLockName(QString()));
+    QStringList lines = test::ReadTextFile(lockPath).split(u'\n');
+    ASSERT_GE(lines.size(), 3);
+    ASSERT_EQ(lines[2], QSysInfo::machineHostName());
+    lines[2] = "far-away";
+    test::WriteTextFile(lockPath, lines.join(u'\n'));
+    calls.clear();
+    prompt.Answer(1);
+    EXPECT_EQ(StartScheduler(prompt, second, {}, reached(false)), SchedulerStart::RunsElsewhere);
+    EXPECT_EQ(calls.size(), 1);
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_TRUE(prompt.Questions()[0].text.contains(QString::number(QCoreApplication::applicationPid())));
+    EXPECT_TRUE(prompt.Questions()[0].text.contains("far-away"));
 }
 
 } // namespace

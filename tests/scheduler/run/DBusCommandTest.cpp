@@ -1,15 +1,16 @@
 #include "scheduler/run/DBusCommand.h"
 #include "tests/scheduler/run/ScriptRunFixture.h"
+#include "tests/support/PrivateBus.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
-#include <QProcess>
 
 namespace vl {
 namespace {
 
+using test::PrivateBus;
 using test::ScriptRun;
 
 // The other side of the call, on its own connection to the test's bus:
@@ -27,28 +28,6 @@ public:
         calls << message.interface() + u'.' + message.member() + u' ' + arguments.join(u'|');
         return true;
     }
-};
-
-// A private session bus for this test process, gone with it.
-class PrivateBus {
-public:
-    PrivateBus()
-    {
-        daemon_.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-        if (daemon_.waitForReadyRead(10'000))
-            address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
-        qputenv("DBUS_SESSION_BUS_ADDRESS", address_.toUtf8());
-    }
-    ~PrivateBus()
-    {
-        daemon_.kill();
-        daemon_.waitForFinished();
-    }
-    QString Address() const { return address_; }
-
-private:
-    QProcess daemon_;
-    QString address_;
 };
 
 TEST_F(ScriptRun, BusCommandsReachTheirPeerAndAMissingPeerIsAFailedOpen)

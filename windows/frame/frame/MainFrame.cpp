@@ -1,4 +1,5 @@
 #include "windows/frame/frame/MainFrame.h"
+#include "windows/frame/frame/SchedulerService.h"
 
 #include "windows/frame/about/AboutWindow.h"
 #include "windows/frame/frame/DamageWatch.h"
@@ -17,6 +18,8 @@
 #include "core/base/Globals.h"
 #include "core/base/ProgramStop.h"
 #include "core/startup/WritableDataDirectory.h"
+#include "core/settings/CommandLine.h"
+#include "core/startup/SchedulerHandOver.h"
 #include "windows/frame/tray/TrayPopupMenu.h"
 #include "platform/desktop/HotKeyBackend.h"
 #include "platform/process/ExecutableDirectory.h"
@@ -202,6 +205,13 @@ bool MainFrame::Open()
     sessionHook_.Attach(this, true);
     RestoreWindowPosition(positions_, *this, QString::fromLatin1(kFramePositionName));
     BuildTrayMenu();
+    // Served before "Started" is logged: a second start from then on finds this frame.
+    connect(new SchedulerService(ProgramSchedulerBusName(), this), &SchedulerService::HandedOver, this,
+            &MainFrame::SecondStart);
+    if (ProgramSchedulerUnsure()) {
+        SetZoneText(1, QLatin1String(kSchedulerUnsureText));
+        zones_.at(0)->setToolTip(QLatin1String(kSchedulerUnsureTip));
+    }
 
     FrameStartUp();
     if (ProgramStopRequested())
@@ -545,6 +555,27 @@ void MainFrame::TrayRestore()
 {
     NotifyTaskLists();
     tray_.Restore();
+}
+
+void MainFrame::SecondStart(const QStringList& arguments)
+{
+    if (ended_)
+        return;
+    TrayRestore();
+    if (!HasCommandSwitch(QStringList{QString()} + arguments, QLatin1String(kConfigSwitch)))
+        return;
+    // After the call has been answered; the switch allows Options as it would
+    // on this program's own command line. Options already open stay the one.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (ended_ || QApplication::activeModalWidget() || !CommandEnabled(QLatin1String(FrameCommand::kOptions)))
+                return;
+            OptionsWindow window(this);
+            if (window.Opened())
+                window.exec();
+        },
+        Qt::QueuedConnection);
 }
 
 void MainFrame::StopScripts()

@@ -135,6 +135,9 @@ private:
     void UserEvent(int number);
     void TrayCommand(const QString& name);
     void TrayRestore();
+    // Another start of VLMR handed its command line over: the frame comes
+    // forward, and "/CONFIG" opens Options.
+    void SecondStart(const QStringList& arguments);
     void StopScripts();
     void RefreshDateAndClock();
     // The ticks of one second, at once (the program's beat while idle).

@@ -5,6 +5,9 @@
 #include "core/frame/FrameMenus.h"
 #include "platform/widgets/FrameProcedures.h"
 #include "core/frame/FrameRules.h"
+#include "core/settings/CommandLine.h"
+#include "core/startup/SchedulerHandOver.h"
+#include "windows/frame/frame/SchedulerService.h"
 #include "windows/frame/tray/TrayPopupMenu.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/IniFile.h"
@@ -24,6 +27,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QClipboard>
+#include <QDialog>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -31,6 +36,7 @@
 #include <QKeyEvent>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <sys/stat.h>
@@ -605,6 +611,34 @@ TEST_F(MainFrameTest, TrayDoubleClickRestoresTheIconizedFrame)
     tray->Click(TrayActivation::DoubleClick);
     DeliverPostedEvents();
     EXPECT_FALSE(frame->Iconized());
+}
+
+TEST_F(MainFrameTest, AStartUnsureOfBeingTheOnlySchedulerSaysSoAndASecondStartRestoresTheFrame)
+{
+    QDir().mkdir(SchedulerLockName(QString())); // no lock file can be made
+    EXPECT_EQ(ClaimProgramScheduler(CurrentPromptService(), ".", QString()), SchedulerStart::RunUnsure);
+    OpenFrame();
+    ReleaseProgramScheduler();
+    EXPECT_EQ(frame->StatusZone(1)->text(), kSchedulerUnsureText);
+    frame->Iconize();
+    SchedulerService* service = frame->findChild<SchedulerService*>();
+    service->HandOver({"/I"});
+    EXPECT_FALSE(frame->Iconized());
+
+    // "/CONFIG" handed over opens Options, even where this program's own "/I" refuses them.
+    const CommandLineOverride inactive({"VLMR", "/I"});
+    QString shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = modal->windowTitle();
+            modal->reject();
+        }
+    });
+    closer.start(10);
+    service->HandOver({"/config"});
+    DeliverPostedEvents();
+    EXPECT_EQ(shown, "Options");
 }
 
 TEST_F(MainFrameTest, ViewCurrentScriptFollowsTheRunningScript)

@@ -1,0 +1,123 @@
+#include "core/startup/SchedulerHandOver.h"
+
+#include "platform/ui/PromptService.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QFileInfo>
+#include <QSysInfo>
+#include <QThread>
+
+#include <unistd.h>
+
+namespace vl {
+namespace {
+
+// A holder still starting is asked again for this long before the start gives up.
+constexpr int kHandOverAttempts = 50;
+constexpr int kHandOverPauseMs = 200;
+// A running scheduler answers at once unless it is stuck.
+constexpr int kHandOverReplyMs = 10'000;
+
+std::unique_ptr<SchedulerLock> gLock;
+bool gUnsure = false;
+
+// A holder that will serve on this session soon: a process of this user on
+// this host (pid 0: its lock file is being written).
+bool HolderMayServeHere(const SchedulerLock::Holder& holder)
+{
+    if (holder.pid == 0)
+        return true;
+    if (holder.host != QSysInfo::machineHostName())
+        return false;
+    const QFileInfo process(QStringLiteral("/proc/%1").arg(holder.pid));
+    return process.exists() && process.ownerId() == ::getuid();
+}
+
+QString RunsElsewhereText(const SchedulerLock::Holder& holder)
+{
+    return QStringLiteral("VLMR already runs on this data directory:|process %1 on %2.")
+        .arg(holder.pid)
+        .arg(holder.host.isEmpty() ? QStringLiteral("this computer") : holder.host);
+}
+
+QStringList OwnArguments()
+{
+    return QCoreApplication::arguments().mid(1);
+}
+
+} // namespace
+
+bool HandOverOverSessionBus(const QString& busName, const QStringList& arguments)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    QDBusMessage call = QDBusMessage::createMethodCall(busName, QLatin1String(kSchedulerBusPath),
+                                                       QLatin1String(kSchedulerBusInterface),
+                                                       QLatin1String(kSchedulerHandOverMethod));
+    call.setAutoStartService(false);
+    call << arguments;
+    return bus.call(call, QDBus::Block, kHandOverReplyMs).type() == QDBusMessage::ReplyMessage;
+}
+
+SchedulerStart StartScheduler(PromptService& prompt, SchedulerLock& lock, const QStringList& arguments,
+                              const SchedulerHandOver& handOver)
+{
+    for (int attempt = 1;; ++attempt) {
+        // Asked again each round: a holder that died meanwhile leaves its lock to this start.
+        switch (lock.Claim()) {
+        case SchedulerClaim::Ours:
+            return SchedulerStart::Run;
+        case SchedulerClaim::Unsure:
+            return SchedulerStart::RunUnsure;
+        case SchedulerClaim::Taken:
+            break;
+        }
+        if (handOver(lock.BusName(), arguments))
+            return SchedulerStart::HandedOver;
+        const SchedulerLock::Holder holder = lock.LockHolder();
+        if (attempt >= kHandOverAttempts || !HolderMayServeHere(holder)) {
+            prompt.Message(RunsElsewhereText(holder), QStringLiteral("VLMR"), PromptIcon::Exclamation, QString(), 1);
+            return SchedulerStart::RunsElsewhere;
+        }
+        QThread::msleep(kHandOverPauseMs);
+    }
+}
+
+SchedulerStart ProbeDirectoryScheduler(PromptService& prompt, const QString& dataDirectory)
+{
+    SchedulerLock lock(CanonicalDirectory(dataDirectory), QString());
+    const SchedulerStart start = StartScheduler(prompt, lock, OwnArguments());
+    lock.Release();
+    return start;
+}
+
+SchedulerStart ClaimProgramScheduler(PromptService& prompt, const QString& dataDirectory, const QString& userName)
+{
+    auto lock = std::make_unique<SchedulerLock>(CanonicalDirectory(dataDirectory), userName);
+    const SchedulerStart start = StartScheduler(prompt, *lock, OwnArguments());
+    gUnsure = start == SchedulerStart::RunUnsure;
+    if (start == SchedulerStart::Run)
+        gLock = std::move(lock);
+    return start;
+}
+
+void ReleaseProgramScheduler()
+{
+    gLock.reset();
+    gUnsure = false;
+}
+
+QString ProgramSchedulerBusName()
+{
+    return gLock ? gLock->BusName() : QString();
+}
+
+bool ProgramSchedulerUnsure()
+{
+    return gUnsure;
+}
+
+} // namespace vl
