@@ -25,9 +25,11 @@ IniFile& PositionIni()
     return *gPositionIni;
 }
 
-int ProgramMain(const std::function<int()>& frame)
+int ProgramMain(const std::function<int()>& frame, const std::function<void(const QString&)>& beforeData)
 {
     const QString dataDirectory = ChooseDataDirectory(CurrentPromptService(), InstallationDirectory());
+    if (beforeData)
+        beforeData(dataDirectory);
     CheckDataDirectoryWritable(CurrentPromptService(), dataDirectory);
     gPositionIni = std::make_unique<IniFile>(QLatin1String(kPositionIniName));
 
