@@ -1,5 +1,6 @@
 #include "backup/BackupRunner.h"
 #include "backup/DataFileArchive.h"
+#include "backup/HeldSignals.h"
 #include "backup/RestoreJournal.h"
 #include "backup/ZipWork.h"
 #include "platform/data/Maintenance.h"
@@ -437,6 +438,23 @@ TEST_F(BackupRunnerTest, ARestoreStoppedAtAnyStepIsWholeOrUndoneAtTheNextStart)
     EXPECT_EQ(outcomes.first(), "old") << "stopped while extracting: nothing changed";
     EXPECT_EQ(outcomes.last(), "new");
     EXPECT_THAT(Said(prompt), HasSubstr("was stopped part way; it has now been completed."));
+}
+
+TEST(HeldSignals, AFileSizeLimitFailsTheWriteAndATermWaitsUntilTheWorkIsDone)
+{
+    static volatile std::sig_atomic_t received = 0;
+    struct sigaction mine {};
+    struct sigaction before {};
+    mine.sa_handler = [](int signal) { received = signal; };
+    sigaction(SIGTERM, &mine, &before);
+    {
+        const HeldSignals held;
+        std::raise(SIGXFSZ); // would end the program
+        std::raise(SIGTERM);
+        EXPECT_EQ(received, 0) << "held back";
+    }
+    EXPECT_EQ(received, SIGTERM) << "raised again once the work is done";
+    sigaction(SIGTERM, &before, nullptr);
 }
 
 TEST(BackupRunnerChoice, StoredChoicesAndArchiveNames)
