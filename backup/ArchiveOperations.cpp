@@ -300,9 +300,14 @@ ZipResult ExtractMembers(ZipObject& zip)
             if (!written.contains(target) && !kept.contains(target))
                 kept << target;
         }
+        QString said = written.size() == 1 ? QStringLiteral("1 file was extracted to %1.").arg(job.targetDir)
+                                           : QStringLiteral("%1 files were extracted to %2.")
+                                                 .arg(written.size())
+                                                 .arg(job.targetDir);
         if (!kept.isEmpty())
-            Prompt::Message(QStringLiteral("These files exist and were kept as they are:|") + kept.join(QLatin1Char('|')),
-                            QStringLiteral("Extract files"), PromptIcon::Exclamation);
+            said += QStringLiteral("||These files exist and were kept as they are:|") + kept.join(QLatin1Char('|'));
+        Prompt::Message(said, QStringLiteral("Extract files"),
+                        kept.isEmpty() ? PromptIcon::Information : PromptIcon::Exclamation);
     }
     EndUnzip(zip);
     return result;

@@ -112,11 +112,17 @@ ZipResult ZipBackup(ZipObject& zip, const QString& wildcard, const QString& data
         return ZipResult::Fail(kZipNothingToDo);
     }
     const QString archive = zip.archiveName;
-    const ZipResult result =
-        CurrentZipWork().Run(QStringLiteral("Archiving..."), static_cast<int>(files.size()),
-                             [&](ZipProgress& progress) { return BackupDataFiles(dataDir, files, archive, progress); });
+    QStringList damaged;
+    const ZipResult result = CurrentZipWork().Run(
+        QStringLiteral("Archiving..."), static_cast<int>(files.size()),
+        [&](ZipProgress& progress) { return BackupDataFiles(dataDir, files, archive, progress, &damaged); });
     if (!result.Ok())
         ZipFailureText(QStringLiteral("Could not create backup."), QString(), zip.archiveName, result);
+    else if (!damaged.isEmpty())
+        Prompt::Message(QStringLiteral("These data files are damaged; the archive holds them as they are, damage "
+                                       "and all:|")
+                            + damaged.join(QLatin1Char('|')),
+                        QStringLiteral("Warning"), PromptIcon::Exclamation);
     return result;
 }
 

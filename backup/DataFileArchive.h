@@ -7,15 +7,20 @@
 //   complete, so a failure (a full disk, an abort) leaves the old archive.
 // - A restore (and the backup manager's extract) is all or nothing. It first
 //   checks the members (names, links, sizes against the free room), extracts
-//   every chosen member into a folder of its own inside the target folder
-//   and checks the room for putting them in place; a failure so far changes
-//   nothing. Then each file takes its place: a data file that exists, which
+//   every chosen member into a folder of its own inside the target folder,
+//   checks each data file among them (a damaged one is refused) and the room
+//   for putting them in place; a failure so far changes nothing. Then, with
+//   the restore journal written (RestoreJournal.h), each file takes its
+//   place (RestoreSwap.h): a data file that exists, which
 //   another program may have open, gets its new content through the data
 //   file layer in one write (that program sees the old or the new content,
 //   never a mixture, and keeps working on it, its logs untouched); any other
 //   file is renamed over the old one, whose logs are moved aside so that they
 //   cannot be applied to the new content. When a file cannot be put in place,
-//   the files placed before it are taken back to their old content.
+//   the files placed before it are taken back to their old content. A stop
+//   part way is finished or taken back at the next start; SIGTERM and SIGINT
+//   wait until the swap is done, and a file-size limit fails the write.
+//   A restore first finishes one stopped part way in its folder.
 
 #include "platform/zip/ZipArchive.h"
 
@@ -28,9 +33,11 @@ namespace vl {
 QStringList MatchingFiles(const QString& dir, const QStringList& patterns);
 
 // Zips the named files of the folder into the archive (a relative archive
-// name counts from the folder), each under its own name, stored.
+// name counts from the folder), each under its own name, stored. The files
+// read are left as they were. damaged receives the data files found damaged
+// ("VLDB.TPS: " and the first finding); the archive holds them as they are.
 ZipResult BackupDataFiles(const QString& dir, const QStringList& names, const QString& archive,
-                          ZipProgress& progress);
+                          ZipProgress& progress, QStringList* damaged = nullptr);
 
 // Restores the chosen members of job.archive into job.targetDir (below it
 // with job.useFolderNames); with job.overwrite off, files that exist are

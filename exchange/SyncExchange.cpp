@@ -69,6 +69,16 @@ public:
                             .arg(table.ErrorCode()).arg(table.Error());
         return false;
     }
+    // A walk that stopped on a failure (a damaged page, say) is no end of
+    // the table: the run fails, naming the file it could not read.
+    static bool WalkEnded(SyncOutcome& outcome, const TableFile& table)
+    {
+        if (!table.LastError().WalkFailed())
+            return true;
+        Fail(outcome, table);
+        outcome.error += QStringLiteral(" (reading %1)").arg(SyncFilePart(table.Name()));
+        return false;
+    }
 
 private:
     std::vector<TableFile*> tables_;
@@ -121,16 +131,19 @@ int CompareStamps(int32_t dateA, int32_t timeA, int32_t dateB, int32_t timeB)
     return timeA == timeB ? 0 : (timeA < timeB ? -1 : 1);
 }
 
-std::vector<ScriptingRecord> ItemsOf(Table<ScriptingRecord>& table, KeyRef key, int32_t id)
+// The script items of a task; false when they could not all be read.
+bool ItemsOf(Table<ScriptingRecord>& table, KeyRef key, int32_t id, std::vector<ScriptingRecord>& items,
+             SyncOutcome& outcome)
 {
-    std::vector<ScriptingRecord> items;
+    items.clear();
     ScriptingRecord item;
     item.ID = id;
     Cursor<ScriptingRecord> cursor(table);
-    cursor.Set(key, item);
+    if (!cursor.Set(key, item))
+        return SyncRun::Fail(outcome, table);
     while (cursor.Next(item) && item.ID == id)
         items.push_back(item);
-    return items;
+    return SyncRun::WalkEnded(outcome, table);
 }
 
 bool SameTask(const ScheduleRecord& a, const ScheduleRecord& b)
@@ -153,9 +166,12 @@ bool SendTasks(Dictionary& d, SyncRun& run, SyncPass& pass, SyncOutcome& outcome
         sent.RecordPointer = 0;
         sent.ID = 0; // numbered within the file
         sent.BIMONTHLY = 0;
+        std::vector<ScriptingRecord> items;
+        if (!ItemsOf(d.Scripting, SCR_KEYID, task.ID, items, outcome))
+            return false;
         if (!d.SyncSchedule.Add(sent))
             return run.Fail(outcome, d.SyncSchedule);
-        for (ScriptingRecord item : ItemsOf(d.Scripting, SCR_KEYID, task.ID)) {
+        for (ScriptingRecord item : items) {
             item.RecordPointer = 0;
             item.ID = sent.ID;
             if (!d.SyncScripting.Add(item))
@@ -163,7 +179,17 @@ bool SendTasks(Dictionary& d, SyncRun& run, SyncPass& pass, SyncOutcome& outcome
         }
         ++outcome.tasks;
     }
-    return true;
+    return run.WalkEnded(outcome, d.Schedule);
+}
+
+// The first field check an incoming task or one of its items fails, as
+// "description: reason"; empty when all pass.
+QString RefusalOf(Dictionary& d, const ScheduleRecord& task, const std::vector<ScriptingRecord>& items)
+{
+    std::optional<FieldCheckFailure> failure = d.Schedule.Validate(task);
+    for (auto item = items.begin(); !failure && item != items.end(); ++item)
+        failure = d.Scripting.Validate(*item);
+    return failure ? Clip(task.Description) + QStringLiteral(": ") + failure->message : QString();
 }
 
 bool ReceiveTasks(Dictionary& d, SyncRun& run, SyncPass& pass, SyncOutcome& outcome)
@@ -177,7 +203,6 @@ bool ReceiveTasks(Dictionary& d, SyncRun& run, SyncPass& pass, SyncOutcome& outc
             continue;
         bool same = false; // a local task of the same stamp: this very version
         bool kept = false;
-        bool replaced = false;
         ScheduleRecord local;
         local.Description = incoming.Description;
         local.Category = incoming.Category;
@@ -196,26 +221,35 @@ bool ReceiveTasks(Dictionary& d, SyncRun& run, SyncPass& pass, SyncOutcome& outc
             else
                 older.push_back(local);
         }
+        if (!run.WalkEnded(outcome, d.Schedule))
+            return false;
         if (same)
             continue; // already here: nothing to add, nothing it replaces
+        ScheduleRecord added;
+        CopyScheduleFields(incoming, added);
+        added.RecordPointer = 0;
+        added.ID = 0;
+        std::vector<ScriptingRecord> items;
+        if (!ItemsOf(d.SyncScripting, SSCR_KEYID, incoming.ID, items, outcome))
+            return false;
+        if (const QString refusal = RefusalOf(d, added, items); !refusal.isEmpty()) {
+            outcome.refused << refusal;
+            continue; // the local versions stay
+        }
+        // Of the local versions and the incoming one, only the newest stays.
         for (const ScheduleRecord& task : older) {
             if (!DeleteTaskScript(d.Scripting, task.ID).Ok())
                 return run.Fail(outcome, d.Scripting);
             if (!d.Schedule.Delete(task))
                 return run.Fail(outcome, d.Schedule);
-            replaced = true;
         }
-        if (kept && !replaced)
+        if (kept)
             continue;
-        ScheduleRecord added;
-        CopyScheduleFields(incoming, added);
-        added.RecordPointer = 0;
-        added.ID = 0;
         if (!d.Schedule.Add(added))
             return run.Fail(outcome, d.Schedule);
         if (!DeleteTaskScript(d.Scripting, added.ID).Ok())
             return run.Fail(outcome, d.Scripting);
-        for (ScriptingRecord item : ItemsOf(d.SyncScripting, SSCR_KEYID, incoming.ID)) {
+        for (ScriptingRecord item : items) {
             item.RecordPointer = 0;
             item.ID = added.ID;
             item.Sequence = 0; // numbered afresh within the task
@@ -224,7 +258,7 @@ bool ReceiveTasks(Dictionary& d, SyncRun& run, SyncPass& pass, SyncOutcome& outc
         }
         ++outcome.tasks;
     }
-    return true;
+    return run.WalkEnded(outcome, d.SyncSchedule);
 }
 
 bool ReceiveTodos(Dictionary& d, SyncRun& run, SyncPass& pass, SyncOutcome& outcome)
@@ -250,6 +284,8 @@ bool ReceiveTodos(Dictionary& d, SyncRun& run, SyncPass& pass, SyncOutcome& outc
             else if (order < 0)
                 older.push_back(local);
         }
+        if (!run.WalkEnded(outcome, d.Todo))
+            return false;
         if (same || (exists && older.empty()))
             continue; // already here, or here in a later version
         if (const auto failure = d.Todo.Validate(incoming)) {
@@ -265,7 +301,7 @@ bool ReceiveTodos(Dictionary& d, SyncRun& run, SyncPass& pass, SyncOutcome& outc
             return run.Fail(outcome, d.Todo);
         ++outcome.todos;
     }
-    return true;
+    return run.WalkEnded(outcome, d.SyncTodo);
 }
 
 } // namespace
@@ -302,7 +338,8 @@ SyncOutcome SendInto(const QString& name, const SyncProgress& progress)
         }
         ++outcome.todos;
     }
-    run.Commit(outcome);
+    if (run.WalkEnded(outcome, d.Todo))
+        run.Commit(outcome);
     return outcome;
 }
 

@@ -8,7 +8,8 @@
 // type, description and category; a local one changed later than the
 // incoming one is kept, any other is deleted with its script items, and the
 // incoming task is added under a new ID (with its items, numbered 1, 2, 3 ...)
-// unless only later local versions were met. A local task changed at the
+// unless a later local version was met: of the versions met, only the
+// newest stays. A local task changed at the
 // same moment is that very version: the incoming task then changes nothing,
 // so receiving the file one has just sent leaves every table as it was. An
 // incoming to-do item replaces the local items of the same text changed
@@ -17,9 +18,11 @@
 //
 // Both run whole or not at all: a write that fails, or a cancel, leaves the local tables
 // as they were (receiving), or the earlier file in place (sending: the new
-// file is written under another name and renamed over it when complete). An incoming to-do
-// item the to-do list refuses (a priority outside 1 to 10) is left out, with
-// the local items of its text kept, and named in the outcome.
+// file is written under another name and renamed over it when complete); so
+// does a table that cannot be read to its end (a damaged page), and the error
+// names the file. An incoming task or to-do item the table's field checks
+// refuse (a to-do priority outside 1 to 10) is left out, with the local
+// versions kept, and named in the outcome.
 
 #include <QString>
 #include <QStringList>

@@ -19,16 +19,21 @@ bool TypesNothing(int32_t virtualKey)
     return (virtualKey >= 112 && virtualKey <= 123) || virtualKey == 44;
 }
 
-// The other hot key stored with the same key code, if any.
-bool KeyHolder(const SysHotKeysRecord& hotKey, int32_t code, SysHotKeysRecord& holder)
+// The other hot key stored with the same key code, if any; failure tells
+// why the hot keys could not all be looked at.
+bool KeyHolder(const SysHotKeysRecord& hotKey, int32_t code, SysHotKeysRecord& holder, QString& failure)
 {
     Table<SysHotKeysRecord>& table = Tables().SysHotKeys;
-    if (!OpenTable(table))
+    if (!OpenTable(table)) {
+        failure = table.LastError().Describe();
         return false;
+    }
     Cursor<SysHotKeysRecord> cursor(table, FileOrder);
     bool found = false;
     while (!found && cursor.Next(holder))
         found = holder.RecordPointer != hotKey.RecordPointer && ParseHotKey(holder.HotKey) == code;
+    if (table.LastError().WalkFailed())
+        failure = table.LastError().Describe();
     table.Close();
     return found;
 }
@@ -88,10 +93,15 @@ QString HotKeyKeyProblem(const SysHotKeysRecord& hotKey)
                               "Add Ctrl, Alt or Win, or choose a function key.")
             .arg(text);
     SysHotKeysRecord holder;
-    if (KeyHolder(hotKey, code, holder))
+    QString failure;
+    if (KeyHolder(hotKey, code, holder, failure))
         return QStringLiteral("\"%1\" is already the hot key \"%2\".|"
                               "A key runs one hot key: choose another key, or change that hot key.")
             .arg(text, Clip(holder.Description));
+    if (!failure.isEmpty())
+        return QStringLiteral("The hot keys could not be read to see whether \"%1\" is taken: %2.|"
+                              "Repair or restore the data file, then try again.")
+            .arg(text, failure);
     return QString();
 }
 

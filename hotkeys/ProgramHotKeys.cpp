@@ -13,8 +13,9 @@ namespace {
 
 constexpr int kStoredKeyWidth = 20;
 
-// The hot keys of the table that are switched on, in record order.
-QList<SysHotKeysRecord> ActiveHotKeys()
+// The hot keys of the table that are switched on, in record order; failure
+// tells why they could not all be read.
+QList<SysHotKeysRecord> ActiveHotKeys(QString& failure)
 {
     QList<SysHotKeysRecord> active;
     Table<SysHotKeysRecord>& table = Tables().SysHotKeys;
@@ -26,6 +27,8 @@ QList<SysHotKeysRecord> ActiveHotKeys()
         if (record.ACTIVE)
             active << record;
     }
+    if (table.LastError().WalkFailed())
+        failure = table.LastError().Describe();
     table.Close();
     return active;
 }
@@ -74,8 +77,12 @@ void ProgramHotKeys::RegisterHotKeys()
 {
     badTexts_.clear();
     keys_.SetKey(QLatin1String(kRestoreFrameKey));
-    for (const SysHotKeysRecord& record : ActiveHotKeys())
+    QString failure;
+    for (const SysHotKeysRecord& record : ActiveHotKeys(failure))
         keys_.SetKey(record.HotKey);
+    if (!failure.isEmpty())
+        Prompt::Notify(QStringLiteral("The hot keys could not all be read: %1.").arg(failure),
+                       QStringLiteral("Hot Keys"), PromptIcon::Exclamation);
 }
 
 void ProgramHotKeys::ReportProblems()

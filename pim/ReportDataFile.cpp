@@ -40,6 +40,8 @@ DataError ClearInCopy(std::shared_ptr<const TableDef> definition, const QString&
             if (clear(record) && !table.Put(record))
                 error = table.LastError();
         }
+        if (error.Ok() && table.LastError().WalkFailed())
+            error = table.LastError();
         if (!table.Flush() && error.Ok())
             error = table.LastError();
     } else {

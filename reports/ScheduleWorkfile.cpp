@@ -158,6 +158,11 @@ bool EmptyWorkfile(Table<ScheduleRecord>& workfile, const WorkfileProgress& prog
             }
             ++inBatch;
         }
+        if (!more && workfile.LastError().WalkFailed()) {
+            error = workfile.LastError();
+            workfile.Rollback();
+            return false;
+        }
         if (!workfile.Flush()) {
             error = workfile.LastError();
             return false;

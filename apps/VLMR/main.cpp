@@ -2,6 +2,7 @@
 // Command line: "/I" starts the scheduler inactive, "/CONFIG" still allows
 // the Options window then (either in any letter case).
 
+#include "backup/RestoreJournal.h"
 #include "core/startup/ProgramMain.h"
 #include "windows/frame/frame/Main.h"
 #include "exchange/windows/ExchangeWindows.h"
@@ -53,5 +54,5 @@ int main(int argc, char** argv)
     vl::RegisterReportProcedures();
     vl::RegisterListFormatProcedures();
     vl::RegisterListOutputProcedures();
-    return vl::ProgramMain(vl::Main);
+    return vl::ProgramMain(vl::Main, vl::FinishUnfinishedRestore);
 }

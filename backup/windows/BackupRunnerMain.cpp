@@ -1,6 +1,7 @@
 #include "backup/windows/BackupRunnerMain.h"
 
 #include "backup/ConsolePrompt.h"
+#include "backup/RestoreJournal.h"
 #include "backup/RunnerCommandLine.h"
 #include "backup/windows/BackupRunnerWindow.h"
 #include "backup/windows/ZipProgressWindow.h"
@@ -24,6 +25,7 @@ int Unattended(int argc, char** argv, const RunnerCommandLine& line)
 {
     QCoreApplication app(argc, argv);
     const ConsolePrompt console;
+    FinishUnfinishedRestore(QDir::currentPath()); // before any data file is read
     ZipObject zip;
     const ZipResult result = line.unattended == RunnerOperation::Backup
                                  ? RunBackup(zip, line.archive, QDir::currentPath())
@@ -37,6 +39,7 @@ int WithWindow(int argc, char** argv, const RunnerCommandLine& line)
     QApplication::setApplicationName(QStringLiteral("Halvex"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     const DesktopServices services;
+    FinishUnfinishedRestore(QDir::currentPath()); // before any data file is read
     const ZipProgressWindow progress;
     IniFile ini(QString::fromLatin1(kRunnerIniFile));
     ProgramStart manager;

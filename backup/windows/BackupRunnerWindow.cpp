@@ -113,7 +113,9 @@ void BackupRunnerWindow::RunChosen()
         operations_->setFocus();
         return;
     }
-    accept();
+    // A failure has been told; the user stays in the window to choose again.
+    if (result_.Ok())
+        accept();
 }
 
 } // namespace vl

@@ -88,6 +88,7 @@ void QueueTaskScript(Table<ScriptingRecord>& scripting, int32_t taskId)
         WriteEventLog(QStringLiteral("Script"), QStringLiteral("Set Error: ") + scripting.Error());
         return;
     }
+    const qsizetype before = ScriptQueue.size();
     bool queued = false;
     ScriptingRecord item;
     while (scripting.Next(item) && item.ID == taskId) {
@@ -102,6 +103,12 @@ void QueueTaskScript(Table<ScriptingRecord>& scripting, int32_t taskId)
         entry.WINDOWHANDLE = 0;
         ScriptQueue.append(entry);
         queued = true;
+    }
+    if (scripting.LastError().WalkFailed()) {
+        // Part of a script is never run: the steps queued so far are taken back.
+        ScriptQueue.resize(before);
+        WriteEventLog(QStringLiteral("Script"), QStringLiteral("Read Error: ") + scripting.LastError().Describe());
+        return;
     }
     if (!queued)
         return;

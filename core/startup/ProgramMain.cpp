@@ -38,11 +38,13 @@ IniFile& PositionIni()
     return *gPositionIni;
 }
 
-int ProgramMain(const std::function<int()>& frame)
+int ProgramMain(const std::function<int()>& frame, const std::function<void(const QString&)>& beforeData)
 {
     const QString dataDirectory = ChooseDataDirectory(CurrentPromptService(), InstallationDirectory());
     if (const SchedulerStart probe = ProbeDirectoryScheduler(CurrentPromptService(), dataDirectory); Ends(probe))
         return EndCode(probe);
+    if (beforeData)
+        beforeData(dataDirectory);
     CheckDataDirectoryWritable(CurrentPromptService(), dataDirectory);
     gPositionIni = std::make_unique<IniFile>(QLatin1String(kPositionIniName));
 

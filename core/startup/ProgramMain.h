@@ -17,7 +17,10 @@ inline constexpr char kPositionIniName[] = "POSITION.INI";
 // Runs once per process, after the application object exists; returns the
 // process's exit code. frame shows the main window and runs the event loop
 // (Main, windows/frame/frame/Main.h); it is not run when start-up stopped.
-int ProgramMain(const std::function<int()>& frame);
+// beforeData runs once the data directory is known, before any data file
+// is opened (the program finishes a restore stopped part way there).
+int ProgramMain(const std::function<int()>& frame,
+                const std::function<void(const QString& dataDirectory)>& beforeData = {});
 
 // The window-position INI file (POSITION.INI in the data directory); only
 // while ProgramMain runs the frame.

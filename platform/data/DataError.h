@@ -34,6 +34,9 @@ struct DataError {
     QString driverMessage; // and its message
 
     bool Ok() const { return code == kNoError; }
+    // For the last step of a walk over a table: true when it stopped on a
+    // failure, not at the end of its key (33) or by the walker's own choice.
+    bool WalkFailed() const { return code != kNoError && code != kRecordNotAvailable; }
     // The error text, a blank and the code in parentheses; for an engine
     // failure (90) the engine's message and its code: "Record Not Found (35)",
     // "disk I/O error (10)".

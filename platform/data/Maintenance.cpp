@@ -2,6 +2,8 @@
 
 #include "platform/data/Connection.h"
 #include "platform/runtime/FileModes.h"
+#include "platform/data/NoCaseCollation.h"
+#include "platform/data/TableFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -46,6 +48,17 @@ void CopyPages(SQLite::Database& to, SQLite::Database& from)
     sqlite3_backup_finish(backup);
     if (stepped != SQLITE_DONE)
         throw SQLite::Exception(to.getHandle(), stepped);
+}
+
+// A connection that reads the file as it stands: unlike the program's own
+// connections it leaves the file's log mode as it is, so reading a file
+// (for a backup, a check) changes nothing of it.
+std::unique_ptr<SQLite::Database> OpenAsItStands(const QString& path)
+{
+    auto db = std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE, LockWait());
+    if (!RegisterNoCaseCollation(db->getHandle())) // the keys' order, for checking them
+        throw SQLite::Exception("cannot register the key collation");
+    return db;
 }
 
 // Whether a file of the size does not fit in the folder: the disk lacks the
@@ -102,11 +115,38 @@ DataError CheckDataFile(const QString& path, QStringList* problems)
     return error;
 }
 
+DataError QuickCheckDataFile(const QString& path, QStringList& problems)
+{
+    problems.clear();
+    if (!QFileInfo::exists(path))
+        return DataError::Make(kFileNotFound, path);
+    try {
+        const std::unique_ptr<SQLite::Database> db = OpenAsItStands(path);
+        SQLite::Statement check(*db, "PRAGMA quick_check");
+        while (check.executeStep()) {
+            const QString line = QString::fromUtf8(check.getColumn(0).getText());
+            if (line != QLatin1String("ok"))
+                problems.append(line);
+        }
+    } catch (const std::exception& failure) {
+        const DataError error = EngineError(failure, path);
+        if (error.code != kInvalidDataFile)
+            return error;
+        problems.append(error.Describe());
+    }
+    return DataError();
+}
+
 DataError CopyDataFileSnapshot(const QString& path, const QString& target)
 {
     DataError error;
-    std::unique_ptr<DataConnection> connection = DataConnection::ConnectPrivate(path, error);
-    if (!connection) {
+    if (!QFileInfo::exists(path))
+        return DataError::Make(kFileNotFound, path);
+    std::unique_ptr<SQLite::Database> source;
+    try {
+        source = OpenAsItStands(path);
+    } catch (const std::exception& failure) {
+        error = EngineError(failure, path);
         error.file = path;
         return WriteFailure(error, nullptr, path, QFileInfo(path).size()); // its log files may not fit
     }
@@ -118,7 +158,7 @@ DataError CopyDataFileSnapshot(const QString& path, const QString& target)
     try {
         SQLite::Database destination(partial.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         try {
-            CopyPages(destination, connection->Db());
+            CopyPages(destination, *source);
             // The copy takes the live file's log mode with its pages; as a
             // file of its own (in an archive, on a read-only medium) it
             // needs no log beside it.

@@ -16,6 +16,11 @@ DataError PackDataFile(const QString& path);
 // Checks the data file's structure; problems receives the findings (empty
 // when the file is sound). A file that is no data file at all is an error.
 DataError CheckDataFile(const QString& path, QStringList* problems);
+// Checks the data file's pages and records quickly (not the keys against
+// the records), reading it as it stands; problems receives the findings,
+// empty when the file is sound. A file that is damaged or no data file at
+// all is a finding; the error is for a file that could not be read.
+DataError QuickCheckDataFile(const QString& path, QStringList& problems);
 // Copies a consistent snapshot of the data file, with the commits still in
 // its log, to target (replaced when it exists), while other programs may be
 // writing to it. The copy is one file, with no log beside it.

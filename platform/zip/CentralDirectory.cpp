@@ -49,15 +49,17 @@ QList<CentralRecord> ReadCentralDirectory(const QString& archive)
         const qint64 locator = end - 20;
         if (!Has(tail, locator, 20) || Little(tail, locator, 4) != kZip64LocatorSignature)
             return {};
-        const qint64 zip64End = static_cast<qint64>(Little(tail, locator + 8, 8));
-        file.seek(zip64End);
+        const uint64_t zip64End = Little(tail, locator + 8, 8);
+        if (zip64End > static_cast<uint64_t>(file.size()) || !file.seek(static_cast<qint64>(zip64End)))
+            return {};
         const QByteArray record = file.read(56);
         if (!Has(record, 0, 56) || Little(record, 0, 4) != kZip64EndSignature)
             return {};
         count = Little(record, 32, 8);
         offset = Little(record, 48, 8);
     }
-    if (!file.seek(static_cast<qint64>(offset)))
+    // An offset past the end is a damaged or cut archive, not a directory.
+    if (offset > static_cast<uint64_t>(file.size()) || !file.seek(static_cast<qint64>(offset)))
         return {};
     const QByteArray directory = file.read(file.size() - static_cast<qint64>(offset));
     QList<CentralRecord> records;

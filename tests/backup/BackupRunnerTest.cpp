@@ -1,8 +1,12 @@
 #include "backup/BackupRunner.h"
+#include "backup/DataFileArchive.h"
+#include "backup/HeldSignals.h"
+#include "backup/RestoreJournal.h"
 #include "backup/ZipWork.h"
 #include "platform/data/Maintenance.h"
 #include "platform/data/TableFile.h"
 #include "platform/zip/ZipArchive.h"
+#include "tests/platform/data/DataFileFaults.h"
 #include "tests/platform/data/TestTables.h"
 #include "tests/platform/zip/ZipFixtures.h"
 #include "tests/support/ScriptedPrompt.h"
@@ -15,6 +19,8 @@
 
 #include <QDir>
 #include <QStorageInfo>
+
+#include <csignal>
 
 #include <sys/mount.h>
 #include <sys/wait.h>
@@ -137,6 +143,13 @@ TEST_F(BackupRunnerTest, ARestoreThatCannotBeDoneSoundlyChangesNothing)
     locked.files = {{TestPath("VLDB.TPS"), "VLDB.TPS"}};
     ASSERT_TRUE(AddToArchive(locked, quiet).Ok());
     ASSERT_TRUE(test::WriteRawArchive(TestPath("archives/Slip.zip"), {{"VLDB.TPS", "x"}, {"../Evil.TPS", "x"}}));
+    QDir().mkpath(TestPath("bad"));
+    MakeDataFile("bad/VLDB.TPS", 3000);
+    ASSERT_TRUE(test::DamagePage(TestPath("bad/VLDB.TPS"), "t", true, -1, '\0'));
+    locked.password.clear();
+    locked.archive = TestPath("archives/Bad.zip");
+    locked.files = {{TestPath("bad/VLDB.TPS"), "VLDB.TPS"}, {TestPath("VLTpl.TPS"), "VLTpl.TPS"}};
+    ASSERT_TRUE(AddToArchive(locked, quiet).Ok());
     for (test::Damage damage : {test::Damage::Truncated, test::Damage::FlippedDataByte, test::Damage::NotAnArchive}) {
         const QString name = QStringLiteral("archives/Damaged%1.zip").arg(int(damage));
         QFile::copy(TestPath("archives/Daily.ZIP"), TestPath(name));
@@ -153,6 +166,7 @@ TEST_F(BackupRunnerTest, ARestoreThatCannotBeDoneSoundlyChangesNothing)
         {"archives/Damaged1.zip", "Archive test failed."},
         {"archives/Damaged2.zip", "No files in archive."},
         {"archives/Missing.zip", "Open file error"},
+        {"archives/Bad.zip", "VLDB.TPS in the archive is damaged"},
     };
     const QMap<QString, QByteArray> before = Folder();
     for (const auto& c : cases) {
@@ -162,6 +176,27 @@ TEST_F(BackupRunnerTest, ARestoreThatCannotBeDoneSoundlyChangesNothing)
     }
     EXPECT_EQ(Rows("VLDB.TPS"), 9);
     EXPECT_FALSE(QFile::exists(TestPath("../Evil.TPS")));
+}
+
+TEST_F(BackupRunnerTest, ABackupChangesNothingOfWhatItReadsAndSaysWhichFilesAreDamaged)
+{
+    MakeDataFile("VLDB.TPS", 3000);
+    {
+        SQLite::Database templates(TestPath("VLTpl.TPS").toStdString(), SQLite::OPEN_READWRITE);
+        templates.exec("PRAGMA journal_mode = DELETE");
+    }
+    ASSERT_TRUE(test::DamagePage(TestPath("VLDB.TPS"), "t", true, -1, '\0'));
+    for (const char* log : {"VLDB.TPS-wal", "VLDB.TPS-shm"})
+        QFile::remove(TestPath(log)); // left empty by the damage's own look at the file
+    QMap<QString, QByteArray> before = Folder();
+    before.remove("archives");
+    prompt.Answer(1);
+    ASSERT_TRUE(Backup().Ok()) << Said(prompt);
+    EXPECT_THAT(Said(prompt), HasSubstr("These data files are damaged; the archive holds them as they are, damage "
+                                        "and all:|VLDB.TPS: "));
+    QMap<QString, QByteArray> after = Folder();
+    after.remove("archives");
+    EXPECT_EQ(after, before) << "the log mode and content of every file read stay";
 }
 
 TEST_F(BackupRunnerTest, AFailedBackupLeavesTheArchiveItReplaces)
@@ -334,6 +369,92 @@ TEST_F(BackupRunnerTest, ARestoreWithoutRoomToPutTheFilesInPlaceChangesNothing)
     EXPECT_TRUE(RunRestore(zip, TestPath("archives/Daily.ZIP"), disk).Ok()) << Said(prompt);
     EXPECT_EQ(Rows(live), 3000);
     EXPECT_TRUE(Sound("disk/VLDB.TPS"));
+}
+
+// Stops the process at the given step of a restore (a member extracted, a
+// file about to be placed): as an exit without any clean-up, or killed.
+class StopAtStep : public ZipProgress {
+public:
+    explicit StopAtStep(int step) : step_(step) {}
+    void Item(const QString&) override
+    {
+        if (++steps_ == step_)
+            step_ % 2 ? _exit(3) : (void)std::raise(SIGKILL);
+    }
+
+private:
+    int step_;
+    int steps_ = 0;
+};
+
+TEST_F(BackupRunnerTest, ARestoreStoppedAtAnyStepIsWholeOrUndoneAtTheNextStart)
+{
+    ASSERT_TRUE(Backup().Ok()) << Said(prompt);
+    ZipAddJob added;
+    added.archive = TestPath("archives/Daily.ZIP");
+    added.files = {{TestPath("vlmr.INI"), "Notes.TPS"}};
+    ZipProgress quiet;
+    ASSERT_TRUE(AddToArchive(added, quiet).Ok());
+    // Before: one data file to be written through the data file layer, one
+    // to be renamed over (it is no data file now), one new.
+    const auto old = [] {
+        MakeDataFile("VLDB.TPS", 9);
+        for (const char* name : {"VLTpl.TPS", "VLTpl.TPS-wal", "VLTpl.TPS-shm", "Notes.TPS"})
+            QFile::remove(TestPath(name));
+        test::WriteTextFile("VLTpl.TPS", "old templates");
+    };
+    const auto state = [] {
+        if (Rows("VLDB.TPS") == 9 && test::ReadTextFile(TestPath("VLTpl.TPS")) == "old templates"
+            && !QFile::exists(TestPath("Notes.TPS")))
+            return QString("old");
+        if (Rows("VLDB.TPS") == 3 && Rows("VLTpl.TPS") == 2 && QFile::exists(TestPath("Notes.TPS")))
+            return QString("new");
+        return QString("mixed");
+    };
+    UnzipJob job;
+    job.archive = TestPath("archives/Daily.ZIP");
+    job.targetDir = test::TestDir();
+    job.overwrite = true;
+    QStringList outcomes;
+    for (int step = 1; step <= 7; ++step) {
+        old();
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            StopAtStep stop(step);
+            _exit(RestoreDataFiles(job, stop).Ok() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        if (step < 7)
+            prompt.Answer(1); // what the next start says it did
+        FinishUnfinishedRestore(test::TestDir()); // the next start
+        outcomes << state();
+        for (const QString& name : Folder().keys())
+            EXPECT_FALSE(name.startsWith(".halvex") || name == kRestoreJournalName) << name.toStdString() << step;
+        EXPECT_TRUE(Sound("VLDB.TPS")) << step;
+    }
+    EXPECT_FALSE(outcomes.contains("mixed")) << outcomes.join(' ').toStdString();
+    EXPECT_EQ(outcomes.first(), "old") << "stopped while extracting: nothing changed";
+    EXPECT_EQ(outcomes.last(), "new");
+    EXPECT_THAT(Said(prompt), HasSubstr("was stopped part way; it has now been completed."));
+}
+
+TEST(HeldSignals, AFileSizeLimitFailsTheWriteAndATermWaitsUntilTheWorkIsDone)
+{
+    static volatile std::sig_atomic_t received = 0;
+    struct sigaction mine {};
+    struct sigaction before {};
+    mine.sa_handler = [](int signal) { received = signal; };
+    sigaction(SIGTERM, &mine, &before);
+    {
+        const HeldSignals held;
+        std::raise(SIGXFSZ); // would end the program
+        std::raise(SIGTERM);
+        EXPECT_EQ(received, 0) << "held back";
+    }
+    EXPECT_EQ(received, SIGTERM) << "raised again once the work is done";
+    sigaction(SIGTERM, &before, nullptr);
 }
 
 TEST(BackupRunnerChoice, StoredChoicesAndArchiveNames)

@@ -8,6 +8,7 @@
 #include "core/dictionary/Dictionary.h"
 #include "exchange/SyncExchange.h"
 #include "platform/runtime/FixedText.h"
+#include "tests/platform/data/DataFileFaults.h"
 #include "tests/support/TempDir.h"
 
 #include <QDir>
@@ -29,7 +30,7 @@ protected:
     }
     void TearDown() override { DictionaryEnd(); }
 
-    int32_t AddTask(const char* category, int32_t stamp, int items, vl::Date date = 80000)
+    int32_t AddTask(const QString& category, int32_t stamp, int items, vl::Date date = 80000)
     {
         ScheduleRecord task;
         d.Schedule.Prime(task);
@@ -51,7 +52,7 @@ protected:
         }
         return task.ID;
     }
-    void AddTodo(const char* text, int32_t stamp, uint8_t priority = 1)
+    void AddTodo(const QString& text, int32_t stamp, uint8_t priority = 1)
     {
         TodoRecord todo;
         d.Todo.Prime(todo);
@@ -155,7 +156,7 @@ TEST_F(SyncExchangeTest, ReceivedFileMergesByChangeStamp)
 
     const SyncOutcome receive = SyncReceive(file);
     ASSERT_TRUE(receive.ok) << receive.error.toStdString();
-    EXPECT_EQ(Tasks(), "Work:200:1 Aardvark:10:1 Work:100:123");
+    EXPECT_EQ(Tasks(), "Work:200:1 Aardvark:10:1") << "the later local version alone stays";
     EXPECT_EQ(Todos(), "bad:50 new elsewhere:1 x:100 y:100");
     EXPECT_EQ(receive.refused.size(), 1);
     EXPECT_TRUE(receive.refused.value(0).startsWith("bad: "));
@@ -167,6 +168,59 @@ TEST_F(SyncExchangeTest, ReceivedFileMergesByChangeStamp)
     EXPECT_EQ(Tasks(true), received);
     EXPECT_EQ(Todos(), "bad:50 new elsewhere:1 x:100 y:100");
     EXPECT_FALSE(SyncReceive(test::TestPath("none.syn")).ok);
+}
+
+TEST_F(SyncExchangeTest, ReceivedTaskLeavesOneVersionOfItsLocalCopies)
+{
+    const int32_t work = AddTask("Work", 100, 2);
+    const int32_t home = AddTask("Home", 100, 2);
+    ASSERT_TRUE(SyncSend(test::TestPath("One.syn")).ok);
+    for (const int32_t id : {work, home}) {
+        ScheduleRecord task;
+        task.ID = id;
+        ASSERT_TRUE(d.Schedule.Get(SCH_KEYID, task));
+        task.LASTCHANGEDATE = 50; // the sent versions are older here now
+        ASSERT_TRUE(d.Schedule.Put(task));
+    }
+    AddTask("Work", 200, 3);
+    const SyncOutcome receive = SyncReceive(test::TestPath("One.syn"));
+    ASSERT_TRUE(receive.ok) << receive.error.toStdString();
+    EXPECT_EQ(Tasks(), "Work:200:159 Home:100:12") << "the newest of the local and received versions";
+}
+
+// A walk that stops on a damaged page of the received file is no end of it:
+// the receive fails naming the file, and nothing of it is kept.
+TEST_F(SyncExchangeTest, DamagedFileReceivesNothing)
+{
+    struct Damage {
+        const char* table;
+        bool wholePage;
+    };
+    for (const Damage damage : {Damage{"s", false}, Damage{"todo", true}}) {
+        for (int i = 0; i < 300; ++i) {
+            AddTask(QString::number(i), 100, 0);
+            AddTodo(QString::number(i), 100);
+        }
+        const QString file = test::TestPath("Damaged.syn");
+        ASSERT_TRUE(SyncSend(file).ok);
+        for (TableFile* table : std::initializer_list<TableFile*>{&d.Schedule, &d.Todo}) {
+            ASSERT_TRUE(table->Stream());
+            ScheduleRecord task;
+            TodoRecord todo;
+            for (Cursor<ScheduleRecord> tasks(d.Schedule, SCH_KEYID); table == &d.Schedule && tasks.Next(task);)
+                ASSERT_TRUE(d.Schedule.Delete(task));
+            for (Cursor<TodoRecord> todos(d.Todo, FileOrder); table == &d.Todo && todos.Next(todo);)
+                ASSERT_TRUE(d.Todo.Delete(todo));
+            ASSERT_TRUE(table->Flush());
+        }
+        AddTask("Here", 100, 0);
+        const QString before = Tasks(true) + " / " + Todos();
+        ASSERT_TRUE(test::DamagePage(file, damage.table, damage.wholePage, -1, '\0'));
+        const SyncOutcome receive = SyncReceive(file);
+        EXPECT_FALSE(receive.ok) << damage.table;
+        EXPECT_TRUE(receive.error.contains(file)) << receive.error.toStdString();
+        EXPECT_EQ(Tasks(true) + " / " + Todos(), before);
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "windows/pim/UpdateContacts.h"
 
 #include "core/dictionary/Dictionary.h"
+#include "core/dictionary/WalkFailure.h"
 #include "core/tabs/TabColours.h"
 #include "pim/ContactStore.h"
 #include "windows/pim/UpdateContactCategories.h"
@@ -156,6 +157,7 @@ void UpdateContacts::FillCategories()
     ContactCategoriesRecord category;
     for (categories.Set(CC_KEYCONTACTCATEGORIES); categories.Next(category);)
         names << Clip(category.CONTACTCATEGORY);
+    TellWalkFailure(categories);
     category_->clear();
     category_->addItems(names);
     category_->setCurrentIndex(-1);

@@ -3,6 +3,7 @@
 #include "core/base/Globals.h"
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
+#include "core/dictionary/WalkFailure.h"
 #include "pim/TodoRules.h"
 #include "windows/pim/FieldHistoryKey.h"
 #include "windows/pim/TaskEditingServices.h"
@@ -53,6 +54,7 @@ QStringList TaskCategories(Table<CategoriesRecord>& categories)
     CategoriesRecord category;
     while (cursor.Next(category))
         names << Clip(category.Category);
+    TellWalkFailure(categories);
     return names;
 }
 

@@ -3,6 +3,7 @@
 #include "core/base/Globals.h"
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
+#include "core/dictionary/WalkFailure.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/widgets/PictureSpinBox.h"
@@ -127,6 +128,7 @@ ReportParameters::ReportParameters(QWidget* parent) : QDialog(parent)
         table.Set(CAT_KEYCATEGORY);
         while (table.Next(record))
             category_->addItem(Clip(record.Category));
+        TellWalkFailure(table);
         table.Close();
     }
     category_->setCurrentIndex(std::max(category_->findText(Clip(criteria.categorySelected)), 0));

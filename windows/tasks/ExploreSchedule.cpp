@@ -2,6 +2,7 @@
 
 #include "core/base/Globals.h"
 #include "core/dictionary/Dictionary.h"
+#include "core/dictionary/WalkFailure.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/widgets/BrowseList.h"
@@ -28,6 +29,7 @@ QStringList CategoryChoices()
     CategoriesRecord category;
     for (categories.Set(CAT_KEYCATEGORY); categories.Next(category);)
         choices << Clip(category.Category);
+    TellWalkFailure(categories);
     return choices;
 }
 

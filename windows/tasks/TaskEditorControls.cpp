@@ -5,6 +5,7 @@
 
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
+#include "core/dictionary/WalkFailure.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/widgets/PictureSpinBox.h"
 
@@ -146,6 +147,7 @@ QComboBox* TaskEditor::CategoryList(KeyRef order)
     Cursor<CategoriesRecord> categories(Tables().Categories, order);
     while (categories.Next(category))
         category_->addItem(Clip(category.Category));
+    TellWalkFailure(Tables().Categories);
     bindings_.push_back({[this] {
                              const QString name = Clip(task_.Category);
                              int index = category_->findText(name, Qt::MatchFixedString);

@@ -49,6 +49,13 @@ TEST(BackupRunnerWindow, OkRunsTheChosenOperationThroughTheProgressWindowAndClos
     unknown.show();
     Button(unknown, "&OK")->click();
     EXPECT_TRUE(unknown.isVisible()) << "no operation chosen: nothing happens";
+
+    QFile::remove(test::TestPath("VLDB.TPS"));
+    prompt.Answer(1);
+    window.show();
+    Button(window, "&OK")->click();
+    EXPECT_EQ(prompt.Questions().back().text, "Nothing to process:  *.TPS.");
+    EXPECT_TRUE(window.isVisible()) << "a failure is told and the window stays";
 }
 
 } // namespace
