@@ -99,7 +99,6 @@ struct ScriptInterpreter::State {
     bool waitInProgress = false;
     WindowHandle lastWindow = 0;
     int32_t programWaitTimeout = 0;
-    int32_t lastFileResult = 0;
     qint64 lastProcess = 0; // held (ProcessHandles.h) until replaced
     std::unique_ptr<FileTransfer> transfer; // the last transfer started
     std::vector<std::unique_ptr<FileTransfer>> abandoned;
@@ -366,7 +365,8 @@ void Dispatcher::SetFocus()
 void Dispatcher::FileAction()
 {
     const ScriptingRecord& item = Item();
-    s_.lastFileResult = RunFileAction(item.DDEType, item.Command, item.Path);
+    // The step's outcome reaches the script as the values it publishes.
+    RunFileAction(item.DDEType, item.Command, item.Path);
 }
 
 void Dispatcher::SendEmail()

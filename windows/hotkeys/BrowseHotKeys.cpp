@@ -1,5 +1,6 @@
 #include "windows/hotkeys/BrowseHotKeys.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/dictionary/Dictionary.h"
 #include "windows/hotkeys/UpdateHotKeys.h"
 #include "platform/ui/EventNumbers.h"
@@ -77,13 +78,8 @@ BrowseHotKeys::BrowseHotKeys(QWidget* parent) : QWidget(parent, Qt::Window)
     for (const auto& c : kColumns)
         columns.push_back({QLatin1String(c.field), QLatin1String(c.header), QLatin1String(c.picture)});
     model_->SetColumns(columns);
-    ViewOrder byKey;
-    ViewOrder byDescription;
-    QString error;
-    KeyOrder(hotKeys.Definition(), HOT_K_HOTKEY, byKey, error);
-    KeyOrder(hotKeys.Definition(), HOT_K_DESCRIPTION, byDescription, error);
-    model_->AddOrder(QStringLiteral("Hot Key"), byKey);
-    descriptionOrder_ = model_->AddOrder(QStringLiteral("Description"), byDescription);
+    AddKeyOrder(*model_, QStringLiteral("Hot Key"), HOT_K_HOTKEY);
+    descriptionOrder_ = AddKeyOrder(*model_, QStringLiteral("Description"), HOT_K_DESCRIPTION);
     list_ = new BrowseList(this);
     list_->SetBrowseModel(model_.get());
 

@@ -1,5 +1,6 @@
 #include "windows/pim/BrowseClipboard.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/base/Globals.h"
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
@@ -123,10 +124,7 @@ BrowseClipboard::BrowseClipboard(QWidget* parent)
     model_->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
     for (const auto& [name, key] : {std::pair{"By Date", CLI_KEYCLIPDATE}, std::pair{"By Content", CLI_KEYCLIPHASH},
                                     std::pair{"By Category", CLI_KEYCATEGORY}, std::pair{"Saved Only", CLI_KEYCLIPKEEP}}) {
-        ViewOrder order;
-        QString error;
-        KeyOrder(clipboard.Definition(), key, order, error);
-        model_->AddOrder(QLatin1String(name), order);
+        AddKeyOrder(*model_, QLatin1String(name), key);
     }
     list_ = new BrowseList(this);
     list_->SetBrowseModel(model_.get());

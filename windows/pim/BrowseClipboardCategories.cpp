@@ -1,5 +1,6 @@
 #include "windows/pim/BrowseClipboardCategories.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
 #include "pim/ClipboardEntries.h"
@@ -103,19 +104,14 @@ BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent) : QWidget(
 
     categoryModel_ = std::make_unique<BrowseModel>(tables.ClipboardCategories);
     categoryModel_->SetColumns({{QStringLiteral("CLC:CATEGORY"), QStringLiteral("Categories"), QStringLiteral("@s20")}});
-    ViewOrder byName;
-    QString error;
-    KeyOrder(tables.ClipboardCategories.Definition(), CLC_KEYCATEGORY, byName, error);
-    categoryModel_->AddOrder(QStringLiteral("By Category"), byName);
+    AddKeyOrder(*categoryModel_, QStringLiteral("By Category"), CLC_KEYCATEGORY);
     categories_ = CategoryPaneList(this, categoryModel_.get());
     categories_->setStatusTip(QStringLiteral("Browsing Functions"));
 
     entryModel_ = std::make_unique<BrowseModel>(tables.Clipboard);
     entryModel_->SetColumns(EntryBrowseColumns(tables.Clipboard.Definition()));
     entryModel_->SetUserDatePicture(UserDatePicture());
-    ViewOrder byCategory;
-    KeyOrder(tables.Clipboard.Definition(), CLI_KEYCATEGORY, byCategory, error);
-    entryModel_->AddOrder(QStringLiteral("By Abbreviation"), byCategory);
+    AddKeyOrder(*entryModel_, QStringLiteral("By Abbreviation"), CLI_KEYCATEGORY);
     entries_ = new BrowseList(this);
     entries_->SetBrowseModel(entryModel_.get());
     entries_->setStatusTip(QStringLiteral("Browsing Tasks"));

@@ -1,5 +1,6 @@
 #include "windows/pim/BrowseContactCategories2Pane.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/dictionary/Dictionary.h"
 #include "pim/ContactOrders.h"
 #include "windows/pim/CategoryPanes.h"
@@ -42,10 +43,7 @@ BrowseContactCategories2Pane::BrowseContactCategories2Pane(QWidget* parent) : QW
 
     categoryModel_ = std::make_unique<BrowseModel>(tables.ContactCategories);
     categoryModel_->SetColumns(BrowseColumnsOf(CategoryColumns()));
-    ViewOrder byName;
-    QString error;
-    KeyOrder(tables.ContactCategories.Definition(), CC_KEYCONTACTCATEGORIES, byName, error);
-    categoryModel_->AddOrder(QStringLiteral("By Category"), byName);
+    AddKeyOrder(*categoryModel_, QStringLiteral("By Category"), CC_KEYCONTACTCATEGORIES);
     categories_ = CategoryPaneList(this, categoryModel_.get());
     categories_->setStatusTip(QStringLiteral("Browsing Functions"));
 

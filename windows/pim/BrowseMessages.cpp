@@ -1,5 +1,6 @@
 #include "windows/pim/BrowseMessages.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/base/UserDate.h"
 #include "core/cycle/SchedulerRoutines.h"
 #include "core/dictionary/Dictionary.h"
@@ -107,10 +108,7 @@ BrowseMessages::BrowseMessages(bool selectMode, QWidget* parent) : QDialog(paren
     model_->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
     tabs_ = new QTabBar(this);
     for (const auto& [name, key] : kTabs) {
-        ViewOrder order;
-        QString error;
-        KeyOrder(messages.Definition(), key, order, error);
-        tabOrders_.push_back(model_->AddOrder(QLatin1String(name), order));
+        tabOrders_.push_back(AddKeyOrder(*model_, QLatin1String(name), key));
         tabs_->addTab(QLatin1String(name));
     }
     list_ = new BrowseList(this);

@@ -1,5 +1,6 @@
 #include "windows/tasks/BrowseHolidays.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
 #include "platform/widgets/BrowseList.h"
@@ -55,10 +56,7 @@ BrowseHolidays::BrowseHolidays(QWidget* parent) : QWidget(parent, Qt::Window)
     model_->SetColumns({{QStringLiteral("HOL:HolidayDate"), QStringLiteral("Date"), QStringLiteral("@d3b"), true},
                         {QStringLiteral("HOL:Holiday"), QStringLiteral("Description"), QStringLiteral("@s30")}});
     model_->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
-    ViewOrder byDate;
-    QString error;
-    KeyOrder(holidays.Definition(), HOL_KEYHOLIDAYDATE, byDate, error);
-    model_->AddOrder(QStringLiteral("By Date"), byDate);
+    AddKeyOrder(*model_, QStringLiteral("By Date"), HOL_KEYHOLIDAYDATE);
     list_ = new BrowseList(this);
     list_->SetBrowseModel(model_.get());
 

@@ -1,5 +1,6 @@
 #include "windows/tasks/BrowseScheduleCategories.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
 #include "windows/pim/CategoryPanes.h"
@@ -73,14 +74,6 @@ protected:
 
 };
 
-ViewOrder OrderOfKey(const TableFile& file, KeyRef key)
-{
-    ViewOrder order;
-    QString error;
-    KeyOrder(file.Definition(), key, order, error);
-    return order;
-}
-
 QPushButton* CloseButton(QWidget* window)
 {
     auto* close = new QPushButton(QStringLiteral("Cl&ose"), window);
@@ -102,7 +95,7 @@ BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent) : QWidget(pa
 
     categoryModel_ = std::make_unique<BrowseModel>(tables.Categories);
     categoryModel_->SetColumns({{QStringLiteral("CAT:Category"), QStringLiteral("Categories"), QStringLiteral("@s20")}});
-    categoryModel_->AddOrder(QStringLiteral("By Category"), OrderOfKey(tables.Categories, CAT_KEYCATEGORY));
+    AddKeyOrder(*categoryModel_, QStringLiteral("By Category"), CAT_KEYCATEGORY);
     categories_ = CategoryPaneList(this, categoryModel_.get());
 
     taskModel_ = std::make_unique<BrowseModel>(tables.Schedule);
@@ -112,7 +105,7 @@ BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent) : QWidget(pa
                            QLatin1String(column.field) == QLatin1String("SCH:Date")});
     taskModel_->SetColumns(columns);
     taskModel_->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
-    taskModel_->AddOrder(QStringLiteral("By Date"), OrderOfKey(tables.Schedule, SCH_KEYCATEGORYDATE));
+    AddKeyOrder(*taskModel_, QStringLiteral("By Date"), SCH_KEYCATEGORYDATE);
     taskModel_->SetFilter(kEnabledFilter, {{QStringLiteral("SCH:Disabled"), Compare::Equal, int64_t{0}}});
     tasks_ = new BrowseList(this);
     tasks_->SetBrowseModel(taskModel_.get());

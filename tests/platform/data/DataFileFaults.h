@@ -86,9 +86,9 @@ private:
 
 // Damages a closed data file as a failing disk would: overwrites the
 // record area of one page of a table or key (the page itself when
-// wholePage) with garbage. page picks among the object's leaf pages (-1: the
-// middle one). False when the object has no such page.
-inline bool DamagePage(const QString& path, const QString& object, bool wholePage, int page = -1)
+// wholePage) with garbage (or with fill). page picks among the object's leaf
+// pages (-1: the middle one). False when the object has no such page.
+inline bool DamagePage(const QString& path, const QString& object, bool wholePage, int page = -1, char fill = '\xA5')
 {
     int pageSize = 0;
     std::vector<int64_t> leaves;
@@ -108,7 +108,7 @@ inline bool DamagePage(const QString& path, const QString& object, bool wholePag
         return false;
     const int keep = wholePage ? 0 : 16; // the page header stays readable
     file.seek((pageNo - 1) * pageSize + keep + (wholePage ? 0 : pageSize / 2));
-    return file.write(QByteArray(wholePage ? pageSize : pageSize / 2 - keep, '\xA5')) > 0;
+    return file.write(QByteArray(wholePage ? pageSize : pageSize / 2 - keep, fill)) > 0;
 }
 
 // Damages a closed data file as a failing disk can: in the middle of the

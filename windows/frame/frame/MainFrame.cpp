@@ -585,7 +585,7 @@ void MainFrame::TimerEvent()
         cycle_.Tick();
     } catch (const std::exception& error) {
         // The scheduler goes on with the next tick.
-        qWarning("Scheduler tick failed: %s", error.what());
+        tickFailures_.Report(QString::fromLocal8Bit(error.what()));
     }
     ChooseTicking();
 }

@@ -16,6 +16,7 @@
 // come when they are due.
 
 #include "core/cycle/SchedulerCycle.h"
+#include "core/cycle/TickFailures.h"
 #include "scheduler/engine/TaskFrame.h"
 #include "core/frame/CompanionPrograms.h"
 #include "windows/frame/session/EndSessionHook.h"
@@ -164,6 +165,7 @@ private:
     std::unique_ptr<ProgramHotKeys> hotKeys_;
     EndSessionHook sessionHook_;
     SchedulerCycle cycle_;
+    TickFailures tickFailures_;
     QTimer timer_;
     QMetaObject::Connection beat_;
     bool ticking_ = false;
