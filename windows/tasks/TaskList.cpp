@@ -26,7 +26,7 @@
 #include "tasks/TaskFormRules.h"
 #include "tasks/TaskListFilters.h"
 #include "tasks/TaskStore.h"
-#include "windows/tasks/ListButtons.h"
+#include "windows/lists/ListButtons.h"
 #include "windows/tasks/TaskForm.h"
 #include "windows/tasks/UpdateSchedule.h"
 
