@@ -1,6 +1,7 @@
 #include "pim/ContactOrders.h"
 
 #include "core/dictionary/ContactRecord.h"
+#include "platform/browse/KeyOrders.h"
 #include "platform/runtime/FixedText.h"
 
 namespace vl {
@@ -36,8 +37,7 @@ ViewOrder ContactTabOrder(const TableDef& contactDef, int tab)
     ViewOrder order;
     if (tab < 0 || tab >= static_cast<int>(std::size(kTabs)))
         return order;
-    QString error;
-    KeyOrder(contactDef, kTabs[tab].key, order, error);
+    order = DeclaredKeyOrder(contactDef, kTabs[tab].key);
     if (tab == kContactCategoryTab && !order.parts.empty())
         order.parts.erase(order.parts.begin());
     return order;

@@ -132,6 +132,8 @@ QString MailSender::ErrorText(int result) const
     QString text = "Unknown error";
     if (result == kMailServerError)
         text = "Mail Server Error:" + QString(QChar('\r')) + Clip(serverErrorMessage_);
+    else if (result == kMailUnknownError && !Clip(serverErrorMessage_).isEmpty())
+        text = "Unknown error: " + Clip(serverErrorMessage_);
     else if (result >= 1 && result <= kMailNoRecipients)
         text = kTexts[result];
     return CutTo(text, kErrorTextWidth);

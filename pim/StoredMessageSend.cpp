@@ -170,8 +170,8 @@ StoredMessageOutcome SendPlainMail(const MessagesRecord& message, MailSender& se
 
 // The contacts of the category as TO recipients; each counts, also one
 // without an address (which the sender leaves out). False on a read error,
-// which is shown.
-bool AddCategoryRecipients(MailSender& sender, const QString& category, int& count)
+// with its text in error.
+bool AddCategoryRecipients(MailSender& sender, const QString& category, int& count, QString& error)
 {
     if (Clip(category).isEmpty())
         return true;
@@ -192,11 +192,21 @@ bool AddCategoryRecipients(MailSender& sender, const QString& category, int& cou
         read = read && (contacts.ErrorCode() == kNoError || contacts.ErrorCode() == kRecordNotAvailable);
     }
     if (!read)
-        Prompt::Notify(QStringLiteral("Error retrieving contact information ") + contacts.Error(),
-                       QStringLiteral("Error"), PromptIcon::Stop);
+        error = contacts.Error();
     if (opened)
         contacts.Close();
     return read;
+}
+
+// Logs and shows why a mass mailing was not sent.
+void NotSent(MailSender& sender, const MessagesRecord& message, const QString& reason, const QString& notice)
+{
+    WriteEventLog(QLatin1String(kMailErrorLabel), QStringLiteral("Error:  ") + reason);
+    WriteEventLog(QLatin1String(kMailErrorLabel), QStringLiteral("Could not send ") + Clip(message.EmailTo));
+    SetVariable("Mail", QStringLiteral("Error"));
+    SetVariable("MailError", reason);
+    Prompt::Notify(notice, QLatin1String(kMassMailingCaption), PromptIcon::Stop);
+    sender.Release();
 }
 
 StoredMessageOutcome SendMassMailing(const MessagesRecord& message, MailSender& sender)
@@ -209,16 +219,15 @@ StoredMessageOutcome SendMassMailing(const MessagesRecord& message, MailSender& 
     const QString listing = Listing({Email::Host, Email::Sender, Email::SenderName, ProductName, subject,
                                      message.EMAILTOGROUP});
     int count = AddPrimaryRecipient(sender, message);
-    AddCategoryRecipients(sender, message.EMAILTOGROUP, count);
+    QString readError;
+    // A category read in part would reach only some of its contacts: none get it.
+    if (!AddCategoryRecipients(sender, message.EMAILTOGROUP, count, readError)) {
+        const QString reason = QStringLiteral("Error retrieving contact information ") + readError;
+        NotSent(sender, message, reason, reason + QStringLiteral("|The message was sent to no one.") + listing);
+        return {kMessageNotSent, reason, {}};
+    }
     if (count == 0) {
-        const QString none = QStringLiteral("No recipients");
-        WriteEventLog(QLatin1String(kMailErrorLabel), QStringLiteral("Error:  ") + none);
-        WriteEventLog(QLatin1String(kMailErrorLabel), QStringLiteral("Could not send ") + Clip(message.EmailTo));
-        SetVariable("Mail", QStringLiteral("Error"));
-        SetVariable("MailError", none);
-        Prompt::Notify(QStringLiteral("Error: No recipients.") + listing, QLatin1String(kMassMailingCaption),
-                       PromptIcon::Stop);
-        sender.Release();
+        NotSent(sender, message, QStringLiteral("No recipients"), QStringLiteral("Error: No recipients.") + listing);
         return {kMailNoRecipients, sender.ErrorText(kMailNoRecipients), {}};
     }
     AddCopies(sender, message);

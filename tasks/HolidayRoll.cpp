@@ -237,10 +237,17 @@ bool MendVictoriaDayRule(Table<HolidaysRecord>& holidays)
 void RollHolidays()
 {
     Table<HolidaysRecord>& holidays = Tables().Holidays;
-    if (!OpenTable(holidays))
+    if (!OpenTable(holidays)) {
+        Prompt::Notify(holidays.LastError().Describe(), QLatin1String(kHolidayRollCaption), PromptIcon::Stop);
         return;
+    }
     const Date today = Today();
-    MendVictoriaDayRule(holidays);
+    // A table that fails the mend is not worked on further today.
+    if (!MendVictoriaDayRule(holidays)) {
+        Prompt::Notify(holidays.LastError().Describe(), QLatin1String(kHolidayRollCaption), PromptIcon::Stop);
+        holidays.Close();
+        return;
+    }
     bool seeded = true;
     if (GetConfigValue(QLatin1String(kDefaultHolidaysKey)).isEmpty()) {
         seeded = SeedDefaultHolidays(holidays, today);

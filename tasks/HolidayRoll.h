@@ -41,7 +41,8 @@ bool RollHolidaysForward(Table<HolidaysRecord>& holidays, Date today);
 bool MendVictoriaDayRule(Table<HolidaysRecord>& holidays);
 
 // The upkeep on the program's Holidays table: the old Victoria Day mended,
-// the default list once (configuration "DEFHOL"), then the roll-forward.
+// the default list once (configuration "DEFHOL"), then the roll-forward. A
+// table that cannot be opened or mended is said in a notice and left as it is.
 void RollHolidays();
 
 // Plugs the upkeep into the frame's cycle, to run on the first tick of

@@ -136,18 +136,22 @@ ShellFileResult CheckSourcesMayGo(const Sources& sources, const fs::path& dataDi
     return {};
 }
 
-// True when copying or moving the folder from onto to would write over a
-// live data file: to is, or lies above, the data directory.
-bool TreeReachesLiveData(const fs::path& from, const fs::path& to, const fs::path& dataDirectory)
+// Refuses copying or moving the folder from onto to when that would write
+// over a live data file (to is, or lies above, the data directory). A folder
+// that cannot be listed whole is refused too: what it holds is unknown.
+ShellFileResult CheckTreeSparesLiveData(const fs::path& from, const fs::path& to, const fs::path& dataDirectory)
 {
     if (!IsWithin(dataDirectory, to))
-        return false;
+        return {};
     std::error_code error;
     for (fs::recursive_directory_iterator it(from, error), end; !error && it != end; it.increment(error)) {
         if (IsLiveDataFile(to / it->path().lexically_relative(from), dataDirectory))
-            return true;
+            return Refused(ShellFileCode::AccessDenied,
+                           FromPath(to) + QStringLiteral(" holds the program's data files and is left untouched"));
     }
-    return false;
+    if (error)
+        return FromError(error, QStringLiteral("Cannot list"), from);
+    return {};
 }
 
 // A name beside path for writing a new version before it replaces path.
@@ -293,9 +297,8 @@ ShellFileResult Transfer(const ShellFileRequest& request, const Sources& sources
             if (IsWithin(to, item))
                 return Refused(ShellFileCode::AccessDenied,
                                QStringLiteral("A folder cannot go into itself: ") + FromPath(item));
-            if (TreeReachesLiveData(item, to, dataDirectory))
-                return Refused(ShellFileCode::AccessDenied,
-                               FromPath(to) + QStringLiteral(" holds the program's data files and is left untouched"));
+            if (const ShellFileResult refusal = CheckTreeSparesLiveData(item, to, dataDirectory); !refusal.Ok())
+                return refusal;
         }
         steps.emplace_back(item, to);
     }

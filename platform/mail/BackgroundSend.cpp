@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include <memory>
+#include <exception>
 #include <new>
 
 namespace vl {
@@ -17,6 +18,8 @@ MailOutcome SendInBackground(const MailLibrary& library, const MailRequest& requ
             outcome = library(request, progress);
         } catch (const std::bad_alloc&) {
             outcome = {kMailOutOfMemory, {}};
+        } catch (const std::exception& failure) {
+            outcome = {kMailUnknownError, QString::fromLocal8Bit(failure.what())};
         } catch (...) {
             outcome = {kMailUnknownError, {}};
         }

@@ -59,6 +59,8 @@ MailOutcome SendMail(const MailRequest& request, MailProgress& progress)
         return SendChecked(request, progress);
     } catch (const std::bad_alloc&) {
         return {kMailOutOfMemory, {}};
+    } catch (const std::exception& failure) {
+        return {kMailUnknownError, QString::fromLocal8Bit(failure.what())};
     } catch (...) {
         return {kMailUnknownError, {}};
     }

@@ -17,7 +17,9 @@ namespace vl {
 
 struct MailOutcome {
     int result = kMailSent;
-    QString serverReply; // for kMailServerError: the reply that refused the message
+    // For kMailServerError: the reply that refused the message; for
+    // kMailUnknownError: what failed, when that is known.
+    QString serverReply;
     // For kMailSent: the server's replies to the recipients it refused; the
     // other recipients got the message.
     QStringList refusals;

@@ -1,11 +1,32 @@
 #include "platform/widgets/BrowseList.h"
 
+#include "platform/data/DataFileName.h"
+#include "platform/ui/PromptService.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace vl {
+
+namespace {
+
+// A read of the list's model failed: the notice names the data file. The
+// model's message is the table's file name ("file\!table"), ": " and the
+// error.
+void SayReadFailed(const QString& message, const QString& label)
+{
+    const qsizetype split = message.indexOf(QLatin1String(": "));
+    const QString file = ResolveDataFileName(message.left(split), label).path;
+    Prompt::Notify(QStringLiteral("The data file %1 cannot be read:|%2")
+                       .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), message.mid(split + 2)),
+                   QStringLiteral("Read Error"), PromptIcon::Stop);
+}
+
+} // namespace
 
 BrowseList::BrowseList(QWidget* parent) : QTableView(parent)
 {
@@ -41,6 +62,11 @@ void BrowseList::SetBrowseModel(BrowseModel* model)
         return;
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this, &BrowseList::KeepSelection);
     connect(model, &QAbstractItemModel::modelReset, this, &BrowseList::RestoreSelection);
+    // Queued: the failure is met while the list paints.
+    connect(
+        model, &BrowseModel::readFailed, this,
+        [label = model->Definition().Label()](const QString& message) { SayReadFailed(message, label); },
+        Qt::QueuedConnection);
     RestoreSelection();
 }
 

@@ -32,6 +32,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 namespace vl {
@@ -99,7 +102,6 @@ struct ScriptInterpreter::State {
     bool waitInProgress = false;
     WindowHandle lastWindow = 0;
     int32_t programWaitTimeout = 0;
-    int32_t lastFileResult = 0;
     qint64 lastProcess = 0; // held (ProcessHandles.h) until replaced
     std::unique_ptr<FileTransfer> transfer; // the last transfer started
     std::vector<std::unique_ptr<FileTransfer>> abandoned;
@@ -179,6 +181,8 @@ private:
     void ExitScript();
     void CloseProgram();
     void StartProgram();
+    void SendKeystrokes();
+    void SetValue();
     void WaitForProgramEnd();
     void Dde();
     void SetFocus();
@@ -199,42 +203,37 @@ private:
 void Dispatcher::Run()
 {
     s_.keep = false;
+    // The step of each action; EndIf and End have none.
+    static const std::pair<const char16_t*, void (Dispatcher::*)()> kSteps[] = {
+        {A::DisplayMessage, &Dispatcher::DisplayMessage},
+        {A::ExitScript, &Dispatcher::ExitScript},
+        {A::CloseProgram, &Dispatcher::CloseProgram},
+        {A::StartProgram, &Dispatcher::StartProgram},
+        {A::SendKeystrokes, &Dispatcher::SendKeystrokes},
+        {A::SendKeys, &Dispatcher::SendKeystrokes},
+        {A::DdeLong, &Dispatcher::Dde},
+        {A::Dde, &Dispatcher::Dde},
+        {A::SetFocus, &Dispatcher::SetFocus},
+        {A::FileActions, &Dispatcher::FileAction},
+        {A::SendEmail, &Dispatcher::SendEmail},
+        {A::SetValue, &Dispatcher::SetValue},
+        {A::IfValue, &Dispatcher::IfValue},
+        {A::StartScript, &Dispatcher::StartScriptStep},
+        {A::Wait, &Dispatcher::Wait},
+        {A::WaitForProgramEnd, &Dispatcher::WaitForProgramEnd},
+        {A::IfWindow, &Dispatcher::IfWindow},
+        {A::IfTimeElapsed, &Dispatcher::IfTimeElapsed},
+        {A::EndIf, nullptr},
+        {A::End, nullptr},
+    };
     const ScriptingRecord& item = Item();
-    if (Is(item, A::DisplayMessage))
-        DisplayMessage();
-    else if (Is(item, A::ExitScript))
-        ExitScript();
-    else if (Is(item, A::CloseProgram))
-        CloseProgram();
-    else if (Is(item, A::StartProgram))
-        StartProgram();
-    else if (Is(item, A::SendKeystrokes) || Is(item, A::SendKeys))
-        interpreter_.SendScriptKeystrokes(item.Keystrokes);
-    else if (Is(item, A::DdeLong) || Is(item, A::Dde))
-        Dde();
-    else if (Is(item, A::SetFocus))
-        SetFocus();
-    else if (Is(item, A::FileActions))
-        FileAction();
-    else if (Is(item, A::SendEmail))
-        SendEmail();
-    else if (Is(item, A::SetValue))
-        SetScriptValue(item.Path, item.Command);
-    else if (Is(item, A::IfValue))
-        IfValue();
-    else if (Is(item, A::StartScript))
-        StartScriptStep();
-    else if (Is(item, A::Wait))
-        Wait();
-    else if (Is(item, A::WaitForProgramEnd))
-        WaitForProgramEnd();
-    else if (Is(item, A::IfWindow))
-        IfWindow();
-    else if (Is(item, A::IfTimeElapsed))
-        IfTimeElapsed();
-    else if (!Is(item, A::EndIf) && !Is(item, A::End))
+    const auto step = std::find_if(std::begin(kSteps), std::end(kSteps),
+                                   [&item](const auto& entry) { return Is(item, entry.first); });
+    if (step == std::end(kSteps))
         Prompt::Notify(QStringLiteral("Invalid script option:  ") + Clip(item.Action), kErrorCaption,
                        PromptIcon::Exclamation);
+    else if (step->second)
+        (this->*step->second)();
 
     if (s_.keep || ScriptQueue.isEmpty()) {
         s_.keep = false;
@@ -242,6 +241,16 @@ void Dispatcher::Run()
     }
     WriteEventLog(kScriptLabel, Clip(Item().Action) + QStringLiteral("  ") + ScriptStepDescription(Item()));
     ScriptQueue.removeFirst();
+}
+
+void Dispatcher::SendKeystrokes()
+{
+    interpreter_.SendScriptKeystrokes(Item().Keystrokes);
+}
+
+void Dispatcher::SetValue()
+{
+    SetScriptValue(Item().Path, Item().Command);
 }
 
 void Dispatcher::DisplayMessage()
@@ -366,7 +375,8 @@ void Dispatcher::SetFocus()
 void Dispatcher::FileAction()
 {
     const ScriptingRecord& item = Item();
-    s_.lastFileResult = RunFileAction(item.DDEType, item.Command, item.Path);
+    // The step's outcome reaches the script as the values it publishes.
+    RunFileAction(item.DDEType, item.Command, item.Path);
 }
 
 void Dispatcher::SendEmail()

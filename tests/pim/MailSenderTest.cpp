@@ -10,6 +10,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <stdexcept>
 
 namespace vl {
 namespace {
@@ -140,6 +141,17 @@ TEST(MailSender, ServerErrorTextCarriesTheClippedReply)
 
     sender.Release();
     EXPECT_EQ(sender.ErrorText(kMailServerError).toStdString(), "Mail Server Error:\r");
+}
+
+TEST(MailSender, AFailureOfTheLibraryKeepsItsText)
+{
+    MailSender sender([](const MailRequest&, MailProgress&) -> MailOutcome {
+        throw std::runtime_error("no space left on device");
+    });
+    sender.Prepare();
+    sender.AddTo("X", "x@example.test");
+    EXPECT_EQ(sender.Send(), kMailUnknownError);
+    EXPECT_EQ(sender.ErrorText(kMailUnknownError), "Unknown error: no space left on device");
 }
 
 TEST(MailSender, ErrorTexts)

@@ -11,6 +11,7 @@
 #include "platform/runtime/Clock.h"
 #include "scripting/ScriptVariables.h"
 #include "tests/peers/MailPeer.h"
+#include "tests/platform/data/DataFileFaults.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
@@ -245,6 +246,29 @@ TEST_F(StoredMessageSendTest, AMassMailingGoesToTheCategoryAsOneMessage)
     EXPECT_EQ(Var("MailError"), "No recipients");
     EXPECT_EQ(Stored(empty).LastDateSent, 0);
     EXPECT_EQ(peer.Count("message-", ".json"), 1);
+}
+
+TEST_F(StoredMessageSendTest, AMassMailingWhoseContactsCannotBeReadWholeGoesToNoOne)
+{
+    test::MailPeer peer("smtp_peer.py");
+    ASSERT_TRUE(peer.Started()) << peer.Errors().toStdString();
+    Email::Host = peer.Host();
+    for (int i = 0; i < 300; ++i)
+        AddContact("Member", qPrintable(QString::number(i)), qPrintable(QString("m%1@example.test").arg(i)), "Club");
+    const QString path = test::DataFilePath(Tables().Contact);
+    DictionaryEnd();
+    ASSERT_TRUE(test::DamagePage(path, "Contact", true, -1, '\0'));
+    DictionaryStart();
+    MessagesRecord m = Message("Mass Mailing", "N/A");
+    m.EMAILTOGROUP = "Club";
+
+    const StoredMessageOutcome outcome = SendLoadedMessage(m, sender);
+    EXPECT_EQ(outcome.result, kMessageNotSent);
+    EXPECT_EQ(peer.Count("message-", ".json"), 0);
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_TRUE(prompt.Questions()[0].text.startsWith("Error retrieving contact information "));
+    EXPECT_TRUE(prompt.Questions()[0].text.contains("|The message was sent to no one.|"));
+    EXPECT_TRUE(Var("MailError").startsWith("Error retrieving contact information "));
 }
 
 TEST_F(StoredMessageSendTest, ANewsArticleIsPostedOrTheRefusalIsShown)

@@ -11,6 +11,7 @@
 #include "tasks/HolidayRoll.h"
 #include "tasks/HolidayStore.h"
 #include "platform/runtime/Clock.h"
+#include "tests/platform/data/DataFileFaults.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 #include "tests/tasks/TaskTestRecords.h"
@@ -165,6 +166,22 @@ TEST_F(HolidayStoreTest, MendingPutsAnOldVictoriaDayOnItsMondayAndLeavesOtherHol
                                               {Day(2027, 5, 23), "Victoria Day Eve/Day of Month"},
                                               {Day(2027, 5, 24), "VICTORIA DAY/On or Before 24"}}));
     EXPECT_TRUE(test::ReadTextFile("VLMREVNT.LOG").contains("now follows the rule \"On or Before 24\""));
+}
+
+TEST_F(HolidayStoreTest, AMendThatCannotBeStoredIsSaidAndTheUpkeepStops)
+{
+    SettableClock clock(Day(2027, 6, 1), 1);
+    ClockOverride useClock(clock);
+    Stored(Day(2027, 5, 17), "Victoria Day", "Day of Month");
+    test::CommitWatch watch(holidays);
+    watch.failing = true;
+    RollHolidays();
+    watch.failing = false;
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].caption, "Holidays");
+    EXPECT_FALSE(prompt.Questions()[0].text.isEmpty());
+    EXPECT_EQ(GetConfigValue(kDefaultHolidaysKey), ""); // no default list on a failing table
+    EXPECT_EQ(All(), (std::map<Date, QString>{{Day(2027, 5, 17), "Victoria Day/Day of Month"}}));
 }
 
 TEST_F(HolidayStoreTest, TheProgramSeedsOnceAndRollsOnceADay)

@@ -8,21 +8,15 @@
 // menu brings an open one forward.
 
 #include "core/dictionary/SysHotKeysRecord.h"
-#include "platform/browse/BrowseModel.h"
-#include "platform/ui/FormRequest.h"
-#include "platform/viewcopy/ViewCopyBrowse.h"
+#include "windows/lists/ListPane.h"
 
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 class QTabBar;
 
 namespace vl {
-
-class BrowseList;
-class Xplore;
 
 inline constexpr char kBrowseHotKeysProcedure[] = "BrowseHotKeys";
 
@@ -32,25 +26,20 @@ public:
     enum Tab { kKeyTab = 0, kDescriptionTab = 1 };
 
     explicit BrowseHotKeys(QWidget* parent = nullptr);
-    ~BrowseHotKeys() override;
 
-    BrowseList* List() const { return list_; }
-    BrowseModel* Model() const { return model_.get(); }
+    BrowseList* List() const { return pane_.List(); }
+    BrowseModel* Model() const { return &pane_.Model(); }
     QTabBar* Tabs() const { return tabs_; }
-    const BrowseButtons& Buttons() const { return viewCopy_->Buttons(); }
-    Xplore* Enhancement() const { return xplore_; }
+    const BrowseButtons& Buttons() const { return pane_.Buttons(); }
+    Xplore* Enhancement() const { return pane_.Enhancement(); }
 
 private:
     void OpenForm(FormRequest request);
     void FormClosed(bool stored, const SysHotKeysRecord& hotKey);
 
-    bool opened_ = false;
+    ListPane pane_;
     int descriptionOrder_ = 0;
-    std::unique_ptr<BrowseModel> model_;
-    BrowseList* list_ = nullptr;
     QTabBar* tabs_ = nullptr;
-    Xplore* xplore_ = nullptr;
-    ViewCopyBrowse* viewCopy_ = nullptr;
 };
 
 // Opens the hot-key form on the record, window-modal to the parent; when it

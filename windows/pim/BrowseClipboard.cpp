@@ -7,16 +7,12 @@
 #include "core/launch/LaunchProgram.h"
 #include "core/startup/QueryWizardTexts.h"
 #include "pim/ClipboardEntries.h"
-#include "platform/widgets/TableChangeWatch.h"
 #include "windows/pim/UpdateClipboard.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
-#include "platform/widgets/BrowseList.h"
 #include "platform/widgets/QueryDialog.h"
-#include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
-#include "xplore/windows/Xplore.h"
 
 #include <QClipboard>
 #include <QColor>
@@ -107,37 +103,26 @@ void StartTarget(const QString& target)
 } // namespace
 
 BrowseClipboard::BrowseClipboard(QWidget* parent)
-    : QWidget(parent, Qt::Window), starter_(StartTarget),
+    : QWidget(parent, Qt::Window), pane_(*this, Tables().Clipboard), starter_(StartTarget),
       savedQueries_(QLatin1String(kSavedQueriesFile), QLatin1String(kClipboardQueryName))
 {
-    setWindowTitle(QStringLiteral("Clipboard Manager"));
+    SetUpListWindow(*this, kBrowseClipboardProcedure, QStringLiteral("Clipboard Manager"));
     setWindowIcon(LoadIcon(QStringLiteral("clipboard.ico")));
-    setObjectName(QLatin1String(kBrowseClipboardProcedure));
-    setAttribute(Qt::WA_DeleteOnClose);
     Table<ClipboardRecord>& clipboard = Tables().Clipboard;
-    opened_ = OpenTable(clipboard);
     query_.Open(clipboard);
-
-    model_ = std::make_unique<BrowseModel>(clipboard);
-    model_->SetColumns(ClipboardColumns(clipboard.Definition()));
-    model_->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
+    Model()->SetColumns(ClipboardColumns(clipboard.Definition()));
+    Model()->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
     for (const auto& [name, key] : {std::pair{"By Date", CLI_KEYCLIPDATE}, std::pair{"By Content", CLI_KEYCLIPHASH},
-                                    std::pair{"By Category", CLI_KEYCATEGORY}, std::pair{"Saved Only", CLI_KEYCLIPKEEP}}) {
-        ViewOrder order;
-        QString error;
-        KeyOrder(clipboard.Definition(), key, order, error);
-        model_->AddOrder(QLatin1String(name), order);
-    }
-    list_ = new BrowseList(this);
-    list_->SetBrowseModel(model_.get());
-    connect(list_, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+                                    std::pair{"By Category", CLI_KEYCATEGORY}, std::pair{"Saved Only", CLI_KEYCLIPKEEP}})
+        AddKeyOrder(*Model(), QLatin1String(name), key);
+    connect(List(), &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (index.column() == kKeepColumn)
             ToggleKeep();
     });
 
-    const auto make = [this](const char* text, const char* tip) {
-        auto* button = new QPushButton(QLatin1String(text), this);
-        button->setAutoDefault(false);
+    auto* row = new QHBoxLayout;
+    const auto make = [this, row](const char* text, const char* tip) {
+        QPushButton* button = AddListButton(this, text, *row);
         if (tip)
             button->setToolTip(QLatin1String(tip));
         buttons_ << button;
@@ -151,19 +136,14 @@ BrowseClipboard::BrowseClipboard(QWidget* parent)
     buttons.remove = make("&Delete", "Delete the highlighted record");
     toggle_ = make("&Toggle Save", nullptr);
     run_ = make("&Run", kRunTip);
-    QPushButton* close = make("Cl&ose", nullptr);
+    row->addStretch();
+    buttons_ << AddCloseButton(*this, *row);
     buttons.change->setDefault(true);
     connect(copy, &QPushButton::clicked, this, &BrowseClipboard::CopyToClipboard);
     connect(toggle_, &QPushButton::clicked, this, &BrowseClipboard::ToggleKeep);
     connect(run_, &QPushButton::clicked, this, &BrowseClipboard::Run);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    viewCopy_ = new ViewCopyBrowse(list_, buttons, [this](FormRequest request, bool) { OpenForm(request); });
+    pane_.UseButtons(buttons, [this](FormRequest request, bool) { OpenForm(request); });
 
-    auto* row = new QHBoxLayout;
-    for (QPushButton* button : {copy, buttons.view, buttons.insert, buttons.change, buttons.remove, toggle_, run_})
-        row->addWidget(button);
-    row->addStretch();
-    row->addWidget(close);
     captureOff_ = new QLabel(QLatin1String(kCaptureOffText), this);
     captureOff_->setWordWrap(true);
     captureOff_->setFrameShape(QFrame::StyledPanel);
@@ -171,40 +151,27 @@ BrowseClipboard::BrowseClipboard(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeTabs());
     layout->addWidget(captureOff_);
-    layout->addWidget(list_, 1);
+    layout->addWidget(List(), 1);
     layout->addLayout(row);
 
-    xplore_ = new ClipboardXplore(this);
-    xplore_->SetupForBrowse(list_, model_.get(), this,
-                            {QLatin1String(kBrowseClipboardProcedure), QStringLiteral("?Browse:1"),
-                             SortMarkStyle::Header});
-    QMenu& popup = *xplore_->Popup();
-    viewCopy_->AddPopupItems(popup);
-    queryControls_ << popup.addAction(QStringLiteral("&Query"), this, &BrowseClipboard::OpenQuery);
-    resetControls_ << popup.addAction(QStringLiteral("&Reset"), this, &BrowseClipboard::ResetQuery);
-    popup.addSeparator();
-    popup.addAction(copy->text(), this, &BrowseClipboard::CopyToClipboard);
-    xplore_->Activate();
+    pane_.Enhance(std::make_unique<ClipboardXplore>(this),
+                  {QLatin1String(kBrowseClipboardProcedure), QStringLiteral("?Browse:1"), SortMarkStyle::Header},
+                  [this, copy](QMenu& popup) {
+                      queryControls_ << popup.addAction(QStringLiteral("&Query"), this, &BrowseClipboard::OpenQuery);
+                      resetControls_ << popup.addAction(QStringLiteral("&Reset"), this, &BrowseClipboard::ResetQuery);
+                      popup.addSeparator();
+                      popup.addAction(copy->text(), this, &BrowseClipboard::CopyToClipboard);
+                  });
     UpdateQueryControls();
 
-    connect(model_.get(), &QAbstractItemModel::modelReset, this, &BrowseClipboard::UpdateEntryControls);
-    connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &BrowseClipboard::UpdateEntryControls);
-    connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, &BrowseClipboard::UpdateEntryControls);
+    connect(Model(), &QAbstractItemModel::modelReset, this, &BrowseClipboard::UpdateEntryControls);
+    connect(Model(), &QAbstractItemModel::rowsInserted, this, &BrowseClipboard::UpdateEntryControls);
+    connect(Model(), &QAbstractItemModel::rowsRemoved, this, &BrowseClipboard::UpdateEntryControls);
     UpdateEntryControls();
 
     // Texts the saver captures while the list is open appear as they come.
-    new TableChangeWatch(clipboard, *list_, *this);
-    resize(760, 420);
-    KeepWindowPosition(*this, QLatin1String(kBrowseClipboardProcedure));
-}
-
-BrowseClipboard::~BrowseClipboard()
-{
-    // The enhancement and the list go before the model they show.
-    delete xplore_;
-    delete list_;
-    if (opened_)
-        Tables().Clipboard.Close();
+    pane_.WatchTable();
+    KeepListWindowPlace(*this, kBrowseClipboardProcedure, {760, 420});
 }
 
 QWidget* BrowseClipboard::MakeTabs()
@@ -242,20 +209,20 @@ QPushButton* BrowseClipboard::Button(const QString& text) const
 
 void BrowseClipboard::ShowTab(int tab)
 {
-    xplore_->UseKeyOrder(tab);
+    Enhancement()->UseKeyOrder(tab);
     if (tab == kSavedOnlyTab)
-        model_->SetFilter(kSavedOnlyFilter, {{QStringLiteral("CLI:ClipKeep"), Compare::Equal, int64_t{1}}});
+        Model()->SetFilter(kSavedOnlyFilter, {{QStringLiteral("CLI:ClipKeep"), Compare::Equal, int64_t{1}}});
     else
-        model_->RemoveFilter(kSavedOnlyFilter);
-    viewCopy_->UpdateButtons();
-    list_->setFocus();
+        Model()->RemoveFilter(kSavedOnlyFilter);
+    pane_.ViewCopy()->UpdateButtons();
+    List()->setFocus();
 }
 
 void BrowseClipboard::changeEvent(QEvent* event)
 {
     // Brought forward: the texts captured meanwhile appear.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        list_->Refresh();
+        List()->Refresh();
         UpdateEntryControls(); // Options may have switched the capture meanwhile
     }
     QWidget::changeEvent(event);
@@ -263,7 +230,7 @@ void BrowseClipboard::changeEvent(QEvent* event)
 
 bool BrowseClipboard::Highlighted(ClipboardRecord& entry)
 {
-    return model_->Record(list_->CurrentRow(), entry) && Tables().Clipboard.Get(entry.RecordPointer, entry);
+    return Model()->Record(List()->CurrentRow(), entry) && Tables().Clipboard.Get(entry.RecordPointer, entry);
 }
 
 void BrowseClipboard::CopyToClipboard()
@@ -276,11 +243,11 @@ void BrowseClipboard::CopyToClipboard()
 void BrowseClipboard::ToggleKeep()
 {
     ClipboardRecord entry;
-    if (!model_->Record(list_->CurrentRow(), entry))
+    if (!Model()->Record(List()->CurrentRow(), entry))
         return;
     ToggleClipboardKeep(Tables().Clipboard, entry);
     ShowEntry(entry);
-    list_->setFocus();
+    List()->setFocus();
 }
 
 void BrowseClipboard::Run()
@@ -290,7 +257,7 @@ void BrowseClipboard::Run()
         for (const QString& target : ClipboardRunTargets(entry.ClipContents))
             starter_(target);
     }
-    list_->setFocus();
+    List()->setFocus();
 }
 
 void BrowseClipboard::OpenForm(FormRequest request)
@@ -301,11 +268,11 @@ void BrowseClipboard::OpenForm(FormRequest request)
         entry = NewClipboardEntry(clipboard, QGuiApplication::clipboard()->text(), Today(), Now());
     } else if (!Highlighted(entry)) {
         // Gone meanwhile (trimmed by the saver, deleted elsewhere).
-        list_->Refresh();
+        List()->Refresh();
         return;
     }
     if (request == FormRequest::Delete && !ConfirmClipboardDelete(entry)) {
-        list_->setFocus();
+        List()->setFocus();
         return;
     }
     auto* form = new UpdateClipboard(request, entry, this);
@@ -336,28 +303,28 @@ bool BrowseClipboard::ApplyQuery(const Query& query)
         Prompt::Message(error, QLatin1String(kQueryErrorCaption), PromptIcon::Exclamation);
         return false;
     }
-    if (!model_->SetFilter(QLatin1String(kQueryFilterName), filter)) {
-        const QString failure = model_->Error();
+    if (!Model()->SetFilter(QLatin1String(kQueryFilterName), filter)) {
+        const QString failure = Model()->Error();
         // The query it had holds again.
         Filter kept;
         if (before.empty() || !query_.Apply(before, kept, error) ||
-            !model_->SetFilter(QLatin1String(kQueryFilterName), kept))
+            !Model()->SetFilter(QLatin1String(kQueryFilterName), kept))
             ResetQuery();
         Prompt::Message(failure, QLatin1String(kQueryErrorCaption), PromptIcon::Exclamation);
         return false;
     }
-    list_->SelectRow(0);
+    List()->SelectRow(0);
     UpdateQueryControls();
-    viewCopy_->UpdateButtons();
+    pane_.ViewCopy()->UpdateButtons();
     return true;
 }
 
 void BrowseClipboard::ResetQuery()
 {
     query_.Reset();
-    model_->RemoveFilter(QLatin1String(kQueryFilterName));
+    Model()->RemoveFilter(QLatin1String(kQueryFilterName));
     UpdateQueryControls();
-    viewCopy_->UpdateButtons();
+    pane_.ViewCopy()->UpdateButtons();
 }
 
 void BrowseClipboard::UpdateQueryControls()
@@ -377,7 +344,7 @@ void BrowseClipboard::UpdateQueryControls()
 void BrowseClipboard::UpdateEntryControls()
 {
     captureOff_->setVisible(MonitorClipboard == 0);
-    const bool empty = model_->rowCount() == 0;
+    const bool empty = Model()->rowCount() == 0;
     toggle_->setEnabled(!empty);
     toggle_->setToolTip(empty ? QLatin1String(kEmptyToggleTip) : QString());
     run_->setEnabled(!empty);
@@ -386,11 +353,11 @@ void BrowseClipboard::UpdateEntryControls()
 
 void BrowseClipboard::ShowEntry(const ClipboardRecord& entry)
 {
-    list_->Refresh();
-    const int row = model_->RowOf(ViewRow::From(model_->Definition(), entry));
+    List()->Refresh();
+    const int row = Model()->RowOf(ViewRow::From(Model()->Definition(), entry));
     if (row >= 0)
-        list_->SelectRow(row);
-    viewCopy_->UpdateButtons();
+        List()->SelectRow(row);
+    pane_.ViewCopy()->UpdateButtons();
 }
 
 } // namespace vl

@@ -14,24 +14,18 @@
 
 #include "core/dictionary/ClipboardRecord.h"
 #include "pim/ClipboardQuery.h"
-#include "platform/browse/BrowseModel.h"
 #include "platform/query/SavedQueries.h"
-#include "platform/ui/FormRequest.h"
-#include "platform/viewcopy/ViewCopyBrowse.h"
+#include "windows/lists/ListPane.h"
 
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 class QLabel;
 class QPushButton;
 class QTabBar;
 
 namespace vl {
-
-class BrowseList;
-class Xplore;
 
 inline constexpr char kBrowseClipboardProcedure[] = "BrowseClipboard";
 inline constexpr char kCaptureOffText[] =
@@ -46,16 +40,15 @@ public:
     using Starter = std::function<void(const QString& target)>;
 
     explicit BrowseClipboard(QWidget* parent = nullptr);
-    ~BrowseClipboard() override;
 
-    BrowseList* List() const { return list_; }
-    BrowseModel* Model() const { return model_.get(); }
-    const BrowseButtons& Buttons() const { return viewCopy_->Buttons(); }
+    BrowseList* List() const { return pane_.List(); }
+    BrowseModel* Model() const { return &pane_.Model(); }
+    const BrowseButtons& Buttons() const { return pane_.Buttons(); }
     QTabBar* Tabs() const { return tabs_; }
     QPushButton* Button(const QString& text) const;
     // The line that says capture is off.
     QLabel* CaptureOffNotice() const { return captureOff_; }
-    Xplore* Enhancement() const { return xplore_; }
+    Xplore* Enhancement() const { return pane_.Enhancement(); }
     // How "&Run" starts a target (the program start by default).
     void SetStarter(Starter starter) { starter_ = std::move(starter); }
 
@@ -83,11 +76,7 @@ private:
     // The capture notice, and the buttons that need an entry.
     void UpdateEntryControls();
 
-    bool opened_ = false;
-    std::unique_ptr<BrowseModel> model_;
-    BrowseList* list_ = nullptr;
-    Xplore* xplore_ = nullptr;
-    ViewCopyBrowse* viewCopy_ = nullptr;
+    ListPane pane_;
     QTabBar* tabs_ = nullptr;
     QList<QPushButton*> buttons_;
     QLabel* captureOff_ = nullptr;

@@ -3,20 +3,16 @@
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
 #include "pim/ClipboardEntries.h"
-#include "windows/pim/CategoryPanes.h"
-#include "platform/widgets/TableChangeWatch.h"
+#include "windows/lists/CategoryPanes.h"
 #include "windows/pim/UpdateClipboard.h"
 #include "windows/pim/UpdateClipboardCategories.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
-#include "platform/widgets/WindowPosition.h"
-#include "xplore/windows/Xplore.h"
 
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -92,58 +88,34 @@ std::vector<BrowseColumn> EntryBrowseColumns(const TableDef& clipboard)
 
 } // namespace
 
-BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent) : QWidget(parent, Qt::Window)
+BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent)
+    : QWidget(parent, Qt::Window), categories_(*this, Tables().ClipboardCategories), entries_(*this, Tables().Clipboard)
 {
-    setWindowTitle(QStringLiteral("Clipboard Categories"));
-    setObjectName(QLatin1String(kBrowseClipboardCategoriesProcedure));
-    setAttribute(Qt::WA_DeleteOnClose);
-    Dictionary& tables = Tables();
-    categoriesOpened_ = OpenTable(tables.ClipboardCategories);
-    clipboardOpened_ = OpenTable(tables.Clipboard);
-
-    categoryModel_ = std::make_unique<BrowseModel>(tables.ClipboardCategories);
-    categoryModel_->SetColumns({{QStringLiteral("CLC:CATEGORY"), QStringLiteral("Categories"), QStringLiteral("@s20")}});
-    ViewOrder byName;
-    QString error;
-    KeyOrder(tables.ClipboardCategories.Definition(), CLC_KEYCATEGORY, byName, error);
-    categoryModel_->AddOrder(QStringLiteral("By Category"), byName);
-    categories_ = CategoryPaneList(this, categoryModel_.get());
-    categories_->setStatusTip(QStringLiteral("Browsing Functions"));
-
-    entryModel_ = std::make_unique<BrowseModel>(tables.Clipboard);
-    entryModel_->SetColumns(EntryBrowseColumns(tables.Clipboard.Definition()));
-    entryModel_->SetUserDatePicture(UserDatePicture());
-    ViewOrder byCategory;
-    KeyOrder(tables.Clipboard.Definition(), CLI_KEYCATEGORY, byCategory, error);
-    entryModel_->AddOrder(QStringLiteral("By Abbreviation"), byCategory);
-    entries_ = new BrowseList(this);
-    entries_->SetBrowseModel(entryModel_.get());
-    entries_->setStatusTip(QStringLiteral("Browsing Tasks"));
+    SetUpListWindow(*this, kBrowseClipboardCategoriesProcedure, QStringLiteral("Clipboard Categories"));
+    SetUpCategoryPane(categories_, "CLC:CATEGORY", CLC_KEYCATEGORY);
+    CategoryList()->setStatusTip(QStringLiteral("Browsing Functions"));
+    EntryModel()->SetColumns(EntryBrowseColumns(Tables().Clipboard.Definition()));
+    EntryModel()->SetUserDatePicture(UserDatePicture());
+    AddKeyOrder(*EntryModel(), QStringLiteral("By Abbreviation"), CLI_KEYCATEGORY);
+    EntryList()->setStatusTip(QStringLiteral("Browsing Tasks"));
 
     auto* categoryRow = new QHBoxLayout;
-    categoryButtons_.insert = PaneButton("&New", this, *categoryRow);
-    categoryButtons_.change = PaneButton("&Edit", this, *categoryRow);
-    categoryButtons_.remove = PaneButton("&Delete", this, *categoryRow);
-    categoryButtons_.change->setDefault(true);
+    categories_.AddButtons(*categoryRow, {"&New", nullptr, nullptr, "&Edit", "&Delete"},
+                           [this](FormRequest request, bool) { OpenCategoryForm(request); });
     categoryRow->addStretch();
-    new ViewCopyBrowse(categories_, categoryButtons_, [this](FormRequest request, bool) { OpenCategoryForm(request); });
-
     auto* entryRow = new QHBoxLayout;
-    entryButtons_.insert = PaneButton("New", this, *entryRow);
-    entryButtons_.change = PaneButton("Edit", this, *entryRow);
-    entryButtons_.remove = PaneButton("Delete", this, *entryRow);
+    entries_.UseButtons(MakeListButtons(this, {"New", nullptr, nullptr, "Edit", "Delete"}, *entryRow),
+                        [this](FormRequest request, bool) { OpenEntryForm(request); });
     entryRow->addStretch();
-    auto* entryViewCopy =
-        new ViewCopyBrowse(entries_, entryButtons_, [this](FormRequest request, bool) { OpenEntryForm(request); });
 
     auto* top = new QWidget;
     auto* topLayout = new QVBoxLayout(top);
     topLayout->setContentsMargins(0, 0, 0, 0);
-    topLayout->addWidget(categories_);
+    topLayout->addWidget(CategoryList());
     topLayout->addLayout(categoryRow);
     auto* group = new QGroupBox(QLatin1String(kClipboardEntriesCaption));
     auto* groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(entries_);
+    groupLayout->addWidget(EntryList());
     groupLayout->addLayout(entryRow);
     auto* panes = new QSplitter(Qt::Vertical, this);
     panes->addWidget(top);
@@ -152,62 +124,44 @@ BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent) : QWidget(
     panes->setChildrenCollapsible(false);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
-    auto* close = PaneButton("Cl&ose", this, *closeRow);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    AddCloseButton(*this, *closeRow);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panes);
     layout->addLayout(closeRow);
 
-    entryXplore_ = new EntryXplore(this);
-    entryXplore_->SetupForBrowse(entries_, entryModel_.get(), this,
-                                 {QLatin1String(kBrowseClipboardCategoriesProcedure), QStringLiteral("?List"),
-                                  SortMarkStyle::Underline});
-    entryViewCopy->AddPopupItems(*entryXplore_->Popup());
-    entryXplore_->Activate();
+    entries_.Enhance(std::make_unique<EntryXplore>(this), {QLatin1String(kBrowseClipboardCategoriesProcedure),
+                                                           QStringLiteral("?List"), SortMarkStyle::Underline});
 
-    FollowHighlightedCategory(this, categories_, categoryModel_.get(), [this] { ShowEntriesOfCategory(); });
-    new TableChangeWatch(tables.ClipboardCategories, *categories_, *this);
-    new TableChangeWatch(tables.Clipboard, *entries_, *this);
-    resize(720, 520);
+    FollowHighlightedCategory(this, CategoryList(), &categories_.Model(), [this] { ShowEntriesOfCategory(); });
+    categories_.WatchTable();
+    entries_.WatchTable();
+    KeepListWindowPlace(*this, kBrowseClipboardCategoriesProcedure, {720, 520});
     panes->setSizes({180, 340});
-    KeepWindowPosition(*this, QLatin1String(kBrowseClipboardCategoriesProcedure));
-}
-
-BrowseClipboardCategories::~BrowseClipboardCategories()
-{
-    // The enhancement and the lists go before the models they show.
-    delete entryXplore_;
-    delete entries_;
-    delete categories_;
-    Dictionary& tables = Tables();
-    if (clipboardOpened_)
-        tables.Clipboard.Close();
-    if (categoriesOpened_)
-        tables.ClipboardCategories.Close();
 }
 
 QString BrowseClipboardCategories::Category() const
 {
-    return HighlightedCategory(categories_, *categoryModel_, &ClipboardCategoriesRecord::CATEGORY);
+    return HighlightedCategory(CategoryList(), categories_.Model(), &ClipboardCategoriesRecord::CATEGORY);
 }
 
 void BrowseClipboardCategories::ShowEntriesOfCategory()
 {
     ClipboardCategoriesRecord category;
-    if (categoryModel_->Record(categories_->CurrentRow(), category)) {
-        entryModel_->SetFilter(kCategoryFilter, {{QStringLiteral("CLI:Category"), Compare::Equal,
-                                                  FieldValue(Clip(category.CATEGORY)), Join::And, true}});
+    if (categories_.Model().Record(CategoryList()->CurrentRow(), category)) {
+        EntryModel()->SetFilter(kCategoryFilter, {{QStringLiteral("CLI:Category"), Compare::Equal,
+                                                   FieldValue(Clip(category.CATEGORY)), Join::And, true}});
         return;
     }
     // No category highlighted: no entry either (no text is below the empty one).
-    entryModel_->SetFilter(kCategoryFilter, {{QStringLiteral("CLI:ClipHashKey"), Compare::Less, FieldValue(QString())}});
+    EntryModel()->SetFilter(kCategoryFilter, {{QStringLiteral("CLI:ClipHashKey"), Compare::Less, FieldValue(QString())}});
 }
 
 void BrowseClipboardCategories::OpenCategoryForm(FormRequest request)
 {
     // A rename took the entries along.
-    OpenCategoryPaneForm<UpdateClipboardCategories>(this, categories_, *categoryModel_, Tables().ClipboardCategories,
-                                                    request, [this] { entries_->Refresh(); });
+    OpenCategoryPaneForm<UpdateClipboardCategories>(this, CategoryList(), categories_.Model(),
+                                                    Tables().ClipboardCategories, request,
+                                                    [this] { EntryList()->Refresh(); });
 }
 
 void BrowseClipboardCategories::OpenEntryForm(FormRequest request)
@@ -217,19 +171,20 @@ void BrowseClipboardCategories::OpenEntryForm(FormRequest request)
     if (request == FormRequest::Insert) {
         entry = NewClipboardEntry(clipboard, QGuiApplication::clipboard()->text(), Today(), Now());
         entry.Category = Category();
-    } else if (!entryModel_->Record(entries_->CurrentRow(), entry) || !clipboard.Get(entry.RecordPointer, entry)) {
+    } else if (!EntryModel()->Record(EntryList()->CurrentRow(), entry) || !clipboard.Get(entry.RecordPointer, entry)) {
         // Gone meanwhile (trimmed by the saver, deleted elsewhere).
-        entries_->Refresh();
+        EntryList()->Refresh();
         return;
     }
     if (request == FormRequest::Delete && !ConfirmClipboardDelete(entry)) {
-        entries_->setFocus();
+        EntryList()->setFocus();
         return;
     }
     auto* form = new UpdateClipboard(request, entry, this);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->setWindowModality(Qt::WindowModal);
-    connect(form, &QDialog::accepted, this, [this, form] { ShowStoredRecord(entries_, *entryModel_, form->Record()); });
+    connect(form, &QDialog::accepted, this,
+            [this, form] { ShowStoredRecord(EntryList(), *EntryModel(), form->Record()); });
     form->open();
 }
 

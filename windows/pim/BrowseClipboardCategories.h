@@ -10,18 +10,11 @@
 // One window at a time: the frame's menu brings an open one forward, with
 // the focus on the categories.
 
-#include "platform/browse/BrowseModel.h"
-#include "platform/ui/FormRequest.h"
-#include "platform/viewcopy/ViewCopyBrowse.h"
+#include "windows/lists/ListPane.h"
 
 #include <QWidget>
 
-#include <memory>
-
 namespace vl {
-
-class BrowseList;
-class Xplore;
 
 inline constexpr char kBrowseClipboardCategoriesProcedure[] = "BrowseClipboardCategories";
 inline constexpr char kClipboardEntriesCaption[] = "Clipboard Entries for Highlighted Category";
@@ -30,13 +23,12 @@ class BrowseClipboardCategories : public QWidget {
     Q_OBJECT
 public:
     explicit BrowseClipboardCategories(QWidget* parent = nullptr);
-    ~BrowseClipboardCategories() override;
 
-    BrowseList* CategoryList() const { return categories_; }
-    BrowseList* EntryList() const { return entries_; }
-    BrowseModel* EntryModel() const { return entryModel_.get(); }
-    const BrowseButtons& CategoryButtons() const { return categoryButtons_; }
-    const BrowseButtons& EntryButtons() const { return entryButtons_; }
+    BrowseList* CategoryList() const { return categories_.List(); }
+    BrowseList* EntryList() const { return entries_.List(); }
+    BrowseModel* EntryModel() const { return &entries_.Model(); }
+    const BrowseButtons& CategoryButtons() const { return categories_.Buttons(); }
+    const BrowseButtons& EntryButtons() const { return entries_.Buttons(); }
     // The category highlighted now; empty when the list has none.
     QString Category() const;
 
@@ -45,15 +37,8 @@ private:
     void OpenCategoryForm(FormRequest request);
     void OpenEntryForm(FormRequest request);
 
-    bool categoriesOpened_ = false;
-    bool clipboardOpened_ = false;
-    std::unique_ptr<BrowseModel> categoryModel_;
-    std::unique_ptr<BrowseModel> entryModel_;
-    BrowseList* categories_ = nullptr;
-    BrowseList* entries_ = nullptr;
-    BrowseButtons categoryButtons_;
-    BrowseButtons entryButtons_;
-    Xplore* entryXplore_ = nullptr;
+    ListPane categories_;
+    ListPane entries_;
 };
 
 } // namespace vl

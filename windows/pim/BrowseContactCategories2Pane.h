@@ -10,18 +10,11 @@
 // brings an open one forward, with the focus on the categories.
 
 #include "core/dictionary/ContactRecord.h"
-#include "platform/browse/BrowseModel.h"
-#include "platform/ui/FormRequest.h"
-#include "platform/viewcopy/ViewCopyBrowse.h"
+#include "windows/lists/ListPane.h"
 
 #include <QWidget>
 
-#include <memory>
-
 namespace vl {
-
-class BrowseList;
-class Xplore;
 
 inline constexpr char kBrowseContactCategoriesProcedure[] = "BrowseContactCategories2Pane";
 inline constexpr char kCategoryContactsCaption[] = "Contacts for Highlighted Category";
@@ -30,13 +23,12 @@ class BrowseContactCategories2Pane : public QWidget {
     Q_OBJECT
 public:
     explicit BrowseContactCategories2Pane(QWidget* parent = nullptr);
-    ~BrowseContactCategories2Pane() override;
 
-    BrowseList* CategoryList() const { return categories_; }
-    BrowseList* ContactList() const { return contacts_; }
-    BrowseModel* ContactModel() const { return contactModel_.get(); }
-    const BrowseButtons& CategoryButtons() const { return categoryButtons_; }
-    const BrowseButtons& ContactButtons() const { return contactButtons_; }
+    BrowseList* CategoryList() const { return categories_.List(); }
+    BrowseList* ContactList() const { return contacts_.List(); }
+    BrowseModel* ContactModel() const { return &contacts_.Model(); }
+    const BrowseButtons& CategoryButtons() const { return categories_.Buttons(); }
+    const BrowseButtons& ContactButtons() const { return contacts_.Buttons(); }
     // The category highlighted now; empty when the list has none.
     QString Category() const;
 
@@ -45,16 +37,8 @@ private:
     void OpenCategoryForm(FormRequest request);
     void OpenContactForm(FormRequest request, bool copy);
 
-    bool categoriesOpened_ = false;
-    bool contactsOpened_ = false;
-    std::unique_ptr<BrowseModel> categoryModel_;
-    std::unique_ptr<BrowseModel> contactModel_;
-    BrowseList* categories_ = nullptr;
-    BrowseList* contacts_ = nullptr;
-    BrowseButtons categoryButtons_;
-    BrowseButtons contactButtons_;
-    Xplore* categoryXplore_ = nullptr;
-    Xplore* contactXplore_ = nullptr;
+    ListPane categories_;
+    ListPane contacts_;
 };
 
 } // namespace vl

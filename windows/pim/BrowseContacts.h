@@ -17,23 +17,17 @@
 // and closes; "Cl&ose" closes with no answer. "Email..." is not offered there.
 
 #include "core/dictionary/ContactRecord.h"
-#include "platform/browse/BrowseModel.h"
-#include "platform/ui/FormRequest.h"
-#include "platform/viewcopy/ViewCopyBrowse.h"
+#include "windows/lists/ListPane.h"
 
 #include <QWidget>
 
-#include <memory>
-
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTabBar;
 
 namespace vl {
-
-class BrowseList;
-class Xplore;
 
 inline constexpr char kBrowseContactsProcedure[] = "BrowseContacts";
 
@@ -41,16 +35,15 @@ class BrowseContacts : public QWidget {
     Q_OBJECT
 public:
     explicit BrowseContacts(QWidget* parent = nullptr, bool selectMode = false);
-    ~BrowseContacts() override;
 
-    BrowseList* List() const { return list_; }
-    BrowseModel* Model() const { return model_.get(); }
+    BrowseList* List() const { return pane_.List(); }
+    BrowseModel* Model() const { return &pane_.Model(); }
     QTabBar* Tabs() const { return tabs_; }
-    const BrowseButtons& Buttons() const { return viewCopy_->Buttons(); }
+    const BrowseButtons& Buttons() const { return pane_.Buttons(); }
     QPushButton* CopyToClipboardButton() const { return copyText_; }
     QPushButton* SelectCategoryButton() const { return selectCategory_; }
     QAction* EmailItem() const { return email_; }
-    Xplore* Enhancement() const { return xplore_; }
+    Xplore* Enhancement() const { return pane_.Enhancement(); }
     // The category the "Category" tab shows.
     const QString& Category() const { return category_; }
     void SetCategory(const QString& category);
@@ -63,6 +56,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void AddPopupItems(QMenu& popup, bool selectMode);
     void ShowTab(int tab);
     void OpenForm(FormRequest request, bool copy);
     void CopyToClipboard();
@@ -72,19 +66,15 @@ private:
     void Select();
     bool Highlighted(ContactRecord& contact);
 
-    bool opened_ = false;
-    bool categoriesOpened_ = false;
-    std::unique_ptr<BrowseModel> model_;
+    ListPane pane_;
+    HeldTable categories_; // for the category choice
     std::vector<int> tabOrders_;
     QString category_;
-    BrowseList* list_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QLabel* categoryText_ = nullptr;
     QPushButton* copyText_ = nullptr;
     QPushButton* selectCategory_ = nullptr;
     QAction* email_ = nullptr;
-    Xplore* xplore_ = nullptr;
-    ViewCopyBrowse* viewCopy_ = nullptr;
 };
 
 } // namespace vl

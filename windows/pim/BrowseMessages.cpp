@@ -9,10 +9,8 @@
 #include "platform/widgets/TableChangeWatch.h"
 #include "windows/pim/UpdateMessages.h"
 #include "platform/ui/PromptService.h"
-#include "platform/widgets/BrowseList.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
-#include "xplore/windows/Xplore.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -79,127 +77,95 @@ const std::pair<const char*, KeyRef> kTabs[] = {
     {"Last Date Sent", M_KEYLASTDATESENT}, {"Controls", M_KEYEMAILID},
 };
 
-QPushButton* Button(QWidget* parent, const char* text)
-{
-    auto* button = new QPushButton(QLatin1String(text), parent);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
-BrowseMessages::BrowseMessages(bool selectMode, QWidget* parent) : QDialog(parent)
+BrowseMessages::BrowseMessages(bool selectMode, QWidget* parent) : QDialog(parent), pane_(*this, Tables().Messages)
 {
     setWindowTitle(QLatin1String(kMessagesCaption));
     setWindowIcon(LoadIcon(QStringLiteral("MAIL.ICO")));
     setObjectName(QLatin1String(kBrowseMessagesProcedure));
-    Table<MessagesRecord>& messages = Tables().Messages;
-    opened_ = OpenTable(messages);
-    if (!opened_)
-        Prompt::Message(messages.LastError().Describe(), QLatin1String(kMessagesCaption), PromptIcon::Stop);
-
-    model_ = std::make_unique<BrowseModel>(messages);
     std::vector<BrowseColumn> columns;
     for (const MessageColumn& column : kColumns)
         columns.push_back({QLatin1String(column.field), QLatin1String(column.header), PictureOf(column),
                            column.picture == nullptr});
-    model_->SetColumns(columns);
-    model_->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
+    Model()->SetColumns(columns);
+    Model()->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
     tabs_ = new QTabBar(this);
     for (const auto& [name, key] : kTabs) {
-        ViewOrder order;
-        QString error;
-        KeyOrder(messages.Definition(), key, order, error);
-        tabOrders_.push_back(model_->AddOrder(QLatin1String(name), order));
+        tabOrders_.push_back(AddKeyOrder(*Model(), QLatin1String(name), key));
         tabs_->addTab(QLatin1String(name));
     }
-    list_ = new BrowseList(this);
-    list_->SetBrowseModel(model_.get());
 
-    send_ = Button(this, "Send E-&mail");
+    auto* row = new QHBoxLayout;
+    send_ = AddListButton(this, "Send E-&mail", *row);
     send_->setIcon(LoadIcon(QStringLiteral("MAIL.ICO")));
     send_->setToolTip(QStringLiteral("Send highlighted e-mail message"));
     send_->setVisible(!selectMode);
     connect(send_, &QPushButton::clicked, this, &BrowseMessages::Send);
     BrowseButtons buttons;
-    buttons.select = selectMode ? Button(this, "&Select") : nullptr;
-    buttons.insert = Button(this, "&New");
-    buttons.copy = Button(this, "Cop&y");
-    buttons.change = Button(this, "&Edit");
-    buttons.remove = Button(this, "&Delete");
+    buttons.select = selectMode ? AddListButton(this, "&Select", *row) : nullptr;
+    buttons.insert = AddListButton(this, "&New", *row);
+    buttons.copy = AddListButton(this, "Cop&y", *row);
+    buttons.change = AddListButton(this, "&Edit", *row);
+    buttons.remove = AddListButton(this, "&Delete", *row);
     (selectMode ? buttons.select : buttons.change)->setDefault(true);
     if (buttons.select)
         connect(buttons.select, &QPushButton::clicked, this, &BrowseMessages::Select);
-    auto* close = Button(this, "Cl&ose");
+    row->addStretch();
+    QPushButton* close = AddListButton(this, "Cl&ose", *row);
     close->setIcon(LoadIcon(QStringLiteral("EXIT.ICO")));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    auto* row = new QHBoxLayout;
-    for (QPushButton* button : {send_, buttons.select, buttons.insert, buttons.copy, buttons.change, buttons.remove}) {
-        if (button)
-            row->addWidget(button);
-    }
-    row->addStretch();
-    row->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addWidget(list_);
+    layout->addWidget(List());
     layout->addLayout(row);
+    setTabOrder(tabs_, List());
 
-    viewCopy_ = new ViewCopyBrowse(list_, buttons, [this](FormRequest request, bool copy) { OpenForm(request, copy); });
-    viewCopy_->SetSelectMode(selectMode);
-    xplore_ = new MessagesXplore(this);
-    xplore_->SetupForBrowse(list_, model_.get(), this,
-                            {QLatin1String(kBrowseMessagesProcedure), QStringLiteral("?Browse:1"),
-                             SortMarkStyle::Underline});
-    viewCopy_->AddPopupItems(*xplore_->Popup());
-    xplore_->Activate();
+    pane_.UseButtons(buttons, [this](FormRequest request, bool copy) { OpenForm(request, copy); });
+    pane_.ViewCopy()->SetSelectMode(selectMode);
+    pane_.Enhance(std::make_unique<MessagesXplore>(this),
+                  {QLatin1String(kBrowseMessagesProcedure), QStringLiteral("?Browse:1"), SortMarkStyle::Underline});
     connect(tabs_, &QTabBar::currentChanged, this, &BrowseMessages::ShowTab);
     // The tick sends a queued message through the script runner; without one
     // a queued message would wait for ever.
     const bool runner = static_cast<bool>(TickRoutines().runDueScriptItem);
     if (!runner)
         send_->setToolTip(QLatin1String(kNoScriptRunnerTip));
-    const auto enableSend = [this, runner] { send_->setEnabled(runner && opened_ && list_->CurrentRow() >= 0); };
-    connect(model_.get(), &QAbstractItemModel::modelReset, this, enableSend);
-    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, enableSend);
-    if (model_->rowCount() > 0)
-        list_->SelectRow(0);
+    const auto enableSend = [this, runner] {
+        send_->setEnabled(runner && pane_.TableOpened() && List()->CurrentRow() >= 0);
+    };
+    connect(Model(), &QAbstractItemModel::modelReset, this, enableSend);
+    connect(List()->selectionModel(), &QItemSelectionModel::currentChanged, this, enableSend);
+    if (Model()->rowCount() > 0)
+        List()->SelectRow(0);
     enableSend();
-    buttons.insert->setEnabled(opened_);
+    buttons.insert->setEnabled(pane_.TableOpened());
     // A send stamps the date sent: the row shows it as soon as it is done.
-    changeWatch_ = new TableChangeWatch(messages, *list_, *this);
+    changeWatch_ = pane_.WatchTable();
     sendWatch_ = std::make_unique<StoredMessageSendWatch>(
         [this](const MessagesRecord&, const StoredMessageOutcome&) { changeWatch_->Check(); });
     resize(720, 380);
     KeepWindowPosition(*this, QLatin1String(kBrowseMessagesProcedure));
 }
 
-BrowseMessages::~BrowseMessages()
-{
-    sendWatch_.reset();
-    // The enhancement and the list go before the model they show.
-    delete xplore_;
-    delete list_;
-    if (opened_)
-        Tables().Messages.Close();
-}
+BrowseMessages::~BrowseMessages() = default;
 
 void BrowseMessages::ShowTab(int tab)
 {
     if (tab >= 0 && tab < static_cast<int>(tabOrders_.size()))
-        xplore_->UseKeyOrder(tabOrders_[tab]);
-    list_->setFocus();
+        Enhancement()->UseKeyOrder(tabOrders_[tab]);
+    List()->setFocus();
 }
 
 std::optional<MessagesRecord> BrowseMessages::Current()
 {
     MessagesRecord message;
-    if (!opened_ || !model_->Record(list_->CurrentRow(), message))
+    if (!pane_.TableOpened() || !Model()->Record(List()->CurrentRow(), message))
         return std::nullopt;
     if (Tables().Messages.Get(message.RecordPointer, message))
         return message;
     // Gone meanwhile (another window or program deleted it): show the list as it is.
-    list_->Refresh();
+    List()->Refresh();
     return std::nullopt;
 }
 
@@ -226,18 +192,18 @@ void BrowseMessages::OpenForm(FormRequest request, bool copy)
         if (result == QDialog::Accepted)
             Stored(form->Record());
         else
-            list_->Refresh();
+            List()->Refresh();
     });
     form->open();
 }
 
 void BrowseMessages::Stored(const MessagesRecord& message)
 {
-    list_->Refresh();
-    const int row = model_->RowOf(ViewRow::From(model_->Definition(), message));
+    List()->Refresh();
+    const int row = Model()->RowOf(ViewRow::From(Model()->Definition(), message));
     if (row >= 0)
-        list_->SelectRow(row);
-    list_->setFocus();
+        List()->SelectRow(row);
+    List()->setFocus();
 }
 
 void BrowseMessages::Send()

@@ -12,9 +12,7 @@
 // closes the list with the highlighted message and "Send E-&mail" is hidden.
 
 #include "core/dictionary/MessagesRecord.h"
-#include "platform/browse/BrowseModel.h"
-#include "platform/ui/FormRequest.h"
-#include "platform/viewcopy/ViewCopyBrowse.h"
+#include "windows/lists/ListPane.h"
 
 #include <QDialog>
 
@@ -26,10 +24,7 @@ class QTabBar;
 
 namespace vl {
 
-class BrowseList;
 class StoredMessageSendWatch;
-class TableChangeWatch;
-class Xplore;
 
 inline constexpr char kBrowseMessagesProcedure[] = "BrowseMessages";
 inline constexpr char kNoScriptRunnerTip[] =
@@ -41,12 +36,12 @@ public:
     explicit BrowseMessages(bool selectMode, QWidget* parent = nullptr);
     ~BrowseMessages() override;
 
-    BrowseList* List() const { return list_; }
-    BrowseModel* Model() const { return model_.get(); }
+    BrowseList* List() const { return pane_.List(); }
+    BrowseModel* Model() const { return &pane_.Model(); }
     QTabBar* Tabs() const { return tabs_; }
-    const BrowseButtons& Buttons() const { return viewCopy_->Buttons(); }
+    const BrowseButtons& Buttons() const { return pane_.Buttons(); }
     QPushButton* SendButton() const { return send_; }
-    Xplore* Enhancement() const { return xplore_; }
+    Xplore* Enhancement() const { return pane_.Enhancement(); }
     // The message "&Select" chose, as stored then.
     const std::optional<MessagesRecord>& Selected() const { return selected_; }
 
@@ -60,14 +55,10 @@ private:
     void Send();
     void Select();
 
-    bool opened_ = false;
-    std::unique_ptr<BrowseModel> model_;
+    ListPane pane_;
     std::vector<int> tabOrders_;
-    BrowseList* list_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QPushButton* send_ = nullptr;
-    Xplore* xplore_ = nullptr;
-    ViewCopyBrowse* viewCopy_ = nullptr;
     TableChangeWatch* changeWatch_ = nullptr;
     std::unique_ptr<StoredMessageSendWatch> sendWatch_;
     std::optional<MessagesRecord> selected_;

@@ -1,5 +1,6 @@
 #include "windows/pim/BrowseToDoList.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/base/Globals.h"
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
@@ -131,10 +132,7 @@ BrowseToDoList::BrowseToDoList(QWidget* parent) : QWidget(parent, Qt::Window)
     model_->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
     for (const auto& [name, key] : {std::pair{"Done", TDO_KEYDONE}, std::pair{"Priority", TDO_KEYPRIORITY},
                                     std::pair{"To Do", TDO_KEYTODO}, std::pair{"Category", TDO_KEYCATEGORY}}) {
-        ViewOrder order;
-        QString error;
-        KeyOrder(todo.Definition(), key, order, error);
-        model_->AddOrder(QLatin1String(name), order);
+        AddKeyOrder(*model_, QLatin1String(name), key);
     }
     list_ = new BrowseList(this);
     list_->SetBrowseModel(model_.get());

@@ -1,5 +1,6 @@
 #include "windows/pim/CategoryPickList.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "platform/viewcopy/ViewCopyBrowse.h"
 #include "platform/widgets/BrowseList.h"
 #include "platform/widgets/WindowPosition.h"
@@ -20,10 +21,7 @@ CategoryPickList::CategoryPickList(TableFile& table, KeyRef key, const CategoryP
 
     model_ = std::make_unique<BrowseModel>(table);
     model_->SetColumns({{texts.field, QStringLiteral("Category"), QStringLiteral("@s20")}});
-    ViewOrder byName;
-    QString error;
-    KeyOrder(table.Definition(), key, byName, error);
-    model_->AddOrder(QStringLiteral("By Category"), byName);
+    AddKeyOrder(*model_, QStringLiteral("By Category"), key);
     list_ = new BrowseList(this);
     list_->SetBrowseModel(model_.get());
     list_->horizontalHeader()->setStretchLastSection(true);

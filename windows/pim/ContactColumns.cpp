@@ -2,9 +2,9 @@
 
 namespace vl {
 
-const std::vector<ContactColumn>& ContactListColumns()
+const std::vector<ListColumn>& ContactListColumns()
 {
-    static const std::vector<ContactColumn> columns = {
+    static const std::vector<ListColumn> columns = {
         {"C_:LastName", "Last Name", "@s30", "Last Name", 62},
         {"C_:FirstName", "First Name", "@s20", "First Name", 71},
         {"C_:Email", "Email", "@s40", "Email Address", 85},
@@ -21,9 +21,9 @@ const std::vector<ContactColumn>& ContactListColumns()
     return columns;
 }
 
-const std::vector<ContactColumn>& CategoryContactColumns()
+const std::vector<ListColumn>& CategoryContactColumns()
 {
-    static const std::vector<ContactColumn> columns = {
+    static const std::vector<ListColumn> columns = {
         {"C_:FirstName", "First Name", "@s20", "First Name", 80},
         {"C_:LastName", "Last Name", "@s30", "Last Name", 120},
         {"C_:Email", "Email", "@s40", "Email Address", 160},
@@ -38,29 +38,6 @@ const std::vector<ContactColumn>& CategoryContactColumns()
         {"C_:ContactCategory", "Contact Category", "@s20", "Contact Category", 80, false},
     };
     return columns;
-}
-
-std::vector<BrowseColumn> BrowseColumnsOf(const std::vector<ContactColumn>& columns)
-{
-    std::vector<BrowseColumn> browse;
-    for (const ContactColumn& column : columns)
-        browse.push_back({QLatin1String(column.field), QLatin1String(column.header), QLatin1String(column.picture)});
-    return browse;
-}
-
-ColumnTableXplore::ColumnTableXplore(const std::vector<ContactColumn>& columns, QObject* parent) : Xplore(parent)
-{
-    for (const ContactColumn& column : columns) {
-        ColumnDefinition definition;
-        definition.field = QLatin1String(column.field);
-        definition.header = QLatin1String(column.header);
-        definition.picture = QLatin1String(column.picture);
-        definition.description = QLatin1String(column.description);
-        definition.width = column.width;
-        definition.displayed = column.displayed;
-        definition.sortable = true;
-        definitions_.push_back(definition);
-    }
 }
 
 } // namespace vl

@@ -1,5 +1,6 @@
 #include "windows/pim/SelectClipboardCategory.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/dictionary/Dictionary.h"
 #include "platform/viewcopy/ViewCopyBrowse.h"
 #include "platform/widgets/BrowseList.h"
@@ -22,10 +23,7 @@ SelectClipboardCategory::SelectClipboardCategory(const QString& category, QWidge
 
     model_ = std::make_unique<BrowseModel>(categories);
     model_->SetColumns({{QStringLiteral("CLC:CATEGORY"), QStringLiteral("Category"), QStringLiteral("@s20")}});
-    ViewOrder byName;
-    QString error;
-    KeyOrder(categories.Definition(), CLC_KEYCATEGORY, byName, error);
-    model_->AddOrder(QStringLiteral("Category"), byName);
+    AddKeyOrder(*model_, QStringLiteral("Category"), CLC_KEYCATEGORY);
     list_ = new BrowseList;
     list_->SetBrowseModel(model_.get());
     list_->horizontalHeader()->setStretchLastSection(true);

@@ -1,5 +1,6 @@
 #include "windows/scripting/ScriptBuilder.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/dictionary/Dictionary.h"
 #include "platform/data/ViewOrder.h"
 #include "platform/widgets/BrowseList.h"
@@ -60,14 +61,11 @@ ScriptBuilder::~ScriptBuilder()
 
 void ScriptBuilder::BuildLists()
 {
-    QString error;
     Table<ScriptTemplatesRecord>& templates = Tables().ScriptTemplates;
     templateModel_ = std::make_unique<BrowseModel>(templates);
     templateModel_->SetColumns(
         {{QStringLiteral("VLT:DESCRIPTION"), QStringLiteral("Script Templates"), QStringLiteral("@s60")}});
-    ViewOrder byDescription;
-    KeyOrder(templates.Definition(), VLT_K_DESCRIPTION, byDescription, error);
-    templateModel_->AddOrder(QStringLiteral("Description"), byDescription);
+    AddKeyOrder(*templateModel_, QStringLiteral("Description"), VLT_K_DESCRIPTION);
 
     Table<ScriptingRecord>& scripting = Tables().Scripting;
     itemModel_ = std::make_unique<BrowseModel>(scripting);
@@ -80,9 +78,7 @@ void ScriptBuilder::BuildLists()
         return ScriptItemDetail(item);
     };
     itemModel_->SetColumns({{QStringLiteral("SCR:Action"), QStringLiteral("Action"), QStringLiteral("@s27")}, details});
-    ViewOrder inSequence;
-    KeyOrder(def, SCR_KEYID, inSequence, error);
-    itemModel_->AddOrder(QStringLiteral("By Sequence"), inSequence);
+    AddKeyOrder(*itemModel_, QStringLiteral("By Sequence"), SCR_KEYID);
     itemModel_->SetRange(ViewRange{{FieldValue(int64_t{taskId_})}, std::nullopt, std::nullopt});
 
     templates_ = new BrowseList(this);

@@ -1,5 +1,6 @@
 #include "windows/scripting/ScriptList.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/base/Globals.h"
 #include "core/dictionary/Dictionary.h"
 #include "platform/data/ViewOrder.h"
@@ -59,10 +60,7 @@ ScriptList::ScriptList(ScheduleRecord& task, ScriptListItemForm editor, QWidget*
         return ScriptItemDetail(item);
     };
     model_->SetColumns({{QStringLiteral("SCR:Action"), QStringLiteral("Action"), QStringLiteral("@s20")}, details});
-    ViewOrder inSequence;
-    QString error;
-    KeyOrder(def, SCR_KEYID, inSequence, error);
-    model_->AddOrder(QStringLiteral("By Sequence"), inSequence);
+    AddKeyOrder(*model_, QStringLiteral("By Sequence"), SCR_KEYID);
     model_->SetRange(ViewRange{{FieldValue(int64_t{task_.ID})}, std::nullopt, std::nullopt});
     BuildWindow();
     if (model_->rowCount() > 0)

@@ -1,5 +1,6 @@
 #include "windows/scripting/ScriptTemplateForm.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/dictionary/Dictionary.h"
 #include "platform/data/ViewOrder.h"
 #include "platform/ui/PromptService.h"
@@ -143,10 +144,7 @@ QWidget* ScriptTemplateForm::DetailsPage()
         return ScriptItemDetail(item);
     };
     model_->SetColumns({{QStringLiteral("VLD:Action"), QStringLiteral("Action"), QStringLiteral("@s27")}, described});
-    ViewOrder inSequence;
-    QString error;
-    KeyOrder(def, VLD_K_WIZ_ID, inSequence, error);
-    model_->AddOrder(QStringLiteral("By Sequence"), inSequence);
+    AddKeyOrder(*model_, QStringLiteral("By Sequence"), VLD_K_WIZ_ID);
     model_->SetRange(ViewRange{{FieldValue(int64_t{record_.WIZ_ID})}, std::nullopt, std::nullopt});
 
     auto* page = new QWidget;

@@ -1,5 +1,6 @@
 #include "windows/scripting/ScriptTemplateList.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/dictionary/Dictionary.h"
 #include "platform/data/ViewOrder.h"
 #include "platform/ui/PromptService.h"
@@ -29,10 +30,7 @@ ScriptTemplateList::ScriptTemplateList(bool selectMode, TemplateFormRunner form,
         Prompt::Message(templates.LastError().Describe(), QLatin1String(kTemplateCaption), PromptIcon::Stop);
     model_ = std::make_unique<BrowseModel>(templates);
     model_->SetColumns({{QStringLiteral("VLT:DESCRIPTION"), QStringLiteral("Description"), QStringLiteral("@s60")}});
-    ViewOrder byDescription;
-    QString error;
-    KeyOrder(templates.Definition(), VLT_K_DESCRIPTION, byDescription, error);
-    model_->AddOrder(QStringLiteral("Description"), byDescription);
+    AddKeyOrder(*model_, QStringLiteral("Description"), VLT_K_DESCRIPTION);
 
     list_ = new BrowseList(this);
     list_->SetBrowseModel(model_.get());

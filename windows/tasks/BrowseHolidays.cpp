@@ -2,97 +2,42 @@
 
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
-#include "platform/widgets/BrowseList.h"
-#include "platform/widgets/WindowPosition.h"
-#include "windows/tasks/ListButtons.h"
+#include "windows/lists/ListColumns.h"
 #include "windows/tasks/UpdateHolidays.h"
-#include "xplore/windows/Xplore.h"
 
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace vl {
 
 namespace {
 
-class HolidaysXplore : public Xplore {
-public:
-    using Xplore::Xplore;
-
-protected:
-    std::vector<ColumnDefinition> DefineColumns() override
-    {
-        ColumnDefinition date;
-        date.field = QStringLiteral("HOL:HolidayDate");
-        date.header = QStringLiteral("Date");
-        date.description = QStringLiteral("Date");
-        date.picture = UserDatePicture();
-        date.width = 60;
-        date.sortable = true;
-        ColumnDefinition name;
-        name.field = QStringLiteral("HOL:Holiday");
-        name.header = QStringLiteral("Description");
-        name.description = QStringLiteral("Description");
-        name.picture = QStringLiteral("@s30");
-        // 30 characters of a name, wide letters included ("Veteran's Day/Remembrance Day").
-        name.width = 160;
-        name.sortable = true;
-        return {date, name};
-    }
+const std::vector<ListColumn> kColumns = {
+    {"HOL:HolidayDate", "Date", "@d3b", "Date", 60, true, true},
+    {"HOL:Holiday", "Description", "@s30", "Description", 160}, // wide enough for "Veteran's Day/Remembrance Day"
 };
 
 } // namespace
 
-BrowseHolidays::BrowseHolidays(QWidget* parent) : QWidget(parent, Qt::Window)
+BrowseHolidays::BrowseHolidays(QWidget* parent) : QWidget(parent, Qt::Window), pane_(*this, Tables().Holidays)
 {
-    setWindowTitle(QStringLiteral("Holidays"));
-    setObjectName(QLatin1String(kBrowseHolidaysProcedure));
-    setAttribute(Qt::WA_DeleteOnClose);
-    Table<HolidaysRecord>& holidays = Tables().Holidays;
-    opened_ = OpenTable(holidays);
-
-    model_ = std::make_unique<BrowseModel>(holidays);
-    model_->SetColumns({{QStringLiteral("HOL:HolidayDate"), QStringLiteral("Date"), QStringLiteral("@d3b"), true},
-                        {QStringLiteral("HOL:Holiday"), QStringLiteral("Description"), QStringLiteral("@s30")}});
-    model_->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
-    ViewOrder byDate;
-    QString error;
-    KeyOrder(holidays.Definition(), HOL_KEYHOLIDAYDATE, byDate, error);
-    model_->AddOrder(QStringLiteral("By Date"), byDate);
-    list_ = new BrowseList(this);
-    list_->SetBrowseModel(model_.get());
+    SetUpListWindow(*this, kBrowseHolidaysProcedure, QStringLiteral("Holidays"));
+    pane_.Model().SetColumns(BrowseColumnsOf(kColumns));
+    pane_.Model().SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
+    AddKeyOrder(pane_.Model(), QStringLiteral("By Date"), HOL_KEYHOLIDAYDATE);
 
     auto* row = new QHBoxLayout;
-    const BrowseButtons buttons = MakeListButtons(this, {"&New", "&View", "Cop&y", "&Edit", "&Delete"}, *row);
-    buttons.change->setDefault(true);
-    viewCopy_ = new ViewCopyBrowse(list_, buttons, [this](FormRequest request, bool copy) { OpenForm(request, copy); });
-    auto* close = new QPushButton(QStringLiteral("Cl&ose"), this);
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    pane_.AddButtons(*row, {"&New", "&View", "Cop&y", "&Edit", "&Delete"},
+                     [this](FormRequest request, bool copy) { OpenForm(request, copy); });
     row->addStretch();
-    row->addWidget(close);
+    AddCloseButton(*this, *row);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(list_);
+    layout->addWidget(List());
     layout->addLayout(row);
 
-    xplore_ = new HolidaysXplore(this);
-    xplore_->SetupForBrowse(list_, model_.get(), this,
-                            {QLatin1String(kBrowseHolidaysProcedure), QStringLiteral("?Browse:1"),
-                             SortMarkStyle::Underline});
-    viewCopy_->AddPopupItems(*xplore_->Popup());
-    xplore_->Activate();
-    resize(420, 360);
-    KeepWindowPosition(*this, QLatin1String(kBrowseHolidaysProcedure));
-}
-
-BrowseHolidays::~BrowseHolidays()
-{
-    // The enhancement and the list go before the model they show.
-    delete xplore_;
-    delete list_;
-    if (opened_)
-        Tables().Holidays.Close();
+    pane_.Enhance(std::make_unique<ColumnTableXplore>(kColumns, this),
+                  {QLatin1String(kBrowseHolidaysProcedure), QStringLiteral("?Browse:1"), SortMarkStyle::Underline});
+    KeepListWindowPlace(*this, kBrowseHolidaysProcedure, {420, 360});
 }
 
 void BrowseHolidays::OpenForm(FormRequest request, bool copy)
@@ -101,9 +46,9 @@ void BrowseHolidays::OpenForm(FormRequest request, bool copy)
     HolidaysRecord holiday;
     if (request == FormRequest::Insert && !copy) {
         holidays.Prime(holiday);
-    } else if (!model_->Record(list_->CurrentRow(), holiday) || !holidays.Get(holiday.RecordPointer, holiday)) {
+    } else if (!Model()->Record(List()->CurrentRow(), holiday) || !holidays.Get(holiday.RecordPointer, holiday)) {
         // Gone meanwhile (another program deleted it): show the list as it is.
-        list_->Refresh();
+        List()->Refresh();
         return;
     }
     if (copy)
@@ -117,10 +62,10 @@ void BrowseHolidays::OpenForm(FormRequest request, bool copy)
 
 void BrowseHolidays::Stored(const HolidaysRecord& holiday)
 {
-    list_->Refresh();
-    const int row = model_->RowOf(ViewRow::From(model_->Definition(), holiday));
+    List()->Refresh();
+    const int row = Model()->RowOf(ViewRow::From(Model()->Definition(), holiday));
     if (row >= 0)
-        list_->SelectRow(row);
+        List()->SelectRow(row);
 }
 
 } // namespace vl

@@ -7,20 +7,11 @@
 // time: the frame's menu brings an open one forward.
 
 #include "core/dictionary/HolidaysRecord.h"
-#include "platform/browse/BrowseModel.h"
-#include "platform/ui/FormRequest.h"
-#include "platform/viewcopy/ViewCopyBrowse.h"
+#include "windows/lists/ListPane.h"
 
 #include <QWidget>
 
-#include <memory>
-
-class QPushButton;
-
 namespace vl {
-
-class BrowseList;
-class Xplore;
 
 inline constexpr char kBrowseHolidaysProcedure[] = "BrowseHolidays";
 
@@ -28,22 +19,17 @@ class BrowseHolidays : public QWidget {
     Q_OBJECT
 public:
     explicit BrowseHolidays(QWidget* parent = nullptr);
-    ~BrowseHolidays() override;
 
-    BrowseList* List() const { return list_; }
-    BrowseModel* Model() const { return model_.get(); }
-    const BrowseButtons& Buttons() const { return viewCopy_->Buttons(); }
-    Xplore* Enhancement() const { return xplore_; }
+    BrowseList* List() const { return pane_.List(); }
+    BrowseModel* Model() const { return &pane_.Model(); }
+    const BrowseButtons& Buttons() const { return pane_.Buttons(); }
+    Xplore* Enhancement() const { return pane_.Enhancement(); }
 
 private:
     void OpenForm(FormRequest request, bool copy);
     void Stored(const HolidaysRecord& holiday);
 
-    bool opened_ = false;
-    std::unique_ptr<BrowseModel> model_;
-    BrowseList* list_ = nullptr;
-    Xplore* xplore_ = nullptr;
-    ViewCopyBrowse* viewCopy_ = nullptr;
+    ListPane pane_;
 };
 
 } // namespace vl

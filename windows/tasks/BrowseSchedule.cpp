@@ -1,5 +1,6 @@
 #include "windows/tasks/BrowseSchedule.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/base/Globals.h"
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
@@ -54,10 +55,7 @@ BrowseSchedule::BrowseSchedule(QWidget* parent)
                TabFilters(FullSchedule ? kAllByDateTab : kDayTab, Today(), QString(), GlobalActiveOnly != 0), parent),
       selectedDay_(Today()), activeOnly_(GlobalActiveOnly != 0)
 {
-    ViewOrder byCategory;
-    QString error;
-    KeyOrder(Schedule().Definition(), SCH_KEYCATEGORY, byCategory, error);
-    categoryOrder_ = Model()->AddOrder(QStringLiteral("Category"), byCategory);
+    categoryOrder_ = AddKeyOrder(*Model(), QStringLiteral("Category"), SCH_KEYCATEGORY);
     QWidget* tabs = MakeTabs();
     AddTop(tabs, {tabs_->tabBar(), selectDay_, categoryButton_, QueryButton(), ResetButton()});
     resize(720, 440);

@@ -2,16 +2,13 @@
 
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
-#include "windows/pim/CategoryPanes.h"
+#include "windows/lists/CategoryPanes.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/widgets/NumberedEvents.h"
 #include "platform/widgets/ThreadRegistry.h"
-#include "platform/widgets/WindowPosition.h"
-#include "windows/tasks/ListButtons.h"
 #include "windows/tasks/TaskForm.h"
 #include "windows/tasks/UpdateCategories.h"
-#include "xplore/windows/Xplore.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -73,73 +70,43 @@ protected:
 
 };
 
-ViewOrder OrderOfKey(const TableFile& file, KeyRef key)
-{
-    ViewOrder order;
-    QString error;
-    KeyOrder(file.Definition(), key, order, error);
-    return order;
-}
-
-QPushButton* CloseButton(QWidget* window)
-{
-    auto* close = new QPushButton(QStringLiteral("Cl&ose"), window);
-    close->setAutoDefault(false);
-    QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
-    return close;
-}
-
 } // namespace
 
-BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent) : QWidget(parent, Qt::Window)
+BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent)
+    : QWidget(parent, Qt::Window), categories_(*this, Tables().Categories), tasks_(*this, Tables().Schedule)
 {
-    setWindowTitle(QStringLiteral("Task Categories"));
-    setObjectName(QLatin1String(kBrowseScheduleCategoriesProcedure));
-    setAttribute(Qt::WA_DeleteOnClose);
-    Dictionary& tables = Tables();
-    categoriesOpened_ = OpenTable(tables.Categories);
-    scheduleOpened_ = OpenTable(tables.Schedule);
-
-    categoryModel_ = std::make_unique<BrowseModel>(tables.Categories);
-    categoryModel_->SetColumns({{QStringLiteral("CAT:Category"), QStringLiteral("Categories"), QStringLiteral("@s20")}});
-    categoryModel_->AddOrder(QStringLiteral("By Category"), OrderOfKey(tables.Categories, CAT_KEYCATEGORY));
-    categories_ = CategoryPaneList(this, categoryModel_.get());
-
-    taskModel_ = std::make_unique<BrowseModel>(tables.Schedule);
+    SetUpListWindow(*this, kBrowseScheduleCategoriesProcedure, QStringLiteral("Task Categories"));
+    SetUpCategoryPane(categories_, "CAT:Category", CAT_KEYCATEGORY);
     std::vector<BrowseColumn> columns;
     for (const TaskColumn& column : kTaskColumns)
         columns.push_back({QLatin1String(column.field), QLatin1String(column.header), QLatin1String(column.picture),
                            QLatin1String(column.field) == QLatin1String("SCH:Date")});
-    taskModel_->SetColumns(columns);
-    taskModel_->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
-    taskModel_->AddOrder(QStringLiteral("By Date"), OrderOfKey(tables.Schedule, SCH_KEYCATEGORYDATE));
-    taskModel_->SetFilter(kEnabledFilter, {{QStringLiteral("SCH:Disabled"), Compare::Equal, int64_t{0}}});
-    tasks_ = new BrowseList(this);
-    tasks_->SetBrowseModel(taskModel_.get());
+    tasks_.Model().SetColumns(columns);
+    tasks_.Model().SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
+    AddKeyOrder(tasks_.Model(), QStringLiteral("By Date"), SCH_KEYCATEGORYDATE);
+    tasks_.Model().SetFilter(kEnabledFilter, {{QStringLiteral("SCH:Disabled"), Compare::Equal, int64_t{0}}});
 
     // Categories: their own form. Their buttons in two rows keep the pane narrow.
     auto* categoryRow = new QHBoxLayout;
     auto* categoryRow2 = new QHBoxLayout;
-    categoryButtons_ = MakeListButtons(this, {"&New", "&View", nullptr, nullptr, nullptr}, *categoryRow);
+    BrowseButtons categoryButtons = MakeListButtons(this, {"&New", "&View", nullptr, nullptr, nullptr}, *categoryRow);
     const BrowseButtons editDelete = MakeListButtons(this, {nullptr, nullptr, nullptr, "&Edit", "&Delete"}, *categoryRow2);
-    categoryButtons_.change = editDelete.change;
-    categoryButtons_.remove = editDelete.remove;
-    categoryButtons_.change->setDefault(true);
-    new ViewCopyBrowse(categories_, categoryButtons_, [this](FormRequest request, bool) { OpenCategoryForm(request); });
+    categoryButtons.change = editDelete.change;
+    categoryButtons.remove = editDelete.remove;
+    categoryButtons.change->setDefault(true);
+    categories_.UseButtons(categoryButtons, [this](FormRequest request, bool) { OpenCategoryForm(request); });
 
     // Tasks of the highlighted category: the task form, when the program has one.
     auto* taskRow = new QHBoxLayout;
-    taskButtons_ = MakeListButtons(this, {"New", "View", "Cop&y", "Edit", "Delete"}, *taskRow);
+    ViewCopyBrowse::AskForm openTask;
+    if (TaskForm())
+        openTask = [this](FormRequest request, bool copy) { OpenTaskForm(request, copy); };
+    const BrowseButtons& taskButtons = tasks_.AddButtons(*taskRow, {"New", "View", "Cop&y", "Edit", "Delete"}, openTask);
     taskRow->addStretch();
-    taskRow->addWidget(CloseButton(this));
-    ViewCopyBrowse* taskViewCopy = nullptr;
-    if (TaskForm()) {
-        taskButtons_.change->setDefault(true);
-        taskViewCopy = new ViewCopyBrowse(tasks_, taskButtons_,
-                                          [this](FormRequest request, bool copy) { OpenTaskForm(request, copy); });
-    } else {
-        for (QPushButton* button : {taskButtons_.insert, taskButtons_.view, taskButtons_.copy, taskButtons_.change,
-                                    taskButtons_.remove}) {
+    AddCloseButton(*this, *taskRow);
+    if (!openTask) {
+        for (QPushButton* button : {taskButtons.insert, taskButtons.view, taskButtons.copy, taskButtons.change,
+                                    taskButtons.remove}) {
             button->setEnabled(false);
             button->setToolTip(QLatin1String(kNoTaskFormTip));
         }
@@ -148,16 +115,16 @@ BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent) : QWidget(pa
     auto* left = new QWidget;
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->addWidget(categories_);
+    leftLayout->addWidget(CategoryList());
     leftLayout->addLayout(categoryRow);
     leftLayout->addLayout(categoryRow2);
     auto* right = new QWidget;
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     auto* caption = new QLabel(QLatin1String(kCategoryTasksCaption));
-    caption->setBuddy(tasks_);
+    caption->setBuddy(TaskList());
     rightLayout->addWidget(caption);
-    rightLayout->addWidget(tasks_);
+    rightLayout->addWidget(TaskList());
     rightLayout->addLayout(taskRow);
     auto* panes = new QSplitter(Qt::Horizontal, this);
     panes->addWidget(left);
@@ -167,62 +134,45 @@ BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent) : QWidget(pa
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panes);
 
-    xplore_ = new CategoryTasksXplore(this);
-    xplore_->SetupForBrowse(tasks_, taskModel_.get(), this,
-                            {QLatin1String(kBrowseScheduleCategoriesProcedure), QStringLiteral("?List"),
-                             SortMarkStyle::Underline});
-    if (taskViewCopy)
-        taskViewCopy->AddPopupItems(*xplore_->Popup());
-    xplore_->Activate();
+    tasks_.Enhance(std::make_unique<CategoryTasksXplore>(this),
+                   {QLatin1String(kBrowseScheduleCategoriesProcedure), QStringLiteral("?List"),
+                    SortMarkStyle::Underline});
 
-    FollowHighlightedCategory(this, categories_, categoryModel_.get(), [this] { ShowTasksOfCategory(); });
-    resize(760, 420);
+    FollowHighlightedCategory(this, CategoryList(), &categories_.Model(), [this] { ShowTasksOfCategory(); });
+    KeepListWindowPlace(*this, kBrowseScheduleCategoriesProcedure, {760, 420});
     panes->setSizes({200, 560});
-    KeepWindowPosition(*this, QLatin1String(kBrowseScheduleCategoriesProcedure));
 
     // Its tasks are a task list too: the refresh every task list hears.
     Threads().Join(ThreadGroup::TaskLists, Threads().Register(this));
     connect(NumberedEvents::Of(this), &NumberedEvents::Received, this, [this](int number) {
         if (number == EventNumber::kRefreshTaskList)
-            tasks_->Refresh();
+            TaskList()->Refresh();
     });
-}
-
-BrowseScheduleCategories::~BrowseScheduleCategories()
-{
-    // The enhancement and the lists go before the models they show.
-    delete xplore_;
-    delete tasks_;
-    delete categories_;
-    if (scheduleOpened_)
-        Tables().Schedule.Close();
-    if (categoriesOpened_)
-        Tables().Categories.Close();
 }
 
 QString BrowseScheduleCategories::Category() const
 {
-    return HighlightedCategory(categories_, *categoryModel_, &CategoriesRecord::Category);
+    return HighlightedCategory(CategoryList(), categories_.Model(), &CategoriesRecord::Category);
 }
 
 void BrowseScheduleCategories::ShowTasksOfCategory()
 {
-    const int row = categories_->CurrentRow();
+    const int row = CategoryList()->CurrentRow();
     CategoriesRecord category;
     // A filter rather than a range: it holds in every order, record order
     // included.
-    if (row >= 0 && categoryModel_->Record(row, category)) {
-        taskModel_->SetFilter(kCategoryFilter, {{QStringLiteral("SCH:Category"), Compare::Equal,
-                                                 FieldValue(Clip(category.Category)), Join::And, true}});
+    if (row >= 0 && categories_.Model().Record(row, category)) {
+        TaskModel()->SetFilter(kCategoryFilter, {{QStringLiteral("SCH:Category"), Compare::Equal,
+                                                  FieldValue(Clip(category.Category)), Join::And, true}});
         return;
     }
     // No category highlighted: no task either.
-    taskModel_->SetFilter(kCategoryFilter, {{QStringLiteral("SCH:Disabled"), Compare::Equal, int64_t{1}}});
+    TaskModel()->SetFilter(kCategoryFilter, {{QStringLiteral("SCH:Disabled"), Compare::Equal, int64_t{1}}});
 }
 
 void BrowseScheduleCategories::OpenCategoryForm(FormRequest request)
 {
-    OpenCategoryPaneForm<UpdateCategories>(this, categories_, *categoryModel_, Tables().Categories, request);
+    OpenCategoryPaneForm<UpdateCategories>(this, CategoryList(), categories_.Model(), Tables().Categories, request);
 }
 
 void BrowseScheduleCategories::OpenTaskForm(FormRequest request, bool copy)
@@ -233,9 +183,9 @@ void BrowseScheduleCategories::OpenTaskForm(FormRequest request, bool copy)
     if (request == FormRequest::Insert && !copy) {
         schedule.Clear(call.task);
         call.task.Category = Category();
-    } else if (!taskModel_->Record(tasks_->CurrentRow(), call.task) ||
+    } else if (!TaskModel()->Record(TaskList()->CurrentRow(), call.task) ||
                !schedule.Get(call.task.RecordPointer, call.task)) {
-        tasks_->Refresh();
+        TaskList()->Refresh();
         return;
     }
     if (copy) {
@@ -243,7 +193,7 @@ void BrowseScheduleCategories::OpenTaskForm(FormRequest request, bool copy)
         call.task.ID = 0;
         call.task.RecordPointer = 0;
     }
-    TaskForm()(this, call, [this] { tasks_->Refresh(); });
+    TaskForm()(this, call, [this] { TaskList()->Refresh(); });
 }
 
 } // namespace vl

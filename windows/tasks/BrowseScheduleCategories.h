@@ -9,20 +9,11 @@
 // brings an open one forward, with the focus on the categories.
 
 #include "core/dictionary/ScheduleRecord.h"
-#include "platform/browse/BrowseModel.h"
-#include "platform/ui/FormRequest.h"
-#include "platform/viewcopy/ViewCopyBrowse.h"
+#include "windows/lists/ListPane.h"
 
 #include <QWidget>
 
-#include <memory>
-
-class QLabel;
-
 namespace vl {
-
-class BrowseList;
-class Xplore;
 
 inline constexpr char kBrowseScheduleCategoriesProcedure[] = "BrowseScheduleCategories";
 inline constexpr char kCategoryTasksCaption[] = "Scheduled Tasks for Highlighted Category";
@@ -31,14 +22,13 @@ class BrowseScheduleCategories : public QWidget {
     Q_OBJECT
 public:
     explicit BrowseScheduleCategories(QWidget* parent = nullptr);
-    ~BrowseScheduleCategories() override;
 
-    BrowseList* CategoryList() const { return categories_; }
-    BrowseList* TaskList() const { return tasks_; }
-    BrowseModel* TaskModel() const { return taskModel_.get(); }
-    const BrowseButtons& CategoryButtons() const { return categoryButtons_; }
-    const BrowseButtons& TaskButtons() const { return taskButtons_; }
-    Xplore* Enhancement() const { return xplore_; }
+    BrowseList* CategoryList() const { return categories_.List(); }
+    BrowseList* TaskList() const { return tasks_.List(); }
+    BrowseModel* TaskModel() const { return &tasks_.Model(); }
+    const BrowseButtons& CategoryButtons() const { return categories_.Buttons(); }
+    const BrowseButtons& TaskButtons() const { return tasks_.Buttons(); }
+    Xplore* Enhancement() const { return tasks_.Enhancement(); }
     // The category highlighted now; empty when the list has none.
     QString Category() const;
 
@@ -47,15 +37,8 @@ private:
     void OpenCategoryForm(FormRequest request);
     void OpenTaskForm(FormRequest request, bool copy);
 
-    bool categoriesOpened_ = false;
-    bool scheduleOpened_ = false;
-    std::unique_ptr<BrowseModel> categoryModel_;
-    std::unique_ptr<BrowseModel> taskModel_;
-    BrowseList* categories_ = nullptr;
-    BrowseList* tasks_ = nullptr;
-    BrowseButtons categoryButtons_;
-    BrowseButtons taskButtons_;
-    Xplore* xplore_ = nullptr;
+    ListPane categories_;
+    ListPane tasks_;
 };
 
 } // namespace vl

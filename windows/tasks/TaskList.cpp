@@ -1,5 +1,6 @@
 #include "windows/tasks/TaskList.h"
 
+#include "platform/browse/KeyOrders.h"
 #include "core/base/Globals.h"
 #include "core/base/UserDate.h"
 #include "core/cycle/SchedulerState.h"
@@ -25,7 +26,7 @@
 #include "tasks/TaskFormRules.h"
 #include "tasks/TaskListFilters.h"
 #include "tasks/TaskStore.h"
-#include "windows/tasks/ListButtons.h"
+#include "windows/lists/ListButtons.h"
 #include "windows/tasks/TaskForm.h"
 #include "windows/tasks/UpdateSchedule.h"
 
@@ -54,10 +55,7 @@ TaskList::TaskList(const Texts& texts, const TaskListLayout& layout, const std::
     model_ = std::make_unique<BrowseModel>(tables.Schedule);
     model_->SetColumns(TaskListColumns(tables.Schedule.DefinitionPtr(), layout));
     model_->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
-    ViewOrder byDate;
-    QString error;
-    KeyOrder(tables.Schedule.Definition(), SCH_KEYDATE, byDate, error);
-    model_->AddOrder(QStringLiteral("Date"), byDate);
+    AddKeyOrder(*model_, QStringLiteral("Date"), SCH_KEYDATE);
     // The list counts its rows and reads the first of them as soon as it
     // shows the model: the view that opens is set up before.
     model_->SetFilters(firstFilters);

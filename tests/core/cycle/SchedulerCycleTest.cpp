@@ -4,6 +4,9 @@
 
 #include "core/cycle/SchedulerState.h"
 #include "core/cycle/SchedulerCycle.h"
+#include "core/cycle/TickFailures.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
 #include "core/base/Globals.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Picture.h"
@@ -276,6 +279,22 @@ TEST_F(SchedulerCycleTest, OnDemandScriptRunsToItsEndWhileInactive)
     EXPECT_FALSE(TempScriptingActive);
     EXPECT_FALSE(cycle.ScriptRunning());
     EXPECT_EQ(surface.status, "Inactive");
+}
+
+TEST(TickFailures, EachDistinctFailureIsLoggedAndShownOnce)
+{
+    test::ScriptedPrompt prompt;
+    GlobalUseLog = true;
+    TickFailures failures;
+    for (const char* message : {"disk I/O error", "disk I/O error", "out of memory", "disk I/O error"})
+        failures.Report(message);
+    GlobalUseLog = false;
+    const QStringList lines = test::ReadTextFile("VLMREVNT.LOG").split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].contains("Scheduler Error") && lines[0].trimmed().endsWith("Tick failed:  disk I/O error"));
+    EXPECT_TRUE(lines[1].trimmed().endsWith("Tick failed:  out of memory"));
+    ASSERT_EQ(prompt.Questions().size(), 2u);
+    EXPECT_TRUE(prompt.Questions()[1].text.endsWith("|out of memory"));
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 namespace vl {
@@ -97,6 +99,29 @@ TEST_F(LiveDataTest, FoldersHoldingTheDataDirectoryAreLeftAlone)
     ASSERT_TRUE(QDir::setCurrent(test::TestDir()));
     EXPECT_EQ(Content("outer/data/VLDB.TPS"), "nested data");
     EXPECT_FALSE(Present("elsewhere"));
+}
+
+TEST_F(LiveDataTest, AFolderThatCannotBeListedWholeIsNotCopiedOverTheDataDirectory)
+{
+    // Its data file lies deeper than the open-file limit lets the walk go.
+    QString deep = "deep/data";
+    for (int level = 0; level < 40; ++level)
+        deep += "/d";
+    Put(deep + "/VLDB.TPS", "stale data");
+    Put("outer/data/VLDB.TPS", "nested data");
+    ASSERT_TRUE(QDir::setCurrent(TestPath("outer/data")));
+    rlimit files{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &files), 0);
+    rlimit cut = files;
+    cut.rlim_cur = QDir("/proc/self/fd").entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size() + 4;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &cut), 0);
+    const int code = operation.Copy(TestPath("outer"), TestPath("deep/data"));
+    setrlimit(RLIMIT_NOFILE, &files);
+    ASSERT_TRUE(QDir::setCurrent(test::TestDir()));
+    EXPECT_NE(code, 0);
+    EXPECT_TRUE(operation.LastResult().message.startsWith("Cannot list")) << operation.LastResult().message.toStdString();
+    EXPECT_EQ(Content("outer/data/VLDB.TPS"), "nested data");
+    EXPECT_FALSE(Present("outer/data/d"));
 }
 
 TEST(LiveDataFiles, NamesAndPlaces)

@@ -1,6 +1,8 @@
 #include "platform/browse/BrowseModel.h"
 
 #include "BrowseTestData.h"
+#include "platform/browse/KeyOrders.h"
+#include "tests/support/ScriptedPrompt.h"
 
 #include "platform/runtime/Calendar.h"
 
@@ -214,6 +216,16 @@ TEST_F(Model, OrdersRangesFiltersAndResetFieldsResetTheModel)
     EXPECT_FALSE(model.CheckResetFields());
     EXPECT_EQ(resets, 1);
     EXPECT_EQ(items.Records(), 4);
+}
+
+TEST_F(Model, AKeyTheTableLacksIsSaidAndListsInFileSequence)
+{
+    ScriptedPrompt prompt;
+    EXPECT_EQ(AddKeyOrder(model, "By name", ITM_KEYNAME), 0);
+    EXPECT_EQ(AddKeyOrder(model, "Lost", KeyRef("ITM:NOSUCHKEY")), 1);
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].text, "Items has no key ITM:NOSUCHKEY");
+    EXPECT_TRUE(model.Orders()[1].order.IsFileSequence());
 }
 
 TEST_F(Model, AFailedReadIsReportedOnceUntilTheNextReset)

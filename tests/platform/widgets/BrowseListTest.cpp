@@ -1,8 +1,12 @@
 #include "platform/widgets/BrowseList.h"
 
 #include "tests/platform/browse/BrowseTestData.h"
+#include "tests/platform/data/DataFileFaults.h"
+#include "tests/support/ScriptedPrompt.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -188,6 +192,43 @@ TEST_F(List, TheFirstRowTheListChoseItselfIsKeptOnlyOnceShownOrChosen)
     ASSERT_EQ(selected(), "a");
     insertAndRefresh(12, "0");
     EXPECT_EQ(selected(), "a") << "the first row shown stays";
+}
+
+TEST_F(List, AFailedReadNamesItsDataFileOnceAFailure)
+{
+    AddNumberedItems(600);
+    items.Close();
+    ScriptedPrompt prompt;
+    const auto notices = [&] {
+        QApplication::processEvents();
+        return prompt.Questions().size();
+    };
+    // A page of records zeroed: the table opens, its rows cannot be read.
+    ASSERT_TRUE(DamagePage("TEST.TPS", "Items", true, -1, '\0'));
+    OpenCreated(items);
+    Show();
+    const auto readAll = [&] { // every row the list can show, the damaged ones too
+        for (int row = 0; row < model.rowCount(); ++row)
+            model.data(model.index(row, 0));
+    };
+    readAll();
+    readAll();
+    ASSERT_EQ(notices(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].caption, "Read Error");
+    const QString named = "The data file " + QDir::toNativeSeparators(QDir::current().absoluteFilePath("TEST.TPS"));
+    EXPECT_TRUE(prompt.Questions()[0].text.startsWith(named + " cannot be read:|")) << prompt.Questions()[0].text.toStdString();
+    model.Refresh();
+    readAll();
+    EXPECT_EQ(notices(), 2u) << "read again, failed again";
+
+    // Cut short: the table does not open; the list's read tries again and says why.
+    items.Close();
+    ASSERT_TRUE(QFile::resize("TEST.TPS", 52));
+    items.MarkForUse();
+    model.Refresh();
+    ASSERT_EQ(notices(), 3u);
+    EXPECT_TRUE(prompt.Questions()[2].text.startsWith(named));
+    EXPECT_FALSE(prompt.Questions()[2].text.contains(DataErrorText(kFileNotOpen))) << "the reason, not its echo";
 }
 
 } // namespace

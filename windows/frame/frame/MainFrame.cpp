@@ -51,6 +51,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 
 namespace vl {
 
@@ -461,29 +462,28 @@ void MainFrame::RunCommand(const QString& command)
     using namespace FrameCommand;
     if (!CommandEnabled(command))
         return;
+    // The frame's own commands; any other names a procedure.
+    const std::pair<const char*, std::function<void()>> own[] = {
+        {kOptions, [this] { Options(this); }},
+        {kAbout, [this] { About(this, Clip(ProductName), Clip(VersionNumber)); }},
+        {kExit, [this] { Exit(); }},
+        {kBackupRestore, [this] { StartBackupProgram(); }},
+        {kCut, [this] { EditCommand("cut"); }},
+        {kCopy, [this] { EditCommand("copy"); }},
+        {kPaste, [this] { EditCommand("paste"); }},
+        {kTile, [this] { ArrangeWindows(true); }},
+        {kCascade, [this] { ArrangeWindows(false); }},
+        {kEmailUs, [this] { OpenSupportAddress(QStringLiteral("mailto:") + QLatin1String(kSupportMailbox)); }},
+        {kHomePage, [this] { OpenSupportAddress(QLatin1String(kHomePageAddress)); }},
+    };
     try {
-        if (command == QLatin1String(kOptions))
-            Options(this);
-        else if (command == QLatin1String(kAbout))
-            About(this, Clip(ProductName), Clip(VersionNumber));
-        else if (command == QLatin1String(kExit))
-            Exit();
-        else if (command == QLatin1String(kBackupRestore))
-            StartBackupProgram();
-        else if (command == QLatin1String(kCut))
-            EditCommand("cut");
-        else if (command == QLatin1String(kCopy))
-            EditCommand("copy");
-        else if (command == QLatin1String(kPaste))
-            EditCommand("paste");
-        else if (command == QLatin1String(kTile) || command == QLatin1String(kCascade))
-            ArrangeWindows(command == QLatin1String(kTile));
-        else if (command == QLatin1String(kEmailUs))
-            OpenSupportAddress(QStringLiteral("mailto:") + QLatin1String(kSupportMailbox));
-        else if (command == QLatin1String(kHomePage))
-            OpenSupportAddress(QLatin1String(kHomePageAddress));
-        else
-            Procedures().Start(command, this);
+        for (const auto& [name, run] : own) {
+            if (command == QLatin1String(name)) {
+                run();
+                return;
+            }
+        }
+        Procedures().Start(command, this);
     } catch (const std::exception& error) {
         // A procedure that failed to start leaves the frame running.
         Prompt::Message(QString::fromLocal8Bit(error.what()), Clip(ProductName), PromptIcon::Stop);
@@ -633,7 +633,7 @@ void MainFrame::TimerEvent()
         cycle_.Tick();
     } catch (const std::exception& error) {
         // The scheduler goes on with the next tick.
-        qWarning("Scheduler tick failed: %s", error.what());
+        tickFailures_.Report(QString::fromLocal8Bit(error.what()));
     }
     ChooseTicking();
 }

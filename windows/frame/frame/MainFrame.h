@@ -16,6 +16,7 @@
 // come when they are due.
 
 #include "core/cycle/SchedulerCycle.h"
+#include "core/cycle/TickFailures.h"
 #include "scheduler/engine/TaskFrame.h"
 #include "core/frame/CompanionPrograms.h"
 #include "windows/frame/session/EndSessionHook.h"
@@ -171,6 +172,7 @@ private:
     std::unique_ptr<ProgramHotKeys> hotKeys_;
     EndSessionHook sessionHook_;
     SchedulerCycle cycle_;
+    TickFailures tickFailures_;
     QTimer timer_;
     QMetaObject::Connection beat_;
     QString title_; // the title as the frame sets it, without the read-only mark

@@ -9,22 +9,17 @@
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/FormRequest.h"
 #include "platform/widgets/BrowseList.h"
+#include "windows/lists/ListPane.h"
 
 #include <QDialog>
 
 #include <functional>
 
-class QBoxLayout;
-class QPushButton;
-
 namespace vl {
 
-// A button added to a row of the window's buttons; Enter presses it only
-// when it is made the default.
-QPushButton* PaneButton(const char* text, QWidget* window, QBoxLayout& row);
-
-// A list of the categories in the window, the last column filling it.
-BrowseList* CategoryPaneList(QWidget* window, BrowseModel* model);
+// The list of the categories: the one column "Categories" (field) in the
+// order of key ("By Category"), filling the list.
+void SetUpCategoryPane(ListPane& categories, const char* field, KeyRef key);
 
 // Runs show now and whenever another category is highlighted or the
 // categories reload, and gives the categories the focus now and whenever the

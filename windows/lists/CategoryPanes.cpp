@@ -1,28 +1,17 @@
-#include "windows/pim/CategoryPanes.h"
+#include "windows/lists/CategoryPanes.h"
 
 #include "platform/ui/EventNumbers.h"
 #include "platform/widgets/NumberedEvents.h"
 
-#include <QBoxLayout>
 #include <QHeaderView>
-#include <QPushButton>
 
 namespace vl {
 
-QPushButton* PaneButton(const char* text, QWidget* window, QBoxLayout& row)
+void SetUpCategoryPane(ListPane& categories, const char* field, KeyRef key)
 {
-    auto* button = new QPushButton(QString::fromUtf8(text), window);
-    button->setAutoDefault(false);
-    row.addWidget(button);
-    return button;
-}
-
-BrowseList* CategoryPaneList(QWidget* window, BrowseModel* model)
-{
-    auto* categories = new BrowseList(window);
-    categories->SetBrowseModel(model);
-    categories->horizontalHeader()->setStretchLastSection(true);
-    return categories;
+    categories.Model().SetColumns({{QLatin1String(field), QStringLiteral("Categories"), QStringLiteral("@s20")}});
+    AddKeyOrder(categories.Model(), QStringLiteral("By Category"), key);
+    categories.List()->horizontalHeader()->setStretchLastSection(true);
 }
 
 void FollowHighlightedCategory(QWidget* window, BrowseList* categories, BrowseModel* model,

@@ -21,4 +21,8 @@ struct ListButtonTexts {
 // Makes the buttons as children of parent and adds them to the row.
 BrowseButtons MakeListButtons(QWidget* parent, const ListButtonTexts& texts, QBoxLayout& row);
 
+// One button of a window's rows, added to the row; Enter presses it only
+// when it is made the default.
+QPushButton* AddListButton(QWidget* parent, const char* text, QBoxLayout& row);
+
 } // namespace vl
