@@ -14,6 +14,8 @@
 
 #include <sqlite3.h>
 
+#include <utility>
+
 namespace vl::test {
 
 // Another program (a process of its own) holding the write lock of a data
@@ -84,6 +86,20 @@ private:
     std::shared_ptr<DataConnection> connection_;
 };
 
+// The page size of a closed data file and the numbers of the leaf pages of
+// one of its tables or keys, in file order.
+inline std::pair<int, std::vector<int64_t>> LeafPages(const QString& path, const QString& object)
+{
+    SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
+    const int pageSize = db.execAndGet("PRAGMA page_size").getInt();
+    std::vector<int64_t> leaves;
+    SQLite::Statement pages(db, "SELECT pageno FROM dbstat WHERE name = ? AND pagetype = 'leaf' ORDER BY pageno");
+    pages.bind(1, object.toStdString());
+    while (pages.executeStep())
+        leaves.push_back(pages.getColumn(0).getInt64());
+    return {pageSize, leaves};
+}
+
 // Damages a closed data file as a failing disk would: overwrites the
 // record area of one page of a table or key (the page itself when
 // wholePage) with fill bytes. page picks among the object's leaf pages (-1:
@@ -91,16 +107,7 @@ private:
 inline bool DamagePage(const QString& path, const QString& object, bool wholePage, int page = -1,
                        char fill = '\xA5')
 {
-    int pageSize = 0;
-    std::vector<int64_t> leaves;
-    {
-        SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
-        pageSize = db.execAndGet("PRAGMA page_size").getInt();
-        SQLite::Statement pages(db, "SELECT pageno FROM dbstat WHERE name = ? AND pagetype = 'leaf' ORDER BY pageno");
-        pages.bind(1, object.toStdString());
-        while (pages.executeStep())
-            leaves.push_back(pages.getColumn(0).getInt64());
-    }
+    const auto [pageSize, leaves] = LeafPages(path, object);
     if (leaves.empty())
         return false;
     const int64_t pageNo = leaves.at(page < 0 ? leaves.size() / 2 : static_cast<size_t>(page));

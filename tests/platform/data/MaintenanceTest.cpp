@@ -1,3 +1,4 @@
+#include "DataFileFaults.h"
 #include "TestTables.h"
 
 #include "platform/data/DamagedFileNotice.h"
@@ -35,16 +36,7 @@ protected:
 // zeros or with random bytes; false when it has none.
 bool OverwriteLeaf(const QString& path, const QString& object, bool zeros)
 {
-    int pageSize = 0;
-    std::vector<int64_t> leaves;
-    {
-        SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
-        pageSize = db.execAndGet("PRAGMA page_size").getInt();
-        SQLite::Statement pages(db, "SELECT pageno FROM dbstat WHERE name = ? AND pagetype = 'leaf' ORDER BY pageno");
-        pages.bind(1, object.toStdString());
-        while (pages.executeStep())
-            leaves.push_back(pages.getColumn(0).getInt64());
-    }
+    const auto [pageSize, leaves] = LeafPages(path, object);
     QByteArray bytes(pageSize, '\0');
     QRandomGenerator noise(11);
     for (char& byte : bytes)
