@@ -54,12 +54,21 @@ protected:
             c.sortable = true;
             return c;
         };
+        // Carried for the query and the layouts, not shown.
+        const auto carried = [](ColumnDefinition c) {
+            c.displayed = false;
+            return c;
+        };
         ColumnDefinition keep = column("CLI:ClipKeep", " ", "Keep", QStringLiteral("@s1"), 10);
         keep.sortable = false;
         keep.viewField = false;
         return {keep, column("CLI:ClipContents", "Contents", "Contents", QStringLiteral("@s255"), 200),
                 column("CLI:Category", "Category", "Category", QStringLiteral("@s20"), 80),
-                column("CLI:ClipDate", "Date", "Date", UserDatePicture(), 50, u'R')};
+                column("CLI:ClipDate", "Date", "Date", UserDatePicture(), 50, u'R'),
+                carried(column("CLI:ClipHashKey", "Clip Hash Key", "Hash key (no spaces or graphic characters)",
+                               QStringLiteral("@s120"), 120)),
+                carried(column("CLI:Abbreviation", "Abbreviation", "Abbreviation", QStringLiteral("@s20"), 80)),
+                carried(column("CLI:ClipTime", "Clip Time", "Time", QStringLiteral("@t3"), 40, u'R'))};
     }
 };
 
@@ -92,7 +101,15 @@ std::vector<BrowseColumn> ClipboardColumns(const TableDef& clipboard)
     };
     BrowseColumn date{QStringLiteral("CLI:ClipDate"), QStringLiteral("Date"), QStringLiteral("@d17b"), true};
     date.alignment = Qt::AlignRight | Qt::AlignVCenter;
-    return {keep, contents, {QStringLiteral("CLI:Category"), QStringLiteral("Category"), QStringLiteral("@s20")}, date};
+    BrowseColumn time{QStringLiteral("CLI:ClipTime"), QStringLiteral("Clip Time"), QStringLiteral("@t3")};
+    time.alignment = Qt::AlignRight | Qt::AlignVCenter;
+    return {keep,
+            contents,
+            {QStringLiteral("CLI:Category"), QStringLiteral("Category"), QStringLiteral("@s20")},
+            date,
+            {QStringLiteral("CLI:ClipHashKey"), QStringLiteral("Clip Hash Key"), QStringLiteral("@s120")},
+            {QStringLiteral("CLI:Abbreviation"), QStringLiteral("Abbreviation"), QStringLiteral("@s20")},
+            time};
 }
 
 void StartTarget(const QString& target)

@@ -83,6 +83,12 @@ TEST_F(ClipboardWindowsTest, NewestFirstKeepCopyBackAndRun)
     list.SetStarter([&started](const QString& target) { started << target; });
     EXPECT_EQ(list.windowTitle(), "Clipboard Manager");
     EXPECT_EQ(Texts(list), QStringList({"see http://a.example now", "kept one", "oldest"}));
+    QStringList shown, carried;
+    for (int column = 0; column < list.Model()->columnCount(); ++column)
+        (list.List()->isColumnHidden(column) ? carried : shown)
+            << list.Model()->headerData(column, Qt::Horizontal).toString().trimmed();
+    EXPECT_EQ(shown, QStringList({"", "Contents", "Category", "Date"}));
+    EXPECT_EQ(carried, QStringList({"Clip Hash Key", "Abbreviation", "Clip Time"}));
     EXPECT_EQ(list.Model()->index(0, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::blue));
     EXPECT_FALSE(list.Model()->index(1, 1).data(Qt::ForegroundRole).isValid());
     list.Tabs()->setCurrentIndex(BrowseClipboard::kSavedOnlyTab);
