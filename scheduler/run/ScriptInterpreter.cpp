@@ -20,6 +20,7 @@
 #include "scripting/SendKeys.h"
 #include "scripting/WindowMatch.h"
 #include "scripting/items/DescribeScriptItem.h"
+#include "scripting/items/ItemFieldRoles.h"
 #include "scripting/items/ScriptActions.h"
 #include "scheduler/run/CloseProgram.h"
 #include "scheduler/run/DBusCommand.h"
@@ -64,6 +65,8 @@ bool Passed(Date date, ClockTime time)
 {
     return CompareRunTimes(Today(), Now(), date, time) > 0;
 }
+
+bool Passed(ClockDeadline deadline) { return Passed(deadline.date, deadline.time); }
 
 // Today and the clock plus hundredths, folded past midnight.
 std::pair<Date, ClockTime> FromNow(int64_t hundredths)
@@ -256,8 +259,8 @@ void Dispatcher::SetValue()
 void Dispatcher::DisplayMessage()
 {
     const ScriptingRecord& item = Item();
-    const QString title = ExpandKeywords(item.DDEApplicationTopic);
-    const QString text = ExpandKeywords(item.DDEApplicationName, kMessageTextWidth);
+    const QString title = ExpandKeywords(MessageTitle(item));
+    const QString text = ExpandKeywords(MessageText(item), kMessageTextWidth);
     if (item.SecondsToWait == 0) {
         ScheduleRecord task;
         task.Description = title.left(kMessageTitleWidth);
@@ -299,12 +302,12 @@ void Dispatcher::CloseProgram()
 void Dispatcher::StartProgram()
 {
     ScriptingRecord& item = Item();
-    const QString options = item.DDEApplicationName;
+    const QString options = StartCodes(item);
     const bool wait = options.mid(0, 1) == QLatin1String("1");
     const QChar priorityCode = options.size() > 1 ? options.at(1) : QChar();
     const int32_t priority = priorityCode == u'1' ? 1 : priorityCode == u'3' ? 3 : 2;
     const bool translate = options.mid(3, 1) == QLatin1String("1");
-    s_.programWaitTimeout = item.TimeElapsed;
+    s_.programWaitTimeout = StopWaitingAfter(item);
     QString command = item.Command;
     QString path = item.Path;
     if (translate || TranslateFilenames) {
@@ -317,7 +320,7 @@ void Dispatcher::StartProgram()
     if (std::optional<TransferRequest> transfer = ParseTransferCommand(command)) {
         s_.transfer = std::make_unique<FileTransfer>(std::move(*transfer));
     } else {
-        Debug(kDebugLabel, StartDebugLine(wait, priority, options, command, path, Clip(item.DDEApplicationTopic)));
+        Debug(kDebugLabel, StartDebugLine(wait, priority, options, command, path, Clip(StartVerb(item))));
         const LaunchOutcome outcome = LaunchProgram({.wantProcessHandle = true,
                                                      .useNormalPriority = priority == 2,
                                                      .priority = priority,
@@ -329,8 +332,7 @@ void Dispatcher::StartProgram()
         return;
     if (s_.programWaitTimeout != 0) {
         const auto [date, time] = FromNow(int64_t(s_.programWaitTimeout) * kClockPerSecond);
-        item.NextTaskID = date;
-        item.TimeElapsed = time;
+        SetWaitDeadline(item, {date, time});
     }
     item.Action = QString::fromUtf16(A::WaitForProgramEnd);
     s_.keep = true;
@@ -345,7 +347,7 @@ void Dispatcher::WaitForProgramEnd()
     SetScriptValue(QStringLiteral("ExitCode"), QString::number(code));
     if (code != kStillActive)
         return;
-    if (s_.programWaitTimeout != 0 && Passed(item.NextTaskID, item.TimeElapsed)) {
+    if (s_.programWaitTimeout != 0 && Passed(WaitDeadline(item))) {
         // Given up: a transfer still running is cancelled.
         s_.AbandonTransfer();
         return;
@@ -412,14 +414,13 @@ void Dispatcher::StartScriptStep()
 void Dispatcher::Wait()
 {
     ScriptingRecord& item = Item();
-    const QString mode = Clip(item.DDEApplicationName).toLower();
+    const QString mode = Clip(WaitMode(item)).toLower();
     if (mode == QLatin1String("or") || mode == QLatin1String("either")) {
-        if (item.TimeElapsed == 0) {
+        if (WaitDeadline(item).time == 0) {
             const auto [date, time] = FromNow(int64_t(item.SecondsToWait) * kClockPerSecond - GlobalDelay);
-            item.NextTaskID = date;
-            item.TimeElapsed = time;
+            SetWaitDeadline(item, {date, time});
         }
-        if (Passed(item.NextTaskID, item.TimeElapsed)) {
+        if (Passed(WaitDeadline(item))) {
             s_.waitInProgress = false;
             return;
         }

@@ -3,6 +3,7 @@
 #include "core/base/Globals.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
+#include "scripting/items/ItemFieldRoles.h"
 #include "scripting/items/ScriptActions.h"
 
 #include <algorithm>
@@ -69,14 +70,15 @@ ScriptItemWork LoadWorkFields(const ScriptingRecord& item)
 {
     ScriptItemWork work;
     if (A::IsAction(item.Action, A::Wait)) {
-        work.waitMode = Clip(item.DDEApplicationName);
+        work.waitMode = Clip(WaitMode(item));
     } else if (A::IsAction(item.Action, A::FileActions)) {
-        work.ftpHost = Clip(item.DDEApplicationName);
-        work.ftpUser = Clip(item.DDEApplicationTopic.left(kFtpUserWidth));
-        work.ftpPassword = item.DDEApplicationTopic.mid(kFtpUserWidth, kFtpPasswordWidth);
+        const FileLoginParts login = FileLogin(item);
+        work.ftpHost = Clip(FileHost(item));
+        work.ftpUser = Clip(login.user);
+        work.ftpPassword = login.password.left(kFtpPasswordWidth);
     } else if (A::IsAction(item.Action, A::DisplayMessage)) {
-        work.messageText = Clip(item.DDEApplicationName);
-        work.messageTitle = Clip(item.DDEApplicationTopic);
+        work.messageText = Clip(MessageText(item));
+        work.messageTitle = Clip(MessageTitle(item));
         work.standardDialog = item.SecondsToWait != 0;
     }
     return work;
@@ -147,16 +149,13 @@ bool StoreWorkFields(ScriptingRecord& item, const ScriptItemWork& work)
         return false;
     item.Action = action;
     if (A::IsAction(action, A::Wait)) {
-        item.DDEApplicationName = work.waitMode;
+        SetWaitMode(item, work.waitMode);
     } else if (A::IsAction(action, A::DisplayMessage)) {
-        item.DDEApplicationName = CutTo(work.messageText, kMessageWidth);
-        item.DDEApplicationTopic = CutTo(work.messageTitle, kMessageWidth);
+        SetMessage(item, CutTo(work.messageText, kMessageWidth), CutTo(work.messageTitle, kMessageWidth));
         item.SecondsToWait = work.standardDialog ? 1 : 0;
     } else if (A::IsAction(action, A::FileActions)) {
-        item.DDEApplicationName = work.ftpHost;
-        const QString password = CutTo(work.ftpPassword, kFtpPasswordWidth);
-        item.DDEApplicationTopic = password.isEmpty() ? CutTo(work.ftpUser, kFtpUserWidth)
-                                                      : PadTo(work.ftpUser, kFtpUserWidth) + password;
+        SetFileHost(item, work.ftpHost);
+        SetFileLogin(item, CutTo(work.ftpUser, kFtpUserWidth), CutTo(work.ftpPassword, kFtpPasswordWidth));
     }
     return true;
 }

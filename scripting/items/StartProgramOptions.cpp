@@ -1,6 +1,7 @@
 #include "scripting/items/StartProgramOptions.h"
 
 #include "platform/runtime/FixedText.h"
+#include "scripting/items/ItemFieldRoles.h"
 
 namespace vl {
 namespace {
@@ -16,7 +17,7 @@ QChar Flag(bool on) { return QLatin1Char(on ? '1' : '0'); }
 
 StartOptions ReadStartOptions(const ScriptingRecord& item)
 {
-    const QString& codes = item.DDEApplicationName;
+    const QString codes = StartCodes(item);
     StartOptions options;
     options.waitForEnd = Code(codes, 0).digitValue() > 0;
     const QChar priority = Code(codes, 1);
@@ -29,8 +30,8 @@ StartOptions ReadStartOptions(const ScriptingRecord& item)
             options.windowMode = mode.mode;
     }
     options.translate = Code(codes, 3) == QLatin1Char('1');
-    options.stopWaitingAfter = item.TimeElapsed;
-    const QString verb = Clip(item.DDEApplicationTopic);
+    options.stopWaitingAfter = StopWaitingAfter(item);
+    const QString verb = Clip(StartVerb(item));
     if (!verb.isEmpty())
         options.verb = verb;
     return options;
@@ -38,10 +39,10 @@ StartOptions ReadStartOptions(const ScriptingRecord& item)
 
 void WriteStartOptions(const StartOptions& options, ScriptingRecord& item)
 {
-    item.DDEApplicationName = QString(Flag(options.waitForEnd)) + QLatin1Char(static_cast<char>(options.priority)) +
-                              QLatin1Char(static_cast<char>(options.windowMode)) + Flag(options.translate);
-    item.TimeElapsed = options.stopWaitingAfter;
-    item.DDEApplicationTopic = options.verb;
+    SetStartCodes(item, QString(Flag(options.waitForEnd)) + QLatin1Char(static_cast<char>(options.priority))
+                            + QLatin1Char(static_cast<char>(options.windowMode)) + Flag(options.translate));
+    SetStopWaitingAfter(item, options.stopWaitingAfter);
+    SetStartVerb(item, options.verb);
 }
 
 } // namespace vl

@@ -1,10 +1,9 @@
 #pragma once
-// How a "Start Program" step starts its program, packed into the item:
-// characters 1 to 4 of SCR:DDEApplicationName are one-character codes (wait
-// for the program's end "1"/"0"; priority "1" low, "2" normal, "3" high;
-// window mode "1", "2", "3", "7", "8"; translate the command "1"/"0"),
-// SCR:TimeElapsed the seconds after which the wait stops, and
-// SCR:DDEApplicationTopic the verb the program is started with.
+// How a "Start Program" step starts its program, packed into the item (see
+// ItemFieldRoles.h): four one-character codes (wait for the program's end
+// "1"/"0"; priority "1" low, "2" normal, "3" high; window mode "1", "2",
+// "3", "7", "8"; translate the command "1"/"0"), the seconds after which the
+// wait stops, and the verb the program is started with.
 
 #include "core/dictionary/ScriptingRecord.h"
 
@@ -51,8 +50,8 @@ struct StartOptions {
 // normal priority, start and give focus, no translation), a blank verb as
 // "Open".
 StartOptions ReadStartOptions(const ScriptingRecord& item);
-// Writes the four codes (the rest of SCR:DDEApplicationName blank), the
-// seconds and the verb.
+// Writes the four codes (the rest of their field blank), the seconds and
+// the verb.
 void WriteStartOptions(const StartOptions& options, ScriptingRecord& item);
 
 } // namespace vl

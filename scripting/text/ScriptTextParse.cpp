@@ -1,6 +1,7 @@
 // Reading one line of a script's text form into an item.
 
 #include "platform/runtime/FixedText.h"
+#include "scripting/items/ItemFieldRoles.h"
 #include "scripting/items/ScriptActions.h"
 #include "scripting/text/ScriptText.h"
 #include "scripting/text/ScriptTokens.h"
@@ -172,11 +173,11 @@ void ParseWait(LineReader& line)
             given = OptionValue(token.text.mid(5));
     }
     if (given)
-        item.DDEApplicationName = *given;
+        SetWaitMode(item, *given);
     else if (modeWord)
-        item.DDEApplicationName = *modeWord;
+        SetWaitMode(item, *modeWord);
     else if (item.SecondsToWait > 0 && !Clip(item.WaitForWindow).isEmpty())
-        item.DDEApplicationName = QString::fromUtf16(A::Both);
+        SetWaitMode(item, QString::fromUtf16(A::Both));
 }
 
 bool IsModal(const QString& upper) { return upper == QLatin1String("/MODAL"); }
@@ -185,8 +186,7 @@ void ParseDisplay(LineReader& line)
 {
     const Tokens t = line.tokens.Without(IsModal);
     line.AtMost(t, 3, "DISPLAY");
-    line.item.DDEApplicationName = t[0];
-    line.item.DDEApplicationTopic = t[1];
+    SetMessage(line.item, t[0], t[1]);
     line.item.FocusOnWindow = t[2];
     // The desktop's message dialog unless "/MODAL" asks for the program's
     // own message window.
@@ -206,7 +206,7 @@ bool IsStartOption(const QString& upper)
 
 // The verb of "ACTION=": a value in double quotes as it stands, else the
 // verb its first two letters name, else its first seven letters.
-QString StartVerb(const QString& written)
+QString VerbWritten(const QString& written)
 {
     if (written.startsWith(u'"'))
         return OptionValue(written);
@@ -238,21 +238,19 @@ void ParseStart(LineReader& line)
         const QString upper = token.text.toUpper();
         if (upper.startsWith(QLatin1String("WAIT="))) {
             codes[0] = QLatin1Char('1');
-            item.TimeElapsed = line.NumberAt(token.text.mid(5)); // "WAIT=" as typed
+            SetStopWaitingAfter(item, line.NumberAt(token.text.mid(5))); // "WAIT=" as typed
         } else if (upper.startsWith(QLatin1String("PRIORITY=")) && upper.size() > 9) {
             codes[1] = upper[9];
         } else if (upper.startsWith(QLatin1String("MODE=")) && upper.size() > 5) {
             codes[2] = upper[5];
         } else if (upper.startsWith(QLatin1String("ACTION="))) {
-            item.DDEApplicationTopic = StartVerb(token.text.mid(7));
+            SetStartVerb(item, VerbWritten(token.text.mid(7)));
         } else if (upper == QLatin1String("/TRANSLATE")) {
             codes[3] = QLatin1Char('1');
         }
     }
-    item.DDEApplicationName = codes;
+    SetStartCodes(item, codes);
 }
-
-constexpr int kTopicHalf = 128;
 
 void ParseFile(LineReader& line)
 {
@@ -271,9 +269,8 @@ void ParseFile(LineReader& line)
     line.AtMost(t, 6, "FILE");
     item.Command = t[1];
     item.Path = t[2];
-    // Host, then the user name in characters 1-128 and the password from 129 on.
-    item.DDEApplicationName = t[3];
-    item.DDEApplicationTopic = t[5].isEmpty() ? t[4] : PadTo(t[4], kTopicHalf) + t[5];
+    SetFileHost(item, t[3]);
+    SetFileLogin(item, t[4], t[5]);
 }
 
 void ParseScriptStart(LineReader& line)

@@ -2,6 +2,7 @@
 
 #include "core/launch/ScriptTokenQuoting.h"
 #include "platform/runtime/FixedText.h"
+#include "scripting/items/ItemFieldRoles.h"
 #include "scripting/items/NormalizeScriptItem.h"
 #include "scripting/items/ScriptActions.h"
 #include "scripting/text/ScriptText.h"
@@ -15,7 +16,6 @@ namespace A = ScriptAction;
 
 constexpr int kIndentStep = 3;
 constexpr int kMaxIndent = 24;
-constexpr int kTopicHalf = 128;
 const QString kEmptyToken = QStringLiteral("\"\"");
 
 // The keyword and its tokens, already quoted, joined by blanks; empty
@@ -63,7 +63,7 @@ QString WaitValue(const QString& value)
 
 QString WaitLine(const ScriptingRecord& item)
 {
-    const QString mode = Clip(item.DDEApplicationName);
+    const QString mode = Clip(WaitMode(item));
     const QString seconds = Number(item.SecondsToWait);
     const QString title = WaitValue(item.WaitForWindow);
     const QString contents = WaitValue(item.FocusOnWindow);
@@ -80,7 +80,7 @@ QString WaitLine(const ScriptingRecord& item)
 
 QString DisplayLine(const ScriptingRecord& item)
 {
-    const QStringList tokens{item.DDEApplicationName, item.DDEApplicationTopic, item.FocusOnWindow};
+    const QStringList tokens{MessageText(item), MessageTitle(item), item.FocusOnWindow};
     if (item.SecondsToWait != 0)
         return Line("DISPLAY", tokens);
     // The empty tokens stay before "/MODAL": their places count.
@@ -113,15 +113,15 @@ QString StartVerbOption(const QString& verb)
 QString StartLine(const ScriptingRecord& item)
 {
     // The codes are normalised: four digits.
-    const QString codes = item.DDEApplicationName;
+    const QString codes = StartCodes(item);
     QString options;
     if (codes[0] == u'1')
-        options += QStringLiteral(" WAIT=") + Number(item.TimeElapsed);
+        options += QStringLiteral(" WAIT=") + Number(StopWaitingAfter(item));
     if (codes[1] != u'2')
         options += QStringLiteral(" PRIORITY=") + codes[1];
     if (codes[2] != u'1')
         options += QStringLiteral(" MODE=") + codes[2];
-    const QString verb = Clip(item.DDEApplicationTopic);
+    const QString verb = Clip(StartVerb(item));
     if (!verb.isEmpty())
         options += QStringLiteral(" ACTION=") + StartVerbOption(verb);
     if (codes[3] == u'1')
@@ -139,9 +139,9 @@ QString FileLine(const ScriptingRecord& item)
     // it stands.
     const QString word =
         ScriptAction::FileActionNamed(subAction).isEmpty() ? QuotedScriptToken(subAction) : QuoteScriptToken(subAction);
+    const FileLoginParts login = FileLogin(item);
     QStringList tokens;
-    for (const QString& value : {item.Command, item.Path, item.DDEApplicationName,
-                                 item.DDEApplicationTopic.left(kTopicHalf), item.DDEApplicationTopic.mid(kTopicHalf)})
+    for (const QString& value : {item.Command, item.Path, FileHost(item), login.user, login.password})
         tokens.append(QuoteScriptToken(value));
     // The sub-action always stands, even blank: the values follow it.
     return QStringLiteral("FILE ") + word + Joined("", tokens);

@@ -190,7 +190,17 @@ QWidget* FormatListboxWindow::BuildColumnControls()
 {
     auto* box = new QGroupBox(tr("Column"), this);
     auto* layout = new QVBoxLayout(box);
+    layout->addWidget(BuildHeaderText(box));
+    layout->addLayout(BuildJustifications(box));
+    layout->addLayout(BuildWidthRow(box));
+    layout->addLayout(BuildColumnFlags(box));
+    layout->addWidget(BuildColorsButton(box), 0, Qt::AlignLeft);
+    layout->addStretch();
+    return box;
+}
 
+QWidget* FormatListboxWindow::BuildHeaderText(QWidget* box)
+{
     auto* header = new QLineEdit(box);
     header->setObjectName(QStringLiteral("HeaderText"));
     header->setToolTip(tr("Change Column Header Text"));
@@ -201,9 +211,12 @@ QWidget* FormatListboxWindow::BuildColumnControls()
         ChangeCurrent([&text](XploreColumn& column) { column.header = text.left(kHeaderTextWidth); });
     });
     controls_[header->objectName()] = header;
-    layout->addWidget(header);
+    return header;
+}
 
-    // Justification and offset, of the header and of the data.
+// Justification and offset, of the header and of the data.
+QLayout* FormatListboxWindow::BuildJustifications(QWidget* box)
+{
     struct Part {
         const char* title;
         const char* prefix;
@@ -243,8 +256,11 @@ QWidget* FormatListboxWindow::BuildColumnControls()
         rows->addLayout(form);
         justifications->addWidget(group);
     }
-    layout->addLayout(justifications);
+    return justifications;
+}
 
+QLayout* FormatListboxWindow::BuildWidthRow(QWidget* box)
+{
     auto* width = new QSpinBox(box);
     width->setObjectName(QStringLiteral("Width"));
     width->setRange(0, 9999);
@@ -256,8 +272,11 @@ QWidget* FormatListboxWindow::BuildColumnControls()
     auto* widthLabel = new QLabel(tr("&Width:"), box);
     widthLabel->setBuddy(width);
     form->addRow(widthLabel, width);
-    layout->addLayout(form);
+    return form;
+}
 
+QLayout* FormatListboxWindow::BuildColumnFlags(QWidget* box)
+{
     struct Flag {
         const char* name;
         const char* text;
@@ -283,8 +302,11 @@ QWidget* FormatListboxWindow::BuildColumnControls()
         checks->addWidget(check, at / 2, at % 2);
         ++at;
     }
-    layout->addLayout(checks);
+    return checks;
+}
 
+QWidget* FormatListboxWindow::BuildColorsButton(QWidget* box)
+{
     auto* colours = new QPushButton(tr("C&olors"), box);
     colours->setObjectName(QStringLiteral("Colors"));
     colours->setToolTip(tr("Assign New Colors to Column"));
@@ -297,9 +319,7 @@ QWidget* FormatListboxWindow::BuildColumnControls()
         Refresh();
     });
     controls_[colours->objectName()] = colours;
-    layout->addWidget(colours, 0, Qt::AlignLeft);
-    layout->addStretch();
-    return box;
+    return colours;
 }
 
 QWidget* FormatListboxWindow::BuildListControls()

@@ -64,6 +64,11 @@ protected:
 private:
     void BuildLists(QWidget* page);
     QWidget* BuildColumnControls();
+    QWidget* BuildHeaderText(QWidget* box);
+    QLayout* BuildJustifications(QWidget* box);
+    QLayout* BuildWidthRow(QWidget* box);
+    QLayout* BuildColumnFlags(QWidget* box);
+    QWidget* BuildColorsButton(QWidget* box);
     QWidget* BuildListControls();
     void EnableByFeatures();
     // Fills both lists from the column table and selects the current column.
