@@ -24,7 +24,7 @@ Outcome Halvex(const QStringList& arguments)
     halvex.setWorkingDirectory(test::TestDir());
     halvex.start(QStringLiteral(VL_BIN_DIR "/Halvex"), arguments);
     Outcome run;
-    if (halvex.waitForFinished(60000) && halvex.exitStatus() == QProcess::NormalExit)
+    if (halvex.waitForFinished(-1) && halvex.exitStatus() == QProcess::NormalExit)
         run.exitCode = halvex.exitCode();
     run.errors = QString::fromLocal8Bit(halvex.readAllStandardError());
     return run;

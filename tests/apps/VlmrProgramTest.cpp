@@ -51,16 +51,15 @@ protected:
         }
     }
 
-    // Waits, within a bound, until the program has logged its start.
+    // Waits until the program has logged its start, or has ended without;
+    // on a busy machine as long as that takes (the suite's timeout bounds it).
     bool Started()
     {
-        for (int round = 0; round < 300; ++round) {
-            if (LoggedLabels().contains("Started"))
-                return true;
+        while (!LoggedLabels().contains("Started")) {
             if (vlmr.waitForFinished(50))
-                return false;
+                return LoggedLabels().contains("Started");
         }
-        return false;
+        return true;
     }
 
     QProcess vlmr;
@@ -69,11 +68,11 @@ protected:
 TEST_F(VlmrProgramTest, TerminateEndsTheProgramWithoutCloseStepsAndLosesNothing)
 {
     vlmr.start();
-    ASSERT_TRUE(vlmr.waitForStarted()) << vlmr.errorString().toStdString();
+    ASSERT_TRUE(vlmr.waitForStarted(-1)) << vlmr.errorString().toStdString();
     ASSERT_TRUE(Started()) << vlmr.readAllStandardError().toStdString();
 
     ASSERT_EQ(::kill(static_cast<pid_t>(vlmr.processId()), SIGTERM), 0);
-    ASSERT_TRUE(vlmr.waitForFinished(30000));
+    ASSERT_TRUE(vlmr.waitForFinished(-1));
     EXPECT_EQ(vlmr.exitStatus(), QProcess::NormalExit) << "ended by itself, not killed by the signal";
     EXPECT_EQ(vlmr.exitCode(), 0);
 

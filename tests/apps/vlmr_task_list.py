@@ -22,15 +22,16 @@ import traceback
 
 from gi.repository import Gio, GLib
 
-DEADLINE_SECONDS = 40
 DESCRIPTION = "Write the marker"
 COMMAND = '/bin/sh -c "echo ran >> ran.txt"'
 
 
-def eventually(what, probe, seconds=DEADLINE_SECONDS):
-    """Polls probe until it returns something true; fails naming what was awaited.
+def eventually(what, probe):
+    """Polls probe until it returns something true. It waits as long as it
+    takes on a busy machine: the suite's timeout for the test bounds it, and
+    the line printed first names what was awaited when that timeout strikes.
     Between polls the bus's news (a new window, a changed row) is taken in."""
-    deadline = time.monotonic() + seconds
+    print("waiting for " + what, flush=True)
     events = GLib.MainContext.default()
     while True:
         while events.pending():
@@ -38,8 +39,6 @@ def eventually(what, probe, seconds=DEADLINE_SECONDS):
         result = probe()
         if result:
             return result
-        if time.monotonic() > deadline:
-            raise AssertionError("timed out waiting for " + what)
         time.sleep(0.1)
 
 
@@ -47,7 +46,7 @@ def accessibility_bus():
     """The accessibility bus's address; asking for it starts the bus."""
     session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
     reply = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
-                              GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 10000, None)
+                              GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, GLib.MAXINT, None)
     return reply.unpack()[0]
 
 
@@ -128,7 +127,8 @@ def run(vlmr_binary, data_dir):
         drive(vlmr, data_dir)
         # Asked to end, VLMR closes its files and leaves with success.
         vlmr.terminate()
-        assert vlmr.wait(10) == 0, "VLMR ended cleanly when terminated"
+        print("waiting for VLMR to end", flush=True)
+        assert vlmr.wait() == 0, "VLMR ended cleanly when terminated"
     finally:
         vlmr.terminate()
         try:
@@ -181,7 +181,7 @@ def drive(vlmr, data_dir):
     assert row["Time"] == listed_time, f"listed at {row['Time']}, not {listed_time}"
     marker = os.path.join(start_in, "ran.txt")
     # Just after midnight 00:01 is still ahead: a minute's wait at most.
-    eventually("the task's program to write its marker", lambda: os.path.exists(marker), seconds=75)
+    eventually("the task's program to write its marker", lambda: os.path.exists(marker))
     row = eventually("the row moved on to its next date", lambda: listed(today + datetime.timedelta(days=1)))
     assert row["Time"] == listed_time, f"moved on to {row['Time']}, not {listed_time}"
     with open(marker) as ran:

@@ -20,7 +20,7 @@ MailPeer::MailPeer(const QString& script, const QStringList& arguments)
     process_.start("/usr/bin/python3", QStringList{"-B", path, "--dir", dir_} + arguments);
     process_.setReadChannel(QProcess::StandardOutput);
     while (process_.state() != QProcess::NotRunning && !process_.canReadLine()) {
-        if (!process_.waitForReadyRead(20'000))
+        if (!process_.waitForReadyRead(-1)) // the peer ended without its port
             return;
     }
     const QByteArray line = process_.readLine().trimmed();

@@ -10,7 +10,7 @@ QStringList PdfPages(const QString& path)
 {
     QProcess reader;
     reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!reader.waitForFinished(30000) || reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0) {
+    if (!reader.waitForFinished(-1) || reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0) {
         ADD_FAILURE() << "pdftotext could not read " << path.toStdString() << ": "
                       << reader.readAllStandardError().toStdString();
         return {};

@@ -12,7 +12,11 @@ public:
     PrivateBus()
     {
         daemon_.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-        if (daemon_.waitForReadyRead(10'000))
+        // The daemon prints its address once it listens, however long it
+        // takes to start; its end ends the wait without one.
+        while (!daemon_.canReadLine() && daemon_.waitForReadyRead(-1)) {
+        }
+        if (daemon_.canReadLine())
             address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
         qputenv("DBUS_SESSION_BUS_ADDRESS", address_.toUtf8());
     }

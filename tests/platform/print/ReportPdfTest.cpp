@@ -62,7 +62,7 @@ QSizeF PageSize(const QString& path)
 {
     QProcess info;
     info.start("pdfinfo", {path});
-    info.waitForFinished();
+    info.waitForFinished(-1);
     const QRegularExpressionMatch size =
         QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(QString::fromUtf8(info.readAllStandardOutput()));
     return size.hasMatch() ? QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble()) : QSizeF();

@@ -78,11 +78,11 @@ protected:
         return ticks;
     }
 
-    // Ticks (a second of the clock each) until done or 20 real seconds.
+    // Ticks (a second of the clock each) until done, as long as that takes
+    // on a busy machine: the suite's timeout for the test bounds the wait.
     bool TickUntil(const std::function<bool()>& done)
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (!done() && std::chrono::steady_clock::now() < deadline) {
+        while (!done()) {
             interpreter_.RunDueScriptItem();
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
