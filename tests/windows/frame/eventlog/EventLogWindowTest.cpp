@@ -6,7 +6,6 @@
 #include "tests/support/TempDir.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QListView>
 #include <QPointer>
@@ -43,11 +42,8 @@ TEST_F(EventLogWindowTest, ShowsALongLogAtOnceAndSearchesIt)
 {
     GlobalUseLog = true;
     WriteLog(100000);
-    QElapsedTimer timer;
-    timer.start();
     QPointer<EventLogWindow> window = ViewAscii_Log();
     ASSERT_TRUE(window);
-    EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_EQ(window->windowTitle(), "Event Log");
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->LineCount(), 100000);
