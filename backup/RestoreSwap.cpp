@@ -1,6 +1,7 @@
 #include "backup/RestoreSwap.h"
 
 #include "platform/data/Maintenance.h"
+#include "platform/runtime/FileModes.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,6 +74,11 @@ ZipResult PlaceSwap(RestoreSwap& swap)
     } else if (Exists(swap.staged)) { // not moved in yet
         std::error_code failure;
         QDir().mkpath(QFileInfo(swap.target).absolutePath());
+        // The new file keeps the mode of the one it replaces (moved aside
+        // already when an earlier run stopped part way), else takes that of
+        // a new file of its directory; on a file system that keeps no modes
+        // it goes in as it is.
+        KeepMode(!Exists(swap.target) && Exists(swap.kept) ? swap.kept : swap.target, swap.staged);
         if (Exists(swap.target)) {
             // The old file is moved aside once; a second old file would be lost.
             if (Exists(swap.kept))

@@ -4,6 +4,7 @@
 #include "core/base/Globals.h"
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingValues.h"
+#include "platform/runtime/FileModes.h"
 #include "platform/runtime/FixedText.h"
 
 #include <QCryptographicHash>
@@ -60,8 +61,15 @@ SchedulerLock::SchedulerLock(const QString& canonicalDirectory, const QString& u
 
 SchedulerClaim SchedulerLock::Claim()
 {
-    if (file_.isLocked() || file_.tryLock(0))
+    if (file_.isLocked())
         return SchedulerClaim::Ours;
+    if (file_.tryLock(0)) {
+        // Made with the umask's mode: it takes its directory's, as every
+        // file of the data directory does (its content is no secret, so a
+        // mode left as made does not give the lock up).
+        GiveNewFileMode(path_);
+        return SchedulerClaim::Ours;
+    }
     // Something other than a lock file in its place can never be taken.
     if (file_.error() == QLockFile::LockFailedError && QFileInfo(path_).isFile())
         return SchedulerClaim::Taken;

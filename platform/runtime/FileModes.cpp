@@ -77,6 +77,11 @@ bool GiveNewFileMode(int descriptor, const QString& directory)
     return ::fchmod(descriptor, ModeForNewFile(directory)) == 0;
 }
 
+bool GiveNewFileMode(const QString& path)
+{
+    return ::chmod(QFile::encodeName(path).constData(), ModeForNewFile(QFileInfo(path).absolutePath())) == 0;
+}
+
 bool KeepMode(const QString& replaced, const QString& replacement)
 {
     struct stat old {};

@@ -35,6 +35,10 @@ bool CreatePrivateFile(const QString& path);
 // directory (for a file written under a temporary name first).
 bool GiveNewFileMode(int descriptor, const QString& directory);
 
+// Gives the file, made by a class that sets no mode of its own (a lock
+// file), the mode ModeForNewFile gives a new file in its directory.
+bool GiveNewFileMode(const QString& path);
+
 // Gives the replacement (a restored or repaired file, written elsewhere
 // first) the mode of the file it is about to replace, or, where there is
 // none yet, the mode ModeForNewFile gives a new file beside it. Call it

@@ -374,6 +374,9 @@ bool IniFile::Rewrite(const std::function<void(IniDocument&)>& change)
     QLockFile lock(LockPath());
     if (!lock.tryLock(static_cast<int>(lockTimeout_.count())))
         return false;
+    // Its content (the holder's process and host) is no secret: a mode left
+    // as made does not stop the write.
+    GiveNewFileMode(LockPath());
 
     QByteArray old;
     const ReadStatus status = ReadWholeFile(path_, old);

@@ -133,6 +133,15 @@ TEST_F(BackupRunnerTest, DataFilesRoundTripIntoAProgramThatHasThemOpen)
         EXPECT_FALSE(name.startsWith(".halvex")) << "no working folder left behind";
 }
 
+TEST_F(BackupRunnerTest, ARestoredFileKeepsTheModeOfTheFileItReplacesOrTakesItsDirectorys)
+{
+    ASSERT_TRUE(Backup().Ok() && QFile::remove(TestPath("VLDB.TPS"))) << Said(prompt);
+    test::WriteTextFile(TestPath("VLTpl.TPS"), QString(4096, QChar(u'\0'))); // too damaged to open: renamed over
+    ASSERT_TRUE(::chmod("VLTpl.TPS", 0640) == 0 && Restore().Ok()) << Said(prompt);
+    EXPECT_EQ(QFile::permissions(TestPath("VLDB.TPS")).toInt() & 0x7077, 0x6000);
+    EXPECT_EQ(QFile::permissions(TestPath("VLTpl.TPS")).toInt() & 0x7077, 0x6040);
+}
+
 TEST_F(BackupRunnerTest, ARestoreThatCannotBeDoneSoundlyChangesNothing)
 {
     ASSERT_TRUE(Backup().Ok());

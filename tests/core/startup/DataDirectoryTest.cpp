@@ -206,7 +206,9 @@ TEST(DataDirectoryTest, OneSchedulerLockPerDirectoryWhateverItsPathAndOnePerUser
     SchedulerLock throughLink(viaLink, QString());
     SchedulerLock otherDirectory(CanonicalDirectory(MakeDir("other", true)), QString());
     SchedulerLock ann(CanonicalDirectory(data), "Ann"), annAgain(viaLink, "Ann"), bob(viaLink, "Bob");
+    ASSERT_TRUE(QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     EXPECT_EQ(first.Claim(), SchedulerClaim::Ours);
+    EXPECT_EQ(QFile::permissions(data + "/VLMR.LCK").toInt() & 0x7077, 0x6000) << "its private directory's mode";
     EXPECT_EQ(throughLink.Claim(), SchedulerClaim::Taken);
     EXPECT_EQ(throughLink.LockHolder().pid, QCoreApplication::applicationPid());
     EXPECT_EQ(throughLink.BusName(), first.BusName());

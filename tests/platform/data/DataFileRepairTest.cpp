@@ -191,6 +191,7 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
         }
         if (c.damage)
             c.damage();
+        ASSERT_TRUE(QFile::setPermissions("TEST.TPS", QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
         const QByteArray before = Bytes("TEST.TPS");
 
         DataFileRepair repair;
@@ -218,6 +219,7 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
         EXPECT_TRUE(repair.replaced);
         EXPECT_EQ(repair.damagedCopy, "TEST.TPS.damaged");
         EXPECT_EQ(Bytes(repair.damagedCopy), before) << "the damaged file is kept as it was";
+        EXPECT_EQ(QFile::permissions("TEST.TPS").toInt() & 0x7077, 0x6004) << "the repaired file keeps its mode";
         EXPECT_FALSE(QFile::exists("TEST.TPS.fix"));
         ASSERT_FALSE(progress.empty());
         EXPECT_EQ(progress.back(), 100);
