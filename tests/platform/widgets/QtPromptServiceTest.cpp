@@ -36,6 +36,17 @@ QList<QAbstractButton*> ButtonsLeftToRight(QMessageBox* box)
     return buttons;
 }
 
+// The message boxes showing now.
+QList<QMessageBox*> OpenBoxes()
+{
+    QList<QMessageBox*> open;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+            open << box;
+    }
+    return open;
+}
+
 TEST(QtPromptService, ShowsTheListInOrderAndAnswersTheNumberPressed)
 {
     QtPromptService service;
@@ -78,29 +89,21 @@ TEST(QtPromptService, BlankListIsOneOkButton)
 
 TEST(QtPromptService, ANoticeWaitsForNobodyAndOpensOnceFromTheEventLoop)
 {
-    const auto notices = [] {
-        QList<QMessageBox*> open;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
-                open << box;
-        }
-        return open;
-    };
     QtPromptService service;
     // No timer answers it: a box that waited would never return.
     service.Notify("Could not start x.|Check the task.", "Error Code 2", PromptIcon::Exclamation);
     service.Notify("Could not start x.|Check the task.", "Error Code 2", PromptIcon::Exclamation);
-    EXPECT_TRUE(notices().isEmpty()) << "opened from the event loop, not inside the caller";
+    EXPECT_TRUE(OpenBoxes().isEmpty()) << "opened from the event loop, not inside the caller";
     QApplication::processEvents();
     QApplication::processEvents();
-    ASSERT_EQ(notices().size(), 1) << "the same notice still open is not opened twice";
-    QMessageBox* box = notices().at(0);
+    ASSERT_EQ(OpenBoxes().size(), 1) << "the same notice still open is not opened twice";
+    QMessageBox* box = OpenBoxes().at(0);
     EXPECT_EQ(box->windowModality(), Qt::NonModal);
     EXPECT_EQ(box->windowTitle(), "Error Code 2");
     EXPECT_EQ(box->text(), "Could not start x.\nCheck the task.");
     box->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(notices().isEmpty()) << "closed and gone";
+    EXPECT_TRUE(OpenBoxes().isEmpty()) << "closed and gone";
 }
 
 // The title bar holds the caption beside the window manager's icon and
@@ -110,12 +113,8 @@ TEST(QtPromptService, AShortTextLeavesRoomForTheWholeCaption)
     QtPromptService service;
     service.Notify("Backup complete.", "Information", PromptIcon::Information);
     QApplication::processEvents();
-    QMessageBox* box = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* open = qobject_cast<QMessageBox*>(widget); open && open->isVisible())
-            box = open;
-    }
-    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(OpenBoxes().size(), 1);
+    QMessageBox* box = OpenBoxes().at(0);
     QFont title = QApplication::font("QMdiSubWindowTitleBar");
     title.setBold(true);
     const int buttons = 3 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box);
@@ -133,12 +132,8 @@ TEST(QtPromptService, ANoticeOfManyLinesStaysOnTheScreen)
         lines << QStringLiteral("Line %1 of the warning").arg(line);
     service.Notify(lines.join('|'), "Advanced Warning", PromptIcon::Information);
     QApplication::processEvents();
-    QMessageBox* box = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* open = qobject_cast<QMessageBox*>(widget); open && open->isVisible())
-            box = open;
-    }
-    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(OpenBoxes().size(), 1);
+    QMessageBox* box = OpenBoxes().at(0);
     EXPECT_TRUE(box->text().startsWith("Line 1 of the warning\nLine 2 of"));
     EXPECT_TRUE(box->text().endsWith("\n..."));
     EXPECT_EQ(box->detailedText(), lines.join('\n'));

@@ -17,6 +17,7 @@
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "tests/windows/frame/frame/MainFrameFixture.h"
+#include "tests/support/ModalRejecter.h"
 #include "tests/support/ScriptedPrompt.h"
 
 #include <gmock/gmock.h>
@@ -627,18 +628,10 @@ TEST_F(MainFrameTest, AStartUnsureOfBeingTheOnlySchedulerSaysSoAndASecondStartRe
 
     // "/CONFIG" handed over opens Options, even where this program's own "/I" refuses them.
     const CommandLineOverride inactive({"VLMR", "/I"});
-    QString shown;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&shown] {
-        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            shown = modal->windowTitle();
-            modal->reject();
-        }
-    });
-    closer.start(10);
+    const test::ModalRejecter closer;
     service->HandOver({"/config"});
     DeliverPostedEvents();
-    EXPECT_EQ(shown, "Options");
+    EXPECT_EQ(closer.Shown(), "Options");
 }
 
 TEST_F(MainFrameTest, ViewCurrentScriptFollowsTheRunningScript)

@@ -10,6 +10,7 @@
 #include "core/settings/Settings.h"
 #include "tests/core/settings/SettingsStoreFixture.h"
 #include "tests/peers/MailPeer.h"
+#include "tests/support/ModalRejecter.h"
 #include "tests/support/ScriptedPrompt.h"
 
 #include <QApplication>
@@ -313,20 +314,9 @@ TEST_F(OptionsWindowTest, InactiveModeRefusesTheWindowUnlessConfigIsGiven)
     EXPECT_EQ(prompt.Questions()[0].text, "Configuration cannot be changed in \"inactivated\" mode.");
 
     CommandLineOverride withConfig({"VLMR", "/I", "/CONFIG"});
-    // Closes the window once it runs modally (polled: it may take more than
-    // one pass of the event loop to become the active modal widget).
-    QString shown;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&shown] {
-        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            shown = modal->windowTitle();
-            modal->reject();
-        }
-    });
-    closer.start(10);
+    const test::ModalRejecter closer;
     Options();
-    closer.stop();
-    EXPECT_EQ(shown, "Options");
+    EXPECT_EQ(closer.Shown(), "Options");
     EXPECT_EQ(prompt.Questions().size(), 1u);
 }
 
