@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <thread>
@@ -276,22 +277,31 @@ std::vector<std::unique_ptr<SalvageTarget>> MakeTables(SQLite::Database& fixed,
     return targets;
 }
 
+// Makes again the entries of the file's list that wanted picks, over tables
+// the repaired file has; an entry that no longer reads is left out.
+void MakeEntries(SQLite::Database& fixed, const std::vector<SalvagedSchemaEntry>& schema,
+                 const std::function<bool(const SalvagedSchemaEntry&)>& wanted)
+{
+    for (const SalvagedSchemaEntry& entry : schema) {
+        if (!wanted(entry) || entry.sql.empty() || !Exists(fixed, "table", entry.table))
+            continue;
+        try {
+            fixed.exec(entry.sql);
+        } catch (const SQLite::Exception&) {
+            // Damaged text: this entry is left out, the others still made.
+        }
+    }
+}
+
 // The keys of the repaired file's tables, made before the records go in: a
 // record that breaks a unique key is refused like any other the table
 // refuses. A declared table gets the keys it declares.
 void MakeKeys(SQLite::Database& fixed, const std::vector<SalvagedSchemaEntry>& schema,
               const std::vector<DeclaredTable>& declared)
 {
-    for (const SalvagedSchemaEntry& entry : schema) {
-        if (entry.type != "index" || entry.sql.empty() || !Exists(fixed, "table", entry.table))
-            continue;
-        try {
-            fixed.exec(entry.sql);
-        } catch (const SQLite::Exception&) {
-            // A key that no longer reads: a declared table's is made from its
-            // declaration below.
-        }
-    }
+    // A key that no longer reads: a declared table's is made from its
+    // declaration below.
+    MakeEntries(fixed, schema, [](const SalvagedSchemaEntry& entry) { return entry.type == "index"; });
     for (const DeclaredTable& table : declared) {
         const TableSql sql = BuildTableSql(*table.definition, table.table);
         if (!LaidOutAsDeclared(fixed, table.table.toStdString(), sql.createTable))
@@ -308,16 +318,8 @@ void MakeKeys(SQLite::Database& fixed, const std::vector<SalvagedSchemaEntry>& s
 void Describe(SQLite::Database& fixed, const std::vector<SalvagedSchemaEntry>& schema,
               const std::vector<DeclaredTable>& declared)
 {
-    for (const SalvagedSchemaEntry& entry : schema) {
-        if (entry.type == "table" || entry.type == "index" || entry.sql.empty() ||
-            !Exists(fixed, "table", entry.table))
-            continue;
-        try {
-            fixed.exec(entry.sql);
-        } catch (const SQLite::Exception&) {
-            // An entry that no longer reads is left out.
-        }
-    }
+    MakeEntries(fixed, schema,
+                [](const SalvagedSchemaEntry& entry) { return entry.type != "table" && entry.type != "index"; });
     for (const DeclaredTable& table : declared) {
         const TableSql sql = BuildTableSql(*table.definition, table.table);
         if (LaidOutAsDeclared(fixed, table.table.toStdString(), sql.createTable) && !Described(fixed, table.table))
