@@ -31,6 +31,9 @@ int main(int argc, char** argv)
     // an arena of their own each would keep its pages while the program waits.
     // Set before any thread starts.
     mallopt(M_ARENA_MAX, 1);
+    // The menus stay in the window: asking the session bus for a desktop
+    // menu service would hold back the first window.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     // The painter's helper threads end soon after the paint that needed
     // them instead of waiting half a minute with their stacks.

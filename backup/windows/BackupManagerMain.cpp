@@ -36,6 +36,8 @@ private:
 
 int BackupManagerMain(int argc, char** argv)
 {
+    // The menus stay in the window, as the main program's do.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orlend"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));

@@ -1,9 +1,13 @@
 #include "platform/widgets/BuiltInIconStyle.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QImageReader>
 #include <QPixmap>
 #include <QStyleOption>
+
+#include <optional>
 
 namespace vl {
 namespace {
@@ -18,17 +22,57 @@ QPixmap ReadPng(const QString& path)
     return QPixmap::fromImage(reader.read());
 }
 
+// Qt's files name-<size>.png as one icon, read when it is first drawn or
+// measured: the extension buttons that show them appear only when a bar
+// overflows, and the first picture read costs the first window its time.
+class BuiltInIconEngine : public QIconEngine {
+public:
+    explicit BuiltInIconEngine(QStringList paths) : paths_(std::move(paths)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Read().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Read().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Read().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Read().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new BuiltInIconEngine(*this); }
+
+private:
+    const QIcon& Read()
+    {
+        if (!read_) {
+            read_.emplace();
+            for (const QString& path : std::as_const(paths_))
+                read_->addPixmap(ReadPng(path));
+        }
+        return *read_;
+    }
+
+    QStringList paths_;
+    std::optional<QIcon> read_;
+};
+
 // The icon of Qt's files name-<size>.png, empty when one of them is missing.
 QIcon IconOf(const QString& name, std::initializer_list<int> sizes)
 {
-    QIcon icon;
+    QStringList paths;
     for (const int size : sizes) {
-        const QPixmap picture = ReadPng(kImages + name + QLatin1Char('-') + QString::number(size) + QStringLiteral(".png"));
-        if (picture.isNull())
+        paths << kImages + name + QLatin1Char('-') + QString::number(size) + QStringLiteral(".png");
+        if (!QFile::exists(paths.last()))
             return {};
-        icon.addPixmap(picture);
     }
-    return icon;
+    return QIcon(new BuiltInIconEngine(paths));
 }
 
 } // namespace

@@ -144,7 +144,6 @@ MainFrame::MainFrame(IniFile& positions, std::unique_ptr<TrayBackend> tray)
 {
     setObjectName(QStringLiteral("Main"));
     SetTitle(Clip(ProductName));
-    setWindowIcon(LoadIcon(QString::fromLatin1(kIdleTrayIcon)));
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
@@ -200,15 +199,7 @@ bool MainFrame::Open()
     setAttribute(Qt::WA_DeleteOnClose, false); // the frame belongs to Main, not to the registry
     // While the frame is open, performing a due task reaches its tray icon.
     taskFrameOverride_.emplace(static_cast<TaskFrame&>(*this));
-    tray_.Attach(this, NoTray != 0, false, windowTitle(), QString::fromLatin1(kIdleTrayIcon));
-    hotKeys_ = std::make_unique<ProgramHotKeys>(CurrentHotKeyBackend(), hotKeyOutput_, [this] { tray_.Restore(); });
-    hotKeys_->Start();
-    sessionHook_.Attach(this, true);
     RestoreWindowPosition(positions_, *this, QString::fromLatin1(kFramePositionName));
-    BuildTrayMenu();
-    // Served before "Started" is logged: a second start from then on finds this frame.
-    connect(new SchedulerService(ProgramSchedulerBusName(), this), &SchedulerService::HandedOver, this,
-            &MainFrame::SecondStart);
     if (ProgramSchedulerUnsure()) {
         SetZoneText(1, QLatin1String(kSchedulerUnsureText));
         zones_.at(0)->setToolTip(QLatin1String(kSchedulerUnsureTip));
@@ -226,19 +217,29 @@ bool MainFrame::Open()
 
 void MainFrame::FrameStartUp()
 {
+    // The tray icon's tip is the program's name, not the start-up title.
+    const QString trayTip = windowTitle();
     SetTitle(StartUpTitle());
     LoadProgramSettings();
     UpdateCommandStates();
 
     // The settings are loaded now: minimise to the tray or the taskbar as
     // they say before the first iconize.
-    ChooseTrayMinimising();
     if (StartUpMinimized) {
+        AttachToDesktop(trayTip);
+        ChooseTrayMinimising();
         Iconize();
     } else {
         show();
-        // On the screen before the lists: a long list never holds it back.
+        // On the screen before the lists and the desktop's parts: neither
+        // a long list nor a slow session bus holds it back.
         QGuiApplication::sync();
+        // A frame closed meanwhile (by a termination signal) has given its
+        // parts back already.
+        if (!ended_) {
+            AttachToDesktop(trayTip);
+            ChooseTrayMinimising();
+        }
     }
     // The lists open once the frame's start is over.
     QMetaObject::invokeMethod(
@@ -252,6 +253,21 @@ void MainFrame::FrameStartUp()
         Qt::QueuedConnection);
 
     WriteEventLog(QStringLiteral("Started"), windowTitle());
+}
+
+void MainFrame::AttachToDesktop(const QString& trayTip)
+{
+    // Drawn at every size the desktop may show it, which is why it waits
+    // until the window is on the screen.
+    setWindowIcon(LoadIcon(QString::fromLatin1(kIdleTrayIcon)));
+    tray_.Attach(this, NoTray != 0, false, trayTip, QString::fromLatin1(kIdleTrayIcon));
+    hotKeys_ = std::make_unique<ProgramHotKeys>(CurrentHotKeyBackend(), hotKeyOutput_, [this] { tray_.Restore(); });
+    hotKeys_->Start();
+    sessionHook_.Attach(this, true);
+    BuildTrayMenu();
+    // Served before "Started" is logged: a second start from then on finds this frame.
+    connect(new SchedulerService(ProgramSchedulerBusName(), this), &SchedulerService::HandedOver, this,
+            &MainFrame::SecondStart);
 }
 
 void MainFrame::RestoreClipboard()

@@ -6,9 +6,8 @@
 
 namespace vl {
 
-QtTrayBackend::QtTrayBackend() : available_(QSystemTrayIcon::isSystemTrayAvailable())
+QtTrayBackend::QtTrayBackend()
 {
-    connect(&icon_, &QSystemTrayIcon::activated, this, &QtTrayBackend::Activated);
     // The signal is the X11 platform's own, so it is named, not typed; the
     // native interface is a QObject whose class Qt keeps private, and its
     // QObject is its only base.
@@ -23,33 +22,50 @@ QtTrayBackend::QtTrayBackend() : available_(QSystemTrayIcon::isSystemTrayAvailab
     });
 }
 
+QSystemTrayIcon& QtTrayBackend::Icon()
+{
+    if (!icon_) {
+        available_ = QSystemTrayIcon::isSystemTrayAvailable();
+        icon_ = std::make_unique<QSystemTrayIcon>();
+        connect(icon_.get(), &QSystemTrayIcon::activated, this, &QtTrayBackend::Activated);
+    }
+    return *icon_;
+}
+
 bool QtTrayBackend::Available() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 bool QtTrayBackend::Show(const QIcon& icon, const QString& tip)
 {
-    icon_.setIcon(icon);
-    icon_.setToolTip(tip);
+    QSystemTrayIcon& shown = Icon();
+    shown.setIcon(icon);
+    shown.setToolTip(tip);
     // Shown even without a tray: Qt docks the icon once a tray appears.
-    icon_.show();
+    shown.show();
     return Available();
 }
 
 bool QtTrayBackend::SetTip(const QString& tip)
 {
-    icon_.setToolTip(tip);
-    return icon_.isVisible() && Available();
+    if (!icon_)
+        return false; // Show gives the tip
+    icon_->setToolTip(tip);
+    return icon_->isVisible() && Available();
 }
 
 bool QtTrayBackend::SetIcon(const QIcon& icon)
 {
-    icon_.setIcon(icon);
-    return icon_.isVisible() && Available();
+    if (!icon_)
+        return false; // Show gives the picture
+    icon_->setIcon(icon);
+    return icon_->isVisible() && Available();
 }
 
 bool QtTrayBackend::Hide()
 {
-    const bool wasShown = icon_.isVisible();
-    icon_.hide();
+    if (!icon_)
+        return false;
+    const bool wasShown = icon_->isVisible();
+    icon_->hide();
     return wasShown;
 }
 
@@ -76,6 +92,8 @@ void QtTrayBackend::Activated(QSystemTrayIcon::ActivationReason reason)
 
 void QtTrayBackend::PollAvailability()
 {
+    if (!icon_)
+        return;
     const bool available = Available();
     if (available == available_)
         return;

@@ -5,11 +5,15 @@
 // its native interface that Qt's own tray icon follows), and polled on the
 // program's beat (SecondBeat.h): every other second where no such signal
 // exists, every tenth for a tray that is not an X11 window (one on D-Bus).
+// The icon is made when it is first shown: making it asks the session bus
+// for a tray, which costs the program's first window its time on the screen.
 
 #include "core/frame/TrayBackend.h"
 
 #include <QObject>
 #include <QSystemTrayIcon>
+
+#include <memory>
 
 namespace vl {
 
@@ -34,7 +38,9 @@ private:
     static constexpr int kPollBeats = 2;
     static constexpr int kToldPollBeats = 10;
 
-    QSystemTrayIcon icon_;
+    QSystemTrayIcon& Icon();
+
+    std::unique_ptr<QSystemTrayIcon> icon_; // made on first use
     int beats_ = 0;
     int pollBeats_ = kPollBeats;
     bool available_ = false;
