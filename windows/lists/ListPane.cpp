@@ -6,6 +6,7 @@
 #include "platform/widgets/WindowPosition.h"
 
 #include <QBoxLayout>
+#include <QDialog>
 #include <QPushButton>
 
 namespace vl {
@@ -69,7 +70,7 @@ void SetUpListWindow(QWidget& window, const char* procedure, const QString& titl
 {
     window.setWindowTitle(title);
     window.setObjectName(QLatin1String(procedure));
-    window.setAttribute(Qt::WA_DeleteOnClose);
+    window.setAttribute(Qt::WA_DeleteOnClose, !qobject_cast<QDialog*>(&window));
 }
 
 void KeepListWindowPlace(QWidget& window, const char* procedure, QSize size)

@@ -55,6 +55,7 @@ public:
     ListPane(const ListPane&) = delete;
     ListPane& operator=(const ListPane&) = delete;
 
+    QWidget& Window() const { return window_; }
     BrowseModel& Model() const { return *model_; }
     BrowseList* List() const { return list_.get(); }
     Xplore* Enhancement() const { return xplore_.get(); }
@@ -90,8 +91,8 @@ private:
     ViewCopyBrowse* viewCopy_ = nullptr; // the list's child
 };
 
-// A list window's own set-up: title, object name (its procedure) and delete
-// on close.
+// A list window's own set-up: title, object name (its procedure) and, but
+// for a dialog its caller ends, delete on close.
 void SetUpListWindow(QWidget& window, const char* procedure, const QString& title);
 // Its last: the size it opens with, then the position it was last left at.
 void KeepListWindowPlace(QWidget& window, const char* procedure, QSize size);
