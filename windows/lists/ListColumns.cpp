@@ -29,6 +29,7 @@ void ComputeColumn(BrowseColumn& column, std::function<FieldValue(const ViewRow&
 void ShowAsMark(BrowseColumn& column, const TableDef& table, const QIcon& on, const QIcon& off)
 {
     const auto field = static_cast<size_t>(table.FieldIndex(column.field));
+    column.alignment = Qt::AlignLeft | Qt::AlignVCenter; // the icon at the cell's start
     ComputeColumn(column, [](const ViewRow&) { return FieldValue(QString()); },
                   [field, on, off](const ViewRow& row, int role) -> QVariant {
                       if (role != Qt::DecorationRole)

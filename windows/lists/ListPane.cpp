@@ -11,19 +11,25 @@
 
 namespace vl {
 
-HeldTable::HeldTable(TableFile& file) : file_(file)
+HeldTable::HeldTable(TableFile& file, const TableOpener& open) : file_(file)
 {
+    if (open) {
+        opened_ = open(file_);
+        held_ = opened_;
+        return;
+    }
     OpenListTable(file_);
     opened_ = file_.IsOpen();
 }
 
 HeldTable::~HeldTable()
 {
-    file_.Close();
+    if (held_)
+        file_.Close();
 }
 
-ListPane::ListPane(QWidget& window, TableFile& table)
-    : window_(window), held_(table), model_(std::make_unique<BrowseModel>(table)),
+ListPane::ListPane(QWidget& window, TableFile& table, const TableOpener& open)
+    : window_(window), held_(table, open), model_(std::make_unique<BrowseModel>(table)),
       list_(std::make_unique<BrowseList>(&window))
 {
     list_->SetBrowseModel(model_.get());

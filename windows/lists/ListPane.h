@@ -30,10 +30,14 @@ namespace vl {
 class TableChangeWatch;
 class TableFile;
 
-// A table held open for a window's life (OpenListTable), closed when it ends.
+// Opens a list's table; true when it opened.
+using TableOpener = std::function<bool(TableFile& file)>;
+
+// A table held open for a window's life, closed when it ends. Without an
+// opener one that does not open at once opens on first use (OpenListTable).
 class HeldTable {
 public:
-    explicit HeldTable(TableFile& file);
+    explicit HeldTable(TableFile& file, const TableOpener& open = {});
     ~HeldTable();
     HeldTable(const HeldTable&) = delete;
     HeldTable& operator=(const HeldTable&) = delete;
@@ -45,12 +49,13 @@ public:
 private:
     TableFile& file_;
     bool opened_ = false;
+    bool held_ = true; // opened or marked for use: closed at the end
 };
 
 class ListPane {
 public:
-    // The list is a child of window.
-    ListPane(QWidget& window, TableFile& table);
+    // The list is a child of window; open opens the table (HeldTable).
+    ListPane(QWidget& window, TableFile& table, const TableOpener& open = {});
     ~ListPane();
     ListPane(const ListPane&) = delete;
     ListPane& operator=(const ListPane&) = delete;

@@ -35,9 +35,10 @@ public:
     Xplore* Enhancement() const { return pane_.Enhancement(); }
 
 protected:
-    ListWindow(QWidget* parent, TableFile& table, const char* procedure, const QString& title)
+    ListWindow(QWidget* parent, TableFile& table, const char* procedure, const QString& title,
+               const TableOpener& open = {})
         : Window(parent, std::is_base_of_v<QDialog, Window> ? Qt::WindowFlags() : Qt::WindowFlags(Qt::Window)),
-          pane_(*this, table)
+          pane_(*this, table, open)
     {
         SetUpListWindow(*this, procedure, title);
     }
