@@ -27,6 +27,10 @@ enum ListColumnKind : unsigned {
     // by nor filtered on.
     kMarkColumn = 32,
 };
+constexpr ListColumnKind operator|(ListColumnKind a, ListColumnKind b)
+{
+    return static_cast<ListColumnKind>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
 
 struct ListColumn {
     const char* field;
@@ -34,7 +38,7 @@ struct ListColumn {
     const char* picture;
     const char* description;
     int width; // dialog units
-    unsigned kind = 0;
+    ListColumnKind kind = {};
 };
 
 std::vector<BrowseColumn> BrowseColumnsOf(const std::vector<ListColumn>& columns);
