@@ -32,10 +32,8 @@ void CategoryWindow::FollowHighlightedCategory(const char* itemField, Filter non
     const auto show = [this, field = QLatin1String(itemField), none] {
         BrowseModel& model = categories_.Model();
         const QVariant name = model.data(model.index(CategoryList()->CurrentRow(), 0), BrowseModel::kRawValueRole);
-        items_.Model().SetFilter(QStringLiteral("Category"),
-                                 name.isValid()
-                                     ? Filter{{field, Compare::Equal, FieldValue(Clip(name.toString())), Join::And, true}}
-                                     : none);
+        const Filter ofCategory{{field, Compare::Equal, FieldValue(Clip(name.toString())), Join::And, true}};
+        items_.Model().SetFilter(QStringLiteral("Category"), name.isValid() ? ofCategory : none);
     };
     connect(CategoryList()->selectionModel(), &QItemSelectionModel::currentRowChanged, this, show);
     connect(&categories_.Model(), &QAbstractItemModel::modelReset, this, show);

@@ -42,9 +42,11 @@ void ShowOnOneLine(BrowseColumn& column, const TableDef& table, int length,
                    std::function<QVariant(const ViewRow&, int role)> look)
 {
     const auto field = static_cast<size_t>(table.FieldIndex(column.field));
-    ComputeColumn(column, [field, length](const ViewRow& row) {
-        return FieldValue(std::get<QString>(row.values[field]).left(length).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    }, std::move(look));
+    const auto oneLine = [field, length](const ViewRow& row) {
+        const QString& text = std::get<QString>(row.values[field]);
+        return FieldValue(text.left(length).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    };
+    ComputeColumn(column, oneLine, std::move(look));
 }
 
 ColumnTableXplore::ColumnTableXplore(const std::vector<ListColumn>& columns, QObject* parent) : Xplore(parent)

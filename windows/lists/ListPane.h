@@ -1,6 +1,6 @@
 #pragma once
 // One list of a list window, built in steps every list window takes: the
-// table held open for the window's life (OpenListTable), the model over it,
+// table held open for the window's life (HeldTable), the model over it,
 // the list, its row of buttons with View and Copy, the list enhancement, and
 // the watch that reads the list again when the table changes. Its parts end
 // in the one right order whatever the window holds besides: the enhancement

@@ -226,7 +226,8 @@ void BrowseClipboard::Run()
 
 void BrowseClipboard::OpenForm(FormRequest request)
 {
-    UpdateClipboard* form = OpenClipboardEntryForm(pane_, request, std::nullopt, [this] { pane_.ViewCopy()->UpdateButtons(); });
+    UpdateClipboard* form =
+        OpenClipboardEntryForm(pane_, request, std::nullopt, [this] { pane_.ViewCopy()->UpdateButtons(); });
     // Cancelled too, the texts captured meanwhile appear.
     if (form)
         connect(form, &QDialog::rejected, this, [this, form] { ShowEntry(form->Record()); });

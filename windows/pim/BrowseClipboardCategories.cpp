@@ -52,7 +52,8 @@ BrowseClipboardCategories::BrowseClipboardCategories(QWidget* parent)
                    {QLatin1String(kBrowseClipboardCategoriesProcedure), QStringLiteral("?List"),
                     SortMarkStyle::Underline});
     // No category highlighted: no entry either (no text is below the empty one).
-    FollowHighlightedCategory("CLI:Category", {{QStringLiteral("CLI:ClipHashKey"), Compare::Less, FieldValue(QString())}});
+    FollowHighlightedCategory("CLI:Category",
+                              {{QStringLiteral("CLI:ClipHashKey"), Compare::Less, FieldValue(QString())}});
     categories_.WatchTable();
     items_.WatchTable();
     KeepListWindowPlace(*this, kBrowseClipboardCategoriesProcedure, {720, 520});
