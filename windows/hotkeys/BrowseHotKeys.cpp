@@ -6,10 +6,9 @@
 #include "platform/ui/ThreadPost.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "windows/lists/ListColumns.h"
+#include "windows/lists/RecordForms.h"
 
-#include <QHBoxLayout>
 #include <QTabBar>
-#include <QVBoxLayout>
 
 namespace vl {
 
@@ -37,9 +36,9 @@ void OpenHotKeyForm(FormRequest request, const SysHotKeysRecord& hotKey, QWidget
     form->open();
 }
 
-BrowseHotKeys::BrowseHotKeys(QWidget* parent) : QWidget(parent, Qt::Window), pane_(*this, Tables().SysHotKeys)
+BrowseHotKeys::BrowseHotKeys(QWidget* parent)
+    : ListWindow(parent, Tables().SysHotKeys, kBrowseHotKeysProcedure, QStringLiteral("Hot Keys"))
 {
-    SetUpListWindow(*this, kBrowseHotKeysProcedure, QStringLiteral("Hot Keys"));
     pane_.Model().SetColumns(BrowseColumnsOf(kColumns));
     AddKeyOrder(pane_.Model(), QStringLiteral("Hot Key"), HOT_K_HOTKEY);
     descriptionOrder_ = AddKeyOrder(pane_.Model(), QStringLiteral("Description"), HOT_K_DESCRIPTION);
@@ -48,15 +47,9 @@ BrowseHotKeys::BrowseHotKeys(QWidget* parent) : QWidget(parent, Qt::Window), pan
     tabs_->addTab(QStringLiteral("Hot Key"));
     tabs_->addTab(QStringLiteral("Description"));
 
-    auto* row = new QHBoxLayout;
-    pane_.AddButtons(*row, {"&New", nullptr, nullptr, "&Edit", "&Delete"},
-                     [this](FormRequest request, bool) { OpenForm(request); });
-    row->addStretch();
-    AddCloseButton(*this, *row);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addWidget(List());
-    layout->addLayout(row);
+    LayOut(StandardRow({"&New", nullptr, nullptr, "&Edit", "&Delete"},
+                       [this](FormRequest request, bool) { OpenForm(request); }),
+           {tabs_});
 
     pane_.Enhance(std::make_unique<ColumnTableXplore>(kColumns, this),
                   {QLatin1String(kBrowseHotKeysProcedure), QStringLiteral("?Browse:1"), SortMarkStyle::Header});
@@ -69,27 +62,15 @@ BrowseHotKeys::BrowseHotKeys(QWidget* parent) : QWidget(parent, Qt::Window), pan
 
 void BrowseHotKeys::OpenForm(FormRequest request)
 {
-    Table<SysHotKeysRecord>& hotKeys = Tables().SysHotKeys;
     SysHotKeysRecord hotKey;
-    if (request == FormRequest::Insert) {
-        hotKeys.Prime(hotKey);
-    } else if (!Model()->Record(List()->CurrentRow(), hotKey) || !hotKeys.Get(hotKey.RecordPointer, hotKey)) {
-        // Gone meanwhile (another program deleted it): show the list as it is.
-        List()->Refresh();
+    if (!RecordForForm(pane_, Tables().SysHotKeys, request, false, hotKey))
         return;
-    }
-    OpenHotKeyForm(request, hotKey, this,
-                   [this](bool stored, const SysHotKeysRecord& record) { FormClosed(stored, record); });
-}
-
-void BrowseHotKeys::FormClosed(bool stored, const SysHotKeysRecord& hotKey)
-{
-    List()->Refresh();
-    if (!stored)
-        return;
-    const int row = Model()->RowOf(ViewRow::From(Model()->Definition(), hotKey));
-    if (row >= 0)
-        List()->SelectRow(row);
+    OpenHotKeyForm(request, hotKey, this, [this](bool stored, const SysHotKeysRecord& record) {
+        if (stored)
+            ShowStoredRecord(pane_, record);
+        else
+            List()->Refresh();
+    });
 }
 
 } // namespace vl

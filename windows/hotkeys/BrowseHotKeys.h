@@ -8,9 +8,7 @@
 // menu brings an open one forward.
 
 #include "core/dictionary/SysHotKeysRecord.h"
-#include "windows/lists/ListPane.h"
-
-#include <QWidget>
+#include "windows/lists/ListWindow.h"
 
 #include <functional>
 
@@ -20,24 +18,18 @@ namespace vl {
 
 inline constexpr char kBrowseHotKeysProcedure[] = "BrowseHotKeys";
 
-class BrowseHotKeys : public QWidget {
+class BrowseHotKeys : public ListWindow<> {
     Q_OBJECT
 public:
     enum Tab { kKeyTab = 0, kDescriptionTab = 1 };
 
     explicit BrowseHotKeys(QWidget* parent = nullptr);
 
-    BrowseList* List() const { return pane_.List(); }
-    BrowseModel* Model() const { return &pane_.Model(); }
     QTabBar* Tabs() const { return tabs_; }
-    const BrowseButtons& Buttons() const { return pane_.Buttons(); }
-    Xplore* Enhancement() const { return pane_.Enhancement(); }
 
 private:
     void OpenForm(FormRequest request);
-    void FormClosed(bool stored, const SysHotKeysRecord& hotKey);
 
-    ListPane pane_;
     int descriptionOrder_ = 0;
     QTabBar* tabs_ = nullptr;
 };

@@ -6,23 +6,30 @@
 #include "platform/widgets/WindowPosition.h"
 
 #include <QBoxLayout>
+#include <QDialog>
 #include <QPushButton>
 
 namespace vl {
 
-HeldTable::HeldTable(TableFile& file) : file_(file)
+HeldTable::HeldTable(TableFile& file, const TableOpener& open) : file_(file)
 {
+    if (open) {
+        opened_ = open(file_);
+        held_ = opened_;
+        return;
+    }
     OpenListTable(file_);
     opened_ = file_.IsOpen();
 }
 
 HeldTable::~HeldTable()
 {
-    file_.Close();
+    if (held_)
+        file_.Close();
 }
 
-ListPane::ListPane(QWidget& window, TableFile& table)
-    : window_(window), held_(table), model_(std::make_unique<BrowseModel>(table)),
+ListPane::ListPane(QWidget& window, TableFile& table, const TableOpener& open)
+    : window_(window), held_(table, open), model_(std::make_unique<BrowseModel>(table)),
       list_(std::make_unique<BrowseList>(&window))
 {
     list_->SetBrowseModel(model_.get());
@@ -69,7 +76,7 @@ void SetUpListWindow(QWidget& window, const char* procedure, const QString& titl
 {
     window.setWindowTitle(title);
     window.setObjectName(QLatin1String(procedure));
-    window.setAttribute(Qt::WA_DeleteOnClose);
+    window.setAttribute(Qt::WA_DeleteOnClose, !qobject_cast<QDialog*>(&window));
 }
 
 void KeepListWindowPlace(QWidget& window, const char* procedure, QSize size)

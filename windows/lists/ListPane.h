@@ -1,6 +1,6 @@
 #pragma once
 // One list of a list window, built in steps every list window takes: the
-// table held open for the window's life (OpenListTable), the model over it,
+// table held open for the window's life (HeldTable), the model over it,
 // the list, its row of buttons with View and Copy, the list enhancement, and
 // the watch that reads the list again when the table changes. Its parts end
 // in the one right order whatever the window holds besides: the enhancement
@@ -30,10 +30,14 @@ namespace vl {
 class TableChangeWatch;
 class TableFile;
 
-// A table held open for a window's life (OpenListTable), closed when it ends.
+// Opens a list's table; true when it opened.
+using TableOpener = std::function<bool(TableFile& file)>;
+
+// A table held open for a window's life, closed when it ends. Without an
+// opener one that does not open at once opens on first use (OpenListTable).
 class HeldTable {
 public:
-    explicit HeldTable(TableFile& file);
+    explicit HeldTable(TableFile& file, const TableOpener& open = {});
     ~HeldTable();
     HeldTable(const HeldTable&) = delete;
     HeldTable& operator=(const HeldTable&) = delete;
@@ -45,16 +49,18 @@ public:
 private:
     TableFile& file_;
     bool opened_ = false;
+    bool held_ = true; // opened or marked for use: closed at the end
 };
 
 class ListPane {
 public:
-    // The list is a child of window.
-    ListPane(QWidget& window, TableFile& table);
+    // The list is a child of window; open opens the table (HeldTable).
+    ListPane(QWidget& window, TableFile& table, const TableOpener& open = {});
     ~ListPane();
     ListPane(const ListPane&) = delete;
     ListPane& operator=(const ListPane&) = delete;
 
+    QWidget& Window() const { return window_; }
     BrowseModel& Model() const { return *model_; }
     BrowseList* List() const { return list_.get(); }
     Xplore* Enhancement() const { return xplore_.get(); }
@@ -90,8 +96,8 @@ private:
     ViewCopyBrowse* viewCopy_ = nullptr; // the list's child
 };
 
-// A list window's own set-up: title, object name (its procedure) and delete
-// on close.
+// A list window's own set-up: title, object name (its procedure) and, but
+// for a dialog its caller ends, delete on close.
 void SetUpListWindow(QWidget& window, const char* procedure, const QString& title);
 // Its last: the size it opens with, then the position it was last left at.
 void KeepListWindowPlace(QWidget& window, const char* procedure, QSize size);

@@ -7,8 +7,9 @@
 #include "core/launch/LaunchProgram.h"
 #include "core/startup/QueryWizardTexts.h"
 #include "pim/ClipboardEntries.h"
+#include "windows/lists/ListColumns.h"
+#include "windows/lists/RecordForms.h"
 #include "windows/pim/UpdateClipboard.h"
-#include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/QueryDialog.h"
@@ -23,7 +24,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
-#include <QVBoxLayout>
 
 namespace vl {
 
@@ -35,81 +35,33 @@ constexpr char kRunTip[] = "Try to execute embedded programs/URLs";
 constexpr char kEmptyToggleTip[] = "Not available: the list is empty, there is no entry to keep.";
 constexpr char kEmptyRunTip[] = "Not available: the list is empty, there is no entry to run.";
 
-class ClipboardXplore : public Xplore {
-public:
-    using Xplore::Xplore;
-
-protected:
-    std::vector<ColumnDefinition> DefineColumns() override
-    {
-        const auto column = [](const char* field, const char* header, const char* description,
-                               const QString& picture, int width, QChar justification = u'L') {
-            ColumnDefinition c;
-            c.field = QLatin1String(field);
-            c.header = QLatin1String(header);
-            c.description = QLatin1String(description);
-            c.picture = picture;
-            c.width = width;
-            c.justification = justification;
-            c.sortable = true;
-            return c;
-        };
-        // Carried for the query and the layouts, not shown.
-        const auto carried = [](ColumnDefinition c) {
-            c.displayed = false;
-            return c;
-        };
-        ColumnDefinition keep = column("CLI:ClipKeep", " ", "Keep", QStringLiteral("@s1"), 10);
-        keep.sortable = false;
-        keep.viewField = false;
-        return {keep, column("CLI:ClipContents", "Contents", "Contents", QStringLiteral("@s255"), 200),
-                column("CLI:Category", "Category", "Category", QStringLiteral("@s20"), 80),
-                column("CLI:ClipDate", "Date", "Date", UserDatePicture(), 50, u'R'),
-                carried(column("CLI:ClipHashKey", "Clip Hash Key", "Hash key (no spaces or graphic characters)",
-                               QStringLiteral("@s120"), 120)),
-                carried(column("CLI:Abbreviation", "Abbreviation", "Abbreviation", QStringLiteral("@s20"), 80)),
-                carried(column("CLI:ClipTime", "Clip Time", "Time", QStringLiteral("@t3"), 40, u'R'))};
-    }
+// The keep mark, the text on one line, its category and date; the hash key,
+// abbreviation and clip time carried for the query and the layouts.
+const std::vector<ListColumn> kColumns = {
+    {"CLI:ClipKeep", " ", "@s1", "Keep", 10, kMarkColumn},
+    {"CLI:ClipContents", "Contents", "@s255", "Contents", 200},
+    {"CLI:Category", "Category", "@s20", "Category", 80},
+    {"CLI:ClipDate", "Date", "@d17b", "Date", 50, kUserDateColumn | kRightColumn},
+    {"CLI:ClipHashKey", "Clip Hash Key", "@s120", "Hash key (no spaces or graphic characters)", 120, kHiddenColumn},
+    {"CLI:Abbreviation", "Abbreviation", "@s20", "Abbreviation", 80, kHiddenColumn},
+    {"CLI:ClipTime", "Clip Time", "@t3", "Time", 40, kHiddenColumn | kRightColumn},
 };
 
 std::vector<BrowseColumn> ClipboardColumns(const TableDef& clipboard)
 {
-    const int keepField = clipboard.FieldIndex(QStringLiteral("CLI:ClipKeep"));
-    const int contentsField = clipboard.FieldIndex(QStringLiteral("CLI:ClipContents"));
-    const QIcon kept = LoadIcon(QStringLiteral("~done.ico"));
-    const QIcon blank = LoadIcon(QStringLiteral("~blank.ico"));
-    BrowseColumn keep{QString(), QStringLiteral(" "), QString()};
-    keep.compute = [](const ViewRow&) { return FieldValue(QString()); };
-    keep.look = [keepField, kept, blank](const ViewRow& row, int role) -> QVariant {
-        if (role != Qt::DecorationRole)
-            return {};
-        return std::get<int64_t>(row.values[static_cast<size_t>(keepField)]) != 0 ? kept : blank;
-    };
-    // One line of the text; the rows that hold something to start in blue.
-    BrowseColumn contents{QString(), QStringLiteral("Contents"), QString()};
-    contents.compute = [contentsField](const ViewRow& row) {
-        return FieldValue(std::get<QString>(row.values[static_cast<size_t>(contentsField)])
-                              .left(255)
-                              .replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    };
-    contents.look = [contentsField](const ViewRow& row, int role) -> QVariant {
+    std::vector<BrowseColumn> columns = BrowseColumnsOf(kColumns);
+    ShowAsMark(columns[kKeepColumn], clipboard, LoadIcon(QStringLiteral("~done.ico")),
+               LoadIcon(QStringLiteral("~blank.ico")));
+    // The rows that hold something to start in blue.
+    const auto contentsField = static_cast<size_t>(clipboard.FieldIndex(QStringLiteral("CLI:ClipContents")));
+    ShowOnOneLine(columns[1], clipboard, 255, [contentsField](const ViewRow& row, int role) -> QVariant {
         if (role != Qt::ForegroundRole && role != BrowseModel::kSelectedForegroundRole)
             return {};
-        if (!ClipboardTextRunnable(std::get<QString>(row.values[static_cast<size_t>(contentsField)])))
+        if (!ClipboardTextRunnable(std::get<QString>(row.values[contentsField])))
             return {};
         return role == Qt::ForegroundRole ? QColor(Qt::blue) : QColor(Qt::cyan);
-    };
-    BrowseColumn date{QStringLiteral("CLI:ClipDate"), QStringLiteral("Date"), QStringLiteral("@d17b"), true};
-    date.alignment = Qt::AlignRight | Qt::AlignVCenter;
-    BrowseColumn time{QStringLiteral("CLI:ClipTime"), QStringLiteral("Clip Time"), QStringLiteral("@t3")};
-    time.alignment = Qt::AlignRight | Qt::AlignVCenter;
-    return {keep,
-            contents,
-            {QStringLiteral("CLI:Category"), QStringLiteral("Category"), QStringLiteral("@s20")},
-            date,
-            {QStringLiteral("CLI:ClipHashKey"), QStringLiteral("Clip Hash Key"), QStringLiteral("@s120")},
-            {QStringLiteral("CLI:Abbreviation"), QStringLiteral("Abbreviation"), QStringLiteral("@s20")},
-            time};
+    });
+    return columns;
 }
 
 void StartTarget(const QString& target)
@@ -120,10 +72,9 @@ void StartTarget(const QString& target)
 } // namespace
 
 BrowseClipboard::BrowseClipboard(QWidget* parent)
-    : QWidget(parent, Qt::Window), pane_(*this, Tables().Clipboard), starter_(StartTarget),
-      savedQueries_(QLatin1String(kSavedQueriesFile), QLatin1String(kClipboardQueryName))
+    : ListWindow(parent, Tables().Clipboard, kBrowseClipboardProcedure, QStringLiteral("Clipboard Manager")),
+      starter_(StartTarget), savedQueries_(QLatin1String(kSavedQueriesFile), QLatin1String(kClipboardQueryName))
 {
-    SetUpListWindow(*this, kBrowseClipboardProcedure, QStringLiteral("Clipboard Manager"));
     setWindowIcon(LoadIcon(QStringLiteral("clipboard.ico")));
     Table<ClipboardRecord>& clipboard = Tables().Clipboard;
     query_.Open(clipboard);
@@ -165,13 +116,9 @@ BrowseClipboard::BrowseClipboard(QWidget* parent)
     captureOff_->setWordWrap(true);
     captureOff_->setFrameShape(QFrame::StyledPanel);
     captureOff_->setContentsMargins(4, 2, 4, 2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MakeTabs());
-    layout->addWidget(captureOff_);
-    layout->addWidget(List(), 1);
-    layout->addLayout(row);
+    LayOut(row, {MakeTabs(), captureOff_});
 
-    pane_.Enhance(std::make_unique<ClipboardXplore>(this),
+    pane_.Enhance(std::make_unique<ColumnTableXplore>(kColumns, this),
                   {QLatin1String(kBrowseClipboardProcedure), QStringLiteral("?Browse:1"), SortMarkStyle::Header},
                   [this, copy](QMenu& popup) {
                       queryControls_ << popup.addAction(QStringLiteral("&Query"), this, &BrowseClipboard::OpenQuery);
@@ -279,24 +226,11 @@ void BrowseClipboard::Run()
 
 void BrowseClipboard::OpenForm(FormRequest request)
 {
-    Table<ClipboardRecord>& clipboard = Tables().Clipboard;
-    ClipboardRecord entry;
-    if (request == FormRequest::Insert) {
-        entry = NewClipboardEntry(clipboard, QGuiApplication::clipboard()->text(), Today(), Now());
-    } else if (!Highlighted(entry)) {
-        // Gone meanwhile (trimmed by the saver, deleted elsewhere).
-        List()->Refresh();
-        return;
-    }
-    if (request == FormRequest::Delete && !ConfirmClipboardDelete(entry)) {
-        List()->setFocus();
-        return;
-    }
-    auto* form = new UpdateClipboard(request, entry, this);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->setWindowModality(Qt::WindowModal);
-    connect(form, &QDialog::finished, this, [this, form](int) { ShowEntry(form->Record()); });
-    form->open();
+    UpdateClipboard* form =
+        OpenClipboardEntryForm(pane_, request, std::nullopt, [this] { pane_.ViewCopy()->UpdateButtons(); });
+    // Cancelled too, the texts captured meanwhile appear.
+    if (form)
+        connect(form, &QDialog::rejected, this, [this, form] { ShowEntry(form->Record()); });
 }
 
 void BrowseClipboard::OpenQuery()
@@ -370,10 +304,7 @@ void BrowseClipboard::UpdateEntryControls()
 
 void BrowseClipboard::ShowEntry(const ClipboardRecord& entry)
 {
-    List()->Refresh();
-    const int row = Model()->RowOf(ViewRow::From(Model()->Definition(), entry));
-    if (row >= 0)
-        List()->SelectRow(row);
+    ShowStoredRecord(pane_, entry);
     pane_.ViewCopy()->UpdateButtons();
 }
 

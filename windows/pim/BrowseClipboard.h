@@ -15,9 +15,7 @@
 #include "core/dictionary/ClipboardRecord.h"
 #include "pim/ClipboardQuery.h"
 #include "platform/query/SavedQueries.h"
-#include "windows/lists/ListPane.h"
-
-#include <QWidget>
+#include "windows/lists/ListWindow.h"
 
 #include <functional>
 
@@ -32,7 +30,7 @@ inline constexpr char kCaptureOffText[] =
     "Capture is off: copied texts are not saved here until \"Monitor clipboard\" is ticked on the Clipboard tab "
     "of Options (F10).";
 
-class BrowseClipboard : public QWidget {
+class BrowseClipboard : public ListWindow<> {
     Q_OBJECT
 public:
     enum Tab { kByDateTab, kByContentTab, kByCategoryTab, kSavedOnlyTab };
@@ -41,14 +39,10 @@ public:
 
     explicit BrowseClipboard(QWidget* parent = nullptr);
 
-    BrowseList* List() const { return pane_.List(); }
-    BrowseModel* Model() const { return &pane_.Model(); }
-    const BrowseButtons& Buttons() const { return pane_.Buttons(); }
     QTabBar* Tabs() const { return tabs_; }
     QPushButton* Button(const QString& text) const;
     // The line that says capture is off.
     QLabel* CaptureOffNotice() const { return captureOff_; }
-    Xplore* Enhancement() const { return pane_.Enhancement(); }
     // How "&Run" starts a target (the program start by default).
     void SetStarter(Starter starter) { starter_ = std::move(starter); }
 
@@ -76,7 +70,6 @@ private:
     // The capture notice, and the buttons that need an entry.
     void UpdateEntryControls();
 
-    ListPane pane_;
     QTabBar* tabs_ = nullptr;
     QList<QPushButton*> buttons_;
     QLabel* captureOff_ = nullptr;

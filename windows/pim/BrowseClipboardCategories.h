@@ -10,35 +10,21 @@
 // One window at a time: the frame's menu brings an open one forward, with
 // the focus on the categories.
 
-#include "windows/lists/ListPane.h"
-
-#include <QWidget>
+#include "windows/lists/CategoryWindow.h"
 
 namespace vl {
 
 inline constexpr char kBrowseClipboardCategoriesProcedure[] = "BrowseClipboardCategories";
 inline constexpr char kClipboardEntriesCaption[] = "Clipboard Entries for Highlighted Category";
 
-class BrowseClipboardCategories : public QWidget {
+class BrowseClipboardCategories : public CategoryWindow {
     Q_OBJECT
 public:
     explicit BrowseClipboardCategories(QWidget* parent = nullptr);
 
-    BrowseList* CategoryList() const { return categories_.List(); }
-    BrowseList* EntryList() const { return entries_.List(); }
-    BrowseModel* EntryModel() const { return &entries_.Model(); }
-    const BrowseButtons& CategoryButtons() const { return categories_.Buttons(); }
-    const BrowseButtons& EntryButtons() const { return entries_.Buttons(); }
-    // The category highlighted now; empty when the list has none.
-    QString Category() const;
-
-private:
-    void ShowEntriesOfCategory();
-    void OpenCategoryForm(FormRequest request);
-    void OpenEntryForm(FormRequest request);
-
-    ListPane categories_;
-    ListPane entries_;
+    BrowseList* EntryList() const { return items_.List(); }
+    BrowseModel* EntryModel() const { return &items_.Model(); }
+    const BrowseButtons& EntryButtons() const { return items_.Buttons(); }
 };
 
 } // namespace vl

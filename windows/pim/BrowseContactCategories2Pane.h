@@ -9,36 +9,24 @@
 // "BrowseContactCategories2Pane". One window at a time: the frame's menu
 // brings an open one forward, with the focus on the categories.
 
-#include "core/dictionary/ContactRecord.h"
-#include "windows/lists/ListPane.h"
-
-#include <QWidget>
+#include "windows/lists/CategoryWindow.h"
 
 namespace vl {
 
 inline constexpr char kBrowseContactCategoriesProcedure[] = "BrowseContactCategories2Pane";
 inline constexpr char kCategoryContactsCaption[] = "Contacts for Highlighted Category";
 
-class BrowseContactCategories2Pane : public QWidget {
+class BrowseContactCategories2Pane : public CategoryWindow {
     Q_OBJECT
 public:
     explicit BrowseContactCategories2Pane(QWidget* parent = nullptr);
 
-    BrowseList* CategoryList() const { return categories_.List(); }
-    BrowseList* ContactList() const { return contacts_.List(); }
-    BrowseModel* ContactModel() const { return &contacts_.Model(); }
-    const BrowseButtons& CategoryButtons() const { return categories_.Buttons(); }
-    const BrowseButtons& ContactButtons() const { return contacts_.Buttons(); }
-    // The category highlighted now; empty when the list has none.
-    QString Category() const;
+    BrowseList* ContactList() const { return items_.List(); }
+    BrowseModel* ContactModel() const { return &items_.Model(); }
+    const BrowseButtons& ContactButtons() const { return items_.Buttons(); }
 
 private:
-    void ShowContactsOfCategory();
-    void OpenCategoryForm(FormRequest request);
     void OpenContactForm(FormRequest request, bool copy);
-
-    ListPane categories_;
-    ListPane contacts_;
 };
 
 } // namespace vl

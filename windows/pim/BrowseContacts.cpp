@@ -4,6 +4,7 @@
 #include "core/tabs/TabColours.h"
 #include "pim/ContactOrders.h"
 #include "pim/ContactText.h"
+#include "windows/lists/RecordForms.h"
 #include "windows/pim/ContactColumns.h"
 #include "windows/pim/SelectContactCategories.h"
 #include "windows/pim/UpdateContacts.h"
@@ -20,7 +21,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
-#include <QVBoxLayout>
 
 namespace vl {
 
@@ -36,11 +36,11 @@ QString CategoryCaption(const QString& category)
 } // namespace
 
 BrowseContacts::BrowseContacts(QWidget* parent, bool selectMode)
-    : QWidget(parent, Qt::Window), pane_(*this, Tables().Contact), categories_(Tables().ContactCategories)
+    : ListWindow(parent, Tables().Contact, kBrowseContactsProcedure, QStringLiteral("Contacts")),
+      categories_(Tables().ContactCategories)
 {
     if (selectMode)
         setWindowModality(Qt::WindowModal);
-    SetUpListWindow(*this, kBrowseContactsProcedure, QStringLiteral("Contacts"));
     Model()->SetColumns(BrowseColumnsOf(ContactListColumns()));
     tabs_ = new QTabBar(this);
     tabs_->setStyleSheet(TabStyleSheet(TabColours{}));
@@ -76,10 +76,7 @@ BrowseContacts::BrowseContacts(QWidget* parent, bool selectMode)
     AddCloseButton(*this, *row);
     connect(copyText_, &QPushButton::clicked, this, &BrowseContacts::CopyToClipboard);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addWidget(List(), 1);
-    layout->addLayout(row);
+    LayOut(row, {tabs_});
     setTabOrder(tabs_, List());
     setTabOrder(List(), copyText_);
 
@@ -155,7 +152,7 @@ void BrowseContacts::SelectCategory()
 void BrowseContacts::Select()
 {
     ContactRecord contact;
-    if (!Highlighted(contact))
+    if (!HighlightedRecord(pane_, Tables().Contact, contact))
         return;
     emit Selected(contact);
     close();
@@ -164,7 +161,7 @@ void BrowseContacts::Select()
 void BrowseContacts::WriteEmail()
 {
     ContactRecord contact;
-    if (!email_->isEnabled() || !Highlighted(contact))
+    if (!email_->isEnabled() || !HighlightedRecord(pane_, Tables().Contact, contact))
         return;
     MessagesRecord message;
     Tables().Messages.Prime(message);
@@ -174,43 +171,21 @@ void BrowseContacts::WriteEmail()
     form->open();
 }
 
-bool BrowseContacts::Highlighted(ContactRecord& contact)
-{
-    if (Model()->Record(List()->CurrentRow(), contact) && Tables().Contact.Get(contact.RecordPointer, contact))
-        return true;
-    // Gone meanwhile (another window or program deleted it).
-    List()->Refresh();
-    return false;
-}
-
 void BrowseContacts::CopyToClipboard()
 {
     ContactRecord contact;
-    if (Highlighted(contact))
+    if (HighlightedRecord(pane_, Tables().Contact, contact))
         QGuiApplication::clipboard()->setText(ContactClipboardText(contact));
 }
 
 void BrowseContacts::OpenForm(FormRequest request, bool copy)
 {
     ContactRecord contact;
-    if (request == FormRequest::Insert && !copy)
-        Tables().Contact.Prime(contact);
-    else if (!Highlighted(contact))
+    if (!RecordForForm(pane_, Tables().Contact, request, copy, contact))
         return;
-    if (copy) {
+    if (copy)
         contact.ClientID = 0;
-        contact.RecordPointer = 0;
-    }
-    auto* form = new UpdateContacts(request, contact, this);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->setWindowModality(Qt::WindowModal);
-    connect(form, &QDialog::accepted, this, [this, form] {
-        List()->Refresh();
-        const int row = Model()->RowOf(ViewRow::From(Model()->Definition(), form->Record()));
-        if (row >= 0)
-            List()->SelectRow(row);
-    });
-    form->open();
+    OpenPaneForm(pane_, new UpdateContacts(request, contact, this));
 }
 
 } // namespace vl

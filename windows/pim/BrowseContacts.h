@@ -17,9 +17,7 @@
 // and closes; "Cl&ose" closes with no answer. "Email..." is not offered there.
 
 #include "core/dictionary/ContactRecord.h"
-#include "windows/lists/ListPane.h"
-
-#include <QWidget>
+#include "windows/lists/ListWindow.h"
 
 class QAction;
 class QLabel;
@@ -31,19 +29,15 @@ namespace vl {
 
 inline constexpr char kBrowseContactsProcedure[] = "BrowseContacts";
 
-class BrowseContacts : public QWidget {
+class BrowseContacts : public ListWindow<> {
     Q_OBJECT
 public:
     explicit BrowseContacts(QWidget* parent = nullptr, bool selectMode = false);
 
-    BrowseList* List() const { return pane_.List(); }
-    BrowseModel* Model() const { return &pane_.Model(); }
     QTabBar* Tabs() const { return tabs_; }
-    const BrowseButtons& Buttons() const { return pane_.Buttons(); }
     QPushButton* CopyToClipboardButton() const { return copyText_; }
     QPushButton* SelectCategoryButton() const { return selectCategory_; }
     QAction* EmailItem() const { return email_; }
-    Xplore* Enhancement() const { return pane_.Enhancement(); }
     // The category the "Category" tab shows.
     const QString& Category() const { return category_; }
     void SetCategory(const QString& category);
@@ -64,9 +58,7 @@ private:
     void WriteEmail();
     void SelectCategory();
     void Select();
-    bool Highlighted(ContactRecord& contact);
 
-    ListPane pane_;
     HeldTable categories_; // for the category choice
     std::vector<int> tabOrders_;
     QString category_;

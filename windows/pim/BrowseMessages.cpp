@@ -7,68 +7,31 @@
 #include "pim/MessageQueue.h"
 #include "pim/StoredMessageSend.h"
 #include "platform/widgets/TableChangeWatch.h"
+#include "windows/lists/ListColumns.h"
+#include "windows/lists/RecordForms.h"
 #include "windows/pim/UpdateMessages.h"
 #include "platform/ui/PromptService.h"
-#include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabBar>
-#include <QVBoxLayout>
 
 namespace vl {
 
 namespace {
 
-struct MessageColumn {
-    const char* field;
-    const char* header;
-    const char* picture; // a date column takes the user's date picture
-    const char* description;
-    int width;
-};
-
 // The list's columns; the contact ID is carried in the row, not shown.
-const MessageColumn kColumns[] = {
+const std::vector<ListColumn> kColumns = {
     {"M_:EmailID", "E-mail ID", "@n11", "Unique ID", 44},
     {"M_:EmailTo", "E-mail To", "@s254", "Recipient (Email Address)", 77},
     {"M_:EMAILTONAME", "E-mail To Name", "@s254", "Recipient (Name)", 75},
     {"M_:Subject", "Subject", "@s254", "Subject", 83},
-    {"M_:LastDateSent", "Last Date Sent", nullptr, "Last Date Sent", 54},
+    {"M_:LastDateSent", "Last Date Sent", "@d3b", "Last Date Sent", 54, kUserDateColumn | kBlankZeroDate},
     {"M_:CC", "CC", "@s254", "Carbon Copy", 80},
     {"M_:BCC", "BCC", "@s254", "Blind Carbon Copy", 80},
     {"M_:ATTACHMENT", "Attachment", "@s254", "Attachment file name", 80},
-    {"M_:CONTACTID", "Contact ID", "@n-13", "Related Contact (Internal System ID)", 50},
-};
-constexpr int kShownColumns = 8;
-
-QString PictureOf(const MessageColumn& column)
-{
-    return column.picture ? QLatin1String(column.picture) : UserDatePicture() + QLatin1Char('b');
-}
-
-class MessagesXplore : public Xplore {
-public:
-    using Xplore::Xplore;
-
-protected:
-    std::vector<ColumnDefinition> DefineColumns() override
-    {
-        std::vector<ColumnDefinition> columns;
-        for (const MessageColumn& column : kColumns) {
-            ColumnDefinition definition;
-            definition.field = QLatin1String(column.field);
-            definition.header = QLatin1String(column.header);
-            definition.description = QLatin1String(column.description);
-            definition.picture = PictureOf(column);
-            definition.width = column.width;
-            definition.displayed = columns.size() < kShownColumns;
-            definition.sortable = true;
-            columns.push_back(definition);
-        }
-        return columns;
-    }
+    {"M_:CONTACTID", "Contact ID", "@n-13", "Related Contact (Internal System ID)", 50, kHiddenColumn},
 };
 
 // The tabs and the keys of their orders; "Controls" keeps the ID order.
@@ -79,16 +42,11 @@ const std::pair<const char*, KeyRef> kTabs[] = {
 
 } // namespace
 
-BrowseMessages::BrowseMessages(bool selectMode, QWidget* parent) : QDialog(parent), pane_(*this, Tables().Messages)
+BrowseMessages::BrowseMessages(bool selectMode, QWidget* parent)
+    : ListWindow(parent, Tables().Messages, kBrowseMessagesProcedure, QLatin1String(kMessagesCaption))
 {
-    setWindowTitle(QLatin1String(kMessagesCaption));
     setWindowIcon(LoadIcon(QStringLiteral("MAIL.ICO")));
-    setObjectName(QLatin1String(kBrowseMessagesProcedure));
-    std::vector<BrowseColumn> columns;
-    for (const MessageColumn& column : kColumns)
-        columns.push_back({QLatin1String(column.field), QLatin1String(column.header), PictureOf(column),
-                           column.picture == nullptr});
-    Model()->SetColumns(columns);
+    Model()->SetColumns(BrowseColumnsOf(kColumns));
     Model()->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
     tabs_ = new QTabBar(this);
     for (const auto& [name, key] : kTabs) {
@@ -115,15 +73,12 @@ BrowseMessages::BrowseMessages(bool selectMode, QWidget* parent) : QDialog(paren
     QPushButton* close = AddListButton(this, "Cl&ose", *row);
     close->setIcon(LoadIcon(QStringLiteral("EXIT.ICO")));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addWidget(List());
-    layout->addLayout(row);
+    LayOut(row, {tabs_});
     setTabOrder(tabs_, List());
 
     pane_.UseButtons(buttons, [this](FormRequest request, bool copy) { OpenForm(request, copy); });
     pane_.ViewCopy()->SetSelectMode(selectMode);
-    pane_.Enhance(std::make_unique<MessagesXplore>(this),
+    pane_.Enhance(std::make_unique<ColumnTableXplore>(kColumns, this),
                   {QLatin1String(kBrowseMessagesProcedure), QStringLiteral("?Browse:1"), SortMarkStyle::Underline});
     connect(tabs_, &QTabBar::currentChanged, this, &BrowseMessages::ShowTab);
     // The tick sends a queued message through the script runner; without one
@@ -144,8 +99,7 @@ BrowseMessages::BrowseMessages(bool selectMode, QWidget* parent) : QDialog(paren
     changeWatch_ = pane_.WatchTable();
     sendWatch_ = std::make_unique<StoredMessageSendWatch>(
         [this](const MessagesRecord&, const StoredMessageOutcome&) { changeWatch_->Check(); });
-    resize(720, 380);
-    KeepWindowPosition(*this, QLatin1String(kBrowseMessagesProcedure));
+    KeepListWindowPlace(*this, kBrowseMessagesProcedure, {720, 380});
 }
 
 BrowseMessages::~BrowseMessages() = default;
@@ -172,38 +126,20 @@ std::optional<MessagesRecord> BrowseMessages::Current()
 void BrowseMessages::OpenForm(FormRequest request, bool copy)
 {
     MessagesRecord message;
-    if (request == FormRequest::Insert && !copy) {
+    if (request == FormRequest::Insert && !copy)
         Tables().Messages.Prime(message);
-    } else if (const std::optional<MessagesRecord> current = Current()) {
+    else if (const std::optional<MessagesRecord> current = Current())
         message = *current;
-    } else {
+    else
         return;
-    }
     if (copy) {
         // A new message: numbered when stored, never sent.
         message.RecordPointer = 0;
         message.EmailID = 0;
         message.LastDateSent = 0;
     }
-    auto* form = new UpdateMessages(request, message, 0, this);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->setWindowModality(Qt::WindowModal);
-    connect(form, &QDialog::finished, this, [this, form](int result) {
-        if (result == QDialog::Accepted)
-            Stored(form->Record());
-        else
-            List()->Refresh();
-    });
-    form->open();
-}
-
-void BrowseMessages::Stored(const MessagesRecord& message)
-{
-    List()->Refresh();
-    const int row = Model()->RowOf(ViewRow::From(Model()->Definition(), message));
-    if (row >= 0)
-        List()->SelectRow(row);
-    List()->setFocus();
+    auto* form = OpenPaneForm(pane_, new UpdateMessages(request, message, 0, this), [this] { List()->setFocus(); });
+    connect(form, &QDialog::rejected, List(), [this] { List()->Refresh(); });
 }
 
 void BrowseMessages::Send()

@@ -12,9 +12,7 @@
 // closes the list with the highlighted message and "Send E-&mail" is hidden.
 
 #include "core/dictionary/MessagesRecord.h"
-#include "windows/lists/ListPane.h"
-
-#include <QDialog>
+#include "windows/lists/ListWindow.h"
 
 #include <memory>
 #include <optional>
@@ -30,18 +28,14 @@ inline constexpr char kBrowseMessagesProcedure[] = "BrowseMessages";
 inline constexpr char kNoScriptRunnerTip[] =
     "Not available: this version runs no script steps, so a message queued for sending would never be sent.";
 
-class BrowseMessages : public QDialog {
+class BrowseMessages : public ListWindow<QDialog> {
     Q_OBJECT
 public:
     explicit BrowseMessages(bool selectMode, QWidget* parent = nullptr);
     ~BrowseMessages() override;
 
-    BrowseList* List() const { return pane_.List(); }
-    BrowseModel* Model() const { return &pane_.Model(); }
     QTabBar* Tabs() const { return tabs_; }
-    const BrowseButtons& Buttons() const { return pane_.Buttons(); }
     QPushButton* SendButton() const { return send_; }
-    Xplore* Enhancement() const { return pane_.Enhancement(); }
     // The message "&Select" chose, as stored then.
     const std::optional<MessagesRecord>& Selected() const { return selected_; }
 
@@ -51,11 +45,9 @@ private:
     std::optional<MessagesRecord> Current();
     void ShowTab(int tab);
     void OpenForm(FormRequest request, bool copy);
-    void Stored(const MessagesRecord& message);
     void Send();
     void Select();
 
-    ListPane pane_;
     std::vector<int> tabOrders_;
     QTabBar* tabs_ = nullptr;
     QPushButton* send_ = nullptr;

@@ -9,13 +9,7 @@
 // item. The list keeps the list enhancement's layout under "BrowseToDoList".
 
 #include "core/dictionary/TodoRecord.h"
-#include "platform/browse/BrowseModel.h"
-#include "platform/ui/FormRequest.h"
-#include "platform/viewcopy/ViewCopyBrowse.h"
-
-#include <QWidget>
-
-#include <memory>
+#include "windows/lists/ListWindow.h"
 
 class QAction;
 class QPushButton;
@@ -23,29 +17,21 @@ class QTabWidget;
 
 namespace vl {
 
-class BrowseList;
-class Xplore;
-
 inline constexpr char kBrowseToDoListProcedure[] = "BrowseToDoList";
 inline constexpr char kToDoListCaption[] = "To Do Items";
 inline constexpr char kToDoListUserCaption[] = "To Do List - ";
 
-class BrowseToDoList : public QWidget {
+class BrowseToDoList : public ListWindow<> {
     Q_OBJECT
 public:
     enum Tab { kDoneTab, kPriorityTab, kTextTab, kCategoryTab };
 
     explicit BrowseToDoList(QWidget* parent = nullptr);
-    ~BrowseToDoList() override;
 
-    BrowseList* List() const { return list_; }
-    BrowseModel* Model() const { return model_.get(); }
-    const BrowseButtons& Buttons() const { return viewCopy_->Buttons(); }
     QTabWidget* Tabs() const { return tabs_; }
     QPushButton* ToggleButton(Tab tab) const;
     QPushButton* PickButton() const { return pick_; }
     QAction* TransferItem() const { return transfer_; }
-    Xplore* Enhancement() const { return xplore_; }
     // The category the "Category" tab shows and a new item takes.
     const QString& Category() const { return category_; }
     void SetCategory(const QString& category);
@@ -62,11 +48,6 @@ private:
     // Reads the list again and highlights the item.
     void ShowItem(const TodoRecord& item);
 
-    bool opened_ = false;
-    std::unique_ptr<BrowseModel> model_;
-    BrowseList* list_ = nullptr;
-    Xplore* xplore_ = nullptr;
-    ViewCopyBrowse* viewCopy_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QList<QPushButton*> toggles_;
     QPushButton* pick_ = nullptr;

@@ -16,7 +16,7 @@ const std::vector<ListColumn>& ContactListColumns()
         {"C_:AddressLine2", "Address Line 2", "@s30", "Address Line 2", 80},
         {"C_:AddressLine3", "Address Line 3", "@s30", "Address Line 3", 80},
         {"C_:PostalCode", "Postal Code", "@s10", "Postal Code", 48},
-        {"C_:ClientID", "ClientID", "@n-13", "Contact ID", 52, false},
+        {"C_:ClientID", "ClientID", "@n-13", "Contact ID", 52, kHiddenColumn},
     };
     return columns;
 }
@@ -34,8 +34,8 @@ const std::vector<ListColumn>& CategoryContactColumns()
         {"C_:WorkDayPhone", "Work/Day Phone", "@s20", "Work/Day Phone", 80},
         {"C_:HomeEveningPhone", "Home/Evening Phone", "@s20", "Home/Evening Phone", 80},
         {"C_:Fax", "Fax", "@s20", "Fax Number", 80},
-        {"C_:ClientID", "ClientID", "@n-13", "Contact ID", 52, false},
-        {"C_:ContactCategory", "Contact Category", "@s20", "Contact Category", 80, false},
+        {"C_:ClientID", "ClientID", "@n-13", "Contact ID", 52, kHiddenColumn},
+        {"C_:ContactCategory", "Contact Category", "@s20", "Contact Category", 80, kHiddenColumn},
     };
     return columns;
 }

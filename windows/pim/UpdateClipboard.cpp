@@ -4,8 +4,10 @@
 #include "core/dictionary/Dictionary.h"
 #include "pim/ClipboardEntries.h"
 #include "pim/ClipboardSaver.h"
+#include "windows/lists/RecordForms.h"
 #include "windows/pim/SelectClipboardCategory.h"
 #include "windows/pim/FieldHistoryKey.h"
+#include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/widgets/FormMode.h"
 #include "platform/widgets/PictureSpinBox.h"
@@ -13,6 +15,8 @@
 #include "resources/ProgramIcons.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -192,6 +196,25 @@ void UpdateClipboard::accept()
     if (request_ != FormRequest::Delete)
         LastSaved() = entry_;
     QDialog::accept();
+}
+
+UpdateClipboard* OpenClipboardEntryForm(ListPane& pane, FormRequest request, const std::optional<QString>& category,
+                                        std::function<void()> stored)
+{
+    Table<ClipboardRecord>& clipboard = Tables().Clipboard;
+    ClipboardRecord entry;
+    if (request == FormRequest::Insert) {
+        entry = NewClipboardEntry(clipboard, QGuiApplication::clipboard()->text(), Today(), Now());
+        if (category)
+            entry.Category = *category;
+    } else if (!HighlightedRecord(pane, clipboard, entry)) {
+        return nullptr; // gone meanwhile (trimmed by the saver, deleted elsewhere)
+    }
+    if (request == FormRequest::Delete && !ConfirmClipboardDelete(entry)) {
+        pane.List()->setFocus();
+        return nullptr;
+    }
+    return OpenPaneForm(pane, new UpdateClipboard(request, entry, &pane.Window()), std::move(stored));
 }
 
 } // namespace vl

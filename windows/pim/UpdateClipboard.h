@@ -17,6 +17,9 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <optional>
+
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -25,6 +28,7 @@ class QToolButton;
 
 namespace vl {
 
+class ListPane;
 class PictureSpinBox;
 
 inline constexpr char kUpdateClipboardProcedure[] = "UpdateClipboard";
@@ -73,5 +77,13 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
 };
+
+// Opens the form from a list of entries (RecordForms.h): a new entry holds
+// the clipboard's text, in category when one is given; a kept entry asks
+// before it is deleted. After OK the list shows the stored entry
+// highlighted and stored runs. Null when no form opened.
+UpdateClipboard* OpenClipboardEntryForm(ListPane& pane, FormRequest request,
+                                        const std::optional<QString>& category = std::nullopt,
+                                        std::function<void()> stored = {});
 
 } // namespace vl

@@ -2,8 +2,8 @@
 
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
-#include "windows/lists/CategoryPanes.h"
-#include "platform/runtime/FixedText.h"
+#include "windows/lists/ListColumns.h"
+#include "windows/lists/RecordForms.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/widgets/NumberedEvents.h"
 #include "platform/widgets/ThreadRegistry.h"
@@ -20,71 +20,28 @@ namespace vl {
 
 namespace {
 
-const QString kEnabledFilter = QStringLiteral("Enabled");
-const QString kCategoryFilter = QStringLiteral("Category");
-
-struct TaskColumn {
-    const char* field;
-    const char* header;
-    const char* picture;
-    int width;
-    bool displayed;
-};
-
 // The task list's columns: the four shown, then the ID and category its
-// rows also carry (sortable, shown when the user asks for them).
-const TaskColumn kTaskColumns[] = {
-    {"SCH:Date", "Date", "@d3b", 50, true},
-    {"SCH:Time", "Time", "@t1b", 28, true},
-    {"SCH:Description", "Description", "@s40", 120, true},
-    {"SCH:TaskType", "Task Type", "@s20", 60, true},
-    {"SCH:ID", "ID", "@n_9", 35, false},
-    {"SCH:Category", "Category", "@s20", 70, false},
-};
-
-class CategoryTasksXplore : public Xplore {
-public:
-    using Xplore::Xplore;
-
-protected:
-    std::vector<ColumnDefinition> DefineColumns() override
-    {
-        std::vector<ColumnDefinition> columns;
-        for (const TaskColumn& column : kTaskColumns) {
-            ColumnDefinition definition;
-            definition.field = QLatin1String(column.field);
-            definition.header = QLatin1String(column.header);
-            definition.description = definition.header;
-            definition.picture = QLatin1String(column.picture);
-            if (definition.field == QLatin1String("SCH:Date")) {
-                definition.picture = UserDatePicture() + QLatin1Char('b');
-                definition.graph = true; // "Graph on" counts the tasks of each date
-            }
-            definition.width = column.width;
-            definition.displayed = column.displayed;
-            definition.sortable = true;
-            columns.push_back(definition);
-        }
-        return columns;
-    }
-
+// rows also carry (sortable, shown when the user asks for them). "Graph on"
+// counts the tasks of each date.
+const std::vector<ListColumn> kTaskColumns = {
+    {"SCH:Date", "Date", "@d3b", "Date", 50, kUserDateColumn | kBlankZeroDate | kGraphColumn},
+    {"SCH:Time", "Time", "@t1b", "Time", 28},
+    {"SCH:Description", "Description", "@s40", "Description", 120},
+    {"SCH:TaskType", "Task Type", "@s20", "Task Type", 60},
+    {"SCH:ID", "ID", "@n_9", "ID", 35, kHiddenColumn},
+    {"SCH:Category", "Category", "@s20", "Category", 70, kHiddenColumn},
 };
 
 } // namespace
 
 BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent)
-    : QWidget(parent, Qt::Window), categories_(*this, Tables().Categories), tasks_(*this, Tables().Schedule)
+    : CategoryWindow(parent, kBrowseScheduleCategoriesProcedure, QStringLiteral("Task Categories"),
+                     Tables().Categories, "CAT:Category", CAT_KEYCATEGORY, Tables().Schedule)
 {
-    SetUpListWindow(*this, kBrowseScheduleCategoriesProcedure, QStringLiteral("Task Categories"));
-    SetUpCategoryPane(categories_, "CAT:Category", CAT_KEYCATEGORY);
-    std::vector<BrowseColumn> columns;
-    for (const TaskColumn& column : kTaskColumns)
-        columns.push_back({QLatin1String(column.field), QLatin1String(column.header), QLatin1String(column.picture),
-                           QLatin1String(column.field) == QLatin1String("SCH:Date")});
-    tasks_.Model().SetColumns(columns);
-    tasks_.Model().SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
-    AddKeyOrder(tasks_.Model(), QStringLiteral("By Date"), SCH_KEYCATEGORYDATE);
-    tasks_.Model().SetFilter(kEnabledFilter, {{QStringLiteral("SCH:Disabled"), Compare::Equal, int64_t{0}}});
+    TaskModel()->SetColumns(BrowseColumnsOf(kTaskColumns));
+    TaskModel()->SetUserDatePicture(UserDatePicture() + QLatin1Char('b'));
+    AddKeyOrder(*TaskModel(), QStringLiteral("By Date"), SCH_KEYCATEGORYDATE);
+    TaskModel()->SetFilter(QStringLiteral("Enabled"), {{QStringLiteral("SCH:Disabled"), Compare::Equal, int64_t{0}}});
 
     // Categories: their own form. Their buttons in two rows keep the pane narrow.
     auto* categoryRow = new QHBoxLayout;
@@ -94,14 +51,14 @@ BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent)
     categoryButtons.change = editDelete.change;
     categoryButtons.remove = editDelete.remove;
     categoryButtons.change->setDefault(true);
-    categories_.UseButtons(categoryButtons, [this](FormRequest request, bool) { OpenCategoryForm(request); });
+    categories_.UseButtons(categoryButtons, RecordForms<UpdateCategories>(categories_, Tables().Categories));
 
     // Tasks of the highlighted category: the task form, when the program has one.
     auto* taskRow = new QHBoxLayout;
     ViewCopyBrowse::AskForm openTask;
     if (TaskForm())
         openTask = [this](FormRequest request, bool copy) { OpenTaskForm(request, copy); };
-    const BrowseButtons& taskButtons = tasks_.AddButtons(*taskRow, {"New", "View", "Cop&y", "Edit", "Delete"}, openTask);
+    const BrowseButtons& taskButtons = items_.AddButtons(*taskRow, {"New", "View", "Cop&y", "Edit", "Delete"}, openTask);
     taskRow->addStretch();
     AddCloseButton(*this, *taskRow);
     if (!openTask) {
@@ -134,11 +91,13 @@ BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panes);
 
-    tasks_.Enhance(std::make_unique<CategoryTasksXplore>(this),
+    items_.Enhance(std::make_unique<ColumnTableXplore>(kTaskColumns, this),
                    {QLatin1String(kBrowseScheduleCategoriesProcedure), QStringLiteral("?List"),
                     SortMarkStyle::Underline});
 
-    FollowHighlightedCategory(this, CategoryList(), &categories_.Model(), [this] { ShowTasksOfCategory(); });
+    // A filter rather than a range: it holds in every order, record order
+    // included. No category highlighted: no task either.
+    FollowHighlightedCategory("SCH:Category", {{QStringLiteral("SCH:Disabled"), Compare::Equal, int64_t{1}}});
     KeepListWindowPlace(*this, kBrowseScheduleCategoriesProcedure, {760, 420});
     panes->setSizes({200, 560});
 
@@ -150,42 +109,14 @@ BrowseScheduleCategories::BrowseScheduleCategories(QWidget* parent)
     });
 }
 
-QString BrowseScheduleCategories::Category() const
-{
-    return HighlightedCategory(CategoryList(), categories_.Model(), &CategoriesRecord::Category);
-}
-
-void BrowseScheduleCategories::ShowTasksOfCategory()
-{
-    const int row = CategoryList()->CurrentRow();
-    CategoriesRecord category;
-    // A filter rather than a range: it holds in every order, record order
-    // included.
-    if (row >= 0 && categories_.Model().Record(row, category)) {
-        TaskModel()->SetFilter(kCategoryFilter, {{QStringLiteral("SCH:Category"), Compare::Equal,
-                                                  FieldValue(Clip(category.Category)), Join::And, true}});
-        return;
-    }
-    // No category highlighted: no task either.
-    TaskModel()->SetFilter(kCategoryFilter, {{QStringLiteral("SCH:Disabled"), Compare::Equal, int64_t{1}}});
-}
-
-void BrowseScheduleCategories::OpenCategoryForm(FormRequest request)
-{
-    OpenCategoryPaneForm<UpdateCategories>(this, CategoryList(), categories_.Model(), Tables().Categories, request);
-}
-
 void BrowseScheduleCategories::OpenTaskForm(FormRequest request, bool copy)
 {
     TaskFormCall call;
     call.request = request;
-    Table<ScheduleRecord>& schedule = Tables().Schedule;
     if (request == FormRequest::Insert && !copy) {
-        schedule.Clear(call.task);
+        Tables().Schedule.Clear(call.task);
         call.task.Category = Category();
-    } else if (!TaskModel()->Record(TaskList()->CurrentRow(), call.task) ||
-               !schedule.Get(call.task.RecordPointer, call.task)) {
-        TaskList()->Refresh();
+    } else if (!HighlightedRecord(items_, Tables().Schedule, call.task)) {
         return;
     }
     if (copy) {

@@ -8,37 +8,25 @@
 // copy of the highlighted task). One window at a time: the frame's menu
 // brings an open one forward, with the focus on the categories.
 
-#include "core/dictionary/ScheduleRecord.h"
-#include "windows/lists/ListPane.h"
-
-#include <QWidget>
+#include "windows/lists/CategoryWindow.h"
 
 namespace vl {
 
 inline constexpr char kBrowseScheduleCategoriesProcedure[] = "BrowseScheduleCategories";
 inline constexpr char kCategoryTasksCaption[] = "Scheduled Tasks for Highlighted Category";
 
-class BrowseScheduleCategories : public QWidget {
+class BrowseScheduleCategories : public CategoryWindow {
     Q_OBJECT
 public:
     explicit BrowseScheduleCategories(QWidget* parent = nullptr);
 
-    BrowseList* CategoryList() const { return categories_.List(); }
-    BrowseList* TaskList() const { return tasks_.List(); }
-    BrowseModel* TaskModel() const { return &tasks_.Model(); }
-    const BrowseButtons& CategoryButtons() const { return categories_.Buttons(); }
-    const BrowseButtons& TaskButtons() const { return tasks_.Buttons(); }
-    Xplore* Enhancement() const { return tasks_.Enhancement(); }
-    // The category highlighted now; empty when the list has none.
-    QString Category() const;
+    BrowseList* TaskList() const { return items_.List(); }
+    BrowseModel* TaskModel() const { return &items_.Model(); }
+    const BrowseButtons& TaskButtons() const { return items_.Buttons(); }
+    Xplore* Enhancement() const { return items_.Enhancement(); }
 
 private:
-    void ShowTasksOfCategory();
-    void OpenCategoryForm(FormRequest request);
     void OpenTaskForm(FormRequest request, bool copy);
-
-    ListPane categories_;
-    ListPane tasks_;
 };
 
 } // namespace vl

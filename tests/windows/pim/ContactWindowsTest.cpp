@@ -74,6 +74,16 @@ protected:
             names << list->model()->index(row, column).data().toString().trimmed();
         return names;
     }
+    // The headers of the columns a list carries without showing them.
+    static QStringList CarriedColumns(BrowseList* list)
+    {
+        QStringList carried;
+        for (int column = 0; column < list->model()->columnCount(); ++column) {
+            if (list->isColumnHidden(column))
+                carried << list->model()->headerData(column, Qt::Horizontal).toString();
+        }
+        return carried;
+    }
 
     Dictionary& d = (DictionaryStart(), Tables());
     test::ScriptedPrompt prompt;
@@ -90,6 +100,7 @@ TEST_F(ContactWindowsTest, TheListOrdersByTabKeepsAColumnSortAndCopiesTheContact
     ThreeContacts();
     BrowseContacts list;
     EXPECT_TRUE(list.Buttons().copy->isEnabled());
+    EXPECT_EQ(CarriedColumns(list.List()), QStringList({"ClientID"}));
     const struct {
         int tab;
         const char* category;
@@ -203,6 +214,7 @@ TEST_F(ContactWindowsTest, TheLowerPaneShowsTheHighlightedCategorysContacts)
     Category("Family");
     Category("Work");
     BrowseContactCategories2Pane window;
+    EXPECT_EQ(CarriedColumns(window.ContactList()), QStringList({"ClientID", "Contact Category"}));
     const struct {
         int row;
         QStringList names;
