@@ -14,6 +14,7 @@
 #include "windows/message/LocalMessageWindow.h"
 #include "pim/ClipboardCapture.h"
 #include "platform/data/Connection.h"
+#include "platform/runtime/ProgramPages.h"
 #include "platform/desktop/HotKeyBackend.h"
 #include "platform/ui/PromptService.h"
 #include "scheduler/run/ScriptInterpreter.h"
@@ -45,6 +46,15 @@ void EndOtherWindows(const QWidget* frame, bool closeFirst)
         delete window.data();
 }
 
+// The time after which start-up's windows are drawn and its first ticks done.
+constexpr int kStartUpSettledMs = 2000;
+
+void ReleaseStartUpMemory()
+{
+    DataConnection::ReleaseCachedPages();
+    malloc_trim(0);
+}
+
 // Runs the frame until it closes: its exit code, or nothing when its start
 // stopped (the reason is in ProgramStop).
 std::optional<int> RunFrame()
@@ -62,12 +72,16 @@ std::optional<int> RunFrame()
         EndOtherWindows(&frame, false);
         return std::nullopt;
     }
-    // Start-up is over when the loop first runs: the cached pages it read
-    // and the heap it freed go back, so the waiting program holds only what
-    // it uses (reads fill the cache again as they need it).
-    QTimer::singleShot(0, &frame, [] {
-        DataConnection::ReleaseCachedPages();
-        malloc_trim(0);
+    // What start-up read and freed goes back, so the waiting program holds
+    // only what it uses (reads fill the cache again as they need it): once
+    // when the loop first runs, and again when the lists opened at start are
+    // drawn and the first due-task lookups done.
+    // The second time, the pages of code and fonts that only start-up used
+    // go back too.
+    QTimer::singleShot(0, &frame, ReleaseStartUpMemory);
+    QTimer::singleShot(kStartUpSettledMs, &frame, [] {
+        ReleaseStartUpMemory();
+        ReleaseReadOnlyFilePages();
     });
     const int exitCode = closed ? 0 : QApplication::exec();
     EndOtherWindows(&frame, !frame.SessionEnded());
