@@ -4,6 +4,7 @@
 
 #include "backup/RestoreJournal.h"
 #include "core/startup/ProgramMain.h"
+#include "core/startup/SchedulerHandOver.h"
 #include "windows/frame/frame/Main.h"
 #include "exchange/windows/ExchangeWindows.h"
 #include "windows/hotkeys/HotKeyProcedures.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
     // Before the first window: no image-format plugin loads for Qt's own
     // pictures of the menu bar and toolbar buttons.
     QApplication::setStyle(new vl::BuiltInIconStyle(QApplication::style()));
+    vl::ReachSessionBusEarly();
     QApplication::setApplicationName(QStringLiteral("VLMR"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     // Icons the program has none of its own for come from the desktop's

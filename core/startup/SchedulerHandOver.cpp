@@ -21,6 +21,9 @@ constexpr int kHandOverPauseMs = 200;
 constexpr int kHandOverReplyMs = 10'000;
 
 std::unique_ptr<SchedulerLock> gLock;
+// The whole directory's lock as the probe took it, kept for a claim of the
+// same lock: one lock file fewer written and synced at each start.
+std::unique_ptr<SchedulerLock> gProbeLock;
 bool gUnsure = false;
 
 // A holder that will serve on this session soon: a process of this user on
@@ -86,17 +89,34 @@ SchedulerStart StartScheduler(PromptService& prompt, SchedulerLock& lock, const 
     }
 }
 
+void ReachSessionBusEarly()
+{
+    QThread* reach = QThread::create([] { QDBusConnection::sessionBus(); });
+    QObject::connect(reach, &QThread::finished, reach, &QObject::deleteLater);
+    reach->start();
+}
+
 SchedulerStart ProbeDirectoryScheduler(PromptService& prompt, const QString& dataDirectory)
 {
-    SchedulerLock lock(CanonicalDirectory(dataDirectory), QString());
-    const SchedulerStart start = StartScheduler(prompt, lock, OwnArguments());
-    lock.Release();
+    auto lock = std::make_unique<SchedulerLock>(CanonicalDirectory(dataDirectory), QString());
+    const SchedulerStart start = StartScheduler(prompt, *lock, OwnArguments());
+    if (start == SchedulerStart::Run)
+        gProbeLock = std::move(lock);
+    else
+        lock->Release();
     return start;
 }
 
 SchedulerStart ClaimProgramScheduler(PromptService& prompt, const QString& dataDirectory, const QString& userName)
 {
-    auto lock = std::make_unique<SchedulerLock>(CanonicalDirectory(dataDirectory), userName);
+    const QString directory = CanonicalDirectory(dataDirectory);
+    if (gProbeLock && gProbeLock->BusName() == SchedulerBusName(directory, userName)) {
+        gLock = std::move(gProbeLock);
+        gUnsure = false;
+        return SchedulerStart::Run;
+    }
+    gProbeLock.reset(); // its file goes
+    auto lock = std::make_unique<SchedulerLock>(directory, userName);
     const SchedulerStart start = StartScheduler(prompt, *lock, OwnArguments());
     gUnsure = start == SchedulerStart::RunUnsure;
     if (start == SchedulerStart::Run)
@@ -106,6 +126,7 @@ SchedulerStart ClaimProgramScheduler(PromptService& prompt, const QString& dataD
 
 void ReleaseProgramScheduler()
 {
+    gProbeLock.reset();
     gLock.reset();
     gUnsure = false;
 }

@@ -39,9 +39,15 @@ enum class SchedulerStart {
 SchedulerStart StartScheduler(PromptService& prompt, SchedulerLock& lock, const QStringList& arguments,
                               const SchedulerHandOver& handOver = HandOverOverSessionBus);
 
+// Starts reaching the session bus on a thread of its own: the first
+// window's accessibility asks for it, and reaching it (or finding there is
+// none) then holds the window back.
+void ReachSessionBusEarly();
+
 // The program's start, before any table opens: when a scheduler of the
 // whole directory runs (not in multi-user mode), hands over to it. The lock
-// is given back at once: the settings say which one the program claims.
+// it takes is kept for the claim when the settings name the same one, else
+// given back then.
 SchedulerStart ProbeDirectoryScheduler(PromptService& prompt, const QString& dataDirectory);
 // The program's claim once its settings can be read: the lock of its user
 // name (blank unless in multi-user mode), kept until ReleaseProgramScheduler.

@@ -222,6 +222,24 @@ TEST(DataDirectoryTest, OneSchedulerLockPerDirectoryWhateverItsPathAndOnePerUser
     EXPECT_EQ(throughLink.Claim(), SchedulerClaim::Ours);
 }
 
+TEST(DataDirectoryTest, TheProbesLockServesTheClaimOfTheWholeDirectoryAndGoesForAUsersOwn)
+{
+    const QString data = CanonicalDirectory(MakeDir("data", true));
+    const QString directoryLock = QDir(data).filePath(SchedulerLockName(QString()));
+    test::ScriptedPrompt prompt;
+    for (const QString& userName : {QString(), QStringLiteral("Ann")}) {
+        ASSERT_EQ(ProbeDirectoryScheduler(prompt, data), SchedulerStart::Run);
+        EXPECT_TRUE(QFile::exists(directoryLock)) << "held from the probe on";
+        ASSERT_EQ(ClaimProgramScheduler(prompt, data, userName), SchedulerStart::Run);
+        EXPECT_EQ(QFile::exists(directoryLock), userName.isEmpty());
+        EXPECT_EQ(ProgramSchedulerBusName(), SchedulerBusName(data, userName));
+        SchedulerLock other(data, userName);
+        EXPECT_EQ(other.Claim(), SchedulerClaim::Taken);
+        ReleaseProgramScheduler();
+        EXPECT_EQ(other.Claim(), SchedulerClaim::Ours);
+    }
+}
+
 TEST(DataDirectoryTest, ASecondStartHandsOverOrNamesAHolderOutOfReach)
 {
     const QString data = CanonicalDirectory(MakeDir("data", true));

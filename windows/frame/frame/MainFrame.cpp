@@ -199,6 +199,9 @@ bool MainFrame::Open()
     setAttribute(Qt::WA_DeleteOnClose, false); // the frame belongs to Main, not to the registry
     // While the frame is open, performing a due task reaches its tray icon.
     taskFrameOverride_.emplace(static_cast<TaskFrame&>(*this));
+    // Before the window shows: a termination signal from then on ends the
+    // program through its close steps.
+    sessionHook_.Attach(this, true);
     RestoreWindowPosition(positions_, *this, QString::fromLatin1(kFramePositionName));
     if (ProgramSchedulerUnsure()) {
         SetZoneText(1, QLatin1String(kSchedulerUnsureText));
@@ -263,7 +266,6 @@ void MainFrame::AttachToDesktop(const QString& trayTip)
     tray_.Attach(this, NoTray != 0, false, trayTip, QString::fromLatin1(kIdleTrayIcon));
     hotKeys_ = std::make_unique<ProgramHotKeys>(CurrentHotKeyBackend(), hotKeyOutput_, [this] { tray_.Restore(); });
     hotKeys_->Start();
-    sessionHook_.Attach(this, true);
     BuildTrayMenu();
     // Served before "Started" is logged: a second start from then on finds this frame.
     connect(new SchedulerService(ProgramSchedulerBusName(), this), &SchedulerService::HandedOver, this,

@@ -133,9 +133,9 @@ private:
 
     void FrameStartUp();
     // The window's icon, the tray icon and its menu, the global hot keys,
-    // the session's end, and the session bus on which a second start hands
-    // over: made once the frame is on the screen (or, starting minimised,
-    // before it goes to the tray).
+    // and the session bus on which a second start hands over: made once the
+    // frame is on the screen (or, starting minimised, before it goes to the
+    // tray).
     void AttachToDesktop(const QString& trayTip);
     void RestoreClipboard();
     void UserEvent(int number);
