@@ -179,20 +179,17 @@ class RawSeek {
 public:
     RawSeek()
     {
-        std::shared_ptr<DataConnection> connection;
         QString table;
-        if (!Tables().Schedule.Storage(connection, table))
+        if (!Tables().Schedule.Storage(connection_, table))
             qFatal("no table");
-        const QString index = table + QLatin1String("|SCH:KEYDATEENABLED");
-        const std::string sql = QStringLiteral("SELECT * FROM \"%1\" INDEXED BY \"%2\" WHERE \"Disabled\" = 0 AND "
-                                               "(\"Date\", \"Time\") >= (0, 1) ORDER BY \"Date\", \"Time\", \"_ptr\" LIMIT 1")
-                                    .arg(table, index)
-                                    .toStdString();
-        connection_ = std::move(connection);
-        if (sqlite3_prepare_v3(connection_->Db().getHandle(), sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &statement_,
-                               nullptr)
-            != SQLITE_OK)
-            qFatal("prepare failed: %s", sqlite3_errmsg(connection_->Db().getHandle()));
+        const std::string sql =
+            QStringLiteral("SELECT * FROM \"%1\" INDEXED BY \"%1|SCH:KEYDATEENABLED\" WHERE \"Disabled\" = 0"
+                           " AND (\"Date\", \"Time\") >= (0, 1) ORDER BY \"Date\", \"Time\", \"_ptr\" LIMIT 1")
+                .arg(table)
+                .toStdString();
+        sqlite3* db = connection_->Db().getHandle();
+        if (sqlite3_prepare_v3(db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &statement_, nullptr) != SQLITE_OK)
+            qFatal("prepare failed: %s", sqlite3_errmsg(db));
         const int columns = sqlite3_column_count(statement_);
         numbers_.resize(columns);
         texts_.resize(columns);
