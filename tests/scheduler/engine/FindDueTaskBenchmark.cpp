@@ -2,10 +2,13 @@
 // tasks without date and time come first in the due order, against the same
 // table without them: while the table stays as it is (the task found last
 // is kept), and when it changed before every lookup (the table is read
-// again), beside the floor of one read: getting one task by its pointer,
-// with and without the same change before it. A change is written through
-// this program's connection, or committed by another connection (another
-// program), after which the engine reads the file's pages afresh.
+// again), beside the floor of one read: the engine's own seek on the same
+// index of the same file, through the same connection, reading every column
+// of the row the lookup finds, with and without the same change before it;
+// and getting one task by its pointer through the data layer. A change is
+// written through this program's connection, or committed by another
+// connection (another program), after which the engine reads the file's
+// pages afresh.
 
 #include "core/dictionary/Dictionary.h"
 #include "scheduler/engine/DueTask.h"
@@ -17,7 +20,11 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <sqlite3.h>
+
 #include <chrono>
+#include <string>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -157,6 +164,89 @@ void BM_FindDueTask(benchmark::State& state)
         state.SkipWithError(qPrintable("wrong next task: " + NextTaskText));
 }
 BENCHMARK(BM_FindDueTask)
+    ->ArgNames({"undated", "changed"})
+    ->ArgsProduct({{0, 10'000}, {kNoChange, kOwnChange, kOtherChange}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// The first enabled task with a date or a time, sought by the engine itself
+// on the program's connection: one statement, prepared once, on the index of
+// the due order (forced, so the seek is the one the lookup makes), every
+// column of the row read and its texts copied out, as a lookup must hand
+// them out after the statement ends. The bound is "at or past (0, 1)": past
+// (0, 0) the engine would step over the undated tasks one by one.
+class RawSeek {
+public:
+    RawSeek()
+    {
+        QString table;
+        if (!Tables().Schedule.Storage(connection_, table))
+            qFatal("no table");
+        const std::string sql =
+            QStringLiteral("SELECT * FROM \"%1\" INDEXED BY \"%1|SCH:KEYDATEENABLED\" WHERE \"Disabled\" = 0"
+                           " AND (\"Date\", \"Time\") >= (0, 1) ORDER BY \"Date\", \"Time\", \"_ptr\" LIMIT 1")
+                .arg(table)
+                .toStdString();
+        sqlite3* db = connection_->Db().getHandle();
+        if (sqlite3_prepare_v3(db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &statement_, nullptr) != SQLITE_OK)
+            qFatal("prepare failed: %s", sqlite3_errmsg(db));
+        const int columns = sqlite3_column_count(statement_);
+        numbers_.resize(columns);
+        texts_.resize(columns);
+        for (int i = 0; i < columns; ++i)
+            description_ = std::string(sqlite3_column_name(statement_, i)) == "Description" ? i : description_;
+    }
+    ~RawSeek() { sqlite3_finalize(statement_); }
+    RawSeek(const RawSeek&) = delete;
+    RawSeek& operator=(const RawSeek&) = delete;
+
+    // The found task's description; empty when none was found.
+    const std::string& Seek()
+    {
+        texts_[description_].clear();
+        if (sqlite3_step(statement_) == SQLITE_ROW) {
+            for (int i = 0; i < static_cast<int>(texts_.size()); ++i) {
+                if (sqlite3_column_type(statement_, i) == SQLITE_TEXT)
+                    texts_[i].assign(reinterpret_cast<const char*>(sqlite3_column_text(statement_, i)),
+                                     static_cast<size_t>(sqlite3_column_bytes(statement_, i)));
+                else
+                    numbers_[i] = sqlite3_column_int64(statement_, i);
+            }
+        }
+        sqlite3_reset(statement_);
+        benchmark::DoNotOptimize(numbers_.data());
+        return texts_[description_];
+    }
+
+private:
+    std::shared_ptr<DataConnection> connection_;
+    sqlite3_stmt* statement_ = nullptr;
+    int description_ = 0;
+    std::vector<int64_t> numbers_;
+    std::vector<std::string> texts_;
+};
+
+// The floor of the lookup: the raw seek above, the table changed before every
+// seek as in the cases of the lookup.
+void BM_RawSeek(benchmark::State& state)
+{
+    const DueTaskFiles files(static_cast<int>(state.range(0)));
+    const bool changed = state.range(1) != kNoChange;
+    TableChange change(static_cast<Change>(state.range(1)));
+    RawSeek seek;
+    bool found = true;
+    for (auto _ : state) {
+        if (changed)
+            change.Make();
+        const Moment start = std::chrono::steady_clock::now();
+        const std::string& description = seek.Seek();
+        state.SetIterationTime(SecondsSince(start));
+        found = found && description == "Dated 0";
+    }
+    if (!found)
+        state.SkipWithError("wrong next task");
+}
+BENCHMARK(BM_RawSeek)
     ->ArgNames({"undated", "changed"})
     ->ArgsProduct({{0, 10'000}, {kNoChange, kOwnChange, kOtherChange}})
     ->UseManualTime()
