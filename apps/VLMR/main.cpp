@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     // Before the first window: no image-format plugin loads for Qt's own
     // pictures of the menu bar and toolbar buttons.
     QApplication::setStyle(new vl::BuiltInIconStyle(QApplication::style()));
-    vl::ReachSessionBusEarly();
+    const vl::SessionBusReach busReach;
     QApplication::setApplicationName(QStringLiteral("VLMR"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     // Icons the program has none of its own for come from the desktop's

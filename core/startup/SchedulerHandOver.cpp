@@ -89,11 +89,14 @@ SchedulerStart StartScheduler(PromptService& prompt, SchedulerLock& lock, const 
     }
 }
 
-void ReachSessionBusEarly()
+SessionBusReach::SessionBusReach() : thread_(QThread::create([] { QDBusConnection::sessionBus(); }))
 {
-    QThread* reach = QThread::create([] { QDBusConnection::sessionBus(); });
-    QObject::connect(reach, &QThread::finished, reach, &QObject::deleteLater);
-    reach->start();
+    thread_->start();
+}
+
+SessionBusReach::~SessionBusReach()
+{
+    thread_->wait();
 }
 
 SchedulerStart ProbeDirectoryScheduler(PromptService& prompt, const QString& dataDirectory)

@@ -8,6 +8,7 @@
 #include "core/startup/SchedulerLock.h"
 
 #include <QStringList>
+#include <QThread>
 
 #include <functional>
 #include <memory>
@@ -39,10 +40,20 @@ enum class SchedulerStart {
 SchedulerStart StartScheduler(PromptService& prompt, SchedulerLock& lock, const QStringList& arguments,
                               const SchedulerHandOver& handOver = HandOverOverSessionBus);
 
-// Starts reaching the session bus on a thread of its own: the first
-// window's accessibility asks for it, and reaching it (or finding there is
-// none) then holds the window back.
-void ReachSessionBusEarly();
+// Reaches the session bus on a thread of its own while the program starts:
+// the first window's accessibility asks for it, and reaching it (or finding
+// there is none) would hold the window back. The end waits for the thread,
+// so it never outlives the application.
+class SessionBusReach {
+public:
+    SessionBusReach();
+    ~SessionBusReach();
+    SessionBusReach(const SessionBusReach&) = delete;
+    SessionBusReach& operator=(const SessionBusReach&) = delete;
+
+private:
+    std::unique_ptr<QThread> thread_;
+};
 
 // The program's start, before any table opens: when a scheduler of the
 // whole directory runs (not in multi-user mode), hands over to it. The lock
