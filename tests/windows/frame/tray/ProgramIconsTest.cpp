@@ -1,6 +1,8 @@
 #include "resources/ProgramIcons.h"
 
+#include <QDirIterator>
 #include <QImage>
+#include <QSvgRenderer>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +33,17 @@ TEST(ProgramIcons, EveryIconTheFrameAndTrayShowIsDrawn)
         EXPECT_FALSE(icon.isNull()) << name.toStdString();
         EXPECT_TRUE(HasPaint(icon)) << name.toStdString();
     }
+}
+
+TEST(ProgramIcons, EveryIconOfTheProgramReadsAsSvg)
+{
+    ASSERT_TRUE(HasIcon("tray_ico")); // the resources are loaded
+    int icons = 0;
+    for (QDirIterator it(":/icons", QDir::Files); it.hasNext(); ++icons) {
+        const QString path = it.next();
+        EXPECT_TRUE(QSvgRenderer(path).isValid()) << path.toStdString();
+    }
+    EXPECT_GT(icons, 30);
 }
 
 TEST(ProgramIcons, TheBlankIconExistsAndIsEmpty)
