@@ -18,7 +18,7 @@ namespace vl {
 namespace {
 
 constexpr char kAppError[] = "Application Error";
-constexpr char kPatternError[] = "Wildcard specification error.";
+constexpr char kPatternError[] = "Wildcard pattern error.";
 
 ZipResult Refused()
 {
@@ -63,7 +63,7 @@ bool FilterByDate(ZipPreferences& preferences, QStringList& files)
     const bool valid = FilterDate(preferences.beforeDate, before) && (!hasAfter || FilterDate(preferences.afterDate, after));
     preferences.beforeDate.clear();
     if (!valid)
-        return Prompt::Message(QStringLiteral("Date specification error. Process anyway?"), QStringLiteral("Warning"),
+        return Prompt::Message(QStringLiteral("Date filter error. Process anyway?"), QStringLiteral("Warning"),
                                PromptIcon::Exclamation, QStringLiteral("&Yes|&No"), 2)
                == 1;
     QStringList kept;

@@ -16,7 +16,7 @@ struct CodeText {
 const CodeText kTexts[] = {
     {{-30}, "Operation aborted"},
     {{-151}, "Invalid ZIP archive name"},
-    {{-152}, "Invalid file specification"},
+    {{-152}, "Invalid file name or pattern"},
     {{-153, -154, -155, -156, -165, -174, -176, -181, -4}, "Out of memory"},
     {{-157}, "Cannot support multiple volumes on this device"},
     {{-158, -172, -177, -188, -11, -60}, "Internal error"},

@@ -183,7 +183,7 @@ TEST_F(ArchiveOperationsTest, AddWritesTheChosenOptionsAndALaterComment)
     preferences.beforeDate = "02302030";
     prompt.AnswerButton("No");
     EXPECT_TRUE(Add({"c.txt"}).Ok());
-    EXPECT_EQ(prompt.Questions().back().text, "Date specification error. Process anyway?");
+    EXPECT_EQ(prompt.Questions().back().text, "Date filter error. Process anyway?");
     EXPECT_EQ(zip.members, 2);
     EXPECT_TRUE(preferences.beforeDate.isEmpty()) << "the filter is used once";
     // A date in the past lets nothing through.
@@ -193,12 +193,12 @@ TEST_F(ArchiveOperationsTest, AddWritesTheChosenOptionsAndALaterComment)
     EXPECT_THAT(Said(prompt), HasSubstr("Add: Nothing to do"));
     prompt.Answer(1);
     EXPECT_EQ(AddFiles(zip, preferences, {}, {}, test::TestDir()).code, kZipRefusedPattern);
-    EXPECT_EQ(prompt.Questions().back().text, "Wildcard specification error.");
+    EXPECT_EQ(prompt.Questions().back().text, "Wildcard pattern error.");
     // Only hidden files picked, and hidden files left out: an empty choice.
     test::WriteTextFile("src/.d.txt", "delta");
     prompt.Answer(1);
     EXPECT_EQ(Add({".d.txt"}).code, kZipRefusedPattern);
-    EXPECT_EQ(prompt.Questions().back().text, "Wildcard specification error.");
+    EXPECT_EQ(prompt.Questions().back().text, "Wildcard pattern error.");
 }
 
 TEST_F(ArchiveOperationsTest, DeleteTakesTheMarkedNamesAndRewritesWholeOrNotAtAll)

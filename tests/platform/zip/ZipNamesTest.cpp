@@ -69,7 +69,7 @@ TEST(ZipNames, ErrorTextsOfTheLibraryCodes)
     EXPECT_EQ(ZipErrorText(-50), "Disk full error");
     EXPECT_EQ(ZipErrorText(-61), "Bad or missing decryption key");
     EXPECT_EQ(ZipErrorText(-1), "Filename not matched");
-    EXPECT_EQ(ZipErrorText(-152), "Invalid file specification");
+    EXPECT_EQ(ZipErrorText(-152), "Invalid file name or pattern");
     EXPECT_EQ(ZipErrorText(-174), "Out of memory");
     EXPECT_EQ(ZipErrorText(-200), "Unknown error #-200");
 }
