@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include "core/dictionary/StandardWarnings.h"
@@ -28,8 +27,7 @@ const char kDiskError[] = "Disk Error";
 // table inside it.
 QString ShownFileName(const TableFile& file)
 {
-    return QDir::toNativeSeparators(
-        QFileInfo(ResolveDataFileName(file.Name(), file.Definition().Label()).path).absoluteFilePath());
+    return QDir::toNativeSeparators(DataFilePath(file));
 }
 
 // A damaged file, or one that is no data file: the start stops, and the

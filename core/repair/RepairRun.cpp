@@ -36,7 +36,7 @@ std::vector<DeclaredTable> TablesInFile(const QString& path)
 QString DataFileOf(const QString& label)
 {
     const TableFile* file = Tables().FindTable(label);
-    return file ? QFileInfo(ResolveDataFileName(file->Name(), label).path).absoluteFilePath() : QString();
+    return file ? DataFilePath(*file) : QString();
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/data/DataFileName.h"
 
+#include "platform/data/TableFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,6 +13,11 @@ const QString kTableSeparator = QStringLiteral("\\!");
 const QString kDefaultExtension = QStringLiteral(".TPS");
 
 } // namespace
+
+QString DataFilePath(const TableFile& table)
+{
+    return QFileInfo(ResolveDataFileName(table.Name(), table.Definition().Label()).path).absoluteFilePath();
+}
 
 QString FindFileNoCase(const QString& dir, const QString& fileName)
 {

@@ -9,6 +9,8 @@
 
 namespace vl {
 
+class TableFile;
+
 struct DataFileName {
     QString path;  // the database file: an existing file matched regardless of
                    // case, else the name as written (with ".TPS" added)
@@ -18,6 +20,9 @@ struct DataFileName {
 // Splits and resolves a table's file name; defaultTable names the table when
 // the name holds no "\!" part.
 DataFileName ResolveDataFileName(const QString& name, const QString& defaultTable);
+
+// The absolute path of the data file that holds table.
+QString DataFilePath(const TableFile& table);
 
 // The path of the file in directory dir whose name equals fileName regardless
 // of case (the exact name wins); the plain join when there is none.

@@ -255,7 +255,7 @@ TEST_F(StoredMessageSendTest, AMassMailingWhoseContactsCannotBeReadWholeGoesToNo
     Email::Host = peer.Host();
     for (int i = 0; i < 300; ++i)
         AddContact("Member", qPrintable(QString::number(i)), qPrintable(QString("m%1@example.test").arg(i)), "Club");
-    const QString path = test::DataFilePath(Tables().Contact);
+    const QString path = DataFilePath(Tables().Contact);
     DictionaryEnd();
     ASSERT_TRUE(test::DamagePage(path, "Contact", true, -1, '\0'));
     DictionaryStart();

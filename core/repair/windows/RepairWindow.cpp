@@ -201,8 +201,7 @@ void RepairWindow::TagDataFile(const QString& path)
     const QString wanted = QFileInfo(path).absoluteFilePath();
     for (RepairRow& row : rows_) {
         const TableFile* table = Tables().FindTable(row.label);
-        const bool inFile =
-            table && QFileInfo(ResolveDataFileName(table->Name(), row.label).path).absoluteFilePath() == wanted;
+        const bool inFile = table && DataFilePath(*table) == wanted;
         if (inFile != (row.tag == QLatin1String("1")))
             ToggleTag(row);
     }

@@ -128,7 +128,7 @@ TEST_F(RelationsTest, ACascadeThatCannotBeStoredLeavesEverythingAsItWas)
             std::optional<test::OtherProgramLock> lock;
             std::optional<test::CommitWatch> watch;
             if (fault == Fault::Locked) {
-                lock.emplace(test::DataFilePath(d.Schedule));
+                lock.emplace(DataFilePath(d.Schedule));
                 ASSERT_TRUE(lock->Held());
             } else if (fault == Fault::CommitFails) {
                 watch.emplace(d.Schedule);

@@ -155,7 +155,7 @@ TEST_F(StoreSettingsTest, SettingsThatCannotBeStoredAreReportedAndNoneIsWritten)
             std::optional<test::OtherProgramLock> lock;
             std::optional<test::CommitWatch> watch;
             if (locked) {
-                lock.emplace(test::DataFilePath(Tables().Configuration));
+                lock.emplace(DataFilePath(Tables().Configuration));
                 ASSERT_TRUE(lock->Held());
             } else {
                 watch.emplace(Tables().Configuration);

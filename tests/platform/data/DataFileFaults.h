@@ -56,12 +56,6 @@ private:
     bool held_ = false;
 };
 
-// The path of a table's data file.
-inline QString DataFilePath(const TableFile& table)
-{
-    return ResolveDataFileName(table.Name(), table.Definition().Label()).path;
-}
-
 // Watches the commits of this thread's connection to a table's data file
 // while it lives: counts them, and makes them fail (the engine then rolls
 // the transaction back) while failing is set.

@@ -9,7 +9,6 @@
 #include "platform/widgets/ThreadRegistry.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace vl {
 
@@ -34,8 +33,7 @@ QStringList DamageWatch::DataFiles()
 {
     QStringList files;
     for (const TableFile* table : Tables().AllTables()) {
-        const QString path =
-            QFileInfo(ResolveDataFileName(table->Name(), table->Definition().Label()).path).absoluteFilePath();
+        const QString path = DataFilePath(*table);
         if (!files.contains(path))
             files << path;
     }
