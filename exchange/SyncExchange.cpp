@@ -2,6 +2,7 @@
 
 #include "core/base/EventLog.h"
 #include "core/dictionary/Dictionary.h"
+#include "exchange/ReceivedSyncFile.h"
 #include "platform/runtime/FileModes.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/EventNumbers.h"
@@ -36,13 +37,22 @@ public:
     SyncRun(const SyncRun&) = delete;
     SyncRun& operator=(const SyncRun&) = delete;
 
-    bool Open(SyncOutcome& outcome)
+    // Opens the six tables; those of a received file (received names it)
+    // as they stand, never created.
+    bool Open(SyncOutcome& outcome, const QString& received = QString())
     {
-        for (TableFile* table : tables_) {
-            if (!OpenTable(*table))
-                return Fail(outcome, *table);
-            opened_.push_back(table);
+        const size_t local = received.isEmpty() ? tables_.size() : kLocalTables;
+        for (size_t n = 0; n < local; ++n) {
+            if (!OpenTable(*tables_[n]))
+                return Fail(outcome, *tables_[n]);
+            opened_.push_back(tables_[n]);
         }
+        if (received.isEmpty())
+            return true;
+        const std::vector<TableFile*> sync(tables_.begin() + kLocalTables, tables_.end());
+        if (!OpenReceivedTables(sync, received, outcome.error))
+            return false;
+        opened_.insert(opened_.end(), sync.begin(), sync.end());
         return true;
     }
     bool Stream(TableFile& table, SyncOutcome& outcome)
@@ -81,6 +91,7 @@ public:
     }
 
 private:
+    static constexpr size_t kLocalTables = 3; // the synchronisation tables follow
     std::vector<TableFile*> tables_;
     std::vector<TableFile*> opened_;
     std::vector<TableFile*> batches_;
@@ -376,14 +387,25 @@ SyncOutcome SyncReceive(const QString& file, const SyncProgress& progress)
     }
     PointAt(name);
     WriteEventLog(QStringLiteral("SyncReceive"), GlobalSyncScriptingFilename);
-    Dictionary& d = Tables();
-    SyncRun run(d);
-    if (!run.Open(outcome))
+    ReceivedSyncFile copy; // outlives the run, which closes its tables
+    if (!copy.Copy(name, outcome.error))
         return outcome;
-    SyncPass pass(progress, d.SyncSchedule.Records() + d.SyncTodo.Records());
-    if (run.Stream(d.Schedule, outcome) && ReceiveTasks(d, run, pass, outcome) && ReceiveTodos(d, run, pass, outcome)
-        && run.Commit(outcome) && outcome.tasks > 0)
-        CurrentThreadPost().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList); // the open task lists show them
+    PointAt(copy.Path());
+    {
+        Dictionary& d = Tables();
+        SyncRun run(d);
+        if (run.Open(outcome, name)) {
+            SyncPass pass(progress, d.SyncSchedule.Records() + d.SyncTodo.Records());
+            if (run.Stream(d.Schedule, outcome) && ReceiveTasks(d, run, pass, outcome)
+                && ReceiveTodos(d, run, pass, outcome) && run.Commit(outcome) && outcome.tasks > 0)
+                CurrentThreadPost().Broadcast(ThreadGroup::TaskLists,
+                                              EventNumber::kRefreshTaskList); // the open task lists show them
+        }
+    }
+    // The names carry the file chosen into the next choice, and the errors
+    // name it rather than its copy.
+    PointAt(name);
+    outcome.error.replace(copy.Path(), name);
     return outcome;
 }
 

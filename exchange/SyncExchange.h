@@ -22,7 +22,10 @@
 // does a table that cannot be read to its end (a damaged page), and the error
 // names the file. An incoming task or to-do item the table's field checks
 // refuse (a to-do priority outside 1 to 10) is left out, with the local
-// versions kept, and named in the outcome.
+// versions kept, and named in the outcome. Receiving never changes the file
+// it reads (ReceivedSyncFile.h): one this program cannot read as a
+// synchronisation file (empty, text, another program's database, a data
+// file without the three tables) is refused with the reason.
 
 #include <QString>
 #include <QStringList>

@@ -11,6 +11,8 @@
 #include "tests/platform/data/DataFileFaults.h"
 #include "tests/support/TempDir.h"
 
+#include <SQLiteCpp/Database.h>
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -220,6 +222,57 @@ TEST_F(SyncExchangeTest, DamagedFileReceivesNothing)
         EXPECT_FALSE(receive.ok) << damage.table;
         EXPECT_TRUE(receive.error.contains(file)) << receive.error.toStdString();
         EXPECT_EQ(Tasks(true) + " / " + Todos(), before);
+    }
+}
+
+// A file this program cannot read as a synchronisation file is refused
+// with the reason; it stays as it was, byte for byte and without log files
+// beside it, and so do the local tables. Keys of another installation's
+// case rules are rebuilt in the copy read.
+TEST_F(SyncExchangeTest, AFileThatIsNoSyncFileIsRefusedAndLeftAsItWas)
+{
+    AddTask("Here", 100, 1);
+    AddTodo("here", 100);
+    ASSERT_TRUE(SyncSend(test::TestPath("Newer.syn")).ok && SyncSend(test::TestPath("Older.syn")).ok);
+    const auto sql = [](const char* name, const char* statement) {
+        SQLite::Database(test::TestPath(name).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
+            .exec(statement);
+    };
+    sql("Newer.syn", "UPDATE vl_catalog SET version = version + 1");
+    sql("Older.syn", "UPDATE vl_catalog SET collation = 'unicode-1'");
+    sql("Other.syn", "CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('mine')");
+    test::WriteTextFile(test::TestPath("Empty.syn"), "");
+    test::WriteTextFile(test::TestPath("Text.syn"), "Tasks: none\n");
+    const struct {
+        QString file;
+        const char* reason; // none: received
+    } cases[] = {
+        {test::TestPath("Empty.syn"), "it is empty"},
+        {test::TestPath("Text.syn"), "it is not a data file"},
+        {test::TestPath("Other.syn"), "it does not hold the synchronisation tables"},
+        {DataFilePath(d.Schedule), "it does not hold the synchronisation tables"},
+        {test::TestPath("Newer.syn"), "it was written by a newer version of the program"},
+        {test::TestPath("Older.syn"), nullptr},
+    };
+    const auto bytes = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+    };
+    const QString local = Tasks(true) + " / " + Todos();
+    for (const auto& c : cases) {
+        const QByteArray before = bytes(c.file);
+        const auto beside = [&c] { return QDir(test::TestDir()).entryList({QFileInfo(c.file).fileName() + "*"}); };
+        const QStringList files = beside();
+        const SyncOutcome receive = SyncReceive(c.file);
+        EXPECT_EQ(receive.ok, !c.reason) << c.file.toStdString() << receive.error.toStdString();
+        if (c.reason) {
+            EXPECT_TRUE(receive.error.startsWith(c.file + " is not a synchronisation file this program can read: "
+                                                 + c.reason))
+                << receive.error.toStdString();
+            EXPECT_EQ(Tasks(true) + " / " + Todos(), local) << c.file.toStdString();
+        }
+        EXPECT_TRUE(bytes(c.file) == before) << c.file.toStdString();
+        EXPECT_EQ(beside(), files) << c.file.toStdString();
     }
 }
 
