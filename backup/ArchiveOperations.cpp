@@ -268,7 +268,7 @@ ZipResult TestMembers(ZipObject& zip)
     return result;
 }
 
-ZipResult ExtractMembers(ZipObject& zip)
+ZipResult ExtractMembers(ZipObject& zip, const QString& dataDir)
 {
     UnzipJob job;
     if (!ChosenMembers(zip, job.patterns, job.exactNames)) {
@@ -282,9 +282,12 @@ ZipResult ExtractMembers(ZipObject& zip)
     job.useFolderNames = zip.useFolderNames;
     QDir().mkpath(job.targetDir);
     QStringList written;
+    DamagedDataFiles damaged{dataDir, {}};
     const ZipResult result =
         CurrentZipWork().Run(QStringLiteral("Unzipping..."), job.exactNames ? static_cast<int>(job.patterns.size()) : zip.members,
-                             [&](ZipProgress& progress) { return RestoreDataFiles(job, progress, &written); });
+                             [&](ZipProgress& progress) {
+                                 return RestoreDataFiles(job, progress, &written, &damaged);
+                             });
     if (!result.Ok()) {
         ShowFailure(QStringLiteral("Extract files"), result);
     } else {
@@ -306,8 +309,13 @@ ZipResult ExtractMembers(ZipObject& zip)
                                                  .arg(job.targetDir);
         if (!kept.isEmpty())
             said += QStringLiteral("||These files exist and were kept as they are:|") + kept.join(QLatin1Char('|'));
+        if (!damaged.extracted.isEmpty())
+            said += QStringLiteral("||These data files are damaged; they were extracted as the archive holds them, "
+                                   "damage and all:|")
+                    + damaged.extracted.join(QLatin1Char('|'));
         Prompt::Message(said, QStringLiteral("Extract files"),
-                        kept.isEmpty() ? PromptIcon::Information : PromptIcon::Exclamation);
+                        kept.isEmpty() && damaged.extracted.isEmpty() ? PromptIcon::Information
+                                                                      : PromptIcon::Exclamation);
     }
     EndUnzip(zip);
     return result;

@@ -11,7 +11,9 @@
 //   which it kept; it never writes outside the target folder. It is the
 //   restore's all-or-nothing work (DataFileArchive.h): a data file another
 //   program has open is written through the data file layer, never replaced
-//   under it.
+//   under it. A damaged data file is taken out, with a warning naming it,
+//   only where it replaces no live data file: never into the data directory
+//   nor over a data file a program has open.
 // - Test and extract report a wrong or missing password.
 
 #include "backup/ZipObject.h"
@@ -42,7 +44,8 @@ ZipResult AddFiles(ZipObject& zip, ZipPreferences& preferences, const QStringLis
                    const QString& baseDir);
 ZipResult DeleteMembers(ZipObject& zip);
 ZipResult TestMembers(ZipObject& zip);
-ZipResult ExtractMembers(ZipObject& zip);
+// dataDir: the data directory.
+ZipResult ExtractMembers(ZipObject& zip, const QString& dataDir);
 // Writes zip.archiveComment into the archive now.
 ZipResult SaveArchiveCommentNow(ZipObject& zip);
 

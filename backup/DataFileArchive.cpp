@@ -3,6 +3,7 @@
 #include "backup/HeldSignals.h"
 #include "backup/RestoreJournal.h"
 #include "backup/RestoreSwap.h"
+#include "platform/data/DataFileInUse.h"
 #include "platform/data/Maintenance.h"
 #include "platform/zip/ZipNames.h"
 
@@ -53,21 +54,52 @@ ZipResult CopyForArchive(const QString& source, const QString& copy, QStringList
     return failure ? FileFailure(failure, source) : ZipResult();
 }
 
-// A restore puts no damaged data file in place: each extracted file that
-// is a data file, or replaces one, is checked first.
-ZipResult CheckStagedDataFiles(const QList<RestoreSwap>& swaps, const QString& dir)
+bool SameFolder(const QString& a, const QString& b)
 {
-    for (const RestoreSwap& swap : swaps) {
+    const QString folder = QFileInfo(a).canonicalFilePath();
+    return !folder.isEmpty() && folder == QFileInfo(b).canonicalFilePath();
+}
+
+// Why a damaged data file must not be put at target: it would replace live
+// data. Empty when it would not.
+QString LiveDataAt(const QString& target, const QString& dir, const QString& dataDir)
+{
+    if (SameFolder(dir, dataDir) || SameFolder(QFileInfo(target).absolutePath(), dataDir))
+        return QStringLiteral("A damaged data file is not put in the data directory: extract it into another "
+                              "folder to repair it there.");
+    if (DataFileInUse(target))
+        return QStringLiteral("A program has %1 open: a damaged data file does not replace it. Extract it into "
+                              "another folder.")
+            .arg(QDir::toNativeSeparators(target));
+    return {};
+}
+
+// A restore puts no damaged data file in place: each extracted file that
+// is a data file, or replaces one, is checked first. takeOut lets out those
+// that replace no live data file; they are renamed into place, since they
+// cannot be read whole.
+ZipResult CheckStagedDataFiles(QList<RestoreSwap>& swaps, const QString& dir, DamagedDataFiles* takeOut)
+{
+    for (RestoreSwap& swap : swaps) {
         if (!LooksLikeDataFile(swap.staged) && !(QFileInfo::exists(swap.target) && LooksLikeDataFile(swap.target)))
             continue;
         QStringList problems;
         const DataError error = QuickCheckDataFile(swap.staged, problems);
         if (!error.Ok())
             return DataFailure(error, swap.staged);
-        if (!problems.isEmpty())
-            return ZipResult::Fail(kZipArchiveError, QStringLiteral("%1 in the archive is damaged: %2")
-                                                          .arg(QDir(dir).relativeFilePath(swap.target), problems.first())
-                                                          + QLatin1String(kNothingChanged));
+        if (problems.isEmpty())
+            continue;
+        const QString name = QDir(dir).relativeFilePath(swap.target);
+        const QString live = takeOut ? LiveDataAt(swap.target, dir, takeOut->dataDir) : QString();
+        if (takeOut && live.isEmpty()) {
+            swap.damaged = true;
+            takeOut->extracted << name + QStringLiteral(": ") + problems.first();
+            continue;
+        }
+        const QString why = live.isEmpty() ? QString() : QLatin1Char('|') + live;
+        return ZipResult::Fail(kZipArchiveError,
+                               QStringLiteral("%1 in the archive is damaged: %2").arg(name, problems.first()) + why
+                                   + QLatin1String(kNothingChanged));
     }
     return {};
 }
@@ -132,7 +164,8 @@ ZipResult BackupDataFiles(const QString& dir, const QStringList& names, const QS
     return AddToArchive(job, progress);
 }
 
-ZipResult RestoreDataFiles(const UnzipJob& job, ZipProgress& progress, QStringList* restored)
+ZipResult RestoreDataFiles(const UnzipJob& job, ZipProgress& progress, QStringList* restored,
+                           DamagedDataFiles* takeOut)
 {
     // Destroyed last: a signal held back ends the program only once the
     // work folder is gone and the journal says what is done.
@@ -169,7 +202,7 @@ ZipResult RestoreDataFiles(const UnzipJob& job, ZipProgress& progress, QStringLi
         if (job.overwrite || !QFileInfo::exists(swap.target))
             swaps << swap;
     }
-    result = CheckStagedDataFiles(swaps, job.targetDir);
+    result = CheckStagedDataFiles(swaps, job.targetDir, takeOut);
     if (!result.Ok())
         return result;
     const qint64 room = RoomForSwaps(swaps);

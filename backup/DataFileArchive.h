@@ -8,8 +8,9 @@
 // - A restore (and the backup manager's extract) is all or nothing. It first
 //   checks the members (names, links, sizes against the free room), extracts
 //   every chosen member into a folder of its own inside the target folder,
-//   checks each data file among them (a damaged one is refused) and the room
-//   for putting them in place; a failure so far changes nothing. Then, with
+//   checks each data file among them (a damaged one is refused; the
+//   manager's extract takes it out where it replaces no live data file) and
+//   the room for putting them in place; a failure so far changes nothing. Then, with
 //   the restore journal written (RestoreJournal.h), each file takes its
 //   place (RestoreSwap.h): a data file that exists, which
 //   another program may have open, gets its new content through the data
@@ -39,9 +40,20 @@ QStringList MatchingFiles(const QString& dir, const QStringList& patterns);
 ZipResult BackupDataFiles(const QString& dir, const QStringList& names, const QString& archive,
                           ZipProgress& progress, QStringList* damaged = nullptr);
 
+// What the backup manager's extract takes out that a restore refuses: a
+// damaged data file that replaces no live data file, so that it can be
+// repaired elsewhere. A data file is live in the data directory, or where a
+// program has it open through the data file layer (DataFileInUse.h).
+struct DamagedDataFiles {
+    QString dataDir;
+    QStringList extracted; // receives "VLDB.TPS: " and the first finding of each taken out
+};
+
 // Restores the chosen members of job.archive into job.targetDir (below it
 // with job.useFolderNames); with job.overwrite off, files that exist are
 // kept. restored receives the paths of the files put in place (absolute).
-ZipResult RestoreDataFiles(const UnzipJob& job, ZipProgress& progress, QStringList* restored = nullptr);
+// A damaged data file among them is refused unless takeOut lets it out.
+ZipResult RestoreDataFiles(const UnzipJob& job, ZipProgress& progress, QStringList* restored = nullptr,
+                           DamagedDataFiles* takeOut = nullptr);
 
 } // namespace vl

@@ -52,7 +52,7 @@ ZipResult FileFailure(const std::error_code& failure, const QString& file)
 ZipResult ChooseWay(RestoreSwap& swap)
 {
     QDir().mkpath(QFileInfo(swap.kept).absolutePath());
-    if (Exists(swap.target) && LooksLikeDataFile(swap.target)) {
+    if (!swap.damaged && Exists(swap.target) && LooksLikeDataFile(swap.target)) {
         const DataError kept = CopyDataFileSnapshot(swap.target, swap.kept);
         if (kept.Ok()) {
             swap.way = RestoreSwap::Way::ThroughData;

@@ -6,10 +6,11 @@
 // A data file that exists, which another program may have open, gets its new
 // content through the data file layer in one write, after a snapshot of its
 // old content was kept; any other file (also a data file too damaged to
-// open) is renamed over, its old file and logs moved aside, so that no old
-// log can be applied to the new content. Placing and taking back may each
-// be run again after a stop part way (a killed program) and end as a run
-// without the stop would.
+// open, and a damaged one an extract takes out where no program has the
+// file it replaces open) is renamed over, its old file and logs moved aside,
+// so that no old log can be applied to the new content. Placing and taking
+// back may each be run again after a stop part way (a killed program) and
+// end as a run without the stop would.
 
 #include "platform/data/DataError.h"
 #include "platform/zip/ZipError.h"
@@ -27,6 +28,7 @@ struct RestoreSwap {
     QString kept;
     Way way = Way::NotStarted; // chosen before the target changes
     bool placed = false;
+    bool damaged = false; // a damaged data file: renamed over, never written through the data file layer
 };
 
 // Chooses how the swap is placed; for ThroughData the old content is kept

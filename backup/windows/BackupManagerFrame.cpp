@@ -248,7 +248,7 @@ void BackupManagerFrame::Unzip(bool extracting)
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (extracting)
-        ExtractMembers(zip_);
+        ExtractMembers(zip_, QDir::currentPath()); // the runner starts the manager in the data directory
     else
         TestMembers(zip_);
     if (contents_)

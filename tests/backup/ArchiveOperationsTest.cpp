@@ -2,6 +2,7 @@
 #include "backup/ArchiveOperations.h"
 #include "backup/BackupRecommendation.h"
 #include "platform/zip/ZipArchive.h"
+#include "tests/platform/data/DataFileFaults.h"
 #include "tests/platform/zip/ZipFixtures.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
@@ -103,6 +104,16 @@ TEST(BackupRecommendation, ShownOnceForEachListOfFiles)
     EXPECT_FALSE(RecommendBackup("VLDB.TPS", ini)) << "the same list again";
     prompt.Answer(1);
     EXPECT_TRUE(RecommendBackup("VLDB.TPS VLTpl.TPS", ini));
+}
+
+// A data file in the log mode the programs use, with rows 1 to count.
+void MakeDataFile(const QString& path, int rows)
+{
+    SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    db.exec("PRAGMA journal_mode = WAL");
+    db.exec("CREATE TABLE t (n INTEGER)");
+    db.exec("WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r WHERE n < " + std::to_string(rows)
+            + ") INSERT INTO t SELECT n FROM r");
 }
 
 class ArchiveOperationsTest : public ::testing::Test {
@@ -234,7 +245,7 @@ TEST_F(ArchiveOperationsTest, ExtractKeepsFilesUnlessOverwriteAndReportsWhatItKe
     zip.destinationDir = TestPath("out");
     zip.wildcard = "*";
     prompt.Answer(1);
-    ASSERT_TRUE(ExtractMembers(zip).Ok()) << Said(prompt);
+    ASSERT_TRUE(ExtractMembers(zip, test::TestDir()).Ok()) << Said(prompt);
     EXPECT_EQ(test::ReadTextFile(TestPath("out/b.txt")), "mine");
     EXPECT_EQ(test::ReadTextFile(TestPath("out/a.txt")), QString("alpha ").repeated(500));
     EXPECT_THAT(prompt.Questions().back().text.toStdString(), HasSubstr("kept as they are:|" + TestPath("out/b.txt").toStdString()));
@@ -243,26 +254,19 @@ TEST_F(ArchiveOperationsTest, ExtractKeepsFilesUnlessOverwriteAndReportsWhatItKe
     zip.wildcard = "b.txt";
     zip.overwriteExistingFiles = true;
     prompt.Answer(1);
-    ASSERT_TRUE(ExtractMembers(zip).Ok()) << Said(prompt);
+    ASSERT_TRUE(ExtractMembers(zip, test::TestDir()).Ok()) << Said(prompt);
     EXPECT_EQ(test::ReadTextFile(TestPath("out/b.txt")), "bravo");
     EXPECT_EQ(prompt.Questions().back().text, "1 file was extracted to " + TestPath("out") + ".");
 }
 
 TEST_F(ArchiveOperationsTest, ExtractOverADataFileAProgramHasOpenWritesThroughTheDataFileLayer)
 {
-    const auto makeFile = [](const QString& path, int rows) {
-        SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        db.exec("PRAGMA journal_mode = WAL");
-        db.exec("CREATE TABLE t (n INTEGER)");
-        for (int n = 1; n <= rows; ++n)
-            db.exec("INSERT INTO t VALUES (" + std::to_string(n) + ")");
-    };
     const auto rows = [](SQLite::Database& db) { return db.execAndGet("SELECT COUNT(*) FROM t").getInt(); };
-    makeFile(TestPath("src/VLDB.TPS"), 2);
+    MakeDataFile(TestPath("src/VLDB.TPS"), 2);
     ASSERT_TRUE(Add({"VLDB.TPS"}).Ok()) << Said(prompt);
     // The program's own file in the data folder, where the manager extracts
     // by default: open, with commits in its log.
-    makeFile(TestPath("VLDB.TPS"), 5);
+    MakeDataFile(TestPath("VLDB.TPS"), 5);
     SQLite::Database live(TestPath("VLDB.TPS").toStdString(), SQLite::OPEN_READWRITE);
     live.exec("INSERT INTO t VALUES (6)");
     const auto inode = [](const char* name) {
@@ -274,7 +278,7 @@ TEST_F(ArchiveOperationsTest, ExtractOverADataFileAProgramHasOpenWritesThroughTh
     zip.wildcard = "VLDB.TPS";
     zip.overwriteExistingFiles = true;
     prompt.Answer(1);
-    ASSERT_TRUE(ExtractMembers(zip).Ok()) << Said(prompt);
+    ASSERT_TRUE(ExtractMembers(zip, test::TestDir()).Ok()) << Said(prompt);
     EXPECT_EQ(rows(live), 2) << "the program sees the extracted content";
     EXPECT_EQ(inode("VLDB.TPS-wal"), log) << "its log was not replaced under it";
     live.exec("INSERT INTO t VALUES (3)");
@@ -284,6 +288,59 @@ TEST_F(ArchiveOperationsTest, ExtractOverADataFileAProgramHasOpenWritesThroughTh
         EXPECT_EQ(other.execAndGet("PRAGMA integrity_check").getString(), "ok");
     }
     EXPECT_TRUE(QDir().entryList({".halvex*"}, QDir::Dirs | QDir::Hidden).isEmpty()) << "no work folder left";
+}
+
+// A damaged data file (a page zeroed, or the file cut short) is taken out,
+// named in a warning, where it replaces no live data file; into the data
+// directory, or over a data file this program or another has open, it is
+// refused and nothing changes.
+TEST_F(ArchiveOperationsTest, ADamagedDataFileIsExtractedOnlyWhereItReplacesNoLiveDataFile)
+{
+    for (const char* folder : {"here", "busy", "out"}) {
+        QDir().mkpath(TestPath(folder));
+        MakeDataFile(TestPath(folder) + "/VLDB.TPS", 5);
+    }
+    const SQLite::Database here(TestPath("here/VLDB.TPS").toStdString(), SQLite::OPEN_READONLY);
+    const test::OtherProgramLock busy(TestPath("busy/VLDB.TPS"));
+    ASSERT_TRUE(busy.Held());
+    zip.overwriteExistingFiles = true;
+    for (const bool cut : {false, true}) {
+        const QString source = TestPath("src/VLDB.TPS");
+        QFile::remove(source);
+        MakeDataFile(source, 3000);
+        ASSERT_TRUE(cut ? QFile::resize(source, QFileInfo(source).size() / 2)
+                        : test::DamagePage(source, "t", true, -1, '\0'));
+        QFile::remove(zip.archiveName);
+        ASSERT_TRUE(Add({"VLDB.TPS"}).Ok()) << Said(prompt);
+        const struct {
+            QString dir;
+            QString said;
+        } refused[] = {
+            {"", "is not put in the data directory"}, // the default: the data directory
+            {TestPath("here"), "A program has " + TestPath("here/VLDB.TPS") + " open"},
+            {TestPath("busy"), "A program has " + TestPath("busy/VLDB.TPS") + " open"},
+        };
+        for (const auto& r : refused) {
+            const QString target = QDir(r.dir.isEmpty() ? test::TestDir() : r.dir).filePath("VLDB.TPS");
+            const QByteArray before = test::FileBytes(target);
+            zip.destinationDir = r.dir;
+            zip.wildcard = "*";
+            prompt.Answer(1);
+            EXPECT_FALSE(ExtractMembers(zip, test::TestDir()).Ok()) << cut << r.said.toStdString();
+            EXPECT_THAT(Said(prompt), HasSubstr("VLDB.TPS in the archive is damaged: "));
+            EXPECT_THAT(prompt.Questions().back().text.toStdString(), HasSubstr(r.said.toStdString()));
+            EXPECT_TRUE(test::FileBytes(target) == before) << r.said.toStdString();
+        }
+        zip.destinationDir = TestPath("out");
+        zip.wildcard = "*";
+        prompt.Answer(1);
+        ASSERT_TRUE(ExtractMembers(zip, test::TestDir()).Ok()) << Said(prompt);
+        EXPECT_TRUE(test::FileBytes(TestPath("out/VLDB.TPS")) == test::FileBytes(source)) << "as the archive holds it";
+        EXPECT_THAT(prompt.Questions().back().text.toStdString(),
+                    HasSubstr("These data files are damaged; they were extracted as the archive holds them, damage "
+                              "and all:|VLDB.TPS: "));
+        EXPECT_EQ(prompt.Questions().back().icon, PromptIcon::Exclamation);
+    }
 }
 
 TEST_F(ArchiveOperationsTest, UnsafeNamesAndWrongPasswordsAreReportedAndWriteNothing)
@@ -313,7 +370,7 @@ TEST_F(ArchiveOperationsTest, UnsafeNamesAndWrongPasswordsAreReportedAndWriteNot
         zip.wildcard = "*";
         zip.password = c.password;
         prompt.Answer(1);
-        EXPECT_FALSE((c.extract ? ExtractMembers(zip) : TestMembers(zip)).Ok()) << c.archive;
+        EXPECT_FALSE((c.extract ? ExtractMembers(zip, test::TestDir()) : TestMembers(zip)).Ok()) << c.archive;
         EXPECT_THAT(Said(prompt), HasSubstr(c.said)) << c.archive;
         EXPECT_TRUE(QDir(TestPath("out")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) << c.archive;
     }

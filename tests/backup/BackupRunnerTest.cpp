@@ -159,6 +159,12 @@ TEST_F(BackupRunnerTest, ARestoreThatCannotBeDoneSoundlyChangesNothing)
     locked.archive = TestPath("archives/Bad.zip");
     locked.files = {{TestPath("bad/VLDB.TPS"), "VLDB.TPS"}, {TestPath("VLTpl.TPS"), "VLTpl.TPS"}};
     ASSERT_TRUE(AddToArchive(locked, quiet).Ok());
+    QDir().mkpath(TestPath("cut"));
+    MakeDataFile("cut/VLDB.TPS", 3000);
+    ASSERT_TRUE(QFile::resize(TestPath("cut/VLDB.TPS"), QFileInfo(TestPath("cut/VLDB.TPS")).size() / 2));
+    locked.archive = TestPath("archives/Cut.zip");
+    locked.files = {{TestPath("cut/VLDB.TPS"), "VLDB.TPS"}};
+    ASSERT_TRUE(AddToArchive(locked, quiet).Ok());
     for (test::Damage damage : {test::Damage::Truncated, test::Damage::FlippedDataByte, test::Damage::NotAnArchive}) {
         const QString name = QStringLiteral("archives/Damaged%1.zip").arg(int(damage));
         QFile::copy(TestPath("archives/Daily.ZIP"), TestPath(name));
@@ -176,6 +182,7 @@ TEST_F(BackupRunnerTest, ARestoreThatCannotBeDoneSoundlyChangesNothing)
         {"archives/Damaged2.zip", "No files in archive."},
         {"archives/Missing.zip", "Open file error"},
         {"archives/Bad.zip", "VLDB.TPS in the archive is damaged"},
+        {"archives/Cut.zip", "VLDB.TPS in the archive is damaged"},
     };
     const QMap<QString, QByteArray> before = Folder();
     for (const auto& c : cases) {
