@@ -1,6 +1,9 @@
 #include "TestTables.h"
 
+#include "platform/data/DataFileRepair.h"
 #include "platform/data/NoCaseCollation.h"
+
+#include <QDir>
 
 #include <QFile>
 
@@ -125,11 +128,55 @@ TEST_F(Versions, NewerOrDifferentStoredLayoutIsRefusedUntouched)
             .FileName("VLTpl\\!ScriptTemplates")
             .Long("VLT:WIZ_ID", &TemplateV1::WIZ_ID)
             .Build());
+    // The catalog gives the declared version another layout: damage, which a
+    // repair mends, not a version to upgrade to.
     EXPECT_FALSE(sameVersionOtherLayout.Open());
-    EXPECT_EQ(sameVersionOtherLayout.ErrorCode(), kInvalidRecordDeclaration);
+    EXPECT_EQ(sameVersionOtherLayout.ErrorCode(), kInvalidDataFile);
 
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
+}
+
+TEST_F(Versions, ARepairKeepsAnOlderTableOnlyWithARowThatChecksAndOtherwiseLeavesTheFile)
+{
+    const std::vector<DeclaredTable> declared = {{QStringLiteral("ScriptTemplates"), TemplatesV2()}};
+    const auto bytes = [] {
+        QFile file("VLTpl.TPS");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray older = bytes();
+    // An older table whose row no longer reads cannot be described from
+    // the declaration: the repair fails and changes nothing.
+    {
+        SQLite::Database db("VLTpl.TPS", SQLite::OPEN_READWRITE);
+        db.exec("UPDATE vl_catalog SET fields = 'V!T:WIZ_ID' WHERE table_name = 'ScriptTemplates'");
+    }
+    const QByteArray garbled = bytes();
+    DataFileRepair repair;
+    EXPECT_FALSE(RepairDataFile("VLTpl.TPS", repair, {}, declared).Ok());
+    EXPECT_FALSE(repair.replaced);
+    EXPECT_EQ(bytes(), garbled);
+    EXPECT_EQ(QDir().entryList({"VLTpl.TPS*"}), QStringList({"VLTpl.TPS"}));
+
+    // A page of its key zeroed instead: the row checks and is kept, and the
+    // repaired file opens, converted by the open as before.
+    QFile file("VLTpl.TPS");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(older);
+    file.close();
+    {
+        SQLite::Database db("VLTpl.TPS", SQLite::OPEN_READONLY);
+        const int64_t page = db.execAndGet("SELECT pageno FROM dbstat WHERE name LIKE '%K_WIZ_ID'").getInt64();
+        const int size = db.execAndGet("PRAGMA page_size").getInt();
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek((page - 1) * size));
+        file.write(QByteArray(size, '\0'));
+        file.close();
+    }
+    ASSERT_TRUE(RepairDataFile("VLTpl.TPS", repair, {}, declared).Ok());
+    EXPECT_TRUE(repair.replaced);
+    Table<TemplateV2> templates(TemplatesV2());
+    ASSERT_TRUE(templates.Open()) << templates.LastError().Describe().toStdString();
+    EXPECT_EQ(templates.Records(), 2);
 }
 
 TEST_F(Versions, ConversionThatBreaksANewUniqueKeyChangesNothing)
