@@ -462,14 +462,9 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
     fixed.exec("BEGIN");
     std::vector<std::unique_ptr<SalvageTarget>> tables = MakeTables(fixed, schema, declared, result);
     MakeKeys(fixed, schema, declared);
-    const auto kept = [&result](const SalvageTarget& table) {
-        if (table.Name() != kCatalogTable)
-            ++result.recordsKept;
-    };
-    // The catalog is the data layer's own: its rows for the declared tables
-    // are written again below.
+    const auto kept = [&result](const SalvageTarget&) { ++result.recordsKept; };
     const auto lost = [&result](const QString& table, int places) {
-        if (places > 0 && table != QLatin1String(kCatalogTable)) {
+        if (places > 0) {
             result.unreadablePlaces += places;
             result.unreadableIn[table] += places;
         }
