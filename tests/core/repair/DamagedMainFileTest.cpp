@@ -284,47 +284,32 @@ TEST_F(DamagedMainFileTest, WhatIsOutsideTheDamagedPagesComesBackAndTheRowSaysWh
 
 TEST_F(DamagedMainFileTest, ADamagedCatalogIsOfferedForRepairNotAsAnUpgradeAndIsMadeFromTheDeclarations)
 {
-    const std::pair<const char*, std::string> cases[] = {
-        {"a page of the catalog zeroed", ""},
-        {"noise in the schedule's row", "UPDATE vl_catalog SET fields = 'x' || substr(fields, 9) WHERE table_name = 's'"},
-        {"the schedule's version of fewer fields", "UPDATE vl_catalog SET version = 9, fields = substr(fields, 1, "
-                                                  "instr(fields, '},{')) || ']' WHERE table_name = 's'"},
-        {"the schedule's row naming another table", "UPDATE vl_catalog SET table_name = 'q' WHERE table_name = 's'"},
-    };
-    for (const auto& [name, change] : cases) {
-        SCOPED_TRACE(name);
-        QByteArray bytes = sound_;
-        if (change.empty()) {
-            const int64_t page = PagesOf("vl_catalog", true).front();
-            bytes.replace((page - 1) * pageSize_, pageSize_, QByteArray(pageSize_, '\0'));
-        }
+    const int64_t catalogPage = PagesOf("vl_catalog", true).front();
+    for (const char* change : {"", "UPDATE vl_catalog SET fields = 'x' || substr(fields, 9) WHERE table_name = 's'",
+                               "UPDATE vl_catalog SET table_name = 'q' WHERE table_name = 's'"}) {
+        SCOPED_TRACE(*change ? change : "a page of the catalog zeroed");
         for (const QString& file : QDir().entryList({"VLDB.TPS*"}))
             QFile::remove(file);
-        {
-            QFile file(kFile);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        }
-        if (!change.empty())
+        QFile file(kFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(sound_);
+        if (!*change && file.seek((catalogPage - 1) * pageSize_))
+            file.write(QByteArray(pageSize_, '\0'));
+        file.close();
+        if (*change)
             SQLite::Database(kFile, SQLite::OPEN_READWRITE).exec(change);
 
-        ResetProgramStop();
         test::ScriptedPrompt prompt; // any box of the open would be a question here
         EXPECT_FALSE(OpenDataFile(Tables().Schedule, false, false, AccessMode::kReadWrite, false));
-        EXPECT_TRUE(prompt.Questions().empty()) << prompt.Questions().front().caption.toStdString();
-        EXPECT_EQ(QFileInfo(DamagedDataFile()).absoluteFilePath(), QDir::current().absoluteFilePath(kFile))
-            << "offered for repair";
+        EXPECT_EQ(QFileInfo(DamagedDataFile()).absoluteFilePath(), QFileInfo(kFile).absoluteFilePath());
         ResetProgramStop();
-
         std::vector<RepairRow> rows = RepairTableRows();
         prompt.AnswerButton("Yes");
         RunRepair(RepairOperation::Fix, rows, 0, prompt);
         ASSERT_EQ(prompt.Questions().size(), 1u) << prompt.Questions().back().text.toStdString();
         for (const RepairRow& row : rows) {
             TableFile& table = *Tables().FindTable(row.label);
-            if (!table.Name().startsWith("VLDB"))
-                continue;
-            EXPECT_TRUE(table.Open()) << row.label.toStdString() << ": " << table.Error().toStdString();
+            EXPECT_TRUE(!table.Name().startsWith("VLDB") || table.Open()) << row.label.toStdString();
             table.Close();
         }
         EXPECT_EQ(ReadRows(), original_) << "every task and every other record kept";

@@ -1,3 +1,4 @@
+#include "DataFileFaults.h"
 #include "TestTables.h"
 
 #include "platform/data/DataFileRepair.h"
@@ -140,38 +141,23 @@ TEST_F(Versions, NewerOrDifferentStoredLayoutIsRefusedUntouched)
 TEST_F(Versions, ARepairKeepsAnOlderTableOnlyWithARowThatChecksAndOtherwiseLeavesTheFile)
 {
     const std::vector<DeclaredTable> declared = {{QStringLiteral("ScriptTemplates"), TemplatesV2()}};
-    const auto bytes = [] {
-        QFile file("VLTpl.TPS");
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    const QByteArray older = bytes();
+    QFile file("VLTpl.TPS");
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray older = file.readAll();
     // An older table whose row no longer reads cannot be described from
     // the declaration: the repair fails and changes nothing.
-    {
-        SQLite::Database db("VLTpl.TPS", SQLite::OPEN_READWRITE);
-        db.exec("UPDATE vl_catalog SET fields = 'V!T:WIZ_ID' WHERE table_name = 'ScriptTemplates'");
-    }
-    const QByteArray garbled = bytes();
+    SQLite::Database("VLTpl.TPS", SQLite::OPEN_READWRITE).exec("UPDATE vl_catalog SET fields = 'V!T:WIZ_ID'");
+    const QByteArray garbled = (file.seek(0), file.readAll());
     DataFileRepair repair;
     EXPECT_FALSE(RepairDataFile("VLTpl.TPS", repair, {}, declared).Ok());
-    EXPECT_FALSE(repair.replaced);
-    EXPECT_EQ(bytes(), garbled);
+    EXPECT_EQ((file.seek(0), file.readAll()), garbled);
     EXPECT_EQ(QDir().entryList({"VLTpl.TPS*"}), QStringList({"VLTpl.TPS"}));
 
     // A page of its key zeroed instead: the row checks and is kept, and the
     // repaired file opens, converted by the open as before.
-    QFile file("VLTpl.TPS");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(older);
+    ASSERT_TRUE(file.seek(0) && file.write(older) == older.size());
     file.close();
-    {
-        SQLite::Database db("VLTpl.TPS", SQLite::OPEN_READONLY);
-        const int64_t page = db.execAndGet("SELECT pageno FROM dbstat WHERE name LIKE '%K_WIZ_ID'").getInt64();
-        const int size = db.execAndGet("PRAGMA page_size").getInt();
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek((page - 1) * size));
-        file.write(QByteArray(size, '\0'));
-        file.close();
-    }
+    ASSERT_TRUE(DamagePage("VLTpl.TPS", "ScriptTemplates|VLT:K_WIZ_ID", true, 0, '\0'));
     ASSERT_TRUE(RepairDataFile("VLTpl.TPS", repair, {}, declared).Ok());
     EXPECT_TRUE(repair.replaced);
     Table<TemplateV2> templates(TemplatesV2());
