@@ -119,6 +119,15 @@ bool ReserveTask(Table<ScheduleRecord>& schedule, ScheduleRecord& task, Schedule
     return true;
 }
 
+void ShowReserveFailure(const DataError& error)
+{
+    if (error.code == kDuplicateKey)
+        Prompt::Message(QLatin1String(kAutoIncrementText) + QLatin1Char('|') + error.Describe(),
+                        QLatin1String(kAutoIncrementCaption), PromptIcon::Stop);
+    else
+        ShowFileError(error);
+}
+
 bool ReleaseTask(Dictionary& tables, int32_t id, int64_t recordPointer)
 {
     const bool released = RemoveReservation(tables, id, recordPointer);

@@ -23,6 +23,8 @@ inline constexpr char kTaskChangedCaption[] = "Task Changed Meanwhile";
 inline constexpr char kTaskChangedButtons[] = "&Keep Mine|&Take Stored|Cancel";
 inline constexpr char kTaskGoneCaption[] = "Task Deleted Meanwhile";
 inline constexpr char kTaskFileErrorCaption[] = "Schedule";
+inline constexpr char kAutoIncrementCaption[] = "Internal Error";
+inline constexpr char kAutoIncrementText[] = "Auto-increment error.  Could not set unique schedule ID.";
 
 // The question when both changed fields: the description and the fields.
 QString TaskChangedText(const QString& description, const QStringList& fields);
@@ -40,6 +42,10 @@ bool TaskHasScriptItems(Table<ScriptingRecord>& scripting, int32_t id);
 // and record pointer and keeps its own Disabled; `stored` is the task as
 // stored. False with the table's error.
 bool ReserveTask(Table<ScheduleRecord>& schedule, ScheduleRecord& task, ScheduleRecord& stored);
+// Tells why ReserveTask failed: a write that failed (a full disk, a damaged
+// file) as every write of a task tells it; only an ID the numbering could
+// not make unique is an auto-increment error.
+void ShowReserveFailure(const DataError& error);
 
 // Removes a reserved task and every script item stored under its ID, in one
 // transaction. With the reservation's record pointer given, a task found

@@ -112,8 +112,7 @@ bool ReserveWizardTask(Dictionary& tables, ScheduleRecord& task, ScheduleRecord&
 {
     if (ReserveTask(tables.Schedule, task, base))
         return true;
-    Prompt::Message(QLatin1String(kAutoIncrementText) + QLatin1Char('|') + tables.Schedule.LastError().Describe(),
-                    QLatin1String(kWizardInternalErrorCaption), PromptIcon::Stop);
+    ShowReserveFailure(tables.Schedule.LastError());
     return false;
 }
 

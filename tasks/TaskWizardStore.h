@@ -17,8 +17,6 @@
 
 namespace vl {
 
-inline constexpr char kWizardInternalErrorCaption[] = "Internal Error";
-inline constexpr char kAutoIncrementText[] = "Auto-increment error.  Could not set unique schedule ID.";
 inline constexpr char kSkipReadFailedText[] = "Could not set SKIP status  ID #";
 inline constexpr char kSkipWriteFailedText[] = "Could not change SKIP status ";
 

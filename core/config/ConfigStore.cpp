@@ -17,9 +17,12 @@ constexpr int kSharedMode = AccessMode::kReadWrite | AccessMode::kDenyNone;
 const char kErrorCaption[] = "Error!";
 const char kBatchErrorText[] = "Error writing configuration information.  ";
 
-void ShowStoreError(const QString& text)
+// A damaged data file is told once, with the offer of its repair, by the
+// data layer's notice (or the start's): no box of the store's beside it.
+void ShowStoreError(const QString& text, const TableFile& table)
 {
-    Prompt::Message(text, QLatin1String(kErrorCaption), PromptIcon::Exclamation);
+    if (table.ErrorCode() != kInvalidDataFile)
+        Prompt::Message(text, QLatin1String(kErrorCaption), PromptIcon::Exclamation);
 }
 
 } // namespace
@@ -67,7 +70,7 @@ QString ConfigStore::Get(const QString& key, const std::optional<QString>& defau
     }
 
     ShowStoreError(QStringLiteral("Error retrieving configuration information code  - ") +
-                   PadTo(key, kKeyWidth) + QStringLiteral(" - ") + table_.Error());
+                   PadTo(key, kKeyWidth) + QStringLiteral(" - ") + table_.Error(), table_);
     // What the caller would use when the setting had never been stored.
     return Clip(CutTo(defaultValue.value_or(QString()), kValueWidth));
 }
@@ -91,7 +94,8 @@ void ConfigStore::Put(const QString& key, const QString& value)
     }
     if (!written) {
         ShowStoreError(QStringLiteral("Error writing configuration information.  Code ") + PadTo(key, kKeyWidth) +
-                       QStringLiteral(" - ") + table_.Error());
+                       QStringLiteral(" - ") + table_.Error(),
+                       table_);
     }
 }
 
@@ -101,7 +105,7 @@ bool ConfigStore::BeginBatch()
     if (!started && table_.ErrorCode() == kFileNotOpen)
         started = table_.Open(kSharedMode, true) && table_.Stream();
     if (!started)
-        ShowStoreError(QLatin1String(kBatchErrorText) + table_.Error());
+        ShowStoreError(QLatin1String(kBatchErrorText) + table_.Error(), table_);
     return started;
 }
 
@@ -109,7 +113,7 @@ bool ConfigStore::EndBatch()
 {
     if (table_.Flush())
         return true;
-    ShowStoreError(QLatin1String(kBatchErrorText) + table_.Error());
+    ShowStoreError(QLatin1String(kBatchErrorText) + table_.Error(), table_);
     return false;
 }
 

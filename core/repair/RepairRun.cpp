@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace vl {
 
 namespace {
@@ -108,8 +110,12 @@ void RepairRun::Finish(const TableOutcome& outcome, PromptService& prompt)
         row.records = QString::number(outcome.records);
     else if (outcome.informed)
         row.records = QLatin1String(kRepairUnknownRecords);
-    if (outcome.informed)
+    if (outcome.informed && outcome.lossLabels.empty())
         row.information = outcome.information;
+    for (RepairRow& lost : rows_) {
+        if (std::find(outcome.lossLabels.begin(), outcome.lossLabels.end(), lost.label) != outcome.lossLabels.end())
+            lost.information = outcome.information;
+    }
     if (!outcome.message.isEmpty())
         prompt.Message(outcome.message, outcome.caption, PromptIcon::Stop, QString(), 1);
 }
@@ -133,9 +139,14 @@ bool OfferBadFileRepair(PromptService& prompt, const QString& badFile)
         if (rows[i].label.toUpper() != badFile.toUpper())
             continue;
         RunRepair(RepairOperation::Fix, rows, i, prompt);
-        if (!rows[i].information.isEmpty() && !rows[i].information.startsWith(QLatin1String("Error : ")))
-            prompt.Message(rows[i].description + QStringLiteral(": ") + rows[i].information,
-                           QStringLiteral("Information"), PromptIcon::Information, QString(), 1);
+        // The account is on the rows of the tables that lost records, or on this one.
+        for (const RepairRow& row : rows) {
+            if (row.information.isEmpty() || row.information.startsWith(QLatin1String("Error : ")))
+                continue;
+            prompt.Message(row.description + QStringLiteral(": ") + row.information, QStringLiteral("Information"),
+                           PromptIcon::Information, QString(), 1);
+            break;
+        }
     }
     return true;
 }

@@ -40,8 +40,11 @@ struct TableOutcome {
     QString information;
     QString message;        // to show when not empty
     QString caption;
-    // A repair's: the records of every table of the repaired file, by label.
+    // A repair's: the records of every table of the repaired file, by label,
+    // and the tables that lost records, whose rows show the information
+    // (the row in hand does when none did).
     std::map<QString, int64_t> fileRecords;
+    std::vector<QString> lossLabels;
 };
 
 using RepairProgress = std::function<void(int percent)>;

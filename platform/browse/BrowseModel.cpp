@@ -258,7 +258,10 @@ void BrowseModel::Fail() const
     if (failureReported_)
         return;
     failureReported_ = true;
-    emit const_cast<BrowseModel*>(this)->readFailed(error_);
+    // A damaged file is told once, with the offer of its repair, by the
+    // data layer's notice (DamagedFileNotice.h), not by every list on it.
+    if (view_.LastError().code != kInvalidDataFile)
+        emit const_cast<BrowseModel*>(this)->readFailed(error_);
 }
 
 void BrowseModel::ShowNoRows()

@@ -142,7 +142,8 @@ public:
 
 signals:
     // A read failed (the table is locked, gone, ...): the message names the
-    // table and the error. Reported once until the model is reset.
+    // table and the error. Reported once until the model is reset; not for
+    // a damaged file, which the data layer's notice reports.
     void readFailed(const QString& message);
 
 private:

@@ -35,6 +35,15 @@ const char* TypeName(FieldType type)
     return "?";
 }
 
+// How a stored table stands against its declaration, by its catalog row.
+enum class Standing {
+    Missing,    // no such table in the file
+    AsDeclared,
+    Older,      // converted on open
+    Newer,      // written by a newer program: error 47
+    Damaged,    // the row is missing, does not read, or does not fit the table: error 36
+};
+
 struct StoredTable {
     bool tableExists = false;
     bool described = false;
@@ -42,6 +51,8 @@ struct StoredTable {
     QString fields;
     QString keys;
     QString collation;
+    Standing standing = Standing::Missing;
+    QString finding; // what is wrong with a damaged row
 };
 
 // A unique key that existing records break while keys are rebuilt.
@@ -56,24 +67,90 @@ bool CatalogExists(SQLite::Database& db)
     return query.executeStep();
 }
 
-StoredTable ReadStoredTable(SQLite::Database& db, const QString& table)
+QStringList StoredColumns(SQLite::Database& db, const QString& table);
+bool SameLayout(const StoredTable& stored, const TableDef& def);
+
+// The column names a stored field list gives, in order; nothing when the
+// text is not such a list.
+std::optional<QStringList> LayoutColumns(const QString& fields)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(fields.toUtf8());
+    if (!document.isArray())
+        return std::nullopt;
+    QStringList columns;
+    for (const QJsonValue& field : document.array()) {
+        const QJsonObject object = field.toObject();
+        if (!object.value("name").isString() || !object.value("type").isString() ||
+            !object.value("size").isDouble() || !object.value("places").isDouble())
+            return std::nullopt;
+        columns << object.value("name").toString();
+    }
+    return columns;
+}
+
+// Judges a described table's row: it must read, and its field list must
+// name the stored table's columns; only then does its version count.
+void Judge(SQLite::Database& db, const TableDef& def, const QString& table, StoredTable& stored)
+{
+    const std::optional<QStringList> named = LayoutColumns(stored.fields);
+    QStringList columns = StoredColumns(db, table);
+    columns.removeFirst(); // the record pointer
+    const auto sameColumns = [&] {
+        if (!named || named->size() != columns.size())
+            return false;
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            if (named->at(i).compare(columns[i], Qt::CaseInsensitive) != 0)
+                return false;
+        }
+        return true;
+    };
+    if (!named || !QJsonDocument::fromJson(stored.keys.toUtf8()).isArray())
+        stored.finding = QStringLiteral("the catalog's row for table %1 does not read").arg(table);
+    else if (!sameColumns())
+        stored.finding = QStringLiteral("the catalog's row for table %1 does not match its columns").arg(table);
+    else if (stored.version == def.Version() && !SameLayout(stored, def))
+        stored.finding = QStringLiteral("the catalog's row for table %1 gives version %2 another layout")
+                             .arg(table)
+                             .arg(stored.version);
+    if (!stored.finding.isEmpty())
+        stored.standing = Standing::Damaged;
+    else if (stored.version == def.Version())
+        stored.standing = Standing::AsDeclared;
+    else
+        stored.standing = stored.version < def.Version() ? Standing::Older : Standing::Newer;
+}
+
+StoredTable ReadStoredTable(SQLite::Database& db, const TableDef& def, const QString& table)
 {
     StoredTable stored;
     SQLite::Statement exists(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE");
     exists.bind(1, table.toStdString());
     stored.tableExists = exists.executeStep();
-    if (!CatalogExists(db))
-        return stored;
-    SQLite::Statement row(db, std::string("SELECT version, fields, keys, collation FROM ") + kCatalogTable +
-                                  " WHERE table_name = ? COLLATE NOCASE");
-    row.bind(1, table.toStdString());
-    if (row.executeStep()) {
-        stored.described = true;
-        stored.version = row.getColumn(0).getInt();
-        stored.fields = QString::fromUtf8(row.getColumn(1).getText());
-        stored.keys = QString::fromUtf8(row.getColumn(2).getText());
-        stored.collation = QString::fromUtf8(row.getColumn(3).getText());
+    if (CatalogExists(db)) {
+        SQLite::Statement row(db, std::string("SELECT version, fields, keys, collation FROM ") + kCatalogTable +
+                                      " WHERE table_name = ? COLLATE NOCASE");
+        row.bind(1, table.toStdString());
+        if (row.executeStep()) {
+            stored.described = true;
+            // Text where a number belongs (or the other way round) is damage.
+            const bool typed = row.getColumn(0).isInteger() && row.getColumn(1).isText() &&
+                               row.getColumn(2).isText() && row.getColumn(3).isText();
+            stored.version = typed ? row.getColumn(0).getInt() : 0;
+            stored.fields = typed ? QString::fromUtf8(row.getColumn(1).getText()) : QString();
+            stored.keys = typed ? QString::fromUtf8(row.getColumn(2).getText()) : QString();
+            stored.collation = QString::fromUtf8(row.getColumn(3).getText());
+        }
     }
+    if (!stored.tableExists)
+        return stored;
+    // The data layer describes every table it makes: one it does not
+    // describe is damage to the catalog.
+    if (!stored.described) {
+        stored.standing = Standing::Damaged;
+        stored.finding = QStringLiteral("the catalog does not describe table %1").arg(table);
+        return stored;
+    }
+    Judge(db, def, table, stored);
     return stored;
 }
 
@@ -239,6 +316,23 @@ DataError Failure(int code, const QString& message)
     return error;
 }
 
+// Why the open does not take a stored table that is neither missing nor
+// older as it is (no error for one as declared with its keys complete):
+// damage, a newer version, or keys to rebuild.
+DataError Refusal(SQLite::Database& db, const TableDef& def, const QString& table, const StoredTable& stored)
+{
+    if (stored.standing == Standing::Damaged)
+        return Failure(kInvalidDataFile, stored.finding);
+    if (stored.standing == Standing::Newer)
+        return Failure(kInvalidRecordDeclaration,
+                       QStringLiteral("stored version %1 is newer than %2").arg(stored.version).arg(def.Version()));
+    if (NeedsNoCase(def) && stored.collation != NoCaseCollationVersion())
+        return Failure(kKeysNeedRebuilding, QStringLiteral("keys ordered under other case rules"));
+    if (!IndexesComplete(db, def, table))
+        return Failure(kKeysNeedRebuilding, QStringLiteral("keys missing"));
+    return DataError();
+}
+
 // Runs work on the stored table and turns what it throws into the error:
 // a unique key that existing records break is 40 naming the key.
 // Calls the open guard around work that changes a stored table, also when
@@ -273,11 +367,16 @@ DataError Guarded(Work work)
 
 } // namespace
 
-void WriteCatalogRow(SQLite::Database& db, const TableDef& def, const QString& table)
+void MakeCatalog(SQLite::Database& db)
 {
     db.exec(std::string("CREATE TABLE IF NOT EXISTS ") + kCatalogTable +
             " (table_name TEXT PRIMARY KEY COLLATE NOCASE, label TEXT NOT NULL, version INTEGER NOT NULL,"
             " fields TEXT NOT NULL, keys TEXT NOT NULL, collation TEXT NOT NULL)");
+}
+
+void WriteCatalogRow(SQLite::Database& db, const TableDef& def, const QString& table)
+{
+    MakeCatalog(db);
     SQLite::Statement write(db, std::string("INSERT OR REPLACE INTO ") + kCatalogTable +
                                     " (table_name, label, version, fields, keys, collation) VALUES (?, ?, ?, ?, ?, ?)");
     write.bind(1, table.toStdString());
@@ -321,41 +420,52 @@ DataError PrepareStoredTable(DataConnection& connection, const TableDef& def, co
 {
     SQLite::Database& db = connection.Db();
     return Guarded([&]() -> DataError {
-        StoredTable stored = ReadStoredTable(db, table);
-        if (stored.tableExists && stored.described && stored.version == def.Version() && SameLayout(stored, def)) {
-            if (NeedsNoCase(def) && stored.collation != NoCaseCollationVersion())
-                return Failure(kKeysNeedRebuilding, QStringLiteral("keys ordered under other case rules"));
-            if (!IndexesComplete(db, def, table))
-                return Failure(kKeysNeedRebuilding, QStringLiteral("keys missing"));
-            return DataError();
-        }
-        if (stored.tableExists && !stored.described)
-            return Failure(kFileSystemError, QStringLiteral("table %1 is not described in the data file").arg(table));
-        if (stored.described && stored.version >= def.Version())
-            return Failure(kInvalidRecordDeclaration,
-                           stored.version > def.Version()
-                               ? QStringLiteral("stored version %1 is newer than %2").arg(stored.version).arg(def.Version())
-                               : QStringLiteral("stored layout differs from version %1").arg(def.Version()));
-        if (!stored.tableExists && !create)
+        StoredTable stored = ReadStoredTable(db, def, table);
+        if (stored.standing == Standing::Missing && !create)
             return DataError::Make(kFileNotFound);
+        if (stored.standing != Standing::Missing && stored.standing != Standing::Older)
+            return Refusal(db, def, table, stored);
 
         // Creation or conversion: decided again inside the write transaction,
         // since another program may have done it meanwhile.
         const OpenGuardScope guard(fileName);
         WriteTransaction transaction(connection);
-        stored = ReadStoredTable(db, table);
-        if (!stored.tableExists) {
+        stored = ReadStoredTable(db, def, table);
+        if (stored.standing == Standing::Missing) {
             db.exec(sql.createTable);
             CreateIndexes(db, def, sql);
             WriteCatalogRow(db, def, table);
-        } else if (stored.described && stored.version < def.Version()) {
+        } else if (stored.standing == Standing::Older) {
             ConvertTable(db, def, table, sql);
-        } else if (!stored.described || stored.version > def.Version() || !SameLayout(stored, def)) {
-            return Failure(kInvalidRecordDeclaration, QStringLiteral("stored layout changed by another program"));
+        } else if (stored.standing != Standing::AsDeclared) {
+            return Refusal(db, def, table, stored);
         }
         transaction.Commit();
         return DataError();
     });
+}
+
+DataError CheckStoredTable(SQLite::Database& db, const TableDef& def, const QString& table)
+{
+    return Guarded([&]() -> DataError {
+        const StoredTable stored = ReadStoredTable(db, def, table);
+        if (stored.standing == Standing::Missing)
+            return DataError::Make(kFileNotFound);
+        return stored.standing == Standing::Older ? DataError() : Refusal(db, def, table, stored);
+    });
+}
+
+QStringList StrayCatalogRows(SQLite::Database& db)
+{
+    QStringList stray;
+    if (!CatalogExists(db))
+        return stray;
+    SQLite::Statement rows(db, std::string("SELECT table_name FROM ") + kCatalogTable +
+                                   " WHERE typeof(table_name) <> 'text' OR NOT EXISTS (SELECT 1 FROM sqlite_master "
+                                   "WHERE type = 'table' AND name = table_name COLLATE NOCASE)");
+    while (rows.executeStep())
+        stray << QString::fromUtf8(rows.getColumn(0).getText());
+    return stray;
 }
 
 DataError RebuildStoredKeys(DataConnection& connection, const TableDef& def, const QString& table,
@@ -364,10 +474,12 @@ DataError RebuildStoredKeys(DataConnection& connection, const TableDef& def, con
     SQLite::Database& db = connection.Db();
     return Guarded([&]() -> DataError {
         WriteTransaction transaction(connection);
-        const StoredTable stored = ReadStoredTable(db, table);
-        if (!stored.tableExists)
+        const StoredTable stored = ReadStoredTable(db, def, table);
+        if (stored.standing == Standing::Missing)
             return DataError::Make(kFileNotFound);
-        if (!stored.described || stored.version != def.Version() || !SameLayout(stored, def))
+        if (stored.standing == Standing::Damaged)
+            return Failure(kInvalidDataFile, stored.finding);
+        if (stored.standing != Standing::AsDeclared)
             return Failure(kInvalidRecordDeclaration, QStringLiteral("stored layout differs from the declaration"));
         // Dropped and made again: a key missing, or ordered under other case
         // rules, comes back complete.

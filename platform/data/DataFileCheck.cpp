@@ -84,8 +84,9 @@ void DataFileCheck::Start(const QStringList& paths)
                 break;
             const QuickCheckResult result = QuickCheckDataFile(path, &stop_);
             if (result.damaged && !stop_) {
+                // The engine's words stay out of what the user reads.
                 DataError damaged = DataError::Make(kInvalidDataFile, path);
-                damaged.text += QStringLiteral(": ") + result.finding;
+                damaged.driverMessage = result.finding;
                 NoteDataFileFailure(path, damaged);
             }
         }

@@ -232,16 +232,6 @@ bool LaidOutAsDeclared(SQLite::Database& fixed, const std::string& table, const 
     return name.executeStep() && layout(fixed, table) == layout(declared, name.getColumn(0).getString());
 }
 
-bool Described(SQLite::Database& fixed, const QString& table)
-{
-    if (!Exists(fixed, "table", kCatalogTable))
-        return false;
-    SQLite::Statement query(fixed,
-                            std::string("SELECT 1 FROM ") + kCatalogTable + " WHERE table_name = ? COLLATE NOCASE");
-    query.bind(1, table.toStdString());
-    return query.executeStep();
-}
-
 // Makes the tables of the repaired file: those the file still describes,
 // then the declared ones it no longer does.
 std::vector<std::unique_ptr<SalvageTarget>> MakeTables(SQLite::Database& fixed,
@@ -251,7 +241,8 @@ std::vector<std::unique_ptr<SalvageTarget>> MakeTables(SQLite::Database& fixed,
 {
     std::vector<std::unique_ptr<SalvageTarget>> targets;
     for (const SalvagedSchemaEntry& entry : schema) {
-        if (entry.type != "table" || IsEngineName(entry.name))
+        // The catalog is made again from the declarations.
+        if (entry.type != "table" || IsEngineName(entry.name) || entry.name == kCatalogTable)
             continue;
         try {
             fixed.exec(entry.sql);
@@ -313,17 +304,84 @@ void MakeKeys(SQLite::Database& fixed, const std::vector<SalvagedSchemaEntry>& s
     }
 }
 
+// A declared table the file keeps in another layout (an older one, which
+// its open converts) keeps its catalog row only when the row checks against
+// the table; without one the repaired file does not open, and the repair
+// fails.
+void KeepCheckedRow(SQLite::Database& fixed, const DeclaredTable& table, const std::vector<SalvagedRow>& catalog)
+{
+    for (const SalvagedRow& row : catalog) {
+        if (row.values.size() != 6 || row.values[0].type != SQLITE_TEXT ||
+            QString::fromStdString(row.values[0].bytes).compare(table.table, Qt::CaseInsensitive) != 0)
+            continue;
+        SQLite::Statement insert(fixed, std::string("INSERT OR REPLACE INTO ") + kCatalogTable +
+                                            " (table_name, label, version, fields, keys, collation)"
+                                            " VALUES (?, ?, ?, ?, ?, ?)");
+        for (size_t i = 0; i < row.values.size(); ++i)
+            BindValue(insert, static_cast<int>(i) + 1, row.values[i]);
+        try {
+            insert.exec();
+        } catch (const SQLite::Exception&) {
+            continue; // a row the catalog refuses does not read
+        }
+        if (CheckStoredTable(fixed, *table.definition, table.table).code == kInvalidDataFile) {
+            SQLite::Statement drop(fixed, std::string("DELETE FROM ") + kCatalogTable +
+                                              " WHERE table_name = ? COLLATE NOCASE");
+            drop.bind(1, table.table.toStdString());
+            drop.exec();
+        }
+        return;
+    }
+}
+
 // The other entries of the file's list once the records are in, and the
-// descriptions of the declared tables it no longer has.
+// catalog, made again: a declared table laid out as declared is described
+// by its declaration, whatever the damaged file's catalog said of it.
 void Describe(SQLite::Database& fixed, const std::vector<SalvagedSchemaEntry>& schema,
-              const std::vector<DeclaredTable>& declared)
+              const std::vector<DeclaredTable>& declared, const std::vector<SalvagedRow>& catalog)
 {
     MakeEntries(fixed, schema,
                 [](const SalvagedSchemaEntry& entry) { return entry.type != "table" && entry.type != "index"; });
+    MakeCatalog(fixed);
     for (const DeclaredTable& table : declared) {
         const TableSql sql = BuildTableSql(*table.definition, table.table);
-        if (LaidOutAsDeclared(fixed, table.table.toStdString(), sql.createTable) && !Described(fixed, table.table))
+        if (LaidOutAsDeclared(fixed, table.table.toStdString(), sql.createTable))
             WriteCatalogRow(fixed, *table.definition, table.table);
+        else
+            KeepCheckedRow(fixed, table, catalog);
+    }
+}
+
+// What the catalog says that the declarations (or the file) belie: the
+// engine's check does not read the catalog's text.
+QStringList CatalogFindings(SQLite::Database& db, const std::vector<DeclaredTable>& declared)
+{
+    QStringList findings;
+    try {
+        for (const DeclaredTable& table : declared) {
+            const DataError error = CheckStoredTable(db, *table.definition, table.table);
+            if (error.code == kInvalidDataFile)
+                findings << error.driverMessage;
+        }
+        for (const QString& stray : StrayCatalogRows(db))
+            findings << QStringLiteral("the catalog describes a table \"%1\" the file does not hold").arg(stray);
+    } catch (const SQLite::Exception& failure) {
+        if (!IsDamage(failure))
+            throw;
+        findings << QString::fromUtf8(failure.what());
+    }
+    return findings;
+}
+
+// The repaired file as the program's open takes it: every declared table
+// opens, or the repair has failed.
+void CheckOpens(SQLite::Database& fixed, const std::vector<DeclaredTable>& declared)
+{
+    for (const DeclaredTable& table : declared) {
+        const DataError error = CheckStoredTable(fixed, *table.definition, table.table);
+        if (!error.Ok())
+            throw SQLite::Exception("the repaired copy does not open: " + table.table.toStdString() + ": " +
+                                    error.Describe().toStdString() + " " + error.driverMessage.toStdString());
     }
 }
 
@@ -404,14 +462,9 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
     fixed.exec("BEGIN");
     std::vector<std::unique_ptr<SalvageTarget>> tables = MakeTables(fixed, schema, declared, result);
     MakeKeys(fixed, schema, declared);
-    const auto kept = [&result](const SalvageTarget& table) {
-        if (table.Name() != kCatalogTable)
-            ++result.recordsKept;
-    };
-    // The catalog is the data layer's own: its rows for the declared tables
-    // are written again below.
+    const auto kept = [&result](const SalvageTarget&) { ++result.recordsKept; };
     const auto lost = [&result](const QString& table, int places) {
-        if (places > 0 && table != QLatin1String(kCatalogTable)) {
+        if (places > 0) {
             result.unreadablePlaces += places;
             result.unreadableIn[table] += places;
         }
@@ -435,6 +488,12 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
         }
         if (progress)
             progress(static_cast<int>((i + 1) * 90 / tables.size()));
+    }
+    // The old catalog's rows serve only to check a table of another layout.
+    std::vector<SalvagedRow> catalog;
+    for (const SalvagedSchemaEntry& entry : schema) {
+        if (entry.type == "table" && entry.name == kCatalogTable)
+            pages.WalkTable(entry.root, [&catalog](const SalvagedRow& row) { catalog.push_back(row); });
     }
     for (const SalvagedSchemaEntry& entry : schema) {
         std::vector<SalvagedRow> numbers;
@@ -488,7 +547,7 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
         if (table->Root() != 0 && table->missesPages && table->placedPages == 0)
             lost(QString::fromStdString(table->Name()), 1);
     }
-    Describe(fixed, schema, declared);
+    Describe(fixed, schema, declared, catalog);
     fixed.exec("COMMIT");
     if (progress)
         progress(100);
@@ -499,6 +558,7 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
     const QStringList left = Findings(fixed);
     if (!left.isEmpty())
         throw SQLite::Exception("the repaired copy is still damaged: " + left.first().toStdString());
+    CheckOpens(fixed, declared);
 }
 
 QString LogOf(const QString& path) { return path + QStringLiteral("-wal"); }
@@ -731,6 +791,8 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
             kept = KeepDamagedCopy(path);
         }
         result.findings = HeaderFindings(path) + Findings(held.Db());
+        if (result.findings.isEmpty())
+            result.findings = CatalogFindings(held.Db(), declared);
         // Bytes after the last page are no part of the file: the repaired
         // copy leaves them out.
         if (result.findings.isEmpty()) {

@@ -13,7 +13,11 @@
 // that damage to the file's own list of tables loses only what is on the
 // damaged pages. Tables the program declares are made again from their
 // declarations where the file no longer describes them, and take back the
-// pages of records their damaged upper pages no longer reach.
+// pages of records their damaged upper pages no longer reach. The data
+// layer's catalog is made again from the declarations, never copied; the
+// repaired file replaces the old one only when every declared table of it
+// opens as the program's open takes it (a catalog that contradicts its
+// tables is damage too, which the engine's check does not see).
 
 #include "platform/data/DataError.h"
 #include "platform/data/TableDef.h"

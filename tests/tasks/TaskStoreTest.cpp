@@ -4,6 +4,7 @@
 // says so; reserving and releasing a new task's ID with its script items.
 
 #include "core/dictionary/Dictionary.h"
+#include "platform/data/Connection.h"
 #include "platform/runtime/Clock.h"
 #include "scripting/items/TaskScripts.h"
 #include "tasks/TaskStore.h"
@@ -139,6 +140,25 @@ TEST_F(TaskStoreTest, AReservedTaskIsDisabledUntilSavedAndLeavesNothingWhenRelea
     AddItems(99, 1); // items of a task that was never stored
     EXPECT_TRUE(ReleaseTask(d, 99));
     EXPECT_EQ(Items(99), 0);
+}
+
+TEST_F(TaskStoreTest, AFullDiskWhileReservingIsToldAsEveryWriteTellsIt)
+{
+    std::shared_ptr<DataConnection> connection;
+    QString table;
+    ASSERT_TRUE(d.Schedule.Storage(connection, table));
+    // The file may grow no further: the next new page is a full disk.
+    connection->Db().exec("PRAGMA max_page_count = " + connection->Db().execAndGet("PRAGMA page_count").getString());
+    test::ScriptedPrompt prompt;
+    prompt.Answer(1);
+    ScheduleRecord task = base, placeholder;
+    for (int i = 0; i < 1000 && prompt.Questions().empty(); ++i) {
+        if (!ReserveTask(d.Schedule, task, placeholder))
+            ShowReserveFailure(d.Schedule.LastError());
+    }
+    ASSERT_EQ(prompt.Questions().size(), 1u);
+    EXPECT_EQ(prompt.Questions()[0].caption, "Schedule");
+    EXPECT_TRUE(prompt.Questions()[0].text.contains("full")) << prompt.Questions()[0].text.toStdString();
 }
 
 TEST_F(TaskStoreTest, DeletingATaskTakesItsScriptAlong)

@@ -29,8 +29,6 @@ namespace {
 
 constexpr char kIcon[] = "timedate.ico";
 constexpr char kPositionName[] = "UpdateSchedule";
-constexpr char kInternalErrorCaption[] = "Internal Error";
-constexpr char kAutoIncrementText[] = "Auto-increment error.  Could not set unique schedule ID.";
 constexpr char kTaskNotFoundCaption[] = "Task Not Found";
 constexpr char kTaskNotFoundText[] = "The task no longer exists: the scheduler or another window has deleted it.";
 constexpr char kScriptingTip[] = "Send keystrokes, DDE commands, etc.";
@@ -95,8 +93,7 @@ bool UpdateSchedule::LoadTask()
         if (!refused.isEmpty())
             Prompt::Message(refused, QLatin1String(kReadOnlyDataCaption), PromptIcon::Exclamation);
         else
-            Prompt::Message(QLatin1String(kAutoIncrementText) + QLatin1Char('|') + tables.Schedule.LastError().Describe(),
-                            QLatin1String(kInternalErrorCaption), PromptIcon::Stop);
+            ShowReserveFailure(tables.Schedule.LastError());
         return false;
     }
     reserved_ = true;

@@ -94,19 +94,12 @@ TEST_F(ConfigStoreTest, AReadErrorGivesTheDefaultNotTheLastValueRead)
     QFile::remove("VLDB.TPS");
     ASSERT_FALSE(test::WriteTextFile(test::TestPath("VLDB.TPS"), "not a data file").isEmpty());
 
+    // A damaged file is told by the damage notice, with its repair: no box
+    // of the store's before it.
     test::ScriptedPrompt prompt;
-    prompt.Answer(1);
     EXPECT_EQ(GetConfigValue("Second", QStringLiteral("fallback")), "fallback");
-    ASSERT_EQ(prompt.Questions().size(), 1u);
-    EXPECT_EQ(prompt.Questions()[0].caption, "Error!");
-    EXPECT_TRUE(prompt.Questions()[0].text.startsWith(
-        "Error retrieving configuration information code  - Second                                   - "))
-        << qPrintable(prompt.Questions()[0].text);
-
-    prompt.Answer(1);
     PutConfigValue("Second", "x");
-    ASSERT_EQ(prompt.Questions().size(), 2u);
-    EXPECT_TRUE(prompt.Questions()[1].text.startsWith("Error writing configuration information.  Code Second "));
+    EXPECT_TRUE(prompt.Questions().empty()) << qPrintable(prompt.Questions().front().text);
     EXPECT_EQ(test::ReadTextFile(test::TestPath("VLDB.TPS")), "not a data file");
 }
 

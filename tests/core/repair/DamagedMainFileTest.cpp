@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/base/ProgramStop.h"
 #include "core/dictionary/Dictionary.h"
+#include "core/dictionary/OpenDataFile.h"
 #include "core/repair/RepairRun.h"
 #include "platform/data/Maintenance.h"
 #include "platform/data/NoCaseCollation.h"
@@ -262,14 +264,55 @@ TEST_F(DamagedMainFileTest, WhatIsOutsideTheDamagedPagesComesBackAndTheRowSaysWh
         }
         EXPECT_EQ(QFileInfo(kFile).size() % pageSize_, 0) << "nothing after the last page";
         EXPECT_EQ(Numbering(), numbering_) << "record pointers go on after the highest ever given";
-        const QString information = rows[schedule].information;
+        // The account is on the rows of the tables that lost records.
+        QString information;
+        for (const RepairRow& row : rows)
+            information = information.isEmpty() ? row.information : information;
+        if (lost["s"] > 0)
+            EXPECT_EQ(rows[schedule].information, information);
         EXPECT_TRUE(information.startsWith(QStringLiteral("Repaired: %1 records kept").arg(total - lostInAll)))
             << information.toStdString();
         EXPECT_EQ(information.contains("records lost in"), lostInAll > 0) << information.toStdString();
         if (lost["s"] > 0 && c.cutTo == 0) {
-            EXPECT_TRUE(information.contains("records lost in 1 damaged place of Schedule;")) << information.toStdString();
+            EXPECT_TRUE(information.contains(
+                QStringLiteral("records lost in 1 damaged place of Schedule (%1 records)").arg(lost["s"])))
+                << information.toStdString();
         }
         EXPECT_TRUE(information.endsWith("; the damaged file was kept as " + QDir::current().absoluteFilePath("VLDB.TPS.damaged"))) << information.toStdString();
+    }
+}
+
+TEST_F(DamagedMainFileTest, ADamagedCatalogIsOfferedForRepairNotAsAnUpgradeAndIsMadeFromTheDeclarations)
+{
+    const int64_t catalogPage = PagesOf("vl_catalog", true).front();
+    for (const char* change : {"", "UPDATE vl_catalog SET fields = 'x' || substr(fields, 9) WHERE table_name = 's'",
+                               "UPDATE vl_catalog SET table_name = 'q' WHERE table_name = 's'"}) {
+        SCOPED_TRACE(*change ? change : "a page of the catalog zeroed");
+        for (const QString& file : QDir().entryList({"VLDB.TPS*"}))
+            QFile::remove(file);
+        QFile file(kFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(sound_);
+        if (!*change && file.seek((catalogPage - 1) * pageSize_))
+            file.write(QByteArray(pageSize_, '\0'));
+        file.close();
+        if (*change)
+            SQLite::Database(kFile, SQLite::OPEN_READWRITE).exec(change);
+
+        test::ScriptedPrompt prompt; // any box of the open would be a question here
+        EXPECT_FALSE(OpenDataFile(Tables().Schedule, false, false, AccessMode::kReadWrite, false));
+        EXPECT_EQ(QFileInfo(DamagedDataFile()).absoluteFilePath(), QFileInfo(kFile).absoluteFilePath());
+        ResetProgramStop();
+        std::vector<RepairRow> rows = RepairTableRows();
+        prompt.AnswerButton("Yes");
+        RunRepair(RepairOperation::Fix, rows, 0, prompt);
+        ASSERT_EQ(prompt.Questions().size(), 1u) << prompt.Questions().back().text.toStdString();
+        for (const RepairRow& row : rows) {
+            TableFile& table = *Tables().FindTable(row.label);
+            EXPECT_TRUE(!table.Name().startsWith("VLDB") || table.Open()) << row.label.toStdString();
+            table.Close();
+        }
+        EXPECT_EQ(ReadRows(), original_) << "every task and every other record kept";
     }
 }
 

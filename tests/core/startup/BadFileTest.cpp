@@ -9,6 +9,8 @@
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
+#include <SQLiteCpp/Database.h>
+
 namespace vl {
 namespace {
 
@@ -41,6 +43,27 @@ TEST_F(BadFileTest, AnOpenThatNeverFinishesLeavesTheTableNamedForTheNextStart)
     ASSERT_EQ(prompt.Questions().size(), 1u);
     EXPECT_TRUE(prompt.Questions()[0].text.contains("Scripting"));
     EXPECT_EQ(ReadBadFile(ini), "Scripting"); // declining keeps it for the next start
+}
+
+TEST_F(BadFileTest, AgreedTheOfferRepairsADamagedCatalogAndSaysSo)
+{
+    ASSERT_TRUE(OpenTable(Tables().Scripting));
+    ScriptingRecord item;
+    ASSERT_TRUE(Tables().Scripting.Add(item));
+    Tables().Scripting.Close();
+    SQLite::Database(test::TestPath("VLDB.TPS").toStdString(), SQLite::OPEN_READWRITE)
+        .exec("UPDATE vl_catalog SET fields = 'x' || fields WHERE table_name = 'Script'");
+    ASSERT_TRUE(IniFile(ini).Put(kProgramSection, kBadFileEntry, "Scripting"));
+
+    test::ScriptedPrompt prompt;
+    prompt.AnswerButton("Yes").AnswerButton("Yes").Answer(1); // the offer, the whole file, the account
+    OfferBadFileRepairAtStart(prompt, ini);
+    ASSERT_EQ(prompt.Questions().size(), 3u);
+    EXPECT_TRUE(prompt.Questions()[2].text.startsWith("Scripting: Repaired: 1 records kept;"))
+        << prompt.Questions()[2].text.toStdString();
+    ASSERT_TRUE(OpenTable(Tables().Scripting));
+    EXPECT_EQ(Tables().Scripting.Records(), 1);
+    Tables().Scripting.Close();
 }
 
 TEST_F(BadFileTest, AFinishedOpenClearsTheEntryAndAnEmptyEntryIsNotReported)

@@ -263,6 +263,43 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
     }
 }
 
+TEST_F(DataFileRepairTest, ACatalogRowThatDoesNotFitItsDeclarationIsDamageAndIsMadeAgain)
+{
+    const QByteArray sound = Bytes("TEST.TPS");
+    const qsizetype fieldsAt = sound.indexOf(R"([{"name":")"); // the row's field list
+    ASSERT_GT(fieldsAt, 0);
+    const auto change = [](std::string sql) {
+        return [sql] { SQLite::Database("TEST.TPS", SQLite::OPEN_READWRITE).exec("UPDATE vl_catalog SET " + sql); };
+    };
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"catalog page zeroed", [] { ASSERT_TRUE(DamagePage("TEST.TPS", "vl_catalog", true, 0, '\0')); }},
+        {"noise in the row's field list", [&] { Overwrite("TEST.TPS", fieldsAt + 5, Noise(40)); }},
+        {"a field the table does not have", change("fields = replace(fields, 'NOTE', 'NOSE')")},
+        {"another layout under the declared version", change("fields = replace(fields, '\"size\":20', '\"size\":28')")},
+        {"a version that is text", change("version = 'one'")},
+        {"a row naming a table the file does not hold", change("table_name = 'Itemz'")},
+    };
+    const std::vector<DeclaredTable> declared = {{QStringLiteral("Items"), ItemDefinition()}};
+    for (const auto& [name, damage] : cases) {
+        SCOPED_TRACE(name);
+        for (const QString& file : QDir().entryList({"TEST.TPS*"}))
+            QFile::remove(file);
+        Overwrite("TEST.TPS", 0, sound);
+        damage();
+        Table<ItemRecord> items(ItemDefinition());
+        EXPECT_FALSE(items.Open());
+        EXPECT_EQ(items.ErrorCode(), kInvalidDataFile) << "damage, never a newer version";
+        DataFileRepair repair;
+        ASSERT_TRUE(RepairDataFile("TEST.TPS", repair, {}, declared).Ok());
+        EXPECT_TRUE(repair.replaced);
+        EXPECT_EQ(repair.recordsKept, kItems);
+        EXPECT_EQ(Records(), kItems);
+        SQLite::Database db("TEST.TPS", SQLite::OPEN_READONLY);
+        EXPECT_EQ(db.execAndGet("SELECT group_concat(table_name || version) FROM vl_catalog").getString(), "Items1")
+            << "the catalog is made from the declarations alone";
+    }
+}
+
 TEST_F(DataFileRepairTest, AHeldFileAFullDiskOrACancelLeavesTheOriginalAsItWas)
 {
     ASSERT_TRUE(DamagePage("TEST.TPS", KeyName(), false));

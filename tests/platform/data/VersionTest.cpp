@@ -1,6 +1,10 @@
+#include "DataFileFaults.h"
 #include "TestTables.h"
 
+#include "platform/data/DataFileRepair.h"
 #include "platform/data/NoCaseCollation.h"
+
+#include <QDir>
 
 #include <QFile>
 
@@ -125,11 +129,40 @@ TEST_F(Versions, NewerOrDifferentStoredLayoutIsRefusedUntouched)
             .FileName("VLTpl\\!ScriptTemplates")
             .Long("VLT:WIZ_ID", &TemplateV1::WIZ_ID)
             .Build());
+    // The catalog gives the declared version another layout: damage, which a
+    // repair mends, not a version to upgrade to.
     EXPECT_FALSE(sameVersionOtherLayout.Open());
-    EXPECT_EQ(sameVersionOtherLayout.ErrorCode(), kInvalidRecordDeclaration);
+    EXPECT_EQ(sameVersionOtherLayout.ErrorCode(), kInvalidDataFile);
 
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
+}
+
+TEST_F(Versions, ARepairKeepsAnOlderTableOnlyWithARowThatChecksAndOtherwiseLeavesTheFile)
+{
+    const std::vector<DeclaredTable> declared = {{QStringLiteral("ScriptTemplates"), TemplatesV2()}};
+    QFile file("VLTpl.TPS");
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray older = file.readAll();
+    // An older table whose row no longer reads cannot be described from
+    // the declaration: the repair fails and changes nothing.
+    SQLite::Database("VLTpl.TPS", SQLite::OPEN_READWRITE).exec("UPDATE vl_catalog SET fields = 'V!T:WIZ_ID'");
+    const QByteArray garbled = (file.seek(0), file.readAll());
+    DataFileRepair repair;
+    EXPECT_FALSE(RepairDataFile("VLTpl.TPS", repair, {}, declared).Ok());
+    EXPECT_EQ((file.seek(0), file.readAll()), garbled);
+    EXPECT_EQ(QDir().entryList({"VLTpl.TPS*"}), QStringList({"VLTpl.TPS"}));
+
+    // A page of its key zeroed instead: the row checks and is kept, and the
+    // repaired file opens, converted by the open as before.
+    ASSERT_TRUE(file.seek(0) && file.write(older) == older.size());
+    file.close();
+    ASSERT_TRUE(DamagePage("VLTpl.TPS", "ScriptTemplates|VLT:K_WIZ_ID", true, 0, '\0'));
+    ASSERT_TRUE(RepairDataFile("VLTpl.TPS", repair, {}, declared).Ok());
+    EXPECT_TRUE(repair.replaced);
+    Table<TemplateV2> templates(TemplatesV2());
+    ASSERT_TRUE(templates.Open()) << templates.LastError().Describe().toStdString();
+    EXPECT_EQ(templates.Records(), 2);
 }
 
 TEST_F(Versions, ConversionThatBreaksANewUniqueKeyChangesNothing)
