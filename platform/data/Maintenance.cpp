@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStorageInfo>
 
 #include <SQLiteCpp/Statement.h>
@@ -87,6 +88,20 @@ DataError WriteFailure(DataError error, sqlite3* db, const QString& path, qint64
     return error;
 }
 
+// What the engine's check says, in words a user can act on: which page is
+// damaged, or that the keys no longer match the records.
+QString PlainDamageFinding(const QString& engineLine)
+{
+    static const QRegularExpression page(QStringLiteral("\\bpage (\\d+)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch found = page.match(engineLine);
+    if (found.hasMatch())
+        return QStringLiteral("page %1 of the file is damaged").arg(found.captured(1));
+    if (engineLine.contains(QLatin1String("index"), Qt::CaseInsensitive))
+        return QStringLiteral("its keys do not match its records");
+    return QStringLiteral("its records do not read");
+}
+
 } // namespace
 
 DataError RebuildDataFileKeys(const QString& path)
@@ -126,7 +141,7 @@ DataError QuickCheckDataFile(const QString& path, QStringList& problems)
         while (check.executeStep()) {
             const QString line = QString::fromUtf8(check.getColumn(0).getText());
             if (line != QLatin1String("ok"))
-                problems.append(line);
+                problems.append(PlainDamageFinding(line));
         }
     } catch (const std::exception& failure) {
         const DataError error = EngineError(failure, path);

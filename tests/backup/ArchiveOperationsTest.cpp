@@ -340,6 +340,8 @@ TEST_F(ArchiveOperationsTest, ADamagedDataFileIsExtractedOnlyWhereItReplacesNoLi
                     HasSubstr("These data files are damaged; they were extracted as the archive holds them, damage "
                               "and all:|VLDB.TPS: "));
         EXPECT_EQ(prompt.Questions().back().icon, PromptIcon::Exclamation);
+        EXPECT_THAT(Said(prompt), ::testing::ContainsRegex("VLDB.TPS: page [0-9]+ of the file is damaged"))
+            << "the damaged page in plain words, not the engine's";
     }
 }
 
