@@ -10,6 +10,7 @@
 #include <QSysInfo>
 
 #include "core/startup/DataDirectory.h"
+#include "core/startup/DirectoryEntry.h"
 #include "core/startup/SchedulerHandOver.h"
 #include "core/startup/WritableDataDirectory.h"
 #include "platform/data/Connection.h"
@@ -17,6 +18,8 @@
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace vl {
@@ -264,14 +267,55 @@ TEST(DataDirectoryTest, ASecondStartHandsOverOrNamesAHolderOutOfReach)
     ASSERT_GE(lines.size(), 3);
     ASSERT_EQ(lines[2], QSysInfo::machineHostName());
     lines[2] = "far-away";
+    running.Release(); // a lock file copied along with the directory
     test::WriteTextFile(lockPath, lines.join(u'\n'));
     calls.clear();
-    prompt.Answer(1);
+    prompt.AnswerButton("No");
     EXPECT_EQ(StartScheduler(prompt, second, {}, reached(false)), SchedulerStart::RunsElsewhere);
     EXPECT_EQ(calls.size(), 1);
     ASSERT_EQ(prompt.Questions().size(), 1u);
     EXPECT_TRUE(prompt.Questions()[0].text.contains(QString::number(QCoreApplication::applicationPid())));
-    EXPECT_TRUE(prompt.Questions()[0].text.contains("far-away"));
+    EXPECT_TRUE(prompt.Questions()[0].text.contains("The lock file " + lockPath +
+                                                    " says so. When no VLMR runs on far-away, the lock file is "
+                                                    "left over and can be deleted."));
+    // Taken over once the user says no VLMR runs there.
+    prompt.AnswerButton("Yes");
+    EXPECT_EQ(StartScheduler(prompt, second, {}, reached(false)), SchedulerStart::Run);
+    EXPECT_EQ(second.LockHolder().host, QSysInfo::machineHostName());
+}
+
+TEST(DataDirectoryTest, ADirectoryThatCannotBeOpenedIsNamedWithItsReasonAndTheQuestionComesAgain)
+{
+    const QString start = MakeDir("start", false);
+    const QString foreign = MakeDir("foreign", true); // another user's, private
+    const QString file = test::TestPath("start/file");
+    test::WriteTextFile(file, QString());
+    const QString chosen = MakeDir("chosen", false);
+    WritePathsIni(start, foreign);
+    struct Refusing : DirectoryEntry { // root may open any directory
+        const DirectoryEntry& system = CurrentDirectoryEntry();
+        QString refused;
+        int EntryError(const QString& directory) const override
+        {
+            return Canonical(directory) == Canonical(refused) ? EACCES : system.EntryError(directory);
+        }
+    } refusing;
+    refusing.refused = foreign;
+    const DirectoryEntryOverride useEntry(refusing);
+    QDir::setCurrent(start);
+
+    test::ScriptedPrompt prompt;
+    prompt.Answer(1).AnswerPath(foreign).Answer(1).AnswerPath(file).Answer(1).AnswerPath(chosen);
+    EXPECT_EQ(Canonical(ChooseDataDirectory(prompt, test::TestPath("install"))), Canonical(chosen));
+    ASSERT_EQ(prompt.Questions().size(), 6u);
+    const QString refusal =
+        "Velmora cannot open this directory for its data:|" + foreign + "||" + std::strerror(EACCES) + ".||";
+    EXPECT_EQ(prompt.Questions()[0].text,
+              refusal + "PATHS.INI names it as the data directory: choose the data directory.");
+    EXPECT_EQ(prompt.Questions()[0].caption, "Data Directory Cannot Be Opened");
+    EXPECT_EQ(prompt.Questions()[2].text, refusal + "Choose another directory.");
+    EXPECT_TRUE(prompt.Questions()[4].text.contains(file + "||" + std::strerror(ENOTDIR)));
+    EXPECT_EQ(IniFile(start + QStringLiteral("/PATHS.INI")).Get("PATH", "DATA"), chosen);
 }
 
 } // namespace
