@@ -128,12 +128,23 @@ TEST_F(EndSessionHookTest, DetachGivesTheSignalsTheirPreviousHandling)
     sigaction(SIGHUP, &previous, nullptr);
 }
 
-TEST(TerminationSignalsTest, OnlyOneCatcherAtATime)
+TEST(TerminationSignalsTest, TheNewestCatcherHearsTheSignalsAndTheOneBeforeItAfterIt)
 {
-    TerminationSignals first;
-    TerminationSignals second;
-    EXPECT_TRUE(first.Catching());
-    EXPECT_FALSE(second.Catching());
+    QList<int> heard;
+    TerminationSignals first; // the program's start
+    QObject::connect(&first, &TerminationSignals::Received, [&heard] { heard << 1; });
+    {
+        TerminationSignals second; // the frame's hook
+        QObject::connect(&second, &TerminationSignals::Received, [&heard] { heard << 2; });
+        ASSERT_TRUE(first.Catching() && second.Catching());
+        ASSERT_EQ(std::raise(SIGTERM), 0);
+        ASSERT_TRUE(ProcessUntil([&] { return !heard.isEmpty(); }));
+        QCoreApplication::processEvents();
+        EXPECT_THAT(heard, ElementsAre(2));
+    }
+    ASSERT_EQ(std::raise(SIGINT), 0);
+    ASSERT_TRUE(ProcessUntil([&] { return heard.size() == 2; }));
+    EXPECT_THAT(heard, ElementsAre(2, 1));
 }
 
 class FrameSessionTest : public test::MainFrameFixture {};
