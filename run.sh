@@ -20,8 +20,20 @@ data_dir="$data_home/velmora"
 mkdir -p -m 700 "$data_dir"
 cd "$data_dir"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display is set: starting VLMR on a virtual display (xvfb-run)."
+  echo "No display is set: starting VLMR on a virtual display (Xvfb)."
   echo "Its windows show nowhere; press Ctrl+C here to end VLMR (it closes as at the end of a session)."
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$program" "$@"
+  # The virtual display runs in a session of its own, so that Ctrl+C reaches
+  # VLMR alone; the display stops once VLMR has ended. Xvfb writes its
+  # display number to the pipe when it accepts connections.
+  coproc XVFB { exec setsid Xvfb -displayfd 1 -nolisten tcp -screen 0 1280x1024x24 -noreset 2>/dev/null; }
+  xvfb_pid=$XVFB_PID
+  trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true' EXIT
+  if ! read -r display_number <&"${XVFB[0]}"; then
+    echo "The virtual display (Xvfb) did not start." >&2
+    exit 1
+  fi
+  status=0
+  DISPLAY=":$display_number" "$program" "$@" || status=$?
+  exit "$status"
 fi
 exec "$program" "$@"

@@ -8,12 +8,15 @@
 #include "windows/frame/frame/MainFrame.h"
 #include "core/cycle/SchedulerRoutines.h"
 #include "core/base/Globals.h"
+#include "core/startup/WritableDataDirectory.h"
+#include "platform/ui/PromptService.h"
 #include "tests/windows/frame/tray/FakeTrayBackend.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStringList>
 
 #include <memory>
@@ -22,7 +25,13 @@ namespace vl::test {
 
 class MainFrameFixture : public ::testing::Test {
 protected:
-    void SetUp() override { DictionaryStart(); }
+    void SetUp() override
+    {
+        // The start's look at the data directory, which the title reads
+        // ("(read-only)"): writable here, whatever an earlier test found.
+        CheckDataDirectoryWritable(CurrentPromptService(), QDir::currentPath());
+        DictionaryStart();
+    }
 
     void TearDown() override
     {
