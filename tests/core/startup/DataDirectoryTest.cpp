@@ -275,32 +275,25 @@ TEST(DataDirectoryTest, ASecondStartHandsOverOrNamesAHolderOutOfReach)
     EXPECT_EQ(calls.size(), 1);
     ASSERT_EQ(prompt.Questions().size(), 1u);
     EXPECT_TRUE(prompt.Questions()[0].text.contains(QString::number(QCoreApplication::applicationPid())));
-    EXPECT_TRUE(prompt.Questions()[0].text.contains("The lock file " + lockPath +
-                                                    " says so. When no VLMR runs on far-away, the lock file is "
-                                                    "left over and can be deleted."));
-    // Taken over once the user says no VLMR runs there.
-    prompt.AnswerButton("Yes");
+    EXPECT_TRUE(prompt.Questions()[0].text.contains(
+        "The lock file " + lockPath + " says so. When no VLMR runs on far-away, the lock file is left over and can"));
+    prompt.AnswerButton("Yes"); // no VLMR runs there: the lock is taken over
     EXPECT_EQ(StartScheduler(prompt, second, {}, reached(false)), SchedulerStart::Run);
     EXPECT_EQ(second.LockHolder().host, QSysInfo::machineHostName());
 }
 
 TEST(DataDirectoryTest, ADirectoryThatCannotBeOpenedIsNamedWithItsReasonAndTheQuestionComesAgain)
 {
-    const QString start = MakeDir("start", false);
-    const QString foreign = MakeDir("foreign", true); // another user's, private
-    const QString file = test::TestPath("start/file");
+    const QString start = MakeDir("start", false), foreign = MakeDir("foreign", true); // another user's
+    const QString file = test::TestPath("start/file"), chosen = MakeDir("chosen", false);
     test::WriteTextFile(file, QString());
-    const QString chosen = MakeDir("chosen", false);
     WritePathsIni(start, foreign);
-    struct Refusing : DirectoryEntry { // root may open any directory
+    struct Refusing : DirectoryEntry { // as to a user other than its owner (root may open any)
+        explicit Refusing(const QString& path) : foreign(path) {}
         const DirectoryEntry& system = CurrentDirectoryEntry();
-        QString refused;
-        int EntryError(const QString& directory) const override
-        {
-            return Canonical(directory) == Canonical(refused) ? EACCES : system.EntryError(directory);
-        }
-    } refusing;
-    refusing.refused = foreign;
+        QString foreign;
+        int EntryError(const QString& dir) const override { return dir == foreign ? EACCES : system.EntryError(dir); }
+    } refusing(foreign);
     const DirectoryEntryOverride useEntry(refusing);
     QDir::setCurrent(start);
 
@@ -308,11 +301,9 @@ TEST(DataDirectoryTest, ADirectoryThatCannotBeOpenedIsNamedWithItsReasonAndTheQu
     prompt.Answer(1).AnswerPath(foreign).Answer(1).AnswerPath(file).Answer(1).AnswerPath(chosen);
     EXPECT_EQ(Canonical(ChooseDataDirectory(prompt, test::TestPath("install"))), Canonical(chosen));
     ASSERT_EQ(prompt.Questions().size(), 6u);
-    const QString refusal =
-        "Velmora cannot open this directory for its data:|" + foreign + "||" + std::strerror(EACCES) + ".||";
+    QString refusal = "Velmora cannot open this directory for its data:|" + foreign + "||" + strerror(EACCES) + ".||";
     EXPECT_EQ(prompt.Questions()[0].text,
               refusal + "PATHS.INI names it as the data directory: choose the data directory.");
-    EXPECT_EQ(prompt.Questions()[0].caption, "Data Directory Cannot Be Opened");
     EXPECT_EQ(prompt.Questions()[2].text, refusal + "Choose another directory.");
     EXPECT_TRUE(prompt.Questions()[4].text.contains(file + "||" + std::strerror(ENOTDIR)));
     EXPECT_EQ(IniFile(start + QStringLiteral("/PATHS.INI")).Get("PATH", "DATA"), chosen);

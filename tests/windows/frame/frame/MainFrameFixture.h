@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QStringList>
 
 #include <memory>
@@ -25,13 +24,8 @@ namespace vl::test {
 
 class MainFrameFixture : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        // The start's look at the data directory, which the title reads
-        // ("(read-only)"): writable here, whatever an earlier test found.
-        CheckDataDirectoryWritable(CurrentPromptService(), QDir::currentPath());
-        DictionaryStart();
-    }
+    // The title reads whether the data directory can be written.
+    void SetUp() override { CheckDataDirectoryWritable(CurrentPromptService(), "."); DictionaryStart(); }
 
     void TearDown() override
     {

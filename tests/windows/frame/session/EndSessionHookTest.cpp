@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <csignal>
+#include <memory>
 
 namespace vl {
 namespace {
@@ -133,17 +134,14 @@ TEST(TerminationSignalsTest, TheNewestCatcherHearsTheSignalsAndTheOneBeforeItAft
     QList<int> heard;
     TerminationSignals first; // the program's start
     QObject::connect(&first, &TerminationSignals::Received, [&heard] { heard << 1; });
-    {
-        TerminationSignals second; // the frame's hook
-        QObject::connect(&second, &TerminationSignals::Received, [&heard] { heard << 2; });
-        ASSERT_TRUE(first.Catching() && second.Catching());
-        ASSERT_EQ(std::raise(SIGTERM), 0);
-        ASSERT_TRUE(ProcessUntil([&] { return !heard.isEmpty(); }));
-        QCoreApplication::processEvents();
-        EXPECT_THAT(heard, ElementsAre(2));
-    }
+    auto second = std::make_unique<TerminationSignals>(); // the frame's hook
+    QObject::connect(second.get(), &TerminationSignals::Received, [&heard] { heard << 2; });
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    ASSERT_TRUE(ProcessUntil([&] { return !heard.isEmpty(); }));
+    second.reset();
     ASSERT_EQ(std::raise(SIGINT), 0);
-    ASSERT_TRUE(ProcessUntil([&] { return heard.size() == 2; }));
+    ASSERT_TRUE(ProcessUntil([&] { return heard.size() >= 2; }));
+    QCoreApplication::processEvents();
     EXPECT_THAT(heard, ElementsAre(2, 1));
 }
 
