@@ -10,7 +10,7 @@ VL_PACKAGES=(
   libsqlite3-dev libsqlitecpp-dev libzip-dev libcurl4-openssl-dev
   libx11-dev libxtst-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth python3 python3-aiosmtpd python3-pyftpdlib poppler-utils
+  xvfb xauth trayer x11-utils python3 python3-aiosmtpd python3-pyftpdlib poppler-utils
   dbus at-spi2-core python3-pyatspi
 )
 

@@ -2,11 +2,13 @@
 
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 namespace vl {
 
@@ -14,9 +16,12 @@ namespace {
 
 constexpr std::array<int, 3> kCaughtSignals = {SIGTERM, SIGHUP, SIGINT};
 
-// The pipe's write end for the handler; -1 while no object catches.
+// The write end of the newest catcher's pipe for the handler; -1 while no
+// object catches.
 volatile sig_atomic_t gWriteEnd = -1;
 std::array<struct sigaction, kCaughtSignals.size()> gPrevious{};
+// The catching objects, oldest first (GUI thread only).
+std::vector<const TerminationSignals*> gCatchers;
 
 // Only async-signal-safe calls: one write of one byte, errno kept.
 void OnSignal(int signalNumber)
@@ -34,28 +39,34 @@ void OnSignal(int signalNumber)
 
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
 {
-    if (gWriteEnd >= 0 || ::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
-    gWriteEnd = pipe_[1];
-
     notifier_ = std::make_unique<QSocketNotifier>(pipe_[0], QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &TerminationSignals::ReadPipe);
 
-    struct sigaction action {};
-    action.sa_handler = OnSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (size_t i = 0; i < kCaughtSignals.size(); ++i)
-        sigaction(kCaughtSignals.at(i), &action, &gPrevious.at(i));
+    const bool first = gCatchers.empty();
+    gCatchers.push_back(this);
+    gWriteEnd = pipe_[1];
+    if (first) {
+        struct sigaction action {};
+        action.sa_handler = OnSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (size_t i = 0; i < kCaughtSignals.size(); ++i)
+            sigaction(kCaughtSignals.at(i), &action, &gPrevious.at(i));
+    }
     catching_ = true;
 }
 
 TerminationSignals::~TerminationSignals()
 {
     if (catching_) {
-        for (size_t i = 0; i < kCaughtSignals.size(); ++i)
-            sigaction(kCaughtSignals.at(i), &gPrevious.at(i), nullptr);
-        gWriteEnd = -1;
+        gCatchers.erase(std::find(gCatchers.begin(), gCatchers.end(), this));
+        if (gCatchers.empty()) {
+            for (size_t i = 0; i < kCaughtSignals.size(); ++i)
+                sigaction(kCaughtSignals.at(i), &gPrevious.at(i), nullptr);
+        }
+        gWriteEnd = gCatchers.empty() ? -1 : gCatchers.back()->pipe_[1];
     }
     notifier_.reset();
     for (const int end : pipe_) {

@@ -3,8 +3,10 @@
 // and SIGINT (Ctrl+C in the terminal it was started from) reach the GUI
 // thread as a Qt signal. The handler only writes the signal's
 // number to a pipe; a socket notifier reads it on the GUI thread, where it
-// is safe to act. One object at a time catches the signals; the handlers it
-// replaced are put back when it is destroyed.
+// is safe to act. The newest object catches the signals (the program's start
+// has one, the frame's end-of-session hook another while it listens); when
+// it goes, the one made before it catches them again, and when the last one
+// goes the handlers they replaced are put back.
 
 #include <QObject>
 
@@ -22,8 +24,7 @@ public:
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;
 
-    // False when the signals could not be caught (another object catches
-    // them, or no pipe could be made): they keep their previous handling.
+    // False when no pipe could be made: the signals keep their handling.
     bool Catching() const { return catching_; }
 
 signals:

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/startup/DirectoryEntry.h"
 #include "platform/runtime/FileModes.h"
 #include "platform/runtime/IniFile.h"
 #include "platform/ui/PromptService.h"
@@ -66,18 +67,23 @@ bool HoldsMainDataFile(const QString& directory)
     return false;
 }
 
-QString ChooseDataDirectory(PromptService& prompt, const QString& installationDirectory)
+QString ChooseDataDirectory(PromptService& prompt, const QString& installationDirectory,
+                            const std::function<bool()>& ended)
 {
     // The directory whose PATHS.INI names where the user keeps the data. A
     // named directory without the main data file is offered in the dialog,
     // and the answer goes back to that PATHS.INI: the data meant for the
-    // named directory never goes silently into another one.
+    // named directory never goes silently into another one. One that cannot
+    // be opened is named, with the reason, before the dialog.
     QString namingDirectory;
+    QString unusableNamed;
+    int namedError = 0;
     if (!HoldsMainDataFile(QDir::currentPath())) {
         const QString named = PathsIniEntry(QDir::currentPath());
         if (!named.isEmpty()) {
             namingDirectory = QDir::currentPath();
-            QDir::setCurrent(named);
+            if ((namedError = EnterDirectory(named)) != 0)
+                unusableNamed = named;
         }
     }
 
@@ -99,22 +105,34 @@ QString ChooseDataDirectory(PromptService& prompt, const QString& installationDi
     // data there without asking: that is the default data directory.
     const bool installationChosen = namingDirectory.isEmpty() && !movedToInstallation
                                     && IsSameDirectory(QDir::currentPath(), installationDirectory);
-    if (!HoldsMainDataFile(QDir::currentPath()) && !installationChosen) {
-        const QString chosen =
-            prompt.SelectDirectory(QLatin1String(kSelectCaption), QDir::currentPath());
-        if (!chosen.isEmpty()) {
-            const QString answerDirectory = namingDirectory.isEmpty() ? QDir::currentPath() : namingDirectory;
-            IniFile paths{QDir(answerDirectory).filePath(QLatin1String(kPathsIniName))};
-            paths.Put(QLatin1String(kPathsSection), QLatin1String(kPathsDataEntry),
-                      QDir::toNativeSeparators(chosen));
-            MakePrivateDirectory(chosen);
-            QDir::setCurrent(chosen);
-        } else {
-            prompt.Message(QLatin1String(kNewDataText) + QStringLiteral(" in ") +
-                               QDir::toNativeSeparators(QDir::currentPath()) + QLatin1Char('.'),
-                           QLatin1String(kNewDataCaption), PromptIcon::Information, QString(), 1);
+    if (HoldsMainDataFile(QDir::currentPath()) || installationChosen)
+        return QDir::currentPath();
+
+    if (!unusableNamed.isEmpty())
+        prompt.Message(UnusableDirectoryText(unusableNamed, namedError) +
+                           QStringLiteral("||PATHS.INI names it as the data directory: choose the data directory."),
+                       QLatin1String(kUnusableDirectoryCaption), PromptIcon::Exclamation, QString(), 1);
+    const QString answerDirectory = namingDirectory.isEmpty() ? QDir::currentPath() : namingDirectory;
+    // A choice that cannot be opened is named with the reason and the
+    // question comes again: no data goes anywhere the user did not choose.
+    for (;;) {
+        const QString chosen = prompt.SelectDirectory(QLatin1String(kSelectCaption), QDir::currentPath());
+        if (chosen.isEmpty())
+            break;
+        MakePrivateDirectory(chosen);
+        if (const int error = EnterDirectory(chosen)) {
+            prompt.Message(UnusableDirectoryText(chosen, error) + QStringLiteral("||Choose another directory."),
+                           QLatin1String(kUnusableDirectoryCaption), PromptIcon::Exclamation, QString(), 1);
+            continue;
         }
+        IniFile paths{QDir(answerDirectory).filePath(QLatin1String(kPathsIniName))};
+        paths.Put(QLatin1String(kPathsSection), QLatin1String(kPathsDataEntry), QDir::toNativeSeparators(chosen));
+        return QDir::currentPath();
     }
+    if (!ended || !ended())
+        prompt.Message(QLatin1String(kNewDataText) + QStringLiteral(" in ") +
+                           QDir::toNativeSeparators(QDir::currentPath()) + QLatin1Char('.'),
+                       QLatin1String(kNewDataCaption), PromptIcon::Information, QString(), 1);
     return QDir::currentPath();
 }
 

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace vl {
 
 class PromptService;
@@ -42,8 +44,12 @@ bool HoldsMainDataFile(const QString& directory);
 //    created in " and the directory says that new data files will be created
 //    there as they are first opened.
 // A program started in the installation directory itself (the default data
-// directory) keeps its data there and asks nothing. A directory that cannot
-// be made current is passed over.
-QString ChooseDataDirectory(PromptService& prompt, const QString& installationDirectory);
+// directory) keeps its data there and asks nothing.
+// A directory this user cannot open (DirectoryEntry.h), named by PATHS.INI
+// or chosen in the dialog, is named with the system's reason, and the dialog
+// asks (again). ended: the program is being told to end (the dialog was
+// closed by it, not by the user): nothing more is said.
+QString ChooseDataDirectory(PromptService& prompt, const QString& installationDirectory,
+                            const std::function<bool()>& ended = {});
 
 } // namespace vl

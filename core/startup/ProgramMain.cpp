@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/config/ConfigStore.h"
+#include "core/session/StartTermination.h"
 #include "core/dictionary/Dictionary.h"
 #include "core/startup/BadFile.h"
 #include "core/startup/DataDirectory.h"
@@ -40,29 +41,41 @@ IniFile& PositionIni()
 
 int ProgramMain(const std::function<int()>& frame, const std::function<void(const QString&)>& beforeData)
 {
-    const QString dataDirectory = ChooseDataDirectory(CurrentPromptService(), InstallationDirectory());
+    // Told to terminate while it starts (a dialog may be open), the program
+    // ends with 0 and goes no further: from the data directory's question on,
+    // nothing more is written.
+    const StartTermination termination;
+    const auto terminated = [&termination] { return termination.Requested(); };
+    const auto goesOn = [&termination] { return !termination.Requested() && !ProgramStopRequested(); };
+    const QString dataDirectory = ChooseDataDirectory(CurrentPromptService(), InstallationDirectory(), terminated);
+    if (termination.Requested())
+        return 0;
     if (const SchedulerStart probe = ProbeDirectoryScheduler(CurrentPromptService(), dataDirectory); Ends(probe))
-        return EndCode(probe);
-    if (beforeData)
+        return termination.Requested() ? 0 : EndCode(probe);
+    if (beforeData && goesOn())
         beforeData(dataDirectory);
-    CheckDataDirectoryWritable(CurrentPromptService(), dataDirectory);
+    if (goesOn())
+        CheckDataDirectoryWritable(CurrentPromptService(), dataDirectory);
     gPositionIni = std::make_unique<IniFile>(QLatin1String(kPositionIniName));
 
     DictionaryStart();
     const QString programIni = ProgramIniPath();
-    OfferBadFileRepairAtStart(CurrentPromptService(), programIni);
+    if (goesOn())
+        OfferBadFileRepairAtStart(CurrentPromptService(), programIni);
     InstallBadFileGuard(programIni);
     const SchedulerStart start =
-        ProgramStopRequested() ? SchedulerStart::Run
-                               : ClaimProgramScheduler(CurrentPromptService(), dataDirectory, SchedulerUserName());
+        goesOn() ? ClaimProgramScheduler(CurrentPromptService(), dataDirectory, SchedulerUserName())
+                 : SchedulerStart::Run;
     LoadQueryWizardTexts();
 
-    const int exitCode = ProgramStopRequested() ? 1 : Ends(start) ? EndCode(start) : frame();
+    const int exitCode = !goesOn() ? 1 : Ends(start) ? EndCode(start) : frame();
 
     ReleaseProgramScheduler();
     RemoveBadFileGuard();
     DictionaryEnd();
     gPositionIni.reset();
+    if (termination.Requested())
+        return 0;
     return ProgramStopRequested() ? 1 : exitCode;
 }
 

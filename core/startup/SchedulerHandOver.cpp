@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDir>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QThread>
@@ -45,6 +46,23 @@ QString RunsElsewhereText(const SchedulerLock::Holder& holder)
         .arg(holder.host.isEmpty() ? QStringLiteral("this computer") : holder.host);
 }
 
+// A holder on another computer: this program cannot see whether it lives
+// (a copied data directory, or one shared with a computer that went down).
+bool HolderOnOtherComputer(const SchedulerLock::Holder& holder)
+{
+    return holder.pid != 0 && !holder.host.isEmpty() && holder.host != QSysInfo::machineHostName();
+}
+
+// Yes: the user says no VLMR runs there on this data directory any more.
+bool UserTakesOver(PromptService& prompt, const SchedulerLock& lock, const SchedulerLock::Holder& holder)
+{
+    const QString text = RunsElsewhereText(holder) +
+                         QStringLiteral("||The lock file %1 says so. When no VLMR runs on %2, the lock file is left "
+                                        "over and can be deleted.||Take the lock over and run the scheduler here?")
+                             .arg(QDir::toNativeSeparators(lock.Path()), holder.host);
+    return prompt.Message(text, QStringLiteral("VLMR"), PromptIcon::Question, QStringLiteral("&Yes|&No"), 2) == 1;
+}
+
 QStringList OwnArguments()
 {
     return QCoreApplication::arguments().mid(1);
@@ -81,6 +99,17 @@ SchedulerStart StartScheduler(PromptService& prompt, SchedulerLock& lock, const 
         if (handOver(lock.BusName(), arguments))
             return SchedulerStart::HandedOver;
         const SchedulerLock::Holder holder = lock.LockHolder();
+        if (HolderOnOtherComputer(holder)) {
+            if (!UserTakesOver(prompt, lock, holder))
+                return SchedulerStart::RunsElsewhere;
+            if (lock.TakeOver())
+                continue; // claimed afresh
+            prompt.Message(QStringLiteral("The lock file %1 could not be deleted: a program still holds it, or "
+                                          "your user may not delete it.")
+                               .arg(QDir::toNativeSeparators(lock.Path())),
+                           QStringLiteral("VLMR"), PromptIcon::Exclamation, QString(), 1);
+            return SchedulerStart::RunsElsewhere;
+        }
         if (attempt >= kHandOverAttempts || !HolderMayServeHere(holder)) {
             prompt.Message(RunsElsewhereText(holder), QStringLiteral("VLMR"), PromptIcon::Exclamation, QString(), 1);
             return SchedulerStart::RunsElsewhere;

@@ -36,7 +36,8 @@ enum class SchedulerStart {
 // Claims the lock; when a live VLMR holds it, hands the arguments over. A
 // holder of this user on this host that has not begun serving yet (it is
 // still starting) is asked again for a few seconds; one that cannot be
-// reached is named in a message.
+// reached is named in a message. A holder on another computer is named with
+// the lock file, and its lock taken over when the user answers Yes.
 SchedulerStart StartScheduler(PromptService& prompt, SchedulerLock& lock, const QStringList& arguments,
                               const SchedulerHandOver& handOver = HandOverOverSessionBus);
 

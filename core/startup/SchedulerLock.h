@@ -4,7 +4,8 @@
 // has a lock of its own (each user's tasks are theirs); otherwise one lock
 // stands for the whole directory, since every VLMR there would perform the
 // same tasks. The lock file names its holder's process and host, and a lock
-// whose holder has died (killed, crashed) is taken over.
+// whose holder has died (killed, crashed) is taken over; one held on another
+// computer is taken over only when the user says so.
 
 #include <QLockFile>
 #include <QString>
@@ -42,6 +43,11 @@ public:
     SchedulerClaim Claim();
     // Gives a lock of this process back (the lock file goes).
     void Release() { file_.unlock(); }
+    // Removes a lock file another process left, after the user confirmed that
+    // it holds nothing (its holder runs on another computer, where this
+    // program cannot tell whether it still lives); Claim may then succeed.
+    bool TakeOver() { return file_.removeStaleLockFile(); }
+    QString Path() const { return path_; }
 
     // The holder of a taken lock; pid 0 while its file is still being written.
     struct Holder {

@@ -1,17 +1,25 @@
 // VLMR as a process: started in a data directory, told to terminate as the
-// desktop session does at logout.
+// desktop session does at logout, also with trayer's notification area on a
+// display of its own, a modal box open, or at the first start's question.
 
 #include "core/config/ConfigStore.h"
 #include "core/dictionary/Dictionary.h"
 #include "platform/runtime/IniFile.h"
+#include "tests/platform/desktop/PrivateXServer.h"
+#include "tests/support/PrivateBus.h"
 #include "tests/support/TempDir.h"
 
 #include <gmock/gmock.h>
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <X11/Xlib.h>
+
 #include <csignal>
+#include <memory>
 
 namespace vl {
 namespace {
@@ -86,6 +94,94 @@ TEST_F(VlmrProgramTest, TerminateEndsTheProgramWithoutCloseStepsAndLosesNothing)
     EXPECT_EQ(GetConfigValue("VLMRV"), "vlmr");
     EXPECT_EQ(GetConfigValue("Version"), "1.91");
     DictionaryEnd();
+}
+
+class VlmrSignalTest : public VlmrProgramTest {
+protected:
+    void SetUp() override
+    {
+        VlmrProgramTest::SetUp();
+        trayer.setProcessEnvironment(Environment());
+        trayer.start("trayer", {"--edge", "top"});
+        ASSERT_TRUE(display);
+        // Ready once it owns the tray selection, however long that takes on a
+        // busy machine: a count bounds the wait, no time does.
+        const Atom tray = XInternAtom(display.get(), "_NET_SYSTEM_TRAY_S0", False);
+        for (int round = 0; XGetSelectionOwner(display.get(), tray) == None; ++round)
+            ASSERT_TRUE(round < 6000 && !trayer.waitForFinished(50)) << "no notification area on the display";
+    }
+
+    QProcessEnvironment Environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment(); // with the test's bus
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("DISPLAY", server.DisplayName());
+        environment.insert("XDG_DATA_HOME", test::TestPath("xdg"));
+        return environment;
+    }
+
+    void Start(QProcess& process, const QString& directory, const QStringList& arguments = {})
+    {
+        process.setProcessEnvironment(Environment());
+        process.setWorkingDirectory(directory);
+        process.start(QStringLiteral(VL_BIN_DIR "/VLMR"), arguments);
+        ASSERT_TRUE(process.waitForStarted(-1)) << process.errorString().toStdString();
+    }
+
+    // Waits until a window of that title is on the display; false when VLMR ends first.
+    bool Shows(const QByteArray& title)
+    {
+        for (QProcess windows;; windows.close()) {
+            windows.start("xwininfo", {"-display", server.DisplayName(), "-root", "-children"});
+            if (windows.waitForFinished(-1) && windows.readAll().contains("\"" + title + "\":"))
+                return true;
+            if (vlmr.waitForFinished(50))
+                return false;
+        }
+    }
+
+    // The signal ends VLMR by itself, with exit code 0, its lock and log files gone.
+    void ExpectCleanEnd(int signal, const QString& directory)
+    {
+        ASSERT_EQ(::kill(static_cast<pid_t>(vlmr.processId()), signal), 0);
+        ASSERT_TRUE(vlmr.waitForFinished(-1));
+        EXPECT_TRUE(vlmr.exitStatus() == QProcess::NormalExit && !vlmr.exitCode()) << vlmr.readAllStandardError().data();
+        for (const char* left : {"/VLMR.LCK", "/VLDB.TPS-wal", "/VLDB.TPS-shm"})
+            EXPECT_FALSE(QFile::exists(directory + left)) << left;
+        QFile::remove("VLMREVNT.LOG");
+    }
+
+    test::PrivateXServer server;
+    std::unique_ptr<Display, decltype(&XCloseDisplay)> display{XOpenDisplay(server.DisplayName()), XCloseDisplay};
+    QProcess trayer;
+};
+
+TEST_F(VlmrSignalTest, ASignalEndsItCleanlyWithItsIconInTheNotificationAreaOrAModalBoxOpen)
+{
+    const test::PrivateBus bus;
+    // The frame hidden in the tray, shown, and with Options open (modal) over it.
+    for (const int round : {0, 1, 2}) {
+        test::WriteTextFile("vlmr.INI", round == 0 ? "[Settings]\nLogEvents=1\nStartUpMinimized=1\n"
+                                                   : "[Settings]\nLogEvents=1\n");
+        Start(vlmr, test::TestDir());
+        ASSERT_TRUE(Started()) << vlmr.readAllStandardError().toStdString();
+        QProcess second; // hands "/CONFIG" over: the running one opens Options
+        if (round == 2)
+            Start(second, test::TestDir(), {"/CONFIG"});
+        ASSERT_TRUE(round < 2 || Shows("Options")) << vlmr.readAllStandardError().toStdString();
+        ExpectCleanEnd(round == 1 ? SIGINT : SIGTERM, test::TestDir());
+    }
+}
+
+TEST_F(VlmrSignalTest, ASignalAtTheFirstStartsQuestionEndsItWritingNothing)
+{
+    const QString start = test::TestPath("start");
+    ASSERT_TRUE(QDir().mkpath(start));
+    Start(vlmr, start);
+    ASSERT_TRUE(Shows("Select data directory")) << vlmr.readAllStandardError().toStdString();
+    ExpectCleanEnd(SIGTERM, start);
+    for (const QString& directory : {start, test::TestPath("xdg/velmora")})
+        EXPECT_THAT(QDir(directory).entryList(QDir::Files | QDir::Hidden), ::testing::IsEmpty());
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QSysInfo>
 
 #include "core/startup/DataDirectory.h"
+#include "core/startup/DirectoryEntry.h"
 #include "core/startup/SchedulerHandOver.h"
 #include "core/startup/WritableDataDirectory.h"
 #include "platform/data/Connection.h"
@@ -17,6 +18,8 @@
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace vl {
@@ -264,14 +267,46 @@ TEST(DataDirectoryTest, ASecondStartHandsOverOrNamesAHolderOutOfReach)
     ASSERT_GE(lines.size(), 3);
     ASSERT_EQ(lines[2], QSysInfo::machineHostName());
     lines[2] = "far-away";
+    running.Release(); // a lock file copied along with the directory
     test::WriteTextFile(lockPath, lines.join(u'\n'));
     calls.clear();
-    prompt.Answer(1);
+    prompt.AnswerButton("No");
     EXPECT_EQ(StartScheduler(prompt, second, {}, reached(false)), SchedulerStart::RunsElsewhere);
     EXPECT_EQ(calls.size(), 1);
     ASSERT_EQ(prompt.Questions().size(), 1u);
     EXPECT_TRUE(prompt.Questions()[0].text.contains(QString::number(QCoreApplication::applicationPid())));
-    EXPECT_TRUE(prompt.Questions()[0].text.contains("far-away"));
+    EXPECT_TRUE(prompt.Questions()[0].text.contains(
+        "The lock file " + lockPath + " says so. When no VLMR runs on far-away, the lock file is left over and can"));
+    prompt.AnswerButton("Yes"); // no VLMR runs there: the lock is taken over
+    EXPECT_EQ(StartScheduler(prompt, second, {}, reached(false)), SchedulerStart::Run);
+    EXPECT_EQ(second.LockHolder().host, QSysInfo::machineHostName());
+}
+
+TEST(DataDirectoryTest, ADirectoryThatCannotBeOpenedIsNamedWithItsReasonAndTheQuestionComesAgain)
+{
+    const QString start = MakeDir("start", false), foreign = MakeDir("foreign", true); // another user's
+    const QString file = test::TestPath("start/file"), chosen = MakeDir("chosen", false);
+    test::WriteTextFile(file, QString());
+    WritePathsIni(start, foreign);
+    struct Refusing : DirectoryEntry { // as to a user other than its owner (root may open any)
+        explicit Refusing(const QString& path) : foreign(path) {}
+        const DirectoryEntry& system = CurrentDirectoryEntry();
+        QString foreign;
+        int EntryError(const QString& dir) const override { return dir == foreign ? EACCES : system.EntryError(dir); }
+    } refusing(foreign);
+    const DirectoryEntryOverride useEntry(refusing);
+    QDir::setCurrent(start);
+
+    test::ScriptedPrompt prompt;
+    prompt.Answer(1).AnswerPath(foreign).Answer(1).AnswerPath(file).Answer(1).AnswerPath(chosen);
+    EXPECT_EQ(Canonical(ChooseDataDirectory(prompt, test::TestPath("install"))), Canonical(chosen));
+    ASSERT_EQ(prompt.Questions().size(), 6u);
+    QString refusal = "Velmora cannot open this directory for its data:|" + foreign + "||" + strerror(EACCES) + ".||";
+    EXPECT_EQ(prompt.Questions()[0].text,
+              refusal + "PATHS.INI names it as the data directory: choose the data directory.");
+    EXPECT_EQ(prompt.Questions()[2].text, refusal + "Choose another directory.");
+    EXPECT_TRUE(prompt.Questions()[4].text.contains(file + "||" + std::strerror(ENOTDIR)));
+    EXPECT_EQ(IniFile(start + QStringLiteral("/PATHS.INI")).Get("PATH", "DATA"), chosen);
 }
 
 } // namespace

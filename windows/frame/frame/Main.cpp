@@ -84,6 +84,10 @@ std::optional<int> RunFrame()
         ReleaseReadOnlyFilePages();
     });
     const int exitCode = closed ? 0 : QApplication::exec();
+    // The icon leaves the notification area before the other windows go,
+    // however the loop ended: the window that shows it there is Qt's own
+    // and must not be swept away under the icon.
+    frame.Tray().Detach();
     EndOtherWindows(&frame, !frame.SessionEnded());
     if (ProgramStopRequested() && !DamagedDataFile().isEmpty())
         return std::nullopt;

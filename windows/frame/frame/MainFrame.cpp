@@ -603,6 +603,10 @@ void MainFrame::StopScripts()
 
 void MainFrame::UserEvent(int number)
 {
+    // An ended frame answers nothing: a tray appearing now must not bring
+    // its icon back.
+    if (ended_)
+        return;
     switch (number) {
     case EventNumber::kTrayDoubleClick:
         TrayRestore();

@@ -8,6 +8,8 @@
 #include "windows/frame/frame/MainFrame.h"
 #include "core/cycle/SchedulerRoutines.h"
 #include "core/base/Globals.h"
+#include "core/startup/WritableDataDirectory.h"
+#include "platform/ui/PromptService.h"
 #include "tests/windows/frame/tray/FakeTrayBackend.h"
 #include "tests/support/TempDir.h"
 
@@ -22,7 +24,8 @@ namespace vl::test {
 
 class MainFrameFixture : public ::testing::Test {
 protected:
-    void SetUp() override { DictionaryStart(); }
+    // The title reads whether the data directory can be written.
+    void SetUp() override { CheckDataDirectoryWritable(CurrentPromptService(), "."); DictionaryStart(); }
 
     void TearDown() override
     {

@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <csignal>
+#include <memory>
 
 namespace vl {
 namespace {
@@ -128,12 +129,20 @@ TEST_F(EndSessionHookTest, DetachGivesTheSignalsTheirPreviousHandling)
     sigaction(SIGHUP, &previous, nullptr);
 }
 
-TEST(TerminationSignalsTest, OnlyOneCatcherAtATime)
+TEST(TerminationSignalsTest, TheNewestCatcherHearsTheSignalsAndTheOneBeforeItAfterIt)
 {
-    TerminationSignals first;
-    TerminationSignals second;
-    EXPECT_TRUE(first.Catching());
-    EXPECT_FALSE(second.Catching());
+    QList<int> heard;
+    TerminationSignals first; // the program's start
+    QObject::connect(&first, &TerminationSignals::Received, [&heard] { heard << 1; });
+    auto second = std::make_unique<TerminationSignals>(); // the frame's hook
+    QObject::connect(second.get(), &TerminationSignals::Received, [&heard] { heard << 2; });
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    ASSERT_TRUE(ProcessUntil([&] { return !heard.isEmpty(); }));
+    second.reset();
+    ASSERT_EQ(std::raise(SIGINT), 0);
+    ASSERT_TRUE(ProcessUntil([&] { return heard.size() >= 2; }));
+    QCoreApplication::processEvents();
+    EXPECT_THAT(heard, ElementsAre(2, 1));
 }
 
 class FrameSessionTest : public test::MainFrameFixture {};
