@@ -13,15 +13,20 @@
 #include "tests/windows/tasks/TaskWindowFixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QEnterEvent>
+#include <QLabel>
 #include <QFocusEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include <memory>
 #include <optional>
+#include <set>
 
 namespace vl {
 namespace {
@@ -105,6 +110,49 @@ TEST_F(UpdateScheduleTest, TaskTypeAndScheduleTypeShowTheirControls)
     EXPECT_EQ(form->Task().MonthRepeat, "Once");
     EXPECT_TRUE(Shown(*form, "Twice - 1st, 15th"));
     EXPECT_FALSE(Shown(*form, "Monday"));
+}
+
+// The status line shows the status text of the control pointed at, and that
+// of the control with the focus once none is; OK and Cancel stand still
+// whichever tab is shown.
+TEST_F(UpdateScheduleTest, ControlsTellTheirStatusTextsAndTheButtonsStayOnEveryTab)
+{
+    auto form = Open({FormRequest::Insert});
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    const QStatusBar* status = form->findChild<QStatusBar*>();
+    QWidget* every = Find<QLabel>(form.get(), "Every:")->buddy();
+    const std::pair<QWidget*, const char*> controls[] = {
+        {Find<QAbstractButton>(form.get(), "Month End"), "Every - Last Day of Month"},
+        {every, "Repeat Task Every..."},
+        {form->findChild<QComboBox*>(), "Basic - Task Category"},
+        {form->findChild<QLineEdit*>("SCH:Description"), "Description or Title of Task"},
+        {Find<QAbstractButton>(form.get(), "Day of Month")->parentWidget(), "Basic - Task Schedule Type (Once/Repeating)"},
+        {Find<QAbstractButton>(form.get(), "&Skip Next Time"), "Skip next occurrence of this task"},
+        {Find<QAbstractButton>(form.get(), "Sunday"), "Day - Sunday"},
+    };
+    form->Tabs()->setCurrentIndex(3);
+    Click(form.get(), "Custom");
+    every->setFocus();
+    EXPECT_EQ(status->currentMessage(), "Repeat Task Every...") << "the focused control's";
+    for (const auto& [control, text] : controls) {
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QCoreApplication::sendEvent(control, &enter);
+        EXPECT_EQ(status->currentMessage(), text);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(control, &leave);
+        EXPECT_EQ(status->currentMessage(), "Repeat Task Every...");
+    }
+    EXPECT_TRUE(status->isVisible());
+
+    std::set<std::pair<int, int>> places; // OK's and Cancel's tops
+    for (int tab = 0; tab < form->Tabs()->count(); ++tab) {
+        form->Tabs()->setCurrentIndex(tab);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        places.insert({Find<QPushButton>(form.get(), "&OK")->geometry().top(),
+                       Find<QPushButton>(form.get(), "Cancel")->geometry().top()});
+    }
+    EXPECT_EQ(places.size(), 1u);
 }
 
 TEST_F(UpdateScheduleTest, TheTitleFollowsTheDescriptionAndANewTasksDateMovesToOneThatFits)
