@@ -95,10 +95,26 @@ bool CentredByQt(const QSize& framed, const QRect& area)
     return framed.width() < area.width() * 8 / 9 && framed.height() < area.height() * 8 / 9;
 }
 
+// The desktop places a maximised, full-screen or minimised window itself.
+bool PlacedByDesktop(const QWidget& window)
+{
+    return window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized);
+}
+
+// Moves the window, framed, into the screen it lands on.
+void FitPlace(QWidget& window, const QMargins& frame)
+{
+    QList<QRect> areas = AvailableScreenAreas();
+    for (QRect& area : areas)
+        area = area.marginsRemoved(frame);
+    const QRect fitted = FitOnScreens(window.geometry(), areas);
+    if (fitted != window.geometry())
+        window.setGeometry(fitted);
+}
+
 void FitWindow(QWidget& window)
 {
-    // The desktop places a maximised, full-screen or minimised window itself.
-    if (window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
+    if (PlacedByDesktop(window))
         return;
     const QMargins frame = FrameOf(window);
     if (!window.testAttribute(Qt::WA_Moved)) {
@@ -113,15 +129,14 @@ void FitWindow(QWidget& window)
         window.setGeometry(FitInside(place, area));
         return;
     }
-    QList<QRect> areas = AvailableScreenAreas();
-    for (QRect& area : areas)
-        area = area.marginsRemoved(frame);
-    const QRect fitted = FitOnScreens(window.geometry(), areas);
-    if (fitted != window.geometry())
-        window.setGeometry(fitted);
+    FitPlace(window, frame);
 }
 
-// Fits the window on the screens every time the program shows it.
+// Fits the window on the screens every time the program shows it, and again
+// once it is on the screen: a desktop frames a window only when it shows
+// it, so at the show its frame is a guess (that of the windows framed
+// before, none at the program's start), and the desktop may have chosen
+// its place meanwhile.
 class ScreenFitter : public QObject {
 public:
     explicit ScreenFitter(QWidget& window) : QObject(&window), window_(window)
@@ -134,13 +149,28 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == &window_ && event->type() == QEvent::Show && !event->spontaneous() && window_.isWindow())
+        if (watched != &window_ || !window_.isWindow())
+            return false;
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
             FitWindow(window_);
+            framedFitDue_ = true;
+        } else if (event->type() == QEvent::Paint && framedFitDue_) {
+            // Moved after its paint, not inside it.
+            framedFitDue_ = false;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (window_.isVisible() && !PlacedByDesktop(window_))
+                        FitPlace(window_, FrameOf(window_));
+                },
+                Qt::QueuedConnection);
+        }
         return false;
     }
 
 private:
     QWidget& window_;
+    bool framedFitDue_ = false;
 };
 
 } // namespace

@@ -33,10 +33,10 @@ bool WriteWindowPlace(IniFile& ini, const QString& procedure, const QRect& place
 // place is kept as it is.
 QRect FitOnScreens(const QRect& place, const QList<QRect>& areas);
 
-// Every time the window is shown it is fitted on the screens (its frame
-// included once the desktop has framed it), so no window opens out of the
-// user's reach, whether its place was saved on a larger or removed screen or
-// its own size is too large. A window whose place the desktop chooses keeps
+// Every time the window is shown it is fitted on the screens, and again
+// when it first appears, with the frame the desktop then gave it, so no
+// window opens out of the user's reach, whether its place was saved on a
+// larger or removed screen or its own size is too large. A window whose place the desktop chooses keeps
 // that choice while it fits the screen. The window positions below install
 // this themselves.
 void KeepOnScreen(QWidget& window);

@@ -57,7 +57,7 @@ BrowseHotKeys::BrowseHotKeys(QWidget* parent)
         Enhancement()->UseKeyOrder(tab == kDescriptionTab ? descriptionOrder_ : 0);
         List()->setFocus();
     });
-    KeepListWindowPlace(*this, kBrowseHotKeysProcedure, {460, 340});
+    KeepListWindowPlace(*this, kBrowseHotKeysProcedure, pane_.WideEnoughForColumns({460, 340}));
 }
 
 void BrowseHotKeys::OpenForm(FormRequest request)

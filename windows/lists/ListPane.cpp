@@ -4,10 +4,14 @@
 #include "platform/data/TableFile.h"
 #include "platform/widgets/TableChangeWatch.h"
 #include "platform/widgets/WindowPosition.h"
+#include "xplore/windows/ListAppearanceIO.h"
 
 #include <QBoxLayout>
 #include <QDialog>
 #include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace vl {
 
@@ -65,6 +69,21 @@ void ListPane::Enhance(std::unique_ptr<Xplore> xplore, const Xplore::Options& op
     if (addItems)
         addItems(*xplore_->Popup());
     xplore_->Activate();
+}
+
+QSize ListPane::WideEnoughForColumns(QSize size) const
+{
+    if (!xplore_)
+        return size;
+    const DialogUnits units(list_->font());
+    int columns = 0;
+    for (const XploreColumn& column : xplore_->Columns().Shown())
+        columns += units.ToPixelsX(column.width);
+    const QMargins margins = window_.layout() ? window_.layout()->contentsMargins() : QMargins();
+    const int needed = columns + 2 * list_->frameWidth()
+        + list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_.get()) + margins.left()
+        + margins.right();
+    return {std::max(size.width(), needed), size.height()};
 }
 
 TableChangeWatch* ListPane::WatchTable()

@@ -81,6 +81,12 @@ public:
     void Enhance(std::unique_ptr<Xplore> xplore, const Xplore::Options& options,
                  const std::function<void(QMenu&)>& addItems = {}, bool buttonItems = true);
 
+    // The size, widened where the window needs more room to show the list's
+    // columns whole as designed (dialog units of the list's font, which the
+    // window's size in pixels does not follow), a full list's vertical
+    // scroll bar beside them. Call once the window has its layout.
+    QSize WideEnoughForColumns(QSize size) const;
+
     // Reads the list again whenever the table changes.
     TableChangeWatch* WatchTable();
     bool TableOpened() const { return held_.Opened(); }

@@ -143,6 +143,7 @@ QComboBox* TaskEditor::CategoryList(KeyRef order)
 {
     category_ = new QComboBox;
     category_->setMinimumContentsLength(kCategoryWidth);
+    category_->setStatusTip(QStringLiteral("Basic - Task Category"));
     CategoriesRecord category;
     Cursor<CategoriesRecord> categories(Tables().Categories, order);
     while (categories.Next(category))
@@ -168,6 +169,7 @@ QComboBox* TaskEditor::CategoryList(KeyRef order)
 QLineEdit* TaskEditor::DescriptionEntry()
 {
     description_ = TextEntry(&ScheduleRecord::Description, kDescriptionWidth, QStringLiteral("SCH:Description"));
+    description_->setStatusTip(QStringLiteral("Description or Title of Task"));
     description_->setMinimumWidth(
         description_->fontMetrics().horizontalAdvance(QString(kDescriptionWidth, QLatin1Char('n'))));
     return description_;
@@ -204,6 +206,7 @@ QPlainTextEdit* TaskEditor::MessageEntry()
 QGroupBox* TaskEditor::ScheduleTypeBox()
 {
     auto* box = new QGroupBox(QStringLiteral("Sc&hedule Type"));
+    box->setStatusTip(QStringLiteral("Basic - Task Schedule Type (Once/Repeating)"));
     Choice({QStringLiteral("Once"), QStringLiteral("Day of Week"), QStringLiteral("Day of Month"),
             QStringLiteral("Monthly"), QStringLiteral("Yearly"), QStringLiteral("Custom")},
            &ScheduleRecord::ScheduleType, box);
@@ -224,6 +227,7 @@ QGroupBox* TaskEditor::EveryGroup()
         weeks->addWidget(weekBoxes_.back());
     }
     monthEnd_ = Flag(QStringLiteral("Month End"), &ScheduleRecord::LastDayofMonth);
+    monthEnd_->setStatusTip(QStringLiteral("Every - Last Day of Month"));
     weeks->addWidget(monthEnd_);
     weeks->addStretch();
     layout->addLayout(weeks);
@@ -244,6 +248,7 @@ QGroupBox* TaskEditor::EveryGroup()
 
     auto* every = new QHBoxLayout;
     QSpinBox* units = Number(&ScheduleRecord::Every, 0, kMostEvery);
+    units->setStatusTip(QStringLiteral("Repeat Task Every..."));
     QLabel* everyLabel = Label(QStringLiteral("Every:"), units);
     auto* everyType = new QWidget;
     Choice({QStringLiteral("minute(s)"), QStringLiteral("hour(s)"), QStringLiteral("day(s)"), QStringLiteral("week(s)"),

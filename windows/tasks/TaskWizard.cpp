@@ -4,6 +4,7 @@
 #include "scheduler/engine/DueTask.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/FrameProcedures.h"
+#include "platform/widgets/StatusTipLine.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 #include "scripting/items/TaskScripts.h"
@@ -191,6 +192,7 @@ void TaskWizard::BuildWindow()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
+    layout->addWidget(new StatusTipLine(*this));
     sheet_ = sheet;
 }
 

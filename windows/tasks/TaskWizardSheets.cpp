@@ -205,7 +205,7 @@ QWidget* TaskWizard::WhenPage()
         QLatin1String(specialEvent ? "Skip next regular occurrence of task being copied" : "&Skip First Time"),
         &ScheduleRecord::SkipNextTime);
     if (!specialEvent)
-        skip->setToolTip(QStringLiteral("Skip next occurrence of this task"));
+        skip->setStatusTip(QStringLiteral("Skip next occurrence of this task"));
 
     auto* moments = new QGridLayout;
     moments->addWidget(date.prompt, 0, 0);

@@ -9,6 +9,7 @@
 #include "platform/runtime/Picture.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/FrameProcedures.h"
+#include "platform/widgets/StatusTipLine.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 #include "scripting/items/TaskScripts.h"
@@ -121,6 +122,11 @@ void UpdateSchedule::BuildWindow()
 
     picture_ = new QLabel;
     picture_->setFixedSize(32, 32);
+    // Its room stays while a tab shows no picture, so OK and Cancel keep
+    // their place on every tab.
+    QSizePolicy keepRoom = picture_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    picture_->setSizePolicy(keepRoom);
     ok_ = new QPushButton(LoadIcon(QStringLiteral("ok.ico")), QStringLiteral("&OK"));
     cancel_ = new QPushButton(LoadIcon(QStringLiteral("cancel.ico")), QStringLiteral("Cancel"));
     ok_->setDefault(true);
@@ -134,6 +140,7 @@ void UpdateSchedule::BuildWindow()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addLayout(panel);
+    layout->addWidget(new StatusTipLine(*this));
 
     auto scriptListShown = [this] {
         const bool available = Procedures().Has(QLatin1String(kScriptListProcedure));

@@ -125,7 +125,9 @@ QWidget* UpdateSchedule::WhenPage()
     moments->addWidget(lastRun_, 1, 1);
     moments->addWidget(Label(QStringLiteral("Time:")), 1, 3);
     moments->addWidget(lastRunTime_, 1, 4);
-    moments->addWidget(editor_->Flag(QStringLiteral("&Skip Next Time"), &ScheduleRecord::SkipNextTime), 2, 0);
+    QCheckBox* skip = editor_->Flag(QStringLiteral("&Skip Next Time"), &ScheduleRecord::SkipNextTime);
+    skip->setStatusTip(QStringLiteral("Skip next occurrence of this task"));
+    moments->addWidget(skip, 2, 0);
     moments->addWidget(warnDate.prompt, 3, 0);
     moments->addWidget(warnDate.spin, 3, 1);
     moments->addWidget(warnDate.calendar, 3, 2);

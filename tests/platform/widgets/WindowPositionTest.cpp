@@ -152,6 +152,22 @@ TEST_F(WindowPositionTest, EveryShownWindowLiesInsideTheScreen)
     EXPECT_EQ(ownSize.frameGeometry().bottomRight(), area.bottomRight()) << "moved only as far as needed";
 }
 
+// The desktop frames a window, and may move it, only once it is shown: the
+// window is fitted again, with its real frame, when it first appears.
+TEST_F(WindowPositionTest, AWindowMovedBeforeItAppearsIsFittedWhenItDoes)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget window;
+    KeepOnScreen(window);
+    window.setGeometry(100, 100, 300, 200);
+    window.show();
+    window.setGeometry(100, area.bottom() - 150, 300, 200); // below the bottom, the frame unaccounted
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(window.frameGeometry().bottom(), area.bottom());
+    EXPECT_EQ(window.size(), QSize(300, 200));
+}
+
 TEST_F(WindowPositionTest, RestoreBringsAPlaceOnScreen)
 {
     WriteWindowPlace(*ini_, "Main", QRect(20000, 20000, 300, 200));

@@ -25,10 +25,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -294,6 +296,21 @@ TEST_F(HotKeyWindowsTest, TheListTellsTheFrameToRegisterTheKeysAfterEveryForm)
     EXPECT_EQ(post.posts, reregister + reregister);
     EXPECT_EQ(StoredKeys(), QStringList{QStringLiteral("Alt-A/%1").arg(zed.ID)});
     EXPECT_EQ(list.Model()->rowCount(), 1);
+}
+
+// The list opens wide enough for its columns, so even empty it needs no
+// horizontal scroll bar and shows its Description column whole.
+TEST_F(HotKeyWindowsTest, TheEmptyListShowsItsColumnsWhole)
+{
+    BrowseHotKeys list;
+    list.show();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    BrowseList* view = list.List();
+    const QHeaderView* header = view->horizontalHeader();
+    EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+    EXPECT_LE(header->length(), view->viewport()->width());
+    EXPECT_GE(header->sectionSize(2), header->sectionSizeHint(2)) << "Description";
+    EXPECT_GE(header->sectionSize(2), view->fontMetrics().horizontalAdvance(QString(30, QLatin1Char('n'))));
 }
 
 TEST_F(HotKeyWindowsTest, TheFramesNewHotKeyOpensTheFormOnANewHotKey)

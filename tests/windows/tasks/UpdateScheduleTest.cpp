@@ -13,11 +13,15 @@
 #include "tests/windows/tasks/TaskWindowFixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include <memory>
@@ -105,6 +109,46 @@ TEST_F(UpdateScheduleTest, TaskTypeAndScheduleTypeShowTheirControls)
     EXPECT_EQ(form->Task().MonthRepeat, "Once");
     EXPECT_TRUE(Shown(*form, "Twice - 1st, 15th"));
     EXPECT_FALSE(Shown(*form, "Monday"));
+}
+
+// The status line shows the status text of the control pointed at, and that
+// of the control with the focus once none is; OK and Cancel stand still
+// whichever tab is shown.
+TEST_F(UpdateScheduleTest, ControlsTellTheirStatusTextsAndTheButtonsStayOnEveryTab)
+{
+    auto form = Open({FormRequest::Insert});
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    const QStatusBar* status = form->findChild<QStatusBar*>();
+    QWidget* every = Find<QLabel>(form.get(), "Every:")->buddy();
+    const std::pair<QWidget*, const char*> controls[] = {
+        {Find<QAbstractButton>(form.get(), "Month End"), "Every - Last Day of Month"},
+        {every, "Repeat Task Every..."},
+        {form->findChild<QComboBox*>(), "Basic - Task Category"},
+        {form->findChild<QLineEdit*>("SCH:Description"), "Description or Title of Task"},
+        {Find<QAbstractButton>(form.get(), "Day of Month")->parentWidget(), "Basic - Task Schedule Type (Once/Repeating)"},
+        {Find<QAbstractButton>(form.get(), "&Skip Next Time"), "Skip next occurrence of this task"},
+        {Find<QAbstractButton>(form.get(), "Sunday"), "Day - Sunday"},
+    };
+    form->Tabs()->setCurrentIndex(3);
+    Click(form.get(), "Custom");
+    every->setFocus();
+    EXPECT_EQ(status->currentMessage(), "Repeat Task Every...") << "the focused control's";
+    for (const auto& [control, text] : controls) {
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QCoreApplication::sendEvent(control, &enter);
+        EXPECT_EQ(status->currentMessage(), text);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(control, &leave);
+        EXPECT_EQ(status->currentMessage(), "Repeat Task Every...");
+    }
+
+    const QRect ok = Find<QPushButton>(form.get(), "&OK")->geometry(); // Cancel stands beside it
+    for (int tab = 0; tab < form->Tabs()->count(); ++tab) {
+        form->Tabs()->setCurrentIndex(tab);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        EXPECT_EQ(Find<QPushButton>(form.get(), "&OK")->geometry(), ok) << tab;
+    }
 }
 
 TEST_F(UpdateScheduleTest, TheTitleFollowsTheDescriptionAndANewTasksDateMovesToOneThatFits)
