@@ -139,16 +139,26 @@ QString RepairSummary(const TableJob& job, const DataFileRepair& repair)
         return QStringLiteral("No damage found");
     QString text = QStringLiteral("Repaired: %1 records kept").arg(repair.recordsKept);
     QStringList lost;
+    // Counted where a key of the table tells what it held; otherwise the
+    // damaged places say where records were.
+    for (const auto& [table, records] : repair.recordsLostIn) {
+        if (records > 0)
+            lost << QStringLiteral("%1 %2 of %3")
+                        .arg(QString::number(records), records == 1 ? QStringLiteral("record") : QStringLiteral("records"),
+                             Described(job, table));
+    }
     for (const auto& [table, places] : repair.unreadableIn) {
+        if (repair.recordsLostIn.count(table))
+            continue;
         const QString where = table.isEmpty() ? QStringLiteral("whose table cannot be told")
                                               : QStringLiteral("of ") + Described(job, table);
-        lost << QStringLiteral("%1 damaged %2 %3")
+        lost << QStringLiteral("the records in %1 damaged %2 %3")
                     .arg(QString::number(places), places == 1 ? QStringLiteral("place") : QStringLiteral("places"), where);
     }
     for (const QString& table : repair.tablesLost)
         lost << QStringLiteral("the table ") + table;
     if (!lost.isEmpty())
-        text += QStringLiteral("; records lost in ") + lost.join(QStringLiteral(", "));
+        text += QStringLiteral("; lost: ") + lost.join(QStringLiteral(", "));
     return text + QStringLiteral("; the damaged file was kept as ") +
            QDir::toNativeSeparators(repair.damagedCopy);
 }
