@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <unordered_map>
 
@@ -273,6 +274,12 @@ DataError EngineError(const std::exception& failure, const QString& file)
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
         code = kInvalidDataFile;
+        break;
+    case SQLITE_ERROR:
+        // The program writes only schema formats the engine knows: another
+        // one is a damaged header, which the repair mends.
+        if (std::string_view(failure.what()).find("unsupported file format") != std::string_view::npos)
+            code = kInvalidDataFile;
         break;
     default:
         break;
