@@ -23,7 +23,6 @@
 #include <iterator>
 #include <map>
 #include <set>
-#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -39,14 +38,10 @@ std::string Quoted(const std::string& name)
     return quoted + "\"";
 }
 
+// Damage as the program's connections tell it (a damaged header included).
 bool IsDamage(const SQLite::Exception& failure)
 {
-    const int primary = failure.getErrorCode() & 0xff;
-    // The program writes only schema formats the engine knows: another one
-    // is a damaged header.
-    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB ||
-           (primary == SQLITE_ERROR &&
-            std::string_view(failure.what()).find("unsupported file format") != std::string_view::npos);
+    return EngineError(failure, QString()).code == kInvalidDataFile;
 }
 
 void BindValue(SQLite::Statement& statement, int index, const SalvagedValue& value)
