@@ -161,9 +161,10 @@ LogFrames ReadLogFrames(const QString& logPath, int pageSize)
     } else {
         // The frames are read as the data file's pages, in the byte order
         // under which more of them check; they belong to the log of the
-        // first one that does.
-        result.damaged = true;
+        // first one that does. A header without a whole frame after it held
+        // no change.
         result.pageSize = IsPageSize(pageSize) ? pageSize : IsPageSize(Be(h + 8)) ? static_cast<int>(Be(h + 8)) : 0;
+        result.damaged = result.pageSize == 0 || log.size() >= kHeader + kFrameHeader + result.pageSize;
         if (result.pageSize == 0)
             return result;
         std::vector<Frame> little = Frames(log, result.pageSize, false, stored);
