@@ -4,16 +4,11 @@
 #include "platform/data/DataFileRepair.h"
 #include "platform/data/KeySql.h"
 #include "platform/data/Maintenance.h"
-#include "platform/data/NoCaseCollation.h"
 #include "platform/data/TableFile.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QUrl>
 
 #include <SQLiteCpp/Statement.h>
-
-#include <algorithm>
 
 namespace vl {
 
@@ -137,72 +132,33 @@ QString Described(const TableJob& job, const QString& table)
     return table;
 }
 
-// How many records the damaged file held in a table, as far as one of its
-// keys still reads there (a key holds one entry per record, on pages of
-// its own); -1 when none does.
-int64_t RecordsHeld(SQLite::Database& damaged, const DeclaredTable& table)
-{
-    int64_t held = -1;
-    for (const KeyDef& key : table.definition->Keys()) {
-        try {
-            held = std::max(held, damaged
-                                      .execAndGet("SELECT COUNT(*) FROM " + QuoteName(table.table) + " INDEXED BY " +
-                                                  QuoteName(IndexName(table.table, key)))
-                                      .getInt64());
-        } catch (const std::exception&) {
-            // A damaged key tells nothing.
-        }
-    }
-    return held;
-}
-
-// The records each table of the repaired file lost, by its name there, as
-// far as the damaged file tells (kept: the records of each, by label).
-std::map<QString, int64_t> RecordsLost(const TableJob& job, const DataFileRepair& repair,
-                                       const std::map<QString, int64_t>& kept)
-{
-    std::map<QString, int64_t> lost;
-    // Read as it lies, leaving nothing beside it; with records in a log of
-    // its own, the file alone does not tell.
-    if (QFileInfo::exists(repair.damagedCopy + QStringLiteral("-wal")))
-        return lost;
-    try {
-        const QUrl copy = QUrl::fromLocalFile(QFileInfo(repair.damagedCopy).absoluteFilePath());
-        SQLite::Database damaged(copy.toString(QUrl::FullyEncoded).toStdString() + "?immutable=1",
-                                 SQLite::OPEN_READONLY | SQLite::OPEN_URI);
-        RegisterNoCaseCollation(damaged.getHandle());
-        for (const DeclaredTable& table : job.declared) {
-            const auto found = kept.find(table.definition->Label());
-            const int64_t held = repair.unreadableIn.count(table.table) ? RecordsHeld(damaged, table) : -1;
-            if (found != kept.end() && held > found->second)
-                lost[table.table] = held - found->second;
-        }
-    } catch (const std::exception&) {
-        // The damaged copy does not open: how many were lost cannot be told.
-    }
-    return lost;
-}
-
 // What the repair kept, and what it could not read, table by table.
-QString RepairSummary(const TableJob& job, const DataFileRepair& repair, const std::map<QString, int64_t>& recordsLost)
+QString RepairSummary(const TableJob& job, const DataFileRepair& repair)
 {
     if (repair.findings.isEmpty())
         return QStringLiteral("No damage found");
     QString text = QStringLiteral("Repaired: %1 records kept").arg(repair.recordsKept);
     QStringList lost;
+    // Counted where a key of the table tells what it held; otherwise the
+    // damaged places say where records were.
+    for (const auto& [table, records] : repair.recordsLostIn) {
+        if (records > 0)
+            lost << QStringLiteral("%1 %2 of %3")
+                        .arg(QString::number(records), records == 1 ? QStringLiteral("record") : QStringLiteral("records"),
+                             Described(job, table));
+    }
     for (const auto& [table, places] : repair.unreadableIn) {
+        if (repair.recordsLostIn.count(table))
+            continue;
         const QString where = table.isEmpty() ? QStringLiteral("whose table cannot be told")
                                               : QStringLiteral("of ") + Described(job, table);
-        const auto records = recordsLost.find(table);
-        lost << QStringLiteral("%1 damaged %2 %3")
-                        .arg(QString::number(places), places == 1 ? QStringLiteral("place") : QStringLiteral("places"),
-                             where) +
-                    (records == recordsLost.end() ? QString() : QStringLiteral(" (%1 records)").arg(records->second));
+        lost << QStringLiteral("the records in %1 damaged %2 %3")
+                    .arg(QString::number(places), places == 1 ? QStringLiteral("place") : QStringLiteral("places"), where);
     }
     for (const QString& table : repair.tablesLost)
         lost << QStringLiteral("the table ") + table;
     if (!lost.isEmpty())
-        text += QStringLiteral("; records lost in ") + lost.join(QStringLiteral(", "));
+        text += QStringLiteral("; lost: ") + lost.join(QStringLiteral(", "));
     return text + QStringLiteral("; the damaged file was kept as ") +
            QDir::toNativeSeparators(repair.damagedCopy);
 }
@@ -249,11 +205,11 @@ TableOutcome Fix(const TableJob& job, const RepairProgress& progress)
             }
         }
     }
-    outcome.information =
-        RepairSummary(job, repair, repair.replaced ? RecordsLost(job, repair, outcome.fileRecords) : std::map<QString, int64_t>());
+    outcome.information = RepairSummary(job, repair);
     // The account belongs on the rows of the tables that lost records.
     for (const DeclaredTable& table : job.declared) {
-        if (repair.unreadableIn.count(table.table))
+        const auto counted = repair.recordsLostIn.find(table.table);
+        if (counted != repair.recordsLostIn.end() ? counted->second > 0 : repair.unreadableIn.count(table.table) > 0)
             outcome.lossLabels.push_back(table.definition->Label());
     }
     std::unique_ptr<TableFile> file = FileOf(job);

@@ -1,5 +1,7 @@
 #include "platform/data/Connection.h"
 
+#include "platform/data/DamagedFileNotice.h"
+#include "platform/data/LogFrames.h"
 #include "platform/data/NoCaseCollation.h"
 #include "platform/data/TableFile.h"
 #include "platform/runtime/FileModes.h"
@@ -14,6 +16,7 @@
 
 #include <atomic>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <unordered_map>
 
@@ -214,9 +217,12 @@ std::shared_ptr<DataConnection> DataConnection::Connect(const QString& path, boo
         // file's: made empty first, the file takes its directory's access.
         if (!info.exists())
             CreateFileForItsDirectory(path);
-        auto connection = info.exists() && !CurrentDataFileAccess().MayWrite(path)
-                              ? ConnectReadOnly(path)
-                              : std::make_shared<DataConnection>(path, flags);
+        const bool readOnly = info.exists() && !CurrentDataFileAccess().MayWrite(path);
+        // The engine drops what it cannot read of a log, and its next write
+        // overwrites it: a damaged log is kept first.
+        if (const QString copy = readOnly ? QString() : SetAsideDamagedLog(path); !copy.isEmpty())
+            NoteUnreadableLog(path, copy);
+        auto connection = readOnly ? ConnectReadOnly(path) : std::make_shared<DataConnection>(path, flags);
         connections[key] = connection;
         return connection;
     } catch (const std::exception& failure) {
@@ -268,6 +274,12 @@ DataError EngineError(const std::exception& failure, const QString& file)
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
         code = kInvalidDataFile;
+        break;
+    case SQLITE_ERROR:
+        // The program writes only schema formats the engine knows: another
+        // one is a damaged header, which the repair mends.
+        if (std::string_view(failure.what()).find("unsupported file format") != std::string_view::npos)
+            code = kInvalidDataFile;
         break;
     default:
         break;

@@ -1,6 +1,9 @@
 #include "platform/data/DamagedFileNotice.h"
 
+#include "platform/ui/PromptService.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMutex>
 #include <QSet>
@@ -57,6 +60,19 @@ void PostDamagedFile(const QString& path, const QString& error, int delayMs)
         QMetaObject::invokeMethod(application, tell, Qt::QueuedConnection);
     else
         QTimer::singleShot(delayMs, application, tell);
+}
+
+void NoteUnreadableLog(const QString& path, const QString& copy)
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application)
+        return;
+    const QString text = QStringLiteral("The last changes to the data file ") + QDir::toNativeSeparators(Canonical(path)) +
+                         QStringLiteral(" could not be read: the log that held them is damaged.|The log was kept as ") +
+                         QDir::toNativeSeparators(copy) + QStringLiteral(".");
+    QMetaObject::invokeMethod(
+        application, [text] { CurrentPromptService().Notify(text, QStringLiteral("Damaged Data File"), PromptIcon::Exclamation); },
+        Qt::QueuedConnection);
 }
 
 void ForgetDamagedFile(const QString& path)

@@ -32,6 +32,11 @@ void NoteDataFileFailure(const QString& path, const DataError& error);
 // listener that cannot offer it now asks to be told again later).
 void PostDamagedFile(const QString& path, const QString& error, int delayMs);
 
+// The last changes to the data file at path could not be read: its log is
+// damaged, and was kept as copy. Tells the user once, on the application's
+// thread, without waiting for an answer. Any thread.
+void NoteUnreadableLog(const QString& path, const QString& copy);
+
 // The file has been repaired or replaced: damage found in it from now on is
 // passed on again.
 void ForgetDamagedFile(const QString& path);

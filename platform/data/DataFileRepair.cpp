@@ -3,6 +3,7 @@
 #include "platform/data/Catalog.h"
 #include "platform/data/Connection.h"
 #include "platform/data/KeySql.h"
+#include "platform/data/LogFrames.h"
 #include "platform/data/NoCaseCollation.h"
 #include "platform/data/PageSalvage.h"
 #include "platform/data/TableFile.h"
@@ -21,6 +22,7 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -36,10 +38,10 @@ std::string Quoted(const std::string& name)
     return quoted + "\"";
 }
 
+// Damage as the program's connections tell it (a damaged header included).
 bool IsDamage(const SQLite::Exception& failure)
 {
-    const int primary = failure.getErrorCode() & 0xff;
-    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+    return EngineError(failure, QString()).code == kInvalidDataFile;
 }
 
 void BindValue(SQLite::Statement& statement, int index, const SalvagedValue& value)
@@ -108,6 +110,7 @@ public:
 
     const std::string& Name() const { return name_; }
     uint32_t Root() const { return root_; }
+    std::set<int64_t> keptPointers; // the record pointers of the records it took
     // Its records were not all reached from its first page.
     bool missesPages = false;
     int placedPages = 0; // pages of records found for it apart
@@ -430,6 +433,26 @@ void KeepNumbering(SQLite::Database& fixed, const std::vector<SalvagedRow>& rows
     }
 }
 
+// How many records of the table did not come back, where one of its keys
+// still reads whole: the key names every record the table held.
+void CountLost(PageSalvage& pages, const std::vector<SalvagedSchemaEntry>& schema, const SalvageTarget& table,
+               DataFileRepair& result)
+{
+    const QString name = QString::fromStdString(table.Name());
+    for (const SalvagedSchemaEntry& entry : schema) {
+        std::set<int64_t> held;
+        if (entry.type != "index" || entry.root == 0 ||
+            QString::fromStdString(entry.table).compare(name, Qt::CaseInsensitive) != 0 ||
+            !pages.RecordPointersOfKey(entry.root, held))
+            continue;
+        int64_t lost = 0;
+        for (int64_t pointer : held)
+            lost += table.keptPointers.count(pointer) ? 0 : 1;
+        result.recordsLostIn[name] = lost;
+        return;
+    }
+}
+
 // Ends the repair when the user has cancelled it.
 void StopWhenCancelled(const std::function<bool()>& cancelled, DataFileRepair& result)
 {
@@ -462,7 +485,10 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
     fixed.exec("BEGIN");
     std::vector<std::unique_ptr<SalvageTarget>> tables = MakeTables(fixed, schema, declared, result);
     MakeKeys(fixed, schema, declared);
-    const auto kept = [&result](const SalvageTarget&) { ++result.recordsKept; };
+    const auto kept = [&result](SalvageTarget& table, const SalvagedRow& row) {
+        table.keptPointers.insert(row.rowid);
+        ++result.recordsKept;
+    };
     const auto lost = [&result](const QString& table, int places) {
         if (places > 0) {
             result.unreadablePlaces += places;
@@ -479,7 +505,7 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
                 if (++read % 1024 == 0)
                     StopWhenCancelled(cancelled, result);
                 if (table.Add(row))
-                    kept(table);
+                    kept(table, row);
                 else
                     ++refused;
             });
@@ -534,7 +560,7 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
         bool refused = false;
         for (const SalvagedRow& row : rows) {
             if (owner->Add(row))
-                kept(*owner);
+                kept(*owner, row);
             else
                 refused = true;
         }
@@ -546,6 +572,10 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
     for (const std::unique_ptr<SalvageTarget>& table : tables) {
         if (table->Root() != 0 && table->missesPages && table->placedPages == 0)
             lost(QString::fromStdString(table->Name()), 1);
+    }
+    if (result.unreadablePlaces > 0) {
+        for (const std::unique_ptr<SalvageTarget>& table : tables)
+            CountLost(pages, schema, *table, result);
     }
     Describe(fixed, schema, declared, catalog);
     fixed.exec("COMMIT");
@@ -613,9 +643,10 @@ bool SameBytes(const QString& one, const QString& other)
     return true;
 }
 
-// What the header of the file says that its length belies: a page count
-// past the end of the file (the engine reads such a file only as far as it
-// goes, and the program's connections refuse it).
+// What the header of the file says that its pages or its length belie: a
+// page size, reserved space, text encoding or schema format the pages do not
+// bear out, a page count past the end of the file (the engine reads such a
+// file only as far as it goes, and the program's connections refuse it).
 QStringList HeaderFindings(const QString& path)
 {
     QFile file(path);
@@ -630,12 +661,16 @@ QStringList HeaderFindings(const QString& path)
     };
     if (header.size() < 100 || !header.startsWith("SQLite format 3"))
         return {};
+    QStringList findings;
+    const PageSalvage salvage(path);
+    for (const std::string& fault : salvage.HeaderFaults())
+        findings << QString::fromStdString(fault);
     const uint32_t size = static_cast<uint8_t>(header[16]) << 8 | static_cast<uint8_t>(header[17]);
     const int64_t pageSize = size == 1 ? 65536 : size;
     const int64_t pages = be(28);
-    if (pageSize < 512 || be(24) != be(92) || pages * pageSize <= file.size())
-        return {};
-    return {QStringLiteral("the header gives %1 pages, the file holds %2").arg(pages).arg(file.size() / pageSize)};
+    if (pageSize >= 512 && be(24) == be(92) && pages * pageSize > file.size())
+        findings << QStringLiteral("the header gives %1 pages, the file holds %2").arg(pages).arg(file.size() / pageSize);
+    return findings;
 }
 
 // The file in hand: a connection of its own, which holds it alone from its
@@ -687,10 +722,15 @@ public:
     SQLite::Database& Db() { return *db_; }
 
     // Replaces the content of the file with that of the file at from, in
-    // one transaction of the file; a file whose header no longer reads is
-    // written over directly (the damaged copy is kept).
-    void Replace(const QString& from)
+    // one transaction of the file; a file whose header no longer reads, or
+    // no longer holds (headerDamaged), is written over directly (the
+    // damaged copy is kept).
+    void Replace(const QString& from, bool headerDamaged)
     {
+        if (headerDamaged) {
+            Overwrite(from);
+            return;
+        }
         try {
             SQLite::Database fixed(from.toStdString(), SQLite::OPEN_READONLY);
             SQLite::Backup replace(*db_, fixed);
@@ -790,7 +830,13 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
             RemoveCopy(kept);
             kept = KeepDamagedCopy(path);
         }
-        result.findings = HeaderFindings(path) + Findings(held.Db());
+        const QStringList header = HeaderFindings(path);
+        // The log is read without the engine, which drops what follows a
+        // frame of it that does not check.
+        const LogFrames log = HasLog(kept) ? ReadLogFrames(LogOf(kept), PageSalvage(kept).PageSize()) : LogFrames();
+        result.findings = header + Findings(held.Db());
+        if (log.damaged)
+            result.findings << QStringLiteral("the log is damaged: the engine reads only part of it");
         if (result.findings.isEmpty())
             result.findings = CatalogFindings(held.Db(), declared);
         // Bytes after the last page are no part of the file: the repaired
@@ -809,32 +855,21 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
         }
 
         QFile::remove(fixPath); // left by a repair that was interrupted
-        // Records still in the log are read from a copy into which it is
-        // folded; the file itself stays as it is.
+        // Records still in the log are read from a copy into which the
+        // intact frames of its commits are folded, the latest copy of each
+        // page; the file itself stays as it is.
         QString source = path;
         if (HasLog(kept)) {
             RemoveCopy(workPath);
-            if (!CopyFile(kept, workPath) || !CopyFile(LogOf(kept), LogOf(workPath)))
+            if (!CopyFile(kept, workPath) || !FoldLogFrames(LogOf(kept), log, workPath))
                 throw SQLite::Exception("cannot copy the damaged file to read it");
-            SQLite::Database work(workPath.toStdString(), SQLite::OPEN_READWRITE);
-            work.exec("PRAGMA writable_schema = ON");
-            try {
-                work.execAndGet("SELECT COUNT(*) FROM sqlite_master"); // opens the log
-            } catch (const SQLite::Exception& failure) {
-                if (!IsDamage(failure))
-                    throw;
-            }
-            const int checkpoint =
-                sqlite3_wal_checkpoint_v2(work.getHandle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
-            if (checkpoint != SQLITE_OK && checkpoint != SQLITE_CORRUPT && checkpoint != SQLITE_NOTADB)
-                throw SQLite::Exception(work.getHandle(), checkpoint);
             source = workPath;
         }
         Salvage(source, fixPath, declared, result, progress, cancelled);
         RemoveCopy(workPath);
         StopWhenCancelled(cancelled, result);
         overwriting = true;
-        held.Replace(fixPath);
+        held.Replace(fixPath, !header.isEmpty());
         result.damagedCopy = kept;
         result.replaced = true;
         QFile::remove(fixPath);

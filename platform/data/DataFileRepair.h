@@ -40,6 +40,9 @@ struct DataFileRepair {
     // The tables of those places (by their names in the file); a place
     // whose table cannot be told is under an empty name.
     std::map<QString, int> unreadableIn;
+    // Records of a table that did not come back, by its name in the file,
+    // for the tables of which a key still tells what they held.
+    std::map<QString, int64_t> recordsLostIn;
     QStringList tablesLost;   // tables the file no longer describes, with their records
     bool nothingReadable = false; // the repair failed: no record could be read
     bool cancelled = false;       // the user stopped the repair

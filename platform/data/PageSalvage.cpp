@@ -160,53 +160,70 @@ PageSalvage::PageSalvage(const QString& path) : file_(path)
 {
     if (!file_.open(QIODevice::ReadOnly))
         return;
-    const QByteArray header = file_.read(100);
-    const std::string bytes = header.toStdString();
-    const uint32_t size = header.size() == 100 ? Be(bytes, 16, 2) : 0;
-    const int pageSize = size == 1 ? 65536 : static_cast<int>(size);
-    if (header.size() == 100 && std::memcmp(header.constData(), kMagic, sizeof kMagic) == 0 && pageSize >= 512 &&
-        (pageSize & (pageSize - 1)) == 0 && static_cast<uint8_t>(bytes[20]) < pageSize - 480) {
-        // Texts are taken over as they are stored: UTF-8, as the program writes them.
-        if (Be(bytes, 56, 4) > 1)
-            return;
-        pageSize_ = pageSize;
-        usable_ = pageSize - static_cast<uint8_t>(bytes[20]);
-        userVersion_ = static_cast<int>(Be(bytes, 60, 4));
-        // The page count of the header holds while the file's change
-        // counter says it was written with it and the file is that long;
-        // otherwise the file's length tells.
-        const uint32_t filePages = static_cast<uint32_t>(std::min<qint64>(file_.size() / pageSize, UINT32_MAX));
-        const uint32_t headerPages = Be(bytes, 28, 4);
-        pageCount_ = headerPages > 0 && headerPages <= filePages && Be(bytes, 24, 4) == Be(bytes, 92, 4)
-                         ? headerPages
-                         : filePages;
-        ReadFreeList(Be(bytes, 32, 4), Be(bytes, 36, 4));
+    const std::string bytes = file_.read(100).toStdString();
+    const bool header = bytes.size() == 100 && std::memcmp(bytes.data(), kMagic, sizeof kMagic) == 0;
+    // Every field of the header is a hint, checked against the pages: a
+    // damaged header must not hide pages that read.
+    const uint32_t size = header ? Be(bytes, 16, 2) : 0;
+    const int stated = size == 1 ? 65536 : static_cast<int>(size);
+    const bool sizeValid = stated >= 512 && (stated & (stated - 1)) == 0;
+    pageSize_ = GuessPageSize(sizeValid ? stated : 0);
+    if (header && pageSize_ > 0 && pageSize_ != stated)
+        headerFaults_.push_back("the header gives a page size of " + std::to_string(stated) +
+                                " bytes, the pages read as pages of " + std::to_string(pageSize_));
+    if (pageSize_ == 0)
         return;
-    }
-    pageSize_ = GuessPageSize();
     usable_ = pageSize_;
-    pageCount_ = pageSize_ > 0 ? static_cast<uint32_t>(std::min<qint64>(file_.size() / pageSize_, UINT32_MAX)) : 0;
+    pageCount_ = static_cast<uint32_t>(std::min<qint64>(file_.size() / pageSize_, UINT32_MAX));
+    if (!header)
+        return;
+    // Space kept at the end of each page holds while the pages read as well
+    // without it.
+    const int reserved = static_cast<uint8_t>(bytes[20]);
+    if (reserved > 0 && reserved < pageSize_ - 480 &&
+        TreePages(pageSize_, pageSize_ - reserved) == TreePages(pageSize_, pageSize_))
+        usable_ = pageSize_ - reserved;
+    else if (reserved > 0)
+        headerFaults_.push_back("the header keeps " + std::to_string(reserved) +
+                                " bytes at the end of each page, the pages keep none");
+    const uint32_t format = Be(bytes, 44, 4);
+    if (format > 4)
+        headerFaults_.push_back("the header gives an unknown schema format " + std::to_string(format));
+    // Texts are taken over as they are stored: UTF-8, as the program writes them.
+    const uint32_t encoding = Be(bytes, 56, 4);
+    if (encoding > 1)
+        headerFaults_.push_back("the header gives an unknown text encoding " + std::to_string(encoding));
+    userVersion_ = static_cast<int>(Be(bytes, 60, 4));
+    ReadFreeList(Be(bytes, 32, 4));
 }
 
-int PageSalvage::GuessPageSize()
+int64_t PageSalvage::TreePages(int size, int usable)
 {
-    int best = 0;
-    int64_t bestPages = 0;
+    int64_t pages = 0;
+    const qint64 count = file_.size() / size;
+    for (qint64 number = 1; number < count; ++number) { // page 1 may be the damaged one
+        if (!file_.seek(number * size))
+            break;
+        const std::string bytes = file_.read(size).toStdString();
+        pages += static_cast<int>(bytes.size()) == size && TreePage(bytes, usable) ? 1 : 0;
+    }
+    return pages;
+}
+
+int PageSalvage::GuessPageSize(int stated)
+{
+    // A size half the real one reads no page (its entries lie past its end),
+    // a size twice the real one every other page: the real one reads most.
+    int best = stated;
+    int64_t bestPages = stated > 0 ? TreePages(stated, stated) : 0;
     for (int size = 512; size <= 65536; size *= 2) {
-        int64_t pages = 0;
-        const qint64 count = file_.size() / size;
-        for (qint64 number = 1; number < count; ++number) { // page 1 is the damaged one
-            if (!file_.seek(number * size))
-                break;
-            const std::string bytes = file_.read(size).toStdString();
-            pages += static_cast<int>(bytes.size()) == size && TreePage(bytes, size) ? 1 : 0;
-        }
+        const int64_t pages = size == stated ? 0 : TreePages(size, size);
         if (pages > bestPages) {
             best = size;
             bestPages = pages;
         }
     }
-    return best;
+    return bestPages > 0 ? best : stated; // a file of one page
 }
 
 bool PageSalvage::Load(uint32_t number, Page& page)
@@ -226,15 +243,27 @@ bool PageSalvage::Load(uint32_t number, Page& page)
     return page.header + headerSize + 2 * page.cells <= usable_;
 }
 
-void PageSalvage::ReadFreeList(uint32_t trunk, uint32_t count)
+void PageSalvage::ReadFreeList(uint32_t trunk)
 {
+    // The list is bounded by the pages the file has, whatever count the
+    // header gives; a trunk page that lists more than a page holds, or pages
+    // past the end, is no part of it.
     std::set<uint32_t> seen;
+    const uint32_t most = static_cast<uint32_t>(usable_ / 4 - 2);
     Page page;
-    while (trunk != 0 && free_.size() < count && seen.insert(trunk).second && Load(trunk, page)) {
-        free_.insert(trunk);
+    while (trunk != 0 && seen.insert(trunk).second && Load(trunk, page)) {
         const uint32_t leaves = Be(page.bytes, 4, 4);
-        for (uint32_t i = 0; i < leaves && 8 + 4 * (i + 1) <= static_cast<uint32_t>(usable_); ++i)
-            free_.insert(Be(page.bytes, 8 + 4 * i, 4));
+        if (leaves > most)
+            return;
+        std::vector<uint32_t> listed;
+        for (uint32_t i = 0; i < leaves; ++i) {
+            const uint32_t leaf = Be(page.bytes, 8 + 4 * i, 4);
+            if (leaf < 2 || leaf > pageCount_)
+                return;
+            listed.push_back(leaf);
+        }
+        free_.insert(trunk);
+        free_.insert(listed.begin(), listed.end());
         trunk = Be(page.bytes, 0, 4);
     }
 }
@@ -254,6 +283,21 @@ bool PageSalvage::Overflow(uint32_t first, size_t length, std::string& payload)
     return true;
 }
 
+bool PageSalvage::Payload(const Page& page, size_t at, uint64_t length, uint64_t most, std::string& record)
+{
+    // How much of the record the page holds itself, the rest on overflow pages.
+    uint64_t local = length;
+    if (length > most) {
+        const uint64_t least = (usable_ - 12) * 32 / 255 - 23;
+        const uint64_t spread = least + (length - least) % (usable_ - 4);
+        local = spread <= most ? spread : least;
+    }
+    if (at + local + (local < length ? 4 : 0) > static_cast<size_t>(usable_))
+        return false;
+    record = page.bytes.substr(at, local);
+    return local == length || Overflow(Be(page.bytes, at + local, 4), length - local, record);
+}
+
 bool PageSalvage::Cell(const Page& page, int index, SalvagedRow& row)
 {
     const size_t headerEnd = page.header + 8 + 2 * page.cells;
@@ -263,25 +307,50 @@ bool PageSalvage::Cell(const Page& page, int index, SalvagedRow& row)
     size_t at = at0;
     uint64_t length = 0;
     uint64_t rowid = 0;
-    if (!Varint(page.bytes, at, usable_, length) || !Varint(page.bytes, at, usable_, rowid))
-        return false;
-    // How much of the record the page holds itself, the rest on overflow pages.
-    const uint64_t most = usable_ - 35;
-    uint64_t local = length;
-    if (length > most) {
-        const uint64_t least = (usable_ - 12) * 32 / 255 - 23;
-        const uint64_t spread = least + (length - least) % (usable_ - 4);
-        local = spread <= most ? spread : least;
-    }
-    if (at + local + (local < length ? 4 : 0) > static_cast<size_t>(usable_))
-        return false;
-    std::string record = page.bytes.substr(at, local);
-    if (local < length && !Overflow(Be(page.bytes, at + local, 4), length - local, record))
+    std::string record;
+    if (!Varint(page.bytes, at, usable_, length) || !Varint(page.bytes, at, usable_, rowid) ||
+        !Payload(page, at, length, usable_ - 35, record))
         return false;
     row.rowid = static_cast<int64_t>(rowid);
     row.values.clear();
     // A record without values is no record: zeroed bytes read as one.
     return DecodeRecord(record, row.values) && !row.values.empty();
+}
+
+bool PageSalvage::KeyPointers(uint32_t number, int depth, std::set<uint32_t>& seen, std::set<int64_t>& pointers)
+{
+    Page page;
+    if (depth > kDeepestTree || !seen.insert(number).second || !Load(number, page) ||
+        (page.type != kIndexLeaf && page.type != kIndexInterior))
+        return false;
+    const bool interior = page.type == kIndexInterior;
+    const size_t pointersAt = page.header + (interior ? 12 : 8);
+    const size_t headerEnd = pointersAt + 2 * page.cells;
+    for (int i = 0; i < page.cells; ++i) {
+        size_t at = Be(page.bytes, pointersAt + 2 * i, 2);
+        if (at < headerEnd || at + (interior ? 4 : 0) >= static_cast<size_t>(usable_))
+            return false;
+        if (interior && !KeyPointers(Be(page.bytes, at, 4), depth + 1, seen, pointers))
+            return false;
+        at += interior ? 4 : 0;
+        uint64_t length = 0;
+        std::string record;
+        std::vector<SalvagedValue> values;
+        // Every entry of a key ends in the record pointer of its record.
+        if (!Varint(page.bytes, at, usable_, length) ||
+            !Payload(page, at, length, (usable_ - 12) * 64 / 255 - 23, record) || !DecodeRecord(record, values) ||
+            values.empty() || values.back().type != SQLITE_INTEGER)
+            return false;
+        pointers.insert(values.back().integer);
+    }
+    return !interior || KeyPointers(Be(page.bytes, page.header + 8, 4), depth + 1, seen, pointers);
+}
+
+bool PageSalvage::RecordPointersOfKey(uint32_t root, std::set<int64_t>& pointers)
+{
+    std::set<uint32_t> seen;
+    pointers.clear();
+    return KeyPointers(root, 0, seen, pointers);
 }
 
 bool PageSalvage::LeafRows(const Page& page, std::vector<SalvagedRow>& rows)

@@ -8,8 +8,11 @@
 // are offered apart, so that their records can still be placed.
 //
 // Every read stays within the file's real length, whatever its header says.
-// A file whose header no longer reads is read under the page size at which
-// most of its pages read as pages of a tree.
+// The header's fields are hints checked against the pages: the page size is
+// the one at which most pages read as pages of a tree (the header's wins a
+// tie), the space it keeps at the end of each page holds only where the
+// pages read as well with it, and its page count, text encoding, schema
+// format and list of free pages stop nothing.
 
 #include <QFile>
 #include <QString>
@@ -53,6 +56,9 @@ public:
     bool Readable() const { return pageSize_ > 0; }
     int PageSize() const { return pageSize_; }
     int UserVersion() const { return userVersion_; }
+    // What the header says that the pages belie (or that the program never
+    // writes); empty when it holds.
+    const std::vector<std::string>& HeaderFaults() const { return headerFaults_; }
 
     // The entries of the list of tables that can still be read: those its
     // own pages reach, then those found on pages it no longer reaches.
@@ -70,6 +76,11 @@ public:
     // in page order.
     Walked WalkTable(uint32_t root, const SalvagedRowSink& each);
 
+    // The record pointers of every entry of the key whose first page is
+    // root: those of the records its table held. False when a page of the
+    // key does not read whole.
+    bool RecordPointersOfKey(uint32_t root, std::set<int64_t>& pointers);
+
     // Pages of records that no walk so far has reached and that are not
     // free: the leaves of a table whose upper pages are damaged.
     std::vector<uint32_t> UnreachedLeaves();
@@ -86,23 +97,31 @@ private:
     };
 
     bool Load(uint32_t number, Page& page);
-    // The page size under which most pages of a file without a readable
-    // header read as pages of a tree; 0 when none does.
-    int GuessPageSize();
+    // How many pages after the first read as pages of a tree under this
+    // size and usable part of a page.
+    int64_t TreePages(int size, int usable);
+    // The page size under which most pages read as pages of a tree; stated
+    // (the header's, 0 when none) on a tie or when no page does.
+    int GuessPageSize(int stated);
     // The records of a leaf, each checked; false when one did not decode.
     bool LeafRows(const Page& page, std::vector<SalvagedRow>& rows);
     bool Cell(const Page& page, int index, SalvagedRow& row);
     bool Overflow(uint32_t first, size_t length, std::string& payload);
+    // A record of a cell starting at at of length bytes, of which the page
+    // holds at most most itself; false when it does not read.
+    bool Payload(const Page& page, size_t at, uint64_t length, uint64_t most, std::string& record);
+    bool KeyPointers(uint32_t number, int depth, std::set<uint32_t>& seen, std::set<int64_t>& pointers);
     // Damaged pages go into damagedAt by their depth, the depth of the
     // pages of records into leafDepth.
     void Walk(uint32_t number, int depth, std::vector<int>& damagedAt, int& leafDepth, const SalvagedRowSink& each);
-    void ReadFreeList(uint32_t trunk, uint32_t count);
+    void ReadFreeList(uint32_t trunk);
 
     QFile file_;
     int pageSize_ = 0;
     int usable_ = 0;
     uint32_t pageCount_ = 0; // whole pages within the file's length
     int userVersion_ = 0;
+    std::vector<std::string> headerFaults_;
     std::set<uint32_t> reached_; // pages a walk has read (overflow pages included)
     std::set<uint32_t> free_;
 };

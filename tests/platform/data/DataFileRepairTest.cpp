@@ -8,7 +8,9 @@
 #include "platform/data/DataFileRepair.h"
 #include "platform/data/Maintenance.h"
 #include "platform/data/NoCaseCollation.h"
+#include "tests/support/ScriptedPrompt.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -111,6 +113,30 @@ void Overwrite(const QString& path, int64_t offset, const QByteArray& bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
+constexpr int kLogCommits = 3;
+constexpr int kDeletedPerCommit = 10;
+// The log's header, then each frame: its own header, then the page.
+constexpr int kLogHeader = 32;
+constexpr int kFrameChecksum = 16; // within a frame's header
+
+// Leaves the data file as a program killed after kLogCommits commits leaves
+// it: the file, and the commits in its log (each deletes 10 records).
+void EndWithCommitsInLog(const QString& path)
+{
+    {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE);
+        ASSERT_TRUE(RegisterNoCaseCollation(db.getHandle()));
+        db.exec("PRAGMA wal_autocheckpoint = 0");
+        for (int i = 0; i < kLogCommits; ++i)
+            db.exec(QStringLiteral("DELETE FROM Items WHERE ID > %1 AND ID <= %2")
+                        .arg(i * kDeletedPerCommit)
+                        .arg((i + 1) * kDeletedPerCommit)
+                        .toStdString());
+        ASSERT_TRUE(QFile::copy(path, "ended") && QFile::copy(path + "-wal", "ended-wal"));
+    }
+    ASSERT_TRUE(QFile::remove(path) && QFile::rename("ended", path) && QFile::rename("ended-wal", path + "-wal"));
+}
+
 TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
 {
     const QByteArray sound = Bytes("TEST.TPS");
@@ -162,19 +188,23 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
         {"file cut after a page", cutAt(cut), Kept::Exactly, at.RecordsBefore(cut)},
         {"records in the log, record page zeroed",
          [&] {
-             {
-                 SQLite::Database db("TEST.TPS", SQLite::OPEN_READWRITE);
-                 ASSERT_TRUE(RegisterNoCaseCollation(db.getHandle()));
-                 db.exec("PRAGMA wal_autocheckpoint = 0");
-                 db.exec("DELETE FROM Items WHERE ID <= 10");
-                 // What a program that ended without closing leaves: the file and its log.
-                 ASSERT_TRUE(QFile::copy("TEST.TPS", "ended") && QFile::copy("TEST.TPS-wal", "ended-wal"));
-             }
-             ASSERT_TRUE(QFile::remove("TEST.TPS") && QFile::rename("ended", "TEST.TPS") &&
-                         QFile::rename("ended-wal", "TEST.TPS-wal"));
+             EndWithCommitsInLog("TEST.TPS");
              Overwrite("TEST.TPS", leaf, zeros);
          },
-         Kept::Exactly, offTheLeaf - 10},
+         Kept::Exactly, offTheLeaf - kLogCommits * kDeletedPerCommit},
+        // The engine would read nothing of these logs: their intact frames are read.
+        {"log header zeroed",
+         [&] {
+             EndWithCommitsInLog("TEST.TPS");
+             Overwrite("TEST.TPS-wal", 0, zeros.left(kLogHeader));
+         },
+         Kept::Exactly, kItems - kLogCommits * kDeletedPerCommit},
+        {"log's first frame damaged, whole commits after it",
+         [&] {
+             EndWithCommitsInLog("TEST.TPS");
+             Overwrite("TEST.TPS-wal", kLogHeader + kFrameChecksum, zeros.left(8));
+         },
+         Kept::Exactly, kItems - kLogCommits * kDeletedPerCommit},
         {"zeros after the end", write(end, zeros.left(page / 2)), Kept::All},
         {"random bytes after the end", write(end, Noise(3 * page)), Kept::All},
         {"every page zeroed", write(0, QByteArray(end, '\0')), Kept::None},
@@ -339,6 +369,54 @@ TEST_F(DataFileRepairTest, AHeldFileAFullDiskOrACancelLeavesTheOriginalAsItWas)
     }
     EXPECT_EQ(Bytes("TEST.TPS"), before);
     EXPECT_EQ(QDir().entryList({"TEST.TPS*"}), QStringList({"TEST.TPS"})) << "nothing is left beside it";
+}
+
+TEST_F(DataFileRepairTest, BeforeTheOpenADamagedLogIsKeptAndTheUserToldButATornTailIsNormal)
+{
+    const int64_t frame = 24 + LayoutOf("TEST.TPS", KeyName()).pageSize;
+    struct Case {
+        const char* file; // each a file of its own: a log is checked at the first open of its file
+        std::function<void(const QString& log)> damage;
+        bool keptAside;
+        int64_t records; // what the open reads
+    };
+    const Case cases[] = {
+        {"HEADER", [](const QString& log) { Overwrite(log, 0, QByteArray(kLogHeader, '\0')); }, true, kItems},
+        {"FRAME", [](const QString& log) { Overwrite(log, kLogHeader + kFrameChecksum, QByteArray(8, '\0')); }, true,
+         kItems},
+        // A killed program's last commit, cut in its last frame.
+        {"TORN", [&](const QString& log) { ASSERT_TRUE(QFile::resize(log, QFile(log).size() - frame / 2)); }, false,
+         kItems - (kLogCommits - 1) * kDeletedPerCommit},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const QString path = QString::fromLatin1(c.file) + ".TPS";
+        const QString log = path + "-wal";
+        ASSERT_TRUE(QFile::copy("TEST.TPS", path));
+        EndWithCommitsInLog(path);
+        c.damage(log);
+        const QByteArray damaged = Bytes(log);
+
+        test::ScriptedPrompt prompt;
+        Table<ItemRecord> items(ItemDefinition(QString::fromLatin1(c.file) + "\\!Items"));
+        ASSERT_TRUE(items.Open()) << items.Error().toStdString();
+        QCoreApplication::processEvents(); // the notice is posted to the application's thread
+        EXPECT_EQ(items.Records(), c.records);
+        items.Close();
+        if (!c.keptAside) {
+            EXPECT_FALSE(QFile::exists(log + ".damaged"));
+            EXPECT_TRUE(prompt.Questions().empty());
+            continue;
+        }
+        EXPECT_EQ(Bytes(log + ".damaged"), damaged);
+        ASSERT_EQ(prompt.Questions().size(), 1u);
+        EXPECT_EQ(prompt.Questions()[0].text, "The last changes to the data file " +
+                                                  QDir::toNativeSeparators(QDir::current().absoluteFilePath(path)) +
+                                                  " could not be read: the log that held them is damaged.|The log "
+                                                  "was kept as " +
+                                                  QDir::toNativeSeparators(QDir::current().absoluteFilePath(log)) +
+                                                  ".damaged.");
+    }
 }
 
 } // namespace

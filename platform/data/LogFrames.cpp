@@ -1,0 +1,257 @@
+#include "platform/data/LogFrames.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QSet>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace vl {
+
+namespace {
+
+constexpr int64_t kHeader = 32;
+constexpr int64_t kFrameHeader = 24;
+constexpr uint32_t kMagic = 0x377f0682; // with its lowest bit set: checksums over big-endian words
+constexpr uint32_t kVersion = 3007000;
+// The byte of the log's shared index on which every connection to the file
+// holds a read lock while it lives.
+constexpr int64_t kInUseByte = 128;
+
+uint32_t Be(const char* bytes)
+{
+    const auto* b = reinterpret_cast<const uint8_t*>(bytes);
+    return uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | b[3];
+}
+
+uint32_t Le(const char* bytes)
+{
+    const auto* b = reinterpret_cast<const uint8_t*>(bytes);
+    return uint32_t(b[3]) << 24 | uint32_t(b[2]) << 16 | uint32_t(b[1]) << 8 | b[0];
+}
+
+struct Sum {
+    uint32_t one = 0;
+    uint32_t two = 0;
+    bool operator==(const Sum&) const = default;
+};
+
+// The log's checksum run on over bytes (a multiple of eight of them).
+Sum Checksum(bool bigEndian, Sum sum, const char* bytes, int64_t size)
+{
+    for (int64_t i = 0; i + 8 <= size; i += 8) {
+        sum.one += (bigEndian ? Be(bytes + i) : Le(bytes + i)) + sum.two;
+        sum.two += (bigEndian ? Be(bytes + i + 4) : Le(bytes + i + 4)) + sum.one;
+    }
+    return sum;
+}
+
+bool IsPageSize(int64_t size)
+{
+    return size >= 512 && size <= 65536 && (size & (size - 1)) == 0;
+}
+
+struct Frame {
+    uint32_t page = 0;
+    uint32_t commit = 0; // the file's length in pages after the commit it ends; 0 inside a commit
+    uint32_t salt1 = 0;
+    uint32_t salt2 = 0;
+    bool sums = false; // its checksum runs on from the one stored before it
+    int64_t at = 0;
+};
+
+// The frames of the log, each checked against the checksum stored in the
+// frame before it (the header's for the first).
+std::vector<Frame> Frames(QFile& log, int pageSize, bool bigEndian, Sum stored)
+{
+    std::vector<Frame> frames;
+    const int64_t length = kFrameHeader + pageSize;
+    for (int64_t at = kHeader; at + length <= log.size(); at += length) {
+        if (!log.seek(at))
+            break;
+        const QByteArray bytes = log.read(length);
+        if (bytes.size() != length)
+            break;
+        const char* b = bytes.constData();
+        Frame frame{Be(b), Be(b + 4), Be(b + 8), Be(b + 12), false, at};
+        const Sum sum = Checksum(bigEndian, Checksum(bigEndian, stored, b, 8), b + kFrameHeader, pageSize);
+        stored = {Be(b + 16), Be(b + 20)};
+        frame.sums = sum == stored;
+        frames.push_back(frame);
+    }
+    return frames;
+}
+
+int64_t Checking(const std::vector<Frame>& frames)
+{
+    int64_t count = 0;
+    for (const Frame& frame : frames)
+        count += frame.sums ? 1 : 0;
+    return count;
+}
+
+// The page size in the header of the data file at path; 0 when none.
+int FilePageSize(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray header = file.read(18);
+    if (header.size() < 18)
+        return 0;
+    const int size = static_cast<uint8_t>(header[16]) << 8 | static_cast<uint8_t>(header[17]);
+    return size == 1 ? 65536 : size;
+}
+
+// Whether a program has the data file of this shared index open, read from
+// the system's list of locks: opening the index here and closing it again
+// would drop every lock this process holds on it. The list is matched by
+// the file's number alone (file systems name their devices differently
+// there), so that a doubt counts as in use.
+bool InUse(const QString& index)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(index).constData(), &info) != 0)
+        return false; // no index: nobody has the file open
+    QFile locks(QStringLiteral("/proc/locks"));
+    if (!locks.open(QIODevice::ReadOnly | QIODevice::Text))
+        return true;
+    const QByteArray number = QByteArray::number(static_cast<qulonglong>(info.st_ino));
+    // "1: POSIX  ADVISORY  READ 1234 08:01:5678 128 128"
+    for (const QByteArray& line : locks.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        for (qsizetype i = 0; i + 2 < fields.size(); ++i) {
+            const QList<QByteArray> file = fields[i].split(':');
+            if (file.size() != 3 || file[2] != number)
+                continue;
+            const bool toEnd = fields[i + 2] == "EOF";
+            if (fields[i + 1].toLongLong() <= kInUseByte && (toEnd || fields[i + 2].toLongLong() >= kInUseByte))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+LogFrames ReadLogFrames(const QString& logPath, int pageSize)
+{
+    LogFrames result;
+    QFile log(logPath);
+    if (!log.open(QIODevice::ReadOnly) || log.size() <= kHeader)
+        return result;
+    const QByteArray header = log.read(kHeader);
+    if (header.size() != kHeader)
+        return result;
+    const char* h = header.constData();
+    const bool bigEndian = Be(h) & 1;
+    const Sum stored{Be(h + 24), Be(h + 28)};
+    const bool headerChecks = (Be(h) & ~1u) == kMagic && Be(h + 4) == kVersion && IsPageSize(Be(h + 8)) &&
+                              Checksum(bigEndian, {}, h, 24) == stored;
+    std::vector<Frame> frames;
+    uint32_t salt1 = Be(h + 16);
+    uint32_t salt2 = Be(h + 20);
+    if (headerChecks) {
+        result.pageSize = static_cast<int>(Be(h + 8));
+        frames = Frames(log, result.pageSize, bigEndian, stored);
+    } else {
+        // The frames are read as the data file's pages, in the byte order
+        // under which more of them check; they belong to the log of the
+        // first one that does. A header without a whole frame after it held
+        // no change.
+        result.pageSize = IsPageSize(pageSize) ? pageSize : IsPageSize(Be(h + 8)) ? static_cast<int>(Be(h + 8)) : 0;
+        result.damaged = result.pageSize == 0 || log.size() >= kHeader + kFrameHeader + result.pageSize;
+        if (result.pageSize == 0)
+            return result;
+        std::vector<Frame> little = Frames(log, result.pageSize, false, stored);
+        std::vector<Frame> big = Frames(log, result.pageSize, true, stored);
+        frames = Checking(big) > Checking(little) ? std::move(big) : std::move(little);
+        const auto first = std::find_if(frames.begin(), frames.end(), [](const Frame& f) { return f.sums; });
+        if (first == frames.end())
+            return result;
+        salt1 = first->salt1;
+        salt2 = first->salt2;
+    }
+    // Frames of an earlier use of the log file, after the current ones, have
+    // other salts.
+    const auto intact = [&](const Frame& frame) {
+        return frame.sums && frame.page != 0 && frame.salt1 == salt1 && frame.salt2 == salt2;
+    };
+    int64_t last = -1;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        if (intact(frames[i]) && frames[i].commit != 0)
+            last = static_cast<int64_t>(i);
+    }
+    bool unbroken = headerChecks;
+    for (int64_t i = 0; i <= last; ++i) {
+        const Frame& frame = frames[i];
+        if (!intact(frame)) {
+            result.damaged = true;
+            unbroken = false;
+            continue;
+        }
+        result.pages[frame.page] = frame.at;
+        if (unbroken && frame.commit != 0)
+            result.engineReads = frame.at + kFrameHeader + result.pageSize;
+    }
+    if (headerChecks && result.engineReads == 0)
+        result.engineReads = kHeader;
+    if (last >= 0)
+        result.filePages = frames[last].commit;
+    return result;
+}
+
+bool FoldLogFrames(const QString& logPath, const LogFrames& frames, const QString& path)
+{
+    if (frames.filePages == 0)
+        return true; // no commit: the file stands as it is
+    QFile log(logPath);
+    QFile file(path);
+    if (!log.open(QIODevice::ReadOnly) || !file.open(QIODevice::ReadWrite))
+        return false;
+    const int64_t size = frames.pageSize;
+    for (const auto& [page, at] : frames.pages) {
+        if (page > frames.filePages)
+            continue; // the file was made shorter after
+        if (!log.seek(at + kFrameHeader))
+            return false;
+        const QByteArray bytes = log.read(size);
+        if (bytes.size() != size || !file.seek((page - 1) * size) || file.write(bytes) != size)
+            return false;
+    }
+    return file.resize(frames.filePages * size) && file.flush();
+}
+
+QString SetAsideDamagedLog(const QString& path)
+{
+    static QMutex mutex;
+    static QSet<QString> checked;
+    const QString file = QFileInfo(path).absoluteFilePath();
+    {
+        const QMutexLocker lock(&mutex);
+        if (checked.contains(file))
+            return QString();
+        checked.insert(file);
+    }
+    const QString log = file + QStringLiteral("-wal");
+    if (QFileInfo(log).size() <= kHeader || InUse(file + QStringLiteral("-shm")))
+        return QString();
+    const LogFrames frames = ReadLogFrames(log, FilePageSize(file));
+    if (!frames.damaged)
+        return QString();
+    QString copy = log + QStringLiteral(".damaged");
+    for (int n = 2; QFile::exists(copy); ++n)
+        copy = log + QStringLiteral(".damaged%1").arg(n);
+    if (!QFile::copy(log, copy)) {
+        QFile::remove(copy); // what a full disk left of it: the log stays as it is
+        return QString();
+    }
+    QFile::resize(log, frames.engineReads);
+    return copy;
+}
+
+} // namespace vl

@@ -1,0 +1,52 @@
+#pragma once
+// The write-ahead log of a data file (its "-wal"), read frame by frame
+// without the engine and checked as it is read. The engine reads a log only
+// up to its first frame that does not check, and not at all when the log's
+// header does not: the commits after such a frame are dropped without a
+// word, and its next write overwrites them. Here every frame is checked on
+// its own (its checksum runs on from the one stored in the frame before
+// it), so that the intact frames of every commit can still be read, and a
+// log damaged before its last commit is told apart from the torn tail a
+// killed program leaves after it, which is normal.
+//
+// Every read stays within the log's real length.
+
+#include <QString>
+
+#include <cstdint>
+#include <map>
+
+namespace vl {
+
+struct LogFrames {
+    // The header does not check, or a frame that does not check comes
+    // before the last commit: changes the engine would drop.
+    bool damaged = false;
+    int pageSize = 0;
+    // The data file's length in pages after the last commit read (0: none).
+    uint32_t filePages = 0;
+    // Page number: where the latest intact copy of the page in a commit
+    // starts in the log.
+    std::map<uint32_t, int64_t> pages;
+    // The length of the log the engine reads: up to the last commit before
+    // the first frame that does not check (0 when the header does not).
+    int64_t engineReads = 0;
+};
+
+// Reads the log at logPath. pageSize: the data file's own, for a log whose
+// header does not read (0: unknown).
+LogFrames ReadLogFrames(const QString& logPath, int pageSize);
+
+// Writes the pages of the log into the copy of its data file at path and
+// gives that copy the length of the last commit, as folding the log into the
+// file would. False when a read or write fails.
+bool FoldLogFrames(const QString& logPath, const LogFrames& frames, const QString& path);
+
+// Before the first open of the data file at path in this process, while no
+// other program has it open: a damaged log is kept beside it as
+// "<path>-wal.damaged" and then cut to what the engine reads of it, so that
+// no later write of the engine mixes with its unread commits. Returns the
+// copy's path; empty when the log is sound, absent or in use.
+QString SetAsideDamagedLog(const QString& path);
+
+} // namespace vl
