@@ -1,11 +1,11 @@
 #include "platform/data/LogFrames.h"
 
+#include "platform/data/DataFileInUse.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QSet>
-
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <vector>
@@ -18,9 +18,6 @@ constexpr int64_t kHeader = 32;
 constexpr int64_t kFrameHeader = 24;
 constexpr uint32_t kMagic = 0x377f0682; // with its lowest bit set: checksums over big-endian words
 constexpr uint32_t kVersion = 3007000;
-// The byte of the log's shared index on which every connection to the file
-// holds a read lock while it lives.
-constexpr int64_t kInUseByte = 128;
 
 uint32_t Be(const char* bytes)
 {
@@ -105,35 +102,6 @@ int FilePageSize(const QString& path)
         return 0;
     const int size = static_cast<uint8_t>(header[16]) << 8 | static_cast<uint8_t>(header[17]);
     return size == 1 ? 65536 : size;
-}
-
-// Whether a program has the data file of this shared index open, read from
-// the system's list of locks: opening the index here and closing it again
-// would drop every lock this process holds on it. The list is matched by
-// the file's number alone (file systems name their devices differently
-// there), so that a doubt counts as in use.
-bool InUse(const QString& index)
-{
-    struct stat info {};
-    if (::stat(QFile::encodeName(index).constData(), &info) != 0)
-        return false; // no index: nobody has the file open
-    QFile locks(QStringLiteral("/proc/locks"));
-    if (!locks.open(QIODevice::ReadOnly | QIODevice::Text))
-        return true;
-    const QByteArray number = QByteArray::number(static_cast<qulonglong>(info.st_ino));
-    // "1: POSIX  ADVISORY  READ 1234 08:01:5678 128 128"
-    for (const QByteArray& line : locks.readAll().split('\n')) {
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        for (qsizetype i = 0; i + 2 < fields.size(); ++i) {
-            const QList<QByteArray> file = fields[i].split(':');
-            if (file.size() != 3 || file[2] != number)
-                continue;
-            const bool toEnd = fields[i + 2] == "EOF";
-            if (fields[i + 1].toLongLong() <= kInUseByte && (toEnd || fields[i + 2].toLongLong() >= kInUseByte))
-                return true;
-        }
-    }
-    return false;
 }
 
 } // namespace
@@ -238,7 +206,8 @@ QString SetAsideDamagedLog(const QString& path)
         checked.insert(file);
     }
     const QString log = file + QStringLiteral("-wal");
-    if (QFileInfo(log).size() <= kHeader || InUse(file + QStringLiteral("-shm")))
+    // A log another connection reads, in this program or another, is theirs.
+    if (QFileInfo(log).size() <= kHeader || DataFileInUse(file))
         return QString();
     const LogFrames frames = ReadLogFrames(log, FilePageSize(file));
     if (!frames.damaged)
