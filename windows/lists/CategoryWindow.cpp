@@ -3,6 +3,7 @@
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/widgets/NumberedEvents.h"
+#include "platform/widgets/StatusTipLine.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -69,6 +70,7 @@ QSplitter* CategoryWindow::StackPanes(QBoxLayout* categoryRow, const char* capti
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panes);
     layout->addLayout(closeRow);
+    layout->addWidget(new StatusTipLine(*this));
     return panes;
 }
 

@@ -12,6 +12,7 @@
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/EventNumbers.h"
 #include "platform/widgets/NumberedEvents.h"
+#include "platform/widgets/StatusTipLine.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -77,6 +78,7 @@ BrowseContacts::BrowseContacts(QWidget* parent, bool selectMode)
     connect(copyText_, &QPushButton::clicked, this, &BrowseContacts::CopyToClipboard);
 
     LayOut(row, {tabs_});
+    layout()->addWidget(new StatusTipLine(*this));
     setTabOrder(tabs_, List());
     setTabOrder(List(), copyText_);
 

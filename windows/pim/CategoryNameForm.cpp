@@ -1,6 +1,7 @@
 #include "windows/pim/CategoryNameForm.h"
 
 #include "platform/widgets/FormMode.h"
+#include "platform/widgets/StatusTipLine.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 
@@ -55,6 +56,8 @@ CategoryNameForm::CategoryNameForm(FormRequest request, const QString& name, con
     layout->addLayout(form);
     layout->addStretch();
     layout->addLayout(buttons);
+    if (!texts.statusTip.isEmpty())
+        layout->addWidget(new StatusTipLine(*this));
 
     ApplyFormMode(request, {name_}, ok_, cancel_, LoadIcon(QStringLiteral("close")));
     KeepWindowPosition(*this, QLatin1String(texts.procedure));

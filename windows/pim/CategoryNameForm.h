@@ -22,7 +22,7 @@ struct CategoryFormTexts {
     const char* procedure;     // window name and position key
     QString insertCaption;     // "New Category"
     QString changeCaption;     // "Edit Category"
-    QString statusTip;         // the entry's status tip; none when empty
+    QString statusTip;         // the entry's status tip, on a status line; neither when empty
     int maxLength = 0;         // the entry's length limit; none when 0
     QKeySequence historyKey{}; // puts back the name last saved; none when empty
     QString* lastSaved = nullptr; // where the form keeps that name

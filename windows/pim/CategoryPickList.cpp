@@ -3,6 +3,7 @@
 #include "platform/browse/KeyOrders.h"
 #include "platform/viewcopy/ViewCopyBrowse.h"
 #include "platform/widgets/BrowseList.h"
+#include "platform/widgets/StatusTipLine.h"
 #include "platform/widgets/WindowPosition.h"
 
 #include <QHBoxLayout>
@@ -45,6 +46,8 @@ CategoryPickList::CategoryPickList(TableFile& table, KeyRef key, const CategoryP
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(body);
     layout->addLayout(row);
+    if (!texts.statusTip.isEmpty())
+        layout->addWidget(new StatusTipLine(*this));
     resize(texts.size);
     list_->setFocus();
     KeepWindowPosition(*this, QLatin1String(texts.procedure));

@@ -23,7 +23,7 @@ class BrowseList;
 struct CategoryPickTexts {
     const char* procedure; // window name and position key
     QString field;         // the column's field, "CAT:Category"
-    QString statusTip;     // the list's status tip; none when empty
+    QString statusTip;     // the list's status tip, on a status line; neither when empty
     QSize size;            // the window's first size
     // Puts the list into the window; returns what the window shows (the list
     // itself when null).

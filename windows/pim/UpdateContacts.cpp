@@ -8,6 +8,7 @@
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/FormMode.h"
+#include "platform/widgets/StatusTipLine.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 
@@ -115,6 +116,7 @@ UpdateContacts::UpdateContacts(FormRequest request, const ContactRecord& contact
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sheet_);
     layout->addLayout(buttons);
+    layout->addWidget(new StatusTipLine(*this));
 
     FillCategories();
     Show(contact);

@@ -7,6 +7,7 @@
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/FormMode.h"
+#include "platform/widgets/StatusTipLine.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 
@@ -94,6 +95,7 @@ UpdateMessages::UpdateMessages(FormRequest request, const MessagesRecord& messag
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addLayout(buttons);
+    layout->addWidget(new StatusTipLine(*this));
 
     Show();
     ApplyLayout();

@@ -1,15 +1,18 @@
 // The contact windows offscreen on real tables: the list's orders, its
 // column sort over tab changes, the clipboard text, one list at a time; the
 // contact form's modes, a typed category added through the category form,
-// an overlong value kept; the contact categories' two panes.
+// an overlong value kept; the contact categories' two panes; the status
+// lines of the windows.
 
 #include "core/dictionary/Dictionary.h"
 #include "pim/ContactText.h"
 #include "windows/pim/BrowseContactCategories2Pane.h"
 #include "windows/pim/BrowseContacts.h"
 #include "windows/pim/ContactProcedures.h"
+#include "windows/pim/SelectContactCategories.h"
 #include "windows/pim/UpdateContactCategories.h"
 #include "windows/pim/UpdateContacts.h"
+#include "windows/pim/UpdateMessages.h"
 #include "platform/widgets/BrowseList.h"
 #include "platform/widgets/FrameProcedures.h"
 #include "platform/widgets/ThreadRegistry.h"
@@ -20,9 +23,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 
 #include <gtest/gtest.h>
@@ -232,6 +237,28 @@ TEST_F(ContactWindowsTest, TheLowerPaneShowsTheHighlightedCategorysContacts)
     form->Entry("C_:LastName")->setText("Diaz");
     form->OkButton()->click();
     EXPECT_EQ(LastNames(window.ContactList(), 1), QStringList({"Cole", "Diaz"}));
+}
+
+// A window of its own shows the status text of the control pointed at on a
+// status line of its own: it has no frame's status bar.
+TEST_F(ContactWindowsTest, EachWindowShowsTheStatusTextOfTheControlPointedAt)
+{
+    UpdateContacts contact(FormRequest::Insert, {});
+    UpdateMessages message(FormRequest::Insert, {});
+    UpdateContactCategories category(FormRequest::Insert, {});
+    SelectContactCategories picker;
+    BrowseContacts contacts;
+    BrowseContactCategories2Pane categories;
+    const std::pair<QWidget*, QString> cases[] = {
+        {contact.Entry("C_:Fax"), "Fax Number"}, {message.CategoryEntry(), "Email to Group (Contact Category)"},
+        {category.NameEntry(), "Contact Category"}, {picker.List(), "Browsing Records"},
+        {contacts.List(), "Browsing Contact Records"}, {categories.CategoryList(), "Browsing Functions"}};
+    for (const auto& [control, text] : cases) {
+        QEnterEvent enter({}, {}, {});
+        QCoreApplication::sendEvent(control, &enter);
+        const auto* line = control->window()->findChild<QStatusBar*>();
+        EXPECT_EQ(line ? line->currentMessage() : QString(), text);
+    }
 }
 
 } // namespace
