@@ -7,6 +7,7 @@
 #include "platform/data/Connection.h"
 #include "platform/runtime/Clock.h"
 #include "scripting/items/TaskScripts.h"
+#include "tasks/ReservedTasks.h"
 #include "tasks/TaskStore.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/tasks/TaskTestRecords.h"
@@ -152,10 +153,15 @@ TEST_F(TaskStoreTest, AFullDiskWhileReservingIsToldAsEveryWriteTellsIt)
     test::ScriptedPrompt prompt;
     prompt.Answer(1);
     ScheduleRecord task = base, placeholder;
+    std::vector<int32_t> reserved;
     for (int i = 0; i < 1000 && prompt.Questions().empty(); ++i) {
-        if (!ReserveTask(d.Schedule, task, placeholder))
+        if (ReserveTask(d.Schedule, task, placeholder))
+            reserved.push_back(task.ID);
+        else
             ShowReserveFailure(d.Schedule.LastError());
     }
+    for (int32_t id : reserved)
+        ProgramReservedTasks().Remove(id); // the program's reservations outlive a test
     ASSERT_EQ(prompt.Questions().size(), 1u);
     EXPECT_EQ(prompt.Questions()[0].caption, "Schedule");
     EXPECT_TRUE(prompt.Questions()[0].text.contains("full")) << prompt.Questions()[0].text.toStdString();
