@@ -6,10 +6,19 @@
 
 namespace vl {
 
+namespace {
+
+bool gTerminationRequested = false;
+
+} // namespace
+
+bool TerminationRequested() { return gTerminationRequested; }
+
 StartTermination::StartTermination() : signals_(new TerminationSignals(this))
 {
     connect(signals_, &TerminationSignals::Received, this, [this] {
         requested_ = true;
+        gTerminationRequested = true;
         // Ends the loop of an open dialog; a box opened after this returns
         // at once with its default answer until the program's own loop
         // starts, which the start never reaches now.

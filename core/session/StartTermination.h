@@ -28,4 +28,8 @@ private:
     bool requested_ = false;
 };
 
+// Whether a signal reached a StartTermination of this run: what runs
+// between the frame's runs (the repair of a damaged file) ends then too.
+bool TerminationRequested();
+
 } // namespace vl

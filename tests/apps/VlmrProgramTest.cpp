@@ -1,6 +1,7 @@
 // VLMR as a process: started in a data directory, told to terminate as the
 // desktop session does at logout, also with trayer's notification area on a
-// display of its own, a modal box open, or at the first start's question.
+// display of its own, a modal box open, or at a question of its start (the
+// data directory's, a damaged data file's).
 
 #include "core/config/ConfigStore.h"
 #include "core/dictionary/Dictionary.h"
@@ -173,7 +174,7 @@ TEST_F(VlmrSignalTest, ASignalEndsItCleanlyWithItsIconInTheNotificationAreaOrAMo
     }
 }
 
-TEST_F(VlmrSignalTest, ASignalAtTheFirstStartsQuestionEndsItWritingNothing)
+TEST_F(VlmrSignalTest, ASignalAtAStartsQuestionEndsItWritingNothing)
 {
     const QString start = test::TestPath("start");
     ASSERT_TRUE(QDir().mkpath(start));
@@ -182,6 +183,25 @@ TEST_F(VlmrSignalTest, ASignalAtTheFirstStartsQuestionEndsItWritingNothing)
     ExpectCleanEnd(SIGTERM, start);
     for (const QString& directory : {start, test::TestPath("xdg/velmora")})
         EXPECT_THAT(QDir(directory).entryList(QDir::Files | QDir::Hidden), ::testing::IsEmpty());
+
+    // A damaged main data file's question (Repair is its default): the
+    // signal ends it there, without a repair and without the frame.
+    DictionaryStart();
+    GetConfigValue("Version");
+    DictionaryEnd();
+    QFile data("VLDB.TPS");
+    ASSERT_TRUE(data.open(QIODevice::ReadWrite) && data.seek(47) && data.putChar(char(0xff)));
+    data.close();
+    const auto bytes = [] {
+        QFile file("VLDB.TPS");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray damaged = bytes();
+    Start(vlmr, test::TestDir());
+    ASSERT_TRUE(Shows("Damaged Data File")) << vlmr.readAllStandardError().toStdString();
+    ExpectCleanEnd(SIGTERM, test::TestDir());
+    EXPECT_TRUE(bytes() == damaged);
+    EXPECT_FALSE(QFile::exists("VLDB.TPS.damaged")) << "no repair began";
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/base/ProgramStop.h"
 #include "core/dictionary/Dictionary.h"
 #include "scheduler/engine/DueTask.h"
+#include "core/session/StartTermination.h"
 #include "core/startup/DamagedFileOffer.h"
 #include "core/repair/windows/RepairWindow.h"
 #include "windows/frame/frame/CoreProcedures.h"
@@ -104,7 +105,11 @@ void RepairDamagedFile(const QString& path)
     // The window runs in the application's loop until the user closes it.
     QObject::connect(window, &QObject::destroyed, qApp, [] { QCoreApplication::exit(0); });
     window->RepairAgreedFile(path);
+    const QPointer<RepairWindow> open(window);
     QApplication::exec();
+    // Ended by a termination signal: the table in hand is finished (the
+    // window waits for it) and the window goes without asking anything.
+    delete open.data();
 }
 
 int Main()
@@ -130,10 +135,17 @@ int Main()
         const QString damaged = DamagedDataFile();
         if (damaged.isEmpty())
             return 1;
-        switch (AskAboutDamagedFile(CurrentPromptService(), ProgramStopReason())) {
+        const DamagedFileChoice choice = AskAboutDamagedFile(CurrentPromptService(), ProgramStopReason());
+        // A termination signal ends the program from the question or the
+        // repair as from the frame, and the box's default is no answer.
+        if (TerminationRequested())
+            return 0;
+        switch (choice) {
         case DamagedFileChoice::Repair:
             ResetProgramStop();
             RepairDamagedFile(damaged);
+            if (TerminationRequested())
+                return 0;
             break;
         case DamagedFileChoice::Restore:
             Tables().CloseAll();
