@@ -206,11 +206,18 @@ TableOutcome Fix(const TableJob& job, const RepairProgress& progress)
         }
     }
     outcome.information = RepairSummary(job, repair);
-    // The account belongs on the rows of the tables that lost records.
-    for (const DeclaredTable& table : job.declared) {
-        const auto counted = repair.recordsLostIn.find(table.table);
-        if (counted != repair.recordsLostIn.end() ? counted->second > 0 : repair.unreadableIn.count(table.table) > 0)
-            outcome.lossLabels.push_back(table.definition->Label());
+    // The account belongs on the rows of the tables that lost records; where
+    // none did, on those whose damaged pages were read around.
+    for (const bool lostOnly : {true, false}) {
+        for (const DeclaredTable& table : job.declared) {
+            const auto counted = repair.recordsLostIn.find(table.table);
+            const bool lost = counted != repair.recordsLostIn.end() ? counted->second > 0
+                                                                     : repair.unreadableIn.count(table.table) > 0;
+            if (lost || (!lostOnly && repair.unreadableIn.count(table.table) > 0))
+                outcome.lossLabels.push_back(table.definition->Label());
+        }
+        if (!outcome.lossLabels.empty())
+            break;
     }
     std::unique_ptr<TableFile> file = FileOf(job);
     if (file->Open(kSharedRead)) {
