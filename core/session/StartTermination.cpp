@@ -16,8 +16,8 @@ bool TerminationRequested() { return gTerminationRequested; }
 
 StartTermination::StartTermination() : signals_(new TerminationSignals(this))
 {
-    connect(signals_, &TerminationSignals::Received, this, [this] {
-        requested_ = true;
+    gTerminationRequested = false;
+    connect(signals_, &TerminationSignals::Received, this, [] {
         gTerminationRequested = true;
         // Ends the loop of an open dialog; a box opened after this returns
         // at once with its default answer until the program's own loop

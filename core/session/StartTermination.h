@@ -20,16 +20,13 @@ public:
     StartTermination(const StartTermination&) = delete;
     StartTermination& operator=(const StartTermination&) = delete;
 
-    // A signal arrived: the start goes no further.
-    bool Requested() const { return requested_; }
-
 private:
     TerminationSignals* signals_;
-    bool requested_ = false;
 };
 
-// Whether a signal reached a StartTermination of this run: what runs
-// between the frame's runs (the repair of a damaged file) ends then too.
+// Whether a signal reached the StartTermination of this run (a new one
+// starts afresh): the start goes no further, and what runs between the
+// frame's runs (the repair of a damaged file) ends too.
 bool TerminationRequested();
 
 } // namespace vl

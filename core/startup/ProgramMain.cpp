@@ -45,13 +45,13 @@ int ProgramMain(const std::function<int()>& frame, const std::function<void(cons
     // ends with 0 and goes no further: from the data directory's question on,
     // nothing more is written.
     const StartTermination termination;
-    const auto terminated = [&termination] { return termination.Requested(); };
-    const auto goesOn = [&termination] { return !termination.Requested() && !ProgramStopRequested(); };
-    const QString dataDirectory = ChooseDataDirectory(CurrentPromptService(), InstallationDirectory(), terminated);
-    if (termination.Requested())
+    const auto goesOn = [] { return !TerminationRequested() && !ProgramStopRequested(); };
+    const QString dataDirectory =
+        ChooseDataDirectory(CurrentPromptService(), InstallationDirectory(), TerminationRequested);
+    if (TerminationRequested())
         return 0;
     if (const SchedulerStart probe = ProbeDirectoryScheduler(CurrentPromptService(), dataDirectory); Ends(probe))
-        return termination.Requested() ? 0 : EndCode(probe);
+        return TerminationRequested() ? 0 : EndCode(probe);
     if (beforeData && goesOn())
         beforeData(dataDirectory);
     if (goesOn())
@@ -74,7 +74,7 @@ int ProgramMain(const std::function<int()>& frame, const std::function<void(cons
     RemoveBadFileGuard();
     DictionaryEnd();
     gPositionIni.reset();
-    if (termination.Requested())
+    if (TerminationRequested())
         return 0;
     return ProgramStopRequested() ? 1 : exitCode;
 }
