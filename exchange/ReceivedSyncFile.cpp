@@ -34,13 +34,6 @@ QString RefusalOf(const DataError& error, const QString& name)
                            error.driverMessage);
     case kInvalidDataFile:
         return NotSyncFile(name, QStringLiteral("it is damaged"), error.driverMessage);
-    case kFileSystemError:
-        // The layer's own refusal of a table it did not make; the engine's
-        // failures carry the engine's code.
-        if (error.driverCode == 0)
-            return NotSyncFile(name, QStringLiteral("its tables were not written by this program"),
-                               error.driverMessage);
-        break;
     default:
         break;
     }
