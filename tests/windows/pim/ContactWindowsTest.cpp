@@ -17,6 +17,7 @@
 #include "platform/widgets/FrameProcedures.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "tests/support/StatusLineShown.h"
 #include "xplore/windows/Xplore.h"
 
 #include <QAction>
@@ -254,10 +255,12 @@ TEST_F(ContactWindowsTest, EachWindowShowsTheStatusTextOfTheControlPointedAt)
         {category.NameEntry(), "Contact Category"}, {picker.List(), "Browsing Records"},
         {contacts.List(), "Browsing Contact Records"}, {categories.CategoryList(), "Browsing Functions"}};
     for (const auto& [control, text] : cases) {
+        control->window()->show();
         QEnterEvent enter({}, {}, {});
         QCoreApplication::sendEvent(control, &enter);
         const auto* line = control->window()->findChild<QStatusBar*>();
         EXPECT_EQ(line ? line->currentMessage() : QString(), text);
+        EXPECT_TRUE(test::StatusLineShown(line)) << text.toStdString();
     }
 }
 

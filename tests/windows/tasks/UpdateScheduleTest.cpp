@@ -10,6 +10,7 @@
 #include "platform/sound/RecordingSoundPlayer.h"
 #include "platform/widgets/FrameProcedures.h"
 #include "windows/tasks/UpdateSchedule.h"
+#include "tests/support/StatusLineShown.h"
 #include "tests/windows/tasks/TaskWindowFixture.h"
 
 #include <QApplication>
@@ -138,6 +139,7 @@ TEST_F(UpdateScheduleTest, ControlsTellTheirStatusTextsAndTheButtonsStayOnEveryT
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
         QCoreApplication::sendEvent(control, &enter);
         EXPECT_EQ(status->currentMessage(), text);
+        EXPECT_TRUE(test::StatusLineShown(status)) << text;
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(control, &leave);
         EXPECT_EQ(status->currentMessage(), "Repeat Task Every...");
