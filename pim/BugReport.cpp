@@ -82,7 +82,7 @@ QString BugReportText(const QString& report, const QStringList& settings, const 
             break;
         text += Line(line);
     }
-    return text.left(kBugReportTextWidth);
+    return CutTo(text, kBugReportTextWidth);
 }
 
 QString BugReportSubject()

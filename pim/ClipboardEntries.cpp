@@ -62,7 +62,7 @@ QString ProgramTarget(const QString& contents, const QString& lower, const char*
     const int at = lower.indexOf(QLatin1String(extension));
     if (at < 0)
         return {};
-    const QString text = contents.left(at + static_cast<int>(qstrlen(extension))).left(kTargetSize);
+    const QString text = CutTo(contents.left(at + static_cast<int>(qstrlen(extension))), kTargetSize);
     const int from = std::min<int>(at, text.size() - 1);
     const bool quoted = text.contains(QLatin1Char('"'));
     const int start = text.lastIndexOf(quoted ? QLatin1Char('"') : QLatin1Char(' '), from) + 1;
@@ -76,7 +76,7 @@ ClipboardRecord NewClipboardEntry(const Table<ClipboardRecord>& clipboard, const
 {
     ClipboardRecord entry;
     clipboard.Prime(entry);
-    entry.ClipContents = clipboardText.left(kClipTextSize);
+    entry.ClipContents = CutTo(clipboardText, kClipTextSize);
     entry.ClipDate = today;
     entry.ClipTime = now;
     return entry;
@@ -97,7 +97,7 @@ bool StoreClipboardEntry(Table<ClipboardRecord>& clipboard, FormRequest request,
     if (request == FormRequest::Delete)
         return clipboard.Delete(entry) || ShowFileError(clipboard);
     ClipboardRecord stored = entry;
-    stored.ClipContents = Clip(entry.ClipContents).left(kClipTextSize);
+    stored.ClipContents = CutTo(Clip(entry.ClipContents), kClipTextSize);
     if (request == FormRequest::Insert)
         stored.RecordPointer = 0;
     if (!FreeHashKey(clipboard, stored, stored.ClipContents, stored.ClipHashKey))
@@ -141,7 +141,7 @@ bool ClipboardTextRunnable(const QString& contents)
 
 QStringList ClipboardRunTargets(const QString& contents)
 {
-    const QString text = contents.left(kClipTextSize);
+    const QString text = CutTo(contents, kClipTextSize);
     const QString lower = text.toLower();
     QStringList targets;
     const auto add = [&targets](const QString& target) {

@@ -75,13 +75,13 @@ QString ClipboardHashKey(const QString& text, int occurrence)
     if (occurrence <= 1)
         return key;
     const QString suffix = QLatin1Char('#') + QString::number(occurrence);
-    return key.left(kClipHashKeySize - suffix.size()) + suffix;
+    return CutTo(key, kClipHashKeySize - suffix.size()) + suffix;
 }
 
 ClipCaptureResult CaptureClipboardText(Table<ClipboardRecord>& clipboard, ClipboardRecord& last,
                                        const CapturedText& captured, int32_t maxEntries)
 {
-    const QString text = captured.text.left(kClipTextSize);
+    const QString text = CutTo(captured.text, kClipTextSize);
     if (text.trimmed().isEmpty() || text == last.ClipContents)
         return {ClipCapture::Ignored, {}};
 
@@ -105,7 +105,7 @@ ClipCaptureResult CaptureClipboardText(Table<ClipboardRecord>& clipboard, Clipbo
     entry.ClipHashKey = key;
     entry.ClipDate = captured.date;
     entry.ClipTime = captured.time;
-    const QString category = Clip(captured.category).left(kClipCategorySize);
+    const QString category = CutTo(Clip(captured.category), kClipCategorySize);
     entry.Category = category.isEmpty() ? QLatin1String(kGeneralClipCategory) : category;
 
     if (!clipboard.Stream())

@@ -65,7 +65,7 @@ bool ClearFtpPassword(ScriptingRecord& item)
 {
     if (!A::IsAction(item.Action, A::FileActions) || Clip(item.DDEApplicationTopic.mid(kFtpUserWidth)).isEmpty())
         return false;
-    item.DDEApplicationTopic = Clip(item.DDEApplicationTopic.left(kFtpUserWidth));
+    item.DDEApplicationTopic = Clip(CutTo(item.DDEApplicationTopic, kFtpUserWidth));
     return true;
 }
 

@@ -143,14 +143,14 @@ QString TodoTaskMessage(const TodoRecord& item)
     const QString resolution = Clip(item.Resolution);
     if (!resolution.isEmpty())
         message += QStringLiteral("Resolution:") + kLineEnd + resolution + kLineEnd;
-    return message.left(kTodoTaskMessageSize);
+    return CutTo(message, kTodoTaskMessageSize);
 }
 
 ScheduleRecord TodoTaskSeed(const TodoRecord& item, Date today, ClockTime now)
 {
     ScheduleRecord task;
     task.Message = TodoTaskMessage(item);
-    task.Description = Clip(item.ToDo).left(kTodoTaskDescriptionSize);
+    task.Description = CutTo(Clip(item.ToDo), kTodoTaskDescriptionSize);
     task.Category = Clip(item.Category);
     task.Date = today + 1;
     task.Time = now;

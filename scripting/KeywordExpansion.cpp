@@ -5,8 +5,7 @@
 #include "scripting/ScriptVariables.h"
 
 #include <QStringView>
-
-#include <algorithm>
+#include <QTextBoundaryFinder>
 
 namespace vl {
 
@@ -26,10 +25,16 @@ QString EvaluateKeyword(const QString& name)
 QString ExpandKeywords(const QString& text, int maxLength)
 {
     const QString source = Clip(text);
+    // A character goes into the output whole or not at all: the units that
+    // continue one follow its start, and the last cut takes whole ones.
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, source);
+    bool lastTaken = false;
     QString output;
     for (qsizetype p = 0; p < source.size(); ++p) {
+        characters.setPosition(p);
+        const bool starts = characters.isAtBoundary();
         // Full and ending in a non-blank: nothing can be added any more.
-        if (output.size() >= maxLength && !output.endsWith(u' '))
+        if (starts && output.size() >= maxLength && !output.endsWith(u' '))
             break;
         const QChar c = source.at(p);
         if (c == u'[') {
@@ -42,20 +47,22 @@ QString ExpandKeywords(const QString& text, int maxLength)
                     // Cut and clipped in place: a long text of many
                     // keywords is not copied whole at each of them.
                     output += value;
-                    output.truncate(std::max(maxLength, 0));
+                    output = CutTo(output, maxLength);
                     qsizetype end = output.size();
                     while (end > 0 && output.at(end - 1) == u' ')
                         --end;
                     output.truncate(end);
                     p += close + 1; // onto the "]"; the loop steps past it
+                    lastTaken = false;
                     continue;
                 }
             }
         }
-        if (output.size() < maxLength)
+        lastTaken = starts ? output.size() < maxLength : lastTaken;
+        if (lastTaken)
             output += c;
     }
-    return Clip(output);
+    return Clip(CutTo(output, maxLength));
 }
 
 } // namespace vl

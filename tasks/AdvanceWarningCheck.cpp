@@ -42,14 +42,14 @@ QString AdvanceWarningText(const ScheduleRecord& task)
         text += Clip(task.Message) + kTwoLines + CommandLine(task, "Command: ");
     else
         text += task.Message;
-    return text.left(kMessageTextWidth);
+    return CutTo(text, kMessageTextWidth);
 }
 
 void SendAdvanceWarning(const ScheduleRecord& task, const QString& text)
 {
     if (UseExternalMessage != 0) {
         ShownMessage message;
-        message.title = (QLatin1String(kAdvancedWarningTitle) + Clip(task.Description)).left(kMessageTitleWidth);
+        message.title = CutTo(QLatin1String(kAdvancedWarningTitle) + Clip(task.Description), kMessageTitleWidth);
         message.text = text;
         if (task.Alarm)
             message.soundFile = task.AlarmFile;

@@ -76,7 +76,7 @@ QString DescribeRecurrence(const ScheduleRecord& task)
     QString text = Repetition(task);
     if (HasExceptions(task))
         text += QStringLiteral(" (exceptions exist)");
-    return Clip(text.left(kRecurrenceTextSize));
+    return Clip(CutTo(text, kRecurrenceTextSize));
 }
 
 } // namespace vl

@@ -3,6 +3,7 @@
 #include "exchange/ExchangeProcedures.h"
 #include "exchange/windows/EnterPicture.h"
 #include "exchange/windows/RunProgressWindow.h"
+#include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 
 #include <QCheckBox>
@@ -110,7 +111,7 @@ void ImportFieldsWindow::ShowColumns()
     columns_->clear();
     for (size_t c = 0; c < mapping_.Columns().size(); ++c) {
         const ImportColumn& column = mapping_.Columns()[c];
-        QString value = mapping_.SampleValue(static_cast<int>(c)).left(kSampleWidth);
+        QString value = CutTo(mapping_.SampleValue(static_cast<int>(c)), kSampleWidth);
         value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         new QTreeWidgetItem(columns_, {column.name, ImportPictureText(column.picture), value});
     }

@@ -1,5 +1,7 @@
 #include "platform/data/FieldBinding.h"
 
+#include "platform/runtime/FixedText.h"
+
 namespace vl {
 
 void BindFieldValue(SQLite::Statement& statement, int index, const FieldValue& value)
@@ -8,8 +10,8 @@ void BindFieldValue(SQLite::Statement& statement, int index, const FieldValue& v
         statement.bind(index, static_cast<int64_t>(*i));
     else if (const auto* d = std::get_if<double>(&value))
         statement.bind(index, *d);
-    else
-        statement.bind(index, std::get<QString>(value).toStdString());
+    else // half a character would reach the file as "?"
+        statement.bind(index, WholeCharacters(std::get<QString>(value)).toStdString());
 }
 
 } // namespace vl

@@ -33,6 +33,11 @@ bool FieldDef::IsText() const
     return type == FieldType::String || type == FieldType::CString || type == FieldType::Memo;
 }
 
+int FieldDef::TextWidth() const
+{
+    return type == FieldType::CString ? size - 1 : size;
+}
+
 KeyPart Descending(const char* field)
 {
     KeyPart part(field);
@@ -71,16 +76,16 @@ FieldValue NormaliseValue(const FieldDef& field, const FieldValue& value)
 {
     switch (field.type) {
     case FieldType::String:
-        return Clip(CutTo(TableDefBuilder::ToText(value), field.size));
+        return Clip(CutTo(TableDefBuilder::ToText(value), field.TextWidth()));
     case FieldType::CString: {
         QString text = TableDefBuilder::ToText(value);
         const qsizetype terminator = text.indexOf(QChar(u'\0'));
         if (terminator >= 0)
             text.truncate(terminator);
-        return Clip(CutTo(text, field.size - 1));
+        return Clip(CutTo(text, field.TextWidth()));
     }
     case FieldType::Memo:
-        return CutTo(TableDefBuilder::ToText(value), field.size);
+        return CutTo(TableDefBuilder::ToText(value), field.TextWidth());
     case FieldType::Real:
         return TableDefBuilder::ToReal(value);
     case FieldType::Decimal: {

@@ -45,6 +45,9 @@ struct FieldDef {
     std::function<void(RecordBase&, const FieldValue&)> set;
 
     bool IsText() const;
+    // The units of text the field keeps: its size, one less for a CSTRING
+    // (its terminator).
+    int TextWidth() const;
 };
 
 // Attributes of a key, combined with |. Keys allow duplicates and compare

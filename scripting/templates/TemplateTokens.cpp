@@ -1,5 +1,7 @@
 #include "scripting/templates/TemplateTokens.h"
 
+#include "platform/runtime/FixedText.h"
+
 namespace vl {
 
 namespace {
@@ -59,7 +61,7 @@ Token ReadToken(const QString& rest)
 
 QString TemplateTokenAnswers::Key(const QString& prompt)
 {
-    return ClipRight(prompt.toUpper().left(kTokenPromptWidth));
+    return ClipRight(CutTo(prompt.toUpper(), kTokenPromptWidth));
 }
 
 std::optional<QString> TemplateTokenAnswers::Find(const QString& prompt)
@@ -73,7 +75,7 @@ std::optional<QString> TemplateTokenAnswers::Find(const QString& prompt)
 
 void TemplateTokenAnswers::Store(const QString& prompt, const QString& answer)
 {
-    last_ = ClipRight(answer.left(kTokenAnswerWidth));
+    last_ = ClipRight(CutTo(answer, kTokenAnswerWidth));
     answers_[Key(prompt)] = last_;
 }
 
@@ -122,7 +124,7 @@ bool ExpandTemplateTokens(QString& text, int width, TemplateTokenAnswers& answer
         expanded += answer;
         rest = rest.mid(token.end);
     }
-    text = (expanded + rest).left(width);
+    text = CutTo(expanded + rest, width);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "core/dictionary/WalkFailure.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/widgets/PictureSpinBox.h"
+#include "platform/widgets/TextWidth.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -60,7 +61,7 @@ QLineEdit* TaskEditor::TextEntry(QString ScheduleRecord::*field, int width, cons
 {
     auto* entry = new QLineEdit;
     entry->setObjectName(name);
-    entry->setMaxLength(width);
+    LimitToWidth(entry, width);
     // Blanks the user is typing at the end stay in the entry.
     bindings_.push_back({[this, entry, field] {
                              if (Clip(entry->text()) != Clip(task_.*field))

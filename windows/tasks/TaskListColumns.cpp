@@ -1,6 +1,7 @@
 #include "windows/tasks/TaskListColumns.h"
 
 #include "core/base/UserDate.h"
+#include "platform/runtime/FixedText.h"
 #include "resources/ProgramIcons.h"
 #include "tasks/DescribeRecurrence.h"
 #include "tasks/TaskListRows.h"
@@ -104,7 +105,7 @@ std::vector<BrowseColumn> TaskListColumns(const std::shared_ptr<const TableDef>&
     recurrence.compute = [def = schedule, width = layout.recurrenceWidth](const ViewRow& row) {
         ScheduleRecord task;
         row.Fill(*def, task);
-        return FieldValue(DescribeRecurrence(task).left(width));
+        return FieldValue(CutTo(DescribeRecurrence(task), width));
     };
     return {IconColumn(QString(), icons, fields, StatusIcon),
             IconColumn(QString(), icons, fields, TaskTypeIcon),

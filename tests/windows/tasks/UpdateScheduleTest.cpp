@@ -14,6 +14,7 @@
 #include "tests/windows/tasks/TaskWindowFixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QEnterEvent>
@@ -157,7 +158,8 @@ TEST_F(UpdateScheduleTest, TheTitleFollowsTheDescriptionAndANewTasksDateMovesToO
 {
     auto form = Open({FormRequest::Insert});
     auto* description = form->findChild<QLineEdit*>("SCH:Description");
-    ASSERT_EQ(description->maxLength(), 40);
+    description->insert(QString(41, u'x'));
+    ASSERT_EQ(description->text(), QString(40, u'x')) << "the field's width";
     description->setText("Call ");
     emit description->textEdited("Call ");
     EXPECT_EQ(description->text(), "Call ") << "a blank being typed stays";
@@ -168,6 +170,25 @@ TEST_F(UpdateScheduleTest, TheTitleFollowsTheDescriptionAndANewTasksDateMovesToO
     QFocusEvent byTab(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(Spin(*form, "SCH:Date"), &byTab);
     EXPECT_EQ(form->Task().Date, kMonday + 2);
+}
+
+TEST_F(UpdateScheduleTest, APasteLongerThanTheDescriptionKeepsWholeCharactersAndIsStoredSo)
+{
+    const ScheduleRecord stored = StoredTask([](ScheduleRecord&) {});
+    auto form = Open({FormRequest::Change, stored.ID});
+    auto* description = form->findChild<QLineEdit*>("SCH:Description");
+    description->selectAll();
+    QGuiApplication::clipboard()->setText(QString(39, u'a') + QString::fromUtf8("\xF0\x9F\x98\x80"));
+    description->paste();
+    EXPECT_EQ(description->text(), QString(39, u'a')) << "an emoji that does not fit is left out whole";
+    description->setCursorPosition(1);
+    description->insert(QString::fromUtf8("e\xCC\x81"));
+    EXPECT_EQ(description->text(), QString(39, u'a')) << "a letter without its accent";
+    description->insert(QStringLiteral("bc"));
+    EXPECT_EQ(description->text(), "ab" + QString(38, u'a'));
+    EXPECT_EQ(description->cursorPosition(), 2);
+    Click(form.get(), "&OK");
+    EXPECT_EQ(Stored(stored.ID)->Description, "ab" + QString(38, u'a'));
 }
 
 TEST_F(UpdateScheduleTest, ADateThatDoesNotFitIsWarnedAboutAndKeptAndTheWarningFollowsIt)
