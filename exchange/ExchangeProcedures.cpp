@@ -1,5 +1,6 @@
 #include "exchange/ExchangeProcedures.h"
 
+#include "core/base/EventLog.h"
 #include "core/dictionary/Dictionary.h"
 #include "exchange/SyncExchange.h"
 #include "platform/ui/EventNumbers.h"
@@ -13,6 +14,7 @@ const char kExportFailedCaption[] = "Export Failed";
 const char kSyncFailedCaption[] = "Synchronization Failed";
 const char kSyncRefusedCaption[] = "To Do Items Not Received";
 const char kImportFailedCaption[] = "Cannot OPEN ";
+const char kImportLogLabel[] = "Import";
 
 QString Counted(int count, const char* one, const char* many)
 {
@@ -169,6 +171,8 @@ ImportResult RunImport(const ImportMapping& mapping, bool stripHeader, const Mak
     if (result.ok) {
         if (mapping.Info().table == ExchangeTable::Schedule) // the open task lists show the new tasks
             CurrentThreadPost().Broadcast(ThreadGroup::TaskLists, EventNumber::kRefreshTaskList);
+        for (const QString& cut : ImportCutLogTexts(result))
+            WriteEventLog(QLatin1String(kImportLogLabel), cut);
         progress.Done(ImportCompletedText(result), kImportCompletedCaption);
         return result;
     }

@@ -1,6 +1,7 @@
 #include "exchange/ImportRun.h"
 
 #include "platform/runtime/Clock.h"
+#include "platform/runtime/FixedText.h"
 #include "platform/runtime/Picture.h"
 
 #include <QLocale>
@@ -10,6 +11,8 @@
 
 namespace vl {
 namespace {
+
+constexpr size_t kNamedLines = 5; // of the skipped lines and the cut values
 
 struct Range {
     int64_t low;
@@ -52,6 +55,9 @@ QString ImportCompletedText(const ImportResult& result)
 {
     QString text = result.added == 1 ? QStringLiteral("1 record imported.")
                                      : QStringLiteral("%1 records imported.").arg(result.added);
+    if (result.cut > 0)
+        text += result.cut == 1 ? QStringLiteral("  1 value was cut to its field's width.")
+                                : QStringLiteral("  %1 values were cut to their field's width.").arg(result.cut);
     if (result.skipped == 0)
         return text;
     QStringList lines;
@@ -63,6 +69,19 @@ QString ImportCompletedText(const ImportResult& result)
                       .arg(result.skipped)
                       .arg(result.skipped == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
                       .arg(lines.join(QStringLiteral(", ")));
+}
+
+QStringList ImportCutLogTexts(const ImportResult& result)
+{
+    QStringList texts;
+    for (const ImportCut& cut : result.cuts)
+        texts << QStringLiteral("Line %1: %2 (%3) cut to %4 characters")
+                     .arg(cut.line)
+                     .arg(cut.column, cut.field)
+                     .arg(cut.width);
+    if (result.cut > static_cast<int>(result.cuts.size()))
+        texts << QStringLiteral("%1 more values cut to their field's width").arg(result.cut - int(result.cuts.size()));
+    return texts;
 }
 
 ImportFiller::ImportFiller(const TableDef& def, const ImportMapping& mapping)
@@ -100,7 +119,11 @@ ImportLineOutcome ImportFiller::Fill(const ImexRecord& line, RecordBase& record)
         if (!trimmed.isEmpty())
             outcome.blank = false;
         if (target.text) {
-            target.field->set(record, FieldValue(target.formatted ? Deformatted(target, raw) : raw.toString()));
+            QString value = target.formatted ? Deformatted(target, raw) : raw.toString();
+            const int width = target.field->TextWidth();
+            if (value.size() > width && Clip(value).size() > width)
+                outcome.cuts.push_back({0, target.columnName, target.name, width});
+            target.field->set(record, FieldValue(std::move(value)));
             continue;
         }
         auto fail = [&](const QString& why) {
@@ -209,8 +232,17 @@ ImportResult ImportLines(TableFile& table, RecordBase& record, const std::functi
             }
             if (outcome.blank && !adding) {
                 ++result.skipped;
-                if (result.skippedLines.size() < 5)
+                if (result.skippedLines.size() < kNamedLines)
                     result.skippedLines.push_back(line.line);
+            }
+            for (const ImportCut& cut : outcome.cuts) {
+                if (adding)
+                    break;
+                ++result.cut;
+                if (result.cuts.size() < kNamedLines) {
+                    result.cuts.push_back(cut);
+                    result.cuts.back().line = line.line;
+                }
             }
             if (!outcome.blank && adding) {
                 if (!add()) {

@@ -13,7 +13,8 @@
 // checks); the second adds the records in one batch. A faulty line, an add
 // the table refuses, or a cancel names what happened and leaves the table as
 // it was. A line that fills every mapped field with blanks is skipped, and
-// the outcome counts and names such lines.
+// the outcome counts and names such lines. A text longer than its field is
+// cut to the field's width, and the outcome counts and names such values.
 
 #include "exchange/ImportMapping.h"
 #include "platform/data/Table.h"
@@ -26,6 +27,14 @@
 
 namespace vl {
 
+// A value the import cut to its field's width.
+struct ImportCut {
+    int line = 0;
+    QString column; // "Field_3"
+    QString field;  // the target field's name
+    int width = 0;
+};
+
 struct ImportResult {
     bool ok = false;
     bool cancelled = false;
@@ -34,10 +43,14 @@ struct ImportResult {
     int added = 0;
     int skipped = 0;                // lines whose mapped fields were all blank
     std::vector<int> skippedLines;  // the first few of them
+    int cut = 0;                    // values cut to their field's width
+    std::vector<ImportCut> cuts;    // the first few of them
 };
 
 // What an import says once it has added its records.
 QString ImportCompletedText(const ImportResult& result);
+// The event log's texts of the values an import cut, the first few named.
+QStringList ImportCutLogTexts(const ImportResult& result);
 
 // Reports the percentage done (0-100) as it grows; false cancels.
 using ImportProgress = std::function<bool(int percent)>;
@@ -45,6 +58,7 @@ using ImportProgress = std::function<bool(int percent)>;
 struct ImportLineOutcome {
     QString error; // empty when the line fills the record
     bool blank = true;
+    std::vector<ImportCut> cuts; // without their line
 };
 
 // Fills primed records from the lines of the file by the mapping, which it
