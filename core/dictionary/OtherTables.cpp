@@ -82,7 +82,7 @@ std::shared_ptr<const TableDef> SyncTodoDefinition()
 {
     static const std::shared_ptr<const TableDef> def = [] {
         TableDeclaration<TodoRecord> d(QStringLiteral("SyncTodo"), QStringLiteral("STdo"));
-        d.Description(QStringLiteral("To Do List Synchonization File")).Version(1)
+        d.Description(QStringLiteral("To Do List Synchronization File")).Version(1)
             .FileName(QLatin1String(kSyncTodoStartName));
         DeclareTodo(d, QStringLiteral("STDO"));
         d.Key(STDO_KEYDONE, "Done", {"STDO:Done", "STDO:Priority", "STDO:ToDo"}, kCaseSensitive)

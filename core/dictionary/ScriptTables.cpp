@@ -65,7 +65,7 @@ std::shared_ptr<const TableDef> SyncScriptingDefinition()
 {
     static const std::shared_ptr<const TableDef> def = [] {
         TableDeclaration<ScriptingRecord> d(QStringLiteral("SyncScripting"), QStringLiteral("SScr"));
-        d.Description(QStringLiteral("Script Synchonization File")).Version(5)
+        d.Description(QStringLiteral("Script Synchronization File")).Version(5)
             .FileName(QLatin1String(kSyncScriptingStartName));
         d.Long(QStringLiteral("SSCR:ID"), &ScriptingRecord::ID);
         DeclareItemFields(d, QStringLiteral("SSCR"));

@@ -7,6 +7,7 @@
 
 #include "core/dictionary/Dictionary.h"
 #include "exchange/SyncExchange.h"
+#include "platform/data/NoCaseCollation.h"
 #include "platform/runtime/FixedText.h"
 #include "tests/platform/data/DataFileFaults.h"
 #include "tests/support/TempDir.h"
@@ -188,6 +189,28 @@ TEST_F(SyncExchangeTest, ReceivedTaskLeavesOneVersionOfItsLocalCopies)
     const SyncOutcome receive = SyncReceive(test::TestPath("One.syn"));
     ASSERT_TRUE(receive.ok) << receive.error.toStdString();
     EXPECT_EQ(Tasks(), "Work:200:159 Home:100:12") << "the newest of the local and received versions";
+}
+
+// A received text longer than its field here (a file another installation
+// wrote) is cut on a whole character: no half emoji, no "?".
+TEST_F(SyncExchangeTest, AReceivedTextLongerThanItsFieldIsCutOnAWholeCharacter)
+{
+    AddTodo("long", 100);
+    const QString file = test::TestPath("Long.syn");
+    ASSERT_TRUE(SyncSend(file).ok);
+    TodoRecord sent;
+    sent.ToDo = "long";
+    ASSERT_TRUE(d.Todo.Get(TDO_KEYTODO, sent) && d.Todo.Delete(sent));
+    {
+        SQLite::Database sync(file.toStdString(), SQLite::OPEN_READWRITE);
+        ASSERT_TRUE(RegisterNoCaseCollation(sync.getHandle()));
+        SQLite::Statement longer(sync, "UPDATE todo SET ToDo = ?");
+        longer.bind(1, (QString(79, u't') + QString::fromUtf8("\xF0\x9F\x98\x80 and more")).toStdString());
+        ASSERT_EQ(longer.exec(), 1);
+    }
+    const SyncOutcome receive = SyncReceive(file);
+    ASSERT_TRUE(receive.ok) << receive.error.toStdString();
+    EXPECT_EQ(Todos(), QString(79, u't') + ":100");
 }
 
 // A walk that stops on a damaged page of the received file is no end of it:

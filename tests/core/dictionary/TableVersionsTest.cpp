@@ -36,8 +36,8 @@ TEST(TableVersionsTest, EveryTableCarriesItsPrefixAndVersion)
         {ScriptTemplatesDefinition(), "VLT", "ScriptTemplates", 2, "Script Templates"},
         {ScriptingDefinition(), "SCR", "Scripting", 8, "Scripting"},
         {SyncScheduleDefinition(), "SSch", "SyncSchedule", 7, "Synchronization File - Schedule"},
-        {SyncScriptingDefinition(), "SScr", "SyncScripting", 5, "Script Synchonization File"},
-        {SyncTodoDefinition(), "STdo", "SyncTodo", 1, "To Do List Synchonization File"},
+        {SyncScriptingDefinition(), "SScr", "SyncScripting", 5, "Script Synchronization File"},
+        {SyncTodoDefinition(), "STdo", "SyncTodo", 1, "To Do List Synchronization File"},
         {SysHotKeysDefinition(), "HOT", "SysHotKeys", 2, "Hot Keys"},
         {TodoDefinition(), "TDO", "Todo", 4, "To Do List"},
     };
