@@ -128,12 +128,16 @@ QList<ReportBand> ReportBands(const Report& report)
 }
 
 QList<ReportPage> PaginateBands(const QList<ReportBand>& bands, qreal pageHeight,
-                                const std::function<qreal(const ReportBand&)>& heightOf)
+                                const std::function<qreal(const ReportBand&)>& heightOf, const BandSplit& split)
 {
     QList<ReportPage> pages(1);
     qreal used = 0;
+    auto nextPage = [&] {
+        pages.append(ReportPage());
+        used = 0;
+    };
     for (qsizetype b = 0; b < bands.size(); ++b) {
-        const ReportBand& band = bands[b];
+        ReportBand band = bands[b];
         // A run of group headers stays with the line after it.
         qreal needed = heightOf(band);
         if (band.kind == BandKind::GroupHeader) {
@@ -143,10 +147,21 @@ QList<ReportPage> PaginateBands(const QList<ReportBand>& bands, qreal pageHeight
                     break;
             }
         }
-        const bool pageEmpty = pages.back().isEmpty();
-        if (!pageEmpty && (band.newPage || used + needed > pageHeight)) {
-            pages.append(ReportPage());
-            used = 0;
+        // What would not fit on a page of its own either begins on this one.
+        const bool tallerThanAPage = heightOf(band) > pageHeight;
+        if (!pages.back().isEmpty() && (band.newPage || (!tallerThanAPage && used + needed > pageHeight)))
+            nextPage();
+        while (used + heightOf(band) > pageHeight) {
+            std::optional<std::pair<ReportBand, ReportBand>> parts = split(band, pageHeight - used);
+            if (parts) {
+                pages.back().append(std::move(parts->first));
+                band = std::move(parts->second);
+                band.continued = true;
+                band.newPage = false;
+            } else if (pages.back().isEmpty()) {
+                break; // not one line of it fits a page
+            }
+            nextPage();
         }
         pages.back().append(band);
         used += heightOf(band);

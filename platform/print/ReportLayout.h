@@ -8,6 +8,8 @@
 #include "platform/print/Report.h"
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace vl {
 
@@ -20,6 +22,7 @@ struct ReportBand {
     QString text;         // a group header's text
     QStringList cells;    // a detail line's cells; a footer's label and totals
     bool newPage = false; // starts a page
+    bool continued = false; // the rest of a detail line cut at the end of the page before
 };
 
 using ReportPage = QList<ReportBand>;
@@ -28,11 +31,17 @@ using ReportPage = QList<ReportBand>;
 // in the first column that sums nothing and its totals in the summed ones.
 QList<ReportBand> ReportBands(const Report& report);
 
+// A band cut so that its first part takes at most the given room: that part
+// and the rest; nothing when not even the first line of it fits.
+using BandSplit = std::function<std::optional<std::pair<ReportBand, ReportBand>>(const ReportBand&, qreal room)>;
+
 // Fills pages of the given height with the bands in order. A band that does
 // not fit on the rest of a page starts the next one; a group header is kept
 // on the page of the line that follows it; a band taller than a whole page
-// gets a page of its own. There is always at least one page.
+// begins on the rest of the page and goes on over the next pages, as much
+// of it on each as fits (a band that cannot be cut gets a page of its own).
+// There is always at least one page.
 QList<ReportPage> PaginateBands(const QList<ReportBand>& bands, qreal pageHeight,
-                                const std::function<qreal(const ReportBand&)>& heightOf);
+                                const std::function<qreal(const ReportBand&)>& heightOf, const BandSplit& split);
 
 } // namespace vl

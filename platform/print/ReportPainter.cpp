@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +15,16 @@ namespace {
 constexpr int kCellFlags = Qt::TextWordWrap | Qt::AlignTop;
 const QColor kRuleColour(0x80, 0x80, 0x80);
 const QColor kShadeColour(0xf0, 0xf0, 0xf0);
+
+// A line's text without the blanks and line break it ends with.
+QString WithoutTrailingSpace(QString text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    text.truncate(end);
+    return text;
+}
 
 // Where things go on a page, in device pixels, worked out once per report.
 class PageGeometry {
@@ -43,7 +54,7 @@ public:
         }
         headerHeight_ = Line(def.fonts.title) * 1.3 + def.subtitles.size() * Line(def.fonts.subtitle);
         if (def.columnHeadings)
-            headerHeight_ += Line(def.fonts.heading) * 0.5 + CellsHeight(Headings(), def.fonts.heading);
+            headerHeight_ += Line(def.fonts.heading) * 0.5 + CellsHeight(Headings(), def.fonts.heading, true);
         headerHeight_ += Line(def.fonts.detail) * 0.6;
         footerHeight_ = Line(def.fonts.footer) * 2;
     }
@@ -100,20 +111,92 @@ public:
         return headings;
     }
 
-    // The height of a line of cells, each wrapped within its column.
-    qreal CellsHeight(const QStringList& cells, const QFont& font) const
+    // The width a column's text wraps in: the column less the text's offset.
+    qreal TextWidth(qsizetype column, bool heading) const
     {
-        const QFontMetricsF metrics = Metrics(font);
-        qreal height = metrics.height();
-        for (qsizetype c = 0; c < std::min(cells.size(), columns_.size()); ++c) {
-            const QRectF room(0, 0, columns_[c].width(), 1e6);
-            height = std::max(height, metrics.boundingRect(room, kCellFlags, cells[c]).height());
-        }
+        return std::max<qreal>(columns_[column].width() - Offset(def_.columns[column], heading), 0);
+    }
+
+    // The height of a cell's text wrapped within its column.
+    qreal TextHeight(const QString& text, qsizetype column, const QFont& font, bool heading = false) const
+    {
+        const QRectF room(0, 0, TextWidth(column, heading), 1e6);
+        return Metrics(font).boundingRect(room, kCellFlags, text).height();
+    }
+
+    // The height of a line of cells, each wrapped within its column.
+    qreal CellsHeight(const QStringList& cells, const QFont& font, bool heading = false) const
+    {
+        qreal height = Metrics(font).height();
+        for (qsizetype c = 0; c < std::min(cells.size(), columns_.size()); ++c)
+            height = std::max(height, TextHeight(cells[c], c, font, heading));
         return height + Padding(font);
+    }
+
+    // A detail line cut after the lines of its cells that fit in the room,
+    // each cell's text at the start of one of its wrapped lines, and the
+    // rest; nothing when not one line fits, or when the band fits whole.
+    std::optional<std::pair<ReportBand, ReportBand>> Split(const ReportBand& band, qreal room) const
+    {
+        if (band.kind != BandKind::Detail)
+            return std::nullopt;
+        const QFont& font = FontOf(band);
+        const qreal textRoom = room - Padding(font);
+        if (Metrics(font).height() > textRoom)
+            return std::nullopt;
+        std::pair<ReportBand, ReportBand> parts{band, band};
+        bool begun = false;
+        bool more = false;
+        for (qsizetype c = 0; c < std::min(band.cells.size(), columns_.size()); ++c) {
+            const QString& text = band.cells[c];
+            const QList<qsizetype> starts = LineStarts(text, c, font);
+            const auto kept = [&](qsizetype lines) {
+                return lines > starts.size() ? text : WithoutTrailingSpace(text.left(starts[lines - 1]));
+            };
+            // The most lines whose text fits; the first line always counts.
+            qsizetype lines = 0;
+            for (qsizetype low = 1, high = starts.size() + 1; low <= high;) {
+                const qsizetype middle = (low + high) / 2;
+                if (TextHeight(kept(middle), c, font) <= textRoom) {
+                    lines = middle;
+                    low = middle + 1;
+                } else {
+                    high = middle - 1;
+                }
+            }
+            parts.first.cells[c] = lines == 0 ? QString() : kept(lines);
+            parts.second.cells[c] = lines > starts.size() ? QString() : text.mid(lines == 0 ? 0 : starts[lines - 1]);
+            begun = begun || lines > 0;
+            more = more || !parts.second.cells[c].isEmpty();
+        }
+        if (!begun || !more)
+            return std::nullopt;
+        return parts;
     }
 
     // The room a line of cells keeps above and below its text together.
     qreal Padding(const QFont& font) const { return Metrics(font).height() * 0.3; }
+
+    // Where each wrapped line of a cell's text after the first begins, as
+    // painting wraps it.
+    QList<qsizetype> LineStarts(const QString& text, qsizetype column, const QFont& font) const
+    {
+        QString shown = text;
+        shown.replace(u'\n', QChar::LineSeparator);
+        QTextLayout layout(shown, font, &device_);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        QList<qsizetype> starts;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(TextWidth(column, false));
+            if (line.textStart() > 0)
+                starts.append(line.textStart());
+        }
+        layout.endLayout();
+        return starts;
+    }
 
     const QFont& FontOf(const ReportBand& band) const
     {
@@ -206,7 +289,7 @@ private:
         }
         if (def_.columnHeadings) {
             y += geometry_.Line(def_.fonts.heading) * 0.5;
-            const qreal height = geometry_.CellsHeight(geometry_.Headings(), def_.fonts.heading);
+            const qreal height = geometry_.CellsHeight(geometry_.Headings(), def_.fonts.heading, true);
             PaintCells(geometry_.Headings(), y, height, def_.fonts.heading, true);
             y += height;
         }
@@ -221,6 +304,8 @@ private:
             painter_.drawText(QRectF(0, y + height * 0.25, geometry_.Width(), height), Qt::AlignLeft, band.text);
             break;
         case BandKind::Detail:
+            if (band.continued) // shaded as its start on the page before
+                shade_ = !shade_;
             if (shade_)
                 painter_.fillRect(QRectF(0, y, geometry_.Width(), height), kShadeColour);
             shade_ = !shade_;
@@ -271,8 +356,9 @@ int PaintReport(const Report& report, QPagedPaintDevice& device, QString& error)
         return 0;
     }
     const PageGeometry geometry(report, device);
-    const QList<ReportPage> pages = PaginateBands(ReportBands(report), geometry.BodyHeight(),
-                                                  [&](const ReportBand& band) { return geometry.HeightOf(band); });
+    const QList<ReportPage> pages = PaginateBands(
+        ReportBands(report), geometry.BodyHeight(), [&](const ReportBand& band) { return geometry.HeightOf(band); },
+        [&](const ReportBand& band, qreal room) { return geometry.Split(band, room); });
     PagePainter pagePainter(report, geometry, painter);
     for (qsizetype p = 0; p < pages.size(); ++p) {
         if (p > 0 && !device.newPage()) {

@@ -1,22 +1,50 @@
 #include "tests/support/PdfText.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 namespace vl::test {
 
-QStringList PdfPages(const QString& path)
+namespace {
+
+// What pdftotext writes of the file with the given option; empty (with a
+// test failure) when it cannot read it.
+QString PdfToText(const QString& path, const QString& option)
 {
     QProcess reader;
-    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    reader.start(QStringLiteral("pdftotext"), {option, path, QStringLiteral("-")});
     if (!reader.waitForFinished(-1) || reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0) {
         ADD_FAILURE() << "pdftotext could not read " << path.toStdString() << ": "
                       << reader.readAllStandardError().toStdString();
         return {};
     }
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+} // namespace
+
+QList<QList<PdfWord>> PdfPageWords(const QString& path)
+{
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QStringList texts = PdfToText(path, QStringLiteral("-bbox")).split(QStringLiteral("<page "));
+    texts.removeFirst(); // what comes before the first page
+    QList<QList<PdfWord>> pages;
+    for (const QString& page : texts) {
+        QList<PdfWord>& words = pages.emplace_back();
+        for (const QRegularExpressionMatch& m : word.globalMatch(page))
+            words.append({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return pages;
+}
+
+QStringList PdfPages(const QString& path)
+{
     // Pages end with a form feed; the text after the last one is not a page.
-    QStringList pages = QString::fromUtf8(reader.readAllStandardOutput()).split(QLatin1Char('\f'));
+    QStringList pages = PdfToText(path, QStringLiteral("-layout")).split(QLatin1Char('\f'));
     pages.removeLast();
     return pages;
 }

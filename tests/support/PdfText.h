@@ -2,6 +2,8 @@
 // The text of a PDF file as `pdftotext -layout` reads it back, page by page,
 // so tests can check what a printed report holds.
 
+#include <QList>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -9,5 +11,13 @@ namespace vl::test {
 
 // One text per page; empty (with a test failure) when the file cannot be read.
 QStringList PdfPages(const QString& path);
+
+// A word of a page and where it stands on it (points from the top left).
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+// The words of each page as `pdftotext -bbox` places them.
+QList<QList<PdfWord>> PdfPageWords(const QString& path);
 
 } // namespace vl::test

@@ -25,6 +25,8 @@ QString Pages(const QList<ReportPage>& pages)
     return texts.join(QLatin1String(" | "));
 }
 
+const BandSplit NoSplit = [](const ReportBand&, qreal) { return std::optional<std::pair<ReportBand, ReportBand>>(); };
+
 // Rows "group:amount", or "group/inner:amount", "!" in front starts a page.
 QList<ReportRow> Rows(const QStringList& texts)
 {
@@ -79,7 +81,8 @@ TEST(ReportLayoutTest, BandsFillPagesWithGroupsBreaksAndTotals)
         report.definition.groups = c.groups;
         report.definition.totalLabel = c.totalLabel;
         report.rows = Rows(c.rows);
-        const QList<ReportPage> pages = PaginateBands(ReportBands(report), c.pageHeight, [](const ReportBand&) { return 1.0; });
+        const QList<ReportPage> pages =
+            PaginateBands(ReportBands(report), c.pageHeight, [](const ReportBand&) { return 1.0; }, NoSplit);
         EXPECT_EQ(Pages(pages), c.expected) << c.name;
     }
 }
@@ -90,7 +93,54 @@ TEST(ReportLayoutTest, BandTallerThanAPageGetsAPageOfItsOwn)
     report.definition.columns = {{"Name", 20}};
     report.rows = Rows({"a", "b", "c"});
     const auto height = [](const ReportBand& band) { return band.row == 1 ? 5.0 : 1.0; };
-    EXPECT_EQ(Pages(PaginateBands(ReportBands(report), 3, height)), "D0 | D1 | D2");
+    EXPECT_EQ(Pages(PaginateBands(ReportBands(report), 3, height, NoSplit)), "D0 | D1 | D2");
+}
+
+// Detail lines whose second cell holds as many text lines as its letters:
+// a cut keeps the letters that fit the room. A page shows its lines as
+// "D<row><letters>", a continued one as "+<row><letters>".
+TEST(ReportLayoutTest, ALineTallerThanAPageGoesOnOverTheNextPages)
+{
+    const auto shown = [](const QList<ReportPage>& pages) {
+        QStringList texts;
+        for (const ReportPage& page : pages) {
+            QStringList tokens;
+            for (const ReportBand& band : page)
+                tokens << (band.continued ? u'+' : u'D') + QString::number(band.row) + band.cells.value(1);
+            texts << tokens.join(u' ');
+        }
+        return texts.join(QLatin1String(" | "));
+    };
+    const auto height = [](const ReportBand& band) { return qreal(std::max<qsizetype>(band.cells.value(1).size(), 1)); };
+    const BandSplit split = [](const ReportBand& band, qreal room) -> std::optional<std::pair<ReportBand, ReportBand>> {
+        const QString text = band.cells.value(1);
+        const qsizetype fits = qsizetype(room);
+        if (band.kind != BandKind::Detail || fits < 1 || fits >= text.size())
+            return std::nullopt;
+        std::pair<ReportBand, ReportBand> parts{band, band};
+        parts.first.cells[1] = text.left(fits);
+        parts.second.cells[1] = text.mid(fits);
+        return parts;
+    };
+    const struct {
+        QStringList rows;
+        qreal pageHeight;
+        QString expected;
+    } cases[] = {
+        {{"a:abcdefg"}, 3, "D0abc | +0def | +0g"},
+        {{"a:x", "b:abcdefg", "c:y"}, 3, "D0x D1ab | +1cde | +1fg D2y"},
+        {{"a:xy", "b:abcd"}, 3, "D0xy D1a | +1bcd"},
+        {{"a:xyz", "b:abcd"}, 3, "D0xyz | D1abc | +1d"},
+        {{"a:x", "!b:abcd"}, 3, "D0x | D1abc | +1d"},
+        {{"a:x", "b:abc"}, 3, "D0x | D1abc"},
+    };
+    for (const auto& c : cases) {
+        Report report;
+        report.definition.columns = {{"Name", 20}, {"Text", 20}};
+        report.rows = Rows(c.rows);
+        EXPECT_EQ(shown(PaginateBands(ReportBands(report), c.pageHeight, height, split)), c.expected)
+            << c.rows.join(' ').toStdString();
+    }
 }
 
 } // namespace

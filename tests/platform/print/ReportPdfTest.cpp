@@ -57,6 +57,39 @@ TEST(ReportPdfTest, PagesCarryHeaderFooterGroupsAndTotals)
     EXPECT_LT(all.indexOf("Total North"), all.indexOf("Region South"));
 }
 
+// A message of two thousand characters, more lines than a page holds, goes
+// on over the next page: each of its lines printed once, none over the
+// footer, and the lines after it follow on that page.
+TEST(ReportPdfTest, AMessageLongerThanAPageGoesOnOverTheNextPage)
+{
+    Report report;
+    report.definition.title = "Tasks";
+    report.definition.date = "3/2/2026";
+    report.definition.columns = {{"Task", 10}, {"Message", 30}};
+    QStringList lines;
+    for (int i = 1; i <= 80; ++i)
+        lines << QStringLiteral("Line%1 of the long message.").arg(i, 2, 10, QLatin1Char('0'));
+    ASSERT_GE(lines.join(u'\n').size(), 2000);
+    report.rows = {{{"First", "short"}}, {{"Call", lines.join('\n')}}, {{"Last", "short"}}};
+    const QString path = test::TestPath("message.pdf");
+    ASSERT_TRUE(WriteReportPdf(report, path));
+    const QList<QList<test::PdfWord>> pages = test::PdfPageWords(path);
+    ASSERT_EQ(pages.size(), 2);
+    QStringList printed;
+    for (const QList<test::PdfWord>& page : pages) {
+        const auto footer = std::find_if(page.begin(), page.end(), [](const test::PdfWord& w) { return w.text == "Page"; });
+        ASSERT_NE(footer, page.end());
+        for (const test::PdfWord& word : page) {
+            if (word.text.startsWith("Line")) {
+                printed << word.text;
+                EXPECT_LT(word.box.bottom(), footer->box.top()) << word.text.toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(printed, QStringList(lines).replaceInStrings(" of the long message.", ""));
+    EXPECT_TRUE(std::any_of(pages[1].begin(), pages[1].end(), [](const test::PdfWord& w) { return w.text == "Last"; }));
+}
+
 // The page's width and height in points, as pdfinfo reads them.
 QSizeF PageSize(const QString& path)
 {
