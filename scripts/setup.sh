@@ -12,6 +12,8 @@ VL_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth trayer x11-utils python3 python3-aiosmtpd python3-pyftpdlib poppler-utils
   dbus at-spi2-core python3-pyatspi
+  fonts-symbola # emoji with outlines, which printed reports and PDF files can hold
+  fonts-noto-color-emoji # the colour emoji of most desktops, which the print tests meet
 )
 
 vl_install() {

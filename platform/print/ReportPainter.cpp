@@ -2,6 +2,7 @@
 
 #include "platform/print/ReportLayout.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
@@ -15,6 +16,29 @@ namespace {
 constexpr int kCellFlags = Qt::TextWordWrap | Qt::AlignTop;
 const QColor kRuleColour(0x80, 0x80, 0x80);
 const QColor kShadeColour(0xf0, 0xf0, 0xf0);
+
+// A font with outlines for emoji, before the desktop's fallback: that is
+// often a colour font of pictures, which a PDF file (and so a printer)
+// cannot hold, and its emoji would be left out of the page.
+constexpr char kEmojiOutlineFont[] = "Symbola";
+
+QFont WithEmojiOutlines(QFont font)
+{
+    // The family the font stands for ("Sans Serif" is a name for another):
+    // a list takes the first family of it that is installed.
+    font.setFamilies({QFontInfo(font).family(), QLatin1String(kEmojiOutlineFont)});
+    return font;
+}
+
+// The report as the page shows it: its fonts fall back on emoji outlines.
+Report Printable(const Report& report)
+{
+    Report printable = report;
+    ReportFonts& fonts = printable.definition.fonts;
+    for (QFont* font : {&fonts.title, &fonts.subtitle, &fonts.heading, &fonts.detail, &fonts.footer})
+        *font = WithEmojiOutlines(*font);
+    return printable;
+}
 
 // A line's text without the blanks and line break it ends with.
 QString WithoutTrailingSpace(QString text)
@@ -345,11 +369,12 @@ private:
 
 bool ColumnsFitPage(const Report& report, QPaintDevice& device)
 {
-    return PageGeometry(report, device).Overflow() <= 0;
+    return PageGeometry(Printable(report), device).Overflow() <= 0;
 }
 
-int PaintReport(const Report& report, QPagedPaintDevice& device, QString& error)
+int PaintReport(const Report& shown, QPagedPaintDevice& device, QString& error)
 {
+    const Report report = Printable(shown);
     QPainter painter;
     if (!painter.begin(&device)) {
         error = QStringLiteral("The report could not be started on this printer or file.");

@@ -1,5 +1,6 @@
 #include "tests/support/PdfText.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -39,6 +40,29 @@ QList<QList<PdfWord>> PdfPageWords(const QString& path)
                                                 QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
     }
     return pages;
+}
+
+bool PdfAreaInked(const QString& path, int page, const QRectF& area)
+{
+    const QRect pixels = area.toAlignedRect(); // 72 dots an inch: a point a pixel
+    const QString number = QString::number(page);
+    QProcess renderer;
+    renderer.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-gray"), QStringLiteral("-f"), number,
+                    QStringLiteral("-l"), number, QStringLiteral("-x"), QString::number(pixels.x()), QStringLiteral("-y"),
+                    QString::number(pixels.y()), QStringLiteral("-W"), QString::number(pixels.width()),
+                    QStringLiteral("-H"), QString::number(pixels.height()), path});
+    renderer.waitForFinished(-1);
+    const QImage image = QImage::fromData(renderer.readAllStandardOutput(), "PGM");
+    if (image.isNull())
+        ADD_FAILURE() << "pdftoppm could not render " << path.toStdString();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
+        }
+    }
+    return false;
 }
 
 QStringList PdfPages(const QString& path)

@@ -20,4 +20,8 @@ struct PdfWord {
 // The words of each page as `pdftotext -bbox` places them.
 QList<QList<PdfWord>> PdfPageWords(const QString& path);
 
+// Whether anything is painted in the area of the page (points from the top
+// left, pages counted from 1), as `pdftoppm` renders it.
+bool PdfAreaInked(const QString& path, int page, const QRectF& area);
+
 } // namespace vl::test

@@ -90,6 +90,28 @@ TEST(ReportPdfTest, AMessageLongerThanAPageGoesOnOverTheNextPage)
     EXPECT_TRUE(std::any_of(pages[1].begin(), pages[1].end(), [](const test::PdfWord& w) { return w.text == "Last"; }));
 }
 
+// The desktop these reports print on draws emoji from a colour font first
+// where one is installed, as many desktops do: a PDF file cannot hold its
+// pictures.
+const bool kColourEmojiFirst =
+    qputenv("FONTCONFIG_FILE", VL_SOURCE_DIR "/tests/platform/print/ColourEmojiFirst.conf");
+
+// An emoji prints as the preview shows it, in a font the PDF file holds.
+TEST(ReportPdfTest, EmojiArePrinted)
+{
+    ASSERT_TRUE(kColourEmojiFirst);
+    Report report = Sales(1);
+    report.rows[0].cells[0] = QString::fromUtf8("Call \xF0\x9F\x9A\x80 now"); // a rocket, in no text font
+    const QString path = test::TestPath("emoji.pdf");
+    ASSERT_TRUE(WriteReportPdf(report, path));
+    const QList<test::PdfWord> words = test::PdfPageWords(path).value(0);
+    const auto call = std::find_if(words.begin(), words.end(), [](const test::PdfWord& w) { return w.text == "Call"; });
+    ASSERT_NE(call, words.end());
+    const auto now = std::find_if(call, words.end(), [](const test::PdfWord& w) { return w.text == "now"; });
+    ASSERT_NE(now, words.end());
+    EXPECT_TRUE(test::PdfAreaInked(path, 1, QRectF(call->box.topRight(), now->box.bottomLeft()).normalized()));
+}
+
 // The page's width and height in points, as pdfinfo reads them.
 QSizeF PageSize(const QString& path)
 {
