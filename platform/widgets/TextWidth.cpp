@@ -27,6 +27,8 @@ private:
 void LimitToWidth(QLineEdit* entry, int width)
 {
     entry->setValidator(new WidthValidator(width, entry));
+    if (entry->text().size() > width)
+        entry->setText(CutTo(entry->text(), width));
 }
 
 } // namespace vl

@@ -1,6 +1,7 @@
 #include "windows/hotkeys/UpdateHotKeys.h"
 
 #include "core/dictionary/Dictionary.h"
+#include "platform/widgets/TextWidth.h"
 #include "windows/frame/tabs/TabColourer.h"
 #include "hotkeys/HotKeyStore.h"
 #include "windows/hotkeys/HotKeyTaskWizard.h"
@@ -172,7 +173,7 @@ QWidget* UpdateHotKeys::MakeBasicPage(const HotKeyParts& parts)
     actionLayout->addWidget(taskAction_);
 
     description_ = new QLineEdit(Clip(hotKey_.Description), page);
-    description_->setMaxLength(kDescriptionWidth);
+    LimitToWidth(description_, kDescriptionWidth);
     auto* prompt = new QLabel(QStringLiteral("Enter a description for this hot key (optional):"), page);
     prompt->setBuddy(description_);
 

@@ -1,6 +1,7 @@
 #include "windows/message/MessageView.h"
 
 #include "platform/runtime/FixedText.h"
+#include "platform/widgets/TextWidth.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -24,7 +25,7 @@ QPushButton* Button(const QString& text, const QString& tip, QWidget* parent)
 MessageView::MessageView(QWidget* parent) : QWidget(parent)
 {
     title_ = new QLineEdit(this);
-    title_->setMaxLength(kMessageTitleWidth);
+    LimitToWidth(title_, kMessageTitleWidth);
     text_ = new QPlainTextEdit(this);
     snooze_ = Button(QStringLiteral("&Snooze"), QStringLiteral("Have this message reappear in a few minutes"), this);
     toDo_ = Button(QStringLiteral("&To Do"), QStringLiteral("Add this to your to do list"), this);

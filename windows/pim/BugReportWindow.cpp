@@ -8,6 +8,7 @@
 #include "platform/runtime/Picture.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/FrameProcedures.h"
+#include "platform/widgets/TextWidth.h"
 #include "platform/widgets/ThreadRegistry.h"
 #include "platform/widgets/WindowPosition.h"
 #include "reports/ReportCriteria.h"
@@ -48,7 +49,7 @@ BugReportWindow::BugReportWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
 
     returnAddress_ = new QLineEdit(CutTo(Clip(Email::Sender), kReturnAddressWidth), this);
-    returnAddress_->setMaxLength(kReturnAddressWidth);
+    LimitToWidth(returnAddress_, kReturnAddressWidth);
     // The entry is the running program's return address; the stored setting
     // changes only in Options.
     connect(returnAddress_, &QLineEdit::textEdited, this, [](const QString& text) { Email::Sender = text; });

@@ -2,6 +2,7 @@
 
 #include "platform/widgets/FormMode.h"
 #include "platform/widgets/StatusTipLine.h"
+#include "platform/widgets/TextWidth.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 
@@ -29,7 +30,7 @@ CategoryNameForm::CategoryNameForm(FormRequest request, const QString& name, con
 
     name_ = new QLineEdit(name, this);
     if (texts.maxLength > 0)
-        name_->setMaxLength(texts.maxLength);
+        LimitToWidth(name_, texts.maxLength);
     name_->setMinimumWidth(name_->fontMetrics().horizontalAdvance(QString(kNameWidth + 4, QLatin1Char('n'))));
     if (!texts.statusTip.isEmpty())
         name_->setStatusTip(texts.statusTip);

@@ -1,5 +1,6 @@
 #include "windows/pim/ForwardWindow.h"
 
+#include "platform/widgets/TextWidth.h"
 #include "platform/widgets/WindowPosition.h"
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
@@ -24,7 +25,7 @@ constexpr int kTextWidth = 4096;
 QLineEdit* Entry(const QString& value, int width, const QString& tip, QWidget* parent)
 {
     auto* entry = new QLineEdit(CutTo(value, width), parent);
-    entry->setMaxLength(width);
+    LimitToWidth(entry, width);
     entry->setToolTip(tip);
     return entry;
 }

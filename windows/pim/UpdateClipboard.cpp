@@ -4,6 +4,7 @@
 #include "core/dictionary/Dictionary.h"
 #include "pim/ClipboardEntries.h"
 #include "pim/ClipboardSaver.h"
+#include "platform/widgets/TextWidth.h"
 #include "windows/lists/RecordForms.h"
 #include "windows/pim/SelectClipboardCategory.h"
 #include "windows/pim/FieldHistoryKey.h"
@@ -62,7 +63,7 @@ UpdateClipboard::UpdateClipboard(FormRequest request, const ClipboardRecord& ent
     keep_->setToolTip(QStringLiteral("Keep this clipboard record"));
     contents_ = new QPlainTextEdit(this);
     category_ = new QLineEdit(this);
-    category_->setMaxLength(kClipCategorySize);
+    LimitToWidth(category_, kClipCategorySize);
     category_->setMinimumWidth(category_->fontMetrics().horizontalAdvance(QString(kClipCategorySize, u'n')));
     connect(category_, &QLineEdit::editingFinished, this, [this] {
         if (category_->isModified()) {

@@ -2,6 +2,7 @@
 
 #include "core/dictionary/Dictionary.h"
 #include "pim/MessageForm.h"
+#include "platform/widgets/TextWidth.h"
 #include "windows/pim/BrowseContacts.h"
 #include "windows/pim/SelectContactCategories.h"
 #include "platform/runtime/FixedText.h"
@@ -43,7 +44,7 @@ std::optional<MessagesRecord>& LastSaved()
 QLineEdit* Entry(QWidget* parent, int width, const char* tip)
 {
     auto* entry = new QLineEdit(parent);
-    entry->setMaxLength(width);
+    LimitToWidth(entry, width);
     entry->setToolTip(QLatin1String(tip));
     return entry;
 }

@@ -5,6 +5,7 @@
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/WalkFailure.h"
 #include "pim/TodoRules.h"
+#include "platform/widgets/TextWidth.h"
 #include "windows/pim/FieldHistoryKey.h"
 #include "windows/pim/TaskEditingServices.h"
 #include "platform/runtime/Clock.h"
@@ -123,7 +124,7 @@ UpdateTodo::~UpdateTodo()
 QWidget* UpdateTodo::GeneralPage()
 {
     text_ = new QLineEdit;
-    text_->setMaxLength(kTextSize);
+    LimitToWidth(text_, kTextSize);
     text_->setToolTip(QStringLiteral("To Do (Description)"));
     priority_ = new QSpinBox;
     // The box takes any byte so that a value out of range reaches the
@@ -135,7 +136,7 @@ QWidget* UpdateTodo::GeneralPage()
     category_ = new QComboBox;
     category_->setEditable(true);
     category_->setInsertPolicy(QComboBox::NoInsert);
-    category_->lineEdit()->setMaxLength(kCategorySize);
+    LimitToWidth(category_->lineEdit(), kCategorySize);
     category_->setToolTip(QStringLiteral("Category"));
     category_->setMinimumContentsLength(kCategorySize);
     notes_ = new QPlainTextEdit;

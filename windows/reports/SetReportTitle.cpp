@@ -1,5 +1,6 @@
 #include "windows/reports/SetReportTitle.h"
 
+#include "platform/widgets/TextWidth.h"
 #include "platform/widgets/WindowPosition.h"
 #include "resources/ProgramIcons.h"
 
@@ -17,7 +18,7 @@ SetReportTitle::SetReportTitle(QWidget* parent) : QDialog(parent)
     setWindowIcon(LoadIcon(QStringLiteral("WINPYR.ICO")));
     KeepWindowPosition(*this, QStringLiteral("SetReportTitle"));
     entry_ = new QLineEdit(ReportTitle);
-    entry_->setMaxLength(80);
+    LimitToWidth(entry_, 80);
     auto* prompt = new QLabel(QStringLiteral("Report Title:"));
     prompt->setBuddy(entry_);
     auto* ok = new QPushButton(LoadIcon(QStringLiteral("OK.ICO")), QStringLiteral("&OK"));

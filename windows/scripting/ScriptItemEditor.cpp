@@ -5,6 +5,7 @@
 #include "platform/runtime/FixedText.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/FormMode.h"
+#include "platform/widgets/TextWidth.h"
 #include "platform/widgets/WindowPosition.h"
 #include "scripting/items/FileActionPrompts.h"
 #include "scripting/items/NormalizeScriptItem.h"
@@ -220,7 +221,7 @@ void ScriptItemEditor::accept()
 QLineEdit* ScriptItemEditor::Entry(QString* field, int width)
 {
     auto* entry = new QLineEdit(this);
-    entry->setMaxLength(width);
+    LimitToWidth(entry, width);
     connect(entry, &QLineEdit::textEdited, this, [field](const QString& text) { *field = text; });
     shows_.push_back([entry, field] {
         const QString text = Clip(*field);
@@ -341,9 +342,9 @@ void ScriptItemEditor::ShowLinkedMessage()
 
 void ScriptItemEditor::AppendToKeystrokes(const QString& keystrokes)
 {
-    if (keystrokes.size() > keystrokes_->maxLength()) {
+    if (keystrokes.size() > kKeystrokesWidth) {
         Prompt::Message(QStringLiteral("The keys to press cannot hold more than %1 characters; nothing was appended.")
-                            .arg(keystrokes_->maxLength()),
+                            .arg(kKeystrokesWidth),
                         QStringLiteral("Send Keys"), PromptIcon::Exclamation);
     } else {
         item_.Keystrokes = keystrokes;

@@ -122,6 +122,7 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
 
+    static constexpr int kKeystrokesWidth = 255; // the item's keys to press
     QLineEdit* keystrokes_ = nullptr;
     QComboBox* modifier_ = nullptr;
     QComboBox* key_ = nullptr;

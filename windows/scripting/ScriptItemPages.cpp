@@ -93,7 +93,7 @@ QWidget* ScriptItemEditor::KeysPage()
 {
     auto* page = new QWidget;
     PageGrid grid(page);
-    keystrokes_ = Entry(&item_.Keystrokes, kWide);
+    keystrokes_ = Entry(&item_.Keystrokes, kKeystrokesWidth);
     grid.Row(QStringLiteral("&Key(s) to press:"), keystrokes_);
 
     auto* code = new QGroupBox(QStringLiteral("Key Code"), page);

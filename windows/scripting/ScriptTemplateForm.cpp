@@ -5,6 +5,7 @@
 #include "platform/data/ViewOrder.h"
 #include "platform/ui/PromptService.h"
 #include "platform/widgets/BrowseList.h"
+#include "platform/widgets/TextWidth.h"
 #include "platform/widgets/WindowPosition.h"
 #include "scripting/items/DescribeScriptItem.h"
 #include "scripting/items/ScriptListRules.h"
@@ -110,7 +111,7 @@ QWidget* ScriptTemplateForm::GeneralPage()
     auto* help = new QLabel(QLatin1String(kTokenHelp));
     help->setWordWrap(true);
     description_ = new QLineEdit(record_.DESCRIPTION);
-    description_->setMaxLength(60);
+    LimitToWidth(description_, 60);
     auto* prompt = new QLabel(QStringLiteral("Description:"));
     prompt->setBuddy(description_);
     layout->addWidget(help, 0, 0, 1, 2);

@@ -1,5 +1,6 @@
 #include "windows/scripting/ScriptTextReferenceWindow.h"
 
+#include "platform/widgets/TextWidth.h"
 #include "platform/widgets/WindowPosition.h"
 #include "scripting/text/ScriptText.h"
 #include "scripting/text/ScriptTextReference.h"
@@ -27,7 +28,7 @@ ScriptTextReferenceWindow::ScriptTextReferenceWindow(QWidget* parent) : QDialog(
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
     line_ = new QLineEdit(this);
-    line_->setMaxLength(kScriptTextLineWidth);
+    LimitToWidth(line_, kScriptTextLineWidth);
     line_->setFont(fixed);
     line_->setText(QGuiApplication::clipboard()->text().left(kScriptTextLineWidth));
     auto* lineLabel = new QLabel(QStringLiteral("Clipboard:"), this);

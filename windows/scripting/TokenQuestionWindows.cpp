@@ -1,6 +1,7 @@
 #include "windows/scripting/TokenQuestionWindows.h"
 
 #include "platform/ui/PromptService.h"
+#include "platform/widgets/TextWidth.h"
 #include "platform/widgets/WindowPosition.h"
 #include "scripting/items/KeyBuilder.h"
 #include "windows/scripting/WindowTitleBox.h"
@@ -113,7 +114,7 @@ std::optional<QString> TokenQuestionWindows::Ask(TokenQuestion kind, const QStri
         entry = new QLineEdit(proposed);
         layout->addWidget(entry);
     }
-    entry->setMaxLength(kTokenAnswerWidth);
+    LimitToWidth(entry, kTokenAnswerWidth);
     line->setBuddy(entry);
     if (kind == TokenQuestion::Text)
         AddTextBuilders(layout, entry);

@@ -1,5 +1,6 @@
 #include "windows/scripting/WindowContentPicker.h"
 
+#include "platform/widgets/TextWidth.h"
 #include "platform/widgets/WindowPosition.h"
 #include "scripting/WindowLists.h"
 
@@ -28,7 +29,7 @@ WindowContentPicker::WindowContentPicker(const QString& procedure, WindowHandle 
     content_->setEditable(true);
     content_->setInsertPolicy(QComboBox::NoInsert);
     content_->setToolTip(tr("Contents of window to locate"));
-    content_->lineEdit()->setMaxLength(kWindowContentWidth);
+    LimitToWidth(content_->lineEdit(), kWindowContentWidth);
     content_->setMinimumContentsLength(40);
     content_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     prompt->setBuddy(content_);

@@ -1,6 +1,7 @@
 #include "windows/scripting/WindowTitleBox.h"
 
 #include "core/base/Globals.h"
+#include "platform/widgets/TextWidth.h"
 #include "scripting/WindowLists.h"
 
 #include <QFocusEvent>
@@ -16,7 +17,7 @@ WindowTitleBox::WindowTitleBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    lineEdit()->setMaxLength(255);
+    LimitToWidth(lineEdit(), 255);
     setMinimumContentsLength(36);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     windows_ = new QStandardItemModel(0, 2, this);

@@ -2,6 +2,7 @@
 
 #include "core/base/UserDate.h"
 #include "core/dictionary/Dictionary.h"
+#include "platform/widgets/TextWidth.h"
 #include "windows/frame/tabs/TabColourer.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/FixedText.h"
@@ -62,7 +63,7 @@ UpdateHolidays::UpdateHolidays(FormRequest request, const HolidaysRecord& holida
     dateRow->addStretch();
 
     name_ = new QLineEdit(Clip(holiday.Holiday), this);
-    name_->setMaxLength(kNameWidth);
+    LimitToWidth(name_, kNameWidth);
     name_->setMinimumWidth(name_->fontMetrics().horizontalAdvance(QString(kNameWidth, QLatin1Char('n'))));
 
     auto* ruleBox = new QGroupBox(QStringLiteral("Holiday T&ype"), this);

@@ -53,7 +53,9 @@ TEST_F(CategoryFormTest, CaptionsAndModesFollowTheRequest)
         EXPECT_EQ(form.windowTitle(), c.caption);
         EXPECT_EQ(form.NameEntry()->text(), "Work");
         EXPECT_EQ(form.NameEntry()->isEnabled(), c.editable) << c.caption;
-        EXPECT_EQ(form.NameEntry()->maxLength(), 20);
+        form.NameEntry()->setText(QString(21, u'x'));
+        EXPECT_EQ(form.NameEntry()->text(), QString(20, u'x')) << "the name's width";
+        form.NameEntry()->setText("Work");
         EXPECT_EQ(form.OkButton()->isVisibleTo(&form), c.okShown) << c.caption;
         EXPECT_EQ(form.CancelButton()->text(), c.cancel);
         EXPECT_EQ(form.focusWidget() == form.CancelButton(), c.focusOnCancel) << c.caption;

@@ -1,5 +1,6 @@
 #include "windows/frame/options/OptionsWindow.h"
 
+#include "platform/widgets/TextWidth.h"
 #include "platform/widgets/WindowPosition.h"
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/ProgramQueues.h"
@@ -192,7 +193,7 @@ QLineEdit* OptionsWindow::TextBox(const QString& name, QString& global, int widt
 {
     auto* edit = new QLineEdit(global.trimmed());
     edit->setObjectName(name);
-    edit->setMaxLength(width);
+    LimitToWidth(edit, width);
     connect(edit, &QLineEdit::textChanged, this, [&global](const QString& text) { global = text; });
     return edit;
 }
