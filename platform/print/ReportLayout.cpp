@@ -152,7 +152,9 @@ QList<ReportPage> PaginateBands(const QList<ReportBand>& bands, qreal pageHeight
         if (!pages.back().isEmpty() && (band.newPage || (!tallerThanAPage && used + needed > pageHeight)))
             nextPage();
         while (used + heightOf(band) > pageHeight) {
-            std::optional<std::pair<ReportBand, ReportBand>> parts = split(band, pageHeight - used);
+            std::optional<std::pair<ReportBand, ReportBand>> parts;
+            if (split)
+                parts = split(band, pageHeight - used);
             if (parts) {
                 pages.back().append(std::move(parts->first));
                 band = std::move(parts->second);

@@ -32,7 +32,8 @@ using ReportPage = QList<ReportBand>;
 QList<ReportBand> ReportBands(const Report& report);
 
 // A band cut so that its first part takes at most the given room: that part
-// and the rest; nothing when not even the first line of it fits.
+// and the rest; nothing when not even the first line of it fits. Without
+// one, bands are never cut.
 using BandSplit = std::function<std::optional<std::pair<ReportBand, ReportBand>>(const ReportBand&, qreal room)>;
 
 // Fills pages of the given height with the bands in order. A band that does

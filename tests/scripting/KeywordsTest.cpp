@@ -168,6 +168,9 @@ TEST_F(Keywords, OutputIsCutToTheTargetLength)
     const QString filler(250, u'f');
     EXPECT_EQ(ExpandKeywords(filler + " [word] and more"), filler + " hell");
     EXPECT_EQ(ExpandKeywords(QString(300, u'z')), QString(255, u'z'));
+    Set("Smile", QString::fromUtf8("\xF0\x9F\x98\x80"));
+    for (const QString tail : {QString::fromUtf8("\xF0\x9F\x98\x80"), QString::fromUtf8("e\xCC\x81"), QString("[smile]")})
+        EXPECT_EQ(ExpandKeywords(QString(254, u'z') + tail), QString(254, u'z')) << "no half character";
 
     // A 4,096-character message keeps its whole text and its keywords.
     const QString message = QString(4000, u'm') + " [word] " + QString(80, u'e');

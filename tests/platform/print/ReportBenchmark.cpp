@@ -29,9 +29,7 @@ void BM_LayOutGroupedReport(benchmark::State& state)
 {
     const vl::Report report = Grouped(10'000);
     for (auto _ : state) {
-        const auto pages = vl::PaginateBands(
-            vl::ReportBands(report), 60, [](const vl::ReportBand&) { return 1.0; },
-            [](const vl::ReportBand&, qreal) { return std::optional<std::pair<vl::ReportBand, vl::ReportBand>>(); });
+        const auto pages = vl::PaginateBands(vl::ReportBands(report), 60, [](const vl::ReportBand&) { return 1.0; }, {});
         benchmark::DoNotOptimize(pages.size());
     }
 }

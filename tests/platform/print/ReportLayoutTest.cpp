@@ -26,8 +26,6 @@ QString Pages(const QList<ReportPage>& pages)
     return texts.join(QLatin1String(" | "));
 }
 
-const BandSplit NoSplit = [](const ReportBand&, qreal) { return std::optional<std::pair<ReportBand, ReportBand>>(); };
-
 // Rows "group:amount", or "group/inner:amount", "!" in front starts a page.
 QList<ReportRow> Rows(const QStringList& texts)
 {
@@ -83,7 +81,7 @@ TEST(ReportLayoutTest, BandsFillPagesWithGroupsBreaksAndTotals)
         report.definition.totalLabel = c.totalLabel;
         report.rows = Rows(c.rows);
         const QList<ReportPage> pages =
-            PaginateBands(ReportBands(report), c.pageHeight, [](const ReportBand&) { return 1.0; }, NoSplit);
+            PaginateBands(ReportBands(report), c.pageHeight, [](const ReportBand&) { return 1.0; }, {});
         EXPECT_EQ(Pages(pages), c.expected) << c.name;
     }
 }
@@ -94,7 +92,7 @@ TEST(ReportLayoutTest, BandTallerThanAPageGetsAPageOfItsOwn)
     report.definition.columns = {{"Name", 20}};
     report.rows = Rows({"a", "b", "c"});
     const auto height = [](const ReportBand& band) { return band.row == 1 ? 5.0 : 1.0; };
-    EXPECT_EQ(Pages(PaginateBands(ReportBands(report), 3, height, NoSplit)), "D0 | D1 | D2");
+    EXPECT_EQ(Pages(PaginateBands(ReportBands(report), 3, height, {})), "D0 | D1 | D2");
 }
 
 // Detail lines as tall as the letters of their second cell, cut between
