@@ -79,8 +79,11 @@ QStringList ImportCutLogTexts(const ImportResult& result)
                      .arg(cut.line)
                      .arg(cut.column, cut.field)
                      .arg(cut.width);
-    if (result.cut > static_cast<int>(result.cuts.size()))
-        texts << QStringLiteral("%1 more values cut to their field's width").arg(result.cut - int(result.cuts.size()));
+    const int more = result.cut - static_cast<int>(result.cuts.size());
+    if (more == 1)
+        texts << QStringLiteral("1 more value cut to its field's width");
+    else if (more > 1)
+        texts << QStringLiteral("%1 more values cut to their field's width").arg(more);
     return texts;
 }
 
