@@ -47,7 +47,8 @@ QString ExpandKeywords(const QString& text, int maxLength)
                     // Cut and clipped in place: a long text of many
                     // keywords is not copied whole at each of them.
                     output += value;
-                    output = CutTo(output, maxLength);
+                    if (output.size() > maxLength)
+                        output = CutTo(output, maxLength);
                     qsizetype end = output.size();
                     while (end > 0 && output.at(end - 1) == u' ')
                         --end;
