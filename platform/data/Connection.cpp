@@ -1,7 +1,7 @@
 #include "platform/data/Connection.h"
 
 #include "platform/data/DamagedFileNotice.h"
-#include "platform/data/LogFrames.h"
+#include "platform/data/EngineOpen.h"
 #include "platform/data/NoCaseCollation.h"
 #include "platform/data/TableFile.h"
 #include "platform/runtime/FileModes.h"
@@ -99,8 +99,19 @@ int LockWait()
     return lockWaitMs;
 }
 
+namespace {
+
+// The name the engine opens, once the open is prepared.
+std::string PreparedName(const QString& path, const QString& uri)
+{
+    PrepareEngineOpen(path);
+    return (uri.isEmpty() ? path : uri).toStdString();
+}
+
+} // namespace
+
 DataConnection::DataConnection(const QString& path, int flags, const QString& uri)
-    : path_(path), db_((uri.isEmpty() ? path : uri).toStdString(), flags, LockWait())
+    : path_(path), db_(PreparedName(path, uri), flags, LockWait())
 {
     if (!RegisterNoCaseCollation(db_.getHandle()))
         throw SQLite::Exception("cannot register the key collation");
@@ -218,10 +229,6 @@ std::shared_ptr<DataConnection> DataConnection::Connect(const QString& path, boo
         if (!info.exists())
             CreateFileForItsDirectory(path);
         const bool readOnly = info.exists() && !CurrentDataFileAccess().MayWrite(path);
-        // The engine drops what it cannot read of a log, and its next write
-        // overwrites it: a damaged log is kept first.
-        if (const QString copy = readOnly ? QString() : SetAsideDamagedLog(path); !copy.isEmpty())
-            NoteUnreadableLog(path, copy);
         auto connection = readOnly ? ConnectReadOnly(path) : std::make_shared<DataConnection>(path, flags);
         connections[key] = connection;
         return connection;

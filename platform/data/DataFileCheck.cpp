@@ -1,6 +1,7 @@
 #include "platform/data/DataFileCheck.h"
 
 #include "platform/data/DamagedFileNotice.h"
+#include "platform/data/EngineOpen.h"
 #include "platform/data/NoCaseCollation.h"
 
 #include <QFileInfo>
@@ -34,6 +35,7 @@ QuickCheckResult QuickCheckDataFile(const QString& path, const std::atomic<bool>
     QuickCheckResult result;
     if (!QFileInfo(path).isFile())
         return result;
+    PrepareEngineOpen(path);
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         sqlite3_close(db);

@@ -1,11 +1,10 @@
 #include "platform/data/DataFileInUse.h"
 
+#include "platform/data/EngineLocks.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace vl {
 
@@ -30,23 +29,6 @@ bool OpenHere(const QStringList& files)
     return false;
 }
 
-// Asked only of a file this program has no descriptor of: closing one drops
-// every lock the program holds on the file.
-bool LockedElsewhere(const QString& file, off_t start, off_t length)
-{
-    const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct flock lock {};
-    lock.l_type = F_WRLCK;
-    lock.l_whence = SEEK_SET;
-    lock.l_start = start;
-    lock.l_len = length;
-    const bool locked = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
-    ::close(fd);
-    return locked;
-}
-
 } // namespace
 
 bool DataFileInUse(const QString& path)
@@ -58,8 +40,8 @@ bool DataFileInUse(const QString& path)
     const QString index = file + QStringLiteral("-shm");
     if (OpenHere({file, file + QStringLiteral("-wal"), index}))
         return true;
-    return LockedElsewhere(index, kIndexLocksStart, kIndexLocksLength)
-           || LockedElsewhere(file, kFileLocksStart, kFileLocksLength);
+    return LockedByOtherProgram(index, kIndexLocksStart, kIndexLocksLength)
+           || LockedByOtherProgram(file, kFileLocksStart, kFileLocksLength);
 }
 
 } // namespace vl

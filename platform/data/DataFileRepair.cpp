@@ -2,6 +2,7 @@
 
 #include "platform/data/Catalog.h"
 #include "platform/data/Connection.h"
+#include "platform/data/EngineLocks.h"
 #include "platform/data/KeySql.h"
 #include "platform/data/LogFrames.h"
 #include "platform/data/NoCaseCollation.h"
@@ -681,7 +682,8 @@ class HeldFile {
 public:
     explicit HeldFile(const QString& path)
         : path_(path), hadLog_(QFileInfo::exists(LogOf(path))),
-          db_(std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE, LockWait()))
+          db_((InstallEngineLocks(),
+               std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE, LockWait())))
     {
         sqlite3_db_config(db_->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
         if (!RegisterNoCaseCollation(db_->getHandle()))

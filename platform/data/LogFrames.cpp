@@ -1,6 +1,6 @@
 #include "platform/data/LogFrames.h"
 
-#include "platform/data/DataFileInUse.h"
+#include "platform/data/EngineLocks.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +8,11 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace vl {
@@ -18,6 +23,8 @@ constexpr int64_t kHeader = 32;
 constexpr int64_t kFrameHeader = 24;
 constexpr uint32_t kMagic = 0x377f0682; // with its lowest bit set: checksums over big-endian words
 constexpr uint32_t kVersion = 3007000;
+// Set-aside copies of one log kept at most: a name is looked for among these.
+constexpr int kMaxSetAsideCopies = 1000;
 
 uint32_t Be(const char* bytes)
 {
@@ -194,6 +201,50 @@ bool FoldLogFrames(const QString& logPath, const LogFrames& frames, const QStrin
     return file.resize(frames.filePages * size) && file.flush();
 }
 
+namespace {
+
+// Makes copy under the first name beside log that no file has, created
+// exclusively (no other program can take the same name), with the log's
+// bytes and mode, on the disk before it returns. Empty when none could be
+// made; a part made of it is removed, and nothing else.
+QString CopyExclusively(const QString& log)
+{
+    const QByteArray from = QFile::encodeName(log);
+    const int source = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    if (source < 0)
+        return QString();
+    struct stat info {};
+    ::fstat(source, &info);
+    QString copy;
+    int target = -1;
+    for (int n = 1; target < 0 && n <= kMaxSetAsideCopies; ++n) {
+        copy = log + QStringLiteral(".damaged") + (n == 1 ? QString() : QString::number(n));
+        target = ::open(QFile::encodeName(copy).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                        info.st_mode & 07777);
+        if (target < 0 && errno != EEXIST)
+            break;
+    }
+    bool copied = target >= 0;
+    char buffer[65536];
+    for (off_t left = info.st_size; copied && left > 0;) { // bounded by the log's size when it was set aside
+        const ssize_t got = ::read(source, buffer, std::min<off_t>(left, sizeof buffer));
+        copied = got > 0 && ::write(target, buffer, got) == got;
+        left -= got > 0 ? got : 0;
+    }
+    copied = copied && ::fsync(target) == 0;
+    ::close(source);
+    if (target >= 0)
+        ::close(target);
+    if (!copied) {
+        if (target >= 0)
+            QFile::remove(copy); // the part this call made: a full disk leaves the log as it is
+        return QString();
+    }
+    return copy;
+}
+
+} // namespace
+
 QString SetAsideDamagedLog(const QString& path)
 {
     static QMutex mutex;
@@ -206,20 +257,26 @@ QString SetAsideDamagedLog(const QString& path)
         checked.insert(file);
     }
     const QString log = file + QStringLiteral("-wal");
-    // A log another connection reads, in this program or another, is theirs.
-    if (QFileInfo(log).size() <= kHeader || DataFileInUse(file))
+    if (QFileInfo(log).size() <= kHeader)
+        return QString();
+    // The engine's own lock of the whole file, held from the check to the
+    // cut: no program has the file open meanwhile, nor can open it (another
+    // one setting the same log aside waits for it here, and then finds the
+    // log cut). A log another connection reads, here or elsewhere, is theirs.
+    const ExclusiveFileLock engineLock(file);
+    if (!engineLock.Held())
         return QString();
     const LogFrames frames = ReadLogFrames(log, FilePageSize(file));
     if (!frames.damaged)
         return QString();
-    QString copy = log + QStringLiteral(".damaged");
-    for (int n = 2; QFile::exists(copy); ++n)
-        copy = log + QStringLiteral(".damaged%1").arg(n);
-    if (!QFile::copy(log, copy)) {
-        QFile::remove(copy); // what a full disk left of it: the log stays as it is
+    const QString copy = CopyExclusively(log);
+    if (copy.isEmpty())
         return QString();
-    }
-    QFile::resize(log, frames.engineReads);
+    // Cut to what the engine reads, so that no later write of the engine
+    // mixes with the unread commits; when the cut fails the copy still holds
+    // them, and the user is told of it.
+    if (::truncate(QFile::encodeName(log).constData(), frames.engineReads) != 0)
+        qWarning("The damaged log %s could not be cut: %s", qPrintable(log), strerror(errno));
     return copy;
 }
 

@@ -43,10 +43,13 @@ LogFrames ReadLogFrames(const QString& logPath, int pageSize);
 bool FoldLogFrames(const QString& logPath, const LogFrames& frames, const QString& path);
 
 // Before the first open of the data file at path in this process, while no
-// other program has it open: a damaged log is kept beside it as
-// "<path>-wal.damaged" and then cut to what the engine reads of it, so that
-// no later write of the engine mixes with its unread commits. Returns the
-// copy's path; empty when the log is sound, absent or in use.
+// program has it open (under the engine's lock of the whole file, so two
+// programs never do it at once): a damaged log is copied beside it under the
+// first free name of "<path>-wal.damaged", "<path>-wal.damaged2", ... and
+// then cut to what the engine reads of it, so that no later write of the
+// engine mixes with its unread commits. Returns the copy's path; empty when
+// the log is sound, absent or in use, or no copy could be made (the log
+// then stays as it is).
 QString SetAsideDamagedLog(const QString& path);
 
 } // namespace vl

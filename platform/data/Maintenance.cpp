@@ -1,6 +1,7 @@
 #include "platform/data/Maintenance.h"
 
 #include "platform/data/Connection.h"
+#include "platform/data/EngineOpen.h"
 #include "platform/runtime/FileModes.h"
 #include "platform/data/NoCaseCollation.h"
 #include "platform/data/TableFile.h"
@@ -56,6 +57,7 @@ void CopyPages(SQLite::Database& to, SQLite::Database& from)
 // (for a backup, a check) changes nothing of it.
 std::unique_ptr<SQLite::Database> OpenAsItStands(const QString& path)
 {
+    PrepareEngineOpen(path);
     auto db = std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE, LockWait());
     if (!RegisterNoCaseCollation(db->getHandle())) // the keys' order, for checking them
         throw SQLite::Exception("cannot register the key collation");
@@ -204,6 +206,7 @@ DataError RestoreDataFileSnapshot(const QString& source, const QString& path)
         return WriteFailure(error, nullptr, path, QFileInfo(source).size());
     }
     try {
+        PrepareEngineOpen(source);
         SQLite::Database from(source.toStdString(), SQLite::OPEN_READONLY);
         try {
             CopyPages(connection->Db(), from);

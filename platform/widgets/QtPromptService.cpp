@@ -2,8 +2,10 @@
 
 #include "platform/ui/FileFilter.h"
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -107,6 +109,52 @@ void MakeRoomForCaption(QMessageBox& box)
 // Only the descriptions are shown; the patterns are spelled in both cases.
 constexpr QFileDialog::Options kFileDialogOptions = QFileDialog::HideNameFilterDetails;
 
+// Icons and types of the files a dialog lists, told by their names and
+// kinds alone: learning a type from a file's content would open and read it,
+// and a data file open in the program must not be read behind the engine's
+// back.
+class NameOnlyIconProvider : public QAbstractFileIconProvider {
+public:
+    QIcon icon(IconType type) const override
+    {
+        return QApplication::style()->standardIcon(type == Folder || type == Drive ? QStyle::SP_DirIcon
+                                                                                  : QStyle::SP_FileIcon);
+    }
+    QIcon icon(const QFileInfo& info) const override
+    {
+        return icon(info.isDir() ? Folder : File);
+    }
+    QString type(const QFileInfo& info) const override
+    {
+        if (info.isDir())
+            return QStringLiteral("Folder");
+        const QString suffix = info.suffix();
+        return suffix.isEmpty() ? QStringLiteral("File") : suffix.toUpper() + QStringLiteral(" File");
+    }
+};
+
+// A file dialog of the program: it starts in start's folder (a file named
+// there is proposed), and reads nothing of the files it lists. Empty when
+// cancelled.
+QStringList RunFileDialog(const QString& caption, const QString& start, const QString& filter,
+                          QFileDialog::FileMode mode, QFileDialog::AcceptMode accept)
+{
+    static NameOnlyIconProvider provider;
+    QFileDialog dialog(QApplication::activeWindow(), caption, QString(), filter);
+    dialog.setIconProvider(&provider);
+    dialog.setOptions(mode == QFileDialog::Directory ? QFileDialog::ShowDirsOnly : kFileDialogOptions);
+    dialog.setFileMode(mode);
+    dialog.setAcceptMode(accept);
+    const QFileInfo proposed(start);
+    if (start.isEmpty() || proposed.isDir()) {
+        dialog.setDirectory(start);
+    } else {
+        dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    }
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
 } // namespace
 
 int QtPromptService::Message(const QString& text, const QString& caption, PromptIcon icon,
@@ -157,25 +205,23 @@ void QtPromptService::Notify(const QString& text, const QString& caption, Prompt
 
 QString QtPromptService::SelectDirectory(const QString& caption, const QString& startDir)
 {
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, startDir);
+    return RunFileDialog(caption, startDir, QString(), QFileDialog::Directory, QFileDialog::AcceptOpen).value(0);
 }
 
 QString QtPromptService::OpenFile(const QString& caption, const QString& filter, const QString& start)
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, start, DialogFilter(filter),
-                                        nullptr, kFileDialogOptions);
+    return RunFileDialog(caption, start, DialogFilter(filter), QFileDialog::ExistingFile, QFileDialog::AcceptOpen)
+        .value(0);
 }
 
 QString QtPromptService::SaveFile(const QString& caption, const QString& filter, const QString& start)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, start, DialogFilter(filter),
-                                        nullptr, kFileDialogOptions);
+    return RunFileDialog(caption, start, DialogFilter(filter), QFileDialog::AnyFile, QFileDialog::AcceptSave).value(0);
 }
 
 QStringList QtPromptService::OpenFiles(const QString& caption, const QString& filter, const QString& start)
 {
-    return QFileDialog::getOpenFileNames(QApplication::activeWindow(), caption, start, DialogFilter(filter), nullptr,
-                                         kFileDialogOptions);
+    return RunFileDialog(caption, start, DialogFilter(filter), QFileDialog::ExistingFiles, QFileDialog::AcceptOpen);
 }
 
 } // namespace vl

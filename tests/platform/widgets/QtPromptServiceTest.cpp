@@ -1,7 +1,12 @@
 #include "platform/widgets/QtPromptService.h"
 
+#include "tests/platform/data/TestTables.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -11,6 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <functional>
 
 namespace vl {
@@ -141,6 +149,59 @@ TEST(QtPromptService, ANoticeOfManyLinesStaysOnTheScreen)
     EXPECT_TRUE(area.contains(box->frameGeometry())) << box->height() << " of " << area.height();
     box->grab().save("notice-long.png");
     box->close();
+}
+
+// Each kind of file dialog, opened on a folder that holds a data file the
+// program has open, lists it (with its type and icon) and leaves the
+// engine's locks held: another program still sees the file in use.
+TEST(QtPromptService, FileDialogsListADataFileWithoutDroppingTheEnginesLocks)
+{
+    using namespace test;
+    Table<ItemRecord> items(ItemDefinition());
+    OpenCreated(items);
+    ItemRecord item = Item("kept");
+    ASSERT_TRUE(items.Add(item));
+    ASSERT_EQ(Walk(items, ITM_KEYNAME).size(), 1u);
+    const QString folder = QDir::currentPath();
+    QtPromptService prompt;
+    const std::function<void()> dialogs[] = {
+        [&] { prompt.OpenFile("Import File", "Data|*.*", folder); },
+        [&] { prompt.SaveFile("Export File", "Data|*.*", folder + "/export.csv"); },
+        [&] { prompt.OpenFiles("Files", "Data|*.*", folder); },
+        [&] { prompt.SelectDirectory("Select data directory", folder); },
+    };
+    for (const auto& open : dialogs) {
+        bool listed = false;
+        // Closed once its list shows the data file, however long that takes.
+        std::function<void()> look = [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QFileDialog*>(widget);
+                auto* model = dialog ? dialog->findChild<QFileSystemModel*>() : nullptr;
+                const QModelIndex file = model ? model->index(folder + "/TEST.TPS") : QModelIndex();
+                if (file.isValid() && !model->fileIcon(file).isNull()) {
+                    listed = model->type(file) == "TPS File" || model->isDir(file);
+                    return dialog->reject();
+                }
+            }
+            QTimer::singleShot(10, look);
+        };
+        QTimer::singleShot(0, look);
+        open();
+        EXPECT_TRUE(listed);
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        const int fd = ::open("TEST.TPS", O_RDONLY);
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        lock.l_start = 0x40000002; // the engine's shared lock
+        lock.l_len = 510;
+        _exit(fd >= 0 && ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK ? 0 : 1);
+    }
+    int status = 1;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "another program sees the file in use";
 }
 
 } // namespace

@@ -1,0 +1,141 @@
+// The engine's locks against everything else a program does with its data
+// files, and the damaged log set aside by whichever program meets it first.
+
+#include "TestTables.h"
+
+#include "platform/data/EngineLocks.h"
+#include "platform/data/LogFrames.h"
+#include "platform/data/Maintenance.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace vl::test {
+namespace {
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs work in a child process, as another program would; its exit code.
+template <class Work>
+int InAnotherProgram(Work work)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(work());
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Seen from another program: a write lock on the bytes would conflict.
+int Locked(const char* path, off_t start, off_t length)
+{
+    const int fd = ::open(path, O_RDONLY);
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = start;
+    lock.l_len = length;
+    const bool locked = fd >= 0 && ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+    return locked ? 1 : 0;
+}
+
+TEST(EngineLocks, NoCloseElsewhereInTheProgramDropsThemAndAnotherProgramEndingLeavesTheLog)
+{
+    Table<ItemRecord> items(ItemDefinition());
+    OpenCreated(items);
+    ItemRecord first = Item("first");
+    ASSERT_TRUE(items.Add(first));
+    ASSERT_EQ(Walk(items, ITM_KEYNAME).size(), 1u);
+    // What a file dialog or an in-use check does: open and close each file.
+    for (const char* name : {"TEST.TPS", "TEST.TPS-wal", "TEST.TPS-shm"}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        file.read(100);
+    }
+    EXPECT_EQ(InAnotherProgram([] { return Locked("TEST.TPS", 0x40000002, 510); }), 1) << "the file's shared lock";
+    EXPECT_EQ(InAnotherProgram([] { return Locked("TEST.TPS-shm", 128, 1); }), 1) << "the log index's";
+    // Another program opens the file, reads and ends: the log stays.
+    EXPECT_EQ(InAnotherProgram([] {
+                  sqlite3* db = nullptr;
+                  sqlite3_open_v2("TEST.TPS", &db, SQLITE_OPEN_READWRITE, nullptr);
+                  const int read = sqlite3_exec(db, "SELECT COUNT(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+                  return sqlite3_close(db) == SQLITE_OK && read == SQLITE_OK ? 0 : 1;
+              }),
+              0);
+    EXPECT_TRUE(QFile::exists("TEST.TPS-wal") && QFile::exists("TEST.TPS-shm"));
+    ItemRecord second = Item("second");
+    ASSERT_TRUE(items.Add(second));
+    items.Close();
+    Table<ItemRecord> again(ItemDefinition());
+    ASSERT_TRUE(again.Open());
+    EXPECT_EQ(Names(Walk(again, ITM_KEYNAME)), QStringList({"first", "second"})) << "what was saved stays saved";
+}
+
+// A file whose log holds commits after a frame that does not check.
+void EndWithDamagedLog(const QString& path)
+{
+    const QString log = path + "-wal";
+    {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db.exec("PRAGMA journal_mode = WAL");
+        db.exec("PRAGMA wal_autocheckpoint = 0");
+        db.exec("CREATE TABLE t(a)");
+        for (int i = 0; i < 3; ++i)
+            db.exec("INSERT INTO t VALUES (randomblob(3000))");
+        ASSERT_TRUE(QFile::copy(path, "ended") && QFile::copy(log, "ended-wal"));
+    }
+    ASSERT_TRUE(QFile::remove(path) && QFile::rename("ended", path));
+    QFile::remove(log);
+    ASSERT_TRUE(QFile::rename("ended-wal", log));
+    QFile file(log);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(32 + 16) && file.write(QByteArray(8, '\0')) == 8);
+}
+
+TEST(EngineLocks, ADamagedLogIsSetAsideWholeByTheBackupsOpenAndByOneOfTwoProgramsAtOnce)
+{
+    EndWithDamagedLog("TEST.TPS");
+    const QByteArray damaged = Bytes("TEST.TPS-wal");
+    ASSERT_TRUE(CopyDataFileSnapshot("TEST.TPS", "snapshot").Ok());
+    EXPECT_EQ(Bytes("TEST.TPS-wal.damaged"), damaged) << "the backup's read of the file keeps the log first";
+
+    // Two programs meeting another damaged log at once.
+    EndWithDamagedLog("BOTH.TPS");
+    const QByteArray both = Bytes("BOTH.TPS-wal");
+    int go[2];
+    ASSERT_EQ(pipe(go), 0);
+    pid_t children[2];
+    for (pid_t& child : children) {
+        child = fork();
+        if (child == 0) {
+            char byte;
+            _exit(read(go[0], &byte, 1) == 1 && !SetAsideDamagedLog("BOTH.TPS").isEmpty() ? 1 : 0);
+        }
+    }
+    ASSERT_EQ(write(go[1], "gg", 2), 2);
+    int setAside = 0;
+    for (const pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        setAside += WIFEXITED(status) ? WEXITSTATUS(status) : 0;
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    EXPECT_EQ(setAside, 1);
+    EXPECT_EQ(QDir().entryList({"BOTH.TPS-wal.damaged*"}), QStringList{"BOTH.TPS-wal.damaged"});
+    EXPECT_EQ(Bytes("BOTH.TPS-wal.damaged"), both) << "whole";
+    EXPECT_LT(QFile("BOTH.TPS-wal").size(), both.size()) << "cut once it was kept";
+}
+
+} // namespace
+} // namespace vl::test
