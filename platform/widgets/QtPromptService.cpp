@@ -1,6 +1,7 @@
 #include "platform/widgets/QtPromptService.h"
 
 #include "platform/ui/FileFilter.h"
+#include "platform/ui/TerminationRequest.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -112,6 +113,8 @@ constexpr QFileDialog::Options kFileDialogOptions = QFileDialog::HideNameFilterD
 int QtPromptService::Message(const QString& text, const QString& caption, PromptIcon icon,
                              const QString& buttons, int defaultButton)
 {
+    if (TerminationRequested())
+        return kNoAnswer;
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
@@ -129,6 +132,9 @@ int QtPromptService::Message(const QString& text, const QString& caption, Prompt
     MakeRoomForCaption(box);
 
     box.exec();
+    // The end of the program ends the box's loop too: no button was pressed.
+    if (TerminationRequested())
+        return kNoAnswer;
     const int pressed = static_cast<int>(pushButtons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
     return pressed >= 0 ? pressed + 1 : ValidDefaultButton(defaultButton, labels.size());
 }
@@ -139,6 +145,8 @@ void QtPromptService::Notify(const QString& text, const QString& caption, Prompt
     QMetaObject::invokeMethod(
         qApp,
         [lines, caption, icon] {
+            if (TerminationRequested())
+                return;
             if (QMessageBox* open = OpenNotice(caption, ShownPart(lines))) {
                 open->raise();
                 return;
@@ -157,23 +165,31 @@ void QtPromptService::Notify(const QString& text, const QString& caption, Prompt
 
 QString QtPromptService::SelectDirectory(const QString& caption, const QString& startDir)
 {
+    if (TerminationRequested())
+        return {};
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, startDir);
 }
 
 QString QtPromptService::OpenFile(const QString& caption, const QString& filter, const QString& start)
 {
+    if (TerminationRequested())
+        return {};
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, start, DialogFilter(filter),
                                         nullptr, kFileDialogOptions);
 }
 
 QString QtPromptService::SaveFile(const QString& caption, const QString& filter, const QString& start)
 {
+    if (TerminationRequested())
+        return {};
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, start, DialogFilter(filter),
                                         nullptr, kFileDialogOptions);
 }
 
 QStringList QtPromptService::OpenFiles(const QString& caption, const QString& filter, const QString& start)
 {
+    if (TerminationRequested())
+        return {};
     return QFileDialog::getOpenFileNames(QApplication::activeWindow(), caption, start, DialogFilter(filter), nullptr,
                                          kFileDialogOptions);
 }

@@ -5,7 +5,8 @@ The built program starts on a fresh data directory; the test opens
 "Scheduled Tasks" from the frame's toolbar, adds a daily task on the task
 form that runs a program writing a marker file, due at the present minute,
 and sees the task listed, performed when due, and its row moved on to the
-next day - all read from the widgets as a screen reader reads them.
+next day - all read from the widgets as a screen reader reads them; then
+ends it by a signal while a new task's Description is being typed.
 
 Run inside its own session bus (dbus-run-session) on an X display; the
 accessibility bus is started on that session bus.
@@ -125,10 +126,18 @@ def run(vlmr_binary, data_dir):
                                 stderr=subprocess.STDOUT)
     try:
         drive(vlmr, data_dir)
-        # Asked to end, VLMR closes its files and leaves with success.
+        # Asked to end with a task form open and its Description being
+        # typed, VLMR closes its windows and files and leaves with success,
+        # keeping the places of its windows as File, Exit does.
         vlmr.terminate()
         print("waiting for VLMR to end", flush=True)
         assert vlmr.wait() == 0, "VLMR ended cleanly when terminated"
+        left = [name for name in os.listdir(data_dir)
+                if name == "VLMR.LCK" or name.endswith("-wal") or name.endswith("-shm")]
+        assert not left, f"left behind: {left}"
+        with open(os.path.join(data_dir, "POSITION.INI")) as positions:
+            kept = positions.read()
+        assert "[BrowseSchedule]" in kept, "the task list's place was kept:\n" + kept
     finally:
         vlmr.terminate()
         try:
@@ -186,6 +195,9 @@ def drive(vlmr, data_dir):
     assert row["Time"] == listed_time, f"moved on to {row['Time']}, not {listed_time}"
     with open(marker) as ran:
         assert ran.read() == "ran\n", "performed once"
+
+    press(tasks, pyatspi.ROLE_PUSH_BUTTON, "New")
+    type_into(window(app, "New Task"), pyatspi.ROLE_TEXT, "Description:", "Not stored")
 
 
 def main():
