@@ -16,6 +16,19 @@ VL_PACKAGES=(
   fonts-noto-color-emoji # the colour emoji of most desktops, which the print tests meet
 )
 
+# Qt keeps its runtime files (sockets, locks) in XDG_RUNTIME_DIR and says so on
+# every start when none is set (a console or container session): such a
+# session gets one of its own, private to the user (0700).
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  XDG_RUNTIME_DIR="${TMPDIR:-/tmp}/velmora-runtime-$(id -u)"
+  # A name taken by a link or by another user is not used.
+  if ! mkdir -m 700 "$XDG_RUNTIME_DIR" 2>/dev/null && { [ -L "$XDG_RUNTIME_DIR" ] || [ ! -O "$XDG_RUNTIME_DIR" ]; }; then
+    XDG_RUNTIME_DIR=$(mktemp -d)
+  fi
+  chmod 700 "$XDG_RUNTIME_DIR"
+  export XDG_RUNTIME_DIR
+fi
+
 vl_install() {
   local missing=()
   local pkg

@@ -6,22 +6,13 @@
 
 namespace vl {
 
-namespace {
-
-bool gTerminationRequested = false;
-
-} // namespace
-
-bool TerminationRequested() { return gTerminationRequested; }
-
 StartTermination::StartTermination() : signals_(new TerminationSignals(this))
 {
-    gTerminationRequested = false;
+    ClearTerminationRequest();
     connect(signals_, &TerminationSignals::Received, this, [] {
-        gTerminationRequested = true;
-        // Ends the loop of an open dialog; a box opened after this returns
-        // at once with its default answer until the program's own loop
-        // starts, which the start never reaches now.
+        RequestTermination();
+        // Ends the loop of an open dialog, which then gives no answer, as
+        // every box opened after this does.
         QCoreApplication::exit(0);
     });
 }

@@ -1,10 +1,14 @@
 #pragma once
 // A termination signal (TerminationSignals.h) that arrives while the program
-// starts, before its frame listens: the dialog or box then open ends as if
-// cancelled (every event loop is told to end), and the start ends with exit
+// starts, before its frame listens: the dialog or box then open ends (every
+// event loop is told to end) with no answer, and the start ends with exit
 // code 0 before it writes anything more. The program body holds one for its
 // whole run; the frame's end-of-session hook catches the signals while the
-// frame is open.
+// frame is open. Either sets the program's termination request
+// (TerminationRequest.h): the start goes no further, and what runs between
+// the frame's runs (the repair of a damaged file) ends too.
+
+#include "platform/ui/TerminationRequest.h"
 
 #include <QObject>
 
@@ -15,6 +19,7 @@ class TerminationSignals;
 class StartTermination : public QObject {
     Q_OBJECT
 public:
+    // A new run starts without the termination request of a run before.
     StartTermination();
     ~StartTermination() override;
     StartTermination(const StartTermination&) = delete;
@@ -23,10 +28,5 @@ public:
 private:
     TerminationSignals* signals_;
 };
-
-// Whether a signal reached the StartTermination of this run (a new one
-// starts afresh): the start goes no further, and what runs between the
-// frame's runs (the repair of a damaged file) ends too.
-bool TerminationRequested();
 
 } // namespace vl

@@ -104,6 +104,10 @@ SchedulerStart StartScheduler(PromptService& prompt, SchedulerLock& lock, const 
                 return SchedulerStart::RunsElsewhere;
             if (lock.TakeOver())
                 continue; // claimed afresh
+            // Another start here took it over while this one asked (the same
+            // question answered there first): this start hands over to it.
+            if (!HolderOnOtherComputer(lock.LockHolder()))
+                continue;
             prompt.Message(QStringLiteral("The lock file %1 could not be deleted: a program still holds it, or "
                                           "your user may not delete it.")
                                .arg(QDir::toNativeSeparators(lock.Path())),

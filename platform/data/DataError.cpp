@@ -2,6 +2,22 @@
 
 namespace vl {
 
+namespace {
+
+// The engine's failures of the disk in words a user acts on; the engine's
+// own words for anything else.
+QString PlainDriverText(int driverCode, const QString& driverMessage)
+{
+    switch (driverCode & 0xff) {
+    case 13: return QStringLiteral("The disk is full");
+    case 10: return QStringLiteral("The disk could not be read or written");
+    case 7: return QStringLiteral("Out of memory");
+    default: return driverMessage;
+    }
+}
+
+} // namespace
+
 QString DataErrorText(int code)
 {
     switch (code) {
@@ -27,7 +43,7 @@ QString DataError::Describe() const
     if (code == kNoError)
         return QString();
     if (code == kFileSystemError && !driverMessage.isEmpty())
-        return QStringLiteral("%1 (%2)").arg(driverMessage).arg(driverCode);
+        return QStringLiteral("%1 (%2)").arg(PlainDriverText(driverCode, driverMessage)).arg(driverCode);
     return QStringLiteral("%1 (%2)").arg(text).arg(code);
 }
 

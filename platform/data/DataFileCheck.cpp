@@ -36,10 +36,17 @@ QuickCheckResult QuickCheckDataFile(const QString& path, const std::atomic<bool>
     if (!QFileInfo(path).isFile())
         return result;
     PrepareEngineOpen(path);
+    // Opened for writing where it may be, though it only reads: the last
+    // connection to close a file takes its log files away, and one that may
+    // only read would leave them beside a file no program has open.
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         sqlite3_close(db);
-        return result;
+        db = nullptr;
+        if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+            sqlite3_close(db);
+            return result;
+        }
     }
     sqlite3_busy_timeout(db, kCheckLockWaitMs);
     RegisterNoCaseCollation(db);

@@ -17,6 +17,7 @@ namespace vl {
 
 // The runtime's standard buttons; combine them with |.
 enum StandardButton : unsigned {
+    ButtonNone = 0x00, // no answer: the box ended with the program (kNoAnswer)
     ButtonOk = 0x01,
     ButtonYes = 0x02,
     ButtonNo = 0x04,

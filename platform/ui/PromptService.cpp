@@ -1,5 +1,7 @@
 #include "platform/ui/PromptService.h"
 
+#include "platform/ui/TerminationRequest.h"
+
 #include <cstdio>
 
 namespace vl {
@@ -14,6 +16,8 @@ public:
     int Message(const QString& text, const QString& caption, PromptIcon, const QString&,
                 int defaultButton) override
     {
+        if (TerminationRequested())
+            return kNoAnswer;
         const QString lines = QString(text).replace(QLatin1Char('|'), QLatin1Char('\n'));
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(lines));
         return defaultButton;
@@ -63,7 +67,10 @@ StandardButton Ask(const QString& text, const QString& caption, PromptIcon icon,
     const QString list = StandardButtonList(buttons);
     const int defaultNumber =
         ValidDefaultButton(StandardButtonNumber(buttons, defaultButton), SplitButtonList(list).size());
-    StandardButtons pressed = StandardButtonAt(buttons, Message(text, caption, icon, list, defaultNumber));
+    const int answer = Message(text, caption, icon, list, defaultNumber);
+    if (answer == kNoAnswer)
+        return ButtonNone;
+    StandardButtons pressed = StandardButtonAt(buttons, answer);
     // A service that answers outside the list counts as pressing the default.
     if (pressed == 0)
         pressed = StandardButtonAt(buttons, defaultNumber);

@@ -14,12 +14,19 @@ namespace vl {
 
 enum class PromptIcon { None, Information, Question, Exclamation, Stop };
 
+// What a message box returns when the program was told to terminate
+// (TerminationRequest.h) before or while it was open: no button was pressed,
+// the default one neither. The caller does nothing of what any button would
+// start and lets the program end.
+inline constexpr int kNoAnswer = 0;
+
 class PromptService {
 public:
     virtual ~PromptService() = default;
     // Shows a message box and returns the number of the button pressed
     // (1-based, in the order of the "|"-separated button list; a blank list is
-    // one "OK" button). A "|" in the text is a line break.
+    // one "OK" button). A "|" in the text is a line break. kNoAnswer once the
+    // program is told to terminate.
     virtual int Message(const QString& text, const QString& caption, PromptIcon icon,
                         const QString& buttons, int defaultButton) = 0;
     // Shows a message box with an OK button and returns at once: the box
@@ -39,7 +46,8 @@ public:
 };
 
 // The service in use: the installed one, else one that answers every
-// message with its default button and cancels every file question.
+// message with its default button (with no answer once the program is told
+// to terminate) and cancels every file question.
 PromptService& CurrentPromptService();
 
 // Installs a service for the lifetime of this object (tests), restoring the
@@ -53,7 +61,8 @@ int Message(const QString& text, const QString& caption = QString(), PromptIcon 
             const QString& buttons = QString(), int defaultButton = 1);
 void Notify(const QString& text, const QString& caption = QString(), PromptIcon icon = PromptIcon::None);
 // A message box with standard buttons (MessageButtons.h); returns the button
-// pressed. The default is the first button when defaultButton is not in the set.
+// pressed (ButtonNone for no answer). The default is the first button when
+// defaultButton is not in the set.
 StandardButton Ask(const QString& text, const QString& caption, PromptIcon icon, StandardButtons buttons,
                    StandardButton defaultButton);
 QString SelectDirectory(const QString& caption, const QString& startDir = QString());

@@ -1,6 +1,7 @@
 #include "platform/widgets/QtPromptService.h"
 
 #include "platform/ui/FileFilter.h"
+#include "platform/ui/TerminationRequest.h"
 
 #include <QAbstractFileIconProvider>
 #include <QApplication>
@@ -152,7 +153,10 @@ QStringList RunFileDialog(const QString& caption, const QString& start, const QS
         dialog.setDirectory(proposed.absolutePath());
         dialog.selectFile(proposed.fileName());
     }
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    if (TerminationRequested())
+        return QStringList();
+    // The end of the program ends the dialog's loop too: nothing was chosen.
+    return dialog.exec() == QDialog::Accepted && !TerminationRequested() ? dialog.selectedFiles() : QStringList();
 }
 
 } // namespace
@@ -160,6 +164,8 @@ QStringList RunFileDialog(const QString& caption, const QString& start, const QS
 int QtPromptService::Message(const QString& text, const QString& caption, PromptIcon icon,
                              const QString& buttons, int defaultButton)
 {
+    if (TerminationRequested())
+        return kNoAnswer;
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
@@ -177,6 +183,9 @@ int QtPromptService::Message(const QString& text, const QString& caption, Prompt
     MakeRoomForCaption(box);
 
     box.exec();
+    // The end of the program ends the box's loop too: no button was pressed.
+    if (TerminationRequested())
+        return kNoAnswer;
     const int pressed = static_cast<int>(pushButtons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
     return pressed >= 0 ? pressed + 1 : ValidDefaultButton(defaultButton, labels.size());
 }
@@ -187,6 +196,8 @@ void QtPromptService::Notify(const QString& text, const QString& caption, Prompt
     QMetaObject::invokeMethod(
         qApp,
         [lines, caption, icon] {
+            if (TerminationRequested())
+                return;
             if (QMessageBox* open = OpenNotice(caption, ShownPart(lines))) {
                 open->raise();
                 return;

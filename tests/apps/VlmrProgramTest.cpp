@@ -5,12 +5,17 @@
 
 #include "core/config/ConfigStore.h"
 #include "core/dictionary/Dictionary.h"
+#include "core/dictionary/TableDefinitions.h"
+#include "core/dictionary/ScheduleRecord.h"
+#include "platform/data/Table.h"
 #include "platform/runtime/IniFile.h"
 #include "tests/platform/desktop/PrivateXServer.h"
 #include "tests/support/PrivateBus.h"
 #include "tests/support/TempDir.h"
 
 #include <gmock/gmock.h>
+
+#include <SQLiteCpp/Database.h>
 
 #include <QDir>
 #include <QFile>
@@ -121,8 +126,10 @@ protected:
         return environment;
     }
 
+    // Starts VLMR; the event log tells of this run alone.
     void Start(QProcess& process, const QString& directory, const QStringList& arguments = {})
     {
+        QFile::remove("VLMREVNT.LOG");
         process.setProcessEnvironment(Environment());
         process.setWorkingDirectory(directory);
         process.start(QStringLiteral(VL_BIN_DIR "/VLMR"), arguments);
@@ -149,7 +156,6 @@ protected:
         EXPECT_TRUE(vlmr.exitStatus() == QProcess::NormalExit && !vlmr.exitCode()) << vlmr.readAllStandardError().data();
         for (const char* left : {"/VLMR.LCK", "/VLDB.TPS-wal", "/VLDB.TPS-shm"})
             EXPECT_FALSE(QFile::exists(directory + left)) << left;
-        QFile::remove("VLMREVNT.LOG");
     }
 
     test::PrivateXServer server;
@@ -202,6 +208,47 @@ TEST_F(VlmrSignalTest, ASignalAtAStartsQuestionEndsItWritingNothing)
     ExpectCleanEnd(SIGTERM, test::TestDir());
     EXPECT_TRUE(bytes() == damaged);
     EXPECT_FALSE(QFile::exists("VLDB.TPS.damaged")) << "no repair began";
+}
+
+// A signal at a question of the start answers nothing: neither the repair a
+// crash left asked for nor the keys' rebuild runs, and the question is asked
+// again at the next start.
+TEST_F(VlmrSignalTest, ASignalAtAQuestionStartsNothingAnyButtonWould)
+{
+    DictionaryStart();
+    GetConfigValue("Version");
+    {
+        Table<ScheduleRecord> schedule(ScheduleDefinition());
+        ASSERT_TRUE(schedule.Open(TableFile::kDeclaredMode, true));
+    }
+    DictionaryEnd();
+    const auto bytes = [] {
+        QFile file("VLDB.TPS");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString crashed = "[Settings]\nLogEvents=1\n[VLMR]\nBadFile=Schedule\n";
+    test::WriteTextFile("vlmr.INI", crashed);
+    const QByteArray before = bytes();
+    for (int start = 0; start < 2; ++start) {
+        Start(vlmr, test::TestDir());
+        ASSERT_TRUE(Shows("Warning")) << vlmr.readAllStandardError().toStdString();
+        ExpectCleanEnd(SIGTERM, test::TestDir());
+        EXPECT_EQ(IniFile("vlmr.INI").Get("VLMR", "BadFile"), "Schedule") << "kept for the next start";
+        EXPECT_TRUE(bytes() == before);
+        EXPECT_FALSE(QFile::exists("VLDB.TPS.damaged")) << "no repair began";
+    }
+
+    test::WriteTextFile("vlmr.INI", "[Settings]\nLogEvents=1\n");
+    SQLite::Database("VLDB.TPS", SQLite::OPEN_READWRITE).exec("DROP INDEX \"s|SCH:KEYDATE\"");
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        Start(vlmr, test::TestDir());
+        ASSERT_TRUE(Shows("Invalid Key")) << vlmr.readAllStandardError().toStdString();
+        ExpectCleanEnd(signal, test::TestDir());
+        EXPECT_FALSE(LoggedLabels().contains("Started")) << "no frame, no scheduler";
+        EXPECT_EQ(SQLite::Database("VLDB.TPS").execAndGet(
+                      "SELECT COUNT(*) FROM sqlite_master WHERE name = 's|SCH:KEYDATE'").getInt(), 0)
+            << "the keys were not rebuilt";
+    }
 }
 
 } // namespace

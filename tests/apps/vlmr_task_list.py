@@ -5,7 +5,10 @@ The built program starts on a fresh data directory; the test opens
 "Scheduled Tasks" from the frame's toolbar, adds a daily task on the task
 form that runs a program writing a marker file, due at the present minute,
 and sees the task listed, performed when due, and its row moved on to the
-next day - all read from the widgets as a screen reader reads them.
+next day - all read from the widgets as a screen reader reads them; then
+ends it by a signal while a new task's Description is being typed, and
+again with each list's form or each wizard open and edited: every end is
+clean (exit code 0, no lock or log files left, the window places kept).
 
 Run inside its own session bus (dbus-run-session) on an X display; the
 accessibility bus is started on that session bus.
@@ -110,32 +113,102 @@ def user_date(day):
     return day.strftime("%b %d,%Y").upper()
 
 
+def start(vlmr_binary, data_dir):
+    environment = {name: value for name, value in os.environ.items() if name != "AT_SPI_BUS_ADDRESS"}
+    environment.update(QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1",
+                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                       XDG_DATA_HOME=os.path.join(data_dir, "xdg"))
+    with open(os.path.join(data_dir, "vlmr.out"), "w") as output:
+        return subprocess.Popen([vlmr_binary], cwd=data_dir, env=environment, stdout=output,
+                                stderr=subprocess.STDOUT)
+
+
+def ended_cleanly(vlmr, data_dir):
+    """Asked to end, VLMR closes its windows and files and leaves with
+    success, keeping the places of its windows as File, Exit does."""
+    vlmr.terminate()
+    print("waiting for VLMR to end", flush=True)
+    assert vlmr.wait() == 0, f"VLMR ended with {vlmr.returncode} when terminated"
+    left = [name for name in os.listdir(data_dir)
+            if name == "VLMR.LCK" or name.endswith("-wal") or name.endswith("-shm")]
+    assert not left, f"left behind: {left}"
+    with open(os.path.join(data_dir, "POSITION.INI")) as positions:
+        return positions.read()
+
+
+def stopped(vlmr):
+    vlmr.terminate()
+    try:
+        vlmr.wait(10)
+    except subprocess.TimeoutExpired:
+        vlmr.kill()
+        vlmr.wait()
+
+
 def run(vlmr_binary, data_dir):
     # An empty main data file: the data directory is found at once. The
     # task list does not open by itself; the test opens it.
     open(os.path.join(data_dir, "VLDB.TPS"), "w").close()
     with open(os.path.join(data_dir, "vlmr.INI"), "w") as ini:
         ini.write("[Settings]\nLogEvents=1\nStartUpSchedule=1\n")
-    environment = {name: value for name, value in os.environ.items() if name != "AT_SPI_BUS_ADDRESS"}
-    environment.update(QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1",
-                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                       XDG_DATA_HOME=os.path.join(data_dir, "xdg"))
-    with open(os.path.join(data_dir, "vlmr.out"), "w") as output:
-        vlmr = subprocess.Popen([vlmr_binary], cwd=data_dir, env=environment, stdout=output,
-                                stderr=subprocess.STDOUT)
+    vlmr = start(vlmr_binary, data_dir)
     try:
         drive(vlmr, data_dir)
-        # Asked to end, VLMR closes its files and leaves with success.
-        vlmr.terminate()
-        print("waiting for VLMR to end", flush=True)
-        assert vlmr.wait() == 0, "VLMR ended cleanly when terminated"
+        # Ended with a task form open and its Description being typed.
+        kept = ended_cleanly(vlmr, data_dir)
+        assert "[BrowseSchedule]" in kept, "the task list's place was kept:\n" + kept
     finally:
-        vlmr.terminate()
+        stopped(vlmr)
+    for button in WINDOWS:
+        vlmr = start(vlmr_binary, data_dir)
         try:
-            vlmr.wait(10)
-        except subprocess.TimeoutExpired:
-            vlmr.kill()
-            vlmr.wait()
+            edit_in_window(vlmr, button)
+            ended_cleanly(vlmr, data_dir)
+        finally:
+            stopped(vlmr)
+
+
+# The frame's buttons whose windows a signal ends with an edit made in them:
+# a list with the form its "New" or "Insert" opens, or a wizard.
+WINDOWS = ["To Do List", "Contacts", "Email Messages", "Clipboard Saver", "Message Wizard",
+           "Program Wizard"]
+
+
+def editable(root):
+    """The first editable text on screen in the window, or None."""
+    for node in children(root):
+        if node is None or not node.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        if node.getRole() == pyatspi.ROLE_TEXT and node.getState().contains(pyatspi.STATE_EDITABLE):
+            return node
+        found = editable(node)
+        if found:
+            return found
+    return None
+
+
+def edit_in_window(vlmr, button):
+    desktop = pyatspi.Registry.getDesktop(0)
+
+    def started():
+        assert vlmr.poll() is None, "VLMR ended with status %s" % vlmr.returncode
+        return next((a for a in children(desktop) if a is not None and a.name == "VLMR"), None)
+    app = eventually("VLMR on the accessibility bus", started)
+    frame = window(app, "Velmora 2000")
+    shown = {w.name for w in children(app)}
+    press(frame, pyatspi.ROLE_PUSH_BUTTON, button)
+    opened = eventually(f"the window of {button!r}",
+                        lambda: next((w for w in children(app) if w.name not in shown), None))
+    for new in ("New", "Insert", "&Insert"):
+        if find(opened, pyatspi.ROLE_PUSH_BUTTON, new):
+            shown.add(opened.name)
+            press(opened, pyatspi.ROLE_PUSH_BUTTON, new)
+            opened = eventually(f"the form of {button!r}",
+                                lambda: next((w for w in children(app) if w.name not in shown), None))
+            break
+    field = eventually(f"a field to edit in {opened.name!r}", lambda: editable(opened))
+    field.queryComponent().grabFocus()
+    field.queryEditableText().setTextContents("edited")
 
 
 def drive(vlmr, data_dir):
@@ -186,6 +259,9 @@ def drive(vlmr, data_dir):
     assert row["Time"] == listed_time, f"moved on to {row['Time']}, not {listed_time}"
     with open(marker) as ran:
         assert ran.read() == "ran\n", "performed once"
+
+    press(tasks, pyatspi.ROLE_PUSH_BUTTON, "New")
+    type_into(window(app, "New Task"), pyatspi.ROLE_TEXT, "Description:", "Not stored")
 
 
 def main():

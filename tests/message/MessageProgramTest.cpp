@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QAction>
 #include <QApplication>
 #include <QPointer>
@@ -304,6 +305,8 @@ TEST_F(MessageProgramTest, TheRealProgramShowsTheHandedOverMessage)
     EXPECT_EQ(ChildExitCode(pid), 0) << "ended by itself, not by the signal";
     ReleaseChild(pid);
     EXPECT_FALSE(IniFile(test::TestPath("pivra.INI")).Get("Preserved", "CurrentFont:Font").isEmpty());
+    for (const char* side : {"MsgLink.TPS-wal", "MsgLink.TPS-shm", "VLDB.TPS-wal", "VLDB.TPS-shm"})
+        EXPECT_FALSE(QFile::exists(test::TestPath(side))) << side << " left beside a file closed cleanly";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "windows/message/MessageProgramWindow.h"
 #include "message/MessageSettings.h"
 #include "pim/MessageProgramIni.h"
+#include "platform/ui/TerminationRequest.h"
 
 #include <QApplication>
 
@@ -22,9 +23,11 @@ int MessageProgramMain(const QStringList& arguments)
         MessageProgramWindow window(tables, font);
         // The session ending (or the system stopping the program) closes the
         // message like its close box, and the program ends normally. Caught
-        // from the start, so that a signal arriving early is not lost.
+        // from the start, so that a signal arriving early is not lost. A box
+        // then open, or opened by the close, gives no answer.
         TerminationSignals termination;
         QObject::connect(&termination, &TerminationSignals::Received, &window, [&window] {
+            RequestTermination();
             window.close();
             QCoreApplication::quit();
         });

@@ -52,12 +52,16 @@ TaskEditor::TaskEditor(ScheduleRecord& task, QWidget* window, Options options)
 
 void TaskEditor::Take()
 {
+    if (closed_)
+        return;
     for (const Binding& binding : bindings_)
         binding.take();
 }
 
 void TaskEditor::Display()
 {
+    if (closed_)
+        return;
     displaying_ = true;
     ApplyRules();
     for (const Binding& binding : bindings_)
@@ -69,7 +73,7 @@ void TaskEditor::Display()
 
 void TaskEditor::Accepted()
 {
-    if (displaying_)
+    if (displaying_ || closed_)
         return;
     Take();
     Display();
@@ -99,7 +103,7 @@ void TaskEditor::ApplyRules()
 
 void TaskEditor::AlarmRule()
 {
-    if (displaying_)
+    if (displaying_ || closed_)
         return;
     Take();
     SetEnabled(alarmControls_, task_.Alarm != 0);
@@ -111,7 +115,7 @@ void TaskEditor::AlarmRule()
 
 void TaskEditor::AlarmFileRule()
 {
-    if (displaying_)
+    if (displaying_ || closed_)
         return;
     Take();
     OfferLastWavFile(task_, options_.alarmEntry);
@@ -122,6 +126,8 @@ void TaskEditor::AlarmFileRule()
 
 void TaskEditor::NextDateAccepted()
 {
+    if (closed_)
+        return;
     Take();
     if (task_.Date != 0 && !DateFitsSchedule(task_))
         Prompt::Message(QLatin1String(kDateMismatchText), QLatin1String(kDateMismatchCaption), PromptIcon::Exclamation);
@@ -131,6 +137,8 @@ void TaskEditor::NextDateAccepted()
 
 void TaskEditor::AdvanceWarningAccepted()
 {
+    if (closed_)
+        return;
     Take();
     if (ClearLateAdvanceWarning(task_))
         Prompt::Message(QLatin1String(kLateAdvanceWarningText), QString(), PromptIcon::Exclamation);
@@ -139,7 +147,7 @@ void TaskEditor::AdvanceWarningAccepted()
 
 bool TaskEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn) {
+    if (!closed_ && event->type() == QEvent::FocusIn) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         const bool byUser = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
             || reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;

@@ -61,6 +61,11 @@ public:
 
     void Take();
     void Display();
+    // The window closes or is destroyed: from now on the controls' steps
+    // (focus in and out, accepting a control, showing the task) do nothing,
+    // so a field that loses the focus while the window goes never reaches
+    // the window's parts already destroyed.
+    void Close() { closed_ = true; }
     // A control was accepted: the task is taken and shown again.
     void Accepted();
     // "Alarm" accepted (or its page entered): its controls are enabled with
@@ -124,6 +129,7 @@ private:
     QWidget* window_;
     Options options_;
     bool displaying_ = false;
+    bool closed_ = false;
     std::vector<Binding> bindings_;
 
     QComboBox* category_ = nullptr;

@@ -286,6 +286,8 @@ void TaskWizard::CloseDown()
     if (closed_)
         return;
     closed_ = true;
+    if (editor_)
+        editor_->Close();
     // A task not finished goes, and with it the script stored under its ID;
     // a stored task not finished keeps the script it had.
     if (reserved_)

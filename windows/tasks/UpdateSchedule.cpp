@@ -250,6 +250,8 @@ void UpdateSchedule::CloseDown()
     if (closed_)
         return;
     closed_ = true;
+    if (editor_)
+        editor_->Close();
     // A new task not stored goes, and with it the script stored under its ID.
     if (reserved_)
         ReleaseTask(Tables(), task_.ID, base_.RecordPointer);

@@ -290,8 +290,9 @@ TEST_F(DamagedMainFileTest, WhatIsOutsideTheDamagedPagesComesBackAndTheRowSaysWh
         QString information;
         for (const RepairRow& row : rows)
             information = information.isEmpty() ? row.information : information;
-        if (lost["s"] > 0)
+        if (lost["s"] > 0) {
             EXPECT_EQ(rows[schedule].information, information);
+        }
         EXPECT_TRUE(information.startsWith(QStringLiteral("Repaired: %1 records kept").arg(total - lostInAll)))
             << information.toStdString();
         EXPECT_EQ(information.contains("; lost: "), lostInAll > 0) << information.toStdString();

@@ -280,6 +280,31 @@ TEST(DataDirectoryTest, ASecondStartHandsOverOrNamesAHolderOutOfReach)
     prompt.AnswerButton("Yes"); // no VLMR runs there: the lock is taken over
     EXPECT_EQ(StartScheduler(prompt, second, {}, reached(false)), SchedulerStart::Run);
     EXPECT_EQ(second.LockHolder().host, QSysInfo::machineHostName());
+
+    // Two starts asked at once: the one answered second hands over to the
+    // one that took the lock over first.
+    second.Release();
+    test::WriteTextFile(lockPath, lines.join(u'\n'));
+    struct FirstAnswersFirst : test::ScriptedPrompt {
+        SchedulerLock* first = nullptr;
+        int Message(const QString& text, const QString& caption, PromptIcon icon, const QString& buttons,
+                    int defaultButton) override
+        {
+            EXPECT_TRUE(first->TakeOver() && first->Claim() == SchedulerClaim::Ours);
+            return test::ScriptedPrompt::Message(text, caption, icon, buttons, defaultButton);
+        }
+    } both;
+    SchedulerLock first(data, QString());
+    both.first = &first;
+    both.AnswerButton("Yes");
+    calls.clear();
+    const auto reachedOnceTakenOver = [&](const QString& busName, const QStringList& arguments) {
+        calls << busName + u' ' + arguments.join(u' ');
+        return calls.size() > 1; // the first start answers once it runs
+    };
+    EXPECT_EQ(StartScheduler(both, second, {}, reachedOnceTakenOver), SchedulerStart::HandedOver);
+    EXPECT_EQ(calls.size(), 2) << "asked before the question and after it";
+    EXPECT_EQ(both.Questions().size(), 1u) << "no box about a lock that could not be deleted";
 }
 
 TEST(DataDirectoryTest, ADirectoryThatCannotBeOpenedIsNamedWithItsReasonAndTheQuestionComesAgain)

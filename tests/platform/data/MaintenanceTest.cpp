@@ -154,6 +154,8 @@ TEST_F(Maintenance, TheQuickCheckFindsDamagedPagesAndAFailedReadIsNoticedOncePer
         const QuickCheckResult result = QuickCheckDataFile(path);
         EXPECT_EQ(result.damaged, c.damaged) << result.finding.toStdString();
         EXPECT_EQ(result.finding.isEmpty(), !c.damaged);
+        for (const char* side : {"-wal", "-shm"})
+            EXPECT_FALSE(QFile::exists(path + side)) << "the check leaves no log files of a file nobody has open";
 
         listener.heard.clear();
         ForgetDamagedFile(path);

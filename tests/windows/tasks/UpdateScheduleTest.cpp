@@ -101,8 +101,9 @@ TEST_F(UpdateScheduleTest, TaskTypeAndScheduleTypeShowTheirControls)
         Click(form.get(), c.type);
         if (QLatin1String(c.type) == "Once")
             withoutExcept = form->minimumSizeHint();
-        if (QLatin1String(c.type) == "Yearly")
+        if (QLatin1String(c.type) == "Yearly") {
             EXPECT_EQ(form->minimumSizeHint(), withoutExcept) << "E&xcept appears in room kept for it";
+        }
         EXPECT_EQ(Shown(*form, "E&xcept"), c.except) << c.type;
         EXPECT_EQ(Shown(*form, "Monday"), c.weekdays) << c.type;
         EXPECT_EQ(Shown(*form, "minute(s)"), c.every) << c.type;

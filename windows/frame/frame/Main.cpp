@@ -32,19 +32,27 @@ namespace vl {
 namespace {
 
 // The program's other windows (lists, wizards, tools) once the frame is
-// gone: after File, Exit they close as their user would close them; when
-// the session ends they go without their close steps, as the frame does.
-void EndOtherWindows(const QWidget* frame, bool closeFirst)
+// gone close as their user would close them, so that each keeps its place
+// and its list's layout as after File, Exit. When the session ended or a
+// signal came, the termination request is set: no question of a close step
+// is asked (a box gives no answer) and no form stores what it holds. The
+// focus leaves its field first, while every window is whole: a window
+// destroyed with the focus inside would move it to controls half gone.
+void EndOtherWindows(const QWidget* frame)
 {
-    if (closeFirst)
-        QApplication::closeAllWindows();
+    if (QWidget* focus = QApplication::focusWidget())
+        focus->clearFocus();
+    QApplication::closeAllWindows();
     QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != frame && !window->parentWidget())
             windows << window;
     }
-    for (const QPointer<QWidget>& window : std::as_const(windows))
+    for (const QPointer<QWidget>& window : std::as_const(windows)) {
+        if (window && window->isAncestorOf(QApplication::focusWidget()))
+            QApplication::focusWidget()->clearFocus();
         delete window.data();
+    }
 }
 
 // The time after which start-up's windows are drawn and its first ticks done.
@@ -70,7 +78,7 @@ std::optional<int> RunFrame()
         QCoreApplication::exit(0);
     });
     if (!frame.Open()) {
-        EndOtherWindows(&frame, false);
+        EndOtherWindows(&frame);
         return std::nullopt;
     }
     // What start-up read and freed goes back, so the waiting program holds
@@ -84,12 +92,14 @@ std::optional<int> RunFrame()
         ReleaseStartUpMemory();
         ReleaseReadOnlyFilePages();
     });
-    const int exitCode = closed ? 0 : QApplication::exec();
+    // A signal caught while the frame opened (at a question of a data
+    // file's open) ended no loop yet: the program ends without running one.
+    const int exitCode = closed || TerminationRequested() ? 0 : QApplication::exec();
     // The icon leaves the notification area before the other windows go,
     // however the loop ended: the window that shows it there is Qt's own
     // and must not be swept away under the icon.
     frame.Tray().Detach();
-    EndOtherWindows(&frame, !frame.SessionEnded());
+    EndOtherWindows(&frame);
     if (ProgramStopRequested() && !DamagedDataFile().isEmpty())
         return std::nullopt;
     return exitCode;

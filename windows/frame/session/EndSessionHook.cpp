@@ -2,6 +2,7 @@
 
 #include "core/session/TerminationSignals.h"
 #include "platform/ui/EventNumbers.h"
+#include "platform/ui/TerminationRequest.h"
 #include "platform/widgets/NumberedEvents.h"
 
 #include <QCoreApplication>
@@ -67,6 +68,8 @@ bool EndSessionHook::QueryEnd()
 
 void EndSessionHook::End()
 {
+    // From now on no question holds the end up or decides anything.
+    RequestTermination();
     if (window_)
         PostNumberedEvent(window_, EventNumber::kSessionEnd);
     emit SessionEnding();

@@ -5,9 +5,11 @@
 // answer it was attached with, without asking the window. When the session
 // then ends (the session manager tells the program to quit), the window's
 // thread receives 1046; SIGTERM and SIGHUP bring it 1041 and 1046 at once.
-// Either way the hook then ends the program: SessionEnding lets the window save what it must, and the
-// event loop ends without closing the windows, so that no close step, no
-// question and no "minimise instead of closing" can hold up the logout.
+// Either way the hook then sets the termination request (no box asks
+// anything from then on) and ends the program: SessionEnding lets the window
+// save what it must, and the event loop ends without the frame's close steps,
+// so that no question and no "minimise instead of closing" can hold up the
+// logout.
 //
 // One hook per process; the frame attaches it while it is open.
 
