@@ -45,11 +45,7 @@ bool ChosenPatterns(const ZipObject& zip, QStringList& patterns)
 // Loads the listing when it is empty; a failure is reported.
 bool EnsureListing(ZipObject& zip, ZipResult& failure)
 {
-    if (!zip.listing.isEmpty() || zip.LoadArchiveList(&failure))
-        return true;
-    ZipFailureText(QStringLiteral("No files in archive."), QStringLiteral("Could Not Load Archive"),
-                   zip.archiveName, failure);
-    return false;
+    return !zip.listing.isEmpty() || LoadWholeArchive(zip, QStringLiteral("Could Not Load Archive"), &failure);
 }
 
 void EndUnzipStep(ZipObject& zip)
@@ -60,6 +56,18 @@ void EndUnzipStep(ZipObject& zip)
 }
 
 } // namespace
+
+bool LoadWholeArchive(ZipObject& zip, const QString& caption, ZipResult* failure)
+{
+    ZipResult result;
+    if (zip.LoadArchiveList(&result))
+        return true;
+    ZipFailureText(QStringLiteral("No files in archive: this is not a whole zip archive."), caption,
+                   zip.archiveName, result);
+    if (failure)
+        *failure = result;
+    return false;
+}
 
 RunnerChoice ReadRunnerChoice(const IniFile& ini)
 {

@@ -33,6 +33,11 @@ RunnerOperation OperationOf(const QString& text);
 // file name has no extension.
 QString ArchiveFileName(const QString& typed);
 
+// Loads the listing of zip.archiveName. An archive it cannot read (cut
+// short, empty, no zip archive at all, the work file of a killed run) is
+// told to be no whole zip archive, with the reason, under caption.
+bool LoadWholeArchive(ZipObject& zip, const QString& caption, ZipResult* failure = nullptr);
+
 // The three zip steps: 0, -1 after a refused pattern, or the zip
 // libraries' code. Each reports its own failure.
 ZipResult ZipBackup(ZipObject& zip, const QString& wildcard, const QString& dataDir);

@@ -1,10 +1,11 @@
 #include "backup/DataFileArchive.h"
 
 #include "backup/HeldSignals.h"
+#include "backup/LiveData.h"
 #include "backup/RestoreJournal.h"
 #include "backup/RestoreSwap.h"
-#include "platform/data/DataFileInUse.h"
 #include "platform/data/Maintenance.h"
+#include "platform/zip/WorkFolder.h"
 #include "platform/zip/ZipNames.h"
 
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
-#include <QTemporaryDir>
 
 #include <filesystem>
 #include <system_error>
@@ -22,13 +22,6 @@ namespace vl {
 namespace {
 
 constexpr char kNothingChanged[] = "|No file was changed.";
-
-// A working folder beside the given folder, removed with everything in it
-// when the work ends.
-QTemporaryDir WorkFolder(const QString& beside)
-{
-    return QTemporaryDir(QDir(beside).filePath(QStringLiteral(".halvex-XXXXXX")));
-}
 
 qint64 SizeOf(const QString& path)
 {
@@ -54,26 +47,6 @@ ZipResult CopyForArchive(const QString& source, const QString& copy, QStringList
     return failure ? FileFailure(failure, source) : ZipResult();
 }
 
-bool SameFolder(const QString& a, const QString& b)
-{
-    const QString folder = QFileInfo(a).canonicalFilePath();
-    return !folder.isEmpty() && folder == QFileInfo(b).canonicalFilePath();
-}
-
-// Why a damaged data file must not be put at target: it would replace live
-// data. Empty when it would not.
-QString LiveDataAt(const QString& target, const QString& dir, const QString& dataDir)
-{
-    if (SameFolder(dir, dataDir) || SameFolder(QFileInfo(target).absolutePath(), dataDir))
-        return QStringLiteral("A damaged data file is not put in the data directory: extract it into another "
-                              "folder to repair it there.");
-    if (DataFileInUse(target))
-        return QStringLiteral("A program has %1 open: a damaged data file does not replace it. Extract it into "
-                              "another folder.")
-            .arg(QDir::toNativeSeparators(target));
-    return {};
-}
-
 // A restore puts no damaged data file in place: each extracted file that
 // is a data file, or replaces one, is checked first. takeOut lets out those
 // that replace no live data file; they are renamed into place, since they
@@ -90,7 +63,7 @@ ZipResult CheckStagedDataFiles(QList<RestoreSwap>& swaps, const QString& dir, Da
         if (problems.isEmpty())
             continue;
         const QString name = QDir(dir).relativeFilePath(swap.target);
-        const QString live = takeOut ? LiveDataAt(swap.target, dir, takeOut->dataDir) : QString();
+        const QString live = takeOut ? LiveDataAt(swap.target) : QString();
         if (takeOut && live.isEmpty()) {
             swap.damaged = true;
             takeOut->extracted << name + QStringLiteral(": ") + problems.first();
@@ -144,7 +117,8 @@ ZipResult BackupDataFiles(const QString& dir, const QStringList& names, const QS
 {
     const HeldSignals held; // a file-size limit fails the write instead of ending the program
     const QString archivePath = QDir(dir).absoluteFilePath(archive);
-    QTemporaryDir work = WorkFolder(QFileInfo(archivePath).absolutePath());
+    RemoveDeadWorkFiles(QFileInfo(archivePath).absolutePath());
+    WorkFolder work(QFileInfo(archivePath).absolutePath());
     if (!work.isValid())
         return ZipResult::Fail(kZipCreateFileError, work.errorString());
     ZipAddJob job;
@@ -171,6 +145,7 @@ ZipResult RestoreDataFiles(const UnzipJob& job, ZipProgress& progress, QStringLi
     // work folder is gone and the journal says what is done.
     const HeldSignals held;
     FinishUnfinishedRestore(job.targetDir);
+    RemoveDeadWorkFiles(job.targetDir);
     // Everything that can be known before a file changes is checked first:
     // the members and their room, then the extracted files, then the room
     // for putting them in place.
@@ -178,7 +153,7 @@ ZipResult RestoreDataFiles(const UnzipJob& job, ZipProgress& progress, QStringLi
     if (!result.Ok())
         return result;
     RestoreJournal journal; // goes after the work folder
-    QTemporaryDir work = WorkFolder(job.targetDir);
+    WorkFolder work(job.targetDir);
     if (!work.isValid())
         return ZipResult::Fail(kZipCreateFileError, work.errorString());
     result = journal.Start(job.targetDir, work.path());

@@ -41,11 +41,9 @@ ZipResult BackupDataFiles(const QString& dir, const QStringList& names, const QS
                           ZipProgress& progress, QStringList* damaged = nullptr);
 
 // What the backup manager's extract takes out that a restore refuses: a
-// damaged data file that replaces no live data file, so that it can be
-// repaired elsewhere. A data file is live in the data directory, or where a
-// program has it open through the data file layer (DataFileInUse.h).
+// damaged data file put where it is no live data (LiveData.h), so that it
+// can be repaired there.
 struct DamagedDataFiles {
-    QString dataDir;
     QStringList extracted; // receives "VLDB.TPS: " and the first finding of each taken out
 };
 

@@ -127,12 +127,6 @@ void BackupManagerFrame::EnableArchiveCommands(bool on)
 
 void BackupManagerFrame::ShowArchive(const QString& name)
 {
-    if (name.trimmed().isEmpty())
-        return;
-    zip_.Clear();
-    zip_.archiveName = name;
-    // A new archive has no file until something is added: it lists nothing.
-    zip_.LoadArchiveList();
     contents_ = new ArchiveContents(zip_, [this](ArchiveCommand command) { Run(command); });
     setCentralWidget(contents_); // the old contents window goes
     // File names are shown as they are: their case matters.
@@ -142,12 +136,20 @@ void BackupManagerFrame::ShowArchive(const QString& name)
 
 void BackupManagerFrame::NewArchive()
 {
-    ShowArchive(vl::NewArchive(QString()));
+    const QString name = vl::NewArchive(QString());
+    if (name.trimmed().isEmpty())
+        return;
+    // A new archive has no file until something is added: it lists nothing.
+    zip_.Clear();
+    zip_.archiveName = name;
+    ShowArchive(name);
 }
 
 void BackupManagerFrame::OpenArchive()
 {
-    ShowArchive(ChooseArchiveToOpen(QString()));
+    const QString name = ChooseArchiveToOpen(QString());
+    if (!name.trimmed().isEmpty() && ReadArchiveToOpen(zip_, name))
+        ShowArchive(name);
 }
 
 void BackupManagerFrame::CloseArchive()
@@ -248,7 +250,7 @@ void BackupManagerFrame::Unzip(bool extracting)
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (extracting)
-        ExtractMembers(zip_, QDir::currentPath()); // the runner starts the manager in the data directory
+        ExtractMembers(zip_);
     else
         TestMembers(zip_);
     if (contents_)

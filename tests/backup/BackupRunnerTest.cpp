@@ -179,7 +179,7 @@ TEST_F(BackupRunnerTest, ARestoreThatCannotBeDoneSoundlyChangesNothing)
         {"archives/Slip.zip", "../Evil.TPS"},
         {"archives/Damaged0.zip", "Error -"},
         {"archives/Damaged1.zip", "Archive test failed."},
-        {"archives/Damaged2.zip", "No files in archive."},
+        {"archives/Damaged2.zip", "No files in archive: this is not a whole zip archive."},
         {"archives/Missing.zip", "Open file error"},
         {"archives/Bad.zip", "VLDB.TPS in the archive is damaged"},
         {"archives/Cut.zip", "VLDB.TPS in the archive is damaged"},
