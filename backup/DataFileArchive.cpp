@@ -28,23 +28,58 @@ qint64 SizeOf(const QString& path)
     return QFileInfo(path).size(); // 0 when missing
 }
 
-// Copies a file for the archive; a data file is copied as a consistent
-// snapshot and checked, and damage found is added to damaged.
-ZipResult CopyForArchive(const QString& source, const QString& copy, QStringList& damaged)
+// The copies of the data file's damaged log set aside beside it, by name:
+// "<name>-wal.damaged", then "<name>-wal.damaged2" and on.
+QStringList SetAsideLogs(const QString& dir, const QString& name)
 {
-    if (LooksLikeDataFile(source)) {
-        const DataError error = CopyDataFileSnapshot(source, copy);
-        if (!error.Ok())
-            return DataFailure(error, source);
-        QStringList problems;
-        if (QuickCheckDataFile(copy, problems).Ok() && !problems.isEmpty())
-            damaged << QFileInfo(source).fileName() + QStringLiteral(": ") + problems.first();
-        return {};
+    const QString stem = name + QStringLiteral("-wal.damaged");
+    QStringList logs;
+    for (const QString& file : QDir(dir).entryList({stem + QLatin1Char('*')}, QDir::Files | QDir::Hidden, QDir::Name)) {
+        bool numbered = file.size() == stem.size();
+        if (!numbered)
+            file.mid(stem.size()).toUInt(&numbered);
+        if (numbered && file.startsWith(stem))
+            logs << file;
     }
+    return logs;
+}
+
+ZipResult CopyFile(const QString& source, const QString& copy)
+{
     std::error_code failure;
     std::filesystem::copy_file(std::filesystem::path(QFile::encodeName(source).toStdString()),
                                std::filesystem::path(QFile::encodeName(copy).toStdString()), failure);
     return failure ? FileFailure(failure, source) : ZipResult();
+}
+
+// Copies the named file of the folder into the work folder and adds it to
+// the job; a data file is copied as a consistent snapshot and checked, and
+// what was found beside it (damage, its set-aside logs) is added too.
+ZipResult CopyForArchive(const QString& dir, const QString& name, const WorkFolder& work, ZipAddJob& job,
+                         BackupFindings& found)
+{
+    const QString source = QDir(dir).filePath(name);
+    const QString copy = work.filePath(name);
+    if (!LooksLikeDataFile(source)) {
+        job.files.append({copy, name});
+        return CopyFile(source, copy);
+    }
+    const DataError error = CopyDataFileSnapshot(source, copy);
+    if (!error.Ok())
+        return DataFailure(error, source);
+    job.files.append({copy, name});
+    QStringList problems;
+    if (QuickCheckDataFile(copy, problems).Ok() && !problems.isEmpty())
+        found.damaged << name + QStringLiteral(": ") + problems.first();
+    // The snapshot opened the file: a damaged log it met is set aside by now.
+    for (const QString& log : SetAsideLogs(dir, name)) {
+        const ZipResult copied = CopyFile(QDir(dir).filePath(log), work.filePath(log));
+        if (!copied.Ok())
+            return copied;
+        job.files.append({work.filePath(log), log});
+        found.setAsideLogs << log;
+    }
+    return {};
 }
 
 // A restore puts no damaged data file in place: each extracted file that
@@ -113,7 +148,7 @@ QStringList MatchingFiles(const QString& dir, const QStringList& patterns)
 }
 
 ZipResult BackupDataFiles(const QString& dir, const QStringList& names, const QString& archive,
-                          ZipProgress& progress, QStringList* damaged)
+                          ZipProgress& progress, BackupFindings* findings)
 {
     const HeldSignals held; // a file-size limit fails the write instead of ending the program
     const QString archivePath = QDir(dir).absoluteFilePath(archive);
@@ -123,18 +158,16 @@ ZipResult BackupDataFiles(const QString& dir, const QStringList& names, const QS
         return ZipResult::Fail(kZipCreateFileError, work.errorString());
     ZipAddJob job;
     job.archive = archivePath;
-    QStringList found;
+    BackupFindings found;
     for (const QString& name : names) {
         if (progress.Aborted())
             return ZipResult::Fail(kZipAborted);
-        const QString copy = work.filePath(name);
-        const ZipResult copied = CopyForArchive(QDir(dir).filePath(name), copy, found);
+        const ZipResult copied = CopyForArchive(dir, name, work, job, found);
         if (!copied.Ok())
             return copied;
-        job.files.append({copy, name});
     }
-    if (damaged)
-        *damaged = found;
+    if (findings)
+        *findings = found;
     return AddToArchive(job, progress);
 }
 

@@ -4,6 +4,7 @@
 #include "backup/windows/ArchiveTextDialogs.h"
 #include "backup/windows/BackupAbout.h"
 #include "backup/windows/MemberChoiceDialog.h"
+#include "backup/windows/SignalEnd.h"
 #include "backup/windows/ZipPreferencesDialog.h"
 
 #include <QApplication>
@@ -220,11 +221,14 @@ void BackupManagerFrame::Add()
         answers.fileCommentEntered = comment.exec() == QDialog::Accepted;
         answers.fileComment = comment.Comment();
     }
-    if (preferences_.encryptData) {
+    if (preferences_.encryptData && !EndRequested()) {
         PasswordDialog password(this);
         answers.passwordEntered = password.exec() == QDialog::Accepted;
         answers.password = password.Password();
     }
+    // A dialog ended by a signal is no answer: nothing is added.
+    if (EndRequested())
+        return;
     AddFiles(zip_, preferences_, files, answers, QDir::currentPath());
     if (contents_)
         contents_->ShowListing();
