@@ -3,6 +3,7 @@
 #include "backup/ArchiveDialogRules.h"
 #include "backup/BackupRunner.h"
 #include "backup/DataFileArchive.h"
+#include "backup/RestoreJournal.h"
 #include "backup/ZipWork.h"
 #include "platform/data/Maintenance.h"
 #include "platform/ui/PromptService.h"
@@ -112,6 +113,13 @@ void StampWithNewest(const QString& archive)
         file.setFileTime(newest, QFileDevice::FileModificationTime);
 }
 
+// The archive is written in a work folder beside it: those of runs that
+// died there go first.
+void RemoveDeadWorkFilesBeside(const QString& archive)
+{
+    RemoveDeadWorkFiles(QFileInfo(archive).absolutePath());
+}
+
 ZipAction ActionFor(int code)
 {
     switch (code) {
@@ -160,6 +168,18 @@ QString ChooseArchiveToOpen(const QString& current)
     const QString chosen = Prompt::OpenFile(QStringLiteral("Open ZIP archive"),
                                             QStringLiteral("ZIP archives|*.ZIP|SFX archives|*.EXE"), QStringLiteral("*.ZIP"));
     return chosen.trimmed().isEmpty() ? current : chosen;
+}
+
+bool ReadArchiveToOpen(ZipObject& zip, const QString& name)
+{
+    ZipObject read;
+    read.archiveName = name;
+    if (!LoadWholeArchive(read, QStringLiteral("Open ZIP archive")))
+        return false;
+    // The extract's choices stay from one archive to the next.
+    zip.Clear();
+    zip.archiveName = name;
+    return zip.LoadArchiveList();
 }
 
 QStringList ChooseFilesToAdd()
@@ -212,6 +232,7 @@ ZipResult AddFiles(ZipObject& zip, ZipPreferences& preferences, const QStringLis
     const PathChoice path = PathChoice(preferences.pathInformationSwitch);
     for (const QString& file : chosen)
         job.files << ZipAddFile{file, MemberNameFor(file, path, baseDir)};
+    RemoveDeadWorkFilesBeside(job.archive);
     const ZipResult result = CurrentZipWork().Run(QStringLiteral("Zipping..."), static_cast<int>(job.files.size()),
                                                   [&job](ZipProgress& progress) { return AddToArchive(job, progress); });
     zip.wildcard.clear();
@@ -236,6 +257,7 @@ ZipResult DeleteMembers(ZipObject& zip)
         return Refused();
     }
     const QString archive = zip.archiveName;
+    RemoveDeadWorkFilesBeside(archive);
     const ZipResult result =
         CurrentZipWork().Run(QStringLiteral("Deleting..."), 0, [&](ZipProgress& progress) {
             return DeleteFromArchive(archive, patterns, progress, exactNames);
@@ -268,7 +290,7 @@ ZipResult TestMembers(ZipObject& zip)
     return result;
 }
 
-ZipResult ExtractMembers(ZipObject& zip, const QString& dataDir)
+ZipResult ExtractMembers(ZipObject& zip)
 {
     UnzipJob job;
     if (!ChosenMembers(zip, job.patterns, job.exactNames)) {
@@ -282,7 +304,7 @@ ZipResult ExtractMembers(ZipObject& zip, const QString& dataDir)
     job.useFolderNames = zip.useFolderNames;
     QDir().mkpath(job.targetDir);
     QStringList written;
-    DamagedDataFiles damaged{dataDir, {}};
+    DamagedDataFiles damaged;
     const ZipResult result =
         CurrentZipWork().Run(QStringLiteral("Unzipping..."), job.exactNames ? static_cast<int>(job.patterns.size()) : zip.members,
                              [&](ZipProgress& progress) {
@@ -327,6 +349,7 @@ ZipResult SaveArchiveCommentNow(ZipObject& zip)
     job.archive = zip.archiveName;
     job.setArchiveComment = true;
     job.archiveComment = zip.archiveComment;
+    RemoveDeadWorkFilesBeside(job.archive);
     const ZipResult result = CurrentZipWork().Run(QStringLiteral("Zipping..."), 0,
                                                   [&job](ZipProgress& progress) { return AddToArchive(job, progress); });
     if (!result.Ok())

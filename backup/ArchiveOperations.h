@@ -12,8 +12,8 @@
 //   restore's all-or-nothing work (DataFileArchive.h): a data file another
 //   program has open is written through the data file layer, never replaced
 //   under it. A damaged data file is taken out, with a warning naming it,
-//   only where it replaces no live data file: never into the data directory
-//   nor over a data file a program has open.
+//   only where it is no live data (LiveData.h): never into a folder that
+//   holds the programs' data nor over a data file a program has open.
 // - Test and extract report a wrong or missing password.
 
 #include "backup/ZipObject.h"
@@ -30,6 +30,9 @@ namespace vl {
 QString NewArchive(const QString& current);
 // The chosen archive, or the current one when cancelled.
 QString ChooseArchiveToOpen(const QString& current);
+// Reads the listing of the archive to open into zip. An archive that cannot
+// be read is told to be no whole zip archive, and zip stays as it was.
+bool ReadArchiveToOpen(ZipObject& zip, const QString& name);
 // The files to add, several at once; empty when cancelled.
 QStringList ChooseFilesToAdd();
 
@@ -44,8 +47,7 @@ ZipResult AddFiles(ZipObject& zip, ZipPreferences& preferences, const QStringLis
                    const QString& baseDir);
 ZipResult DeleteMembers(ZipObject& zip);
 ZipResult TestMembers(ZipObject& zip);
-// dataDir: the data directory.
-ZipResult ExtractMembers(ZipObject& zip, const QString& dataDir);
+ZipResult ExtractMembers(ZipObject& zip);
 // Writes zip.archiveComment into the archive now.
 ZipResult SaveArchiveCommentNow(ZipObject& zip);
 

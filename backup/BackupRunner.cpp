@@ -45,11 +45,7 @@ bool ChosenPatterns(const ZipObject& zip, QStringList& patterns)
 // Loads the listing when it is empty; a failure is reported.
 bool EnsureListing(ZipObject& zip, ZipResult& failure)
 {
-    if (!zip.listing.isEmpty() || zip.LoadArchiveList(&failure))
-        return true;
-    ZipFailureText(QStringLiteral("No files in archive."), QStringLiteral("Could Not Load Archive"),
-                   zip.archiveName, failure);
-    return false;
+    return !zip.listing.isEmpty() || LoadWholeArchive(zip, QStringLiteral("Could Not Load Archive"), &failure);
 }
 
 void EndUnzipStep(ZipObject& zip)
@@ -60,6 +56,18 @@ void EndUnzipStep(ZipObject& zip)
 }
 
 } // namespace
+
+bool LoadWholeArchive(ZipObject& zip, const QString& caption, ZipResult* failure)
+{
+    ZipResult result;
+    if (zip.LoadArchiveList(&result))
+        return true;
+    ZipFailureText(QStringLiteral("No files in archive: this is not a whole zip archive."), caption,
+                   zip.archiveName, result);
+    if (failure)
+        *failure = result;
+    return false;
+}
 
 RunnerChoice ReadRunnerChoice(const IniFile& ini)
 {
@@ -98,7 +106,7 @@ QString ArchiveFileName(const QString& typed)
     return name + QStringLiteral(".ZIP");
 }
 
-ZipResult ZipBackup(ZipObject& zip, const QString& wildcard, const QString& dataDir)
+ZipResult ZipBackup(ZipObject& zip, const QString& wildcard, const QString& dataDir, BackupFindings* findings)
 {
     QStringList patterns;
     if (!ParseFilePatterns(wildcard, patterns))
@@ -112,17 +120,19 @@ ZipResult ZipBackup(ZipObject& zip, const QString& wildcard, const QString& data
         return ZipResult::Fail(kZipNothingToDo);
     }
     const QString archive = zip.archiveName;
-    QStringList damaged;
+    BackupFindings found;
     const ZipResult result = CurrentZipWork().Run(
         QStringLiteral("Archiving..."), static_cast<int>(files.size()),
-        [&](ZipProgress& progress) { return BackupDataFiles(dataDir, files, archive, progress, &damaged); });
+        [&](ZipProgress& progress) { return BackupDataFiles(dataDir, files, archive, progress, &found); });
     if (!result.Ok())
         ZipFailureText(QStringLiteral("Could not create backup."), QString(), zip.archiveName, result);
-    else if (!damaged.isEmpty())
+    else if (!found.damaged.isEmpty())
         Prompt::Message(QStringLiteral("These data files are damaged; the archive holds them as they are, damage "
                                        "and all:|")
-                            + damaged.join(QLatin1Char('|')),
+                            + found.damaged.join(QLatin1Char('|')),
                         QStringLiteral("Warning"), PromptIcon::Exclamation);
+    if (findings)
+        *findings = found;
     return result;
 }
 
@@ -173,10 +183,18 @@ ZipResult RunBackup(ZipObject& zip, const QString& archiveName, const QString& d
 {
     zip.Clear();
     zip.archiveName = ArchiveFileName(archiveName);
-    const ZipResult result = ZipBackup(zip, QLatin1String(kDataFilePattern), dataDir);
-    if (result.Ok())
+    BackupFindings found;
+    const ZipResult result = ZipBackup(zip, QLatin1String(kDataFilePattern), dataDir, &found);
+    if (result.Ok() && found.setAsideLogs.isEmpty())
         Prompt::Message(QStringLiteral("Backup complete."), QLatin1String(kInformation), PromptIcon::Information,
                         QLatin1String(kOkButton));
+    else if (result.Ok())
+        Prompt::Message(QStringLiteral("Backup complete.||The last changes of a data file could not be read: its "
+                                       "log was set aside, and the archive holds it too:|")
+                            + found.setAsideLogs.join(QLatin1Char('|'))
+                            + QStringLiteral("||The repair in VLMR (File › Support Tools › File Manager, Repair) "
+                                             "can take those changes back."),
+                        QLatin1String(kInformation), PromptIcon::Exclamation, QLatin1String(kOkButton));
     zip.Clear();
     return result;
 }

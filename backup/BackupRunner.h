@@ -4,6 +4,7 @@
 // Questions and reports go through the prompt service, the zip work through
 // the installed ZipWork (its progress window).
 
+#include "backup/DataFileArchive.h"
 #include "backup/ZipObject.h"
 #include "platform/runtime/IniFile.h"
 
@@ -33,13 +34,23 @@ RunnerOperation OperationOf(const QString& text);
 // file name has no extension.
 QString ArchiveFileName(const QString& typed);
 
+// Loads the listing of zip.archiveName. An archive it cannot read (cut
+// short, empty, no zip archive at all, the work file of a killed run) is
+// told to be no whole zip archive, with the reason, under caption.
+bool LoadWholeArchive(ZipObject& zip, const QString& caption, ZipResult* failure = nullptr);
+
 // The three zip steps: 0, -1 after a refused pattern, or the zip
 // libraries' code. Each reports its own failure.
-ZipResult ZipBackup(ZipObject& zip, const QString& wildcard, const QString& dataDir);
+// The backup names the data files found damaged; findings receives what it
+// found.
+ZipResult ZipBackup(ZipObject& zip, const QString& wildcard, const QString& dataDir,
+                    BackupFindings* findings = nullptr);
 ZipResult ZipTest(ZipObject& zip);
 ZipResult ZipRestore(ZipObject& zip);
 
-// The operations of the window's OK: each reports success too.
+// The operations of the window's OK: each reports success too; a backup
+// that archived set-aside logs (BackupFindings) names them and the repair
+// that takes their changes back.
 ZipResult RunBackup(ZipObject& zip, const QString& archiveName, const QString& dataDir);
 ZipResult RunRestore(ZipObject& zip, const QString& archiveName, const QString& dataDir);
 

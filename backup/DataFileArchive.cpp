@@ -1,10 +1,11 @@
 #include "backup/DataFileArchive.h"
 
 #include "backup/HeldSignals.h"
+#include "backup/LiveData.h"
 #include "backup/RestoreJournal.h"
 #include "backup/RestoreSwap.h"
-#include "platform/data/DataFileInUse.h"
 #include "platform/data/Maintenance.h"
+#include "platform/zip/WorkFolder.h"
 #include "platform/zip/ZipNames.h"
 
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
-#include <QTemporaryDir>
 
 #include <filesystem>
 #include <system_error>
@@ -23,54 +23,62 @@ namespace {
 
 constexpr char kNothingChanged[] = "|No file was changed.";
 
-// A working folder beside the given folder, removed with everything in it
-// when the work ends.
-QTemporaryDir WorkFolder(const QString& beside)
-{
-    return QTemporaryDir(QDir(beside).filePath(QStringLiteral(".halvex-XXXXXX")));
-}
-
 qint64 SizeOf(const QString& path)
 {
     return QFileInfo(path).size(); // 0 when missing
 }
 
-// Copies a file for the archive; a data file is copied as a consistent
-// snapshot and checked, and damage found is added to damaged.
-ZipResult CopyForArchive(const QString& source, const QString& copy, QStringList& damaged)
+// The copies of the data file's damaged log set aside beside it, by name:
+// "<name>-wal.damaged", then "<name>-wal.damaged2" and on.
+QStringList SetAsideLogs(const QString& dir, const QString& name)
 {
-    if (LooksLikeDataFile(source)) {
-        const DataError error = CopyDataFileSnapshot(source, copy);
-        if (!error.Ok())
-            return DataFailure(error, source);
-        QStringList problems;
-        if (QuickCheckDataFile(copy, problems).Ok() && !problems.isEmpty())
-            damaged << QFileInfo(source).fileName() + QStringLiteral(": ") + problems.first();
-        return {};
+    const QString stem = name + QStringLiteral("-wal.damaged");
+    QStringList logs;
+    for (const QString& file : QDir(dir).entryList({stem + QLatin1Char('*')}, QDir::Files | QDir::Hidden, QDir::Name)) {
+        bool numbered = file.size() == stem.size();
+        if (!numbered)
+            file.mid(stem.size()).toUInt(&numbered);
+        if (numbered && file.startsWith(stem))
+            logs << file;
     }
+    return logs;
+}
+
+ZipResult CopyFile(const QString& source, const QString& copy)
+{
     std::error_code failure;
     std::filesystem::copy_file(std::filesystem::path(QFile::encodeName(source).toStdString()),
                                std::filesystem::path(QFile::encodeName(copy).toStdString()), failure);
     return failure ? FileFailure(failure, source) : ZipResult();
 }
 
-bool SameFolder(const QString& a, const QString& b)
+// Copies the named file of the folder into the work folder and adds it to
+// the job; a data file is copied as a consistent snapshot and checked, and
+// what was found beside it (damage, its set-aside logs) is added too.
+ZipResult CopyForArchive(const QString& dir, const QString& name, const WorkFolder& work, ZipAddJob& job,
+                         BackupFindings& found)
 {
-    const QString folder = QFileInfo(a).canonicalFilePath();
-    return !folder.isEmpty() && folder == QFileInfo(b).canonicalFilePath();
-}
-
-// Why a damaged data file must not be put at target: it would replace live
-// data. Empty when it would not.
-QString LiveDataAt(const QString& target, const QString& dir, const QString& dataDir)
-{
-    if (SameFolder(dir, dataDir) || SameFolder(QFileInfo(target).absolutePath(), dataDir))
-        return QStringLiteral("A damaged data file is not put in the data directory: extract it into another "
-                              "folder to repair it there.");
-    if (DataFileInUse(target))
-        return QStringLiteral("A program has %1 open: a damaged data file does not replace it. Extract it into "
-                              "another folder.")
-            .arg(QDir::toNativeSeparators(target));
+    const QString source = QDir(dir).filePath(name);
+    const QString copy = work.filePath(name);
+    if (!LooksLikeDataFile(source)) {
+        job.files.append({copy, name});
+        return CopyFile(source, copy);
+    }
+    const DataError error = CopyDataFileSnapshot(source, copy);
+    if (!error.Ok())
+        return DataFailure(error, source);
+    job.files.append({copy, name});
+    QStringList problems;
+    if (QuickCheckDataFile(copy, problems).Ok() && !problems.isEmpty())
+        found.damaged << name + QStringLiteral(": ") + problems.first();
+    // The snapshot opened the file: a damaged log it met is set aside by now.
+    for (const QString& log : SetAsideLogs(dir, name)) {
+        const ZipResult copied = CopyFile(QDir(dir).filePath(log), work.filePath(log));
+        if (!copied.Ok())
+            return copied;
+        job.files.append({work.filePath(log), log});
+        found.setAsideLogs << log;
+    }
     return {};
 }
 
@@ -90,7 +98,7 @@ ZipResult CheckStagedDataFiles(QList<RestoreSwap>& swaps, const QString& dir, Da
         if (problems.isEmpty())
             continue;
         const QString name = QDir(dir).relativeFilePath(swap.target);
-        const QString live = takeOut ? LiveDataAt(swap.target, dir, takeOut->dataDir) : QString();
+        const QString live = takeOut ? LiveDataAt(swap.target) : QString();
         if (takeOut && live.isEmpty()) {
             swap.damaged = true;
             takeOut->extracted << name + QStringLiteral(": ") + problems.first();
@@ -140,27 +148,26 @@ QStringList MatchingFiles(const QString& dir, const QStringList& patterns)
 }
 
 ZipResult BackupDataFiles(const QString& dir, const QStringList& names, const QString& archive,
-                          ZipProgress& progress, QStringList* damaged)
+                          ZipProgress& progress, BackupFindings* findings)
 {
     const HeldSignals held; // a file-size limit fails the write instead of ending the program
     const QString archivePath = QDir(dir).absoluteFilePath(archive);
-    QTemporaryDir work = WorkFolder(QFileInfo(archivePath).absolutePath());
+    RemoveDeadWorkFiles(QFileInfo(archivePath).absolutePath());
+    WorkFolder work(QFileInfo(archivePath).absolutePath());
     if (!work.isValid())
         return ZipResult::Fail(kZipCreateFileError, work.errorString());
     ZipAddJob job;
     job.archive = archivePath;
-    QStringList found;
+    BackupFindings found;
     for (const QString& name : names) {
         if (progress.Aborted())
             return ZipResult::Fail(kZipAborted);
-        const QString copy = work.filePath(name);
-        const ZipResult copied = CopyForArchive(QDir(dir).filePath(name), copy, found);
+        const ZipResult copied = CopyForArchive(dir, name, work, job, found);
         if (!copied.Ok())
             return copied;
-        job.files.append({copy, name});
     }
-    if (damaged)
-        *damaged = found;
+    if (findings)
+        *findings = found;
     return AddToArchive(job, progress);
 }
 
@@ -171,6 +178,7 @@ ZipResult RestoreDataFiles(const UnzipJob& job, ZipProgress& progress, QStringLi
     // work folder is gone and the journal says what is done.
     const HeldSignals held;
     FinishUnfinishedRestore(job.targetDir);
+    RemoveDeadWorkFiles(job.targetDir);
     // Everything that can be known before a file changes is checked first:
     // the members and their room, then the extracted files, then the room
     // for putting them in place.
@@ -178,7 +186,7 @@ ZipResult RestoreDataFiles(const UnzipJob& job, ZipProgress& progress, QStringLi
     if (!result.Ok())
         return result;
     RestoreJournal journal; // goes after the work folder
-    QTemporaryDir work = WorkFolder(job.targetDir);
+    WorkFolder work(job.targetDir);
     if (!work.isValid())
         return ZipResult::Fail(kZipCreateFileError, work.errorString());
     result = journal.Start(job.targetDir, work.path());

@@ -19,7 +19,7 @@
 //   file is renamed over the old one, whose logs are moved aside so that they
 //   cannot be applied to the new content. When a file cannot be put in place,
 //   the files placed before it are taken back to their old content. A stop
-//   part way is finished or taken back at the next start; SIGTERM and SIGINT
+//   part way is finished or taken back at the next start; SIGTERM, SIGINT and SIGHUP
 //   wait until the swap is done, and a file-size limit fails the write.
 //   A restore first finishes one stopped part way in its folder.
 
@@ -33,19 +33,29 @@ namespace vl {
 // The names of the files in the folder that the patterns match, sorted.
 QStringList MatchingFiles(const QString& dir, const QStringList& patterns);
 
+// What a backup found beside the data files it zipped.
+struct BackupFindings {
+    // The data files found damaged ("VLDB.TPS: " and the first finding); the
+    // archive holds them as they are.
+    QStringList damaged;
+    // The copies of damaged logs the data file layer set aside beside them
+    // ("VLDB.TPS-wal.damaged", "VLDB.TPS-wal.damaged2", ...), found after
+    // the snapshot and zipped with them: the repair takes their intact
+    // commits back.
+    QStringList setAsideLogs;
+};
+
 // Zips the named files of the folder into the archive (a relative archive
-// name counts from the folder), each under its own name, stored. The files
-// read are left as they were. damaged receives the data files found damaged
-// ("VLDB.TPS: " and the first finding); the archive holds them as they are.
+// name counts from the folder), each under its own name, stored, with the
+// set-aside logs of the data files among them. The files read are left as
+// they were.
 ZipResult BackupDataFiles(const QString& dir, const QStringList& names, const QString& archive,
-                          ZipProgress& progress, QStringList* damaged = nullptr);
+                          ZipProgress& progress, BackupFindings* findings = nullptr);
 
 // What the backup manager's extract takes out that a restore refuses: a
-// damaged data file that replaces no live data file, so that it can be
-// repaired elsewhere. A data file is live in the data directory, or where a
-// program has it open through the data file layer (DataFileInUse.h).
+// damaged data file put where it is no live data (LiveData.h), so that it
+// can be repaired there.
 struct DamagedDataFiles {
-    QString dataDir;
     QStringList extracted; // receives "VLDB.TPS: " and the first finding of each taken out
 };
 

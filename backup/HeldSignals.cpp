@@ -21,6 +21,7 @@ HeldSignals::HeldSignals()
     sigemptyset(&hold.sa_mask);
     sigaction(SIGTERM, &hold, &term_);
     sigaction(SIGINT, &hold, &interrupt_);
+    sigaction(SIGHUP, &hold, &hangUp_);
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
     sigemptyset(&ignore.sa_mask);
@@ -30,6 +31,7 @@ HeldSignals::HeldSignals()
 HeldSignals::~HeldSignals()
 {
     sigaction(SIGXFSZ, &fileSize_, nullptr);
+    sigaction(SIGHUP, &hangUp_, nullptr);
     sigaction(SIGINT, &interrupt_, nullptr);
     sigaction(SIGTERM, &term_, nullptr);
     if (const int held = heldSignal) {

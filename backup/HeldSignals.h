@@ -1,8 +1,8 @@
 #pragma once
 // While a HeldSignals lives, work begun on the data files is finished or
 // taken back before the program ends: a file-size limit makes a write fail
-// (EFBIG, seen as a full disk) instead of ending the program, and SIGTERM
-// and SIGINT are held back. A signal held back is raised again once the
+// (EFBIG, seen as a full disk) instead of ending the program, and SIGTERM,
+// SIGINT and SIGHUP are held back. A signal held back is raised again once the
 // object is gone, with the actions from before in place. One at a time.
 
 #include <csignal>
@@ -19,6 +19,7 @@ public:
 private:
     struct sigaction term_ {};
     struct sigaction interrupt_ {};
+    struct sigaction hangUp_ {};
     struct sigaction fileSize_ {};
 };
 

@@ -1,6 +1,7 @@
 #include "backup/RestoreJournal.h"
 
 #include "platform/ui/PromptService.h"
+#include "platform/zip/WorkFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -238,13 +239,26 @@ void FinishUnfinishedRestore(const QString& dir)
         }
     }
     if (done) {
-        if (!content.workFolder.isEmpty() && QFileInfo(content.workFolder).fileName().startsWith(QLatin1String(".halvex-")))
+        if (!content.workFolder.isEmpty()
+            && QFileInfo(content.workFolder).fileName().startsWith(QLatin1String(kWorkFolderPrefix)))
             QDir(content.workFolder).removeRecursively();
         QFile::remove(path);
         SyncFolder(dir);
     }
     ::close(fd);
     Prompt::Message(said, QLatin1String(kCaption), done ? PromptIcon::Information : PromptIcon::Stop);
+}
+
+void RemoveDeadWorkFiles(const QString& dir)
+{
+    QString needed;
+    const QString path = QDir(dir).absoluteFilePath(QLatin1String(kRestoreJournalName));
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        needed = ReadJournal(fd).workFolder;
+        ::close(fd);
+    }
+    RemoveDeadWorkFolders(dir, needed);
 }
 
 } // namespace vl

@@ -51,4 +51,8 @@ private:
 // work folder go once that is done.
 void FinishUnfinishedRestore(const QString& dir);
 
+// Removes the work folders in dir of runs that died (WorkFolder.h), but the
+// one a restore stopped part way still needs.
+void RemoveDeadWorkFiles(const QString& dir);
+
 } // namespace vl

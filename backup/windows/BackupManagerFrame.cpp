@@ -4,6 +4,7 @@
 #include "backup/windows/ArchiveTextDialogs.h"
 #include "backup/windows/BackupAbout.h"
 #include "backup/windows/MemberChoiceDialog.h"
+#include "backup/windows/SignalEnd.h"
 #include "backup/windows/ZipPreferencesDialog.h"
 
 #include <QApplication>
@@ -127,12 +128,6 @@ void BackupManagerFrame::EnableArchiveCommands(bool on)
 
 void BackupManagerFrame::ShowArchive(const QString& name)
 {
-    if (name.trimmed().isEmpty())
-        return;
-    zip_.Clear();
-    zip_.archiveName = name;
-    // A new archive has no file until something is added: it lists nothing.
-    zip_.LoadArchiveList();
     contents_ = new ArchiveContents(zip_, [this](ArchiveCommand command) { Run(command); });
     setCentralWidget(contents_); // the old contents window goes
     // File names are shown as they are: their case matters.
@@ -142,12 +137,20 @@ void BackupManagerFrame::ShowArchive(const QString& name)
 
 void BackupManagerFrame::NewArchive()
 {
-    ShowArchive(vl::NewArchive(QString()));
+    const QString name = vl::NewArchive(QString());
+    if (name.trimmed().isEmpty())
+        return;
+    // A new archive has no file until something is added: it lists nothing.
+    zip_.Clear();
+    zip_.archiveName = name;
+    ShowArchive(name);
 }
 
 void BackupManagerFrame::OpenArchive()
 {
-    ShowArchive(ChooseArchiveToOpen(QString()));
+    const QString name = ChooseArchiveToOpen(QString());
+    if (!name.trimmed().isEmpty() && ReadArchiveToOpen(zip_, name))
+        ShowArchive(name);
 }
 
 void BackupManagerFrame::CloseArchive()
@@ -218,11 +221,14 @@ void BackupManagerFrame::Add()
         answers.fileCommentEntered = comment.exec() == QDialog::Accepted;
         answers.fileComment = comment.Comment();
     }
-    if (preferences_.encryptData) {
+    if (preferences_.encryptData && !EndRequested()) {
         PasswordDialog password(this);
         answers.passwordEntered = password.exec() == QDialog::Accepted;
         answers.password = password.Password();
     }
+    // A dialog ended by a signal is no answer: nothing is added.
+    if (EndRequested())
+        return;
     AddFiles(zip_, preferences_, files, answers, QDir::currentPath());
     if (contents_)
         contents_->ShowListing();
@@ -248,7 +254,7 @@ void BackupManagerFrame::Unzip(bool extracting)
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (extracting)
-        ExtractMembers(zip_, QDir::currentPath()); // the runner starts the manager in the data directory
+        ExtractMembers(zip_);
     else
         TestMembers(zip_);
     if (contents_)

@@ -3,6 +3,7 @@
 #include "backup/BackupRecommendation.h"
 #include "backup/BackupRunner.h"
 #include "backup/windows/BackupManagerFrame.h"
+#include "backup/windows/SignalEnd.h"
 #include "backup/windows/ZipProgressWindow.h"
 #include "platform/widgets/DesktopServices.h"
 #include "platform/widgets/WindowPosition.h"
@@ -42,6 +43,7 @@ int BackupManagerMain(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Orlend"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     const DesktopServices services;
+    const SignalEnd end;
     const ZipProgressWindow progress;
     IniFile ini(QString::fromLatin1(kManagerIniFile));
     BackupManagerFrame frame;
@@ -55,7 +57,13 @@ int BackupManagerMain(int argc, char** argv)
         IniFile runnerIni(QString::fromLatin1(kRunnerIniFile));
         RecommendBackup(arguments.at(1), runnerIni);
     }
-    return app.exec();
+    if (!end.Ended())
+        app.exec();
+    // Ended by a signal, the frame closes as File › Exit closes it, keeping
+    // its place.
+    if (end.Ended())
+        frame.close();
+    return end.ExitCode(0);
 }
 
 } // namespace vl

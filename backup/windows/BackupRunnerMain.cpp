@@ -4,6 +4,7 @@
 #include "backup/RestoreJournal.h"
 #include "backup/RunnerCommandLine.h"
 #include "backup/windows/BackupRunnerWindow.h"
+#include "backup/windows/SignalEnd.h"
 #include "backup/windows/ZipProgressWindow.h"
 #include "platform/process/ExecutableDirectory.h"
 #include "platform/widgets/DesktopServices.h"
@@ -25,12 +26,15 @@ int Unattended(int argc, char** argv, const RunnerCommandLine& line)
 {
     QCoreApplication app(argc, argv);
     const ConsolePrompt console;
+    const SignalEnd end;
     FinishUnfinishedRestore(QDir::currentPath()); // before any data file is read
+    if (end.Ended())
+        return end.ExitCode(0);
     ZipObject zip;
     const ZipResult result = line.unattended == RunnerOperation::Backup
                                  ? RunBackup(zip, line.archive, QDir::currentPath())
                                  : RunRestore(zip, line.archive, QDir::currentPath());
-    return result.Ok() ? 0 : 1;
+    return end.ExitCode(result.Ok() ? 0 : 1);
 }
 
 int WithWindow(int argc, char** argv, const RunnerCommandLine& line)
@@ -39,7 +43,10 @@ int WithWindow(int argc, char** argv, const RunnerCommandLine& line)
     QApplication::setApplicationName(QStringLiteral("Halvex"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     const DesktopServices services;
+    const SignalEnd end;
     FinishUnfinishedRestore(QDir::currentPath()); // before any data file is read
+    if (end.Ended())
+        return end.ExitCode(0);
     const ZipProgressWindow progress;
     IniFile ini(QString::fromLatin1(kRunnerIniFile));
     ProgramStart manager;
@@ -48,10 +55,12 @@ int WithWindow(int argc, char** argv, const RunnerCommandLine& line)
     manager.workingDirectory = QDir::currentPath();
     BackupRunnerWindow window(ReadRunnerChoice(ini), QDir::currentPath(), manager);
     RestoreWindowPosition(ini, window, QLatin1String(kWindowName));
+    // Ended by a signal, the window keeps its place and choice as its close
+    // does, once the work begun is whole.
     window.exec();
     SaveWindowPosition(ini, window, QLatin1String(kWindowName));
     WriteRunnerChoice(ini, window.Choice());
-    return window.Result().Ok() ? 0 : 1;
+    return end.ExitCode(window.Result().Ok() ? 0 : 1);
 }
 
 } // namespace

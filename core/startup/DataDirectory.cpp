@@ -67,6 +67,21 @@ bool HoldsMainDataFile(const QString& directory)
     return false;
 }
 
+QString FoundDataDirectory(const QString& start, const QString& installationDirectory)
+{
+    if (HoldsMainDataFile(start))
+        return ResolvedPath(start);
+    const QString named = PathsIniEntry(start);
+    if (!named.isEmpty())
+        return HoldsMainDataFile(named) ? ResolvedPath(named) : QString();
+    if (IsInside(start, installationDirectory))
+        return IsSameDirectory(start, installationDirectory) ? ResolvedPath(start) : QString();
+    if (HoldsMainDataFile(installationDirectory))
+        return ResolvedPath(installationDirectory);
+    const QString kept = PathsIniEntry(installationDirectory);
+    return !kept.isEmpty() && HoldsMainDataFile(kept) ? ResolvedPath(kept) : QString();
+}
+
 QString ChooseDataDirectory(PromptService& prompt, const QString& installationDirectory,
                             const std::function<bool()>& ended)
 {

@@ -24,6 +24,11 @@ QString InstallationDirectory();
 // regard to case, as the data files are).
 bool HoldsMainDataFile(const QString& directory);
 
+// The data directory a start in the directory takes without asking (steps
+// 1 to 3 of ChooseDataDirectory, with nothing changed or created); empty
+// when such a start would ask.
+QString FoundDataDirectory(const QString& start, const QString& installationDirectory);
+
 // Makes the data directory current and returns its path:
 // 1. the current directory when it holds VLDB.TPS;
 // 2. else the directory named by entry DATA of section PATH of PATHS.INI in

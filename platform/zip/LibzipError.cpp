@@ -77,10 +77,16 @@ zip_t* OpenArchive(const QString& archive, bool create, ZipResult& result)
     int code = ZIP_ER_OK;
     int flags = ZIP_CHECKCONS | (create ? ZIP_CREATE : 0);
     // An empty file (made first to give a new archive its mode) holds
-    // nothing to lose: it becomes a new archive.
+    // nothing to lose: written to, it becomes a new archive. Read, it is no
+    // archive: a whole one, even without members, holds its end record.
     const QFileInfo file(archive);
-    if (create && file.exists() && file.size() == 0)
+    if (file.exists() && file.size() == 0) {
+        if (!create) {
+            result = ZipResult::Fail(kZipFormatError, archive + QStringLiteral(": the file is empty"));
+            return nullptr;
+        }
         flags |= ZIP_TRUNCATE;
+    }
     zip_t* zip = zip_open(QFile::encodeName(archive).constData(), flags, &code);
     if (!zip)
         result = FromLibzipCode(code, archive);

@@ -12,7 +12,8 @@ namespace vl {
 ZipResult FromLibzip(zip_error_t* error, const QString& about);
 ZipResult FromLibzipCode(int libzipCode, const QString& about);
 
-// Opens an archive; a missing archive is created when create is set.
+// Opens an archive; a missing or empty file is a new archive when create
+// is set, and is refused otherwise.
 zip_t* OpenArchive(const QString& archive, bool create, ZipResult& result);
 
 } // namespace vl

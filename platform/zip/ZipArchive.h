@@ -4,10 +4,13 @@
 //
 // - Every result is a ZipResult: 0, or the zip libraries' negative code with
 //   a detail (ZipError.h).
-// - An archive is only ever replaced whole: libzip writes the changed archive
-//   to a temporary file beside it and renames it over the old one when it is
-//   complete, so a failure (a full disk, an abort) leaves the old archive as
-//   it was and no temporary file behind.
+// - An archive is only ever replaced whole, and a new one appears only
+//   whole: the changed archive is written in a work folder beside it
+//   (WorkFolder.h) and renamed over the old one when it is complete, so a
+//   failure (a full disk, an abort, a killed program) leaves the old archive
+//   as it was, and nothing under the name of a new one.
+// - An empty file is no archive: reading one fails as a file of no zip
+//   format does.
 // - Extracting writes each file to a temporary file and renames it into place
 //   when its data and checksum proved sound, so no half-written file is left.
 //   Members whose names lead out of the target folder ("../x", "/etc/x",

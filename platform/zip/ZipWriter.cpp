@@ -3,12 +3,18 @@
 #include "platform/zip/LibzipError.h"
 #include "platform/zip/ZipArchive.h"
 #include "platform/zip/ZipNames.h"
+#include "platform/zip/WorkFolder.h"
 #include "platform/runtime/FileModes.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include <unistd.h>
 
 namespace vl {
 
@@ -74,6 +80,68 @@ ZipResult Close(zip_t* zip, WriteProgress& progress, const QString& archive)
     return result;
 }
 
+// A failure of the system's call, in the zip libraries' codes.
+ZipResult SystemFailure(int libzipCode, int system, const QString& about)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_error_set(&error, libzipCode, system);
+    const ZipResult result = FromLibzip(&error, about);
+    zip_error_fini(&error);
+    return result;
+}
+
+// The archive written aside: libzip works on a draft inside a work folder
+// beside the archive (a link to the archive, a copy of it where the file
+// system has no links, or a new empty file with the mode of a new archive)
+// and writes its own temporary file there, and the result takes the
+// archive's name only once it is complete. A run that dies leaves nothing
+// under the archive's name but what was there; its work folder goes with
+// the next run's clean-up.
+class ArchiveDraft {
+public:
+    explicit ArchiveDraft(const QString& archive)
+        : archive_(QFileInfo(archive).absoluteFilePath()), folder_(QFileInfo(archive_).absolutePath())
+    {
+    }
+
+    ZipResult Prepare()
+    {
+        if (!folder_.isValid())
+            return ZipResult::Fail(kZipCreateFileError, archive_ + QStringLiteral(": ") + folder_.errorString());
+        draft_ = folder_.filePath(QFileInfo(archive_).fileName());
+        const QByteArray from = QFile::encodeName(archive_);
+        const QByteArray to = QFile::encodeName(draft_);
+        if (!QFileInfo::exists(archive_))
+            return CreatePrivateFile(draft_) ? ZipResult() : ZipResult::Fail(kZipCreateFileError, archive_);
+        if (::link(from.constData(), to.constData()) == 0)
+            return {};
+        std::error_code failure;
+        std::filesystem::copy_file(from.toStdString(), to.toStdString(), failure);
+        return failure ? SystemFailure(ZIP_ER_WRITE, failure.value(), archive_) : ZipResult();
+    }
+
+    QString Path() const { return draft_; }
+
+    // Puts the written draft in the archive's place; an archive libzip left
+    // without members (it removes the file) is removed.
+    ZipResult Commit()
+    {
+        if (!QFileInfo::exists(draft_))
+            return QFile::exists(archive_) && !QFile::remove(archive_)
+                       ? ZipResult::Fail(kZipCreateFileError, archive_)
+                       : ZipResult();
+        if (::rename(QFile::encodeName(draft_).constData(), QFile::encodeName(archive_).constData()) != 0)
+            return SystemFailure(ZIP_ER_RENAME, errno, archive_);
+        return {};
+    }
+
+private:
+    QString archive_;
+    WorkFolder folder_;
+    QString draft_;
+};
+
 // Whether a member is to be written for the file under the job's action.
 bool Wanted(zip_t* zip, zip_int64_t existing, const QFileInfo& source, ZipAction action)
 {
@@ -130,10 +198,10 @@ ZipResult AddOne(zip_t* zip, const ZipAddFile& file, const ZipAddJob& job, bool&
     return {};
 }
 
-ZipResult AddMembers(const ZipAddJob& job, ZipProgress& progress)
+ZipResult AddMembers(const ZipAddJob& job, const QString& draft, ZipProgress& progress)
 {
     ZipResult result;
-    zip_t* zip = OpenArchive(job.archive, true, result);
+    zip_t* zip = OpenArchive(draft, true, result);
     if (!zip)
         return result;
     bool changed = false;
@@ -166,26 +234,11 @@ ZipResult AddMembers(const ZipAddJob& job, ZipProgress& progress)
     return Close(zip, writing, job.archive);
 }
 
-} // namespace
-
-ZipResult AddToArchive(const ZipAddJob& job, ZipProgress& progress)
-{
-    // An archive carries the contents of the files it holds wherever it is
-    // written: a new one is its owner's only. Made empty first, it keeps
-    // that mode when the library writes it in place.
-    const bool made = !job.archive.trimmed().isEmpty() && !QFileInfo::exists(job.archive)
-                      && CreatePrivateFile(job.archive);
-    ZipResult result = AddMembers(job, progress);
-    if (made && !result.Ok() && QFileInfo(job.archive).size() == 0)
-        QFile::remove(job.archive);
-    return result;
-}
-
-ZipResult DeleteFromArchive(const QString& archive, const QStringList& patterns, ZipProgress& progress,
-                            bool exactNames)
+ZipResult DeleteMembers(const QString& archive, const QString& draft, const QStringList& patterns,
+                        ZipProgress& progress, bool exactNames)
 {
     ZipResult result;
-    zip_t* zip = OpenArchive(archive, false, result);
+    zip_t* zip = OpenArchive(draft, false, result);
     if (!zip)
         return result;
     int deleted = 0;
@@ -204,6 +257,35 @@ ZipResult DeleteFromArchive(const QString& archive, const QStringList& patterns,
     }
     WriteProgress writing(progress, {});
     return Close(zip, writing, archive);
+}
+
+// Runs the write on a draft of the archive and puts the draft in its place
+// when the write succeeded.
+template <class Write>
+ZipResult WriteAside(const QString& archive, Write write)
+{
+    if (archive.trimmed().isEmpty())
+        return ZipResult::Fail(kZipInvalidArchiveName);
+    ArchiveDraft draft(archive);
+    ZipResult result = draft.Prepare();
+    if (result.Ok())
+        result = write(draft.Path());
+    return result.Ok() ? draft.Commit() : result;
+}
+
+} // namespace
+
+ZipResult AddToArchive(const ZipAddJob& job, ZipProgress& progress)
+{
+    return WriteAside(job.archive, [&](const QString& draft) { return AddMembers(job, draft, progress); });
+}
+
+ZipResult DeleteFromArchive(const QString& archive, const QStringList& patterns, ZipProgress& progress,
+                            bool exactNames)
+{
+    return WriteAside(archive, [&](const QString& draft) {
+        return DeleteMembers(archive, draft, patterns, progress, exactNames);
+    });
 }
 
 } // namespace vl

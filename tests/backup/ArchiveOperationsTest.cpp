@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 
 #include <sys/stat.h>
 
@@ -245,7 +246,7 @@ TEST_F(ArchiveOperationsTest, ExtractKeepsFilesUnlessOverwriteAndReportsWhatItKe
     zip.destinationDir = TestPath("out");
     zip.wildcard = "*";
     prompt.Answer(1);
-    ASSERT_TRUE(ExtractMembers(zip, test::TestDir()).Ok()) << Said(prompt);
+    ASSERT_TRUE(ExtractMembers(zip).Ok()) << Said(prompt);
     EXPECT_EQ(test::ReadTextFile(TestPath("out/b.txt")), "mine");
     EXPECT_EQ(test::ReadTextFile(TestPath("out/a.txt")), QString("alpha ").repeated(500));
     EXPECT_THAT(prompt.Questions().back().text.toStdString(), HasSubstr("kept as they are:|" + TestPath("out/b.txt").toStdString()));
@@ -254,7 +255,7 @@ TEST_F(ArchiveOperationsTest, ExtractKeepsFilesUnlessOverwriteAndReportsWhatItKe
     zip.wildcard = "b.txt";
     zip.overwriteExistingFiles = true;
     prompt.Answer(1);
-    ASSERT_TRUE(ExtractMembers(zip, test::TestDir()).Ok()) << Said(prompt);
+    ASSERT_TRUE(ExtractMembers(zip).Ok()) << Said(prompt);
     EXPECT_EQ(test::ReadTextFile(TestPath("out/b.txt")), "bravo");
     EXPECT_EQ(prompt.Questions().back().text, "1 file was extracted to " + TestPath("out") + ".");
 }
@@ -278,7 +279,7 @@ TEST_F(ArchiveOperationsTest, ExtractOverADataFileAProgramHasOpenWritesThroughTh
     zip.wildcard = "VLDB.TPS";
     zip.overwriteExistingFiles = true;
     prompt.Answer(1);
-    ASSERT_TRUE(ExtractMembers(zip, test::TestDir()).Ok()) << Said(prompt);
+    ASSERT_TRUE(ExtractMembers(zip).Ok()) << Said(prompt);
     EXPECT_EQ(rows(live), 2) << "the program sees the extracted content";
     EXPECT_EQ(inode("VLDB.TPS-wal"), log) << "its log was not replaced under it";
     live.exec("INSERT INTO t VALUES (3)");
@@ -291,15 +292,20 @@ TEST_F(ArchiveOperationsTest, ExtractOverADataFileAProgramHasOpenWritesThroughTh
 }
 
 // A damaged data file (a page zeroed, or the file cut short) is taken out,
-// named in a warning, where it replaces no live data file; into the data
-// directory, or over a data file this program or another has open, it is
-// refused and nothing changes.
+// named in a warning, where it replaces no live data file; into a folder
+// that holds the programs' data, the data directory the main program finds
+// from elsewhere, or over a data file this program or another has open, it
+// is refused and nothing changes, wherever the manager was started.
 TEST_F(ArchiveOperationsTest, ADamagedDataFileIsExtractedOnlyWhereItReplacesNoLiveDataFile)
 {
-    for (const char* folder : {"here", "busy", "out"}) {
+    const QByteArray home = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", TestPath("xdg").toUtf8());
+    const auto restore = qScopeGuard([&home] { qputenv("XDG_DATA_HOME", home); });
+    for (const char* folder : {"here", "busy", "out", "data", "xdg/velmora"}) {
         QDir().mkpath(TestPath(folder));
         MakeDataFile(TestPath(folder) + "/VLDB.TPS", 5);
     }
+    test::WriteTextFile("data/POSITION.INI", "[Main]\n");
     const SQLite::Database here(TestPath("here/VLDB.TPS").toStdString(), SQLite::OPEN_READONLY);
     const test::OtherProgramLock busy(TestPath("busy/VLDB.TPS"));
     ASSERT_TRUE(busy.Held());
@@ -316,17 +322,18 @@ TEST_F(ArchiveOperationsTest, ADamagedDataFileIsExtractedOnlyWhereItReplacesNoLi
             QString dir;
             QString said;
         } refused[] = {
-            {"", "is not put in the data directory"}, // the default: the data directory
+            {TestPath("data"), TestPath("data") + " holds the programs' data"},
+            {TestPath("xdg/velmora"), TestPath("xdg/velmora") + " holds the programs' data"},
             {TestPath("here"), "A program has " + TestPath("here/VLDB.TPS") + " open"},
             {TestPath("busy"), "A program has " + TestPath("busy/VLDB.TPS") + " open"},
         };
         for (const auto& r : refused) {
-            const QString target = QDir(r.dir.isEmpty() ? test::TestDir() : r.dir).filePath("VLDB.TPS");
+            const QString target = QDir(r.dir).filePath("VLDB.TPS");
             const QByteArray before = test::FileBytes(target);
             zip.destinationDir = r.dir;
             zip.wildcard = "*";
             prompt.Answer(1);
-            EXPECT_FALSE(ExtractMembers(zip, test::TestDir()).Ok()) << cut << r.said.toStdString();
+            EXPECT_FALSE(ExtractMembers(zip).Ok()) << cut << r.said.toStdString();
             EXPECT_THAT(Said(prompt), HasSubstr("VLDB.TPS in the archive is damaged: "));
             EXPECT_THAT(prompt.Questions().back().text.toStdString(), HasSubstr(r.said.toStdString()));
             EXPECT_TRUE(test::FileBytes(target) == before) << r.said.toStdString();
@@ -334,7 +341,7 @@ TEST_F(ArchiveOperationsTest, ADamagedDataFileIsExtractedOnlyWhereItReplacesNoLi
         zip.destinationDir = TestPath("out");
         zip.wildcard = "*";
         prompt.Answer(1);
-        ASSERT_TRUE(ExtractMembers(zip, test::TestDir()).Ok()) << Said(prompt);
+        ASSERT_TRUE(ExtractMembers(zip).Ok()) << Said(prompt);
         EXPECT_TRUE(test::FileBytes(TestPath("out/VLDB.TPS")) == test::FileBytes(source)) << "as the archive holds it";
         EXPECT_THAT(prompt.Questions().back().text.toStdString(),
                     HasSubstr("These data files are damaged; they were extracted as the archive holds them, damage "
@@ -372,7 +379,7 @@ TEST_F(ArchiveOperationsTest, UnsafeNamesAndWrongPasswordsAreReportedAndWriteNot
         zip.wildcard = "*";
         zip.password = c.password;
         prompt.Answer(1);
-        EXPECT_FALSE((c.extract ? ExtractMembers(zip, test::TestDir()) : TestMembers(zip)).Ok()) << c.archive;
+        EXPECT_FALSE((c.extract ? ExtractMembers(zip) : TestMembers(zip)).Ok()) << c.archive;
         EXPECT_THAT(Said(prompt), HasSubstr(c.said)) << c.archive;
         EXPECT_TRUE(QDir(TestPath("out")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) << c.archive;
     }

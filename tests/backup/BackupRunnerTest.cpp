@@ -5,6 +5,7 @@
 #include "backup/ZipWork.h"
 #include "platform/data/Maintenance.h"
 #include "platform/data/TableFile.h"
+#include "platform/zip/WorkFolder.h"
 #include "platform/zip/ZipArchive.h"
 #include "tests/platform/data/DataFileFaults.h"
 #include "tests/platform/data/TestTables.h"
@@ -179,7 +180,7 @@ TEST_F(BackupRunnerTest, ARestoreThatCannotBeDoneSoundlyChangesNothing)
         {"archives/Slip.zip", "../Evil.TPS"},
         {"archives/Damaged0.zip", "Error -"},
         {"archives/Damaged1.zip", "Archive test failed."},
-        {"archives/Damaged2.zip", "No files in archive."},
+        {"archives/Damaged2.zip", "No files in archive: this is not a whole zip archive."},
         {"archives/Missing.zip", "Open file error"},
         {"archives/Bad.zip", "VLDB.TPS in the archive is damaged"},
         {"archives/Cut.zip", "VLDB.TPS in the archive is damaged"},
@@ -454,6 +455,118 @@ TEST_F(BackupRunnerTest, ARestoreStoppedAtAnyStepIsWholeOrUndoneAtTheNextStart)
     EXPECT_EQ(outcomes.first(), "old") << "stopped while extracting: nothing changed";
     EXPECT_EQ(outcomes.last(), "new");
     EXPECT_THAT(Said(prompt), HasSubstr("was stopped part way; it has now been completed."));
+}
+
+// Counts the calls of the work's progress (the snapshots copied one by one,
+// then the archive written), and kills the process at the one given.
+class KillAtCall : public ZipProgress {
+public:
+    explicit KillAtCall(int call = 0) : call_(call) {}
+    void Item(const QString&) override { Count(); }
+    void Percent(int) override { Count(); }
+    bool Aborted() override { return Count(), false; }
+    int Calls() const { return calls_; }
+
+private:
+    void Count()
+    {
+        if (++calls_ == call_)
+            std::raise(SIGKILL);
+    }
+    int call_;
+    int calls_ = 0;
+};
+
+TEST_F(BackupRunnerTest, AKilledBackupLeavesNoArchiveThatIsNotWholeAndTheNextRunRemovesItsWorkFiles)
+{
+    MakeDataFile("VLDB.TPS", 3000);
+    const QString archive = TestPath("archives/New.zip");
+    const auto entries = [] {
+        return QDir(TestPath("archives")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    const QStringList files = {"VLDB.TPS", "VLTpl.TPS"};
+    KillAtCall counting;
+    ASSERT_TRUE(BackupDataFiles(test::TestDir(), files, "archives/Count.zip", counting).Ok());
+    ASSERT_TRUE(QFile::remove(TestPath("archives/Count.zip")));
+    const int calls = counting.Calls();
+    ASSERT_GT(calls, 3);
+    // Killed anywhere, a first backup to a new name leaves nothing under it;
+    // each run removes the work folders of the run killed before it.
+    QStringList dead;
+    for (const int call : {1, calls / 3, 2 * calls / 3, calls}) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            KillAtCall kill(call);
+            _exit(BackupDataFiles(test::TestDir(), files, "archives/New.zip", kill).Ok() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFSIGNALED(status)) << call;
+        EXPECT_FALSE(QFile::exists(archive)) << call;
+        const QStringList left = entries();
+        for (const QString& folder : dead)
+            EXPECT_FALSE(left.contains(folder)) << call << ": " << folder.toStdString();
+        dead = left.filter(kWorkFolderPrefix);
+        EXPECT_FALSE(dead.isEmpty()) << call;
+    }
+
+    // A live run's work folder, held by another process, beside a dead one.
+    int toChild[2];
+    int toParent[2];
+    ASSERT_EQ(pipe(toChild), 0);
+    ASSERT_EQ(pipe(toParent), 0);
+    const pid_t live = fork();
+    ASSERT_GE(live, 0);
+    if (live == 0) {
+        ::close(toParent[0]);
+        ::close(toChild[1]);
+        bool told = false;
+        {
+            const WorkFolder work(TestPath("archives"));
+            char go = 0;
+            told = write(toParent[1], "r", 1) == 1 && read(toChild[0], &go, 1) == 1;
+        }
+        _exit(told ? 0 : 1);
+    }
+    // Each side keeps only its own ends: either one ending ends the other's wait.
+    ::close(toParent[1]);
+    ::close(toChild[0]);
+    char ready = 0;
+    ASSERT_EQ(read(toParent[0], &ready, 1), 1);
+    const QStringList before = entries();
+    ASSERT_EQ(before.size(), dead.size() + 1) << before.join(' ').toStdString();
+    ASSERT_TRUE(Backup("archives/New.zip").Ok()) << Said(prompt);
+    const QStringList after = entries();
+    ASSERT_EQ(after.size(), 2) << after.join(' ').toStdString() << ": the archive and the live run's folder";
+    EXPECT_TRUE(after.contains("New.zip"));
+    ZipListing listing;
+    EXPECT_TRUE(ListArchive(archive, listing).Ok() && listing.entries.size() == 2);
+    EXPECT_TRUE(before.contains(after.filter(kWorkFolderPrefix).value(0))) << "the live run's folder is kept";
+    ASSERT_EQ(write(toChild[1], "g", 1), 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(live, &status, 0), live);
+    ::close(toParent[0]);
+    ::close(toChild[1]);
+    EXPECT_EQ(entries(), QStringList{"New.zip"}) << "a run removes its own work folder";
+}
+
+TEST_F(BackupRunnerTest, ABackupHoldsTheSetAsideLogsOfItsDataFilesAndNamesThem)
+{
+    for (const char* name : {"VLDB.TPS-wal.damaged", "VLDB.TPS-wal.damaged2", "VLDB.TPS-wal.damaged-notes"})
+        test::WriteTextFile(name, name);
+    ASSERT_TRUE(Backup().Ok()) << Said(prompt);
+    ZipListing listing;
+    ASSERT_TRUE(ListArchive(TestPath("archives/Daily.ZIP"), listing).Ok());
+    QStringList names;
+    for (const ZipEntry& entry : listing.entries)
+        names << entry.name;
+    EXPECT_THAT(names, ::testing::UnorderedElementsAre("VLDB.TPS", "VLDB.TPS-wal.damaged", "VLDB.TPS-wal.damaged2",
+                                                       "VLTpl.TPS"));
+    EXPECT_EQ(prompt.Questions().back().text.toStdString(),
+              "Backup complete.||The last changes of a data file could not be read: its log was set aside, and the "
+              "archive holds it too:|VLDB.TPS-wal.damaged|VLDB.TPS-wal.damaged2||The repair in VLMR (File › Support "
+              "Tools › File Manager, Repair) can take those changes back.");
 }
 
 TEST(HeldSignals, AFileSizeLimitFailsTheWriteAndATermWaitsUntilTheWorkIsDone)
