@@ -1,5 +1,7 @@
 #include "backup/windows/SignalEnd.h"
 
+#include "platform/ui/TerminationRequest.h"
+
 #include <QCoreApplication>
 
 namespace vl {
@@ -17,6 +19,7 @@ SignalEnd::SignalEnd()
         if (gSignal != 0)
             return;
         gSignal = signalNumber;
+        RequestTermination(); // no box answers from now on
         QCoreApplication::exit(128 + signalNumber);
     });
 }

@@ -1,12 +1,16 @@
-// The backup runner as a process: its command lines, unattended, in a data
-// folder.
+// The backup programs as processes: the runner's command lines, unattended,
+// in a data folder, and both programs ended by a signal.
 
 #include "tests/support/TempDir.h"
 
 #include <gmock/gmock.h>
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
+
+#include <csignal>
 
 namespace vl {
 namespace {
@@ -66,6 +70,44 @@ TEST(HalvexCommandLine, EachCommandLineEndsAsItShould)
     }
     EXPECT_EQ(test::ReadTextFile("VLDB.TPS"), "backed up") << "restored as backed up";
     EXPECT_FALSE(QFile::exists(test::TestPath("Halvex.INI"))) << "the unattended runs keep no choices";
+}
+
+// Whether the process catches SIGTERM yet (its handler is installed).
+bool CatchesTerm(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+    }
+    return false;
+}
+
+TEST(BackupProgramsEnded, ASignalEndsEachAsItsOwnCloseDoesReportingTheSignal)
+{
+    for (const char* program : {"Orlend", "Halvex"}) {
+        QFile::remove(test::TestPath(QStringLiteral("%1.INI").arg(program)));
+        test::WriteTextFile("VLDB.TPS", "data");
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(test::TestDir());
+        process.start(QStringLiteral(VL_BIN_DIR "/") + program, {"VLDB.TPS"});
+        ASSERT_TRUE(process.waitForStarted(-1));
+        while (!CatchesTerm(process.processId()))
+            ASSERT_FALSE(process.waitForFinished(20)) << program << " ended before it was told to";
+        ASSERT_EQ(::kill(static_cast<pid_t>(process.processId()), SIGTERM), 0);
+        ASSERT_TRUE(process.waitForFinished(-1));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << program << ": ended by itself";
+        EXPECT_EQ(process.exitCode(), 128 + SIGTERM) << program;
+        EXPECT_TRUE(QFile::exists(test::TestPath(QStringLiteral("%1.INI").arg(program))))
+            << program << " keeps what its close keeps";
+        for (const char* side : {"VLDB.TPS-wal", "VLDB.TPS-shm"})
+            EXPECT_FALSE(QFile::exists(test::TestPath(side))) << program << ": " << side;
+    }
 }
 
 } // namespace
