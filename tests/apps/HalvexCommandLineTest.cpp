@@ -6,7 +6,10 @@
 #include <gmock/gmock.h>
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+
+#include <csignal>
 
 namespace vl {
 namespace {
@@ -66,6 +69,40 @@ TEST(HalvexCommandLine, EachCommandLineEndsAsItShould)
     }
     EXPECT_EQ(test::ReadTextFile("VLDB.TPS"), "backed up") << "restored as backed up";
     EXPECT_FALSE(QFile::exists(test::TestPath("Halvex.INI"))) << "the unattended runs keep no choices";
+}
+
+// Whether the process catches SIGTERM by now (its caught-signal mask).
+bool CatchesTerm(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+    }
+    return false;
+}
+
+TEST(BackupProgramsEnd, ATermKeepsTheirIniFileAndEndsWith143)
+{
+    for (const char* program : {"Halvex", "Orlend"}) {
+        const QString ini = test::TestPath(QStringLiteral("%1.INI").arg(program));
+        QProcess run;
+        run.setWorkingDirectory(test::TestDir());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        run.setProcessEnvironment(environment);
+        run.start(QStringLiteral(VL_BIN_DIR "/") + program, {});
+        ASSERT_TRUE(run.waitForStarted(-1));
+        while (!CatchesTerm(run.processId()) && run.state() == QProcess::Running)
+            run.waitForFinished(10);
+        ::kill(static_cast<pid_t>(run.processId()), SIGTERM);
+        ASSERT_TRUE(run.waitForFinished(-1));
+        EXPECT_EQ(run.exitStatus(), QProcess::NormalExit) << program;
+        EXPECT_EQ(run.exitCode(), 143) << program;
+        EXPECT_THAT(test::ReadTextFile(ini).toStdString(), HasSubstr("Width=")) << program << ": its place kept";
+    }
 }
 
 } // namespace
