@@ -393,3 +393,30 @@ TEST_F(ArchiveOperationsTest, UnsafeNamesAndWrongPasswordsAreReportedAndWriteNot
 
 } // namespace
 } // namespace vl
+
+namespace vl {
+namespace {
+
+// A cut, empty or leftover work file is refused as no whole zip archive;
+// the archive open stays open.
+TEST_F(ArchiveOperationsTest, OpenRefusesAFileThatIsNoWholeArchive)
+{
+    ASSERT_TRUE(Add({"a.txt", "b.txt"}).Ok());
+    const QByteArray whole = test::FileBytes(zip.archiveName);
+    test::WriteBytes(TestPath("cut.zip"), whole.left(whole.size() / 2));
+    test::WriteBytes(TestPath("empty.zip"), QByteArray());
+    test::WriteBytes(TestPath("zeroed.zip"), QByteArray(whole.size(), '\0'));
+    for (const char* name : {"cut.zip", "empty.zip", "zeroed.zip"}) {
+        prompt.Answer(1);
+        EXPECT_FALSE(ReadArchiveToOpen(zip, TestPath(name))) << name;
+        EXPECT_EQ(prompt.Questions().back().caption, "Open ZIP archive");
+        EXPECT_THAT(prompt.Questions().back().text.toStdString(),
+                    HasSubstr("No files in archive: this is not a whole zip archive."));
+        EXPECT_EQ(zip.archiveName, TestPath("work.zip")) << name;
+        EXPECT_EQ(zip.members, 2) << name;
+    }
+    EXPECT_TRUE(ReadArchiveToOpen(zip, TestPath("work.zip")));
+}
+
+} // namespace
+} // namespace vl
