@@ -94,7 +94,8 @@ void Judge(SQLite::Database& db, const TableDef& def, const QString& table, Stor
 {
     const std::optional<QStringList> named = LayoutColumns(stored.fields);
     QStringList columns = StoredColumns(db, table);
-    columns.removeFirst(); // the record pointer
+    if (!columns.isEmpty())
+        columns.removeFirst(); // the record pointer
     const auto sameColumns = [&] {
         if (!named || named->size() != columns.size())
             return false;

@@ -89,6 +89,22 @@ const DataFileAccess& CurrentDataFileAccess()
     return InstalledOr<const DataFileAccess>(system);
 }
 
+namespace {
+
+// Reads header byte 18 through the engine's own handle of the file (another
+// open of it would drop the engine's locks on closing).
+bool UnknownWriteVersion(sqlite3* handle)
+{
+    sqlite3_file* file = nullptr;
+    sqlite3_file_control(handle, "main", SQLITE_FCNTL_FILE_POINTER, &file);
+    unsigned char version = 0;
+    if (!file || !file->pMethods || file->pMethods->xRead(file, &version, 1, 18) != SQLITE_OK)
+        return false;
+    return version != 1 && version != 2;
+}
+
+} // namespace
+
 void SetLockWait(int milliseconds)
 {
     lockWaitMs = milliseconds;
@@ -125,6 +141,10 @@ DataConnection::DataConnection(const QString& path, int flags, const QString& ur
     SQLite::Statement probe(db_, "SELECT COUNT(*) FROM sqlite_master");
     probe.executeStep();
     probe.reset();
+    // A write version the program never writes makes the engine refuse every
+    // write of a file that reads: that is a damaged header, not a denial.
+    if (UnknownWriteVersion(db_.getHandle()))
+        throw SQLite::Exception("unsupported file format", SQLITE_ERROR);
     std::string journalMode;
     try {
         journalMode = db_.execAndGet("PRAGMA journal_mode = WAL").getString();

@@ -707,7 +707,8 @@ public:
             if (!sqlite3_get_autocommit(db_->getHandle())) // damage may have ended it already
                 db_->exec("ROLLBACK");
         } catch (const SQLite::Exception& failure) {
-            if (!IsDamage(failure))
+            // A header of unknown versions reads but lets no transaction write.
+            if (!IsDamage(failure) && !((failure.getErrorCode() & 0xff) == SQLITE_READONLY && UnknownVersions()))
                 throw;
             LockWholly(); // the header does not read: no transaction starts
         }
@@ -755,6 +756,17 @@ private:
         if (!file || !file->pMethods)
             throw SQLite::Exception("cannot open the file", SQLITE_CANTOPEN);
         return file;
+    }
+
+    // Whether the header's write or read version is one the program never
+    // writes, read through the connection's own handle.
+    bool UnknownVersions()
+    {
+        sqlite3_file* file = File();
+        unsigned char versions[2] = {};
+        if (file->pMethods->xRead(file, versions, 2, 18) != SQLITE_OK)
+            return false;
+        return (versions[0] != 1 && versions[0] != 2) || (versions[1] != 1 && versions[1] != 2);
     }
 
     // Takes the file's exclusive lock through the connection's own handle,

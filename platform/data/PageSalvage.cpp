@@ -186,6 +186,15 @@ PageSalvage::PageSalvage(const QString& path) : file_(path)
     else if (reserved > 0)
         headerFaults_.push_back("the header keeps " + std::to_string(reserved) +
                                 " bytes at the end of each page, the pages keep none");
+    // The program writes files of the log's versions (2) or the older ones
+    // (1); another value locks every writer out of pages that read.
+    for (const int at : {18, 19}) {
+        const int version = static_cast<uint8_t>(bytes[at]);
+        if (version != 1 && version != 2)
+            headerFaults_.push_back(std::string(at == 18 ? "the header gives an unknown write version "
+                                                         : "the header gives an unknown read version ") +
+                                    std::to_string(version));
+    }
     const uint32_t format = Be(bytes, 44, 4);
     if (format > 4)
         headerFaults_.push_back("the header gives an unknown schema format " + std::to_string(format));

@@ -178,6 +178,15 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
         {"first page zeroed", write(0, zeros), Kept::All},
         {"first page of random bytes", write(0, Noise(page)), Kept::All},
         {"page count past the end", write(28, QByteArray(4, '\xFF')), Kept::All},
+        {"write version unknown: damage at the open, not a denial",
+         [&] {
+             Overwrite("TEST.TPS", 18, QByteArray(1, '\xFF'));
+             Table<ItemRecord> items(ItemDefinition());
+             EXPECT_FALSE(items.Open());
+             EXPECT_EQ(items.ErrorCode(), kInvalidDataFile);
+         },
+         Kept::All},
+        {"read version zeroed", write(19, zeros.left(1)), Kept::All},
         {"page count past the end, list of tables zeroed",
          [&] {
              Overwrite("TEST.TPS", 28, QByteArray::fromHex("FFFFFF00"));
