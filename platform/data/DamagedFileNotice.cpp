@@ -70,8 +70,18 @@ void NoteUnreadableLog(const QString& path, const QString& copy)
     const QString text = QStringLiteral("The last changes to the data file ") + QDir::toNativeSeparators(Canonical(path)) +
                          QStringLiteral(" could not be read: the log that held them is damaged.|The log was kept as ") +
                          QDir::toNativeSeparators(copy) + QStringLiteral(".");
+    // The program that offers repairs (its frame listens) offers this one;
+    // any other says where the repair is.
+    const QString file = Canonical(path);
     QMetaObject::invokeMethod(
-        application, [text] { CurrentPromptService().Notify(text, QStringLiteral("Damaged Data File"), PromptIcon::Exclamation); },
+        application,
+        [file, text] {
+            if (DamagedFileListener* listener = InstalledService<DamagedFileListener>())
+                return listener->DamagedFileFound(file, text);
+            CurrentPromptService().Notify(
+                text + QStringLiteral("||The repair of VLMR (Repair Files) takes those changes back."),
+                QStringLiteral("Damaged Data File"), PromptIcon::Exclamation);
+        },
         Qt::QueuedConnection);
 }
 

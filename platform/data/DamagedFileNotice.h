@@ -33,8 +33,9 @@ void NoteDataFileFailure(const QString& path, const DataError& error);
 void PostDamagedFile(const QString& path, const QString& error, int delayMs);
 
 // The last changes to the data file at path could not be read: its log is
-// damaged, and was kept as copy. Tells the user once, on the application's
-// thread, without waiting for an answer. Any thread.
+// damaged, and was kept as copy. On the application's thread, the listener
+// offers the repair that takes them back; without one the user is told,
+// without waiting for an answer. Any thread.
 void NoteUnreadableLog(const QString& path, const QString& copy);
 
 // The file has been repaired or replaced: damage found in it from now on is

@@ -10,8 +10,10 @@
 #include "platform/data/TableFile.h"
 #include "platform/runtime/FileModes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <SQLiteCpp/Backup.h>
 #include <SQLiteCpp/Exception.h>
@@ -141,6 +143,9 @@ public:
         }
         return true;
     }
+
+    // Whether the record has a value for every column (the table's present layout).
+    bool FitsWhole(const SalvagedRow& row) const { return row.values.size() == columns_.size(); }
 
     // Adds the record under its own record pointer; false when the table
     // refuses it (it breaks a rule of the table, so it was not read right).
@@ -463,12 +468,70 @@ void StopWhenCancelled(const std::function<bool()>& cancelled, DataFileRepair& r
     }
 }
 
+// The pages of a log set aside when a program opened its file past it,
+// written over a copy of the file at their places (only those of commits
+// whose every frame checks).
+struct SetAsideImages {
+    QString file;
+    std::vector<uint32_t> pages;
+};
+
+// The one table every record of the page fits, preferring one whose layout
+// it has whole; null when none or several do.
+SalvageTarget* OwnerOf(const std::vector<SalvagedRow>& rows,
+                       const std::vector<std::unique_ptr<SalvageTarget>>& tables)
+{
+    for (const bool whole : {true, false}) {
+        SalvageTarget* owner = nullptr;
+        int owners = 0;
+        for (const std::unique_ptr<SalvageTarget>& table : tables) {
+            bool fits = true;
+            for (const SalvagedRow& row : rows)
+                fits = fits && table->Fits(row) && (!whole || table->FitsWhole(row));
+            if (fits) {
+                owner = table.get();
+                ++owners;
+            }
+        }
+        if (owners == 1)
+            return owner;
+    }
+    return nullptr;
+}
+
+// Adds the records on the log's pages that the repaired file has not under
+// their table and record pointer. The log holds commits the file lost when
+// its log was cut; what the file holds is newer and stays.
+void TakeBack(const SetAsideImages& images, const std::vector<std::unique_ptr<SalvageTarget>>& tables,
+              DataFileRepair& result, const std::function<bool()>& cancelled)
+{
+    PageSalvage pages(images.file);
+    if (!pages.Readable())
+        return;
+    for (const uint32_t page : images.pages) {
+        StopWhenCancelled(cancelled, result);
+        std::vector<SalvagedRow> rows;
+        if (!pages.ReadLeaf(page, rows) || rows.empty())
+            continue;
+        SalvageTarget* owner = OwnerOf(rows, tables);
+        if (!owner)
+            continue;
+        for (const SalvagedRow& row : rows) {
+            if (owner->keptPointers.count(row.rowid) || !owner->Add(row))
+                continue;
+            owner->keptPointers.insert(row.rowid);
+            ++result.recordsKept;
+            ++result.recordsTakenBack;
+        }
+    }
+}
+
 // Writes every readable record of the file at source into a new file at
-// target, with the source's tables, keys and numbering, and checks the
-// result.
+// target, with the source's tables, keys and numbering, and the records of
+// the set-aside logs it has not; then checks the result.
 void Salvage(const QString& source, const QString& target, const std::vector<DeclaredTable>& declared,
-             DataFileRepair& result, const std::function<void(int)>& progress,
-             const std::function<bool()>& cancelled)
+             const std::vector<SetAsideImages>& setAside, DataFileRepair& result,
+             const std::function<void(int)>& progress, const std::function<bool()>& cancelled)
 {
     PageSalvage pages(source);
     if (!pages.Readable()) {
@@ -568,6 +631,10 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
         if (refused)
             lost(QString::fromStdString(owner->Name()), 1);
     }
+    // The records of set-aside logs that the file has not: newest log first,
+    // so a record changed in a later one comes back as it was last.
+    for (const SetAsideImages& images : setAside)
+        TakeBack(images, tables, result, cancelled);
     // A damaged first page of a table that no page was found for: it held
     // the records itself.
     for (const std::unique_ptr<SalvageTarget>& table : tables) {
@@ -593,6 +660,26 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
 }
 
 QString LogOf(const QString& path) { return path + QStringLiteral("-wal"); }
+
+// The logs set aside beside the file ("-wal.damaged", "-wal.damaged2", ...),
+// the newest first.
+QStringList SetAsideLogs(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString base = file.fileName() + QStringLiteral("-wal.damaged");
+    std::map<int, QString> byNumber;
+    for (const QString& name : file.dir().entryList({base + QLatin1Char('*')}, QDir::Files)) {
+        const QString suffix = name.mid(base.size());
+        bool number = suffix.isEmpty();
+        const int n = number ? 1 : suffix.toInt(&number);
+        if (number && n >= 1)
+            byNumber[n] = file.dir().filePath(name);
+    }
+    QStringList newestFirst;
+    for (auto it = byNumber.rbegin(); it != byNumber.rend(); ++it)
+        newestFirst << it->second;
+    return newestFirst;
+}
 
 bool HasLog(const QString& path) { return QFileInfo(LogOf(path)).size() > 0; }
 
@@ -853,6 +940,10 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
             result.findings << QStringLiteral("the log is damaged: the engine reads only part of it");
         if (result.findings.isEmpty())
             result.findings = CatalogFindings(held.Db(), declared);
+        const QStringList setAside = SetAsideLogs(path);
+        for (const QString& copy : setAside)
+            result.findings << QStringLiteral("changes kept aside in %1 are to be taken back")
+                                   .arg(QDir::toNativeSeparators(copy));
         // Bytes after the last page are no part of the file: the repaired
         // copy leaves them out.
         if (result.findings.isEmpty()) {
@@ -879,7 +970,24 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
                 throw SQLite::Exception("cannot copy the damaged file to read it");
             source = workPath;
         }
-        Salvage(source, fixPath, declared, result, progress, cancelled);
+        std::vector<SetAsideImages> images;
+        for (int i = 0; i < setAside.size(); ++i) {
+            const LogFrames frames = ReadLogFrames(setAside[i], PageSalvage(kept).PageSize());
+            if (frames.pages.empty())
+                continue;
+            SetAsideImages taken{path + QStringLiteral(".taken%1").arg(i), {}};
+            RemoveCopy(taken.file);
+            if (!CopyFile(kept, taken.file) || !FoldLogFrames(setAside[i], frames, taken.file))
+                throw SQLite::Exception("cannot copy the damaged file to read a log set aside");
+            for (const auto& [page, at] : frames.pages)
+                taken.pages.push_back(page);
+            images.push_back(taken);
+        }
+        const auto removeImages = qScopeGuard([&images] {
+            for (const SetAsideImages& taken : images)
+                RemoveCopy(taken.file);
+        });
+        Salvage(source, fixPath, declared, images, result, progress, cancelled);
         RemoveCopy(workPath);
         StopWhenCancelled(cancelled, result);
         overwriting = true;
@@ -887,6 +995,10 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
         result.damagedCopy = kept;
         result.replaced = true;
         QFile::remove(fixPath);
+        // Their records are in the file now: a later repair must not take
+        // back what was since changed or deleted.
+        for (const QString& copy : setAside)
+            QFile::remove(copy);
         return DataError();
     } catch (const std::exception& failure) {
         QFile::remove(fixPath);

@@ -36,6 +36,7 @@ struct DataFileRepair {
     QStringList findings;     // what the check found; empty: the file is sound
     bool replaced = false;    // the file now holds the records read back
     int64_t recordsKept = 0;  // records copied into the repaired file
+    int64_t recordsTakenBack = 0; // of those, records only a log set aside still held
     int unreadablePlaces = 0; // damaged places where records could not be read
     // The tables of those places (by their names in the file); a place
     // whose table cannot be told is under an empty name.

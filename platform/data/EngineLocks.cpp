@@ -93,6 +93,13 @@ int OpenLockDescriptor(int engineFd)
     int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    // Never one of the standard streams: a stray write to a closed output
+    // must not land in a data file.
+    if (fd >= 0 && fd <= STDERR_FILENO) {
+        const int above = ::fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+        ::close(fd);
+        fd = above;
+    }
     return fd;
 }
 

@@ -4,8 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
-#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
@@ -161,22 +159,33 @@ LogFrames ReadLogFrames(const QString& logPath, int pageSize)
         if (intact(frames[i]) && frames[i].commit != 0)
             last = static_cast<int64_t>(i);
     }
+    // A commit counts only whole: every frame of it checks. Its pages then
+    // replace those of the commits before it.
     bool unbroken = headerChecks;
+    bool commitWhole = true;
+    std::vector<const Frame*> commit;
     for (int64_t i = 0; i <= last; ++i) {
         const Frame& frame = frames[i];
         if (!intact(frame)) {
             result.damaged = true;
             unbroken = false;
-            continue;
+            commitWhole = false; // its commit, which it still ends when it says so, is left out
         }
-        result.pages[frame.page] = frame.at;
-        if (unbroken && frame.commit != 0)
+        commit.push_back(&frame);
+        if (frame.commit == 0)
+            continue;
+        if (commitWhole) {
+            for (const Frame* part : commit)
+                result.pages[part->page] = part->at;
+            result.filePages = frame.commit;
+        }
+        if (unbroken)
             result.engineReads = frame.at + kFrameHeader + result.pageSize;
+        commit.clear();
+        commitWhole = true;
     }
     if (headerChecks && result.engineReads == 0)
         result.engineReads = kHeader;
-    if (last >= 0)
-        result.filePages = frames[last].commit;
     return result;
 }
 
@@ -247,15 +256,7 @@ QString CopyExclusively(const QString& log)
 
 QString SetAsideDamagedLog(const QString& path)
 {
-    static QMutex mutex;
-    static QSet<QString> checked;
     const QString file = QFileInfo(path).absoluteFilePath();
-    {
-        const QMutexLocker lock(&mutex);
-        if (checked.contains(file))
-            return QString();
-        checked.insert(file);
-    }
     const QString log = file + QStringLiteral("-wal");
     if (QFileInfo(log).size() <= kHeader)
         return QString();

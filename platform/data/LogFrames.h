@@ -23,10 +23,10 @@ struct LogFrames {
     // before the last commit: changes the engine would drop.
     bool damaged = false;
     int pageSize = 0;
-    // The data file's length in pages after the last commit read (0: none).
+    // The data file's length in pages after the last whole commit (0: none).
     uint32_t filePages = 0;
-    // Page number: where the latest intact copy of the page in a commit
-    // starts in the log.
+    // Page number: where the latest copy of the page in a whole commit (one
+    // whose every frame checks; never a part of one) starts in the log.
     std::map<uint32_t, int64_t> pages;
     // The length of the log the engine reads: up to the last commit before
     // the first frame that does not check (0 when the header does not).
@@ -42,8 +42,7 @@ LogFrames ReadLogFrames(const QString& logPath, int pageSize);
 // file would. False when a read or write fails.
 bool FoldLogFrames(const QString& logPath, const LogFrames& frames, const QString& path);
 
-// Before the first open of the data file at path in this process, while no
-// program has it open (under the engine's lock of the whole file, so two
+// Before an open of the data file at path while no program has it open (under the engine's lock of the whole file, so two
 // programs never do it at once): a damaged log is copied beside it under the
 // first free name of "<path>-wal.damaged", "<path>-wal.damaged2", ... and
 // then cut to what the engine reads of it, so that no later write of the

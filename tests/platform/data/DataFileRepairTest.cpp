@@ -424,8 +424,65 @@ TEST_F(DataFileRepairTest, BeforeTheOpenADamagedLogIsKeptAndTheUserToldButATornT
                                                   " could not be read: the log that held them is damaged.|The log "
                                                   "was kept as " +
                                                   QDir::toNativeSeparators(QDir::current().absoluteFilePath(log)) +
-                                                  ".damaged.");
+                                                  ".damaged.||The repair of VLMR (Repair Files) takes those changes "
+                                                  "back.");
     }
+}
+
+// A log set aside at an open, whose file was written to after: the repair
+// takes back every record of its whole commits that the file lost, keeps
+// what was written since, and then lets the set-aside log go.
+TEST_F(DataFileRepairTest, TheRepairTakesBackTheRecordsOfALogSetAsideAndKeepsWhatWasWrittenSince)
+{
+    {
+        Table<ItemRecord> items(ItemDefinition());
+        ASSERT_TRUE(items.Open());
+        for (int commit = 0; commit < 4; ++commit) {
+            ASSERT_TRUE(items.Stream());
+            for (int i = 0; i < 20; ++i) {
+                ItemRecord item = Item(QStringLiteral("logged %1 %2").arg(commit).arg(i));
+                ASSERT_TRUE(items.Add(item));
+            }
+            ASSERT_TRUE(items.Flush());
+        }
+        ASSERT_TRUE(QFile::copy("TEST.TPS", "ended") && QFile::copy("TEST.TPS-wal", "ended-wal"));
+    }
+    ASSERT_TRUE(QFile::remove("TEST.TPS") && QFile::rename("ended", "TEST.TPS"));
+    QFile::remove("TEST.TPS-wal");
+    ASSERT_TRUE(QFile::rename("ended-wal", "TEST.TPS-wal"));
+    Overwrite("TEST.TPS-wal", kLogHeader + kFrameChecksum, QByteArray(8, '\0')); // the first commit breaks
+
+    test::ScriptedPrompt prompt;
+    {
+        Table<ItemRecord> items(ItemDefinition());
+        ASSERT_TRUE(items.Open());
+        QCoreApplication::processEvents(); // the notice
+        ASSERT_EQ(items.Records(), kItems) << "the open reads none of the log's commits";
+        std::vector<ItemRecord> all = Walk(items, ITM_KEYNAME);
+        all.front().Note = QStringLiteral("changed since");
+        ASSERT_TRUE(items.Put(all.front()));
+    }
+    ASSERT_TRUE(QFile::exists("TEST.TPS-wal.damaged"));
+
+    DataFileRepair repair;
+    ASSERT_TRUE(RepairDataFile("TEST.TPS", repair, {}, {{QStringLiteral("Items"), ItemDefinition()}}).Ok());
+    EXPECT_TRUE(repair.replaced);
+    EXPECT_GE(repair.recordsTakenBack, 60);
+    Table<ItemRecord> items(ItemDefinition());
+    ASSERT_TRUE(items.Open());
+    const QStringList names = Names(Walk(items, ITM_KEYNAME));
+    for (int commit = 1; commit < 4; ++commit) {
+        for (int i = 0; i < 20; ++i)
+            EXPECT_TRUE(names.contains(QStringLiteral("logged %1 %2").arg(commit).arg(i))) << commit << " " << i;
+    }
+    EXPECT_LE(names.size(), kItems + 80);
+    const std::vector<ItemRecord> byName = Walk(items, ITM_KEYNAME);
+    EXPECT_EQ(byName.front().Note, "changed since") << "the newer version stays";
+    EXPECT_FALSE(QFile::exists("TEST.TPS-wal.damaged")) << "taken back, so never again";
+    items.Close();
+    DataFileRepair again;
+    ASSERT_TRUE(RepairDataFile("TEST.TPS", again).Ok());
+    EXPECT_TRUE(again.findings.isEmpty()) << again.findings.join('\n').toStdString();
 }
 
 } // namespace

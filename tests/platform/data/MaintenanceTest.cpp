@@ -139,6 +139,7 @@ TEST_F(Maintenance, TheQuickCheckFindsDamagedPagesAndAFailedReadIsNoticedOncePer
         {"random bytes in a key page", key, false, 0, true},
         {"cut in the middle of the last page", QString(), false, 512, true},
     };
+    QCoreApplication::sendPostedEvents(); // notices of the tests before
     HeardDamage listener;
     const DamagedFileListenerOverride install(listener);
     for (const Case& c : cases) {
