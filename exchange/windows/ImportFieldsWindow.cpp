@@ -73,7 +73,8 @@ ImportFieldsWindow::ImportFieldsWindow(ExchangeTable table, ImexReader file, QWi
     buttons->addWidget(sample_);
     connect(Button(tr("&Picture"), this, buttons), &QPushButton::clicked, this, &ImportFieldsWindow::ChangePicture);
     connect(Button(tr("&Assign"), this, buttons), &QPushButton::clicked, this, &ImportFieldsWindow::Assign);
-    auto_ = Button(tr("A&uto"), this, buttons);
+    // "&Unassign" keeps Alt+U; Auto takes the next letter of its name.
+    auto_ = Button(tr("Au&to"), this, buttons);
     connect(Button(tr("&Unassign"), this, buttons), &QPushButton::clicked, this, &ImportFieldsWindow::Unassign);
     buttons->addStretch();
     connect(next_, &QPushButton::clicked, this, &ImportFieldsWindow::NextSample);

@@ -3,7 +3,7 @@
 // pictures and the values of a sample line, the table's fields with the
 // column each takes, and the buttons that step through sample lines, change
 // a column's picture, assign and unassign columns, or assign them by the
-// header's field names. It opens with "A&uto" done and the header line
+// header's field names. It opens with "Au&to" done and the header line
 // stripped; "&OK" imports.
 
 #include "exchange/ImportMapping.h"

@@ -70,12 +70,19 @@ QRect FitInside(const QRect& place, const QRect& area)
     return fitted;
 }
 
+// The frame the desktop has put around the window; none before it is framed.
+QMargins OwnFrameOf(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
 // The frame the desktop puts around the window: its own once it has one,
 // else that of the other framed windows (nothing before the first is framed).
 QMargins FrameOf(const QWidget& window)
 {
-    if (const QWindow* handle = window.windowHandle(); handle && !handle->frameMargins().isNull())
-        return handle->frameMargins();
+    if (const QMargins own = OwnFrameOf(window); !own.isNull())
+        return own;
     QMargins frame;
     for (const QWindow* other : QGuiApplication::topLevelWindows()) {
         if (!other->isVisible())
@@ -136,7 +143,10 @@ void FitWindow(QWidget& window)
 // once it is on the screen: a desktop frames a window only when it shows
 // it, so at the show its frame is a guess (that of the windows framed
 // before, none at the program's start), and the desktop may have chosen
-// its place meanwhile.
+// its place meanwhile. A desktop may frame the window only after its first
+// paint: when its frame then arrives, with the move the desktop makes for
+// it, and differs from the one the last fit used, the window is fitted
+// again with it. The user's own moves leave the frame as it is.
 class ScreenFitter : public QObject {
 public:
     explicit ScreenFitter(QWidget& window) : QObject(&window), window_(window)
@@ -154,23 +164,37 @@ public:
         if (event->type() == QEvent::Show && !event->spontaneous()) {
             FitWindow(window_);
             framedFitDue_ = true;
+            fittedFrame_.reset();
         } else if (event->type() == QEvent::Paint && framedFitDue_) {
-            // Moved after its paint, not inside it.
             framedFitDue_ = false;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    if (window_.isVisible() && !PlacedByDesktop(window_))
-                        FitPlace(window_, FrameOf(window_));
-                },
-                Qt::QueuedConnection);
+            FitFramedLater();
+        } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && event->spontaneous()
+                   && fittedFrame_) {
+            const QMargins own = OwnFrameOf(window_);
+            if (!own.isNull() && own != *fittedFrame_)
+                FitFramedLater();
         }
         return false;
     }
 
 private:
+    // Moved after the event, not inside it.
+    void FitFramedLater()
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!window_.isVisible() || PlacedByDesktop(window_))
+                    return;
+                fittedFrame_ = FrameOf(window_);
+                FitPlace(window_, *fittedFrame_);
+            },
+            Qt::QueuedConnection);
+    }
+
     QWidget& window_;
     bool framedFitDue_ = false;
+    std::optional<QMargins> fittedFrame_; // the frame the last framed fit used
 };
 
 } // namespace

@@ -34,7 +34,8 @@ bool WriteWindowPlace(IniFile& ini, const QString& procedure, const QRect& place
 QRect FitOnScreens(const QRect& place, const QList<QRect>& areas);
 
 // Every time the window is shown it is fitted on the screens, and again
-// when it first appears, with the frame the desktop then gave it, so no
+// when it first appears, with the frame the desktop then gave it (and once
+// more should the desktop frame it only after that), so no
 // window opens out of the user's reach, whether its place was saved on a
 // larger or removed screen or its own size is too large. A window whose place the desktop chooses keeps
 // that choice while it fits the screen. The window positions below install

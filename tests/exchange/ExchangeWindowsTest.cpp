@@ -15,6 +15,7 @@
 #include "platform/widgets/WindowPosition.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
+#include "tests/windows/tasks/MnemonicClashes.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -161,6 +162,7 @@ TEST_F(ExchangeWindowsTest, ImportWindowOpensMappedAndImports)
     Grab(window, "import.png");
     EXPECT_EQ(window.windowTitle(), "Assign fields for Import...");
     EXPECT_TRUE(window.StripHeader()->isChecked());
+    EXPECT_EQ(test::MnemonicClashes(&window), QStringList());
     EXPECT_EQ(window.TargetList()->topLevelItem(1)->text(2), "Field_1");
     EXPECT_EQ(window.ColumnList()->topLevelItem(0)->text(1), "Numeric");
     window.NextSample();

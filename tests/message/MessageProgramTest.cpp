@@ -19,6 +19,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextLayout>
+
 #include <QAction>
 #include <QApplication>
 #include <QPointer>
@@ -172,6 +178,23 @@ TEST_F(MessageProgramTest, WithoutSettingsEmailIsDisabledButtonAndPopupAlike)
     EXPECT_TRUE(window->PopupAction("Send &Email")->isEnabled());
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     window->close();
+}
+
+// A right-to-left message is painted from the right edge; the window stays
+// on the screen wherever it was put.
+TEST_F(MessageProgramTest, ARightToLeftMessageIsRightAlignedAndTheWindowStaysOnTheScreen)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    LoadMessageSettings(tables.configuration);
+    MessageProgramWindow window(tables, MessageFont{});
+    window.move(area.left(), area.bottom() - 100);
+    window.Present({"T", QString::fromUtf8("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D"), ""});
+    EXPECT_TRUE(area.contains(window.frameGeometry()));
+    QPlainTextEdit* text = window.View()->TextBox();
+    const QTextLine line = text->document()->firstBlock().layout()->lineAt(0);
+    EXPECT_GT(line.naturalTextRect().left(), text->viewport()->width() / 2);
+    text->setPlainText("Hello");
+    EXPECT_LT(text->document()->firstBlock().layout()->lineAt(0).naturalTextRect().left(), 10);
 }
 
 TEST_F(MessageProgramTest, OtherSnoozesOnlyAfterOk)

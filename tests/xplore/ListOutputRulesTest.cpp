@@ -1,6 +1,7 @@
 // The rules of a list's output: cells as delimited text and HTML, the
 // export file, the font size a printed list fits at, and its totals.
 #include "tests/support/TempDir.h"
+#include "xplore/CellText.h"
 #include "xplore/ListExport.h"
 #include "xplore/ColumnTitles.h"
 #include "xplore/ListPrintFit.h"
@@ -12,6 +13,14 @@
 
 namespace vl {
 namespace {
+
+// A cell shows its text on one line: each line break, CR LF too, is one space.
+TEST(CellLine, EachLineBreakShowsAsOneSpace)
+{
+    EXPECT_EQ(CellLine(QStringLiteral("First\nSecond\r\nThird\rFourth")), "First Second Third Fourth");
+    EXPECT_EQ(CellLine(QString::fromUtf8("a\xE2\x80\xA8" "b\n\n")), "a b  ");
+    EXPECT_EQ(CellLine(QStringLiteral("one line")), "one line");
+}
 
 using test::ReadTextFile;
 using test::TestPath;

@@ -6,6 +6,7 @@
 #include "windows/message/SnoozeMinutesWindow.h"
 #include "windows/pim/ForwardWindow.h"
 #include "platform/runtime/FixedText.h"
+#include "platform/widgets/WindowPosition.h"
 
 #include <QAction>
 #include <QFontDialog>
@@ -36,6 +37,9 @@ MessageProgramWindow::MessageProgramWindow(MessageProgramTables& tables, const M
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_);
     resize(460, 300);
+    // The message program keeps no place of its own; wherever the desktop
+    // puts the window, and at any scale, it stays on the screen.
+    KeepOnScreen(*this);
 
     QPlainTextEdit* text = view_->TextBox();
     text->setToolTip(QStringLiteral("Message (Right-click for options)"));

@@ -1,12 +1,15 @@
 #include "windows/message/MessageView.h"
 
 #include "platform/runtime/FixedText.h"
+#include "platform/widgets/FocusChain.h"
 #include "platform/widgets/TextWidth.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 namespace vl {
@@ -20,6 +23,21 @@ QPushButton* Button(const QString& text, const QString& tip, QWidget* parent)
     return button;
 }
 
+// A message in a right-to-left script reads from the right edge: the text
+// takes the direction of its first letter that has one, as shown and as
+// typed.
+void FollowTextDirection(QPlainTextEdit& text)
+{
+    const Qt::LayoutDirection direction = text.toPlainText().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    QTextOption option = text.document()->defaultTextOption();
+    if (option.textDirection() == direction)
+        return;
+    option.setTextDirection(direction);
+    // The layout does not mirror an alignment by itself.
+    option.setAlignment(direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+    text.document()->setDefaultTextOption(option);
+}
+
 } // namespace
 
 MessageView::MessageView(QWidget* parent) : QWidget(parent)
@@ -27,6 +45,8 @@ MessageView::MessageView(QWidget* parent) : QWidget(parent)
     title_ = new QLineEdit(this);
     LimitToWidth(title_, kMessageTitleWidth);
     text_ = new QPlainTextEdit(this);
+    TabLeavesText(*text_);
+    connect(text_, &QPlainTextEdit::textChanged, this, [this] { FollowTextDirection(*text_); });
     snooze_ = Button(QStringLiteral("&Snooze"), QStringLiteral("Have this message reappear in a few minutes"), this);
     toDo_ = Button(QStringLiteral("&To Do"), QStringLiteral("Add this to your to do list"), this);
     email_ = Button(QStringLiteral("&Email"), QStringLiteral("Send this as an email message"), this);

@@ -7,6 +7,7 @@
 #include "core/dictionary/Dictionary.h"
 #include "core/dictionary/WalkFailure.h"
 #include "platform/runtime/FixedText.h"
+#include "platform/widgets/FocusChain.h"
 #include "platform/widgets/PictureSpinBox.h"
 #include "platform/widgets/TextWidth.h"
 
@@ -195,6 +196,7 @@ QPlainTextEdit* TaskEditor::MessageEntry()
 {
     message_ = new QPlainTextEdit;
     message_->setObjectName(QStringLiteral("SCH:Message"));
+    TabLeavesText(*message_);
     message_->installEventFilter(this);
     bindings_.push_back({[this] {
                              if (message_->toPlainText() != task_.Message)

@@ -3,6 +3,7 @@
 #include "core/dictionary/Dictionary.h"
 #include "scheduler/engine/DueTask.h"
 #include "platform/ui/PromptService.h"
+#include "platform/widgets/FocusChain.h"
 #include "platform/widgets/FrameProcedures.h"
 #include "platform/widgets/StatusTipLine.h"
 #include "platform/widgets/WindowPosition.h"
@@ -193,6 +194,7 @@ void TaskWizard::BuildWindow()
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
     layout->addWidget(new StatusTipLine(*this));
+    ChainSheetFocus(*sheet, {back_, next_, finish_, cancel_});
     sheet_ = sheet;
 }
 

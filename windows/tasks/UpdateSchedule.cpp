@@ -8,6 +8,7 @@
 #include "platform/data/DataError.h"
 #include "platform/runtime/Picture.h"
 #include "platform/ui/PromptService.h"
+#include "platform/widgets/FocusChain.h"
 #include "platform/widgets/FrameProcedures.h"
 #include "platform/widgets/StatusTipLine.h"
 #include "platform/widgets/WindowPosition.h"
@@ -141,6 +142,7 @@ void UpdateSchedule::BuildWindow()
     layout->addWidget(tabs_);
     layout->addLayout(panel);
     layout->addWidget(new StatusTipLine(*this));
+    ChainSheetFocus(*tabs_, {ok_, cancel_});
 
     auto scriptListShown = [this] {
         const bool available = Procedures().Has(QLatin1String(kScriptListProcedure));

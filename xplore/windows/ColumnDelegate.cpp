@@ -2,6 +2,7 @@
 
 #include "core/tabs/TabColours.h"
 #include "platform/browse/BrowseModel.h"
+#include "xplore/CellText.h"
 #include "xplore/windows/ListAppearanceIO.h"
 
 #include <QApplication>
@@ -38,7 +39,7 @@ void ColumnDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
 {
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
-    const QString text = item.text;
+    const QString text = CellLine(item.text);
     item.text.clear();
     const QWidget* widget = option.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();

@@ -3,6 +3,7 @@
 // data justification and offset, underline (the "Underline" sort mark),
 // colours of normal and selected cells (a row's own text colour, from the
 // model, before the column's), the row's icon, and the line on its right edge.
+// The text shows on one line (xplore/CellText.h).
 
 #include "xplore/XploreColumn.h"
 

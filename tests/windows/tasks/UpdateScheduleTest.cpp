@@ -19,6 +19,8 @@
 #include <QDir>
 #include <QEnterEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QTabBar>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -153,6 +155,40 @@ TEST_F(UpdateScheduleTest, ControlsTellTheirStatusTextsAndTheButtonsStayOnEveryT
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         EXPECT_EQ(Find<QPushButton>(form.get(), "&OK")->geometry(), ok) << tab;
     }
+}
+
+// Tab walks every tab's controls to OK and Cancel, also out of the message
+// text; Ctrl+Tab types a tab character there.
+TEST_F(UpdateScheduleTest, TabReachesOkAndCancelFromEveryTabAndCtrlTabTypesATab)
+{
+    auto form = Open({FormRequest::Insert});
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    const auto press = [](Qt::KeyboardModifiers modifiers) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Tab, modifiers, QStringLiteral("\t"));
+        QApplication::sendEvent(QApplication::focusWidget(), &key);
+    };
+    QWidget* ok = Find<QPushButton>(form.get(), "&OK");
+    QWidget* cancel = Find<QPushButton>(form.get(), "Cancel");
+    for (int tab = 0; tab < form->Tabs()->count(); ++tab) {
+        form->Tabs()->setCurrentIndex(tab);
+        form->Tabs()->tabBar()->setFocus(Qt::TabFocusReason);
+        QWidgetList stops;
+        for (int step = 0; step < 30 && QApplication::focusWidget() != cancel; ++step) {
+            press(Qt::NoModifier);
+            stops << QApplication::focusWidget();
+        }
+        ASSERT_GE(stops.size(), 2) << tab;
+        EXPECT_EQ(stops.mid(stops.size() - 2), QWidgetList({ok, cancel})) << tab;
+        press(Qt::NoModifier);
+        EXPECT_EQ(QApplication::focusWidget(), form->Tabs()->tabBar()) << tab;
+    }
+    auto* message = form->findChild<QPlainTextEdit*>("SCH:Message");
+    form->Tabs()->setCurrentIndex(2);
+    message->setFocus();
+    press(Qt::ControlModifier);
+    EXPECT_EQ(message->toPlainText(), "\t");
+    EXPECT_EQ(form->Tabs()->currentIndex(), 2);
 }
 
 TEST_F(UpdateScheduleTest, TheTitleFollowsTheDescriptionAndANewTasksDateMovesToOneThatFits)
