@@ -635,10 +635,11 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
     // so a record changed in a later one comes back as it was last.
     for (const SetAsideImages& images : setAside)
         TakeBack(images, tables, result, cancelled);
-    // A damaged first page of a table that no page was found for: it held
-    // the records itself.
+    // A table whose upper pages did not all read (damaged, or past the end
+    // of a cut file) may have lost the pages below them: that is a damaged
+    // place of it, counted exactly below where one of its keys reads.
     for (const std::unique_ptr<SalvageTarget>& table : tables) {
-        if (table->Root() != 0 && table->missesPages && table->placedPages == 0)
+        if (table->Root() != 0 && table->missesPages && !result.unreadableIn.count(QString::fromStdString(table->Name())))
             lost(QString::fromStdString(table->Name()), 1);
     }
     if (result.unreadablePlaces > 0) {

@@ -46,6 +46,20 @@ int CodeOf(int libzip, int system)
     }
 }
 
+// The system's reason for a lack of room in plain words; libzip's own text
+// for these is often only "Unknown error".
+QString RoomText(int system)
+{
+    switch (system) {
+    case EFBIG:
+        return QStringLiteral("the archive would be larger than the system allows a file to be");
+    case EDQUOT:
+        return QStringLiteral("the disk quota is used up");
+    default:
+        return QStringLiteral("there is no space left on the disk");
+    }
+}
+
 } // namespace
 
 ZipResult FromLibzip(zip_error_t* error, const QString& about)
@@ -53,7 +67,8 @@ ZipResult FromLibzip(zip_error_t* error, const QString& about)
     const int code = CodeOf(zip_error_code_zip(error), zip_error_code_system(error));
     if (code == kZipOk)
         return {};
-    QString detail = QString::fromLocal8Bit(zip_error_strerror(error));
+    QString detail = code == kZipDiskFull ? RoomText(zip_error_code_system(error))
+                                          : QString::fromLocal8Bit(zip_error_strerror(error));
     if (!about.isEmpty())
         detail = about + QStringLiteral(": ") + detail;
     return ZipResult::Fail(code, detail);

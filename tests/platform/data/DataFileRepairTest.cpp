@@ -67,6 +67,7 @@ struct Layout {
     int pageSize = 0;
     std::vector<std::pair<int64_t, int>> itemLeaves; // page, records on it
     int64_t keyLeaf = 0;
+    int64_t itemRoot = 0;
 
     int64_t Offset(int64_t page) const { return (page - 1) * pageSize; }
     std::pair<int64_t, int> MiddleLeaf() const { return itemLeaves[itemLeaves.size() / 2]; }
@@ -85,6 +86,7 @@ Layout LayoutOf(const QString& path, const QString& key)
     Layout layout;
     SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
     layout.pageSize = db.execAndGet("PRAGMA page_size").getInt();
+    layout.itemRoot = db.execAndGet("SELECT rootpage FROM sqlite_master WHERE name = 'Items'").getInt64();
     SQLite::Statement leaves(db, "SELECT pageno, ncell, name FROM dbstat WHERE pagetype = 'leaf' ORDER BY pageno");
     while (leaves.executeStep()) {
         if (leaves.getColumn(2).getString() == "Items")
@@ -157,6 +159,7 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
         std::function<void()> damage; // none: a sound file
         Kept kept;
         int64_t records = 0; // for Exactly
+        bool lossTold = false; // the table's account tells that records are missing
     };
     const auto write = [](int64_t offset, QByteArray bytes) { return [=] { Overwrite("TEST.TPS", offset, bytes); }; };
     const auto cutAt = [](int64_t size) { return [=] { ASSERT_TRUE(QFile::resize("TEST.TPS", size)); }; };
@@ -193,8 +196,14 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
              Overwrite("TEST.TPS", 100, zeros.left(page - 100));
          },
          Kept::All},
-        {"file cut in the middle of a page", cutAt(cut + page / 2), Kept::Exactly, at.RecordsBefore(cut)},
-        {"file cut after a page", cutAt(cut), Kept::Exactly, at.RecordsBefore(cut)},
+        {"file cut in the middle of a page", cutAt(cut + page / 2), Kept::Exactly, at.RecordsBefore(cut), true},
+        {"file cut after a page", cutAt(cut), Kept::Exactly, at.RecordsBefore(cut), true},
+        {"file cut after a page, records' upper page zeroed",
+         [&] {
+             Overwrite("TEST.TPS", at.Offset(at.itemRoot), zeros);
+             ASSERT_TRUE(QFile::resize("TEST.TPS", cut));
+         },
+         Kept::Exactly, at.RecordsBefore(cut), true},
         {"records in the log, record page zeroed",
          [&] {
              EndWithCommitsInLog("TEST.TPS");
@@ -278,6 +287,8 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
             break;
         case Kept::Exactly:
             EXPECT_EQ(repair.recordsKept, c.records);
+            if (c.lossTold)
+                EXPECT_TRUE(repair.recordsLostIn["Items"] > 0 || repair.unreadableIn["Items"] > 0);
             break;
         case Kept::None:
             break;

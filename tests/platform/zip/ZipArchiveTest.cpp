@@ -233,6 +233,8 @@ TEST(ZipArchive, AFailedWriteLeavesTheOldArchiveAndNoTemporaryFile)
             const test::FileSizeLimit limit(100000);
             result = AddToArchive(job, quiet);
             EXPECT_EQ(result.code, kZipDiskFull) << result.detail.toStdString();
+            EXPECT_TRUE(result.detail.endsWith("larger than the system allows a file to be"))
+                << result.detail.toStdString();
         } else {
             Aborting abort;
             result = AddToArchive(job, abort);
