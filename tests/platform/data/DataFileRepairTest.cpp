@@ -287,8 +287,9 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
             break;
         case Kept::Exactly:
             EXPECT_EQ(repair.recordsKept, c.records);
-            if (c.lossTold)
+            if (c.lossTold) {
                 EXPECT_TRUE(repair.recordsLostIn["Items"] > 0 || repair.unreadableIn["Items"] > 0);
+            }
             break;
         case Kept::None:
             break;
