@@ -187,14 +187,19 @@ def editable(root):
     return None
 
 
-def edit_in_window(vlmr, button):
+def vlmr_frame(vlmr):
+    """The running VLMR on the accessibility bus, and its frame."""
     desktop = pyatspi.Registry.getDesktop(0)
 
     def started():
         assert vlmr.poll() is None, "VLMR ended with status %s" % vlmr.returncode
         return next((a for a in children(desktop) if a is not None and a.name == "VLMR"), None)
     app = eventually("VLMR on the accessibility bus", started)
-    frame = window(app, "Velmora 2000")
+    return app, window(app, "Velmora 2000")
+
+
+def edit_in_window(vlmr, button):
+    app, frame = vlmr_frame(vlmr)
     shown = {w.name for w in children(app)}
     press(frame, pyatspi.ROLE_PUSH_BUTTON, button)
     opened = eventually(f"the window of {button!r}",
@@ -212,13 +217,7 @@ def edit_in_window(vlmr, button):
 
 
 def drive(vlmr, data_dir):
-    desktop = pyatspi.Registry.getDesktop(0)
-
-    def started():
-        assert vlmr.poll() is None, "VLMR ended with status %s" % vlmr.returncode
-        return next((a for a in children(desktop) if a is not None and a.name == "VLMR"), None)
-    app = eventually("VLMR on the accessibility bus", started)
-    frame = window(app, "Velmora 2000")
+    app, frame = vlmr_frame(vlmr)
     press(frame, pyatspi.ROLE_PUSH_BUTTON, "View Schedule")
     tasks = window(app, "Scheduled Tasks")
     today = datetime.date.today()
