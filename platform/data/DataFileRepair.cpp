@@ -997,9 +997,14 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
         result.replaced = true;
         QFile::remove(fixPath);
         // Their records are in the file now: a later repair must not take
-        // back what was since changed or deleted.
-        for (const QString& copy : setAside)
-            QFile::remove(copy);
+        // back what was since changed or deleted. They stay as history (a
+        // record added since under the same number kept its place).
+        for (const QString& copy : setAside) {
+            QString taken = copy + QStringLiteral(".taken");
+            for (int n = 2; QFile::exists(taken); ++n)
+                taken = copy + QStringLiteral(".taken%1").arg(n);
+            QFile::rename(copy, taken);
+        }
         return DataError();
     } catch (const std::exception& failure) {
         QFile::remove(fixPath);

@@ -491,6 +491,7 @@ TEST_F(DataFileRepairTest, TheRepairTakesBackTheRecordsOfALogSetAsideAndKeepsWha
     const std::vector<ItemRecord> byName = Walk(items, ITM_KEYNAME);
     EXPECT_EQ(byName.front().Note, "changed since") << "the newer version stays";
     EXPECT_FALSE(QFile::exists("TEST.TPS-wal.damaged")) << "taken back, so never again";
+    EXPECT_TRUE(QFile::exists("TEST.TPS-wal.damaged.taken")) << "kept as history";
     items.Close();
     DataFileRepair again;
     ASSERT_TRUE(RepairDataFile("TEST.TPS", again).Ok());
