@@ -26,14 +26,12 @@ QString RefusalOf(const DataError& error, const QString& name)
         return NotSyncFile(name, QStringLiteral("it does not hold the synchronisation tables"));
     case kInvalidRecordDeclaration:
         return NotSyncFile(name, QStringLiteral("it was written by a newer version of the program or by another "
-                                                "program"),
-                           error.driverMessage);
+                                                "program"));
     case kKeysNeedRebuilding:
         return NotSyncFile(name, QStringLiteral("it was written by an older version of the program, and its keys "
-                                                "cannot be rebuilt"),
-                           error.driverMessage);
+                                                "cannot be rebuilt"));
     case kInvalidDataFile:
-        return NotSyncFile(name, QStringLiteral("it is damaged"), error.driverMessage);
+        return NotSyncFile(name, QStringLiteral("it is damaged"), PlainDamageText(error.driverMessage));
     default:
         break;
     }

@@ -90,9 +90,11 @@ DataError WriteFailure(DataError error, sqlite3* db, const QString& path, qint64
     return error;
 }
 
+} // namespace
+
 // What the engine's check says, in words a user can act on: which page is
 // damaged, or that the keys no longer match the records.
-QString PlainDamageFinding(const QString& engineLine)
+QString PlainDamageText(const QString& engineLine)
 {
     static const QRegularExpression page(QStringLiteral("\\bpage (\\d+)"),
                                          QRegularExpression::CaseInsensitiveOption);
@@ -103,8 +105,6 @@ QString PlainDamageFinding(const QString& engineLine)
         return QStringLiteral("its keys do not match its records");
     return QStringLiteral("its records do not read");
 }
-
-} // namespace
 
 DataError RebuildDataFileKeys(const QString& path)
 {
@@ -143,7 +143,7 @@ DataError QuickCheckDataFile(const QString& path, QStringList& problems)
         while (check.executeStep()) {
             const QString line = QString::fromUtf8(check.getColumn(0).getText());
             if (line != QLatin1String("ok"))
-                problems.append(PlainDamageFinding(line));
+                problems.append(PlainDamageText(line));
         }
     } catch (const std::exception& failure) {
         const DataError error = EngineError(failure, path);

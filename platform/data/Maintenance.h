@@ -29,6 +29,9 @@ DataError CopyDataFileSnapshot(const QString& path, const QString& target);
 // file source, in one write: programs that have the file open see the old
 // content or the new one, never a mixture, and keep working on it.
 DataError RestoreDataFileSnapshot(const QString& source, const QString& path);
+// What a line of the engine's check says, in words a user can act on: which
+// page is damaged, or that the keys no longer match the records.
+QString PlainDamageText(const QString& engineLine);
 // Whether the file begins as a data file does (it may still be damaged).
 bool LooksLikeDataFile(const QString& path);
 
