@@ -4,8 +4,8 @@
 #include "backup/windows/ArchiveTextDialogs.h"
 #include "backup/windows/BackupAbout.h"
 #include "backup/windows/MemberChoiceDialog.h"
-#include "backup/windows/SignalEnd.h"
 #include "backup/windows/ZipPreferencesDialog.h"
+#include "platform/ui/TerminationRequest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -221,13 +221,13 @@ void BackupManagerFrame::Add()
         answers.fileCommentEntered = comment.exec() == QDialog::Accepted;
         answers.fileComment = comment.Comment();
     }
-    if (preferences_.encryptData && !EndRequested()) {
+    if (preferences_.encryptData && !TerminationRequested()) {
         PasswordDialog password(this);
         answers.passwordEntered = password.exec() == QDialog::Accepted;
         answers.password = password.Password();
     }
     // A dialog ended by a signal is no answer: nothing is added.
-    if (EndRequested())
+    if (TerminationRequested())
         return;
     AddFiles(zip_, preferences_, files, answers, QDir::currentPath());
     if (contents_)

@@ -38,9 +38,4 @@ int SignalEnd::ExitCode(int normal) const
     return Ended() ? 128 + gSignal : normal;
 }
 
-bool EndRequested()
-{
-    return gSignal != 0;
-}
-
 } // namespace vl

@@ -33,8 +33,4 @@ private:
     TerminationSignals signals_;
 };
 
-// Whether a signal came to end the program (the event loop it ended has
-// heard it): a window's command goes no further after a dialog it opened.
-bool EndRequested();
-
 } // namespace vl
