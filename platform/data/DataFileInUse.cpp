@@ -10,14 +10,6 @@ namespace vl {
 
 namespace {
 
-// The engine's lock bytes: on the file, the pending, reserved and shared
-// bytes; on the log index, the index's locks and the one every connection
-// holds while it is open.
-constexpr off_t kFileLocksStart = 0x40000000;
-constexpr off_t kFileLocksLength = 512;
-constexpr off_t kIndexLocksStart = 120;
-constexpr off_t kIndexLocksLength = 9;
-
 bool OpenHere(const QStringList& files)
 {
     const QDir descriptors(QStringLiteral("/proc/self/fd"));

@@ -17,10 +17,6 @@ namespace vl {
 
 namespace {
 
-// The engine's lock bytes of a data file: pending, reserved and shared.
-constexpr off_t kFileLocksStart = 0x40000000;
-constexpr off_t kFileLocksLength = 512;
-
 using SystemFcntl = int (*)(int, int, ...);
 using SystemClose = int (*)(int);
 

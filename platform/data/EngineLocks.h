@@ -19,6 +19,14 @@
 
 namespace vl {
 
+// The engine's lock bytes: on a data file, the pending, reserved and shared
+// bytes; on its log index, the index's locks and the one every connection
+// holds while it is open.
+inline constexpr off_t kFileLocksStart = 0x40000000;
+inline constexpr off_t kFileLocksLength = 512;
+inline constexpr off_t kIndexLocksStart = 120;
+inline constexpr off_t kIndexLocksLength = 9;
+
 // Puts the lock table into the engine, once per process; called before the
 // engine opens a data file. Any thread.
 void InstallEngineLocks();

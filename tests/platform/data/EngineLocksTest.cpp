@@ -2,6 +2,7 @@
 // files, and the damaged log set aside by whichever program meets it first.
 
 #include "TestTables.h"
+#include "tests/support/OtherProcessLocks.h"
 
 #include "platform/data/EngineLocks.h"
 #include "platform/data/LogFrames.h"
@@ -37,19 +38,6 @@ int InAnotherProgram(Work work)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Seen from another program: a write lock on the bytes would conflict.
-int Locked(const char* path, off_t start, off_t length)
-{
-    const int fd = ::open(path, O_RDONLY);
-    struct flock lock {};
-    lock.l_type = F_WRLCK;
-    lock.l_whence = SEEK_SET;
-    lock.l_start = start;
-    lock.l_len = length;
-    const bool locked = fd >= 0 && ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
-    return locked ? 1 : 0;
-}
-
 TEST(EngineLocks, NoCloseElsewhereInTheProgramDropsThemAndAnotherProgramEndingLeavesTheLog)
 {
     Table<ItemRecord> items(ItemDefinition());
@@ -63,8 +51,8 @@ TEST(EngineLocks, NoCloseElsewhereInTheProgramDropsThemAndAnotherProgramEndingLe
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
         file.read(100);
     }
-    EXPECT_EQ(InAnotherProgram([] { return Locked("TEST.TPS", 0x40000002, 510); }), 1) << "the file's shared lock";
-    EXPECT_EQ(InAnotherProgram([] { return Locked("TEST.TPS-shm", 128, 1); }), 1) << "the log index's";
+    EXPECT_TRUE(LockedForOtherPrograms("TEST.TPS", 0x40000002, 510)) << "the file's shared lock";
+    EXPECT_TRUE(LockedForOtherPrograms("TEST.TPS-shm", 128, 1)) << "the log index's";
     // Another program opens the file, reads and ends: the log stays.
     EXPECT_EQ(InAnotherProgram([] {
                   sqlite3* db = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/widgets/QtPromptService.h"
 
 #include "tests/platform/data/TestTables.h"
+#include "tests/support/OtherProcessLocks.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,9 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <functional>
 
 namespace vl {
@@ -189,19 +187,7 @@ TEST(QtPromptService, FileDialogsListADataFileWithoutDroppingTheEnginesLocks)
         open();
         EXPECT_TRUE(listed);
     }
-    const pid_t child = fork();
-    if (child == 0) {
-        const int fd = ::open("TEST.TPS", O_RDONLY);
-        struct flock lock {};
-        lock.l_type = F_WRLCK;
-        lock.l_whence = SEEK_SET;
-        lock.l_start = 0x40000002; // the engine's shared lock
-        lock.l_len = 510;
-        _exit(fd >= 0 && ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK ? 0 : 1);
-    }
-    int status = 1;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "another program sees the file in use";
+    EXPECT_TRUE(test::LockedForOtherPrograms("TEST.TPS", 0x40000002, 510)) << "another program sees the file in use";
 }
 
 } // namespace
