@@ -468,12 +468,11 @@ void StopWhenCancelled(const std::function<bool()>& cancelled, DataFileRepair& r
     }
 }
 
-// The pages of a log set aside when a program opened its file past it,
-// written over a copy of the file at their places (only those of commits
-// whose every frame checks).
-struct SetAsideImages {
-    QString file;
-    std::vector<uint32_t> pages;
+// A log set aside when a program opened its file past it, and its whole
+// commits.
+struct SetAsideLog {
+    QString path;
+    LogFrames frames;
 };
 
 // The one table every record of the page fits, preferring one whose layout
@@ -501,14 +500,16 @@ SalvageTarget* OwnerOf(const std::vector<SalvagedRow>& rows,
 
 // Adds the records on the log's pages that the repaired file has not under
 // their table and record pointer. The log holds commits the file lost when
-// its log was cut; what the file holds is newer and stays.
-void TakeBack(const SetAsideImages& images, const std::vector<std::unique_ptr<SalvageTarget>>& tables,
-              DataFileRepair& result, const std::function<bool()>& cancelled)
+// its log was cut; what the file holds is newer and stays. The log's pages
+// are read over the damaged file's (an overflow page may be the file's).
+void TakeBack(const QString& damaged, const PageSalvage::Layout& layout, const SetAsideLog& log,
+              const std::vector<std::unique_ptr<SalvageTarget>>& tables, DataFileRepair& result,
+              const std::function<bool()>& cancelled)
 {
-    PageSalvage pages(images.file);
+    PageSalvage pages(damaged, layout, log.path, log.frames);
     if (!pages.Readable())
         return;
-    for (const uint32_t page : images.pages) {
+    for (const auto& [page, at] : log.frames.pages) {
         StopWhenCancelled(cancelled, result);
         std::vector<SalvagedRow> rows;
         if (!pages.ReadLeaf(page, rows) || rows.empty())
@@ -526,14 +527,16 @@ void TakeBack(const SetAsideImages& images, const std::vector<std::unique_ptr<Sa
     }
 }
 
-// Writes every readable record of the file at source into a new file at
-// target, with the source's tables, keys and numbering, and the records of
-// the set-aside logs it has not; then checks the result.
-void Salvage(const QString& source, const QString& target, const std::vector<DeclaredTable>& declared,
-             const std::vector<SetAsideImages>& setAside, DataFileRepair& result,
+// Writes every readable record of the damaged file (of the layout learnt
+// from it, as the whole commits of its log leave it) into a new file at
+// target, with its tables, keys and numbering, and the records of the
+// set-aside logs it has not; then checks the result.
+void Salvage(const QString& damaged, const PageSalvage::Layout& layout, const SetAsideLog& log,
+             const QString& target, const std::vector<DeclaredTable>& declared,
+             const std::vector<SetAsideLog>& setAside, DataFileRepair& result,
              const std::function<void(int)>& progress, const std::function<bool()>& cancelled)
 {
-    PageSalvage pages(source);
+    PageSalvage pages(damaged, layout, log.path, log.frames);
     if (!pages.Readable()) {
         result.nothingReadable = true;
         throw SQLite::Exception("no page of the file can be read", SQLITE_NOTADB);
@@ -633,8 +636,8 @@ void Salvage(const QString& source, const QString& target, const std::vector<Dec
     }
     // The records of set-aside logs that the file has not: newest log first,
     // so a record changed in a later one comes back as it was last.
-    for (const SetAsideImages& images : setAside)
-        TakeBack(images, tables, result, cancelled);
+    for (const SetAsideLog& copy : setAside)
+        TakeBack(damaged, layout, copy, tables, result, cancelled);
     // A table whose upper pages did not all read (damaged, or past the end
     // of a cut file) may have lost the pages below them: that is a damaged
     // place of it, counted exactly below where one of its keys reads.
@@ -736,7 +739,7 @@ bool SameBytes(const QString& one, const QString& other)
 // page size, reserved space, text encoding or schema format the pages do not
 // bear out, a page count past the end of the file (the engine reads such a
 // file only as far as it goes, and the program's connections refuse it).
-QStringList HeaderFindings(const QString& path)
+QStringList HeaderFindings(const QString& path, const PageSalvage& salvage)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -751,7 +754,6 @@ QStringList HeaderFindings(const QString& path)
     if (header.size() < 100 || !header.startsWith("SQLite format 3"))
         return {};
     QStringList findings;
-    const PageSalvage salvage(path);
     for (const std::string& fault : salvage.HeaderFaults())
         findings << QString::fromStdString(fault);
     const uint32_t size = static_cast<uint8_t>(header[16]) << 8 | static_cast<uint8_t>(header[17]);
@@ -918,7 +920,6 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
     if (!QFileInfo::exists(path))
         return DataError::Make(kFileNotFound, path);
     const QString fixPath = path + QStringLiteral(".fix");
-    const QString workPath = path + QStringLiteral(".work");
     QString kept;
     bool overwriting = false;
     try {
@@ -932,12 +933,16 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
             RemoveCopy(kept);
             kept = KeepDamagedCopy(path);
         }
-        const QStringList header = HeaderFindings(path);
+        // The one read of the whole file, which learns its layout.
+        const PageSalvage damaged(kept);
+        const PageSalvage::Layout layout = damaged.PageLayout();
+        const QStringList header = HeaderFindings(path, damaged);
         // The log is read without the engine, which drops what follows a
         // frame of it that does not check.
-        const LogFrames log = HasLog(kept) ? ReadLogFrames(LogOf(kept), PageSalvage(kept).PageSize()) : LogFrames();
+        const SetAsideLog log = HasLog(kept) ? SetAsideLog{LogOf(kept), ReadLogFrames(LogOf(kept), layout.pageSize)}
+                                             : SetAsideLog();
         result.findings = header + Findings(held.Db());
-        if (log.damaged)
+        if (log.frames.damaged)
             result.findings << QStringLiteral("the log is damaged: the engine reads only part of it");
         if (result.findings.isEmpty())
             result.findings = CatalogFindings(held.Db(), declared);
@@ -961,35 +966,16 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
         }
 
         QFile::remove(fixPath); // left by a repair that was interrupted
-        // Records still in the log are read from a copy into which the
-        // intact frames of its commits are folded, the latest copy of each
-        // page; the file itself stays as it is.
-        QString source = path;
-        if (HasLog(kept)) {
-            RemoveCopy(workPath);
-            if (!CopyFile(kept, workPath) || !FoldLogFrames(LogOf(kept), log, workPath))
-                throw SQLite::Exception("cannot copy the damaged file to read it");
-            source = workPath;
+        // Records still in the log are read from its intact commits, the
+        // latest copy of each page, and those of the logs set aside from
+        // theirs; the file itself stays as it is.
+        std::vector<SetAsideLog> setAsideFrames;
+        for (const QString& copy : setAside) {
+            SetAsideLog taken{copy, ReadLogFrames(copy, layout.pageSize)};
+            if (!taken.frames.pages.empty())
+                setAsideFrames.push_back(std::move(taken));
         }
-        std::vector<SetAsideImages> images;
-        for (int i = 0; i < setAside.size(); ++i) {
-            const LogFrames frames = ReadLogFrames(setAside[i], PageSalvage(kept).PageSize());
-            if (frames.pages.empty())
-                continue;
-            SetAsideImages taken{path + QStringLiteral(".taken%1").arg(i), {}};
-            RemoveCopy(taken.file);
-            if (!CopyFile(kept, taken.file) || !FoldLogFrames(setAside[i], frames, taken.file))
-                throw SQLite::Exception("cannot copy the damaged file to read a log set aside");
-            for (const auto& [page, at] : frames.pages)
-                taken.pages.push_back(page);
-            images.push_back(taken);
-        }
-        const auto removeImages = qScopeGuard([&images] {
-            for (const SetAsideImages& taken : images)
-                RemoveCopy(taken.file);
-        });
-        Salvage(source, fixPath, declared, images, result, progress, cancelled);
-        RemoveCopy(workPath);
+        Salvage(kept, layout, log, fixPath, declared, setAsideFrames, result, progress, cancelled);
         StopWhenCancelled(cancelled, result);
         overwriting = true;
         held.Replace(fixPath, !header.isEmpty());
@@ -1009,7 +995,6 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
     } catch (const std::exception& failure) {
         QFile::remove(fixPath);
         QFile::remove(fixPath + QStringLiteral("-journal"));
-        RemoveCopy(workPath);
         // A replacement that stopped part way is taken back from the copy,
         // which stays where that fails.
         if (overwriting && !kept.isEmpty() && !SameBytes(path, kept))

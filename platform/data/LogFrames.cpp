@@ -176,7 +176,7 @@ LogFrames ReadLogFrames(const QString& logPath, int pageSize)
             continue;
         if (commitWhole) {
             for (const Frame* part : commit)
-                result.pages[part->page] = part->at;
+                result.pages[part->page] = part->at + kFrameHeader;
             result.filePages = frame.commit;
         }
         if (unbroken)
@@ -186,28 +186,9 @@ LogFrames ReadLogFrames(const QString& logPath, int pageSize)
     }
     if (headerChecks && result.engineReads == 0)
         result.engineReads = kHeader;
+    // A page past the file's last length was cut off by a later commit.
+    std::erase_if(result.pages, [&result](const auto& page) { return page.first > result.filePages; });
     return result;
-}
-
-bool FoldLogFrames(const QString& logPath, const LogFrames& frames, const QString& path)
-{
-    if (frames.filePages == 0)
-        return true; // no commit: the file stands as it is
-    QFile log(logPath);
-    QFile file(path);
-    if (!log.open(QIODevice::ReadOnly) || !file.open(QIODevice::ReadWrite))
-        return false;
-    const int64_t size = frames.pageSize;
-    for (const auto& [page, at] : frames.pages) {
-        if (page > frames.filePages)
-            continue; // the file was made shorter after
-        if (!log.seek(at + kFrameHeader))
-            return false;
-        const QByteArray bytes = log.read(size);
-        if (bytes.size() != size || !file.seek((page - 1) * size) || file.write(bytes) != size)
-            return false;
-    }
-    return file.resize(frames.filePages * size) && file.flush();
 }
 
 namespace {

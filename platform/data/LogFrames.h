@@ -26,7 +26,8 @@ struct LogFrames {
     // The data file's length in pages after the last whole commit (0: none).
     uint32_t filePages = 0;
     // Page number: where the latest copy of the page in a whole commit (one
-    // whose every frame checks; never a part of one) starts in the log.
+    // whose every frame checks; never a part of one) starts in the log, for
+    // the pages within the file's length after the last whole commit.
     std::map<uint32_t, int64_t> pages;
     // The length of the log the engine reads: up to the last commit before
     // the first frame that does not check (0 when the header does not).
@@ -36,11 +37,6 @@ struct LogFrames {
 // Reads the log at logPath. pageSize: the data file's own, for a log whose
 // header does not read (0: unknown).
 LogFrames ReadLogFrames(const QString& logPath, int pageSize);
-
-// Writes the pages of the log into the copy of its data file at path and
-// gives that copy the length of the last commit, as folding the log into the
-// file would. False when a read or write fails.
-bool FoldLogFrames(const QString& logPath, const LogFrames& frames, const QString& path);
 
 // Before an open of the data file at path while no program has it open (under the engine's lock of the whole file, so two
 // programs never do it at once): a damaged log is copied beside it under the

@@ -3,7 +3,10 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#include <optional>
+#include <string_view>
 
 namespace vl {
 
@@ -15,10 +18,13 @@ constexpr uint8_t kTableLeaf = 0x0D;
 constexpr uint8_t kIndexInterior = 0x02;
 constexpr uint8_t kIndexLeaf = 0x0A;
 
+constexpr int kSmallestPage = 512;
+constexpr int kLargestPage = 65536;
+constexpr int kPageSizes = 8; // 512 to 65536
 constexpr int kDeepestTree = 24; // deeper than any real file; a loop of pages is damage
 constexpr char kMagic[] = "SQLite format 3";
 
-uint32_t Be(const std::string& bytes, size_t at, int width)
+uint32_t Be(std::string_view bytes, size_t at, int width)
 {
     uint32_t value = 0;
     for (int i = 0; i < width; ++i)
@@ -135,7 +141,7 @@ bool SchemaEntry(const SalvagedRow& row, SalvagedSchemaEntry& entry)
 // Whether a page reads as a page of a tree holding at least one entry: its
 // kind, its count of entries and where they start agree with its size, and
 // every entry lies within the page.
-bool TreePage(const std::string& page, int usable)
+bool TreePage(std::string_view page, int usable)
 {
     const uint8_t type = static_cast<uint8_t>(page[0]);
     if (type != kTableInterior && type != kTableLeaf && type != kIndexInterior && type != kIndexLeaf)
@@ -154,6 +160,31 @@ bool TreePage(const std::string& page, int usable)
     return true;
 }
 
+bool IsInterior(uint8_t type) { return type == kTableInterior || type == kIndexInterior; }
+
+int PageHeaderSize(uint8_t type) { return IsInterior(type) ? 12 : 8; }
+
+// Positions, in rising order, of the longest run of the rows at positions
+// whose record pointers rise strictly.
+std::vector<size_t> LongestRising(const std::vector<SalvagedRow>& rows, const std::vector<size_t>& positions)
+{
+    std::vector<size_t> tails; // the row ending the best run of each length
+    std::vector<size_t> before(rows.size());
+    for (const size_t i : positions) {
+        const auto place = std::lower_bound(tails.begin(), tails.end(), rows[i].rowid,
+                                            [&rows](size_t tail, int64_t rowid) { return rows[tail].rowid < rowid; });
+        before[i] = place == tails.begin() ? i : *(place - 1);
+        if (place == tails.end())
+            tails.push_back(i);
+        else
+            *place = i;
+    }
+    std::vector<size_t> run(tails.size());
+    for (size_t k = run.size(), i = tails.empty() ? 0 : tails.back(); k > 0; i = before[i])
+        run[--k] = i;
+    return run;
+}
+
 } // namespace
 
 PageSalvage::PageSalvage(const QString& path) : file_(path)
@@ -166,24 +197,18 @@ PageSalvage::PageSalvage(const QString& path) : file_(path)
     // damaged header must not hide pages that read.
     const uint32_t size = header ? Be(bytes, 16, 2) : 0;
     const int stated = size == 1 ? 65536 : static_cast<int>(size);
-    const bool sizeValid = stated >= 512 && (stated & (stated - 1)) == 0;
-    pageSize_ = GuessPageSize(sizeValid ? stated : 0);
+    const bool sizeValid = stated >= kSmallestPage && (stated & (stated - 1)) == 0;
+    const int reserved = header ? static_cast<uint8_t>(bytes[20]) : 0;
+    LearnLayout(sizeValid ? stated : 0, reserved);
     if (header && pageSize_ > 0 && pageSize_ != stated)
         headerFaults_.push_back("the header gives a page size of " + std::to_string(stated) +
                                 " bytes, the pages read as pages of " + std::to_string(pageSize_));
     if (pageSize_ == 0)
         return;
-    usable_ = pageSize_;
-    pageCount_ = static_cast<uint32_t>(std::min<qint64>(file_.size() / pageSize_, UINT32_MAX));
+    pageCount_ = static_cast<uint32_t>(std::min<qint64>((file_.size() + pageSize_ - 1) / pageSize_, UINT32_MAX));
     if (!header)
         return;
-    // Space kept at the end of each page holds while the pages read as well
-    // without it.
-    const int reserved = static_cast<uint8_t>(bytes[20]);
-    if (reserved > 0 && reserved < pageSize_ - 480 &&
-        TreePages(pageSize_, pageSize_ - reserved) == TreePages(pageSize_, pageSize_))
-        usable_ = pageSize_ - reserved;
-    else if (reserved > 0)
+    if (reserved > 0 && usable_ == pageSize_)
         headerFaults_.push_back("the header keeps " + std::to_string(reserved) +
                                 " bytes at the end of each page, the pages keep none");
     // The program writes files of the log's versions (2) or the older ones
@@ -202,54 +227,175 @@ PageSalvage::PageSalvage(const QString& path) : file_(path)
     const uint32_t encoding = Be(bytes, 56, 4);
     if (encoding > 1)
         headerFaults_.push_back("the header gives an unknown text encoding " + std::to_string(encoding));
-    userVersion_ = static_cast<int>(Be(bytes, 60, 4));
-    ReadFreeList(Be(bytes, 32, 4));
+    TakeHeader(bytes);
 }
 
-int64_t PageSalvage::TreePages(int size, int usable)
+PageSalvage::PageSalvage(const QString& path, const Layout& layout, const QString& logPath, const LogFrames& frames)
+    : file_(path), log_(logPath), pageSize_(layout.pageSize), usable_(layout.usable)
 {
-    int64_t pages = 0;
-    const qint64 count = file_.size() / size;
-    for (qint64 number = 1; number < count; ++number) { // page 1 may be the damaged one
-        if (!file_.seek(number * size))
-            break;
-        const std::string bytes = file_.read(size).toStdString();
-        pages += static_cast<int>(bytes.size()) == size && TreePage(bytes, usable) ? 1 : 0;
+    if (pageSize_ <= 0 || !file_.open(QIODevice::ReadOnly)) {
+        pageSize_ = 0;
+        return;
     }
-    return pages;
+    pageCount_ = static_cast<uint32_t>(std::min<qint64>((file_.size() + pageSize_ - 1) / pageSize_, UINT32_MAX));
+    // Without a whole commit the log changes nothing.
+    if (!logPath.isEmpty() && frames.filePages > 0 && frames.pageSize == pageSize_ &&
+        log_.open(QIODevice::ReadOnly)) {
+        logPages_ = frames.pages;
+        pageCount_ = frames.filePages;
+    }
+    std::string first;
+    if (ReadPage(1, first) >= 100 && std::memcmp(first.data(), kMagic, sizeof kMagic) == 0)
+        TakeHeader(first);
 }
 
-int PageSalvage::GuessPageSize(int stated)
+void PageSalvage::TakeHeader(const std::string& header)
 {
-    // A size half the real one reads no page (its entries lie past its end),
-    // a size twice the real one every other page: the real one reads most.
-    int best = stated;
-    int64_t bestPages = stated > 0 ? TreePages(stated, stated) : 0;
-    for (int size = 512; size <= 65536; size *= 2) {
-        const int64_t pages = size == stated ? 0 : TreePages(size, size);
-        if (pages > bestPages) {
-            best = size;
-            bestPages = pages;
+    userVersion_ = static_cast<int>(Be(header, 60, 4));
+    ReadFreeList(Be(header, 32, 4));
+}
+
+void PageSalvage::LearnLayout(int stated, int reserved)
+{
+    // Pages after the first (which may be the damaged one) that read as
+    // pages of a tree, for every page size, with the whole page usable and
+    // with the reserved space kept off its end.
+    int64_t whole[kPageSizes] = {};
+    int64_t kept[kPageSizes] = {};
+    const qint64 length = file_.size();
+    for (qint64 at = 0; at < length && file_.seek(at); at += kLargestPage) {
+        const QByteArray chunk = file_.read(kLargestPage);
+        for (int k = 0; k < kPageSizes; ++k) {
+            const int size = kSmallestPage << k;
+            for (qsizetype offset = at == 0 ? size : 0; offset + size <= chunk.size(); offset += size) {
+                const std::string_view page(chunk.constData() + offset, size);
+                whole[k] += TreePage(page, size) ? 1 : 0;
+                if (reserved > 0 && reserved < size - 480)
+                    kept[k] += TreePage(page, size - reserved) ? 1 : 0;
+            }
         }
     }
-    return bestPages > 0 ? best : stated; // a file of one page
+    // A size half the real one reads no page (its entries lie past its end),
+    // a size twice the real one every other page: the real one reads most.
+    const auto index = [](int size) { return std::countr_zero(static_cast<unsigned>(size / kSmallestPage)); };
+    int best = stated;
+    int64_t bestPages = stated > 0 ? whole[index(stated)] : 0;
+    for (int k = 0; k < kPageSizes; ++k) {
+        if ((kSmallestPage << k) != stated && whole[k] > bestPages) {
+            best = kSmallestPage << k;
+            bestPages = whole[k];
+        }
+    }
+    pageSize_ = bestPages > 0 ? best : stated; // a file of one page
+    usable_ = pageSize_;
+    // Space kept at the end of each page holds while the pages read as well
+    // without it.
+    if (pageSize_ > 0 && reserved > 0 && reserved < pageSize_ - 480 && kept[index(pageSize_)] == whole[index(pageSize_)])
+        usable_ = pageSize_ - reserved;
+}
+
+int PageSalvage::ReadPage(uint32_t number, std::string& bytes)
+{
+    bytes.clear();
+    if (number < 1 || number > pageCount_)
+        return 0;
+    const auto logged = logPages_.find(number);
+    QFile& from = logged != logPages_.end() ? log_ : file_;
+    if (from.seek(logged != logPages_.end() ? logged->second : static_cast<qint64>(number - 1) * pageSize_))
+        bytes = from.read(pageSize_).toStdString();
+    const int length = static_cast<int>(bytes.size());
+    bytes.resize(pageSize_, '\0'); // what a file cut short no longer holds
+    return length;
 }
 
 bool PageSalvage::Load(uint32_t number, Page& page)
 {
-    if (number < 1 || number > pageCount_ || !file_.seek(static_cast<qint64>(number - 1) * pageSize_))
-        return false;
-    page.bytes = file_.read(pageSize_).toStdString();
-    if (static_cast<int>(page.bytes.size()) != pageSize_)
-        return false; // the file ends early
     page.header = number == 1 ? 100 : 0;
+    page.end = std::min(ReadPage(number, page.bytes), usable_);
+    page.cells = 0;
+    if (page.end < page.header + 12)
+        return false; // not even its header is in the file
     page.type = static_cast<uint8_t>(page.bytes[page.header]);
     if (page.type != kTableInterior && page.type != kTableLeaf && page.type != kIndexInterior &&
         page.type != kIndexLeaf)
         return true; // not a page of a tree (an overflow or free page, or damage)
-    page.cells = static_cast<int>(Be(page.bytes, page.header + 3, 2));
-    const int headerSize = page.type == kTableInterior || page.type == kIndexInterior ? 12 : 8;
-    return page.header + headerSize + 2 * page.cells <= usable_;
+    page.cells = EntryCount(page, static_cast<int>(Be(page.bytes, page.header + 3, 2)));
+    return true;
+}
+
+uint64_t PageSalvage::LocalPart(uint64_t length, uint64_t most) const
+{
+    if (length <= most)
+        return length;
+    const uint64_t least = (usable_ - 12) * 32 / 255 - 23;
+    const uint64_t spread = least + (length - least) % (usable_ - 4);
+    return spread <= most ? spread : least;
+}
+
+size_t PageSalvage::EntrySize(const Page& page, size_t at) const
+{
+    const size_t end = static_cast<size_t>(page.end);
+    size_t next = at + (IsInterior(page.type) ? 4 : 0); // the child's page number
+    uint64_t length = 0;
+    uint64_t key = 0;
+    if (page.type == kTableInterior)
+        return Varint(page.bytes, next, end, key) ? next - at : 0;
+    if (!Varint(page.bytes, next, end, length) || (page.type == kTableLeaf && !Varint(page.bytes, next, end, key)))
+        return 0;
+    const uint64_t most = page.type == kTableLeaf ? usable_ - 35 : (usable_ - 12) * 64 / 255 - 23;
+    const uint64_t local = LocalPart(length, most);
+    const uint64_t size = std::max<uint64_t>(next - at + local + (local < length ? 4 : 0), 4);
+    return at + size <= end ? static_cast<size_t>(size) : 0;
+}
+
+int PageSalvage::EntryCount(const Page& page, int stated) const
+{
+    const std::string& b = page.bytes;
+    const int pointersAt = page.header + PageHeaderSize(page.type);
+    const uint32_t startField = Be(b, page.header + 5, 2);
+    const int start = startField == 0 ? 65536 : static_cast<int>(startField);
+    // Pointers can only lie between the page header and the entries.
+    const int pointerRoom = std::max(0, (std::min(start, page.end) - pointersAt) / 2);
+    const int fallback = std::min(stated, pointerRoom);
+    if (start > usable_ || start < pointersAt || page.end < usable_) // a page cut short: its end is unknown
+        return fallback;
+    // The free blocks, in rising order within the entries' part.
+    std::vector<std::pair<size_t, size_t>> parts; // where each starts, its size
+    int64_t covered = static_cast<uint8_t>(b[page.header + 7]); // fragments
+    for (uint32_t block = Be(b, page.header + 1, 2); block != 0;) {
+        if (block < static_cast<uint32_t>(start) || block + 4 > static_cast<uint32_t>(usable_))
+            return fallback;
+        const uint32_t next = Be(b, block, 2);
+        const uint32_t size = Be(b, block + 2, 2);
+        if (size < 4 || block + size > static_cast<uint32_t>(usable_) || (next != 0 && next <= block))
+            return fallback;
+        parts.emplace_back(block, size);
+        covered += size;
+        block = next;
+    }
+    const int64_t area = usable_ - start;
+    // The entries in the order of their pointers: the count is where they
+    // fill the part exactly, none lying on another. Every entry takes some
+    // bytes, so there is one such count at most.
+    for (int n = 0; n <= pointerRoom && covered <= area; ++n) {
+        if (covered == area) {
+            std::sort(parts.begin(), parts.end());
+            for (size_t i = 1; i < parts.size(); ++i) {
+                if (parts[i - 1].first + parts[i - 1].second > parts[i].first)
+                    return fallback;
+            }
+            return n;
+        }
+        if (n == pointerRoom)
+            break;
+        const size_t at = Be(b, pointersAt + 2 * n, 2);
+        const size_t size = at >= static_cast<size_t>(start) ? EntrySize(page, at) : 0;
+        if (size == 0)
+            break;
+        parts.emplace_back(at, size);
+        covered += static_cast<int64_t>(size);
+    }
+    return fallback;
 }
 
 void PageSalvage::ReadFreeList(uint32_t trunk)
@@ -285,6 +431,8 @@ bool PageSalvage::Overflow(uint32_t first, size_t length, std::string& payload)
         if (next < 2 || !chain.insert(next).second || !Load(next, page))
             return false;
         const size_t take = std::min<size_t>(length, static_cast<size_t>(usable_ - 4));
+        if (4 + take > static_cast<size_t>(page.end))
+            return false; // past the end of a file cut short
         payload.append(page.bytes, 4, take);
         length -= take;
     }
@@ -294,14 +442,8 @@ bool PageSalvage::Overflow(uint32_t first, size_t length, std::string& payload)
 
 bool PageSalvage::Payload(const Page& page, size_t at, uint64_t length, uint64_t most, std::string& record)
 {
-    // How much of the record the page holds itself, the rest on overflow pages.
-    uint64_t local = length;
-    if (length > most) {
-        const uint64_t least = (usable_ - 12) * 32 / 255 - 23;
-        const uint64_t spread = least + (length - least) % (usable_ - 4);
-        local = spread <= most ? spread : least;
-    }
-    if (at + local + (local < length ? 4 : 0) > static_cast<size_t>(usable_))
+    const uint64_t local = LocalPart(length, most);
+    if (at + local + (local < length ? 4 : 0) > static_cast<size_t>(page.end))
         return false;
     record = page.bytes.substr(at, local);
     return local == length || Overflow(Be(page.bytes, at + local, 4), length - local, record);
@@ -311,13 +453,13 @@ bool PageSalvage::Cell(const Page& page, int index, SalvagedRow& row)
 {
     const size_t headerEnd = page.header + 8 + 2 * page.cells;
     const size_t at0 = Be(page.bytes, page.header + 8 + 2 * index, 2);
-    if (at0 < headerEnd || at0 >= static_cast<size_t>(usable_))
+    if (at0 < headerEnd || at0 >= static_cast<size_t>(page.end))
         return false;
     size_t at = at0;
     uint64_t length = 0;
     uint64_t rowid = 0;
     std::string record;
-    if (!Varint(page.bytes, at, usable_, length) || !Varint(page.bytes, at, usable_, rowid) ||
+    if (!Varint(page.bytes, at, page.end, length) || !Varint(page.bytes, at, page.end, rowid) ||
         !Payload(page, at, length, usable_ - 35, record))
         return false;
     row.rowid = static_cast<int64_t>(rowid);
@@ -337,7 +479,7 @@ bool PageSalvage::KeyPointers(uint32_t number, int depth, std::set<uint32_t>& se
     const size_t headerEnd = pointersAt + 2 * page.cells;
     for (int i = 0; i < page.cells; ++i) {
         size_t at = Be(page.bytes, pointersAt + 2 * i, 2);
-        if (at < headerEnd || at + (interior ? 4 : 0) >= static_cast<size_t>(usable_))
+        if (at < headerEnd || at + (interior ? 4 : 0) >= static_cast<size_t>(page.end))
             return false;
         if (interior && !KeyPointers(Be(page.bytes, at, 4), depth + 1, seen, pointers))
             return false;
@@ -346,7 +488,7 @@ bool PageSalvage::KeyPointers(uint32_t number, int depth, std::set<uint32_t>& se
         std::string record;
         std::vector<SalvagedValue> values;
         // Every entry of a key ends in the record pointer of its record.
-        if (!Varint(page.bytes, at, usable_, length) ||
+        if (!Varint(page.bytes, at, page.end, length) ||
             !Payload(page, at, length, (usable_ - 12) * 64 / 255 - 23, record) || !DecodeRecord(record, values) ||
             values.empty() || values.back().type != SQLITE_INTEGER)
             return false;
@@ -362,66 +504,93 @@ bool PageSalvage::RecordPointersOfKey(uint32_t root, std::set<int64_t>& pointers
     return KeyPointers(root, 0, seen, pointers);
 }
 
-bool PageSalvage::LeafRows(const Page& page, std::vector<SalvagedRow>& rows)
+bool PageSalvage::LeafRows(const Page& page, std::vector<SalvagedRow>& rows, const KeyRange& range)
 {
     bool whole = true;
-    bool any = false;
-    int64_t last = 0;
+    std::vector<SalvagedRow> read;
     for (int i = 0; i < page.cells; ++i) {
         SalvagedRow row;
-        // Record pointers rise along a page: one that does not was not read right.
-        if (!Cell(page, i, row) || (any && row.rowid <= last)) {
+        if (Cell(page, i, row))
+            read.push_back(std::move(row));
+        else
             whole = false;
-            continue;
-        }
-        last = row.rowid;
-        any = true;
-        rows.push_back(std::move(row));
     }
+    // Record pointers rise along a page: one that does not was not read
+    // right. The longest rising run is kept, so that one damaged pointer
+    // costs its own record only, however high it reads; of runs as long,
+    // one within the range the page above gives.
+    std::vector<size_t> all(read.size());
+    std::vector<size_t> inRange;
+    for (size_t i = 0; i < read.size(); ++i) {
+        all[i] = i;
+        if (range.Holds(read[i].rowid))
+            inRange.push_back(i);
+    }
+    std::vector<size_t> rising = LongestRising(read, all);
+    if (std::vector<size_t> within = LongestRising(read, inRange); within.size() == rising.size())
+        rising = std::move(within);
+    whole = whole && rising.size() == read.size();
+    for (const size_t i : rising)
+        rows.push_back(std::move(read[i]));
     return whole;
 }
 
-void PageSalvage::Walk(uint32_t number, int depth, std::vector<int>& damagedAt, int& leafDepth,
+void PageSalvage::Walk(uint32_t number, int depth, const KeyRange& range, WalkState& state,
                        const SalvagedRowSink& each)
 {
     Page page;
     if (depth > kDeepestTree || reached_.count(number) || !Load(number, page) ||
         (page.type != kTableLeaf && page.type != kTableInterior)) {
-        damagedAt.push_back(depth);
+        // A damaged page, or a damaged pointer to it from the page above:
+        // the page it should have led to may be among the unreached ones.
+        state.damagedAt.push_back(depth);
+        state.pointerLost = true;
         return;
     }
     reached_.insert(number);
     if (page.type == kTableLeaf) {
-        leafDepth = depth;
+        state.leafDepth = depth;
         std::vector<SalvagedRow> rows;
-        if (!LeafRows(page, rows))
-            damagedAt.push_back(depth);
+        if (!LeafRows(page, rows, range))
+            state.damagedAt.push_back(depth);
         for (const SalvagedRow& row : rows)
             each(row);
         return;
     }
-    std::vector<uint32_t> children;
+    // Each entry names a child and the highest record pointer below it. A
+    // pointer that does not rise within the page's range bounds nothing.
+    std::vector<std::pair<uint32_t, KeyRange>> children;
+    std::optional<int64_t> above = range.above;
     for (int i = 0; i < page.cells; ++i) {
-        const size_t at = Be(page.bytes, page.header + 12 + 2 * i, 2);
-        if (at < static_cast<size_t>(page.header + 12 + 2 * page.cells) || at + 4 > static_cast<size_t>(usable_)) {
-            damagedAt.push_back(depth); // a child that cannot be told
+        size_t at = Be(page.bytes, page.header + 12 + 2 * i, 2);
+        if (at < static_cast<size_t>(page.header + 12 + 2 * page.cells) || at + 4 > static_cast<size_t>(page.end)) {
+            state.damagedAt.push_back(depth); // a child that cannot be told
             continue;
         }
-        children.push_back(Be(page.bytes, at, 4));
+        const uint32_t child = Be(page.bytes, at, 4);
+        at += 4;
+        uint64_t highest = 0;
+        if (Varint(page.bytes, at, page.end, highest) && range.Holds(static_cast<int64_t>(highest)) &&
+            (!above || static_cast<int64_t>(highest) > *above)) {
+            children.emplace_back(child, KeyRange{above, static_cast<int64_t>(highest)});
+            above = static_cast<int64_t>(highest);
+        } else {
+            children.emplace_back(child, range);
+        }
     }
-    children.push_back(Be(page.bytes, page.header + 8, 4));
-    for (uint32_t child : children)
-        Walk(child, depth + 1, damagedAt, leafDepth, each);
+    children.emplace_back(Be(page.bytes, page.header + 8, 4), KeyRange{above, range.upTo});
+    for (const auto& [child, childRange] : children)
+        Walk(child, depth + 1, childRange, state, each);
 }
 
 PageSalvage::Walked PageSalvage::WalkTable(uint32_t root, const SalvagedRowSink& each)
 {
-    std::vector<int> damagedAt;
-    int leafDepth = -1;
-    Walk(root, 0, damagedAt, leafDepth, each);
+    WalkState state;
+    Walk(root, 0, KeyRange(), state, each);
     Walked walked;
-    for (int depth : damagedAt) {
-        if (depth == leafDepth)
+    walked.missesPages = state.pointerLost;
+    for (int depth : state.damagedAt) {
+        if (depth == state.leafDepth)
             ++walked.damagedLeaves;
         else
             walked.missesPages = true;
@@ -431,12 +600,17 @@ PageSalvage::Walked PageSalvage::WalkTable(uint32_t root, const SalvagedRowSink&
 
 std::vector<uint32_t> PageSalvage::UnreachedLeaves()
 {
+    if (!leavesListed_) {
+        Page page;
+        for (uint32_t number = 1; number <= pageCount_; ++number) {
+            if (Load(number, page) && page.type == kTableLeaf)
+                leaves_.push_back(number);
+        }
+        leavesListed_ = true;
+    }
     std::vector<uint32_t> leaves;
-    Page page;
-    for (uint32_t number = 1; number <= pageCount_; ++number) {
-        if (reached_.count(number) || free_.count(number))
-            continue;
-        if (Load(number, page) && page.type == kTableLeaf)
+    for (const uint32_t number : leaves_) {
+        if (!reached_.count(number) && !free_.count(number))
             leaves.push_back(number);
     }
     return leaves;
@@ -448,7 +622,7 @@ bool PageSalvage::ReadLeaf(uint32_t number, std::vector<SalvagedRow>& rows)
     if (!Load(number, page) || page.type != kTableLeaf)
         return false;
     reached_.insert(number);
-    LeafRows(page, rows);
+    LeafRows(page, rows, KeyRange());
     return true;
 }
 
@@ -469,7 +643,7 @@ std::vector<SalvagedSchemaEntry> PageSalvage::Schema()
     for (uint32_t number : UnreachedLeaves()) {
         Page page;
         std::vector<SalvagedRow> rows;
-        if (!Load(number, page) || !LeafRows(page, rows) || rows.empty())
+        if (!Load(number, page) || !LeafRows(page, rows, KeyRange()) || rows.empty())
             continue;
         SalvagedSchemaEntry entry;
         bool all = true;

@@ -12,13 +12,24 @@
 // the one at which most pages read as pages of a tree (the header's wins a
 // tie), the space it keeps at the end of each page holds only where the
 // pages read as well with it, and its page count, text encoding, schema
-// format and list of free pages stop nothing.
+// format and list of free pages stop nothing. A page's own count of entries
+// is checked so too: its entries, free blocks and fragments fill the part of
+// the page they are kept in exactly, which tells a damaged count apart.
+//
+// The file is read once to learn its page size; each page after that only
+// as the walks reach it. A file with a log is read as the log's whole
+// commits leave it, their pages read from the log in place of the file's,
+// so that no copy of the file has to be made to read it.
+
+#include "platform/data/LogFrames.h"
 
 #include <QFile>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -50,11 +61,23 @@ using SalvagedRowSink = std::function<void(const SalvagedRow&)>;
 
 class PageSalvage {
 public:
+    // The page size and the part of each page that holds entries.
+    struct Layout {
+        int pageSize = 0;
+        int usable = 0;
+    };
+
+    // The file at path, its layout learnt from its header and its pages.
     explicit PageSalvage(const QString& path);
+    // The file at path of a layout learnt before (from PageLayout()), read
+    // as the whole commits of the log at logPath (read as frames) leave it.
+    PageSalvage(const QString& path, const Layout& layout, const QString& logPath = QString(),
+                const LogFrames& frames = LogFrames());
 
     // The file's page size is known: from its header, or from its pages.
     bool Readable() const { return pageSize_ > 0; }
     int PageSize() const { return pageSize_; }
+    Layout PageLayout() const { return {pageSize_, usable_}; }
     int UserVersion() const { return userVersion_; }
     // What the header says that the pages belie (or that the program never
     // writes); empty when it holds.
@@ -67,9 +90,11 @@ public:
     struct Walked {
         // Pages of records that did not decode (whole or in part).
         int damagedLeaves = 0;
-        // An upper page did not decode: pages of records below it are
-        // among the unreached ones. (All pages of records of a table lie at
-        // the same depth, which tells the two kinds of damage apart.)
+        // An upper page did not decode, or a page one points to does not
+        // read as a page of the table: pages of records below may be among
+        // the unreached ones. (All pages of records of a table lie at the
+        // same depth, which tells a damaged upper page from a damaged page
+        // of records; a pointer that leads nowhere may be either.)
         bool missesPages = false;
     };
     // Hands over the readable records of the table whose first page is root,
@@ -92,38 +117,67 @@ private:
     struct Page {
         std::string bytes;
         int header = 0; // where the page header starts (100 on page 1)
+        int end = 0; // where its entries must end: before its reserved space, or where a cut file ends
         uint8_t type = 0;
         int cells = 0;
     };
 
+    // The bytes of a page: the log's latest copy of it, else the file's,
+    // filled up with zeros where a file cut short ends within it. Returns
+    // how many of them were read (0: the page lies past the end).
+    int ReadPage(uint32_t number, std::string& bytes);
     bool Load(uint32_t number, Page& page);
-    // How many pages after the first read as pages of a tree under this
-    // size and usable part of a page.
-    int64_t TreePages(int size, int usable);
-    // The page size under which most pages read as pages of a tree; stated
-    // (the header's, 0 when none) on a tie or when no page does.
-    int GuessPageSize(int stated);
+    // The layout under which most pages read as pages of a tree, read in
+    // one pass over the file: the stated page size (the header's, 0 when
+    // none) wins a tie, its reserved space counts where the pages read as
+    // well with it.
+    void LearnLayout(int stated, int reserved);
+    // The user's version and the list of free pages, from the header.
+    void TakeHeader(const std::string& header);
+    // The bytes the entry starting at at takes on the page; 0 when it does
+    // not lie within the page.
+    size_t EntrySize(const Page& page, size_t at) const;
+    // How much of a record of length bytes its page holds itself, of which
+    // it may hold most; the rest lies on overflow pages.
+    uint64_t LocalPart(uint64_t length, uint64_t most) const;
+    // The count of entries the page holds (its header's count damaged or
+    // not); see the head of this file.
+    int EntryCount(const Page& page, int stated) const;
+    // The record pointers a page of a table may hold, as the pages above it
+    // give them: above the one, up to the other (none: unbounded).
+    struct KeyRange {
+        std::optional<int64_t> above;
+        std::optional<int64_t> upTo;
+        bool Holds(int64_t key) const { return (!above || key > *above) && (!upTo || key <= *upTo); }
+    };
     // The records of a leaf, each checked; false when one did not decode.
-    bool LeafRows(const Page& page, std::vector<SalvagedRow>& rows);
+    bool LeafRows(const Page& page, std::vector<SalvagedRow>& rows, const KeyRange& range);
     bool Cell(const Page& page, int index, SalvagedRow& row);
     bool Overflow(uint32_t first, size_t length, std::string& payload);
     // A record of a cell starting at at of length bytes, of which the page
     // holds at most most itself; false when it does not read.
     bool Payload(const Page& page, size_t at, uint64_t length, uint64_t most, std::string& record);
     bool KeyPointers(uint32_t number, int depth, std::set<uint32_t>& seen, std::set<int64_t>& pointers);
-    // Damaged pages go into damagedAt by their depth, the depth of the
-    // pages of records into leafDepth.
-    void Walk(uint32_t number, int depth, std::vector<int>& damagedAt, int& leafDepth, const SalvagedRowSink& each);
+    struct WalkState {
+        std::vector<int> damagedAt; // the depth of every damaged page
+        int leafDepth = -1;         // the depth of the pages of records
+        bool pointerLost = false;   // a page pointed to is no page of the table
+    };
+    void Walk(uint32_t number, int depth, const KeyRange& range, WalkState& state, const SalvagedRowSink& each);
     void ReadFreeList(uint32_t trunk);
 
     QFile file_;
+    QFile log_;
+    std::map<uint32_t, int64_t> logPages_; // page number: where its frame's page starts in the log
     int pageSize_ = 0;
     int usable_ = 0;
-    uint32_t pageCount_ = 0; // whole pages within the file's length
+    uint32_t pageCount_ = 0; // pages within the file's length, the last of them maybe cut
     int userVersion_ = 0;
     std::vector<std::string> headerFaults_;
     std::set<uint32_t> reached_; // pages a walk has read (overflow pages included)
     std::set<uint32_t> free_;
+    std::vector<uint32_t> leaves_; // every page of records, once listed
+    bool leavesListed_ = false;
 };
 
 } // namespace vl

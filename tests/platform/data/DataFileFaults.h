@@ -119,9 +119,10 @@ inline bool DamagePage(const QString& path, const QString& object, bool wholePag
 
 // Damages a closed data file as a failing disk can: in the middle of the
 // table's last page of records, one record's pointer becomes one the walk has
-// passed already (two less; same width on the page), so that page lists the
-// records out of order. False when the table has no such record.
-inline bool MisorderRecordPointer(const QString& path, const QString& table)
+// passed already (two less), or to (128 to 16383) when given, keeping its
+// width on the page, so that page lists the records out of order. False
+// when the table has no such record.
+inline bool MisorderRecordPointer(const QString& path, const QString& table, int to = 0)
 {
     int pageSize = 0;
     int64_t pageNo = 0;
@@ -152,8 +153,9 @@ inline bool MisorderRecordPointer(const QString& path, const QString& table)
     const int pointer = (byte(at) & 0x7F) << 7 | byte(at + 1);
     if (pointer < 130)
         return false;
-    page[at] = static_cast<char>(0x80 | ((pointer - 2) >> 7));
-    page[at + 1] = static_cast<char>((pointer - 2) & 0x7F);
+    const int changed = to > 0 ? to : pointer - 2;
+    page[at] = static_cast<char>(0x80 | (changed >> 7));
+    page[at + 1] = static_cast<char>(changed & 0x7F);
     return file.seek((pageNo - 1) * pageSize) && file.write(page) == pageSize;
 }
 

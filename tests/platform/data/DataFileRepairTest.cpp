@@ -152,8 +152,9 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
     const QByteArray zeros(page, '\0');
     const int64_t offTheLeaf = kItems - at.MiddleLeaf().second;
     // How many records come back: every one, every one off the damaged page
-    // (lost: those on it), more than those, exactly so many, or none.
-    enum class Kept { All, OffTheLeaf, AtLeastOffTheLeaf, Exactly, None };
+    // (lost: those on it), more than those, exactly so many, more than so
+    // many but not all, or none.
+    enum class Kept { All, OffTheLeaf, AtLeastOffTheLeaf, Exactly, MoreThan, None };
     struct Case {
         const char* name;
         std::function<void()> damage; // none: a sound file
@@ -163,6 +164,16 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
     };
     const auto write = [](int64_t offset, QByteArray bytes) { return [=] { Overwrite("TEST.TPS", offset, bytes); }; };
     const auto cutAt = [](int64_t size) { return [=] { ASSERT_TRUE(QFile::resize("TEST.TPS", size)); }; };
+    // The record page's count of records, with bits flipped.
+    const auto recordCount = [&](uint16_t flipped) {
+        QByteArray count = sound.mid(leaf + 3, 2);
+        count[0] = static_cast<char>(count[0] ^ (flipped >> 8));
+        count[1] = static_cast<char>(count[1] ^ (flipped & 0xFF));
+        return write(leaf + 3, count);
+    };
+    // Where the first child's page number lies on the records' upper page.
+    const int64_t root = at.Offset(at.itemRoot);
+    const int64_t firstChild = root + (static_cast<uint8_t>(sound.at(root + 12)) << 8 | static_cast<uint8_t>(sound.at(root + 13)));
     const Case cases[] = {
         {"sound file", nullptr, Kept::All},
         {"damaged key page", [&] { ASSERT_TRUE(DamagePage("TEST.TPS", KeyName(), false)); }, Kept::All},
@@ -174,6 +185,11 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
         {"record page zeroed", write(leaf, zeros), Kept::OffTheLeaf},
         {"record page's records zeroed", write(leaf + page / 2, zeros.left(page / 2)), Kept::AtLeastOffTheLeaf},
         {"record page of random bytes", write(leaf, Noise(page)), Kept::OffTheLeaf},
+        {"record page's count of records one less", recordCount(0x0001), Kept::All},
+        {"record page's count of records far past the page", recordCount(0x8000), Kept::All},
+        {"record pointer damaged high in the middle of a page",
+         [] { ASSERT_TRUE(MisorderRecordPointer("TEST.TPS", "Items", 16383)); }, Kept::Exactly, kItems - 1},
+        {"records' upper page pointing past the end", write(firstChild, QByteArray(4, '\x7F')), Kept::Exactly, kItems},
         {"record page copied over the next", write(leaf, sound.mid(at.Offset(at.itemLeaves[at.itemLeaves.size() / 2 - 1].first), page)),
          Kept::OffTheLeaf},
         {"list of tables zeroed", write(100, zeros.left(page - 100)), Kept::All},
@@ -197,6 +213,7 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
          },
          Kept::All},
         {"file cut in the middle of a page", cutAt(cut + page / 2), Kept::Exactly, at.RecordsBefore(cut), true},
+        {"file cut in the middle of a record page", cutAt(leaf + page / 2), Kept::MoreThan, at.RecordsBefore(leaf), true},
         {"file cut after a page", cutAt(cut), Kept::Exactly, at.RecordsBefore(cut), true},
         {"file cut after a page, records' upper page zeroed",
          [&] {
@@ -286,7 +303,11 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
             EXPECT_GE(repair.unreadablePlaces, 1);
             break;
         case Kept::Exactly:
-            EXPECT_EQ(repair.recordsKept, c.records);
+        case Kept::MoreThan:
+            if (c.kept == Kept::Exactly)
+                EXPECT_EQ(repair.recordsKept, c.records);
+            else
+                EXPECT_GT(repair.recordsKept, c.records);
             if (c.lossTold) {
                 EXPECT_TRUE(repair.recordsLostIn["Items"] > 0 || repair.unreadableIn["Items"] > 0);
             }
