@@ -1,6 +1,7 @@
 #include "platform/data/Connection.h"
 
 #include "platform/data/DamagedFileNotice.h"
+#include "platform/data/EngineFile.h"
 #include "platform/data/EngineOpen.h"
 #include "platform/data/NoCaseCollation.h"
 #include "platform/data/TableFile.h"
@@ -89,22 +90,6 @@ const DataFileAccess& CurrentDataFileAccess()
     return InstalledOr<const DataFileAccess>(system);
 }
 
-namespace {
-
-// Reads header byte 18 through the engine's own handle of the file (another
-// open of it would drop the engine's locks on closing).
-bool UnknownWriteVersion(sqlite3* handle)
-{
-    sqlite3_file* file = nullptr;
-    sqlite3_file_control(handle, "main", SQLITE_FCNTL_FILE_POINTER, &file);
-    unsigned char version = 0;
-    if (!file || !file->pMethods || file->pMethods->xRead(file, &version, 1, 18) != SQLITE_OK)
-        return false;
-    return version != 1 && version != 2;
-}
-
-} // namespace
-
 void SetLockWait(int milliseconds)
 {
     lockWaitMs = milliseconds;
@@ -143,7 +128,7 @@ DataConnection::DataConnection(const QString& path, int flags, const QString& ur
     probe.reset();
     // A write version the program never writes makes the engine refuse every
     // write of a file that reads: that is a damaged header, not a denial.
-    if (UnknownWriteVersion(db_.getHandle()))
+    if (const int version = EngineHeaderByte(db_.getHandle(), 18); version >= 0 && !KnownFileVersion(version))
         throw SQLite::Exception("unsupported file format", SQLITE_ERROR);
     std::string journalMode;
     try {

@@ -6,6 +6,7 @@
 #include "platform/data/KeySql.h"
 #include "platform/data/LogFrames.h"
 #include "platform/data/NoCaseCollation.h"
+#include "platform/data/EngineFile.h"
 #include "platform/data/PageSalvage.h"
 #include "platform/data/TableFile.h"
 #include "platform/runtime/FileModes.h"
@@ -841,22 +842,21 @@ public:
 private:
     sqlite3_file* File()
     {
-        sqlite3_file* file = nullptr;
-        sqlite3_file_control(db_->getHandle(), "main", SQLITE_FCNTL_FILE_POINTER, &file);
-        if (!file || !file->pMethods)
+        sqlite3_file* file = EngineFileOf(db_->getHandle());
+        if (!file)
             throw SQLite::Exception("cannot open the file", SQLITE_CANTOPEN);
         return file;
     }
 
     // Whether the header's write or read version is one the program never
-    // writes, read through the connection's own handle.
+    // writes.
     bool UnknownVersions()
     {
-        sqlite3_file* file = File();
-        unsigned char versions[2] = {};
-        if (file->pMethods->xRead(file, versions, 2, 18) != SQLITE_OK)
-            return false;
-        return (versions[0] != 1 && versions[0] != 2) || (versions[1] != 1 && versions[1] != 2);
+        for (const int at : {18, 19}) {
+            if (const int version = EngineHeaderByte(db_->getHandle(), at); version >= 0 && !KnownFileVersion(version))
+                return true;
+        }
+        return false;
     }
 
     // Takes the file's exclusive lock through the connection's own handle,

@@ -1,5 +1,7 @@
 #include "platform/data/LogIndex.h"
 
+#include "platform/data/EngineFile.h"
+
 #include <sqlite3.h>
 
 #include <atomic>
@@ -15,9 +17,8 @@ constexpr int kIndexRegion = 32768;
 
 const volatile uint32_t* MapLogIndexHeader(sqlite3* db)
 {
-    sqlite3_file* file = nullptr;
-    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
-        !file->pMethods || file->pMethods->iVersion < 2 || !file->pMethods->xShmMap)
+    sqlite3_file* file = EngineFileOf(db);
+    if (!file || file->pMethods->iVersion < 2 || !file->pMethods->xShmMap)
         return nullptr;
     volatile void* region = nullptr;
     // Not extended: an index the engine has not set up is left alone.

@@ -1,5 +1,7 @@
 #include "platform/data/PageSalvage.h"
 
+#include "platform/data/EngineFile.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -211,11 +213,9 @@ PageSalvage::PageSalvage(const QString& path) : file_(path)
     if (reserved > 0 && usable_ == pageSize_)
         headerFaults_.push_back("the header keeps " + std::to_string(reserved) +
                                 " bytes at the end of each page, the pages keep none");
-    // The program writes files of the log's versions (2) or the older ones
-    // (1); another value locks every writer out of pages that read.
     for (const int at : {18, 19}) {
         const int version = static_cast<uint8_t>(bytes[at]);
-        if (version != 1 && version != 2)
+        if (!KnownFileVersion(version))
             headerFaults_.push_back(std::string(at == 18 ? "the header gives an unknown write version "
                                                          : "the header gives an unknown read version ") +
                                     std::to_string(version));
