@@ -4,6 +4,7 @@
 #include "backup/LiveData.h"
 #include "backup/RestoreJournal.h"
 #include "backup/RestoreSwap.h"
+#include "platform/data/LogFrames.h"
 #include "platform/data/Maintenance.h"
 #include "platform/zip/WorkFolder.h"
 #include "platform/zip/ZipNames.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -26,22 +28,6 @@ constexpr char kNothingChanged[] = "|No file was changed.";
 qint64 SizeOf(const QString& path)
 {
     return QFileInfo(path).size(); // 0 when missing
-}
-
-// The copies of the data file's damaged log set aside beside it, by name:
-// "<name>-wal.damaged", then "<name>-wal.damaged2" and on.
-QStringList SetAsideLogs(const QString& dir, const QString& name)
-{
-    const QString stem = name + QStringLiteral("-wal.damaged");
-    QStringList logs;
-    for (const QString& file : QDir(dir).entryList({stem + QLatin1Char('*')}, QDir::Files | QDir::Hidden, QDir::Name)) {
-        bool numbered = file.size() == stem.size();
-        if (!numbered)
-            file.mid(stem.size()).toUInt(&numbered);
-        if (numbered && file.startsWith(stem))
-            logs << file;
-    }
-    return logs;
 }
 
 ZipResult CopyFile(const QString& source, const QString& copy)
@@ -72,8 +58,11 @@ ZipResult CopyForArchive(const QString& dir, const QString& name, const WorkFold
     if (QuickCheckDataFile(copy, problems).Ok() && !problems.isEmpty())
         found.damaged << name + QStringLiteral(": ") + problems.first();
     // The snapshot opened the file: a damaged log it met is set aside by now.
-    for (const QString& log : SetAsideLogs(dir, name)) {
-        const ZipResult copied = CopyFile(QDir(dir).filePath(log), work.filePath(log));
+    QStringList logs = SetAsideLogsOf(source);
+    std::reverse(logs.begin(), logs.end()); // named in the order they were set aside
+    for (const QString& path : std::as_const(logs)) {
+        const QString log = QFileInfo(path).fileName();
+        const ZipResult copied = CopyFile(path, work.filePath(log));
         if (!copied.Ok())
             return copied;
         job.files.append({work.filePath(log), log});

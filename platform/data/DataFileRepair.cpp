@@ -666,26 +666,6 @@ void Salvage(const QString& damaged, const PageSalvage::Layout& layout, const Se
 
 QString LogOf(const QString& path) { return path + QStringLiteral("-wal"); }
 
-// The logs set aside beside the file ("-wal.damaged", "-wal.damaged2", ...),
-// the newest first.
-QStringList SetAsideLogs(const QString& path)
-{
-    const QFileInfo file(path);
-    const QString base = file.fileName() + QStringLiteral("-wal.damaged");
-    std::map<int, QString> byNumber;
-    for (const QString& name : file.dir().entryList({base + QLatin1Char('*')}, QDir::Files)) {
-        const QString suffix = name.mid(base.size());
-        bool number = suffix.isEmpty();
-        const int n = number ? 1 : suffix.toInt(&number);
-        if (number && n >= 1)
-            byNumber[n] = file.dir().filePath(name);
-    }
-    QStringList newestFirst;
-    for (auto it = byNumber.rbegin(); it != byNumber.rend(); ++it)
-        newestFirst << it->second;
-    return newestFirst;
-}
-
 bool HasLog(const QString& path) { return QFileInfo(LogOf(path)).size() > 0; }
 
 bool CopyFile(const QString& from, const QString& to)
@@ -946,7 +926,7 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
             result.findings << QStringLiteral("the log is damaged: the engine reads only part of it");
         if (result.findings.isEmpty())
             result.findings = CatalogFindings(held.Db(), declared);
-        const QStringList setAside = SetAsideLogs(path);
+        const QStringList setAside = SetAsideLogsOf(path);
         for (const QString& copy : setAside)
             result.findings << QStringLiteral("changes kept aside in %1 are to be taken back")
                                    .arg(QDir::toNativeSeparators(copy));

@@ -2,6 +2,7 @@
 
 #include "platform/data/EngineLocks.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -234,6 +235,24 @@ QString CopyExclusively(const QString& log)
 }
 
 } // namespace
+
+QStringList SetAsideLogsOf(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString base = file.fileName() + QStringLiteral("-wal.damaged");
+    std::map<int, QString> byNumber;
+    for (const QString& name : file.dir().entryList({base + QLatin1Char('*')}, QDir::Files | QDir::Hidden)) {
+        const QString suffix = name.mid(base.size());
+        bool number = suffix.isEmpty();
+        const int n = number ? 1 : suffix.toInt(&number);
+        if (number && n >= 1)
+            byNumber[n] = file.dir().filePath(name);
+    }
+    QStringList newestFirst;
+    for (auto it = byNumber.rbegin(); it != byNumber.rend(); ++it)
+        newestFirst << it->second;
+    return newestFirst;
+}
 
 QString SetAsideDamagedLog(const QString& path)
 {

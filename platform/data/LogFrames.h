@@ -11,7 +11,7 @@
 //
 // Every read stays within the log's real length.
 
-#include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <map>
@@ -46,5 +46,9 @@ LogFrames ReadLogFrames(const QString& logPath, int pageSize);
 // the log is sound, absent or in use, or no copy could be made (the log
 // then stays as it is).
 QString SetAsideDamagedLog(const QString& path);
+
+// The copies of the log of the data file at path that SetAsideDamagedLog
+// made and no repair has taken back yet, by path, the newest first.
+QStringList SetAsideLogsOf(const QString& path);
 
 } // namespace vl
