@@ -6,19 +6,12 @@
 
 namespace vl {
 
-namespace {
-
-int gSignal = 0; // the GUI thread's only
-
-} // namespace
-
 SignalEnd::SignalEnd()
 {
-    gSignal = 0;
-    connect(&signals_, &TerminationSignals::Received, this, [](int signalNumber) {
-        if (gSignal != 0)
+    connect(&signals_, &TerminationSignals::Received, this, [this](int signalNumber) {
+        if (signal_ != 0)
             return;
-        gSignal = signalNumber;
+        signal_ = signalNumber;
         RequestTermination(); // no box answers from now on
         QCoreApplication::exit(128 + signalNumber);
     });
@@ -28,14 +21,14 @@ SignalEnd::~SignalEnd() = default;
 
 bool SignalEnd::Ended() const
 {
-    if (gSignal == 0)
+    if (signal_ == 0)
         QCoreApplication::processEvents();
-    return gSignal != 0;
+    return signal_ != 0;
 }
 
 int SignalEnd::ExitCode(int normal) const
 {
-    return Ended() ? 128 + gSignal : normal;
+    return Ended() ? 128 + signal_ : normal;
 }
 
 } // namespace vl

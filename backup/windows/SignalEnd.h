@@ -31,6 +31,7 @@ public:
 
 private:
     TerminationSignals signals_;
+    int signal_ = 0; // the first that came
 };
 
 } // namespace vl
