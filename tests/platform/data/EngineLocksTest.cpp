@@ -2,7 +2,7 @@
 // files, and the damaged log set aside by whichever program meets it first.
 
 #include "TestTables.h"
-#include "tests/support/OtherProcessLocks.h"
+#include "tests/support/OtherProgram.h"
 
 #include "platform/data/EngineLocks.h"
 #include "platform/data/LogFrames.h"
@@ -24,18 +24,6 @@ QByteArray Bytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Runs work in a child process, as another program would; its exit code.
-template <class Work>
-int InAnotherProgram(Work work)
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(work());
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 TEST(EngineLocks, NoCloseElsewhereInTheProgramDropsThemAndAnotherProgramEndingLeavesTheLog)

@@ -1,7 +1,7 @@
 #include "platform/widgets/QtPromptService.h"
 
 #include "tests/platform/data/TestTables.h"
-#include "tests/support/OtherProcessLocks.h"
+#include "tests/support/OtherProgram.h"
 
 #include <QAbstractButton>
 #include <QApplication>
