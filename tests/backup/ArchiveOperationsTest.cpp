@@ -221,7 +221,7 @@ TEST_F(ArchiveOperationsTest, DeleteTakesTheMarkedNamesAndRewritesWholeOrNotAtAl
     ASSERT_TRUE(DeleteMembers(zip).Ok()) << Said(prompt);
     EXPECT_EQ(Members(), QStringList({"a.txt", "b.txt"})) << "only the marked member";
 
-    const QByteArray before = test::FileBytes(zip.archiveName);
+    const QByteArray before = test::ReadFileBytes(zip.archiveName);
     zip.wildcard = "b.txt";
     prompt.Answer(1);
     {
@@ -229,7 +229,7 @@ TEST_F(ArchiveOperationsTest, DeleteTakesTheMarkedNamesAndRewritesWholeOrNotAtAl
         EXPECT_EQ(DeleteMembers(zip).code, kZipDiskFull);
     }
     EXPECT_THAT(Said(prompt), HasSubstr("Delete files: Disk full error"));
-    EXPECT_EQ(test::FileBytes(zip.archiveName), before);
+    EXPECT_EQ(test::ReadFileBytes(zip.archiveName), before);
     EXPECT_EQ(Members(), QStringList({"a.txt", "b.txt"}));
     EXPECT_EQ(QDir(test::TestDir()).entryList(QStringList{"work.zip*"}, QDir::Files | QDir::Hidden),
               QStringList{"work.zip"}) << "no temporary file left";
@@ -329,20 +329,20 @@ TEST_F(ArchiveOperationsTest, ADamagedDataFileIsExtractedOnlyWhereItReplacesNoLi
         };
         for (const auto& r : refused) {
             const QString target = QDir(r.dir).filePath("VLDB.TPS");
-            const QByteArray before = test::FileBytes(target);
+            const QByteArray before = test::ReadFileBytes(target);
             zip.destinationDir = r.dir;
             zip.wildcard = "*";
             prompt.Answer(1);
             EXPECT_FALSE(ExtractMembers(zip).Ok()) << cut << r.said.toStdString();
             EXPECT_THAT(Said(prompt), HasSubstr("VLDB.TPS in the archive is damaged: "));
             EXPECT_THAT(prompt.Questions().back().text.toStdString(), HasSubstr(r.said.toStdString()));
-            EXPECT_TRUE(test::FileBytes(target) == before) << r.said.toStdString();
+            EXPECT_TRUE(test::ReadFileBytes(target) == before) << r.said.toStdString();
         }
         zip.destinationDir = TestPath("out");
         zip.wildcard = "*";
         prompt.Answer(1);
         ASSERT_TRUE(ExtractMembers(zip).Ok()) << Said(prompt);
-        EXPECT_TRUE(test::FileBytes(TestPath("out/VLDB.TPS")) == test::FileBytes(source)) << "as the archive holds it";
+        EXPECT_TRUE(test::ReadFileBytes(TestPath("out/VLDB.TPS")) == test::ReadFileBytes(source)) << "as the archive holds it";
         EXPECT_THAT(prompt.Questions().back().text.toStdString(),
                     HasSubstr("These data files are damaged; they were extracted as the archive holds them, damage "
                               "and all:|VLDB.TPS: "));
@@ -402,7 +402,7 @@ namespace {
 TEST_F(ArchiveOperationsTest, OpenRefusesAFileThatIsNoWholeArchive)
 {
     ASSERT_TRUE(Add({"a.txt", "b.txt"}).Ok());
-    const QByteArray whole = test::FileBytes(zip.archiveName);
+    const QByteArray whole = test::ReadFileBytes(zip.archiveName);
     test::WriteBytes(TestPath("cut.zip"), whole.left(whole.size() / 2));
     test::WriteBytes(TestPath("empty.zip"), QByteArray());
     test::WriteBytes(TestPath("zeroed.zip"), QByteArray(whole.size(), '\0'));

@@ -78,7 +78,7 @@ QMap<QString, QByteArray> Folder(const QString& dir = test::TestDir(), bool with
     QMap<QString, QByteArray> files;
     for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot)) {
         if (withLogs || !(name.endsWith("-wal") || name.endsWith("-shm")))
-            files[name] = test::FileBytes(QDir(dir).filePath(name));
+            files[name] = test::ReadFileBytes(QDir(dir).filePath(name));
     }
     return files;
 }
@@ -219,7 +219,7 @@ TEST_F(BackupRunnerTest, ABackupChangesNothingOfWhatItReadsAndSaysWhichFilesAreD
 TEST_F(BackupRunnerTest, AFailedBackupLeavesTheArchiveItReplaces)
 {
     ASSERT_TRUE(Backup().Ok());
-    const QByteArray good = test::FileBytes(TestPath("archives/Daily.ZIP"));
+    const QByteArray good = test::ReadFileBytes(TestPath("archives/Daily.ZIP"));
     MakeDataFile("VLDB.TPS", 3000);
     {
         // Room for the copies of the data files, not for the archive of both.
@@ -232,7 +232,7 @@ TEST_F(BackupRunnerTest, AFailedBackupLeavesTheArchiveItReplaces)
         EXPECT_EQ(Backup().code, kZipDiskFull) << Said(prompt);
     }
     EXPECT_THAT(Said(prompt), HasSubstr("Could not create backup.||Archive: archives/Daily.ZIP|Error -50:  Disk full error"));
-    EXPECT_EQ(test::FileBytes(TestPath("archives/Daily.ZIP")), good);
+    EXPECT_EQ(test::ReadFileBytes(TestPath("archives/Daily.ZIP")), good);
     EXPECT_EQ(QDir(TestPath("archives")).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList{"Daily.ZIP"});
 
@@ -240,7 +240,7 @@ TEST_F(BackupRunnerTest, AFailedBackupLeavesTheArchiveItReplaces)
     QFile::remove(TestPath("VLTpl.TPS"));
     EXPECT_EQ(Backup().code, kZipNothingToDo);
     EXPECT_EQ(prompt.Questions().back().text, "Nothing to process:  *.TPS.");
-    EXPECT_EQ(test::FileBytes(TestPath("archives/Daily.ZIP")), good);
+    EXPECT_EQ(test::ReadFileBytes(TestPath("archives/Daily.ZIP")), good);
 }
 
 TEST_F(BackupRunnerTest, ARestoreReachesAProgramWritingInAnotherProcessAndKeepsItsLaterWrites)

@@ -61,4 +61,10 @@ QString ReadTextFile(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
+QByteArray ReadFileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace vl::test

@@ -9,6 +9,7 @@
 #include "platform/data/Maintenance.h"
 #include "platform/data/NoCaseCollation.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,12 +24,6 @@ namespace vl::test {
 namespace {
 
 constexpr int kItems = 2000;
-
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class DataFileRepairTest : public ::testing::Test {
 protected:
@@ -141,7 +136,7 @@ void EndWithCommitsInLog(const QString& path)
 
 TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
 {
-    const QByteArray sound = Bytes("TEST.TPS");
+    const QByteArray sound = ReadFileBytes("TEST.TPS");
     const Layout at = LayoutOf("TEST.TPS", KeyName());
     ASSERT_GT(at.itemLeaves.size(), 4u);
     ASSERT_GT(at.keyLeaf, 0);
@@ -257,7 +252,7 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
         if (c.damage)
             c.damage();
         ASSERT_TRUE(QFile::setPermissions("TEST.TPS", QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
-        const QByteArray before = Bytes("TEST.TPS");
+        const QByteArray before = ReadFileBytes("TEST.TPS");
 
         DataFileRepair repair;
         std::vector<int> progress;
@@ -267,7 +262,7 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
             EXPECT_FALSE(error.Ok());
             EXPECT_TRUE(repair.nothingReadable);
             EXPECT_FALSE(repair.replaced);
-            EXPECT_EQ(Bytes("TEST.TPS"), before) << "left as it was";
+            EXPECT_EQ(ReadFileBytes("TEST.TPS"), before) << "left as it was";
             EXPECT_EQ(QDir().entryList({"TEST.TPS*"}), QStringList({"TEST.TPS"})) << "nothing is left beside it";
             continue;
         }
@@ -276,14 +271,14 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
         if (!c.damage) {
             EXPECT_TRUE(repair.findings.isEmpty());
             EXPECT_FALSE(repair.replaced);
-            EXPECT_EQ(Bytes("TEST.TPS"), before) << "a sound file is left alone";
+            EXPECT_EQ(ReadFileBytes("TEST.TPS"), before) << "a sound file is left alone";
             EXPECT_EQ(QDir().entryList({"TEST.TPS*"}), QStringList({"TEST.TPS"}));
             continue;
         }
         EXPECT_FALSE(repair.findings.isEmpty());
         EXPECT_TRUE(repair.replaced);
         EXPECT_EQ(repair.damagedCopy, "TEST.TPS.damaged");
-        EXPECT_EQ(Bytes(repair.damagedCopy), before) << "the damaged file is kept as it was";
+        EXPECT_EQ(ReadFileBytes(repair.damagedCopy), before) << "the damaged file is kept as it was";
         EXPECT_EQ(QFile::permissions("TEST.TPS").toInt() & 0x7077, 0x6004) << "the repaired file keeps its mode";
         EXPECT_FALSE(QFile::exists("TEST.TPS.fix"));
         ASSERT_FALSE(progress.empty());
@@ -337,7 +332,7 @@ TEST_F(DataFileRepairTest, DamageIsRepairedOnACopyAndTheDamagedFileIsKept)
 
 TEST_F(DataFileRepairTest, ACatalogRowThatDoesNotFitItsDeclarationIsDamageAndIsMadeAgain)
 {
-    const QByteArray sound = Bytes("TEST.TPS");
+    const QByteArray sound = ReadFileBytes("TEST.TPS");
     const qsizetype fieldsAt = sound.indexOf(R"([{"name":")"); // the row's field list
     ASSERT_GT(fieldsAt, 0);
     const auto change = [](std::string sql) {
@@ -375,7 +370,7 @@ TEST_F(DataFileRepairTest, ACatalogRowThatDoesNotFitItsDeclarationIsDamageAndIsM
 TEST_F(DataFileRepairTest, AHeldFileAFullDiskOrACancelLeavesTheOriginalAsItWas)
 {
     ASSERT_TRUE(DamagePage("TEST.TPS", KeyName(), false));
-    const QByteArray before = Bytes("TEST.TPS");
+    const QByteArray before = ReadFileBytes("TEST.TPS");
     {
         SetLockWait(50);
         Table<ItemRecord> other(ItemDefinition()); // another user of the file
@@ -409,7 +404,7 @@ TEST_F(DataFileRepairTest, AHeldFileAFullDiskOrACancelLeavesTheOriginalAsItWas)
         EXPECT_TRUE(repair.cancelled);
         EXPECT_FALSE(repair.replaced);
     }
-    EXPECT_EQ(Bytes("TEST.TPS"), before);
+    EXPECT_EQ(ReadFileBytes("TEST.TPS"), before);
     EXPECT_EQ(QDir().entryList({"TEST.TPS*"}), QStringList({"TEST.TPS"})) << "nothing is left beside it";
 }
 
@@ -437,7 +432,7 @@ TEST_F(DataFileRepairTest, BeforeTheOpenADamagedLogIsKeptAndTheUserToldButATornT
         ASSERT_TRUE(QFile::copy("TEST.TPS", path));
         EndWithCommitsInLog(path);
         c.damage(log);
-        const QByteArray damaged = Bytes(log);
+        const QByteArray damaged = ReadFileBytes(log);
 
         test::ScriptedPrompt prompt;
         Table<ItemRecord> items(ItemDefinition(QString::fromLatin1(c.file) + "\\!Items"));
@@ -450,7 +445,7 @@ TEST_F(DataFileRepairTest, BeforeTheOpenADamagedLogIsKeptAndTheUserToldButATornT
             EXPECT_TRUE(prompt.Questions().empty());
             continue;
         }
-        EXPECT_EQ(Bytes(log + ".damaged"), damaged);
+        EXPECT_EQ(ReadFileBytes(log + ".damaged"), damaged);
         ASSERT_EQ(prompt.Questions().size(), 1u);
         EXPECT_EQ(prompt.Questions()[0].text, "The last changes to the data file " +
                                                   QDir::toNativeSeparators(QDir::current().absoluteFilePath(path)) +

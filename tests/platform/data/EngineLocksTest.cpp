@@ -3,6 +3,7 @@
 
 #include "TestTables.h"
 #include "tests/support/OtherProgram.h"
+#include "tests/support/TempDir.h"
 
 #include "platform/data/EngineLocks.h"
 #include "platform/data/LogFrames.h"
@@ -19,12 +20,6 @@
 
 namespace vl::test {
 namespace {
-
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 TEST(EngineLocks, NoCloseElsewhereInTheProgramDropsThemAndAnotherProgramEndingLeavesTheLog)
 {
@@ -81,13 +76,13 @@ void EndWithDamagedLog(const QString& path)
 TEST(EngineLocks, ADamagedLogIsSetAsideWholeByTheBackupsOpenAndByOneOfTwoProgramsAtOnce)
 {
     EndWithDamagedLog("TEST.TPS");
-    const QByteArray damaged = Bytes("TEST.TPS-wal");
+    const QByteArray damaged = ReadFileBytes("TEST.TPS-wal");
     ASSERT_TRUE(CopyDataFileSnapshot("TEST.TPS", "snapshot").Ok());
-    EXPECT_EQ(Bytes("TEST.TPS-wal.damaged"), damaged) << "the backup's read of the file keeps the log first";
+    EXPECT_EQ(ReadFileBytes("TEST.TPS-wal.damaged"), damaged) << "the backup's read of the file keeps the log first";
 
     // Two programs meeting another damaged log at once.
     EndWithDamagedLog("BOTH.TPS");
-    const QByteArray both = Bytes("BOTH.TPS-wal");
+    const QByteArray both = ReadFileBytes("BOTH.TPS-wal");
     int go[2];
     ASSERT_EQ(pipe(go), 0);
     pid_t children[2];
@@ -109,7 +104,7 @@ TEST(EngineLocks, ADamagedLogIsSetAsideWholeByTheBackupsOpenAndByOneOfTwoProgram
     ::close(go[1]);
     EXPECT_EQ(setAside, 1);
     EXPECT_EQ(QDir().entryList({"BOTH.TPS-wal.damaged*"}), QStringList{"BOTH.TPS-wal.damaged"});
-    EXPECT_EQ(Bytes("BOTH.TPS-wal.damaged"), both) << "whole";
+    EXPECT_EQ(ReadFileBytes("BOTH.TPS-wal.damaged"), both) << "whole";
     EXPECT_LT(QFile("BOTH.TPS-wal").size(), both.size()) << "cut once it was kept";
 }
 

@@ -13,6 +13,7 @@ namespace vl {
 namespace {
 
 using test::MailPeer;
+using test::ReadFileBytes;
 
 MailRequest NewsRequest(const QString& host)
 {
@@ -27,12 +28,6 @@ MailRequest NewsRequest(const QString& host)
     request.text = "First line\n.hidden line\n..two dots\nlast";
     request.logFile = "inserver.log";
     return request;
-}
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST(NntpPost, ArticleIsPostedWithNewsgroupsFromAndStuffedLines)
@@ -54,7 +49,7 @@ TEST(NntpPost, ArticleIsPostedWithNewsgroupsFromAndStuffedLines)
     EXPECT_EQ(article.value("text").toString().replace("\r\n", "\n").toStdString(),
               "First line\n.hidden line\n..two dots\nlast\n");
 
-    const QByteArray raw = ReadBytes(peer.Dir() + "/article-1.raw");
+    const QByteArray raw = ReadFileBytes(peer.Dir() + "/article-1.raw");
     EXPECT_TRUE(raw.contains("\r\n..hidden line\r\n"));
     EXPECT_TRUE(raw.contains("\r\n...two dots\r\n"));
     EXPECT_TRUE(raw.endsWith("\r\nlast\r\n.\r\n"));

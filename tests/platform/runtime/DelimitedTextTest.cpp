@@ -10,13 +10,8 @@
 namespace vl {
 namespace {
 
+using test::ReadFileBytes;
 using test::TestPath;
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void WriteBytes(const QString& path, const QByteArray& bytes)
 {
@@ -81,7 +76,7 @@ TEST(DelimitedText, FilesReadBackWhatWasWritten)
         {""},
     };
     ASSERT_TRUE(WriteDelimitedFile(path, records));
-    EXPECT_EQ(ReadBytes(path), "\"Start Program\",\"/bin/editor\",\"\",\"5\"\r\n\"Comment\",\"a, \"\"b\"\"\"\r\n\"\"\r\n");
+    EXPECT_EQ(ReadFileBytes(path), "\"Start Program\",\"/bin/editor\",\"\",\"5\"\r\n\"Comment\",\"a, \"\"b\"\"\"\r\n\"\"\r\n");
 
     DelimitedReadResult read = ReadDelimitedFile(path);
     ASSERT_TRUE(read.ok) << read.error.toStdString();
@@ -92,10 +87,10 @@ TEST(DelimitedText, FilesReadBackWhatWasWritten)
     read = ReadDelimitedFile(path);
     ASSERT_EQ(read.records.size(), 4);
     EXPECT_EQ(read.records.last(), QStringList({"Exit Script"}));
-    EXPECT_EQ(ReadBytes(TestPath("new.vls")), "\"Wait\",\"3\"\r\n");
+    EXPECT_EQ(ReadFileBytes(TestPath("new.vls")), "\"Wait\",\"3\"\r\n");
 
     ASSERT_TRUE(WriteDelimitedFile(path, {}));
-    EXPECT_EQ(ReadBytes(path), "");
+    EXPECT_EQ(ReadFileBytes(path), "");
     read = ReadDelimitedFile(path);
     EXPECT_TRUE(read.ok);
     EXPECT_TRUE(read.records.isEmpty());

@@ -19,14 +19,9 @@
 namespace vl {
 namespace {
 
+using test::ReadFileBytes;
 using test::TestPath;
 using test::WriteTextFile;
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 ino_t InodeOf(const QString& path)
 {
@@ -73,7 +68,7 @@ TEST(IniFile, KeepsNamesAndValuesRaw)
     EXPECT_EQ(ini.Get("BrowseHolidays", "?browse:1"), layout);
     EXPECT_EQ(ini.Get("BrowseHolidays", "?List"), unicode);
     EXPECT_EQ(ini.Get("BrowseHolidays", "Padded"), "a  b");
-    EXPECT_EQ(ReadBytes(ini.Path()),
+    EXPECT_EQ(ReadFileBytes(ini.Path()),
               "[BrowseHolidays]\n?Browse:1=" + layout.toUtf8() + "\n?List=" + unicode.toUtf8() + "\nPadded=a  b\n");
 }
 
@@ -87,7 +82,7 @@ TEST(IniFile, WriteChangesOnlyItsOwnLineAndReplacesTheFile)
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0664), 0);
 
     ASSERT_TRUE(ini.Put("settings", "logevents", "0"));
-    EXPECT_EQ(ReadBytes(path), "; Velmora settings\n\n[SETTINGS]\nLogEvents = 0\n; keep me\nodd line\n\n"
+    EXPECT_EQ(ReadFileBytes(path), "; Velmora settings\n\n[SETTINGS]\nLogEvents = 0\n; keep me\nodd line\n\n"
                                "[Warning]\nActive=0");
     EXPECT_NE(InodeOf(path), before); // a new file renamed into place, not rewritten in place
     EXPECT_EQ(QFileInfo(path).permissions().toInt() & 0x7077, 0x6064) << "it keeps the replaced file's mode";
@@ -98,7 +93,7 @@ TEST(IniFile, WriteChangesOnlyItsOwnLineAndReplacesTheFile)
 
     ASSERT_TRUE(ini.Put("Settings", "Debug", "1"));
     ASSERT_TRUE(ini.Put("New Section", "Key", "v"));
-    EXPECT_EQ(ReadBytes(path), "; Velmora settings\n\n[SETTINGS]\nLogEvents = 0\n; keep me\nodd line\nDebug=1\n\n"
+    EXPECT_EQ(ReadFileBytes(path), "; Velmora settings\n\n[SETTINGS]\nLogEvents = 0\n; keep me\nodd line\nDebug=1\n\n"
                                "[Warning]\nActive=0\n\n[New Section]\nKey=v\n");
     EXPECT_FALSE(QFileInfo::exists(ini.LockPath()));
 }
@@ -109,15 +104,15 @@ TEST(IniFile, RemovesEntriesAndSections)
     IniFile ini(path);
 
     ASSERT_TRUE(ini.RemoveEntry("a", "X"));
-    EXPECT_EQ(ReadBytes(path), "[A]\ny=2\n\n[b]\nx=1\n\n[a]\nz=3\n[C]\nw=4\n");
+    EXPECT_EQ(ReadFileBytes(path), "[A]\ny=2\n\n[b]\nx=1\n\n[a]\nz=3\n[C]\nw=4\n");
     EXPECT_EQ(ini.Get("A", "x", "gone"), "gone");
 
     ASSERT_TRUE(ini.RemoveSection("A"));
-    EXPECT_EQ(ReadBytes(path), "[b]\nx=1\n\n[C]\nw=4\n");
+    EXPECT_EQ(ReadFileBytes(path), "[b]\nx=1\n\n[C]\nw=4\n");
 
     EXPECT_TRUE(ini.RemoveSection("Missing"));
     EXPECT_TRUE(ini.RemoveEntry("b", "missing"));
-    EXPECT_EQ(ReadBytes(path), "[b]\nx=1\n\n[C]\nw=4\n");
+    EXPECT_EQ(ReadFileBytes(path), "[b]\nx=1\n\n[C]\nw=4\n");
 
     IniFile absent(TestPath("absent.INI"));
     EXPECT_TRUE(absent.RemoveSection("b"));
@@ -132,7 +127,7 @@ TEST(IniFile, ReadsAndKeepsCrLfLineEnds)
     EXPECT_EQ(ini.Get("PATH", "DATA"), "/home/u/data");
     ASSERT_TRUE(ini.Put("Settings", "Debug", "0"));
     ASSERT_TRUE(ini.Put("PATH", "Extra", "e"));
-    EXPECT_EQ(ReadBytes(path), "[Settings]\r\nDebug=0\r\n\r\n[PATH]\r\nDATA=/home/u/data\r\nExtra=e\r\n");
+    EXPECT_EQ(ReadFileBytes(path), "[Settings]\r\nDebug=0\r\n\r\n[PATH]\r\nDATA=/home/u/data\r\nExtra=e\r\n");
 }
 
 TEST(IniFile, EveryLineKeepsItsOwnEndAndAMarkedNameReadsBack)
@@ -160,13 +155,13 @@ TEST(IniFile, EveryLineKeepsItsOwnEndAndAMarkedNameReadsBack)
     ASSERT_TRUE(ini.Put("Settings", "Debug", "0"));
     QByteArray expected = before;
     expected.replace("Debug=1", "Debug=0");
-    EXPECT_EQ(ReadBytes(path), expected);
+    EXPECT_EQ(ReadFileBytes(path), expected);
 
     ASSERT_TRUE(ini.Put("Settings", marked, "no"));
     EXPECT_EQ(ini.Get("Settings", marked), "no");
     ASSERT_TRUE(ini.Put("PATH", "Extra", "e"));
     expected.replace("Marked=yes", "Marked=no");
-    EXPECT_EQ(ReadBytes(path), expected + "\r\nExtra=e\r\n");
+    EXPECT_EQ(ReadFileBytes(path), expected + "\r\nExtra=e\r\n");
 
     IniFile fresh(TestPath("fresh.INI"));
     ASSERT_TRUE(fresh.Put("S", marked, "1"));
@@ -201,7 +196,7 @@ TEST(IniFile, RefusesWhatItCannotStoreAndLeavesTheFileAlone)
     EXPECT_FALSE(ini.Put("S", "[x", "1"));
     EXPECT_FALSE(ini.Put("S", "x", "two\nlines"));
     EXPECT_FALSE(ini.Put("S", "x\r", "1"));
-    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_EQ(ReadFileBytes(path), original);
 
     // Another writer holds the lock and does not let go in time.
     QLockFile other(ini.LockPath());
@@ -209,7 +204,7 @@ TEST(IniFile, RefusesWhatItCannotStoreAndLeavesTheFileAlone)
     ini.SetLockTimeout(std::chrono::milliseconds(0));
     EXPECT_FALSE(ini.Put("S", "x", "2"));
     EXPECT_FALSE(ini.RemoveSection("S"));
-    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_EQ(ReadFileBytes(path), original);
     other.unlock();
     EXPECT_TRUE(ini.Put("S", "x", "2"));
     EXPECT_EQ(ini.Get("S", "x"), "2");
@@ -221,12 +216,12 @@ TEST(IniFile, PutManyWritesAllInOneRewriteOrNothing)
     IniFile ini(path);
     const ino_t before = InodeOf(path);
     EXPECT_TRUE(ini.PutMany({{"A", "x", ""}, {"B", "y", "2"}, {"A", "z", "3"}}));
-    EXPECT_EQ(ReadBytes(path), QByteArray("[A]\nx=\nz=3\n\n[B]\ny=2\n"));
+    EXPECT_EQ(ReadFileBytes(path), QByteArray("[A]\nx=\nz=3\n\n[B]\ny=2\n"));
     EXPECT_NE(InodeOf(path), before);
 
-    const QByteArray written = ReadBytes(path);
+    const QByteArray written = ReadFileBytes(path);
     EXPECT_FALSE(ini.PutMany({{"A", "x", "9"}, {"A", "bad=name", "1"}}));
-    EXPECT_EQ(ReadBytes(path), written);
+    EXPECT_EQ(ReadFileBytes(path), written);
 }
 
 // Each of two processes writes 200 entries of its own into the same section

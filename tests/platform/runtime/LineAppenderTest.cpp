@@ -19,13 +19,8 @@
 namespace vl {
 namespace {
 
+using test::ReadFileBytes;
 using test::TestPath;
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Waits for a forked child and gives its exit code (-1 when it did not exit).
 int ExitCodeOf(pid_t pid)
@@ -42,7 +37,7 @@ TEST(LineAppender, AppendsEachCallAsOneLine)
     EXPECT_TRUE(AppendLine(TestPath("VLMREVNT.LOG"), QString::fromUtf8("zweite Zeile Ä")));
     EXPECT_TRUE(AppendLine(TestPath("VLMREVNT.LOG"), "broken\r\nline"));
     EXPECT_TRUE(AppendLine(TestPath("VLMREVNT.LOG"), ""));
-    EXPECT_EQ(ReadBytes(TestPath("VLMREVNT.LOG")), QByteArray("first\nzweite Zeile \xC3\x84\nbroken  line\n\n"));
+    EXPECT_EQ(ReadFileBytes(TestPath("VLMREVNT.LOG")), QByteArray("first\nzweite Zeile \xC3\x84\nbroken  line\n\n"));
 
     EXPECT_FALSE(AppendLine(TestPath("no/dir/VLMREVNT.LOG"), "lost"));
 }
@@ -56,7 +51,7 @@ TEST(LineAppender, WritesEvenWhileAnotherWriterKeepsTheLock)
     ASSERT_EQ(::flock(other, LOCK_EX), 0);
     EXPECT_TRUE(AppendLine(path, "two", std::chrono::milliseconds(0)));
     ::close(other);
-    EXPECT_EQ(ReadBytes(path), "one\ntwo\n");
+    EXPECT_EQ(ReadFileBytes(path), "one\ntwo\n");
 }
 
 TEST(LineAppender, TakesBackALineThatDidNotFitOnTheDisk)
@@ -77,7 +72,7 @@ TEST(LineAppender, TakesBackALineThatDidNotFitOnTheDisk)
         ::_exit(AppendLine(path, QString(50, QLatin1Char('y'))) ? 1 : 0);
     }
     EXPECT_EQ(ExitCodeOf(pid), 0) << "the write that did not fit must fail";
-    EXPECT_EQ(ReadBytes(path), first + '\n');
+    EXPECT_EQ(ReadFileBytes(path), first + '\n');
 }
 
 // Two processes append 1,000 fixed-width lines each to one file at the same
@@ -107,7 +102,7 @@ TEST(LineAppender, TwoProcessesAppendingAtOnceLoseNoLine)
     for (const pid_t pid : children)
         EXPECT_EQ(ExitCodeOf(pid), 0) << "failed appends in one writer";
 
-    QList<QByteArray> lines = ReadBytes(path).split('\n');
+    QList<QByteArray> lines = ReadFileBytes(path).split('\n');
     ASSERT_EQ(lines.takeLast(), QByteArray()); // the file ends with a line break
     ASSERT_EQ(lines.size(), 2 * kLines);
     int next[2] = {0, 0};

@@ -12,7 +12,7 @@
 namespace vl {
 namespace {
 
-using test::FileBytes;
+using test::ReadFileBytes;
 using test::TestPath;
 
 const QByteArray kText = QByteArray("Dear diary, today the tasks ran on time. ").repeated(200);
@@ -79,8 +79,8 @@ TEST(ZipArchive, AddListTestAndExtractRoundTrip)
         QStringList written;
         ASSERT_TRUE(ExtractArchive(unzip, added, &written).Ok());
         EXPECT_EQ(written.size(), 2);
-        EXPECT_EQ(FileBytes(TestPath("out/notes.txt")), kText);
-        EXPECT_EQ(FileBytes(TestPath("out/cfg/small.ini")), FileBytes(TestPath("in/small.ini")));
+        EXPECT_EQ(ReadFileBytes(TestPath("out/notes.txt")), kText);
+        EXPECT_EQ(ReadFileBytes(TestPath("out/cfg/small.ini")), ReadFileBytes(TestPath("in/small.ini")));
 
         // Only the chosen members; nothing that matches is an error.
         unzip.patterns = {"*.ini"};
@@ -224,7 +224,7 @@ TEST(ZipArchive, AFailedWriteLeavesTheOldArchiveAndNoTemporaryFile)
         ZipAddJob job = TwoFiles("a/keep.zip");
         ZipProgress quiet;
         ASSERT_TRUE(AddToArchive(job, quiet).Ok());
-        const QByteArray before = FileBytes(job.archive);
+        const QByteArray before = ReadFileBytes(job.archive);
         test::WriteTextFile("in/big.txt", QString(200000, QChar('x')));
         job.files.append({TestPath("in/big.txt"), "big.txt"});
         job.level = 0;
@@ -240,7 +240,7 @@ TEST(ZipArchive, AFailedWriteLeavesTheOldArchiveAndNoTemporaryFile)
             result = AddToArchive(job, abort);
             EXPECT_EQ(result.code, kZipAborted);
         }
-        EXPECT_EQ(FileBytes(job.archive), before);
+        EXPECT_EQ(ReadFileBytes(job.archive), before);
         EXPECT_EQ(QDir(TestPath("a")).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.zip"});
     }
     Aborting abort;

@@ -1,7 +1,9 @@
 #pragma once
 // Archives and conditions the zip tests share: archives with any member name
-// written straight through libzip, a damaged copy of an archive, the bytes of
-// a file, and a file size limit that makes writes fail as a full disk does.
+// written straight through libzip, a damaged copy of an archive, and a file
+// size limit that makes writes fail as a full disk does.
+
+#include "tests/support/TempDir.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -35,12 +37,6 @@ inline bool WriteRawArchive(const QString& path, const QList<QPair<QString, QByt
     return zip_close(zip) == 0;
 }
 
-inline QByteArray FileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 inline void WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -54,7 +50,7 @@ enum class Damage { Truncated, FlippedDataByte, NotAnArchive };
 // text (so a flipped byte in its data is found by its checksum).
 inline void DamageArchive(const QString& path, Damage damage)
 {
-    QByteArray bytes = FileBytes(path);
+    QByteArray bytes = ReadFileBytes(path);
     switch (damage) {
     case Damage::Truncated:
         bytes.truncate(bytes.size() / 2);
