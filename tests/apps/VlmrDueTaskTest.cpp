@@ -19,6 +19,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <algorithm>
 #include <csignal>
 
 namespace vl {
@@ -67,32 +68,75 @@ QString Log(const QString& directory)
     return test::ReadTextFile(directory + "/VLMREVNT.LOG");
 }
 
-// Whether a shown top-level window of the process lies above the window on
-// the X display (the root's children come bottom to top).
-bool ShownAbove(Display* display, qint64 pid, Window window)
+// The top-level windows on the X display, bottom to top.
+std::vector<Window> Stack(Display* display)
 {
     Window root = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
     if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
-        return false;
-    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
-    bool passed = false, above = false;
-    for (unsigned int i = 0; i < count; ++i) {
-        passed = passed || children[i] == window;
-        XWindowAttributes shown;
-        Atom type = 0;
-        int format = 0;
-        unsigned long items = 0, left = 0;
-        unsigned char* value = nullptr;
-        if (passed && XGetWindowAttributes(display, children[i], &shown) && shown.map_state == IsViewable
-            && XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items,
-                                  &left, &value) == Success && value) {
-            above = above || (items == 1 && *reinterpret_cast<unsigned long*>(value) == static_cast<unsigned long>(pid));
-            XFree(value);
-        }
-    }
+        return {};
+    std::vector<Window> stack(children, children + count);
     XFree(children);
-    return above;
+    return stack;
+}
+
+qint64 ProcessOf(Display* display, Window window)
+{
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, left = 0;
+    unsigned char* value = nullptr;
+    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &left,
+                           &value) != Success || !value)
+        return 0;
+    const qint64 pid = items == 1 ? qint64(*reinterpret_cast<unsigned long*>(value)) : 0;
+    XFree(value);
+    return pid;
+}
+
+// The process's frame: its shown top-level window that a window manager
+// would manage (menus, tips and a tray icon's window bypass it); 0 while
+// there is none.
+Window FrameOf(Display* display, qint64 pid)
+{
+    for (const Window window : Stack(display)) {
+        XWindowAttributes shown;
+        if (XGetWindowAttributes(display, window, &shown) && shown.map_state == IsViewable && !shown.override_redirect
+            && ProcessOf(display, window) == pid)
+            return window;
+    }
+    return 0;
+}
+
+bool LiesAbove(Display* display, Window upper, Window lower)
+{
+    const std::vector<Window> stack = Stack(display);
+    const auto at = [&](Window window) { return std::find(stack.begin(), stack.end(), window); };
+    return at(lower) < at(upper) && at(upper) != stack.end();
+}
+
+// What lies above the window, for a failure to show: each shown window's
+// name and process.
+std::string ShownAboveOf(Display* display, Window lower)
+{
+    std::string shown;
+    bool passed = false;
+    for (const Window window : Stack(display)) {
+        XWindowAttributes attributes;
+        char* name = nullptr;
+        if (passed && XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable) {
+            XFetchName(display, window, &name);
+            shown += QStringLiteral("\"%1\" of %2%3; ")
+                         .arg(QString::fromLocal8Bit(name ? name : ""))
+                         .arg(ProcessOf(display, window))
+                         .arg(attributes.override_redirect ? QStringLiteral(", unmanaged") : QString())
+                         .toStdString();
+            XFree(name);
+        }
+        passed = passed || window == lower;
+    }
+    return shown;
 }
 
 class VlmrDueTaskTest : public ::testing::Test {
@@ -163,11 +207,14 @@ TEST_F(VlmrDueTaskTest, ASecondStartRaisesTheFirstAndEndsAlsoThroughALinkSoEachT
     Start(vlmr, test::TestDir(), "xcb");
     ASSERT_TRUE(Eventually([] { return Log(".").contains("Started"); })) << vlmr.readAllStandardError().toStdString();
 
+    Window frame = 0;
+    ASSERT_TRUE(Eventually([&] { return (frame = FrameOf(display, vlmr.processId())) != 0; }));
+
     // A window over the frame, as the user's other programs lie over it.
     const Window cover = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 800, 600, 0, 0, 0);
     XMapRaised(display, cover);
     XSync(display, False);
-    EXPECT_FALSE(ShownAbove(display, vlmr.processId(), cover));
+    EXPECT_FALSE(LiesAbove(display, frame, cover)) << ShownAboveOf(display, cover);
 
     for (const QString& directory : {test::TestDir(), test::TestPath("link")}) {
         Start(second, directory);
@@ -175,7 +222,7 @@ TEST_F(VlmrDueTaskTest, ASecondStartRaisesTheFirstAndEndsAlsoThroughALinkSoEachT
         EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
     }
-    EXPECT_TRUE(Eventually([&] { return ShownAbove(display, vlmr.processId(), cover); }));
+    EXPECT_TRUE(Eventually([&] { return LiesAbove(display, frame, cover); })) << ShownAboveOf(display, cover);
     XDestroyWindow(display, cover);
     XCloseDisplay(display);
 
