@@ -2,11 +2,11 @@
 
 #include "platform/data/Catalog.h"
 #include "platform/data/Connection.h"
+#include "platform/data/EngineFile.h"
 #include "platform/data/EngineLocks.h"
 #include "platform/data/KeySql.h"
 #include "platform/data/LogFrames.h"
 #include "platform/data/NoCaseCollation.h"
-#include "platform/data/EngineFile.h"
 #include "platform/data/PageSalvage.h"
 #include "platform/data/TableFile.h"
 #include "platform/runtime/FileModes.h"
@@ -916,7 +916,7 @@ DataError RepairDataFile(const QString& path, DataFileRepair& result, const std:
         // The one read of the whole file, which learns its layout.
         const PageSalvage damaged(kept);
         const PageSalvage::Layout layout = damaged.PageLayout();
-        const QStringList header = HeaderFindings(path, damaged);
+        const QStringList header = HeaderFindings(kept, damaged);
         // The log is read without the engine, which drops what follows a
         // frame of it that does not check.
         const SetAsideLog log = HasLog(kept) ? SetAsideLog{LogOf(kept), ReadLogFrames(LogOf(kept), layout.pageSize)}

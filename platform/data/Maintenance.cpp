@@ -92,8 +92,6 @@ DataError WriteFailure(DataError error, sqlite3* db, const QString& path, qint64
 
 } // namespace
 
-// What the engine's check says, in words a user can act on: which page is
-// damaged, or that the keys no longer match the records.
 QString PlainDamageText(const QString& engineLine)
 {
     static const QRegularExpression page(QStringLiteral("\\bpage (\\d+)"),

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <iterator>
+#include <numeric>
 #include <optional>
 #include <string_view>
 
@@ -520,12 +522,10 @@ bool PageSalvage::LeafRows(const Page& page, std::vector<SalvagedRow>& rows, con
     // costs its own record only, however high it reads; of runs as long,
     // one within the range the page above gives.
     std::vector<size_t> all(read.size());
+    std::iota(all.begin(), all.end(), size_t{0});
     std::vector<size_t> inRange;
-    for (size_t i = 0; i < read.size(); ++i) {
-        all[i] = i;
-        if (range.Holds(read[i].rowid))
-            inRange.push_back(i);
-    }
+    std::copy_if(all.begin(), all.end(), std::back_inserter(inRange),
+                 [&](size_t i) { return range.Holds(read[i].rowid); });
     std::vector<size_t> rising = LongestRising(read, all);
     if (std::vector<size_t> within = LongestRising(read, inRange); within.size() == rising.size())
         rising = std::move(within);
@@ -600,16 +600,16 @@ PageSalvage::Walked PageSalvage::WalkTable(uint32_t root, const SalvagedRowSink&
 
 std::vector<uint32_t> PageSalvage::UnreachedLeaves()
 {
-    if (!leavesListed_) {
+    if (!leaves_) {
+        leaves_.emplace();
         Page page;
         for (uint32_t number = 1; number <= pageCount_; ++number) {
             if (Load(number, page) && page.type == kTableLeaf)
-                leaves_.push_back(number);
+                leaves_->push_back(number);
         }
-        leavesListed_ = true;
     }
     std::vector<uint32_t> leaves;
-    for (const uint32_t number : leaves_) {
+    for (const uint32_t number : *leaves_) {
         if (!reached_.count(number) && !free_.count(number))
             leaves.push_back(number);
     }

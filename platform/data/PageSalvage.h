@@ -176,8 +176,7 @@ private:
     std::vector<std::string> headerFaults_;
     std::set<uint32_t> reached_; // pages a walk has read (overflow pages included)
     std::set<uint32_t> free_;
-    std::vector<uint32_t> leaves_; // every page of records, once listed
-    bool leavesListed_ = false;
+    std::optional<std::vector<uint32_t>> leaves_; // every page of records, once listed
 };
 
 } // namespace vl
